@@ -1,0 +1,58 @@
+# Helpers shared by every target of the project.
+
+# Our own code builds warning-free.
+function(nolt_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# A subsystem library made of every source below its folder.
+function(nolt_add_library target)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+  nolt_warnings(${target})
+endfunction()
+
+# A GoogleTest executable over every source of the calling folder, with the
+# Qt application object created by the shared test main. GUI tests get a
+# QApplication (they run under the test command's Xvfb), others a
+# QCoreApplication. FUZZ marks the bounded fuzz tests that the test command
+# also runs in its sanitizer build.
+function(nolt_add_test target)
+  cmake_parse_arguments(ARG "GUI;FUZZ" "" "LIBS;LABELS;SOURCES" ${ARGN})
+  if(ARG_FUZZ)
+    list(APPEND ARG_LABELS fuzz)
+    set_property(GLOBAL APPEND PROPERTY NOLT_FUZZ_TESTS ${target})
+  endif()
+  if(ARG_SOURCES)
+    set(sources ${ARG_SOURCES})
+  else()
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  endif()
+  add_executable(${target} ${sources})
+  if(ARG_GUI)
+    target_link_libraries(${target} PRIVATE nolt_test_main_gui)
+  else()
+    target_link_libraries(${target} PRIVATE nolt_test_main_core)
+  endif()
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt5::Test)
+  target_compile_definitions(${target} PRIVATE
+    NOLT_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/../shared/testdata")
+  nolt_warnings(${target})
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES LABELS "${ARG_LABELS}")
+endfunction()
+
+# A Google Benchmark executable; the test command runs every one briefly.
+function(nolt_add_benchmark target)
+  cmake_parse_arguments(ARG "" "" "LIBS;SOURCES" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} benchmark::benchmark Qt5::Core)
+  nolt_warnings(${target})
+  set_property(GLOBAL APPEND PROPERTY NOLT_BENCHMARKS ${target})
+endfunction()

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <complex>
+#include <vector>
+
+namespace Algorithms {
+
+// Straight line through (x1, y1) and (x2, y2) at x; -1.0 when x1 and x2 are fuzzy-equal.
+double interpolateDoubleValue(double x, double x1, double x2, double y1, double y2);
+
+// One value of y(x) at xi, no extrapolation: -1.0 outside [x0, xlast] or on bad input.
+double interp1(const std::vector<double>& x, const std::vector<double>& y, double xi);
+
+// y(x) at every xi (ascending), the end samples repeated outside x; empty when |x| != |y|.
+std::vector<double> interp1Complex(const std::vector<double>& x, const std::vector<double>& y,
+                                   const std::vector<double>& xi);
+
+// Real and imaginary parts interpolated separately; empty when y is shorter than x.
+std::vector<std::complex<double>> interpolateComplexVector(const std::vector<double>& x,
+                                                           const std::vector<std::complex<double>>& y,
+                                                           const std::vector<double>& xi);
+
+} // namespace Algorithms

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <complex>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace Algorithms {
+
+// Element-wise equality within 1e-14; used to skip re-gridding onto an unchanged grid.
+bool isEqualVector(const std::vector<double>& a, const std::vector<double>& b);
+
+bool isFiniteValue(double x);
+bool isFiniteComplex(const std::complex<double>& z);
+
+// False for an empty vector; logs "Invalid vector detected" at the first non-finite element.
+bool isValidVector(const std::vector<double>& v);
+bool isValidComplexVector(const std::vector<std::complex<double>>& v);
+
+// (c - a, b - a) when all three are finite.
+std::optional<std::pair<double, double>> differencesFrom(double a, double b, double c);
+
+} // namespace Algorithms
