@@ -56,3 +56,15 @@ function(nolt_add_benchmark target)
   nolt_warnings(${target})
   set_property(GLOBAL APPEND PROPERTY NOLT_BENCHMARKS ${target})
 endfunction()
+
+# Adds every direct child folder that has a CMakeLists.txt, so that parallel
+# work on sibling folders never edits a shared list.
+function(nolt_add_subdirectories)
+  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child} AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
