@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/impedance/Matrix2x2.h"
+
+#include <vector>
+
+namespace Algorithms {
+
+// Renormalises one two-port point s, referred to the real port impedances
+// from = [port 1, port 2] (ohms), to the real port impedances to. Two independent
+// formulations, through transfer matrices (first) and through the reflection
+// coefficients of the reference change (second); callers keep the one they need.
+// Impedances that are not finite and positive, or a non-finite s, give
+// zeroMatrixPair(). An s with S12 = 0 has no transfer matrix: the first result is
+// then not finite.
+ComplexMatrixPair convertImpedance2x2(const ComplexMatrix2x2& s, const std::vector<double>& from,
+                                      const std::vector<double>& to);
+
+} // namespace Algorithms

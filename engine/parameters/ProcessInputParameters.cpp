@@ -1,0 +1,160 @@
+#include "engine/parameters/ProcessInputParameters.h"
+
+#include <QtGlobal>
+
+namespace Algorithms {
+
+namespace {
+
+bool sameValue(double a, double b)
+{
+    return qFuzzyCompare(a, b);
+}
+
+bool sameValue(int a, int b)
+{
+    return a == b;
+}
+
+// Stores value into field and reports whether that was a change.
+template <typename T>
+bool storeIfChanged(T& field, T value)
+{
+    if (sameValue(field, value))
+        return false;
+    field = value;
+    return true;
+}
+
+} // namespace
+
+ProcessInputParameters::ProcessInputParameters(QObject* parent)
+    : QObject(parent)
+{
+}
+
+const ProcessInputParameters::ParameterSet& ProcessInputParameters::setInForce() const
+{
+    return m_testMode ? m_edited : m_defaults;
+}
+
+double ProcessInputParameters::timeMin() const { return setInForce().timeMin; }
+double ProcessInputParameters::normalizingValue() const { return setInForce().normalizingValue; }
+int ProcessInputParameters::lowSignalCenterMode() const { return setInForce().lowSignalCenterMode; }
+int ProcessInputParameters::highSignalCenterMode() const { return setInForce().highSignalCenterMode; }
+double ProcessInputParameters::kaiserBeta() const { return setInForce().kaiserBeta; }
+double ProcessInputParameters::kaiserBetaX() const { return setInForce().kaiserBetaX; }
+double ProcessInputParameters::startZero() const { return m_edited.startZero; }
+double ProcessInputParameters::riseTime() const { return m_edited.riseTime; }
+int ProcessInputParameters::nRiseTime() const { return m_edited.nRiseTime; }
+int ProcessInputParameters::gatingMode() const { return m_edited.gatingMode; }
+int ProcessInputParameters::pulseMode() const { return m_edited.pulseMode; }
+
+void ProcessInputParameters::setTimeMin(double value)
+{
+    if (storeIfChanged(m_edited.timeMin, value))
+        emit sigTimeMinChanged();
+}
+
+void ProcessInputParameters::setNormalizingValue(double value)
+{
+    if (storeIfChanged(m_edited.normalizingValue, value))
+        emit sigNormalizingValueChanged();
+}
+
+void ProcessInputParameters::setLowSignalCenterMode(int value)
+{
+    if (storeIfChanged(m_edited.lowSignalCenterMode, value))
+        emit sigLowSignalCenterModeChanged();
+}
+
+void ProcessInputParameters::setHighSignalCenterMode(int value)
+{
+    if (storeIfChanged(m_edited.highSignalCenterMode, value))
+        emit sigHighSignalCenterModeChanged();
+}
+
+void ProcessInputParameters::setKaiserBeta(double value)
+{
+    if (storeIfChanged(m_edited.kaiserBeta, value))
+        emit sigKaiserBetaChanged();
+}
+
+void ProcessInputParameters::setKaiserBetaX(double value)
+{
+    if (storeIfChanged(m_edited.kaiserBetaX, value))
+        emit sigKaiserBetaXChanged();
+}
+
+void ProcessInputParameters::setStartZero(double value)
+{
+    if (storeIfChanged(m_edited.startZero, value))
+        emit sigStartZeroChanged();
+}
+
+void ProcessInputParameters::setRiseTime(double value)
+{
+    if (storeIfChanged(m_edited.riseTime, value))
+        emit sigRiseTimeChanged();
+}
+
+void ProcessInputParameters::setNRiseTime(int value)
+{
+    if (storeIfChanged(m_edited.nRiseTime, value))
+        emit sigNRiseTimeChanged();
+}
+
+void ProcessInputParameters::setGatingMode(int value)
+{
+    if (storeIfChanged(m_edited.gatingMode, value))
+        emit sigGatingModeChanged();
+}
+
+void ProcessInputParameters::setPulseMode(int value)
+{
+    if (storeIfChanged(m_edited.pulseMode, value))
+        emit sigPulseModeChanged();
+}
+
+bool ProcessInputParameters::isTestMode() const
+{
+    return m_testMode;
+}
+
+void ProcessInputParameters::setTestMode(bool testMode)
+{
+    if (m_testMode == testMode)
+        return;
+    m_testMode = testMode;
+    // The six parameters now come from the other set; announce those whose value
+    // in force differs between the sets, so that views showing them stay current.
+    if (!sameValue(m_edited.timeMin, m_defaults.timeMin))
+        emit sigTimeMinChanged();
+    if (!sameValue(m_edited.normalizingValue, m_defaults.normalizingValue))
+        emit sigNormalizingValueChanged();
+    if (!sameValue(m_edited.lowSignalCenterMode, m_defaults.lowSignalCenterMode))
+        emit sigLowSignalCenterModeChanged();
+    if (!sameValue(m_edited.highSignalCenterMode, m_defaults.highSignalCenterMode))
+        emit sigHighSignalCenterModeChanged();
+    if (!sameValue(m_edited.kaiserBeta, m_defaults.kaiserBeta))
+        emit sigKaiserBetaChanged();
+    if (!sameValue(m_edited.kaiserBetaX, m_defaults.kaiserBetaX))
+        emit sigKaiserBetaXChanged();
+}
+
+void ProcessInputParameters::resetToDefaults()
+{
+    setTimeMin(m_defaults.timeMin);
+    setNormalizingValue(m_defaults.normalizingValue);
+    setLowSignalCenterMode(m_defaults.lowSignalCenterMode);
+    setHighSignalCenterMode(m_defaults.highSignalCenterMode);
+    setKaiserBeta(m_defaults.kaiserBeta);
+    setKaiserBetaX(m_defaults.kaiserBetaX);
+    setStartZero(m_defaults.startZero);
+    setRiseTime(m_defaults.riseTime);
+    setNRiseTime(m_defaults.nRiseTime);
+    setGatingMode(m_defaults.gatingMode);
+    setPulseMode(m_defaults.pulseMode);
+}
+
+} // namespace Algorithms
