@@ -1,0 +1,37 @@
+#pragma once
+
+#include "analyzer/files/TouchstoneData.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Turns the lines of a Touchstone file, one after the other, into TouchstoneData.
+class TouchstoneReader
+{
+public:
+    explicit TouchstoneReader(int portCount);
+
+    // False when the line makes the whole file unreadable.
+    bool addLine(const QString& line);
+
+    // True once a two-port file's noise parameters begin: no further line is S-data.
+    bool atEnd() const { return m_atNoiseData; }
+
+    // The records read so far; an incomplete last record is left out.
+    const TouchstoneData& data() const { return m_data; }
+
+private:
+    void applyOptionLine(const QString& line);
+    bool addDataTokens(const QStringList& tokens);
+    bool startsNoiseData(const QString& firstToken) const;
+    std::optional<TouchstoneRecord> parseRecord() const;
+    std::optional<std::complex<double>> parseValue(const QString& a, const QString& b) const;
+
+    int m_portCount;
+    int m_tokensPerRecord;
+    TouchstoneData m_data;
+    QStringList m_tokens;
+    bool m_atNoiseData = false;
+};

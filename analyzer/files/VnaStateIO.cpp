@@ -1,0 +1,94 @@
+#include "analyzer/files/VnaStateIO.h"
+
+#include "analyzer/files/TextFileWriting.h"
+
+VnaStateIO::VnaStateIO(const QString& fileName, QObject* parent)
+    : QObject(parent)
+    , m_file(fileName)
+    , m_stream(&m_file)
+{
+    m_stream.setCodec("UTF-8");
+}
+
+bool VnaStateIO::open(QIODevice::OpenMode mode)
+{
+    // Checked before opening: appending may create the file, and write-only access
+    // cannot look at what is there.
+    const bool lineBreakNeeded = mode.testFlag(QIODevice::Append) && endsWithoutLineBreak();
+    if (!m_file.open(mode))
+        return false;
+    m_lineBreakPending = lineBreakNeeded;
+    return true;
+}
+
+bool VnaStateIO::endsWithoutLineBreak() const
+{
+    QFile existing(m_file.fileName());
+    if (!existing.exists() || existing.size() == 0)
+        return false;
+    char last = '\n';
+    // When the end cannot be read, an extra line break is the harmless guess.
+    if (!existing.open(QIODevice::ReadOnly) || !existing.seek(existing.size() - 1) || !existing.getChar(&last))
+        return true;
+    return last != '\n';
+}
+
+bool VnaStateIO::writeSection(const QString& name)
+{
+    return writeText("[" + name + "]\n");
+}
+
+bool VnaStateIO::writeValue(const QString& key, const QString& value)
+{
+    return writeText(key + "=" + value + "\n");
+}
+
+bool VnaStateIO::writeEmptyLine()
+{
+    return writeText(QStringLiteral("\n"));
+}
+
+bool VnaStateIO::writeText(const QString& text)
+{
+    if (!m_file.isOpen() || !m_file.isWritable())
+        return false;
+    if (m_lineBreakPending)
+        m_stream << '\n';
+    m_stream << text;
+    if (!TextFileWriting::flushAndCheck(m_stream, m_file))
+        return false;
+    m_lineBreakPending = false;
+    return true;
+}
+
+std::optional<QString> VnaStateIO::readValue(const QString& section, const QString& key)
+{
+    if (!m_file.isOpen() || !m_file.isReadable())
+        return std::nullopt;
+    if (m_file.isWritable())
+        m_stream.flush();
+    if (!m_file.seek(0))
+        return std::nullopt;
+    QTextStream in(&m_file);
+    in.setCodec("UTF-8");
+    const QString wanted = section.toLower();
+    bool inSection = false;
+    QString line;
+    while (in.readLineInto(&line)) {
+        line = line.simplified();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            QString name = line;
+            name.remove(' ').remove('_').remove('[').remove(']');
+            inSection = name.toLower() == wanted;
+            continue;
+        }
+        if (!inSection || !line.contains('='))
+            continue;
+        const QStringList parts = line.split('=');
+        if (parts.size() >= 2 && parts[0] == key)
+            return parts[1];
+    }
+    return std::nullopt;
+}
