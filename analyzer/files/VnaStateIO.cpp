@@ -70,7 +70,10 @@ std::optional<QString> VnaStateIO::readValue(const QString& section, const QStri
     if (!m_file.seek(0))
         return std::nullopt;
     QTextStream in(&m_file);
+    // The analyzer's binary content may begin with bytes that look like a UTF-16 or
+    // UTF-32 byte-order mark; the appended text is always UTF-8.
     in.setCodec("UTF-8");
+    in.setAutoDetectUnicode(false);
     const QString wanted = section.toLower();
     bool inSection = false;
     QString line;

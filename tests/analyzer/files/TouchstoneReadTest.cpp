@@ -157,6 +157,17 @@ TEST_F(TouchstoneRead, CrLfLineEndsByteOrderMarkAndTabs)
     EXPECT_EQ(data->records[0].values[3], Complex(0.7, 0.8));
 }
 
+TEST_F(TouchstoneRead, Utf16FileWithByteOrderMarkReads)
+{
+    const QString text = "# Hz RI\r\n5 0.25 -1\r\n";
+    QByteArray bytes("\xFF\xFE");
+    bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    const auto data = read("w.s1p", bytes);
+    ASSERT_TRUE(data.has_value());
+    ASSERT_EQ(data->records.size(), 1u);
+    EXPECT_EQ(data->records[0].values[0], Complex(0.25, -1));
+}
+
 TEST_F(TouchstoneRead, NumbersReadTheSameUnderAnyLocale)
 {
     const QLocale previous;
