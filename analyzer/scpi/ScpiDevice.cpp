@@ -1,0 +1,153 @@
+#include "analyzer/scpi/ScpiDevice.h"
+
+#include <QDebug>
+#include <QEventLoop>
+#include <QNetworkProxy>
+#include <QTcpSocket>
+#include <QTimer>
+
+ScpiDevice::ScpiDevice(QObject* parent, std::chrono::milliseconds connectTimeLimit)
+    : QObject(parent)
+    , m_socket(new QTcpSocket(this))
+    , m_connectTimeLimit(connectTimeLimit)
+{
+    qRegisterMetaType<QAbstractSocket::SocketState>("QAbstractSocket::SocketState");
+    m_socket->setProxy(QNetworkProxy::NoProxy);
+    connect(m_socket, &QTcpSocket::stateChanged, this, &ScpiDevice::stateChanged);
+    connect(m_socket, &QTcpSocket::disconnected, this, &ScpiDevice::disconnected);
+}
+
+bool ScpiDevice::connectToHost(const QString& address, quint16 port)
+{
+    const QHostAddress host(address);
+    if (m_socket->state() == QAbstractSocket::ConnectedState) {
+        if (m_socket->peerAddress() == host && m_socket->peerPort() == port)
+            return true;
+        disconnectFromHost();
+        return false;
+    }
+    if (m_socket->state() != QAbstractSocket::UnconnectedState)
+        m_socket->abort();
+    m_reopenPending = false;
+    m_peerAddress = host;
+    m_peerPort = port;
+
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(m_socket, &QTcpSocket::connected, &loop, &QEventLoop::quit);
+    m_socket->connectToHost(host, port, QIODevice::ReadWrite);
+    limit.start(m_connectTimeLimit);
+    if (m_socket->state() != QAbstractSocket::ConnectedState)
+        loop.exec();
+
+    if (isConnected())
+        return true;
+    m_socket->abort();
+    return false;
+}
+
+void ScpiDevice::disconnectFromHost()
+{
+    m_reopenPending = false;
+    m_socket->disconnectFromHost();
+}
+
+bool ScpiDevice::isConnected() const
+{
+    return m_socket->state() == QAbstractSocket::ConnectedState;
+}
+
+bool ScpiDevice::write(const QString& command)
+{
+    if (!reopenIfAbandoned() || !isConnected())
+        return false;
+    const QByteArray bytes = command.toLocal8Bit();
+    if (m_socket->write(bytes) != bytes.size()) {
+        reportExchangeError(command);
+        return false;
+    }
+    m_socket->flush();
+    return true;
+}
+
+std::optional<QString> ScpiDevice::query(const QString& command, int timeoutMs)
+{
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.setInterval(timeoutMs);
+    return exchange(command, &limit);
+}
+
+std::optional<QString> ScpiDevice::query(const QString& command)
+{
+    return exchange(command, nullptr);
+}
+
+std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limit)
+{
+    // Lines of earlier, abandoned exchanges are not answers to this one.
+    m_socket->readAll();
+    if (!write(command))
+        return std::nullopt;
+
+    m_interrupted = false;
+    QEventLoop loop;
+    connect(m_socket, &QTcpSocket::readyRead, &loop, &QEventLoop::quit);
+    connect(m_socket, &QTcpSocket::disconnected, &loop, &QEventLoop::quit);
+    connect(this, &ScpiDevice::interrupted, &loop, &QEventLoop::quit);
+    if (limit) {
+        connect(limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+        limit->start();
+    }
+    while (!m_socket->canReadLine()) {
+        loop.exec();
+        if (m_interrupted) {
+            m_interrupted = false;
+            abandonReply();
+            return std::nullopt;
+        }
+        if (!isConnected())
+            return std::nullopt;
+        if (limit && !limit->isActive()) {
+            abandonReply();
+            return std::nullopt;
+        }
+    }
+
+    const QByteArray line = m_socket->readLine();
+    if (line.isEmpty()) {
+        reportExchangeError(command);
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(line.simplified());
+}
+
+void ScpiDevice::interrupt()
+{
+    m_interrupted = true;
+    emit interrupted();
+}
+
+void ScpiDevice::abandonReply()
+{
+    if (!isConnected())
+        return;
+    m_reopenPending = true;
+    m_socket->abort();
+}
+
+bool ScpiDevice::reopenIfAbandoned()
+{
+    if (!m_reopenPending)
+        return true;
+    return connectToHost(m_peerAddress.toString(), m_peerPort);
+}
+
+void ScpiDevice::reportExchangeError(const QString& command)
+{
+    const QString text = tr("The error during data exchange with VNA has been occurred") + " " + command;
+    qDebug().noquote() << text;
+    emit error(text);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractSocket>
+#include <QHostAddress>
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+#include <optional>
+
+class QTcpSocket;
+class QTimer;
+
+// One TCP connection to the analyzer's SCPI port: connect with a time limit,
+// write command lines, and query one reply line, with or without a time limit,
+// in a local event loop that another thread's interrupt() can cut short.
+// Used only on the thread it lives on.
+class ScpiDevice : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds DefaultConnectTimeLimit{3000};
+
+    explicit ScpiDevice(QObject* parent = nullptr,
+                        std::chrono::milliseconds connectTimeLimit = DefaultConnectTimeLimit);
+
+    // True when connected to this peer afterwards. Connected to another peer:
+    // starts closing and returns false; the next call connects to the new peer.
+    bool connectToHost(const QString& address, quint16 port);
+    void disconnectFromHost();
+    bool isConnected() const;
+
+    // The command carries its own line end. False without a report when unconnected.
+    bool write(const QString& command);
+    // One reply line, simplified; no value on timeout, interruption or a lost link.
+    std::optional<QString> query(const QString& command, int timeoutMs);
+    // As above without a time limit (the operation-complete query).
+    std::optional<QString> query(const QString& command);
+
+public slots:
+    void interrupt();
+
+signals:
+    void error(QString message);
+    void interrupted();
+    void stateChanged(QAbstractSocket::SocketState state);
+    void disconnected();
+
+private:
+    std::optional<QString> exchange(const QString& command, QTimer* timer);
+    void abandonReply();
+    bool reopenIfAbandoned();
+    void reportExchangeError(const QString& command);
+
+    QTcpSocket* m_socket;
+    std::chrono::milliseconds m_connectTimeLimit;
+    bool m_interrupted = false;
+    // Set when a query gave up while its reply could still arrive. The
+    // connection is then dropped, so that the late reply can never be taken for
+    // the answer to a later query, and the next write opens a new one.
+    bool m_reopenPending = false;
+    QHostAddress m_peerAddress;
+    quint16 m_peerPort = 0;
+};

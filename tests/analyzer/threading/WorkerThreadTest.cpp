@@ -1,0 +1,192 @@
+#include "analyzer/threading/Checker.h"
+#include "analyzer/threading/WaitForResult.h"
+#include "analyzer/threading/WorkerThread.h"
+#include "tests/support/MessageCapture.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <future>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace {
+
+// Waits until every task posted before it has run.
+void drain(WorkerThread& worker)
+{
+    waitForResult<bool>([&worker](std::function<void(bool)> done) { worker.post([done] { done(true); }); });
+}
+
+// A task that holds the worker until the test lets it go.
+struct Gate
+{
+    std::promise<void> entered;
+    std::promise<void> release;
+    std::shared_future<void> released{release.get_future().share()};
+
+    WorkerThread::Task task(std::atomic<bool>& finished)
+    {
+        return [this, &finished] {
+            entered.set_value();
+            released.wait();
+            finished = true;
+        };
+    }
+};
+
+} // namespace
+
+TEST(WorkerThreadTest, TasksFromTwoThreadsRunOneAtATimeInPostingOrder)
+{
+    WorkerThread worker;
+    std::atomic<int> running{0};
+    std::atomic<bool> overlapped{false};
+    std::vector<std::pair<int, int>> ran; // touched only on the worker
+    auto taskFor = [&](int source, int index) {
+        return [&, source, index] {
+            if (running.fetch_add(1) != 0)
+                overlapped = true;
+            ran.emplace_back(source, index);
+            running.fetch_sub(1);
+        };
+    };
+
+    constexpr int perSource = 200;
+    std::thread other([&] {
+        for (int i = 0; i < perSource; ++i)
+            worker.post(taskFor(1, i));
+    });
+    for (int i = 0; i < perSource; ++i)
+        worker.post(taskFor(0, i));
+    other.join();
+    drain(worker);
+
+    EXPECT_FALSE(overlapped);
+    ASSERT_EQ(ran.size(), 2u * perSource);
+    int next[2] = {0, 0};
+    for (const auto& [source, index] : ran)
+        EXPECT_EQ(index, next[source]++);
+}
+
+TEST(WorkerThreadTest, ThrowingTaskIsLoggedAndTheNextTaskRuns)
+{
+    WorkerThread worker;
+    MessageCapture capture;
+    bool lastRan = false;
+    worker.post([] { throw std::runtime_error("sweep exploded"); });
+    worker.post([] { throw 7; });
+    worker.post([&lastRan] { lastRan = true; });
+    drain(worker);
+
+    EXPECT_TRUE(lastRan);
+    EXPECT_TRUE(MessageCapture::lines().contains("sweep exploded"));
+    EXPECT_TRUE(MessageCapture::lines().contains("UNKNOWN EXCEPTION"));
+}
+
+TEST(WorkerThreadTest, ClearLetsTheRunningTaskFinishAndReleasesWaitersOfDroppedTasks)
+{
+    WorkerThread worker;
+    Gate gate;
+    std::atomic<bool> firstFinished{false};
+    std::atomic<bool> droppedRan{false};
+    worker.post(gate.task(firstFinished));
+    worker.post([&droppedRan] { droppedRan = true; });
+    gate.entered.get_future().wait();
+
+    // The clear runs on this thread while it waits: the nested loop serves it.
+    QTimer::singleShot(0, [&] {
+        worker.clear();
+        gate.release.set_value();
+    });
+    const std::optional<int> result = waitForResult<std::optional<int>>([&worker](auto deliver) {
+        worker.post([deliver] { deliver(42); }, [deliver] { deliver(std::nullopt); });
+    });
+
+    EXPECT_FALSE(result.has_value());
+    drain(worker);
+    EXPECT_TRUE(firstFinished);
+    EXPECT_FALSE(droppedRan);
+}
+
+TEST(WorkerThreadTest, StopRunsNoPendingTaskAndDropsLaterPosts)
+{
+    auto worker = std::make_unique<WorkerThread>();
+    Gate gate;
+    std::atomic<bool> firstFinished{false};
+    std::atomic<bool> pendingRan{false};
+    int droppedCount = 0;
+    worker->post(gate.task(firstFinished));
+    worker->post([&pendingRan] { pendingRan = true; }, [&droppedCount] { ++droppedCount; });
+    gate.entered.get_future().wait();
+
+    QTimer::singleShot(0, [&gate] { gate.release.set_value(); });
+    worker->stop();
+
+    EXPECT_TRUE(worker->workerThread()->isFinished());
+    EXPECT_TRUE(firstFinished);
+    EXPECT_FALSE(pendingRan);
+    EXPECT_EQ(droppedCount, 1);
+
+    worker->post([&pendingRan] { pendingRan = true; }, [&droppedCount] { ++droppedCount; });
+    EXPECT_EQ(droppedCount, 2);
+    worker->stop();
+    worker.reset();
+    EXPECT_FALSE(pendingRan);
+}
+
+TEST(WorkerThreadTest, StopOnAnIdleWorkerReturnsPromptly)
+{
+    WorkerThread worker;
+    drain(worker);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    worker.stop();
+    EXPECT_LT(elapsed.elapsed(), 500);
+    EXPECT_TRUE(worker.workerThread()->isFinished());
+}
+
+TEST(WorkerThreadTest, QueuedCallsToObjectsMovedOntoTheWorkerRunThere)
+{
+    WorkerThread worker;
+    QObject onWorker;
+    onWorker.moveToThread(worker.workerThread());
+    const QThread* ranOn = waitForResult<QThread*>([&onWorker](std::function<void(QThread*)> deliver) {
+        QMetaObject::invokeMethod(&onWorker, [deliver] { deliver(QThread::currentThread()); }, Qt::QueuedConnection);
+    });
+    EXPECT_EQ(ranOn, worker.workerThread());
+    QThread* testThread = QThread::currentThread();
+    worker.post([&onWorker, testThread] { onWorker.moveToThread(testThread); });
+    drain(worker);
+}
+
+TEST(CheckerTest, ReportBeforeWaitReturnsAtOnce)
+{
+    Checker checker;
+    std::thread reporter([&checker] { checker.report(); });
+    reporter.join();
+    checker.wait();
+    EXPECT_TRUE(checker.isDone());
+}
+
+TEST(CheckerTest, WaitingThreadServesItsQueuedCalls)
+{
+    WorkerThread worker;
+    Checker checker;
+    bool queuedCallRan = false;
+    // The worker reports only after the queued call on this thread has run.
+    QMetaObject::invokeMethod(
+        &checker,
+        [&] {
+            queuedCallRan = true;
+            worker.post([&checker] { checker.report(); });
+        },
+        Qt::QueuedConnection);
+    checker.wait();
+    EXPECT_TRUE(queuedCallRan);
+}
