@@ -83,11 +83,5 @@ bool ColumnFileWriter::write(const QString& prefix) const
             out << column[row] << "\t";
         out << "\n";
     }
-    const bool written = TextFileWriting::flushAndCheck(out, file);
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        file.remove();
-        return false;
-    }
-    return true;
+    return TextFileWriting::closeWrittenFile(out, file);
 }

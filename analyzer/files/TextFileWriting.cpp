@@ -1,6 +1,6 @@
 #include "analyzer/files/TextFileWriting.h"
 
-#include <QFileDevice>
+#include <QFile>
 #include <QTextStream>
 
 namespace TextFileWriting {
@@ -10,6 +10,16 @@ bool flushAndCheck(QTextStream& stream, QFileDevice& file)
     stream.flush();
     const bool flushed = file.flush();
     return flushed && stream.status() == QTextStream::Ok && file.error() == QFileDevice::NoError;
+}
+
+bool closeWrittenFile(QTextStream& stream, QFile& file)
+{
+    const bool written = flushAndCheck(stream, file);
+    file.close();
+    if (written && file.error() == QFileDevice::NoError)
+        return true;
+    file.remove();
+    return false;
 }
 
 } // namespace TextFileWriting

@@ -91,14 +91,7 @@ bool TouchstoneIO::write(const QString& filePath, const TouchstoneData& data) co
     out << TouchstoneWriting::head(data.R);
     for (const auto& record : data.records)
         out << TouchstoneWriting::formatRecord(record, portCount);
-    const bool written = TextFileWriting::flushAndCheck(out, file);
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        // A cut-off file would read back as fewer points without any error.
-        file.remove();
-        return false;
-    }
-    return appearsOnDisk(path);
+    return TextFileWriting::closeWrittenFile(out, file) && appearsOnDisk(path);
 }
 
 QString TouchstoneIO::uniqueFileName(const QString& base, const QString& suffix)

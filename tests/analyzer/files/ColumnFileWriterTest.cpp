@@ -125,4 +125,5 @@ TEST(ColumnFileWriter, FullDiskIsAFailure)
     auto writer = table();
     ASSERT_TRUE(writer.addColumn(std::vector<double>{1, 2}));
     EXPECT_FALSE(writer.write(prefix));
+    EXPECT_FALSE(QFileInfo(prefix + "_ImpulseResponse.txt").isSymLink());
 }
