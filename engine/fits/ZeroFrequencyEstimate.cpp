@@ -1,0 +1,85 @@
+#include "engine/fits/ZeroFrequencyEstimate.h"
+
+#include "engine/transforms/ChirpZTransform.h"
+#include "engine/transforms/FourierTransform.h"
+#include "engine/vectors/Ranges.h"
+#include "engine/vectors/VectorChecks.h"
+
+#include <Eigen/Dense>
+
+#include <cmath>
+#include <limits>
+
+namespace Algorithms {
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+
+std::complex<double> finiteOrNaN(std::complex<double> z)
+{
+    return isFiniteComplex(z) ? z : std::complex<double>(notANumber, notANumber);
+}
+
+} // namespace
+
+double estimateDelay(const std::vector<std::complex<double>>& x, double fMax)
+{
+    FourierPlans plans;
+    return estimateDelay(x, fMax, plans);
+}
+
+double estimateDelay(const std::vector<std::complex<double>>& x, double fMax, FourierPlans& plans)
+{
+    // Below 5 samples the window [-(2N)^2 / (4 fMax M), -2 / fMax] would run backwards.
+    const std::size_t n = x.size();
+    if (n < 5 || !(fMax > 0.0) || !isFiniteValue(fMax))
+        return notANumber;
+    const std::size_t m = 2 * n + 1;
+    const double count = static_cast<double>(n);
+    const double points = static_cast<double>(m);
+
+    const double tStart = -(2.0 * count) * (2.0 * count) / (4.0 * fMax * points);
+    const double tStop = -2.0 / fMax;
+    const std::vector<double> t = colonRange(tStart, tStop, (tStop - tStart) / (2.0 * count));
+    if (t.size() != m)
+        return notANumber;
+    const double dt = 2.0 * count / (2.0 * fMax * points);
+    std::vector<double> u(m);
+    for (std::size_t k = 0; k < m; ++k)
+        u[k] = t[k] / dt;
+
+    const std::complex<double> j(0.0, 1.0);
+    const std::complex<double> a = std::exp(j * (2.0 * pi * u[0] / points));
+    const std::complex<double> w = std::exp(j * (2.0 * pi * (u[1] - u[0]) / points));
+
+    // The spectrum divided by j 2 pi k: the transform of the running integral.
+    std::vector<std::complex<double>> z(m);
+    for (std::size_t i = 0; i < n; ++i) {
+        z[i] = finiteOrNaN(std::conj(x[n - 1 - i]) / (-j * (2.0 * pi * static_cast<double>(n - i))));
+        z[n + 1 + i] = finiteOrNaN(x[i] / (j * (2.0 * pi * static_cast<double>(i + 1))));
+    }
+    z[n] = 0.0;
+    std::vector<double> weights(m, 1.0);
+    weights[n] = 0.0;
+    const std::vector<std::complex<double>> g = chirpZTransform(a, w, z, weights, 0, plans);
+
+    // Least-squares line b = p0 + p1 * (-u / M) through the normal equations.
+    Eigen::Matrix2d normal = Eigen::Matrix2d::Zero();
+    Eigen::Vector2d right = Eigen::Vector2d::Zero();
+    for (std::size_t k = 0; k < m; ++k) {
+        const double column = -u[k] / points;
+        const double b = g[k].real();
+        normal(0, 0) += 1.0;
+        normal(0, 1) += column;
+        normal(1, 1) += column * column;
+        right(0) += b;
+        right(1) += column * b;
+    }
+    normal(1, 0) = normal(0, 1);
+    const Eigen::Vector2d p = normal.inverse() * right;
+    return p(1);
+}
+
+} // namespace Algorithms

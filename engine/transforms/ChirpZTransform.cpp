@@ -1,0 +1,143 @@
+#include "engine/transforms/ChirpZTransform.h"
+
+#include "engine/transforms/ComplexPowers.h"
+#include "engine/transforms/FourierTransform.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Algorithms {
+
+namespace {
+
+// The shortest length >= 2N - 1 made of the factors 2, 3, 5 and 7, which FFTW transforms
+// fastest; any length >= 2N - 1 gives the same sum, and a power of two can be almost twice
+// as long (and, past the cache sizes, more than twice as slow).
+std::size_t bluesteinLength(std::size_t n)
+{
+    const std::size_t target = 2 * n - 1;
+    std::size_t best = 1;
+    while (best < target)
+        best <<= 1;
+    for (std::size_t p7 = 1; p7 < best; p7 *= 7)
+        for (std::size_t p5 = p7; p5 < best; p5 *= 5)
+            for (std::size_t p3 = p5; p3 < best; p3 *= 3) {
+                std::size_t length = p3;
+                while (length < target)
+                    length <<= 1;
+                best = std::min(best, length);
+            }
+    return best;
+}
+
+// chirp[m] = w^(m^2 / 2) for m = 0 ... n-1 and its reciprocal; the kernel is symmetric
+// in m, so each value serves both m and -m.
+struct Chirp
+{
+    std::vector<std::complex<double>> values;
+    std::vector<std::complex<double>> reciprocals;
+};
+
+std::complex<double> exponential(double magnitude, double phase)
+{
+    return std::polar(std::exp(magnitude), phase);
+}
+
+// Block by block, with m = m0 + r: w^(m^2/2) = w^(m0^2/2) * (w^m0)^r * w^(r^2/2). Only the
+// block heads and the first block are evaluated by exp, sin and cos; the running power
+// (w^m0)^r spans one block, so the rounding stays at a few ulps.
+Chirp chirp(std::complex<double> w, std::size_t n)
+{
+    constexpr std::size_t block = 32;
+    const std::complex<double> logW = std::log(w);
+    Chirp result{std::vector<std::complex<double>>(n), std::vector<std::complex<double>>(n)};
+    auto exact = [&](double exponent, double sign) {
+        return exponential(sign * exponent * logW.real(), sign * exponent * logW.imag());
+    };
+    const std::size_t first = std::min(n, block);
+    for (std::size_t r = 0; r < first; ++r) {
+        const double exponent = 0.5 * static_cast<double>(r) * static_cast<double>(r);
+        result.values[r] = exact(exponent, 1.0);
+        result.reciprocals[r] = exact(exponent, -1.0);
+    }
+    for (std::size_t head = block; head < n; head += block) {
+        const double m0 = static_cast<double>(head);
+        const std::complex<double> base = exact(0.5 * m0 * m0, 1.0);
+        const std::complex<double> baseReciprocal = exact(0.5 * m0 * m0, -1.0);
+        const std::complex<double> step = exact(m0, 1.0);
+        const std::complex<double> stepReciprocal = exact(m0, -1.0);
+        std::complex<double> power = 1.0;
+        std::complex<double> powerReciprocal = 1.0;
+        const std::size_t end = std::min(n, head + block);
+        for (std::size_t m = head; m < end; ++m) {
+            const std::size_t r = m - head;
+            result.values[m] = plainProduct(plainProduct(base, power), result.values[r]);
+            result.reciprocals[m] = plainProduct(plainProduct(baseReciprocal, powerReciprocal), result.reciprocals[r]);
+            power = plainProduct(power, step);
+            powerReciprocal = plainProduct(powerReciprocal, stepReciprocal);
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::complex<double> w,
+                                                  const std::vector<std::complex<double>>& x,
+                                                  const std::vector<double>& weights, int shiftMode)
+{
+    FourierPlans plans;
+    return chirpZTransform(a, w, x, weights, shiftMode, plans);
+}
+
+std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::complex<double> w,
+                                                  const std::vector<std::complex<double>>& x,
+                                                  const std::vector<double>& weights, int shiftMode,
+                                                  FourierPlans& plans)
+{
+    const std::size_t n = x.size();
+    if (n == 0 || weights.size() < n)
+        return {};
+    const std::size_t length = bluesteinLength(n);
+    const Chirp kernel = chirp(w, n);
+    const std::vector<std::complex<double>>& ww = kernel.values;
+
+    std::vector<std::complex<double>> powers(n);
+    fillPowers(a, 1.0, powers.data(), n);
+    FourierBuffer y(length);
+    for (std::size_t k = 0; k < n; ++k)
+        y[k] = weights[k] * plainProduct(plainProduct(x[k], powers[k]), ww[k]);
+
+    // The kernel 1/ww over lags -(N-1) ... N-1, the negative lags wrapped to the end.
+    FourierBuffer v(length);
+    v[0] = kernel.reciprocals[0];
+    for (std::size_t m = 1; m < n; ++m) {
+        v[m] = kernel.reciprocals[m];
+        v[length - m] = kernel.reciprocals[m];
+    }
+
+    // The circular convolution: the forward transform of the product is taken as the
+    // conjugate of the backward transform of its conjugate, so that one plan serves all three.
+    plans.transform(y, FourierDirection::Backward);
+    plans.transform(v, FourierDirection::Backward);
+    for (std::size_t k = 0; k < length; ++k)
+        y[k] = std::conj(plainProduct(y[k], v[k]));
+    plans.transform(y, FourierDirection::Backward);
+
+    // The transforms are unnormalised: the convolution carries the length once.
+    const double scale = 1.0 / static_cast<double>(length);
+    std::vector<std::complex<double>> result(n);
+    for (std::size_t k = 0; k < n; ++k)
+        result[k] = scale * plainProduct(std::conj(y[k]), ww[k]);
+
+    if (shiftMode == 0) {
+        const double h = static_cast<double>((n - 1) / 2);
+        const std::complex<double> origin = complexPower(a, -h);
+        fillPowers(w, -h, powers.data(), n);
+        for (std::size_t k = 0; k < n; ++k)
+            result[k] = plainProduct(result[k], plainProduct(origin, powers[k]));
+    }
+    return result;
+}
+
+} // namespace Algorithms

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <complex>
+#include <vector>
+
+namespace Algorithms {
+
+class FourierPlans;
+
+// Element k (k = 0 ... N-1, N = |x|) is the sum over n of x[n] * weights[n] * a^n * w^(n*k),
+// evaluated by Bluestein's method over FFT lengths of a power of two >= 2N - 1. With
+// shiftMode 0 each element k is then multiplied by a^(-h) * w^(-h*k), h = (N - 1) / 2, which
+// moves the time origin to the middle sample of a spectrum given in natural order.
+// Empty when x is empty or weights is shorter than x.
+std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::complex<double> w,
+                                                  const std::vector<std::complex<double>>& x,
+                                                  const std::vector<double>& weights, int shiftMode);
+
+// The same, with the FFT plans of the calling calculation.
+std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::complex<double> w,
+                                                  const std::vector<std::complex<double>>& x,
+                                                  const std::vector<double>& weights, int shiftMode,
+                                                  FourierPlans& plans);
+
+} // namespace Algorithms

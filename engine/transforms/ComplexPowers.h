@@ -1,0 +1,23 @@
+#pragma once
+
+#include <complex>
+#include <cstddef>
+
+namespace Algorithms {
+
+// a * b without the NaN and infinity recovery of the standard operator, which keeps the
+// operator out of vectorised loops; inputs here are finite or already lost.
+inline std::complex<double> plainProduct(std::complex<double> a, std::complex<double> b)
+{
+    return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
+}
+
+// base^x as exp(x * log(base)), the principal branch, for a real exponent x.
+std::complex<double> complexPower(std::complex<double> base, double exponent);
+
+// out[k] = base^(k * exponentStep) for k = 0 ... count-1. Each value is one exact power
+// times one power from a short table, so the error stays at a few ulps for any count
+// instead of growing like a running product.
+void fillPowers(std::complex<double> base, double exponentStep, std::complex<double>* out, std::size_t count);
+
+} // namespace Algorithms

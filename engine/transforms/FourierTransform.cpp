@@ -1,0 +1,122 @@
+#include "engine/transforms/FourierTransform.h"
+
+#include <fftw3.h>
+
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <new>
+
+namespace Algorithms {
+
+namespace {
+
+std::mutex& plannerMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+fftw_complex* asFftw(std::complex<double>* data)
+{
+    return reinterpret_cast<fftw_complex*>(data);
+}
+
+// Work buffers released by a calculation stay with its thread for the next one: freshly
+// mapped pages cost more than a transform's arithmetic (every page faults in on first use).
+class BufferPool
+{
+public:
+    ~BufferPool()
+    {
+        for (const auto& [size, data] : m_free)
+            fftw_free(data);
+    }
+
+    fftw_complex* take(std::size_t size)
+    {
+        const auto found = m_free.find(size);
+        if (found == m_free.end())
+            return fftw_alloc_complex(size);
+        fftw_complex* data = found->second;
+        m_bytes -= bytes(size);
+        m_free.erase(found);
+        return data;
+    }
+
+    void give(fftw_complex* data, std::size_t size)
+    {
+        m_free.emplace(size, data);
+        m_bytes += bytes(size);
+        // Keep the largest buffers, which are the expensive ones to map again.
+        while (m_bytes > maximumBytes || m_free.size() > maximumBuffers) {
+            const auto smallest = m_free.begin();
+            m_bytes -= bytes(smallest->first);
+            fftw_free(smallest->second);
+            m_free.erase(smallest);
+        }
+    }
+
+private:
+    static constexpr std::size_t maximumBytes = std::size_t(64) << 20;
+    static constexpr std::size_t maximumBuffers = 8;
+
+    static std::size_t bytes(std::size_t size) { return size * sizeof(fftw_complex); }
+
+    std::multimap<std::size_t, fftw_complex*> m_free;
+    std::size_t m_bytes = 0;
+};
+
+BufferPool& bufferPool()
+{
+    thread_local BufferPool pool;
+    return pool;
+}
+
+} // namespace
+
+FourierBuffer::FourierBuffer(std::size_t size)
+    : m_data(reinterpret_cast<std::complex<double>*>(bufferPool().take(size == 0 ? 1 : size)))
+    , m_size(size)
+{
+    if (!m_data)
+        throw std::bad_alloc();
+    std::fill(m_data, m_data + m_size, std::complex<double>(0.0));
+}
+
+FourierBuffer::~FourierBuffer()
+{
+    bufferPool().give(reinterpret_cast<fftw_complex*>(m_data), m_size == 0 ? 1 : m_size);
+}
+
+FourierPlan::FourierPlan(FourierBuffer& buffer, FourierDirection direction)
+    : m_size(buffer.size())
+{
+    std::lock_guard<std::mutex> lock(plannerMutex());
+    m_plan = fftw_plan_dft_1d(static_cast<int>(m_size), asFftw(buffer.data()), asFftw(buffer.data()),
+                              static_cast<int>(direction), FFTW_ESTIMATE);
+}
+
+FourierPlan::~FourierPlan()
+{
+    if (!m_plan)
+        return;
+    std::lock_guard<std::mutex> lock(plannerMutex());
+    fftw_destroy_plan(m_plan);
+}
+
+void FourierPlan::execute(FourierBuffer& buffer) const
+{
+    if (m_plan && buffer.size() == m_size)
+        fftw_execute_dft(m_plan, asFftw(buffer.data()), asFftw(buffer.data()));
+}
+
+void FourierPlans::transform(FourierBuffer& buffer, FourierDirection direction)
+{
+    auto& plan = m_plans[{buffer.size(), static_cast<int>(direction)}];
+    if (!plan)
+        plan = std::make_unique<FourierPlan>(buffer, direction);
+    plan->execute(buffer);
+}
+
+} // namespace Algorithms

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <complex>
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <utility>
+
+struct fftw_plan_s;
+
+namespace Algorithms {
+
+// Exponent sign of an unnormalised FFTW transform: Forward is -1, Backward is +1.
+enum class FourierDirection { Forward = -1, Backward = +1 };
+
+// A zero-filled complex work buffer allocated by FFTW, so that every buffer has the
+// alignment its SIMD code paths expect and a plan made on one can run on another.
+class FourierBuffer
+{
+public:
+    explicit FourierBuffer(std::size_t size);
+    ~FourierBuffer();
+    FourierBuffer(const FourierBuffer&) = delete;
+    FourierBuffer& operator=(const FourierBuffer&) = delete;
+
+    std::size_t size() const { return m_size; }
+    std::complex<double>* data() { return m_data; }
+    const std::complex<double>* data() const { return m_data; }
+    std::complex<double>& operator[](std::size_t k) { return m_data[k]; }
+    const std::complex<double>& operator[](std::size_t k) const { return m_data[k]; }
+
+private:
+    std::complex<double>* m_data;
+    std::size_t m_size;
+};
+
+// One in-place FFTW plan (FFTW_ESTIMATE) for buffers of one length. FFTW's planner is
+// not thread-safe, so making and destroying plans is serialised; executing is not.
+class FourierPlan
+{
+public:
+    FourierPlan(FourierBuffer& buffer, FourierDirection direction);
+    ~FourierPlan();
+    FourierPlan(const FourierPlan&) = delete;
+    FourierPlan& operator=(const FourierPlan&) = delete;
+
+    // Transforms any buffer of the planned length in place.
+    void execute(FourierBuffer& buffer) const;
+
+private:
+    fftw_plan_s* m_plan;
+    std::size_t m_size;
+};
+
+// The plans of one calculation: transforms of equal length and direction inside it share a
+// plan (and FFTW's twiddle tables); everything is released when the calculation ends.
+class FourierPlans
+{
+public:
+    void transform(FourierBuffer& buffer, FourierDirection direction);
+
+private:
+    std::map<std::pair<std::size_t, int>, std::unique_ptr<FourierPlan>> m_plans;
+};
+
+} // namespace Algorithms

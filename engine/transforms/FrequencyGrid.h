@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+namespace Algorithms {
+
+// Empty for an invalid grid or one of fewer than 3 points; otherwise true unless the
+// grid is harmonic (|f[1] - 2 f[0]| <= 1 Hz), which makes it a low-pass grid.
+std::optional<bool> isBandPassGrid(const std::vector<double>& f);
+
+// Whether a frequency-to-time transform of grid kind `kind` (0 low pass, otherwise band
+// pass) is meaningful on f: the points must be evenly spaced, and a low-pass grid must
+// also be harmonic (f_k = k * f_1) to be mirrored through 0 Hz. A grid from a logarithmic
+// or segmented sweep is refused with a debug message instead of giving a wrong response.
+bool isTransformableGrid(const std::vector<double>& f, int kind);
+
+} // namespace Algorithms

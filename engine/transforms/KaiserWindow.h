@@ -1,0 +1,15 @@
+#pragma once
+
+#include <vector>
+
+namespace Algorithms {
+
+// I0(beta * sqrt(1 - x^2)) / I0(beta) at the normalised position x in [-1, 1];
+// beta = 0 gives the rectangular window.
+double kaiserWindowValue(double x, double beta);
+
+// The window over L = |windowIndex| points: point k lies at x = (2 * windowIndex[k] - L + 1) / (L - 1).
+// A single point gets the value 1.
+std::vector<double> kaiserWindow(const std::vector<double>& windowIndex, double beta);
+
+} // namespace Algorithms

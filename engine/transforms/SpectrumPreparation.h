@@ -1,0 +1,36 @@
+#pragma once
+
+#include "engine/transforms/GateDescription.h"
+
+#include <complex>
+#include <vector>
+
+namespace Algorithms {
+
+class FourierPlans;
+
+// A spectrum laid out for an inverse transform, with the window index of every point
+// (so that a symmetric window centres on 0 Hz) and the time axis of the transform (s).
+struct PreparedSpectrum
+{
+    std::vector<double> windowIndex;
+    std::vector<std::complex<double>> spectrum;
+    std::vector<double> times;
+};
+
+// kind 0 (low pass): the two-sided spectrum [dc, S_1 ... S_N, conj(S_N) ... conj(S_1)] of
+// 2N + 1 points in transform order; any other kind: S as it stands. All three vectors are
+// empty when |S| != |f|, the grid cannot be transformed (isTransformableGrid) or the time
+// step is not finite.
+PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector<std::complex<double>>& S,
+                                 std::complex<double> dc, int kind);
+
+// The time-domain weighting of the gate (a rectangle of the gate's width at its centre,
+// seen through a Kaiser-windowed band of the grid's spacing), one value per point of the
+// transform grid in transform order: 2N + 1 points for kind 0, N otherwise. Empty when
+// the grid cannot be transformed.
+std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate);
+std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate,
+                                            FourierPlans& plans);
+
+} // namespace Algorithms

@@ -1,0 +1,65 @@
+#include "engine/fits/ZeroFrequencyEstimate.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace Algorithms;
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+using Complex = std::complex<double>;
+
+// A first-order low-pass response of corner fc behind a delay tau: 1 at 0 Hz.
+std::vector<Complex> delayedLowPass(std::size_t n, double df, double fc, double tau, double gain)
+{
+    std::vector<Complex> s(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        const double f = static_cast<double>(k + 1) * df;
+        s[k] = gain * std::polar(1.0, -2.0 * pi * f * tau) / Complex(1.0, f / fc);
+    }
+    return s;
+}
+
+} // namespace
+
+TEST(ZeroFrequencyEstimate, RecoversTheValueOfADelayedReflection)
+{
+    const std::size_t n = 400;
+    const double df = 50e6;
+    for (double gamma : {0.25, -0.6}) {
+        std::vector<Complex> s(n);
+        for (std::size_t k = 0; k < n; ++k)
+            s[k] = std::polar(1.0, -2.0 * pi * static_cast<double>(k + 1) * df * 1.3e-9) * gamma;
+        EXPECT_NEAR(estimateDelay(s, n * df), gamma, 1e-4);
+    }
+}
+
+TEST(ZeroFrequencyEstimate, RecoversTheValueOfASmoothResponse)
+{
+    const auto s = delayedLowPass(1000, 20e6, 3e9, 0.8e-9, 0.9);
+    EXPECT_NEAR(estimateDelay(s, 1000 * 20e6), 0.9, 1e-4);
+}
+
+TEST(ZeroFrequencyEstimate, IsLinearAndIndependentOfTheFrequencyScale)
+{
+    const auto s = delayedLowPass(300, 30e6, 2e9, 1e-9, 1.0);
+    const double base = estimateDelay(s, 300 * 30e6);
+    std::vector<Complex> scaled(s);
+    for (auto& value : scaled)
+        value *= -2.5;
+    EXPECT_NEAR(estimateDelay(scaled, 300 * 30e6), -2.5 * base, 1e-12);
+    EXPECT_NEAR(estimateDelay(s, 1.0), base, 1e-12);
+    EXPECT_NEAR(estimateDelay(s, 7e12), base, 1e-12);
+}
+
+TEST(ZeroFrequencyEstimate, NotANumberWhenItCannotBeFormed)
+{
+    auto s = delayedLowPass(50, 1e8, 2e9, 1e-9, 1.0);
+    EXPECT_TRUE(std::isnan(estimateDelay(s, 0.0)));
+    EXPECT_TRUE(std::isnan(estimateDelay(std::vector<Complex>(s.begin(), s.begin() + 4), 4e8)));
+    s[10] = {std::numeric_limits<double>::quiet_NaN(), 0.0};
+    EXPECT_TRUE(std::isnan(estimateDelay(s, 5e9)));
+}
