@@ -6,7 +6,6 @@
 #include "remote/server/ParserChunk.h"
 
 #include <QDebug>
-#include <QEventLoop>
 #include <QIODevice>
 #include <QMutexLocker>
 #include <QThreadPool>
@@ -28,21 +27,15 @@ RemoteClientBase::RemoteClientBase(QIODevice* device, QObject* parent) : QObject
     connect(&watcher, &QFutureWatcherBase::finished, this, &RemoteClientBase::onParserThreadFinished);
 }
 
-RemoteClientBase::~RemoteClientBase()
+void RemoteClientBase::outliveServer()
 {
-    // The running line still uses this object (the error query reads its
-    // queue): wait for it while the thread keeps serving events, since the
-    // line may be waiting for work queued to this very thread.
-    disconnect(&watcher, nullptr, this, nullptr);
     if (!lineRunning)
         return;
-    if (!future.isFinished()) {
-        QEventLoop loop;
-        connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
-        if (!future.isFinished())
-            loop.exec();
-    }
-    delete future.result();
+    outlivingServer = true;
+    if (device)
+        disconnect(device, nullptr, this, nullptr);
+    device = nullptr;
+    setParent(nullptr);
 }
 
 int RemoteClientBase::takeError()
@@ -69,11 +62,16 @@ void RemoteClientBase::interrupt()
 void RemoteClientBase::onParserThreadFinished()
 {
     ParserChunk* chunk = future.result();
+    lineRunning = false;
+    if (outlivingServer) {
+        delete chunk;
+        deleteLater();
+        return;
+    }
     writeAnswer(chunk);
     if (chunk->hasError)
         queueError(chunk->errorCode);
     delete chunk;
-    lineRunning = false;
     startParserThread();
 }
 

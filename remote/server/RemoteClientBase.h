@@ -16,7 +16,8 @@ struct ParserChunk;
 // One remote-control connection: runs its request lines one at a time on the
 // global thread pool, writes each line's answer back before the next line
 // starts, and keeps the error codes of failed lines in a bounded queue that
-// the error query reads.
+// the error query reads. The object lives at least as long as its running
+// line: a peer that leaves only marks it, and it goes after its last line.
 class RemoteClientBase : public QObject
 {
     Q_OBJECT
@@ -25,7 +26,12 @@ public:
     static constexpr int maxQueuedErrors = 100;
 
     RemoteClientBase(QIODevice* device, QObject* parent);
-    ~RemoteClientBase() override;
+
+    // The server is going away. An idle client goes with it; a client whose
+    // line still runs (that line may read its error queue) leaves the server's
+    // tree and its connection and deletes itself once the line has finished,
+    // so nobody has to wait for the line.
+    void outliveServer();
 
     // Removes and returns the oldest queued code; 0 when none is queued.
     // Called by the error query on the pool thread.
@@ -72,6 +78,7 @@ private:
     bool lineRunning = false;
     bool peerLeft = false;
     bool interruptedSent = false;
+    bool outlivingServer = false;
 };
 
 } // namespace Orlix::Automation

@@ -1,5 +1,7 @@
 #include "remote/server/RemoteControl.h"
 
+#include "remote/server/RemoteClientBase.h"
+
 #include <QHostAddress>
 #include <QNetworkProxy>
 
@@ -11,6 +13,8 @@ RemoteControl::RemoteControl(QObject* parent) : QObject(parent), m_port(server.s
 
 RemoteControl::~RemoteControl()
 {
+    for (RemoteClientBase* client : findChildren<RemoteClientBase*>(QString(), Qt::FindDirectChildrenOnly))
+        client->outliveServer();
     emit closeSockets();
     if (server.isListening())
         server.close();
