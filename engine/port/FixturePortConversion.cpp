@@ -1,0 +1,95 @@
+#include "engine/port/FixturePort.h"
+
+#include "engine/impedance/ImpedanceConversion.h"
+#include "engine/vectors/VectorChecks.h"
+
+#include <complex>
+#include <vector>
+
+namespace Algorithms {
+
+namespace {
+
+// The converter answers bad input with an all-zero matrix.
+bool isConvertedPoint(const ComplexMatrix2x2& m)
+{
+    bool allZero = true;
+    for (int k = 0; k < 4; ++k) {
+        const std::complex<double> value = m(k / 2, k % 2);
+        if (!isFiniteComplex(value))
+            return false;
+        if (std::norm(value) > 1e-24)
+            allZero = false;
+    }
+    return !allZero;
+}
+
+} // namespace
+
+std::optional<double> FixturePort::conversionTarget() const
+{
+    switch (m_conversionType) {
+    case Z0ConversionType::System:
+        return m_impedance;
+    case Z0ConversionType::Fixture:
+        return m_impedanceValue;
+    case Z0ConversionType::User:
+        return m_customImpedance;
+    case Z0ConversionType::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool FixturePort::convertImpedance()
+{
+    const QString invalidInput = tr("Invalid input data for impedance conversion");
+    if (!m_stepResponse) {
+        emit error(invalidInput);
+        return false;
+    }
+    if (!m_stepResponse->isValid() || !m_impedanceValue || !m_sParameters) {
+        emit error(invalidInput);
+        return false;
+    }
+    if (!m_sParameters->isValid() || !m_impedance) {
+        emit error(invalidInput);
+        return false;
+    }
+    const std::optional<double> target = conversionTarget();
+    if (!target) {
+        emit error(m_conversionType == Z0ConversionType::User ? tr("Invalid custom impedance value.") : invalidInput);
+        return false;
+    }
+
+    const double fixtureEnd = m_stepResponse->impedance;
+    const std::vector<double> from = m_mirrored ? std::vector<double>{fixtureEnd, *m_impedance}
+                                                : std::vector<double>{*m_impedance, fixtureEnd};
+    const std::vector<double> to{*target, *target};
+
+    SParametersTwoPort& set = *m_sParameters;
+    const std::size_t n = set.frequencies().size();
+    std::vector<std::complex<double>> s11(n), s12(n), s21(n), s22(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        ComplexMatrix2x2 s;
+        s << set.s11()[i], set.s12()[i], set.s21()[i], set.s22()[i];
+        // The reflection-coefficient formulation also handles a point without transmission.
+        const ComplexMatrix2x2 converted = convertImpedance2x2(s, from, to).second;
+        if (!isConvertedPoint(converted)) {
+            emit error(tr("Invalid converted data. Check system and fixture impedances"));
+            return false;
+        }
+        s11[i] = converted(0, 0);
+        s12[i] = converted(0, 1);
+        s21[i] = converted(1, 0);
+        s22[i] = converted(1, 1);
+    }
+    set.setS11(s11);
+    set.setS12(s12);
+    set.setS21(s21);
+    set.setS22(s22);
+    setReferenceImpedance(target);
+    return true;
+}
+
+} // namespace Algorithms
