@@ -16,6 +16,7 @@ SocketRemoteClient::SocketRemoteClient(QTcpSocket* socket, SocketRemoteControl* 
     : RemoteClientBase(socket, parent), socket(socket)
 {
     socket->setReadBufferSize(socketReadBufferSize);
+    connect(socket, &QIODevice::bytesWritten, this, &SocketRemoteClient::onAnswerBytesWritten);
 }
 
 void SocketRemoteClient::onReadyRead()
@@ -33,8 +34,16 @@ void SocketRemoteClient::readLines()
     }
 }
 
+void SocketRemoteClient::onAnswerBytesWritten()
+{
+    startParserThread();
+}
+
 ParserChunk* SocketRemoteClient::takeNextChunk()
 {
+    if (socket && socket->state() == QAbstractSocket::ConnectedState
+        && socket->bytesToWrite() > maxUnsentAnswerBytes)
+        return nullptr;
     readLines();
     if (pendingLines.isEmpty())
         return nullptr;

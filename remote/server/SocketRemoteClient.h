@@ -13,7 +13,9 @@ namespace Orlix::Automation {
 class SocketRemoteControl;
 
 // A remote-control client on a TCP socket. It reads only while few lines are
-// waiting, so a flood of lines is held back by TCP instead of piling up here.
+// waiting and starts a line only while few answer bytes are unsent, so a
+// flood of lines, or a peer that never reads its answers, is held back by TCP
+// instead of piling up here.
 class SocketRemoteClient : public RemoteClientBase
 {
     Q_OBJECT
@@ -22,6 +24,7 @@ public:
     static constexpr int maxPendingLines = 64;
     // Bytes the socket keeps unread at most before TCP holds the peer back.
     static constexpr qint64 socketReadBufferSize = 256 * 1024;
+    static constexpr qint64 maxUnsentAnswerBytes = 1024 * 1024;
 
     SocketRemoteClient(QTcpSocket* socket, SocketRemoteControl* parent);
 
@@ -31,6 +34,9 @@ protected:
 
 protected slots:
     void onReadyRead() override;
+
+private slots:
+    void onAnswerBytesWritten();
 
 private:
     // Moves complete lines from the socket to pendingLines while there is room.

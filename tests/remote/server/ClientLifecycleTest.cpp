@@ -108,6 +108,25 @@ TEST_F(ClientLifecycle, LinesQueuedBehindABlockedLineAreAllAnsweredInOrder)
         ASSERT_EQ(client.readLine(), "0," + QByteArray::number(i) + '\n') << i;
 }
 
+TEST_F(ClientLifecycle, APeerThatDoesNotReadItsAnswersHoldsItsLinesBack)
+{
+    TestClient client;
+    ASSERT_TRUE(client.connectTo(port));
+    client.socket.setReadBufferSize(64 * 1024); // keeps the answers in the kernel, not in this test
+    takeBulkAnswerCount();
+    constexpr int lines = 1000; // 64 MiB of answers
+    client.send(repeated("TEST:BULK?", lines, '\n') + '\n');
+    int answered = 0;
+    // Runs until the unsent answers stop it; then nothing moves any more.
+    ASSERT_TRUE(waitUntil([&] { return (answered += takeBulkAnswerCount()) > 10; }));
+    waitUntil([&] { answered += takeBulkAnswerCount(); return false; }, 200);
+    EXPECT_LT(answered, lines / 2);
+
+    client.socket.setReadBufferSize(0);
+    for (int i = 0; i < lines; ++i)
+        ASSERT_EQ(client.readLine().size(), bulkAnswerSize + 1) << i;
+}
+
 TEST_F(ClientLifecycle, MultiByteTextSplitBetweenSegmentsArrivesIntact)
 {
     TestClient client;

@@ -9,6 +9,7 @@
 #include <QMutexLocker>
 #include <QThread>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <stdexcept>
@@ -59,6 +60,12 @@ Gate& gate()
 {
     static Gate instance;
     return instance;
+}
+
+std::atomic<int>& bulkAnswers()
+{
+    static std::atomic<int> count{0};
+    return count;
 }
 
 using NoObjects = Types<>;
@@ -160,6 +167,10 @@ void registerServerSet()
             QCoreApplication::instance(), [&reply] { reply = "gui"; }, Qt::BlockingQueuedConnection);
         f->sendAnswer(reply);
     });
+    add<Parser, NoSuffix, NoArguments>("TEST:BULK?", +[](Recorder*, DeviceFunctions* f) {
+        ++bulkAnswers();
+        f->sendAnswer(QByteArray(bulkAnswerSize, 'x'));
+    });
     // Slow enough that the lines of several clients overlap on the pool.
     add<Parser, Suffix, Types<int>>("TEST:SLOWecho#?",
                                     +[](Recorder*, DeviceFunctions* f, const NumericIndex& index, int value) {
@@ -190,6 +201,11 @@ void registerServerTestCommands()
     registerParserTestCommands();
     static const bool registered = (registerServerSet(), true);
     (void)registered;
+}
+
+int takeBulkAnswerCount()
+{
+    return bulkAnswers().exchange(0);
 }
 
 namespace BlockGate {

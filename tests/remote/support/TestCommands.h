@@ -24,6 +24,10 @@ void registerParserTestCommands();
 // run slowly, for the tests of the server. Needs a running main event loop.
 void registerServerTestCommands();
 
+// "TEST:BULK?" answers this many bytes; the count of its answers since the last call.
+constexpr int bulkAnswerSize = 64 * 1024;
+int takeBulkAnswerCount();
+
 // "TEST:BLOCK" waits here until released.
 namespace BlockGate {
 void reset();
