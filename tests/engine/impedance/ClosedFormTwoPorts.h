@@ -1,13 +1,14 @@
 #pragma once
 
 #include "engine/impedance/Matrix2x2.h"
+#include "simulator/physics/LineSection.h"
 
 #include <cmath>
 #include <complex>
 
-// Closed-form two-ports for checking the engine against circuit theory:
-// transmission lines and lumped elements in ABCD form, and their scattering
-// matrices referred to any real port impedances.
+// Closed-form two-ports for checking the engine against circuit theory: lines and
+// lumped elements in ABCD form, and their scattering matrices referred to any real
+// port impedances (one for each port).
 namespace ClosedFormTwoPorts {
 
 using Complex = std::complex<double>;
@@ -15,16 +16,11 @@ using Abcd = Algorithms::ComplexMatrix2x2;
 
 inline constexpr double pi = 3.14159265358979323846;
 
-// A line of characteristic impedance zc (ohms) and delay tau (s) at frequency f (Hz);
-// lossDbPerNs is the attenuation, in dB per ns of delay, at 1 GHz, rising with sqrt(f)
-// as skin-effect loss does.
-inline Abcd line(double zc, double tau, double f, double lossDbPerNs = 0.0)
+// A line of characteristic impedance zc (ohms) and delay tau (s) at frequency f (Hz),
+// with lossDbPerGHz of attenuation per GHz.
+inline Abcd line(double zc, double tau, double f, double lossDbPerGHz = 0.0)
 {
-    const double alpha = lossDbPerNs * (tau / 1e-9) * std::sqrt(f / 1e9) * std::log(10.0) / 20.0;
-    const Complex gammaL(alpha, 2.0 * pi * f * tau);
-    Abcd m;
-    m << std::cosh(gammaL), zc * std::sinh(gammaL), std::sinh(gammaL) / zc, std::cosh(gammaL);
-    return m;
+    return Simulator::Physics::LineSection{zc, tau, lossDbPerGHz}.chainMatrix(f);
 }
 
 inline Abcd seriesImpedance(Complex z)
