@@ -1,6 +1,7 @@
 #include "engine/fits/ExponentialFit.h"
 
-#include "engine/transforms/ComplexPowers.h"
+#include "engine/fits/NormalEquations.h"
+#include "engine/transforms/ComplexArithmetic.h"
 #include "engine/vectors/VectorChecks.h"
 
 #include <Eigen/Dense>
@@ -17,10 +18,6 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
-
-// Below this reciprocal condition number the normal equations carry no digit of the
-// solution; their result would be finite noise rather than a fit.
-constexpr double singularRcond = 1e-13;
 
 FitDesignMatrix designMatrix(const std::vector<double>& f, const Eigen::MatrixXcd& delays, int n, int model)
 {
@@ -207,8 +204,9 @@ std::optional<std::vector<std::vector<std::complex<double>>>> fitExponentials(
     } else if (fixedNumExp == 0) {
         std::cout << "Refinement of NumExp is not used" << std::endl;
     } else {
-        // Fewer than four nodes cannot carry a cubic model over the band.
-        if (fixedNumExp < 4)
+        // Fewer than four nodes cannot carry a cubic model over the band, and more basis
+        // functions than points leave the fit undetermined.
+        if (fixedNumExp < 4 || fixedNumExp * k > static_cast<int>(count))
             return std::nullopt;
         n = fixedNumExp;
         std::cout << "FIXED VALUE of NumExp = " << n << std::endl;
@@ -218,7 +216,7 @@ std::optional<std::vector<std::vector<std::complex<double>>>> fitExponentials(
     FitDesignMatrix A;
     buildExponentialMatrix(B, delays, A);
     const Eigen::PartialPivLU<Eigen::MatrixXcd> lu(normalMatrix(A));
-    if (!(lu.rcond() >= singularRcond))
+    if (isSingularNormalMatrix(lu))
         return std::nullopt;
     const Eigen::VectorXcd target = Eigen::Map<const Eigen::VectorXcd>(y.data(), static_cast<Eigen::Index>(count));
     const Eigen::VectorXcd coefficients = lu.solve(A.adjoint() * target);

@@ -1,6 +1,7 @@
 #include "engine/fits/ZeroFrequencyEstimate.h"
 
 #include "engine/transforms/ChirpZTransform.h"
+#include "engine/transforms/ComplexArithmetic.h"
 #include "engine/transforms/FourierTransform.h"
 #include "engine/vectors/Ranges.h"
 #include "engine/vectors/VectorChecks.h"
@@ -57,8 +58,8 @@ double estimateDelay(const std::vector<std::complex<double>>& x, double fMax, Fo
     // The spectrum divided by j 2 pi k: the transform of the running integral.
     std::vector<std::complex<double>> z(m);
     for (std::size_t i = 0; i < n; ++i) {
-        z[i] = finiteOrNaN(std::conj(x[n - 1 - i]) / (-j * (2.0 * pi * static_cast<double>(n - i))));
-        z[n + 1 + i] = finiteOrNaN(x[i] / (j * (2.0 * pi * static_cast<double>(i + 1))));
+        z[i] = finiteOrNaN(divideByImaginary(std::conj(x[n - 1 - i]), -2.0 * pi * static_cast<double>(n - i)));
+        z[n + 1 + i] = finiteOrNaN(divideByImaginary(x[i], 2.0 * pi * static_cast<double>(i + 1)));
     }
     z[n] = 0.0;
     std::vector<double> weights(m, 1.0);

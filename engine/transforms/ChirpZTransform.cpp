@@ -1,6 +1,6 @@
 #include "engine/transforms/ChirpZTransform.h"
 
-#include "engine/transforms/ComplexPowers.h"
+#include "engine/transforms/ComplexArithmetic.h"
 #include "engine/transforms/FourierTransform.h"
 
 #include <algorithm>
@@ -30,35 +30,28 @@ std::size_t bluesteinLength(std::size_t n)
     return best;
 }
 
-// chirp[m] = w^(m^2 / 2) for m = 0 ... n-1 and its reciprocal; the kernel is symmetric
-// in m, so each value serves both m and -m.
-struct Chirp
-{
-    std::vector<std::complex<double>> values;
-    std::vector<std::complex<double>> reciprocals;
-};
-
 std::complex<double> exponential(double magnitude, double phase)
 {
     return std::polar(std::exp(magnitude), phase);
 }
 
-// Block by block, with m = m0 + r: w^(m^2/2) = w^(m0^2/2) * (w^m0)^r * w^(r^2/2). Only the
-// block heads and the first block are evaluated by exp, sin and cos; the running power
-// (w^m0)^r spans one block, so the rounding stays at a few ulps.
-Chirp chirp(std::complex<double> w, std::size_t n)
+// values[m] = w^(m^2 / 2) for m = 0 ... n-1, and their reciprocals; the kernel is symmetric
+// in m, so each value serves both m and -m. Block by block, with m = m0 + r:
+// w^(m^2/2) = w^(m0^2/2) * (w^m0)^r * w^(r^2/2). Only the block heads and the first block
+// are evaluated by exp, sin and cos; the running power (w^m0)^r spans one block, so the
+// rounding stays at a few ulps.
+void fillChirp(std::complex<double> w, std::size_t n, std::complex<double>* values, std::complex<double>* reciprocals)
 {
     constexpr std::size_t block = 32;
     const std::complex<double> logW = std::log(w);
-    Chirp result{std::vector<std::complex<double>>(n), std::vector<std::complex<double>>(n)};
     auto exact = [&](double exponent, double sign) {
         return exponential(sign * exponent * logW.real(), sign * exponent * logW.imag());
     };
     const std::size_t first = std::min(n, block);
     for (std::size_t r = 0; r < first; ++r) {
         const double exponent = 0.5 * static_cast<double>(r) * static_cast<double>(r);
-        result.values[r] = exact(exponent, 1.0);
-        result.reciprocals[r] = exact(exponent, -1.0);
+        values[r] = exact(exponent, 1.0);
+        reciprocals[r] = exact(exponent, -1.0);
     }
     for (std::size_t head = block; head < n; head += block) {
         const double m0 = static_cast<double>(head);
@@ -71,13 +64,12 @@ Chirp chirp(std::complex<double> w, std::size_t n)
         const std::size_t end = std::min(n, head + block);
         for (std::size_t m = head; m < end; ++m) {
             const std::size_t r = m - head;
-            result.values[m] = plainProduct(plainProduct(base, power), result.values[r]);
-            result.reciprocals[m] = plainProduct(plainProduct(baseReciprocal, powerReciprocal), result.reciprocals[r]);
+            values[m] = plainProduct(plainProduct(base, power), values[r]);
+            reciprocals[m] = plainProduct(plainProduct(baseReciprocal, powerReciprocal), reciprocals[r]);
             power = plainProduct(power, step);
             powerReciprocal = plainProduct(powerReciprocal, stepReciprocal);
         }
     }
-    return result;
 }
 
 } // namespace
@@ -99,22 +91,19 @@ std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::c
     if (n == 0 || weights.size() < n)
         return {};
     const std::size_t length = bluesteinLength(n);
-    const Chirp kernel = chirp(w, n);
-    const std::vector<std::complex<double>>& ww = kernel.values;
 
-    std::vector<std::complex<double>> powers(n);
+    // The kernel 1/ww over lags -(N-1) ... N-1, the negative lags wrapped to the end.
+    FourierBuffer ww(n);
+    FourierBuffer v(length);
+    fillChirp(w, n, ww.data(), v.data());
+    for (std::size_t m = 1; m < n; ++m)
+        v[length - m] = v[m];
+
+    FourierBuffer powers(n);
     fillPowers(a, 1.0, powers.data(), n);
     FourierBuffer y(length);
     for (std::size_t k = 0; k < n; ++k)
         y[k] = weights[k] * plainProduct(plainProduct(x[k], powers[k]), ww[k]);
-
-    // The kernel 1/ww over lags -(N-1) ... N-1, the negative lags wrapped to the end.
-    FourierBuffer v(length);
-    v[0] = kernel.reciprocals[0];
-    for (std::size_t m = 1; m < n; ++m) {
-        v[m] = kernel.reciprocals[m];
-        v[length - m] = kernel.reciprocals[m];
-    }
 
     // The circular convolution: the forward transform of the product is taken as the
     // conjugate of the backward transform of its conjugate, so that one plan serves all three.

@@ -59,7 +59,7 @@ public:
 
 private:
     static constexpr std::size_t maximumBytes = std::size_t(64) << 20;
-    static constexpr std::size_t maximumBuffers = 8;
+    static constexpr std::size_t maximumBuffers = 16;
 
     static std::size_t bytes(std::size_t size) { return size * sizeof(fftw_complex); }
 

@@ -1,5 +1,9 @@
 #include "engine/fits/ZeroFrequencyEstimate.h"
 
+#include "simulator/physics/FrequencyGrid.h"
+#include "simulator/physics/Standards.h"
+#include "simulator/physics/TwoPortAlgebra.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -41,6 +45,19 @@ TEST(ZeroFrequencyEstimate, RecoversTheValueOfASmoothResponse)
 {
     const auto s = delayedLowPass(1000, 20e6, 3e9, 0.8e-9, 0.9);
     EXPECT_NEAR(estimateDelay(s, 1000 * 20e6), 0.9, 1e-4);
+}
+
+// A lossy fixture half with impedance steps, ended in a 30 ohm load: at 0 Hz the lines are
+// transparent, so the true value is the load's reflection against 50 ohm.
+TEST(ZeroFrequencyEstimate, RecoversTheValueOfALossyFixtureReflection)
+{
+    using namespace Simulator::Physics;
+    const LineCascade half({{50.0, 0.2e-9, 0.05}, {42.0, 0.35e-9, 0.05}, {55.0, 0.25e-9, 0.05}});
+    const auto f = lowPassGrid(25e6, 800);
+    const auto measured = reflectStandard(half, reflectionOf(30.0, 50.0), f).s11();
+    const auto atZero = reflectStandard(half, reflectionOf(30.0, 50.0), {0.0}).s11()[0];
+    EXPECT_NEAR(atZero.real(), -0.25, 1e-12);
+    EXPECT_NEAR(estimateDelay(measured, f.back()), atZero.real(), 1e-3);
 }
 
 TEST(ZeroFrequencyEstimate, IsLinearAndIndependentOfTheFrequencyScale)

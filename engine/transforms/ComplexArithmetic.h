@@ -12,6 +12,13 @@ inline std::complex<double> plainProduct(std::complex<double> a, std::complex<do
     return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
 }
 
+// z / (j c) for a real c: the division by a pure imaginary number, without the general
+// complex division's scaling.
+inline std::complex<double> divideByImaginary(std::complex<double> z, double c)
+{
+    return {z.imag() / c, -z.real() / c};
+}
+
 // base^x as exp(x * log(base)), the principal branch, for a real exponent x.
 std::complex<double> complexPower(std::complex<double> base, double exponent);
 

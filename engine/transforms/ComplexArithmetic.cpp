@@ -1,4 +1,4 @@
-#include "engine/transforms/ComplexPowers.h"
+#include "engine/transforms/ComplexArithmetic.h"
 
 #include <array>
 #include <cmath>

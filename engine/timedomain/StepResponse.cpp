@@ -1,0 +1,105 @@
+#include "engine/timedomain/StepResponse.h"
+
+#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/timedomain/TimeAxis.h"
+#include "engine/transforms/ChirpZTransform.h"
+#include "engine/transforms/ComplexArithmetic.h"
+#include "engine/transforms/FourierTransform.h"
+#include "engine/transforms/FrequencyGrid.h"
+#include "engine/transforms/KaiserWindow.h"
+#include "engine/transforms/SpectrumPreparation.h"
+
+#include <QDebug>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Algorithms {
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+
+// What the two transforms of the step response share.
+struct StepResponseWork
+{
+    std::vector<std::complex<double>> integrated; // the two-sided spectrum over j 2 pi k, natural order
+    std::vector<double> windowed;                 // Kaiser weights, 0 at 0 Hz
+    std::vector<double> flat;                     // unit weights, 0 at 0 Hz
+    double dc = 0.0;
+    double naturalStep = 0.0;
+    std::size_t points = 0;
+};
+
+// The level s(t) = Re(transform) + dc * u / L of the integrated spectrum at the given times.
+std::vector<double> level(const StepResponseWork& work, const std::vector<double>& times,
+                          const std::vector<double>& weights, FourierPlans& plans)
+{
+    const TimeContour contour = timeContour(times, work.naturalStep, work.points);
+    const auto transformed = chirpZTransform(contour.a, contour.w, work.integrated, weights, 0, plans);
+    const double length = static_cast<double>(work.points);
+    std::vector<double> result(work.points);
+    for (std::size_t k = 0; k < work.points; ++k)
+        result[k] = transformed[k].real() + work.dc * contour.u[k] / length;
+    return result;
+}
+
+} // namespace
+
+StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
+                                 double tStart, double tStop, double beta, double refStart, double refStop, double Z0)
+{
+    if (S.size() != f.size() || !isTransformableGrid(f, 0))
+        return {};
+    // Without a reference window there is no level to subtract; a step response levelled on
+    // a single instant would be shifted by whatever the response does there.
+    if (!(refStart < refStop)) {
+        qDebug() << "Step response refused: the reference window is empty";
+        return {};
+    }
+    const std::size_t n = S.size();
+    FourierPlans plans;
+    StepResponseWork work;
+    work.dc = estimateDelay(S, *std::max_element(f.begin(), f.end()), plans);
+    PreparedSpectrum prepared = prepareSpectrum(f, S, {work.dc, 0.0}, 0);
+    if (prepared.times.size() < 2)
+        return {};
+    work.points = prepared.times.size();
+    work.naturalStep = prepared.times[1] - prepared.times[0];
+
+    StepResponseResult result;
+    result.times = tStart < tStop ? spreadTimes(tStart, tStop, work.points) : std::move(prepared.times);
+
+    work.integrated.resize(work.points);
+    for (std::size_t i = 0; i < n; ++i) {
+        work.integrated[i] = divideByImaginary(std::conj(S[n - 1 - i]), -2.0 * pi * static_cast<double>(n - i));
+        work.integrated[n + 1 + i] = divideByImaginary(S[i], 2.0 * pi * static_cast<double>(i + 1));
+    }
+    work.integrated[n] = work.dc;
+
+    // The Kaiser window in natural order, with the 0 Hz sample left out of the transform: the
+    // 0 Hz value enters only as the ramp dc * u / L.
+    work.windowed = kaiserWindow(prepared.windowIndex, beta);
+    toNaturalOrder(work.windowed);
+    work.windowed[n] = 0.0;
+    work.flat.assign(work.points, 1.0);
+    work.flat[n] = 0.0;
+
+    const std::vector<double> response = level(work, result.times, work.windowed, plans);
+    const std::vector<double> reference = level(work, spreadTimes(refStart, refStop, work.points), work.flat, plans);
+    double mean = 0.0;
+    for (double value : reference)
+        mean += value;
+    mean /= static_cast<double>(work.points);
+
+    result.stepResponse.resize(work.points);
+    result.impedanceProfile.resize(work.points);
+    for (std::size_t k = 0; k < work.points; ++k) {
+        const double rho = response[k] - mean;
+        result.stepResponse[k] = rho;
+        result.impedanceProfile[k] = Z0 * (rho + 1.0) / (1.0 - rho);
+    }
+    return result;
+}
+
+} // namespace Algorithms

@@ -1,0 +1,165 @@
+#include "engine/timedomain/TimeGate.h"
+
+#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/transforms/ComplexArithmetic.h"
+#include "engine/transforms/FourierTransform.h"
+#include "engine/transforms/FrequencyGrid.h"
+#include "engine/transforms/SpectrumPreparation.h"
+#include "engine/vectors/VectorChecks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Algorithms {
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+constexpr double searchStep = 1e-13; // s
+
+double wrapPhase(double phi)
+{
+    return phi - std::round(phi / (2.0 * pi)) * 2.0 * pi;
+}
+
+double phaseCenter(const std::vector<std::complex<double>>& S, const std::vector<double>& f, double c0, int kind)
+{
+    const std::size_t last = S.size() - 1;
+    auto residualPhase = [&](std::size_t k) { return std::arg(S[k]) + 2.0 * pi * c0 * f[k]; };
+    double phi = 0.0;
+    double span = 0.0;
+    if (kind == 0) {
+        phi = residualPhase(last);
+        span = 2.0 * pi * f[last];
+    } else if (kind == 1) {
+        phi = residualPhase(last) - residualPhase(0);
+        span = 2.0 * pi * (f[last] - f[0]);
+    } else {
+        return c0;
+    }
+    // The second pass only flips an exact +-pi to the other sign.
+    phi = wrapPhase(wrapPhase(phi));
+    return c0 - phi / span;
+}
+
+// Writes the spectrum of one candidate into the transform buffer in transform order.
+void fillCandidate(FourierBuffer& buffer, const std::vector<std::complex<double>>& rotated, double dc, int kind)
+{
+    const std::size_t n = rotated.size();
+    if (kind != 0) {
+        std::copy(rotated.begin(), rotated.end(), buffer.data());
+        return;
+    }
+    buffer[0] = dc;
+    for (std::size_t k = 0; k < n; ++k) {
+        buffer[1 + k] = rotated[k];
+        buffer[2 * n - k] = std::conj(rotated[k]);
+    }
+}
+
+std::optional<double> searchCenter(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
+                                   const GateDescription& gate, int kind)
+{
+    const std::size_t n = S.size();
+    const auto [low, high] = std::minmax_element(f.begin(), f.end());
+    const double count = static_cast<double>(n);
+    FourierPlans plans;
+    const double dc = kind == 0 ? estimateDelay(S, *high, plans) : 0.0;
+    const double span = kind == 0 ? 2.0 * count / (2.0 * *high * (2.0 * count + 1.0))
+                                  : 0.5 * (count - 1.0) / ((*high - *low) * count);
+    auto candidates = static_cast<long>(std::ceil(span / searchStep));
+    if (candidates % 2 != 0)
+        candidates -= 1;
+    if (candidates <= 0)
+        return std::nullopt;
+
+    const std::vector<double> kernel = kaiserWindowedTransform(f, kind, gate, plans);
+    FourierBuffer buffer(kernel.size());
+    std::vector<std::complex<double>> rotation(n);
+    std::vector<std::complex<double>> step(n);
+    std::vector<std::complex<double>> rotated(n);
+    for (std::size_t k = 0; k < n; ++k)
+        step[k] = std::polar(1.0, 2.0 * pi * searchStep * f[k]);
+
+    const double scale = 1.0 / static_cast<double>(kernel.size());
+    double bestScore = 0.0;
+    double bestDelay = gate.center;
+    for (long i = 1; i <= candidates; ++i) {
+        const double tau = gate.center + static_cast<double>(i - 1 - candidates / 2) * searchStep;
+        // The rotation e^(j 2 pi tau f) advances by one step per candidate; it is evaluated
+        // afresh every 32 candidates so that the running product never drifts.
+        if ((i - 1) % 32 == 0) {
+            for (std::size_t k = 0; k < n; ++k)
+                rotation[k] = std::polar(1.0, 2.0 * pi * tau * f[k]);
+        } else {
+            for (std::size_t k = 0; k < n; ++k)
+                rotation[k] = plainProduct(rotation[k], step[k]);
+        }
+        for (std::size_t k = 0; k < n; ++k)
+            rotated[k] = plainProduct(S[k], rotation[k]);
+        fillCandidate(buffer, rotated, dc, kind);
+        plans.transform(buffer, FourierDirection::Backward);
+        double score = 0.0;
+        for (std::size_t k = 0; k < kernel.size(); ++k)
+            score += kernel[k] * std::sqrt(std::norm(buffer[k]));
+        score *= scale;
+        if (i == 1 || score < bestScore) {
+            bestScore = score;
+            bestDelay = tau;
+        }
+    }
+    return bestDelay;
+}
+
+} // namespace
+
+std::optional<double> findGateCenter(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
+                                     int centerMode, const GateDescription& gate, int kind)
+{
+    if (centerMode != 0 && centerMode != 1)
+        return std::nullopt;
+    if (S.size() != f.size() || !isTransformableGrid(f, kind))
+        return std::nullopt;
+    if (centerMode == 0)
+        return phaseCenter(S, f, gate.center, kind);
+    return searchCenter(S, f, gate, kind);
+}
+
+std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
+                                                int kind, const GateDescription& gate)
+{
+    if (S.size() != f.size() || !isTransformableGrid(f, kind))
+        return {};
+    const std::size_t n = S.size();
+    FourierPlans plans;
+    const double dc = kind == 0 ? estimateDelay(S, *std::max_element(f.begin(), f.end()), plans) : 0.0;
+
+    // The gate centre moved to time 0.
+    std::vector<std::complex<double>> shift(n);
+    std::vector<std::complex<double>> shifted(n);
+    for (std::size_t k = 0; k < n; ++k) {
+        shift[k] = std::polar(1.0, 2.0 * pi * gate.center * f[k]);
+        shifted[k] = S[k] * shift[k];
+    }
+    const PreparedSpectrum prepared = prepareSpectrum(f, shifted, {dc, 0.0}, kind);
+    const std::vector<double> kernel = kaiserWindowedTransform(f, kind, gate, plans);
+    if (!isValidComplexVector(prepared.spectrum) || kernel.size() != prepared.spectrum.size())
+        return {};
+
+    const std::size_t points = kernel.size();
+    FourierBuffer buffer(points);
+    std::copy(prepared.spectrum.begin(), prepared.spectrum.end(), buffer.data());
+    plans.transform(buffer, FourierDirection::Backward);
+    const double scale = 1.0 / static_cast<double>(points);
+    for (std::size_t k = 0; k < points; ++k)
+        buffer[k] *= kernel[k] * scale;
+    plans.transform(buffer, FourierDirection::Forward);
+
+    const std::size_t first = kind == 0 ? 1 : 0;
+    std::vector<std::complex<double>> gated(n);
+    for (std::size_t k = 0; k < n; ++k)
+        gated[k] = buffer[first + k] / shift[k];
+    return gated;
+}
+
+} // namespace Algorithms
