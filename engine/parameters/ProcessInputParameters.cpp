@@ -1,32 +1,6 @@
 #include "engine/parameters/ProcessInputParameters.h"
 
-#include <QtGlobal>
-
 namespace Algorithms {
-
-namespace {
-
-bool sameValue(double a, double b)
-{
-    return qFuzzyCompare(a, b);
-}
-
-bool sameValue(int a, int b)
-{
-    return a == b;
-}
-
-// Stores value into field and reports whether that was a change.
-template <typename T>
-bool storeIfChanged(T& field, T value)
-{
-    if (sameValue(field, value))
-        return false;
-    field = value;
-    return true;
-}
-
-} // namespace
 
 ProcessInputParameters::ProcessInputParameters(QObject* parent)
     : QObject(parent)
@@ -52,68 +26,68 @@ int ProcessInputParameters::pulseMode() const { return m_edited.pulseMode; }
 
 void ProcessInputParameters::setTimeMin(double value)
 {
-    if (storeIfChanged(m_edited.timeMin, value))
-        emit sigTimeMinChanged();
+    m_edited.timeMin = value;
+    emit sigTimeMinChanged();
 }
 
 void ProcessInputParameters::setNormalizingValue(double value)
 {
-    if (storeIfChanged(m_edited.normalizingValue, value))
-        emit sigNormalizingValueChanged();
+    m_edited.normalizingValue = value;
+    emit sigNormalizingValueChanged();
 }
 
 void ProcessInputParameters::setLowSignalCenterMode(int value)
 {
-    if (storeIfChanged(m_edited.lowSignalCenterMode, value))
-        emit sigLowSignalCenterModeChanged();
+    m_edited.lowSignalCenterMode = value;
+    emit sigLowSignalCenterModeChanged();
 }
 
 void ProcessInputParameters::setHighSignalCenterMode(int value)
 {
-    if (storeIfChanged(m_edited.highSignalCenterMode, value))
-        emit sigHighSignalCenterModeChanged();
+    m_edited.highSignalCenterMode = value;
+    emit sigHighSignalCenterModeChanged();
 }
 
 void ProcessInputParameters::setKaiserBeta(double value)
 {
-    if (storeIfChanged(m_edited.kaiserBeta, value))
-        emit sigKaiserBetaChanged();
+    m_edited.kaiserBeta = value;
+    emit sigKaiserBetaChanged();
 }
 
 void ProcessInputParameters::setKaiserBetaX(double value)
 {
-    if (storeIfChanged(m_edited.kaiserBetaX, value))
-        emit sigKaiserBetaXChanged();
+    m_edited.kaiserBetaX = value;
+    emit sigKaiserBetaXChanged();
 }
 
 void ProcessInputParameters::setStartZero(double value)
 {
-    if (storeIfChanged(m_edited.startZero, value))
-        emit sigStartZeroChanged();
+    m_edited.startZero = value;
+    emit sigStartZeroChanged();
 }
 
 void ProcessInputParameters::setRiseTime(double value)
 {
-    if (storeIfChanged(m_edited.riseTime, value))
-        emit sigRiseTimeChanged();
+    m_edited.riseTime = value;
+    emit sigRiseTimeChanged();
 }
 
 void ProcessInputParameters::setNRiseTime(int value)
 {
-    if (storeIfChanged(m_edited.nRiseTime, value))
-        emit sigNRiseTimeChanged();
+    m_edited.nRiseTime = value;
+    emit sigNRiseTimeChanged();
 }
 
 void ProcessInputParameters::setGatingMode(int value)
 {
-    if (storeIfChanged(m_edited.gatingMode, value))
-        emit sigGatingModeChanged();
+    m_edited.gatingMode = value;
+    emit sigGatingModeChanged();
 }
 
 void ProcessInputParameters::setPulseMode(int value)
 {
-    if (storeIfChanged(m_edited.pulseMode, value))
-        emit sigPulseModeChanged();
+    m_edited.pulseMode = value;
+    emit sigPulseModeChanged();
 }
 
 bool ProcessInputParameters::isTestMode() const
@@ -123,23 +97,7 @@ bool ProcessInputParameters::isTestMode() const
 
 void ProcessInputParameters::setTestMode(bool testMode)
 {
-    if (m_testMode == testMode)
-        return;
     m_testMode = testMode;
-    // The six parameters now come from the other set; announce those whose value
-    // in force differs between the sets, so that views showing them stay current.
-    if (!sameValue(m_edited.timeMin, m_defaults.timeMin))
-        emit sigTimeMinChanged();
-    if (!sameValue(m_edited.normalizingValue, m_defaults.normalizingValue))
-        emit sigNormalizingValueChanged();
-    if (!sameValue(m_edited.lowSignalCenterMode, m_defaults.lowSignalCenterMode))
-        emit sigLowSignalCenterModeChanged();
-    if (!sameValue(m_edited.highSignalCenterMode, m_defaults.highSignalCenterMode))
-        emit sigHighSignalCenterModeChanged();
-    if (!sameValue(m_edited.kaiserBeta, m_defaults.kaiserBeta))
-        emit sigKaiserBetaChanged();
-    if (!sameValue(m_edited.kaiserBetaX, m_defaults.kaiserBetaX))
-        emit sigKaiserBetaXChanged();
 }
 
 void ProcessInputParameters::resetToDefaults()

@@ -8,8 +8,8 @@ namespace Algorithms {
 // (written by the test-mode table and by the processes) and a default set that
 // never changes; with the test mode off the six time-domain shaping parameters
 // are read from the default set, so edits of them stay stored but have no effect.
-// Setters store and signal only on a change (doubles compared fuzzily); switching
-// the test mode signals each of the six whose value in force changes with it.
+// Every setter call is announced, also with an unchanged value, because the
+// processes write their parameters back at the start of each run.
 class ProcessInputParameters : public QObject
 {
     Q_OBJECT

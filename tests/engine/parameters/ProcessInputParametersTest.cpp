@@ -118,61 +118,39 @@ TEST(ProcessInputParameters, TheOtherFiveAreInForceWhateverTheTestMode)
     }
 }
 
-TEST(ProcessInputParameters, SettersSignalOnlyOnAChange)
+TEST(ProcessInputParameters, SettersSignalEveryCall)
 {
     ProcessInputParameters p(nullptr);
     QSignalSpy kaiserBetaX(&p, &ProcessInputParameters::sigKaiserBetaXChanged);
     QSignalSpy gating(&p, &ProcessInputParameters::sigGatingModeChanged);
-    QSignalSpy riseTime(&p, &ProcessInputParameters::sigRiseTimeChanged);
-    QSignalSpy kaiserBeta(&p, &ProcessInputParameters::sigKaiserBetaChanged);
 
-    // An edit of a parameter not in force is still a change of the stored value.
+    // An edit of a parameter not in force is announced although its getter still reads the default.
     p.setKaiserBetaX(3.0);
     EXPECT_EQ(kaiserBetaX.count(), 1);
+    EXPECT_DOUBLE_EQ(p.kaiserBetaX(), 6.0);
     p.setKaiserBetaX(3.0);
-    EXPECT_EQ(kaiserBetaX.count(), 1);
+    EXPECT_EQ(kaiserBetaX.count(), 2);
 
+    // The same value again is announced again: the processes write parameters back on every run.
     p.setGatingMode(0);
-    EXPECT_EQ(gating.count(), 0);
+    p.setGatingMode(0);
+    EXPECT_EQ(gating.count(), 2);
     p.setGatingMode(1);
-    p.setGatingMode(1);
-    EXPECT_EQ(gating.count(), 1);
-
-    // Doubles within the fuzzy tolerance (relative 1e-12) are the same value.
-    p.setRiseTime(4.9e-11 * (1.0 + 5e-13));
-    EXPECT_EQ(riseTime.count(), 0);
-    EXPECT_DOUBLE_EQ(p.riseTime(), 4.9e-11);
-    p.setRiseTime(4.9e-11 * (1.0 + 5e-12));
-    EXPECT_EQ(riseTime.count(), 1);
-
-    // Zero equals only zero.
-    p.setKaiserBeta(0.0);
-    EXPECT_EQ(kaiserBeta.count(), 0);
-    p.setKaiserBeta(1e-300);
-    EXPECT_EQ(kaiserBeta.count(), 1);
+    EXPECT_EQ(p.gatingMode(), 1);
 }
 
-TEST(ProcessInputParameters, SwitchingTheTestModeAnnouncesTheValuesItChanges)
+TEST(ProcessInputParameters, SwitchingTheTestModeAnnouncesNothing)
 {
     ProcessInputParameters p(nullptr);
     p.setKaiserBetaX(3.0);
-    p.setRiseTime(1e-11); // not switched by the test mode
     AllSignals announced(p);
-
     p.setTestMode(true);
-    std::vector<int> expected(11, 0);
-    expected[5] = 1; // kaiserBetaX
-    EXPECT_EQ(announced.counts(), expected);
-
-    p.setTestMode(true);
-    EXPECT_EQ(announced.counts(), expected);
-
+    EXPECT_DOUBLE_EQ(p.kaiserBetaX(), 3.0);
     p.setTestMode(false);
-    expected[5] = 2;
-    EXPECT_EQ(announced.counts(), expected);
+    EXPECT_EQ(announced.counts(), std::vector<int>(11, 0));
 }
 
-TEST(ProcessInputParameters, ResetCopiesTheDefaultsAndAnnouncesWhatItChanged)
+TEST(ProcessInputParameters, ResetCopiesTheDefaultsAndAnnouncesAllEleven)
 {
     ProcessInputParameters p(nullptr);
     p.setTestMode(true);
@@ -183,14 +161,14 @@ TEST(ProcessInputParameters, ResetCopiesTheDefaultsAndAnnouncesWhatItChanged)
     AllSignals announced(p);
 
     p.resetToDefaults();
-    EXPECT_EQ(announced.counts(), (std::vector<int>{1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1}));
+    EXPECT_EQ(announced.counts(), std::vector<int>(11, 1));
     EXPECT_TRUE(p.isTestMode());
     EXPECT_DOUBLE_EQ(p.timeMin(), -2e-10);
     EXPECT_DOUBLE_EQ(p.kaiserBeta(), 0.0);
     EXPECT_EQ(p.nRiseTime(), 4);
     EXPECT_EQ(p.pulseMode(), 0);
 
-    // Nothing edited: nothing to announce.
+    // Nothing edited since: still every signal once more.
     p.resetToDefaults();
-    EXPECT_EQ(announced.counts(), (std::vector<int>{1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 1}));
+    EXPECT_EQ(announced.counts(), std::vector<int>(11, 2));
 }
