@@ -55,10 +55,12 @@ TEST_F(SweepAndAbort, OperationCompleteAnswersWhenTheSweepEnds)
 TEST_F(SweepAndAbort, AbortOnTheSecondLinkEndsAPendingOperationComplete)
 {
     simulator.setSweepTimeMs(60000);
+    QSignalSpy received(&simulator, &AnalyzerSimulator::lineReceived);
     startTwoTraceSweep();
     mainLink.send("*OPC?");
     mainLink.send("SYST:READy?"); // waits behind "*OPC?" on its connection
-    ASSERT_TRUE(QTest::qWaitFor([&] { return simulator.receivedLines(1).size() == 9; }, 2000));
+    while (received.size() < 9)
+        ASSERT_TRUE(received.wait(2000));
     EXPECT_FALSE(mainLink.readLine(100));
     ASSERT_TRUE(simulator.isSweeping());
 
