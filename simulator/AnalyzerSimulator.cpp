@@ -65,7 +65,15 @@ AnalyzerSimulator::AnalyzerSimulator(int portCount, QObject* parent)
     addControlCommands(*m_commands, *m_analyzer, std::move(targets));
 }
 
-AnalyzerSimulator::~AnalyzerSimulator() = default;
+AnalyzerSimulator::~AnalyzerSimulator()
+{
+    // The connections go first, so that nothing they do on closing reaches a
+    // simulator whose members are already gone.
+    for (const auto& entry : m_connections) {
+        entry.second->disconnect(this);
+        delete entry.second;
+    }
+}
 
 bool AnalyzerSimulator::listen(quint16 port)
 {

@@ -64,6 +64,19 @@ void addChannelSetting(ScpiCommandTable& table, Handlers& handlers, const QStrin
     });
 }
 
+// A setter that parses its argument and hands the value to `store`.
+template <typename Value>
+ChannelSetter setterOf(std::optional<Value> (*parse)(const QString&), std::function<void(int channel, Value)> store)
+{
+    return [parse, store = std::move(store)](int channel, const ScpiLine& line) {
+        const auto value = parse(line.arguments);
+        if (!value)
+            return badArgument;
+        store(channel, *value);
+        return ScpiResult::done();
+    };
+}
+
 // Commands that name a file: the whole argument text is the path.
 std::optional<QString> pathArgument(const ScpiLine& line)
 {
@@ -121,62 +134,37 @@ void addSystemCommands(ScpiCommandTable& table, Handlers& handlers)
 
 void addSweepCommands(ScpiCommandTable& table, Handlers& handlers)
 {
-    addChannelSetting(
-        table, handlers, "SENSe#:SWEep:TYPE", [](const ChannelSettings& c) { return sweepTypeToken(c.sweepType); },
-        [&handlers](int channel, const ScpiLine& line) {
-            const auto type = parseKeyword(line.arguments, sweepTypeKeywords());
-            if (!type)
-                return badArgument;
-            handlers.model().channel(channel).sweepType = static_cast<SweepType>(*type);
-            return ScpiResult::done();
-        });
+    AnalyzerModel& model = handlers.model();
+    addChannelSetting(table, handlers, "SENSe#:SWEep:TYPE",
+                      [](const ChannelSettings& c) { return sweepTypeToken(c.sweepType); },
+                      [&model](int channel, const ScpiLine& line) {
+                          const auto type = parseKeyword(line.arguments, sweepTypeKeywords());
+                          if (!type)
+                              return badArgument;
+                          model.channel(channel).sweepType = static_cast<SweepType>(*type);
+                          return ScpiResult::done();
+                      });
     addChannelSetting(
         table, handlers, "SENSe#:FREQuency:STARt", [](const ChannelSettings& c) { return formatNumber(c.startFrequency); },
-        [&handlers](int channel, const ScpiLine& line) {
-            const auto frequency = parseNumber(line.arguments);
-            if (!frequency)
-                return badArgument;
-            handlers.model().setStartFrequency(channel, *frequency);
-            return ScpiResult::done();
-        });
+        setterOf<double>(parseNumber, [&model](int channel, double f) { model.setStartFrequency(channel, f); }));
     addChannelSetting(
         table, handlers, "SENSe#:FREQuency:STOP", [](const ChannelSettings& c) { return formatNumber(c.stopFrequency); },
-        [&handlers](int channel, const ScpiLine& line) {
-            const auto frequency = parseNumber(line.arguments);
-            if (!frequency)
-                return badArgument;
-            handlers.model().setStopFrequency(channel, *frequency);
-            return ScpiResult::done();
-        });
-    addChannelSetting(
-        table, handlers, "SENSe#:SWEep:POINts", [](const ChannelSettings& c) { return QString::number(c.points); },
-        [&handlers](int channel, const ScpiLine& line) {
-            const auto points = parseInteger(line.arguments);
-            if (!points)
-                return badArgument;
-            handlers.model().channel(channel).points = std::clamp(*points, 1, AnalyzerModel::maxPoints);
-            return ScpiResult::done();
-        });
-    addChannelSetting(
-        table, handlers, "SENSe#:BWIDth[:RESolution]",
-        [](const ChannelSettings& c) { return formatNumber(c.ifBandwidth); },
-        [&handlers](int channel, const ScpiLine& line) {
-            const auto bandwidth = parseNumber(line.arguments);
-            if (!bandwidth)
-                return badArgument;
-            handlers.model().channel(channel).ifBandwidth = std::clamp(*bandwidth, 1.0, 1e6);
-            return ScpiResult::done();
-        });
-    addChannelSetting(
-        table, handlers, "SOURce#:POWer[:LEVel][:IMMediate][:AMPLitude]",
-        [](const ChannelSettings& c) { return formatNumber(c.power); },
-        [&handlers](int channel, const ScpiLine& line) {
-            const auto power = parseNumber(line.arguments);
-            if (!power)
-                return badArgument;
-            handlers.model().channel(channel).power = std::clamp(*power, -60.0, 20.0);
-            return ScpiResult::done();
-        });
+        setterOf<double>(parseNumber, [&model](int channel, double f) { model.setStopFrequency(channel, f); }));
+    addChannelSetting(table, handlers, "SENSe#:SWEep:POINts",
+                      [](const ChannelSettings& c) { return QString::number(c.points); },
+                      setterOf<int>(parseInteger, [&model](int channel, int points) {
+                          model.channel(channel).points = std::clamp(points, 1, AnalyzerModel::maxPoints);
+                      }));
+    addChannelSetting(table, handlers, "SENSe#:BWIDth[:RESolution]",
+                      [](const ChannelSettings& c) { return formatNumber(c.ifBandwidth); },
+                      setterOf<double>(parseNumber, [&model](int channel, double bandwidth) {
+                          model.channel(channel).ifBandwidth = std::clamp(bandwidth, 1.0, 1e6);
+                      }));
+    addChannelSetting(table, handlers, "SOURce#:POWer[:LEVel][:IMMediate][:AMPLitude]",
+                      [](const ChannelSettings& c) { return formatNumber(c.power); },
+                      setterOf<double>(parseNumber, [&model](int channel, double power) {
+                          model.channel(channel).power = std::clamp(power, -60.0, 20.0);
+                      }));
     table.add("SENSe#:FREQuency:DATA?", [&handlers](const ScpiRequest& request) {
         if (!handlers.channel(request.suffixes[0]))
             return noChannel;
@@ -293,11 +281,12 @@ void addTraceCommands(ScpiCommandTable& table, Handlers& handlers)
         definition->format = traceFormatKeywords().at(*format);
         return ScpiResult::done();
     });
-    table.add("CALCulate#:TRACe#:DATA:SDATa?", [&handlers, noTrace](const ScpiRequest& request) {
+    table.add("CALCulate#:TRACe#:DATA:SDATa?", [&handlers](const ScpiRequest& request) {
         if (!handlers.channel(request.suffixes[0]))
             return noChannel;
         const auto values = handlers.analyzer().traceData(request.suffixes[0], request.suffixes[1]);
-        return values ? ScpiResult::reply(formatComplexNumbers(*values)) : noTrace;
+        return values ? ScpiResult::reply(formatComplexNumbers(*values))
+                      : ScpiResult::rejected("No such trace, or it names a port the analyzer lacks");
     });
 
     addChannelSetting(
@@ -318,15 +307,11 @@ void addTraceCommands(ScpiCommandTable& table, Handlers& handlers)
 void addFixtureSimulatorCommands(ScpiCommandTable& table, Handlers& handlers)
 {
     auto addSwitch = [&](const QString& pattern, bool ChannelSettings::*member) {
-        addChannelSetting(
-            table, handlers, pattern, [member](const ChannelSettings& c) { return formatBoolean(c.*member); },
-            [&handlers, member](int channel, const ScpiLine& line) {
-                const auto state = parseBoolean(line.arguments);
-                if (!state)
-                    return badArgument;
-                handlers.model().channel(channel).*member = *state;
-                return ScpiResult::done();
-            });
+        addChannelSetting(table, handlers, pattern,
+                          [member](const ChannelSettings& c) { return formatBoolean(c.*member); },
+                          setterOf<bool>(parseBoolean, [&handlers, member](int channel, bool state) {
+                              handlers.model().channel(channel).*member = state;
+                          }));
     };
     addSwitch("CALCulate#:FSIMulator:STATe", &ChannelSettings::fixtureSimulator);
     addSwitch("CALCulate#:FSIMulator:SENDed:DEEMbed:STATe", &ChannelSettings::deembedding);
@@ -445,13 +430,9 @@ void addTriggerCommands(ScpiCommandTable& table, Handlers& handlers)
 {
     addChannelSetting(
         table, handlers, "INITiate#:CONTinuous", [](const ChannelSettings& c) { return formatBoolean(c.continuous); },
-        [&handlers](int channel, const ScpiLine& line) {
-            const auto state = parseBoolean(line.arguments);
-            if (!state)
-                return badArgument;
-            handlers.model().channel(channel).continuous = *state;
-            return ScpiResult::done();
-        });
+        setterOf<bool>(parseBoolean, [&handlers](int channel, bool state) {
+            handlers.model().channel(channel).continuous = state;
+        }));
     table.add("INITiate#[:IMMediate]", [&handlers](const ScpiRequest& request) {
         if (!handlers.channel(request.suffixes[0]))
             return noChannel;

@@ -6,6 +6,26 @@
 
 namespace Simulator {
 
+namespace {
+
+// Items joined by ","; empty text for none; no value when any item does not parse.
+template <typename Item, typename Parse>
+std::optional<std::vector<Item>> parseList(const QString& text, Parse parseItem)
+{
+    std::vector<Item> items;
+    if (text.isEmpty())
+        return items;
+    for (const QString& itemText : text.split(',')) {
+        const std::optional<Item> item = parseItem(itemText);
+        if (!item)
+            return std::nullopt;
+        items.push_back(*item);
+    }
+    return items;
+}
+
+} // namespace
+
 QString exactNumber(double value)
 {
     return QString::number(value, 'g', 17);
@@ -21,16 +41,7 @@ QString numberList(const std::vector<double>& values)
 
 std::optional<std::vector<double>> parseNumberList(const QString& text)
 {
-    std::vector<double> values;
-    if (text.isEmpty())
-        return values;
-    for (const QString& item : text.split(',')) {
-        const auto value = parseNumber(item);
-        if (!value)
-            return std::nullopt;
-        values.push_back(*value);
-    }
-    return values;
+    return parseList<double>(text, parseNumber);
 }
 
 QString portList(const std::vector<int>& ports)
@@ -43,16 +54,10 @@ QString portList(const std::vector<int>& ports)
 
 std::optional<std::vector<int>> parsePortList(const QString& text)
 {
-    std::vector<int> ports;
-    if (text.isEmpty())
-        return ports;
-    for (const QString& item : text.split(',')) {
+    return parseList<int>(text, [](const QString& item) {
         const auto port = parseInteger(item);
-        if (!port || *port < 1)
-            return std::nullopt;
-        ports.push_back(*port);
-    }
-    return ports;
+        return port && *port >= 1 ? port : std::nullopt;
+    });
 }
 
 } // namespace Simulator

@@ -5,6 +5,8 @@
 #include "simulator/files/SectionFile.h"
 #include "simulator/scpi/ScpiValues.h"
 
+#include <algorithm>
+
 namespace Simulator {
 
 namespace {
@@ -71,7 +73,8 @@ std::optional<ChannelSettings> readChannel(const SectionFile& file, int number, 
     const auto simulator = parseBoolean(text("FixtureSimulator"));
     const auto deembedding = parseBoolean(text("Deembedding"));
     const auto ports = parsePortList(text("DeembeddingPorts"));
-    if (!sweepType || !start || !stop || !points || !bandwidth || !power || !continuous || !layout || !traceCount
+    if (!sweepType || !start || !stop || !points || *points < 1 || *points > AnalyzerModel::maxPoints || !bandwidth
+        || !power || !continuous || !layout || !traceCount || *traceCount < 1 || *traceCount > AnalyzerModel::maxTraces
         || !simulator || !deembedding || !ports)
         return std::nullopt;
 
@@ -147,7 +150,9 @@ QString loadStateFile(AnalyzerModel& model, const QString& path, const NetworkLo
     const auto output = parseBoolean(text("Output"));
     const auto impedances = parseNumberList(text("PortImpedances"));
     const auto channels = parsePortList(text("Channels"));
-    if (!activeChannel || !triggerSource || !output || !impedances || !channels)
+    auto isChannel = [](int number) { return number >= 1 && number <= AnalyzerModel::maxChannels; };
+    if (!activeChannel || !isChannel(*activeChannel) || !triggerSource || !output || !impedances || !channels
+        || !std::all_of(channels->begin(), channels->end(), isChannel))
         return "Damaged state file: " + path;
 
     AnalyzerModel loaded = model;

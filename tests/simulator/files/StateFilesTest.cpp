@@ -177,3 +177,31 @@ TEST_F(StateFiles, StateKeeperSequenceLeavesTheAnalyzerAsItWas)
     EXPECT_TRUE(QFile::exists(calibration));
     EXPECT_TRUE(simulator.rejectedLines(1).isEmpty()) << simulator.rejectedLines(1).join("\n").toStdString();
 }
+
+TEST_F(StateFiles, DamagedValuesRefuseTheWholeFile)
+{
+    const QString path = directory.filePath("state");
+    client.send("MMEMory:STORe:STATe " + path);
+    ASSERT_EQ(client.query("*OPC?"), "1");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    file.close();
+
+    client.send("SENSe1:SWEep:POINts 11");
+    ASSERT_EQ(client.query("*OPC?"), "1");
+    const AnalyzerModel before = simulator.model();
+    for (const auto& [from, to] : std::vector<std::pair<QByteArray, QByteArray>>{
+             {"Points=201", "Points=0"}, {"ActiveChannel=1", "ActiveChannel=17"}, {"Traces=1", "Traces=999999"}}) {
+        QByteArray damaged = saved;
+        ASSERT_TRUE(damaged.contains(from));
+        damaged.replace(from, to);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged);
+        file.close();
+        client.send("MMEMory:LOAD " + path);
+        ASSERT_EQ(client.query("*OPC?"), "1");
+        EXPECT_EQ(simulator.model(), before) << to.toStdString();
+    }
+    EXPECT_EQ(simulator.rejectedLines(1).size(), 3);
+}
