@@ -1,0 +1,119 @@
+#include "analyzer/source/MeasurementSource.h"
+
+#include "analyzer/facade/SyncedVnaDevice.h"
+#include "analyzer/files/TouchstoneIO.h"
+#include "analyzer/threading/WaitForResult.h"
+
+#include <QDebug>
+#include <QFileInfo>
+
+namespace {
+
+std::optional<TouchstoneData> readFile(const QString& filePath)
+{
+    std::optional<TouchstoneData> data = TouchstoneIO().read(filePath);
+    qDebug() << "readFile" << data.has_value();
+    return data;
+}
+
+// The file name's port count must cover both ports; tested before reading.
+bool fileHasPorts(const QString& filePath, uint i, uint j)
+{
+    const std::optional<uint> count = TouchstoneIO::portCountFromSuffix(QFileInfo(filePath));
+    return count && i < *count && j < *count;
+}
+
+std::optional<MeasurementSource::Values> column(const TouchstoneData& data, uint i, uint j)
+{
+    MeasurementSource::Values values;
+    values.reserve(data.records.size());
+    for (const TouchstoneRecord& record : data.records) {
+        const std::size_t index = i * record.N + j;
+        if (i >= record.N || j >= record.N || index >= record.values.size())
+            return std::nullopt;
+        values.push_back(record.values[index]);
+    }
+    return values;
+}
+
+} // namespace
+
+MeasurementSource::MeasurementSource(QString filePath)
+    : m_source(std::move(filePath))
+{
+}
+
+MeasurementSource::MeasurementSource(SyncedVnaDevice* device)
+    : m_source(device)
+{
+}
+
+std::optional<std::vector<double>> MeasurementSource::frequencies() const
+{
+    if (const QString* filePath = std::get_if<QString>(&m_source)) {
+        const std::optional<TouchstoneData> data = readFile(*filePath);
+        if (!data)
+            return std::nullopt;
+        std::vector<double> frequencies;
+        frequencies.reserve(data->records.size());
+        for (const TouchstoneRecord& record : data->records)
+            frequencies.push_back(record.frequency);
+        return frequencies;
+    }
+    SyncedVnaDevice* device = std::get<SyncedVnaDevice*>(m_source);
+    return waitForResult<std::optional<std::vector<double>>>(
+        [device](auto callback) { device->readFrequencies(std::move(callback)); });
+}
+
+std::optional<double> MeasurementSource::portImpedance(uint port) const
+{
+    if (const QString* filePath = std::get_if<QString>(&m_source)) {
+        const std::optional<TouchstoneData> data = readFile(*filePath);
+        if (!data)
+            return std::nullopt;
+        return data->R;
+    }
+    return std::get<SyncedVnaDevice*>(m_source)->impedance(port);
+}
+
+std::optional<MeasurementSource::Values> MeasurementSource::sParameter(uint i, uint j) const
+{
+    if (const QString* filePath = std::get_if<QString>(&m_source)) {
+        if (!fileHasPorts(*filePath, i, j))
+            return std::nullopt;
+        const std::optional<TouchstoneData> data = readFile(*filePath);
+        if (!data)
+            return std::nullopt;
+        qDebug() << "Sdata size" << data->records.size();
+        return column(*data, i, j);
+    }
+    SyncedVnaDevice* device = std::get<SyncedVnaDevice*>(m_source);
+    return waitForResult<std::optional<Values>>(
+        [device, i, j](auto callback) { device->measureColumn(i, j, std::move(callback)); });
+}
+
+std::optional<std::vector<MeasurementSource::Values>>
+MeasurementSource::sParameters(const std::vector<PortPair>& pairs) const
+{
+    if (pairs.empty())
+        return std::vector<Values>{};
+    if (const QString* filePath = std::get_if<QString>(&m_source)) {
+        std::vector<Values> result;
+        for (const auto& [i, j] : pairs) {
+            if (!fileHasPorts(*filePath, i, j))
+                return std::nullopt;
+            const std::optional<TouchstoneData> data = readFile(*filePath);
+            if (!data)
+                return std::nullopt;
+            qDebug() << "Sparams size" << data->records.size();
+            std::optional<Values> values = column(*data, i, j);
+            if (!values)
+                return std::nullopt;
+            result.push_back(std::move(*values));
+        }
+        return result;
+    }
+    SyncedVnaDevice* device = std::get<SyncedVnaDevice*>(m_source);
+    return waitForResult<std::optional<std::vector<Values>>>(
+        [device, &pairs](auto callback) { device->measure(pairs, std::move(callback)); });
+}
