@@ -35,6 +35,7 @@ bool ScpiDevice::connectToHost(const QString& address, quint16 port)
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer);
     connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(m_socket, &QTcpSocket::connected, &loop, &QEventLoop::quit);
     m_socket->connectToHost(host, port, QIODevice::ReadWrite);

@@ -1,0 +1,265 @@
+#include "analyzer/state/DeviceStateKeeper.h"
+#include "tests/analyzer/device/support/FacadeSession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+
+using Simulator::AnalyzerModel;
+using Simulator::Fault;
+
+namespace {
+
+// The queries of one refresh of a 2-port analyzer on channel 1 whose port count is known.
+QStringList refreshLines(bool calibrated)
+{
+    QStringList lines{"SYST:READy?",
+                      "SERVice:CHANnel:ACTive?",
+                      "SENSe1:SWEep:TYPE?",
+                      "SENSe1:FREQuency:STARt?",
+                      "SENSe1:FREQuency:STOP?",
+                      "SERVice:SWEep:FREQuency:MAXimum?",
+                      "SENSe1:SWEep:POINts?",
+                      "SENSe1:BWIDth:RESolution?",
+                      "SOURce1:POWer:LEVel:IMMediate:AMPLitude?",
+                      "*IDN?",
+                      "CALCulate1:CORRection:STATus?"};
+    if (calibrated)
+        lines << "SENSe1:CORRection:TYPE?";
+    lines << "CALCulate1:CORRection:STATus?"
+          << "CALCulate1:CORRection:STATus?"
+          << "SENSe1:CORRection:TYPE?"
+          << "SENSe:CORRection:PORT1:IMPedance?"
+          << "SENSe:CORRection:PORT2:IMPedance?"
+          << "SERVice:PORT:COUNt?";
+    return lines;
+}
+
+class DeviceStateKeeperTest : public FacadeSession
+{
+protected:
+    void SetUp() override
+    {
+        // Every keeper uses the same files beside the test program, so test
+        // processes running side by side take turns.
+        ASSERT_TRUE(QDir(QCoreApplication::applicationDirPath()).mkpath("tmp"));
+        lock = std::make_unique<QLockFile>(QCoreApplication::applicationDirPath() + "/tmp/keeper-test.lock");
+        ASSERT_TRUE(lock->lock());
+        FacadeSession::SetUp();
+    }
+
+    void setUserSweep(double start, double stop)
+    {
+        simulator.changeModel([start, stop](AnalyzerModel& model) {
+            model.channel(1).startFrequency = start;
+            model.channel(1).stopFrequency = stop;
+            model.channel(1).points = 401;
+            model.channel(1).ifBandwidth = 1e3;
+            model.channel(1).power = -5;
+        });
+    }
+
+    // Two refreshes: the second one has read the impedances, as in the running program.
+    void refreshTwice()
+    {
+        ASSERT_TRUE(refresh());
+        ASSERT_TRUE(refresh());
+        simulator.clearLog();
+    }
+
+    // Makes the analyzer come out of its preset with this sweep.
+    void presetGives(double start, double stop)
+    {
+        connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &simulator,
+                [this, start, stop, preset = false](int, const QString& line) mutable {
+                    if (line == "SYSTem:PRESet") {
+                        preset = true;
+                    } else if (preset) {
+                        preset = false;
+                        simulator.changeModel([start, stop](AnalyzerModel& model) {
+                            model.channel(1).startFrequency = start;
+                            model.channel(1).stopFrequency = stop;
+                        });
+                    }
+                });
+    }
+
+    static void connect(Simulator::AnalyzerSimulator* sender, void (Simulator::AnalyzerSimulator::*signal)(int, const QString&),
+                        QObject* context, std::function<void(int, const QString&)> slot)
+    {
+        QObject::connect(sender, signal, context, std::move(slot));
+    }
+
+    // The lines after the refresh that follows the preset, up to the calibration load.
+    QStringList reappliedLines(const DeviceStateKeeper& keeper) const
+    {
+        const QStringList received = allLines();
+        const int refreshEnd = received.indexOf("SERVice:PORT:COUNt?");
+        const int load = received.indexOf("MMEMory:LOAD:CHANnel1:CALibration " + keeper.calibrationFilePath());
+        if (refreshEnd < 0 || load < refreshEnd)
+            return {"<sequence incomplete>"};
+        return received.mid(refreshEnd + 1, load - refreshEnd - 1);
+    }
+
+    std::unique_ptr<QLockFile> lock;
+};
+
+} // namespace
+
+TEST_F(DeviceStateKeeperTest, SavePresetAndRestoreGiveBackTheSameAnalyzer)
+{
+    setUserSweep(1e9, 5e9);
+    refreshTwice();
+    const AnalyzerModel before = simulator.model();
+
+    DeviceStateKeeper keeper(device.get());
+    ASSERT_TRUE(keeper.saveAndPreset());
+    ASSERT_TRUE(refresh());
+
+    const QString state = keeper.stateFilePath();
+    const QString calibration = keeper.calibrationFilePath();
+    EXPECT_EQ(state, QDir(QCoreApplication::applicationDirPath()).filePath("tmp/saveState"));
+    QStringList expected{"MMEMory:STORe:STYPe?", "MMEMory:STORe:STYPe CSTate", "MMEMory:STORe:STATe " + state,
+                         "MMEMory:STORe:CHANnel1:CALibration " + calibration, "SYSTem:PRESet"};
+    expected << refreshLines(false)
+             << QStringList{"SENSe1:FREQuency:STARt 1000000000", "SENSe1:FREQuency:STOP 5000000000",
+                            "SENSe1:SWEep:POINts 401", "SENSe1:BWIDth:RESolution 1000",
+                            "SOURce1:POWer:LEVel:IMMediate:AMPLitude -5",
+                            "MMEMory:LOAD:CHANnel1:CALibration " + calibration};
+    EXPECT_EQ(allLines().mid(0, expected.size()), expected);
+
+    // Measured on the user's sweep and calibration.
+    EXPECT_EQ(*simulator.model().findChannel(1), *before.findChannel(1));
+
+    simulator.clearLog();
+    keeper.restore();
+    EXPECT_EQ(allLines().mid(0, 3), (QStringList{"MMEMory:LOAD " + state, "MMEMory:DELete " + state,
+                                              "MMEMory:STORe:STYPe STATe"}));
+    EXPECT_EQ(allLines().mid(3), refreshLines(true));
+    EXPECT_TRUE(simulator.model() == before);
+    EXPECT_FALSE(QFile::exists(state));
+
+    simulator.clearLog();
+    keeper.restore();
+    EXPECT_EQ(allLines(), QStringList{}) << "a second restore sends nothing";
+}
+
+TEST_F(DeviceStateKeeperTest, SettingsEqualToThePresetAreNotSentAgain)
+{
+    simulator.changeModel([](AnalyzerModel& model) { model.preset(); });
+    refreshTwice();
+
+    DeviceStateKeeper keeper(device.get());
+    ASSERT_TRUE(keeper.saveAndPreset());
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(reappliedLines(keeper), QStringList{});
+    keeper.restore();
+}
+
+TEST_F(DeviceStateKeeperTest, StopIsDecidedAgainstTheSavedStart)
+{
+    setUserSweep(1e9, 3e9);
+    refreshTwice();
+    presetGives(6e9, 8e9);
+
+    DeviceStateKeeper keeper(device.get());
+    ASSERT_TRUE(keeper.saveAndPreset());
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(reappliedLines(keeper).mid(0, 2),
+              (QStringList{"SENSe1:FREQuency:STARt 1000000000", "SENSe1:FREQuency:STOP 3000000000"}));
+    EXPECT_EQ(simulator.model().findChannel(1)->startFrequency, 1e9);
+    EXPECT_EQ(simulator.model().findChannel(1)->stopFrequency, 3e9);
+    keeper.restore();
+}
+
+TEST_F(DeviceStateKeeperTest, SavedStartAboveThePresetStopGoesFirst)
+{
+    setUserSweep(5e9, 8e9);
+    refreshTwice();
+    presetGives(100e6, 2e9);
+
+    DeviceStateKeeper keeper(device.get());
+    ASSERT_TRUE(keeper.saveAndPreset());
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(reappliedLines(keeper).mid(0, 2),
+              (QStringList{"SENSe1:FREQuency:STARt 5000000000", "SENSe1:FREQuency:STOP 8000000000"}));
+    EXPECT_EQ(simulator.model().findChannel(1)->startFrequency, 5e9);
+    EXPECT_EQ(simulator.model().findChannel(1)->stopFrequency, 8e9);
+    keeper.restore();
+}
+
+TEST_F(DeviceStateKeeperTest, UnknownSettingsAreNotSent)
+{
+    setUserSweep(1e9, 5e9);
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::NoReply, "SENS:SWE:POIN?", 1, 0, 1}));
+    ASSERT_TRUE(refresh());
+    ASSERT_FALSE(device->pointsCount().has_value());
+    ASSERT_TRUE(device->ifBandwidth().has_value());
+    simulator.clearLog();
+
+    DeviceStateKeeper keeper(device.get());
+    ASSERT_TRUE(keeper.saveAndPreset());
+    ASSERT_TRUE(refresh());
+    const QStringList reapplied = reappliedLines(keeper);
+    EXPECT_EQ(reapplied.filter("POINts").size(), 0);
+    EXPECT_EQ(reapplied.size(), 4) << reapplied.join(" | ").toStdString();
+    keeper.restore();
+}
+
+TEST_F(DeviceStateKeeperTest, UnansweredSaveTypeIsNotRestored)
+{
+    refreshTwice();
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::NoReply, "MMEM:STOR:STYP?", 1, 0, 1}));
+
+    DeviceStateKeeper keeper(device.get());
+    ASSERT_TRUE(keeper.saveAndPreset());
+    keeper.restore();
+    const QStringList all = allLines();
+    EXPECT_EQ(all.filter("MMEMory:STORe:STYPe ").size(), 1);
+    EXPECT_TRUE(all.contains("MMEMory:LOAD " + keeper.stateFilePath()));
+}
+
+TEST_F(DeviceStateKeeperTest, FailedRefreshAfterThePresetRestoresAtOnce)
+{
+    setUserSweep(1e9, 5e9);
+    refreshTwice();
+    const AnalyzerModel before = simulator.model();
+    QObject::connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &simulator,
+                     [this](int, const QString& line) {
+                         if (line == "SYSTem:PRESet")
+                             simulator.setReady(false);
+                     });
+
+    DeviceStateKeeper keeper(device.get());
+    EXPECT_FALSE(keeper.saveAndPreset());
+    const QString state = keeper.stateFilePath();
+    const QStringList received = allLines();
+    const int preset = received.indexOf("SYSTem:PRESet");
+    ASSERT_GE(preset, 0);
+    EXPECT_EQ(received.mid(preset + 1), (QStringList{"SYST:READy?", "MMEMory:LOAD " + state,
+                                                     "MMEMory:DELete " + state, "MMEMory:STORe:STYPe STATe",
+                                                     "SYST:READy?"}));
+    simulator.setReady(true);
+    AnalyzerModel after = simulator.model();
+    EXPECT_TRUE(after == before);
+
+    simulator.clearLog();
+    keeper.restore();
+    EXPECT_EQ(allLines(), QStringList{});
+}
+
+TEST_F(DeviceStateKeeperTest, AnalyzerIsNotPresetWhenItsStateCouldNotBeSaved)
+{
+    simulator.changeModel([](AnalyzerModel& model) { model.activeChannel = 0; });
+    refreshTwice();
+
+    DeviceStateKeeper keeper(device.get());
+    EXPECT_FALSE(keeper.saveAndPreset());
+    keeper.restore();
+    ASSERT_TRUE(refresh());
+    EXPECT_FALSE(allLines().contains("SYSTem:PRESet"));
+    EXPECT_EQ(allLines().filter("MMEMory:STORe:STYPe "),
+              (QStringList{"MMEMory:STORe:STYPe CSTate", "MMEMory:STORe:STYPe STATe"}));
+    EXPECT_EQ(allLines().filter("MMEMory:LOAD").size(), 0);
+}
