@@ -1,9 +1,13 @@
 #include "analyzer/threading/WaitForResult.h"
 #include "tests/analyzer/device/support/FacadeSession.h"
+#include "tests/analyzer/device/support/QueuedRelay.h"
 #include "tests/support/MessageCapture.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+
+#include <atomic>
+#include <thread>
 
 using Simulator::AnalyzerModel;
 
@@ -57,7 +61,8 @@ TEST_F(SyncedVnaDeviceTest, WithoutAnalyzerEveryValueStaysUnknown)
 TEST_F(SyncedVnaDeviceTest, PeriodicRefreshRetriesAPauseAfterEachFailure)
 {
     device->setPort(closedPort());
-    QSignalSpy attempts(device.get(), &SyncedVnaDevice::isReadyChanged);
+    QueuedRelay relay(device.get(), &SyncedVnaDevice::isReadyChanged);
+    QSignalSpy attempts(&relay, &QueuedRelay::relayed);
     QElapsedTimer elapsed;
     elapsed.start();
     device->startAutoRefresh();
@@ -200,6 +205,7 @@ TEST_F(SyncedVnaDeviceTest, InterruptDuringTheSweepSendsTheAbortOnTheSecondLink)
     simulator.setSweepTimeMs(5000);
     ASSERT_TRUE(refresh());
     QSignalSpy sweepStarted(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
+    QSignalSpy sweepFinished(&simulator, &Simulator::AnalyzerSimulator::sweepFinished);
     MessageCapture capture;
     QElapsedTimer elapsed;
     elapsed.start();
@@ -211,8 +217,10 @@ TEST_F(SyncedVnaDeviceTest, InterruptDuringTheSweepSendsTheAbortOnTheSecondLink)
     });
 
     EXPECT_FALSE(trace.has_value());
-    EXPECT_LT(elapsed.elapsed(), 5000);
     EXPECT_TRUE(MessageCapture::lines().contains("Wait measure failed"));
+    ASSERT_TRUE(sweepFinished.count() > 0 || sweepFinished.wait(2000));
+    EXPECT_EQ(sweepFinished.first().first(), true) << "the sweep ends by the abort";
+    EXPECT_LT(elapsed.elapsed(), 5000);
     EXPECT_TRUE(lines(2).contains("ABORt"));
     EXPECT_FALSE(lines(1).contains("ABORt"));
     // The link is usable again and the abandoned "*OPC?" answers nothing else.
@@ -235,4 +243,36 @@ TEST_F(SyncedVnaDeviceTest, DestructionReleasesAWaiterAndEndsAPendingQuery)
     });
     EXPECT_FALSE(trace.has_value());
     EXPECT_FALSE(refreshAfterwards);
+}
+
+TEST_F(SyncedVnaDeviceTest, OtherThreadsReadWholeValuesWhileRefreshesRun)
+{
+    std::atomic<bool> done{false};
+    std::atomic<int> tornReads{0};
+    std::atomic<int> knownReads{0};
+    std::thread reader([&] {
+        while (!done) {
+            const std::optional<double> start = device->startFreq();
+            const std::optional<VnaInfo> info = device->vnaInfo();
+            const std::vector<double> ports = device->calibratedPorts();
+            device->isConnected();
+            device->impedance(1);
+            if (start && *start != 1e9 && *start != 2e9)
+                ++tornReads;
+            if (info && info->serialNumber.isEmpty())
+                ++tornReads;
+            if (!ports.empty() && ports != std::vector<double>{0, 1})
+                ++tornReads;
+            if (start)
+                ++knownReads;
+        }
+    });
+    for (int k = 0; k < 20; ++k) {
+        simulator.changeModel([k](AnalyzerModel& model) { model.channel(1).startFrequency = k % 2 ? 2e9 : 1e9; });
+        EXPECT_TRUE(refresh());
+    }
+    done = true;
+    reader.join();
+    EXPECT_EQ(tornReads, 0);
+    EXPECT_GT(knownReads, 0);
 }

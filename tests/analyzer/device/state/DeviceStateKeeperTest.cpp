@@ -4,7 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
+
+#include <sys/file.h>
 
 using Simulator::AnalyzerModel;
 using Simulator::Fault;
@@ -42,10 +43,11 @@ protected:
     void SetUp() override
     {
         // Every keeper uses the same files beside the test program, so test
-        // processes running side by side take turns.
+        // processes running side by side take turns; the lock goes with the process.
         ASSERT_TRUE(QDir(QCoreApplication::applicationDirPath()).mkpath("tmp"));
-        lock = std::make_unique<QLockFile>(QCoreApplication::applicationDirPath() + "/tmp/keeper-test.lock");
-        ASSERT_TRUE(lock->lock());
+        lock.setFileName(QCoreApplication::applicationDirPath() + "/tmp/keeper-test.lock");
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        ASSERT_EQ(::flock(lock.handle(), LOCK_EX), 0);
         FacadeSession::SetUp();
     }
 
@@ -102,7 +104,7 @@ protected:
         return received.mid(refreshEnd + 1, load - refreshEnd - 1);
     }
 
-    std::unique_ptr<QLockFile> lock;
+    QFile lock;
 };
 
 } // namespace
@@ -192,7 +194,8 @@ TEST_F(DeviceStateKeeperTest, SavedStartAboveThePresetStopGoesFirst)
 TEST_F(DeviceStateKeeperTest, UnknownSettingsAreNotSent)
 {
     setUserSweep(1e9, 5e9);
-    ASSERT_TRUE(simulator.injectFault({Fault::Kind::NoReply, "SENS:SWE:POIN?", 1, 0, 1}));
+    // A points reply that is no count leaves the count unknown.
+    simulator.changeModel([](AnalyzerModel& model) { model.channel(1).points = -1; });
     ASSERT_TRUE(refresh());
     ASSERT_FALSE(device->pointsCount().has_value());
     ASSERT_TRUE(device->ifBandwidth().has_value());
