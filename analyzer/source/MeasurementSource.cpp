@@ -16,7 +16,6 @@ std::optional<TouchstoneData> readFile(const QString& filePath)
     return data;
 }
 
-// The file name's port count must cover both ports; tested before reading.
 bool fileHasPorts(const QString& filePath, uint i, uint j)
 {
     const std::optional<uint> count = TouchstoneIO::portCountFromSuffix(QFileInfo(filePath));
@@ -34,6 +33,18 @@ std::optional<MeasurementSource::Values> column(const TouchstoneData& data, uint
         values.push_back(record.values[index]);
     }
     return values;
+}
+
+// Reads the file again for one S-parameter; the file name must cover both ports.
+std::optional<MeasurementSource::Values> readColumn(const QString& filePath, uint i, uint j, const char* sizeMessage)
+{
+    if (!fileHasPorts(filePath, i, j))
+        return std::nullopt;
+    const std::optional<TouchstoneData> data = readFile(filePath);
+    if (!data)
+        return std::nullopt;
+    qDebug() << sizeMessage << data->records.size();
+    return column(*data, i, j);
 }
 
 } // namespace
@@ -78,15 +89,8 @@ std::optional<double> MeasurementSource::portImpedance(uint port) const
 
 std::optional<MeasurementSource::Values> MeasurementSource::sParameter(uint i, uint j) const
 {
-    if (const QString* filePath = std::get_if<QString>(&m_source)) {
-        if (!fileHasPorts(*filePath, i, j))
-            return std::nullopt;
-        const std::optional<TouchstoneData> data = readFile(*filePath);
-        if (!data)
-            return std::nullopt;
-        qDebug() << "Sdata size" << data->records.size();
-        return column(*data, i, j);
-    }
+    if (const QString* filePath = std::get_if<QString>(&m_source))
+        return readColumn(*filePath, i, j, "Sdata size");
     SyncedVnaDevice* device = std::get<SyncedVnaDevice*>(m_source);
     return waitForResult<std::optional<Values>>(
         [device, i, j](auto callback) { device->measureColumn(i, j, std::move(callback)); });
@@ -100,13 +104,7 @@ MeasurementSource::sParameters(const std::vector<PortPair>& pairs) const
     if (const QString* filePath = std::get_if<QString>(&m_source)) {
         std::vector<Values> result;
         for (const auto& [i, j] : pairs) {
-            if (!fileHasPorts(*filePath, i, j))
-                return std::nullopt;
-            const std::optional<TouchstoneData> data = readFile(*filePath);
-            if (!data)
-                return std::nullopt;
-            qDebug() << "Sparams size" << data->records.size();
-            std::optional<Values> values = column(*data, i, j);
+            std::optional<Values> values = readColumn(*filePath, i, j, "Sparams size");
             if (!values)
                 return std::nullopt;
             result.push_back(std::move(*values));

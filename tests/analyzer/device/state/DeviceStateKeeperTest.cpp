@@ -73,24 +73,18 @@ protected:
     // Makes the analyzer come out of its preset with this sweep.
     void presetGives(double start, double stop)
     {
-        connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &simulator,
-                [this, start, stop, preset = false](int, const QString& line) mutable {
-                    if (line == "SYSTem:PRESet") {
-                        preset = true;
-                    } else if (preset) {
-                        preset = false;
-                        simulator.changeModel([start, stop](AnalyzerModel& model) {
-                            model.channel(1).startFrequency = start;
-                            model.channel(1).stopFrequency = stop;
-                        });
-                    }
-                });
-    }
-
-    static void connect(Simulator::AnalyzerSimulator* sender, void (Simulator::AnalyzerSimulator::*signal)(int, const QString&),
-                        QObject* context, std::function<void(int, const QString&)> slot)
-    {
-        QObject::connect(sender, signal, context, std::move(slot));
+        QObject::connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &simulator,
+                         [this, start, stop, preset = false](int, const QString& line) mutable {
+                             if (line == "SYSTem:PRESet") {
+                                 preset = true;
+                             } else if (preset) {
+                                 preset = false;
+                                 simulator.changeModel([start, stop](AnalyzerModel& model) {
+                                     model.channel(1).startFrequency = start;
+                                     model.channel(1).stopFrequency = stop;
+                                 });
+                             }
+                         });
     }
 
     // The lines after the refresh that follows the preset, up to the calibration load.
@@ -102,6 +96,24 @@ protected:
         if (refreshEnd < 0 || load < refreshEnd)
             return {"<sequence incomplete>"};
         return received.mid(refreshEnd + 1, load - refreshEnd - 1);
+    }
+
+    // The user's sweep is re-applied, start before stop, over a preset that gives another sweep.
+    void expectSweepComesBack(double savedStart, double savedStop, double presetStart, double presetStop)
+    {
+        setUserSweep(savedStart, savedStop);
+        refreshTwice();
+        presetGives(presetStart, presetStop);
+
+        DeviceStateKeeper keeper(device.get());
+        ASSERT_TRUE(keeper.saveAndPreset());
+        ASSERT_TRUE(refresh());
+        EXPECT_EQ(reappliedLines(keeper).mid(0, 2),
+                  (QStringList{"SENSe1:FREQuency:STARt " + QString::number(savedStart, 'g', 10),
+                               "SENSe1:FREQuency:STOP " + QString::number(savedStop, 'g', 10)}));
+        EXPECT_EQ(simulator.model().findChannel(1)->startFrequency, savedStart);
+        EXPECT_EQ(simulator.model().findChannel(1)->stopFrequency, savedStop);
+        keeper.restore();
     }
 
     QFile lock;
@@ -161,34 +173,13 @@ TEST_F(DeviceStateKeeperTest, SettingsEqualToThePresetAreNotSentAgain)
 
 TEST_F(DeviceStateKeeperTest, StopIsDecidedAgainstTheSavedStart)
 {
-    setUserSweep(1e9, 3e9);
-    refreshTwice();
-    presetGives(6e9, 8e9);
-
-    DeviceStateKeeper keeper(device.get());
-    ASSERT_TRUE(keeper.saveAndPreset());
-    ASSERT_TRUE(refresh());
-    EXPECT_EQ(reappliedLines(keeper).mid(0, 2),
-              (QStringList{"SENSe1:FREQuency:STARt 1000000000", "SENSe1:FREQuency:STOP 3000000000"}));
-    EXPECT_EQ(simulator.model().findChannel(1)->startFrequency, 1e9);
-    EXPECT_EQ(simulator.model().findChannel(1)->stopFrequency, 3e9);
-    keeper.restore();
+    // The preset's start lies above the saved stop; the saved start comes first and the stop still follows.
+    expectSweepComesBack(1e9, 3e9, 6e9, 8e9);
 }
 
 TEST_F(DeviceStateKeeperTest, SavedStartAboveThePresetStopGoesFirst)
 {
-    setUserSweep(5e9, 8e9);
-    refreshTwice();
-    presetGives(100e6, 2e9);
-
-    DeviceStateKeeper keeper(device.get());
-    ASSERT_TRUE(keeper.saveAndPreset());
-    ASSERT_TRUE(refresh());
-    EXPECT_EQ(reappliedLines(keeper).mid(0, 2),
-              (QStringList{"SENSe1:FREQuency:STARt 5000000000", "SENSe1:FREQuency:STOP 8000000000"}));
-    EXPECT_EQ(simulator.model().findChannel(1)->startFrequency, 5e9);
-    EXPECT_EQ(simulator.model().findChannel(1)->stopFrequency, 8e9);
-    keeper.restore();
+    expectSweepComesBack(5e9, 8e9, 100e6, 2e9);
 }
 
 TEST_F(DeviceStateKeeperTest, UnknownSettingsAreNotSent)
