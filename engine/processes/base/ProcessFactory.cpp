@@ -1,5 +1,7 @@
 #include "engine/processes/base/ProcessFactory.h"
 
+#include "engine/processes/transmission/ProcessTimeGate.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 
@@ -41,6 +43,8 @@ std::optional<int> reflectNumber(CalcMethod method, bool single)
 std::unique_ptr<IProcessMethod> createProcessMethodByNumber(int number, QString* errorText)
 {
     switch (number) {
+    case TimeGateProcess:
+        return std::make_unique<ProcessTimeGate>();
     default:
         return unsupported(errorText);
     }

@@ -1,0 +1,82 @@
+#include "engine/processes/transmission/TransmissionProcess.h"
+
+#include "engine/port/FixturePort.h"
+#include "engine/vectors/PhaseUnwrap.h"
+
+#include <cmath>
+
+namespace Algorithms {
+
+namespace {
+
+using ComplexVector = std::vector<std::complex<double>>;
+
+// The junction-side reflection of one half: what remains of the thru's reflection at
+// the other end once that half's outer reflection is removed, seen through the thru.
+ComplexVector junctionReflection(const ComplexVector& reflection, const ComplexVector& outer,
+                                 const ComplexVector& transmission)
+{
+    ComplexVector x(reflection.size());
+    for (std::size_t i = 0; i < x.size(); ++i)
+        x[i] = (reflection[i] - outer[i]) / transmission[i];
+    return x;
+}
+
+// Transmission of one half: the root of the thru's transmission without the multiple
+// reflections at the junction, its sign chosen so that the phase runs on continuously.
+ComplexVector halfTransmission(const ComplexVector& thru, const ComplexVector& xA, const ComplexVector& xB)
+{
+    const std::size_t n = thru.size();
+    ComplexVector u(n);
+    std::vector<double> doubledPhase(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        u[i] = std::sqrt(thru[i] * (1.0 - xA[i] * xB[i]));
+        doubledPhase[i] = 2.0 * std::arg(u[i]);
+    }
+    const std::vector<double> phase = unwrapPhase(doubledPhase);
+    ComplexVector t(n);
+    for (std::size_t i = 0; i < n; ++i)
+        t[i] = std::polar(std::abs(u[i]), phase[i] / 2.0);
+    return t;
+}
+
+} // namespace
+
+bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const ComplexVector& gammaB)
+{
+    const ComplexVector xB = junctionReflection(measured.s11(), gammaA, measured.s21());
+    if (isCanceled())
+        return false;
+    const ComplexVector xA = junctionReflection(measured.s22(), gammaB, measured.s12());
+    if (isCanceled())
+        return false;
+    const ComplexVector t21 = halfTransmission(measured.s21(), xA, xB);
+    if (isCanceled())
+        return false;
+    const ComplexVector t12 = halfTransmission(measured.s12(), xA, xB);
+    if (isCanceled())
+        return false;
+    ComplexVector t(t21.size());
+    for (std::size_t i = 0; i < t.size(); ++i)
+        t[i] = (t21[i] + t12[i]) / 2.0;
+    if (isCanceled())
+        return false;
+
+    SParametersTwoPort leftHalf;
+    leftHalf.setFrequencies(measured.frequencies());
+    leftHalf.setS11(gammaA);
+    leftHalf.setS12(t);
+    leftHalf.setS21(t);
+    leftHalf.setS22(xA);
+    SParametersTwoPort rightHalf;
+    rightHalf.setFrequencies(measured.frequencies());
+    rightHalf.setS11(xB);
+    rightHalf.setS12(t);
+    rightHalf.setS21(t);
+    rightHalf.setS22(gammaB);
+    const bool leftStored = left->setCalculatedData(leftHalf);
+    const bool rightStored = right->setCalculatedData(rightHalf);
+    return leftStored && rightStored;
+}
+
+} // namespace Algorithms

@@ -1,0 +1,116 @@
+#include "engine/processes/transmission/TransmissionProcess.h"
+
+#include "engine/parameters/ProcessInputParameters.h"
+#include "engine/port/FixturePort.h"
+#include "engine/transforms/FrequencyGrid.h"
+
+#include <QDebug>
+
+#include <algorithm>
+
+namespace Algorithms {
+
+void TransmissionProcess::setMeasuredData(const SParametersTwoPort& data)
+{
+    measured = data;
+}
+
+bool TransmissionProcess::setFixturesForCalculate(FixturePort* leftPort, FixturePort* rightPort)
+{
+    if (!leftPort || !rightPort || !leftPort->impedance() || !rightPort->impedance()) {
+        qDebug() << "TransmissionProcess::setFixturesForCalculate: not enough parameters";
+        return false;
+    }
+    left = leftPort;
+    right = rightPort;
+    connect(left, &FixturePort::error, this, &IProcessMethod::error, Qt::UniqueConnection);
+    connect(right, &FixturePort::error, this, &IProcessMethod::error, Qt::UniqueConnection);
+
+    if (left->isMirrored() && left->sParameters() && left->sParameters()->isValid())
+        left->mirrorSParameters();
+    if (!right->isMirrored() && right->sParameters() && right->sParameters()->isValid())
+        right->mirrorSParameters();
+    left->setMirrored(false);
+    right->setMirrored(true);
+    return true;
+}
+
+bool TransmissionProcess::calculateDUT(const SParametersOnePort&, const SParametersOnePort&)
+{
+    emit error(tr("This process does not have a DUT calculation method"));
+    return false;
+}
+
+bool TransmissionProcess::checkFixtureDelay(double)
+{
+    return true;
+}
+
+bool TransmissionProcess::process()
+{
+    if (!measured.isValid() || !left || !right) {
+        emit error(tr("Transmission. Invalid input data"));
+        return false;
+    }
+    if (!loadParameters()) {
+        emit error(tr("Transmission. Invalid input data"));
+        return false;
+    }
+    if (!impulseStage() || isCanceled())
+        return false;
+
+    const bool converting = left->conversionType() != Z0ConversionType::None
+        || right->conversionType() != Z0ConversionType::None;
+    if (parameters->gatingMode() == 0 && converting && !stepResponseStage())
+        return false;
+    if (isCanceled() || !extractFixtures() || isCanceled())
+        return false;
+
+    for (FixturePort* port : {left, right}) {
+        if (!port->sParameters() || !port->setUncorrectedSParametersDefault(*port->sParameters()))
+            return false;
+    }
+    if (parameters->gatingMode() == 0 && !convertPorts())
+        return false;
+
+    emit left->uncorrectedSParametersChanged();
+    emit right->uncorrectedSParametersChanged();
+    return true;
+}
+
+bool TransmissionProcess::loadParameters()
+{
+    const std::vector<double>& f = measured.frequencies();
+    const std::optional<bool> bandPass = isBandPassGrid(f);
+    if (!bandPass)
+        return false;
+    parameters->setRiseTime(parameters->normalizingValue() / *std::max_element(f.begin(), f.end()));
+    parameters->setGatingMode(*bandPass ? 1 : 0);
+    parameters->setPulseMode(*bandPass ? 1 : 0);
+    parameters->setStartZero(-0.5 / (f[1] - f[0]));
+    if (!parameters->isTestMode())
+        parameters->setNRiseTime(*bandPass ? 8 : 4);
+    return true;
+}
+
+bool TransmissionProcess::convertPorts()
+{
+    for (FixturePort* port : {left, right}) {
+        if (port->conversionType() == Z0ConversionType::None)
+            continue;
+        if (!port->convertImpedance() || !port->setUncorrectedSParametersZConversion(*port->sParameters()))
+            return false;
+    }
+    return true;
+}
+
+void TransmissionProcess::setTimeMinFromLeftDelay()
+{
+    if (!left || !right || !left->impulseResponse() || !right->impulseResponse())
+        return;
+    if (left->impulseResponse()->delay != right->impulseResponse()->delay)
+        qDebug() << "ProcessBisect::determineTimeMin(): different lengths of the fixtures. ???";
+    parameters->setTimeMin(-left->impulseResponse()->delay);
+}
+
+} // namespace Algorithms

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/processes/base/IProcessMethod.h"
+#include "engine/sparameters/SParametersOnePort.h"
+#include "engine/sparameters/SParametersTwoPort.h"
+
+#include <complex>
+#include <vector>
+
+namespace Algorithms {
+
+class FixturePort;
+
+// Turns a measured 2x-thru into the S-parameters of its two halves: the left half
+// (port 1 of the thru, its set's port 1 at the analyzer) and the right half (port 2 of
+// the thru, stored with its set's port 1 at the junction). The pipeline is fixed; the
+// separation of the halves belongs to the method.
+class TransmissionProcess : public IProcessMethod
+{
+    Q_OBJECT
+
+public:
+    using IProcessMethod::IProcessMethod;
+
+    void setMeasuredData(const SParametersTwoPort& data);
+    // Both ports must hold the analyzer port impedance; stored sets are turned into the
+    // orientation above and port refusals are forwarded through error().
+    bool setFixturesForCalculate(FixturePort* left, FixturePort* right);
+
+    // Re-gates the fixtures' outer reflections from reflections measured with the device
+    // under test in place; only methods with a time gate have it.
+    virtual bool calculateDUT(const SParametersOnePort& leftDut, const SParametersOnePort& rightDut);
+
+protected:
+    bool process() override;
+    bool loadParameters() override;
+    virtual void determineTimeMin() = 0;
+    virtual bool checkFixtureDelay(double delay);
+    virtual bool extractFixtures() = 0;
+
+    // timeMin = minus the left impulse delay, for methods without a time gate.
+    void setTimeMinFromLeftDelay();
+    // Forms both halves from the thru and the two outer reflections and stores them;
+    // false when cancelled or when a port refuses its set.
+    bool splitFixtureHalves(const std::vector<std::complex<double>>& gammaA,
+                            const std::vector<std::complex<double>>& gammaB);
+
+    SParametersTwoPort measured;
+    FixturePort* left = nullptr;
+    FixturePort* right = nullptr;
+
+private:
+    bool impulseStage();
+    bool stepResponseStage();
+    bool convertPorts();
+};
+
+} // namespace Algorithms
