@@ -1,5 +1,6 @@
 #include "engine/processes/base/ProcessFactory.h"
 
+#include "engine/processes/filtering/ProcessFiltering.h"
 #include "engine/processes/transmission/ProcessTimeGate.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,8 @@ std::unique_ptr<IProcessMethod> createProcessMethodByNumber(int number, QString*
     switch (number) {
     case TimeGateProcess:
         return std::make_unique<ProcessTimeGate>();
+    case FilteringProcess:
+        return std::make_unique<ProcessFiltering>();
     default:
         return unsupported(errorText);
     }
