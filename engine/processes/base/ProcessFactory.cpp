@@ -1,5 +1,6 @@
 #include "engine/processes/base/ProcessFactory.h"
 
+#include "engine/processes/bisection/ProcessBisect.h"
 #include "engine/processes/filtering/ProcessFiltering.h"
 #include "engine/processes/transmission/ProcessTimeGate.h"
 
@@ -48,6 +49,8 @@ std::unique_ptr<IProcessMethod> createProcessMethodByNumber(int number, QString*
         return std::make_unique<ProcessTimeGate>();
     case FilteringProcess:
         return std::make_unique<ProcessFiltering>();
+    case BisectProcess:
+        return std::make_unique<ProcessBisect>();
     default:
         return unsupported(errorText);
     }
