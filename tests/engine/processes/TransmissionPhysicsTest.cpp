@@ -1,0 +1,148 @@
+#include "ThruExtraction.h"
+
+#include "engine/processes/base/ProcessFactory.h"
+#include "simulator/physics/ExampleFixtures.h"
+#include "simulator/physics/FrequencyGrid.h"
+#include "simulator/physics/Standards.h"
+
+#include <gtest/gtest.h>
+
+using namespace Algorithms;
+using namespace Simulator::Physics;
+
+namespace {
+
+struct Case
+{
+    int process;
+    bool lowPass;
+};
+
+std::string caseName(const testing::TestParamInfo<Case>& info)
+{
+    const char* names[] = {"TimeGating", "Filtering", "Bisection"};
+    return std::string(names[info.param.process]) + (info.param.lowPass ? "LowPass" : "BandPass");
+}
+
+std::vector<double> gridOf(const Case& c)
+{
+    return c.lowPass ? lowPassGrid(25e6, 800) : bandPassGrid(100e6, 20e9, 800);
+}
+
+// A symmetric fixture half with impedance steps, described from its analyzer side.
+const LineCascade steppedHalf({{50.0, 30e-12, 0.05}, {42.0, 120e-12, 0.1}, {58.0, 100e-12, 0.1}, {50.0, 150e-12, 0.1}});
+
+class EveryMethod : public testing::TestWithParam<Case>
+{
+};
+
+} // namespace
+
+TEST_P(EveryMethod, RecoversAMatchedLossyLineExactly)
+{
+    const auto grid = gridOf(GetParam());
+    const LineCascade line({{50.0, 300e-12, 0.4}});
+    ThruExtraction run(GetParam().process);
+    ASSERT_TRUE(run.run(twoXThru(line, line, grid))) << run.errors.join("; ").toStdString();
+    const auto truth = line.sParameters(grid);
+    for (const FixturePort* port : {&run.left, &run.right}) {
+        const auto& set = *port->sParameters();
+        EXPECT_LT(maxDifference(set.s21(), truth.s21()), 1e-9);
+        EXPECT_LT(maxDifference(set.s12(), truth.s12()), 1e-9);
+        EXPECT_LT(maxDifference(set.s11(), truth.s11()), 1e-9);
+        EXPECT_LT(maxDifference(set.s22(), truth.s22()), 1e-9);
+        EXPECT_NEAR(*port->fixtureLength(), 300e-12, 2e-12);
+    }
+    EXPECT_TRUE(run.errors.isEmpty());
+}
+
+TEST_P(EveryMethod, SelfDeembeddingLeavesAnIdealThru)
+{
+    const auto grid = gridOf(GetParam());
+    const auto thru = twoXThru(exampleLeftHalf(), exampleRightHalf(), grid);
+    ThruExtraction run(GetParam().process);
+    ASSERT_TRUE(run.run(thru)) << run.errors.join("; ").toStdString();
+    for (std::size_t i = 0; i < grid.size(); ++i) {
+        const auto inner = deembedAt(thru, run.left, run.right, i);
+        ASSERT_NEAR(20.0 * std::log10(std::abs(inner(1, 0))), 0.0, 0.1) << grid[i];
+        ASSERT_NEAR(std::arg(inner(1, 0)) * 180.0 / M_PI, 0.0, 1.0) << grid[i];
+        ASSERT_LT(20.0 * std::log10(std::abs(inner(0, 0))), -40.0) << grid[i];
+        ASSERT_LT(20.0 * std::log10(std::abs(inner(1, 1))), -40.0) << grid[i];
+    }
+}
+
+TEST_P(EveryMethod, SetsTheGridKindAndConvertsOnlyOnALowPassGrid)
+{
+    const Case c = GetParam();
+    const auto grid = gridOf(c);
+    ThruExtraction run(c.process, Z0ConversionType::User);
+    run.left.setCustomImpedance(60.0);
+    run.right.setCustomImpedance(60.0);
+    ASSERT_TRUE(run.run(twoXThru(steppedHalf, steppedHalf, grid))) << run.errors.join("; ").toStdString();
+
+    EXPECT_EQ(run.parameters.gatingMode(), c.lowPass ? 0 : 1);
+    EXPECT_EQ(run.parameters.pulseMode(), c.lowPass ? 0 : 1);
+    EXPECT_EQ(run.parameters.nRiseTime(), c.lowPass ? 4 : 8);
+    for (const FixturePort* port : {&run.left, &run.right}) {
+        EXPECT_EQ(port->stepResponse().has_value(), c.lowPass);
+        EXPECT_EQ(port->currentSParametersKind(), c.lowPass ? FixturePort::ConvertedKind : FixturePort::DefaultKind);
+        EXPECT_EQ(port->z0(), c.lowPass ? 60.0 : 50.0);
+        EXPECT_TRUE(port->isCalculated());
+    }
+    if (c.lowPass) {
+        // Both halves end in 50 ohm line at the junction.
+        EXPECT_NEAR(*run.left.impedanceValue(), 50.0, 1.0);
+        EXPECT_NEAR(run.left.stepResponse()->impedance, 50.0, 1.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Transmission, EveryMethod,
+                         testing::Values(Case{TimeGateProcess, true}, Case{TimeGateProcess, false},
+                                         Case{FilteringProcess, true}, Case{FilteringProcess, false},
+                                         Case{BisectProcess, true}, Case{BisectProcess, false}),
+                         caseName);
+
+namespace {
+
+class SeparatingMethod : public testing::TestWithParam<Case>
+{
+};
+
+} // namespace
+
+TEST_P(SeparatingMethod, SymmetricSteppedFixtureHalvesMatchTheTruth)
+{
+    const auto grid = gridOf(GetParam());
+    ThruExtraction run(GetParam().process);
+    ASSERT_TRUE(run.run(twoXThru(steppedHalf, steppedHalf, grid))) << run.errors.join("; ").toStdString();
+
+    const auto leftTruth = steppedHalf.sParameters(grid);
+    const auto rightTruth = steppedHalf.reversed().sParameters(grid);
+    EXPECT_LT(maxDifference(run.left.sParameters()->s11(), leftTruth.s11(), 0.05, 0.9), 1e-2);
+    EXPECT_LT(maxDifference(run.left.sParameters()->s21(), leftTruth.s21(), 0.05, 0.9), 1e-2);
+    EXPECT_LT(maxDifference(run.right.sParameters()->s22(), rightTruth.s22(), 0.05, 0.9), 1e-2);
+    EXPECT_LT(maxDifference(run.right.sParameters()->s21(), rightTruth.s21(), 0.05, 0.9), 1e-2);
+    EXPECT_NEAR(*run.left.fixtureLength(), steppedHalf.totalDelay(), 2e-12);
+    EXPECT_EQ(run.left.fixtureLength(), run.right.fixtureLength());
+    EXPECT_EQ(run.left.impulseResponse()->delay, run.right.impulseResponse()->delay);
+    EXPECT_TRUE(run.left.impulseResponse()->doublePass);
+}
+
+INSTANTIATE_TEST_SUITE_P(Transmission, SeparatingMethod,
+                         testing::Values(Case{TimeGateProcess, true}, Case{TimeGateProcess, false},
+                                         Case{FilteringProcess, true}, Case{FilteringProcess, false}),
+                         caseName);
+
+TEST(TransmissionOffset, MatchedThreeHundredPicosecondLineShiftedBackIsATwoHundredPicosecondLine)
+{
+    const auto grid = lowPassGrid(25e6, 800);
+    const LineCascade line({{50.0, 300e-12, 0.3}});
+    ThruExtraction run(TimeGateProcess);
+    ASSERT_TRUE(run.run(twoXThru(line, line, grid)));
+    ASSERT_TRUE(run.left.applyOffset(-100e-12));
+    ASSERT_TRUE(run.right.applyOffset(-100e-12));
+    const auto shorter = LineCascade({{50.0, 200e-12, 0.2}}).sParameters(grid);
+    EXPECT_LT(maxDifference(run.left.sParameters()->s21(), shorter.s21()), 1e-2);
+    EXPECT_LT(maxDifference(run.right.sParameters()->s12(), shorter.s12()), 1e-2);
+    EXPECT_NEAR(*run.left.fixtureLength(), 200e-12, 2e-12);
+}
