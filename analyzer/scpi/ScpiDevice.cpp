@@ -89,7 +89,8 @@ std::optional<QString> ScpiDevice::query(const QString& command)
 std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limit)
 {
     // Lines of earlier, abandoned exchanges are not answers to this one.
-    m_socket->readAll();
+    if (m_socket->isOpen())
+        m_socket->readAll();
     if (!write(command))
         return std::nullopt;
 

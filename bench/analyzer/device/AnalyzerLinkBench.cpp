@@ -25,7 +25,7 @@ void fullRefresh(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(device.callAndWait(&SyncedVnaDevice::refresh));
 }
-BENCHMARK(fullRefresh)->Unit(benchmark::kMillisecond);
+BENCHMARK(fullRefresh)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void readFourTracesOf10001Points(benchmark::State& state)
 {
@@ -57,7 +57,7 @@ void readFourTracesOf10001Points(benchmark::State& state)
     }
     state.counters["points"] = static_cast<double>(values) / (4.0 * static_cast<double>(state.iterations()));
 }
-BENCHMARK(readFourTracesOf10001Points)->Unit(benchmark::kMillisecond);
+BENCHMARK(readFourTracesOf10001Points)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
