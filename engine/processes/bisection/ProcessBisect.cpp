@@ -7,8 +7,6 @@
 
 #include <QtGlobal>
 
-#include <array>
-
 namespace Algorithms {
 
 bool ProcessBisect::extractFixtures()
@@ -21,46 +19,39 @@ bool ProcessBisect::extractFixtures()
         return false;
     }
 
-    // Left S11, S12, S21, S22, then right S11, S12, S21, S22.
     const std::size_t n = measured.frequencies().size();
-    std::array<std::vector<std::complex<double>>, 8> halves;
-    for (auto& v : halves)
-        v.resize(n);
+    HalfParameters leftHalf, rightHalf;
+    for (std::size_t k = 0; k < 4; ++k) {
+        leftHalf[k].resize(n);
+        rightHalf[k].resize(n);
+    }
     for (std::size_t i = 0; i < n; ++i) {
         if (isCanceled())
             return false;
         ComplexMatrix2x2 thru;
         thru << measured.s11()[i], measured.s12()[i], measured.s21()[i], measured.s22()[i];
+        // The fit gives the half at port 2 first.
         const ComplexMatrixPair fit = solveBisectionFit(thru);
-        for (int k = 0; k < 4; ++k) {
-            halves[k][i] = fit.second(k / 2, k % 2);
-            halves[4 + k][i] = fit.first(k / 2, k % 2);
+        for (std::size_t k = 0; k < 4; ++k) {
+            leftHalf[k][i] = fit.second(k / 2, k % 2);
+            rightHalf[k][i] = fit.first(k / 2, k % 2);
         }
     }
-    for (int k : {2, 1, 6, 5})
-        halves[k] = withContinuousSign(halves[k]);
+    // Transmissions S21 and S12, left then right.
+    for (HalfParameters* half : {&leftHalf, &rightHalf}) {
+        (*half)[2] = withContinuousSign((*half)[2]);
+        (*half)[1] = withContinuousSign((*half)[1]);
+    }
 
-    for (const auto& v : halves) {
-        if (!isValidComplexVector(v) || v.size() != n) {
-            emit error(tr("The bisection method error!"));
-            return false;
+    for (const HalfParameters* half : {&leftHalf, &rightHalf}) {
+        for (const auto& v : *half) {
+            if (!isValidComplexVector(v) || v.size() != n) {
+                emit error(tr("The bisection method error!"));
+                return false;
+            }
         }
     }
-    SParametersTwoPort leftHalf;
-    leftHalf.setFrequencies(measured.frequencies());
-    leftHalf.setS11(halves[0]);
-    leftHalf.setS12(halves[1]);
-    leftHalf.setS21(halves[2]);
-    leftHalf.setS22(halves[3]);
-    SParametersTwoPort rightHalf;
-    rightHalf.setFrequencies(measured.frequencies());
-    rightHalf.setS11(halves[4]);
-    rightHalf.setS12(halves[5]);
-    rightHalf.setS21(halves[6]);
-    rightHalf.setS22(halves[7]);
-    const bool leftStored = left->setCalculatedData(leftHalf);
-    const bool rightStored = right->setCalculatedData(rightHalf);
-    return leftStored && rightStored;
+    return storeFixtureHalves(leftHalf, rightHalf);
 }
 
 } // namespace Algorithms

@@ -62,21 +62,22 @@ bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const 
     if (isCanceled())
         return false;
 
-    SParametersTwoPort leftHalf;
-    leftHalf.setFrequencies(measured.frequencies());
-    leftHalf.setS11(gammaA);
-    leftHalf.setS12(t);
-    leftHalf.setS21(t);
-    leftHalf.setS22(xA);
-    SParametersTwoPort rightHalf;
-    rightHalf.setFrequencies(measured.frequencies());
-    rightHalf.setS11(xB);
-    rightHalf.setS12(t);
-    rightHalf.setS21(t);
-    rightHalf.setS22(gammaB);
-    const bool leftStored = left->setCalculatedData(leftHalf);
-    const bool rightStored = right->setCalculatedData(rightHalf);
-    return leftStored && rightStored;
+    return storeFixtureHalves({gammaA, t, t, xA}, {xB, t, t, gammaB});
+}
+
+bool TransmissionProcess::storeFixtureHalves(const HalfParameters& leftHalf, const HalfParameters& rightHalf)
+{
+    bool stored = true;
+    for (auto [port, half] : {std::pair{left, &leftHalf}, std::pair{right, &rightHalf}}) {
+        SParametersTwoPort set;
+        set.setFrequencies(measured.frequencies());
+        set.setS11((*half)[0]);
+        set.setS12((*half)[1]);
+        set.setS21((*half)[2]);
+        set.setS22((*half)[3]);
+        stored = port->setCalculatedData(set) && stored;
+    }
+    return stored;
 }
 
 } // namespace Algorithms

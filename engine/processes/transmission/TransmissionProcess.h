@@ -4,6 +4,7 @@
 #include "engine/sparameters/SParametersOnePort.h"
 #include "engine/sparameters/SParametersTwoPort.h"
 
+#include <array>
 #include <complex>
 #include <vector>
 
@@ -44,6 +45,10 @@ protected:
     // false when cancelled or when a port refuses its set.
     bool splitFixtureHalves(const std::vector<std::complex<double>>& gammaA,
                             const std::vector<std::complex<double>>& gammaB);
+    // S11, S12, S21 and S22 of one half on the measured grid.
+    using HalfParameters = std::array<std::vector<std::complex<double>>, 4>;
+    // False when a port refuses its set (the port said why).
+    bool storeFixtureHalves(const HalfParameters& leftHalf, const HalfParameters& rightHalf);
 
     SParametersTwoPort measured;
     FixturePort* left = nullptr;

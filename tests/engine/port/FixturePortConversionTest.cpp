@@ -1,3 +1,5 @@
+#include "PortRecords.h"
+
 #include "engine/port/FixturePort.h"
 #include "simulator/physics/FrequencyGrid.h"
 #include "simulator/physics/LineCascade.h"
@@ -16,26 +18,15 @@ namespace {
 
 const LineCascade steppedHalf({{50.0, 80e-12, 0.1}, {42.0, 120e-12, 0.2}, {60.0, 100e-12, 0.1}});
 
-ImpulseResponse impulse(double delay, bool doublePass)
-{
-    ImpulseResponse r;
-    r.values = {{0.1, 0.0}, {1.0, 0.0}, {0.1, 0.0}};
-    r.times = {delay - 1e-12, delay, delay + 1e-12};
-    r.delay = delay;
-    r.coarseDelay = delay;
-    r.doublePass = doublePass;
-    return r;
-}
-
 // The half as computed against 50 ohm, with a step response that read `fixtureEnd` ohm
 // at its junction.
 void fill(FixturePort& port, const SParametersTwoPort& set, double fixtureEnd, double delay, bool doublePass)
 {
     port.setZ0(50.0);
-    port.setImpulseResponse(impulse(delay, doublePass));
+    port.setImpulseResponse(impulseRecord(delay, doublePass));
     port.setDefaultLength(delay / (doublePass ? 2.0 : 1.0));
     port.setFixtureLength(delay / (doublePass ? 2.0 : 1.0));
-    port.setStepResponse({{50.0, fixtureEnd, fixtureEnd}, {0.0, 1e-10, 2e-10}, 1e-10, fixtureEnd});
+    port.setStepResponse(stepRecord(fixtureEnd));
     port.setImpedanceValue(fixtureEnd);
     port.setCalculatedData(set);
     port.setUncorrectedSParametersDefault(set);

@@ -1,3 +1,5 @@
+#include "PortRecords.h"
+
 #include "engine/port/FixturePort.h"
 #include "engine/port/FixturePortValues.h"
 #include "simulator/physics/FrequencyGrid.h"
@@ -18,27 +20,11 @@ namespace {
 
 const double notANumber = std::numeric_limits<double>::quiet_NaN();
 
-ImpulseResponse impulse(double delay, bool doublePass)
-{
-    ImpulseResponse r;
-    r.values = {{0.1, 0.0}, {1.0, 0.0}, {0.1, 0.0}};
-    r.times = {delay - 1e-12, delay, delay + 1e-12};
-    r.delay = delay;
-    r.coarseDelay = delay;
-    r.doublePass = doublePass;
-    return r;
-}
-
-ReflectData::StepResponse step(double impedance)
-{
-    return {{50.0, impedance, impedance}, {0.0, 1e-10, 2e-10}, 1e-10, impedance};
-}
-
 // A port filled as a process leaves it: the half as computed is its default set.
 void fill(FixturePort& port, const SParametersTwoPort& set, double delay, bool doublePass, double length)
 {
     port.setZ0(50.0);
-    port.setImpulseResponse(impulse(delay, doublePass));
+    port.setImpulseResponse(impulseRecord(delay, doublePass));
     port.setDefaultLength(length);
     port.setFixtureLength(length);
     port.setCalculatedData(set);
@@ -57,7 +43,7 @@ TEST(FixturePort, ValidatingSettersRefuseWithTheirTextsAndKeepTheOldValue)
     FixturePort port;
     QSignalSpy errors(&port, &FixturePort::error);
 
-    ImpulseResponse bad = impulse(1e-10, false);
+    ImpulseResponse bad = impulseRecord(1e-10, false);
     bad.values[1] = {notANumber, 0.0};
     EXPECT_FALSE(port.setImpulseResponse(bad));
     EXPECT_EQ(lastError(errors), "Invalid impulse response. NaN or Inf value found. Check measured data for validity");
@@ -68,7 +54,7 @@ TEST(FixturePort, ValidatingSettersRefuseWithTheirTextsAndKeepTheOldValue)
     EXPECT_TRUE(port.setGating(Gating{{{1.0, 0.0}}, {0.0}, 0.5}));
     EXPECT_EQ(fixtureGatingValue(port), 0.5);
 
-    ReflectData::StepResponse badStep = step(50.0);
+    ReflectData::StepResponse badStep = stepRecord(50.0);
     badStep.position = notANumber;
     EXPECT_FALSE(port.setStepResponse(badStep));
     EXPECT_EQ(lastError(errors), "Invalid step response. NaN or Inf value found. Check the measured data for validity");
@@ -175,7 +161,7 @@ TEST(FixturePortValues, NeedConversionAndAStepResponse)
 {
     FixturePort port;
     EXPECT_FALSE(fixtureGatingValue(port));
-    port.setStepResponse(step(45.0));
+    port.setStepResponse(stepRecord(45.0));
     EXPECT_FALSE(fixtureImpedanceValue(port));
     EXPECT_FALSE(validStepResponseValue(port));
     port.setConversionType(Z0ConversionType::Fixture);

@@ -164,4 +164,12 @@ TEST(TransmissionFailures, ANegativeFixtureImpedanceIsRefused)
     EXPECT_FALSE(run.run(thru));
     EXPECT_EQ(run.errors, QStringList({"Invalid step response. Calculation error. Check the measured data for validity"}));
     EXPECT_FALSE(run.left.impedanceValue());
+
+    // Only the right half's reflection is impossible.
+    for (std::size_t i = 0; i < grid.size(); ++i)
+        thru.s11()[i] = -0.1 * std::polar(1.0, -2.0 * M_PI * grid[i] * 300e-12);
+    ThruExtraction rightOnly(TimeGateProcess, Z0ConversionType::Fixture);
+    EXPECT_FALSE(rightOnly.run(thru));
+    EXPECT_EQ(rightOnly.errors, QStringList({"Error in calculating the step response characteristic"}));
+    EXPECT_FALSE(rightOnly.left.stepResponse());
 }
