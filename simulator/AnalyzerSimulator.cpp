@@ -16,24 +16,40 @@
 #include <QTcpSocket>
 #include <QThread>
 
-#include <type_traits>
+#include <future>
 
 namespace Simulator {
 
+// Calls from other threads travel through a queue of our own, guarded by a
+// standard mutex, and come back through a promise; the Qt event only wakes the
+// simulator's thread. Thread checkers thus see every hand-over.
 template <typename Function>
 auto AnalyzerSimulator::onOwnThread(Function function) const
 {
-    using Result = decltype(function());
-    auto* self = const_cast<AnalyzerSimulator*>(this);
-    if (QThread::currentThread() == thread()) {
+    if (QThread::currentThread() == thread())
         return function();
-    } else if constexpr (std::is_void_v<Result>) {
-        QMetaObject::invokeMethod(self, function, Qt::BlockingQueuedConnection);
-    } else {
-        Result result{};
-        QMetaObject::invokeMethod(
-            self, [&result, &function] { result = function(); }, Qt::BlockingQueuedConnection);
-        return result;
+    std::packaged_task<decltype(function())()> task(std::move(function));
+    auto result = task.get_future();
+    {
+        std::lock_guard<std::mutex> lock(m_callsMutex);
+        m_calls.push_back([&task] { task(); });
+    }
+    QMetaObject::invokeMethod(const_cast<AnalyzerSimulator*>(this), "runQueuedCalls", Qt::QueuedConnection);
+    return result.get();
+}
+
+void AnalyzerSimulator::runQueuedCalls()
+{
+    for (;;) {
+        std::function<void()> call;
+        {
+            std::lock_guard<std::mutex> lock(m_callsMutex);
+            if (m_calls.empty())
+                return;
+            call = std::move(m_calls.front());
+            m_calls.pop_front();
+        }
+        call();
     }
 }
 

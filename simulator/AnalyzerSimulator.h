@@ -10,9 +10,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 
 class QTcpServer;
 
@@ -123,6 +125,7 @@ signals:
     void sweepFinished(bool aborted);
 
 private:
+    Q_INVOKABLE void runQueuedCalls();
     void acceptConnections();
     ReplyPlan handleLine(int connectionId, const QString& line);
     void rebuildFixtureWorld();
@@ -143,6 +146,8 @@ private:
     Physics::LineCascade m_dut;
     FixtureWorld::Arrangement m_arrangement = FixtureWorld::Arrangement::Thru;
     bool m_fileWorld = false;
+    mutable std::mutex m_callsMutex;
+    mutable std::deque<std::function<void()>> m_calls;
 };
 
 } // namespace Simulator

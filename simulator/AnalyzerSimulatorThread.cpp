@@ -13,8 +13,8 @@ AnalyzerSimulatorThread::AnalyzerSimulatorThread(int portCount)
 
 AnalyzerSimulatorThread::~AnalyzerSimulatorThread()
 {
-    QMetaObject::invokeMethod(
-        m_simulator, [simulator = m_simulator] { delete simulator; }, Qt::BlockingQueuedConnection);
+    // A thread that finishes deletes the objects handed to deleteLater on it.
+    m_simulator->deleteLater();
     m_thread.quit();
     m_thread.wait();
 }
