@@ -170,7 +170,7 @@ ReplyPlan AnalyzerSimulator::handleLine(int connectionId, const QString& line)
         return plan;
     }
 
-    const ScpiResult result = m_commands->entry(match->entryIndex).handler({*parsed, match->suffixes, connectionId});
+    const ScpiResult result = m_commands->entry(match->entryIndex).handler({*parsed, match->suffixes});
     switch (result.kind) {
     case ScpiResult::Kind::Done:
         return plan;

@@ -36,7 +36,6 @@ struct ScpiRequest
 {
     const ScpiLine& line;
     std::vector<int> suffixes; // of the pattern's "#" nodes, in order
-    int connectionId = 0;
 };
 
 using ScpiHandler = std::function<ScpiResult(const ScpiRequest&)>;

@@ -5,7 +5,6 @@
 namespace Simulator {
 
 ScpiPattern::ScpiPattern(const QString& pattern)
-    : m_text(pattern)
 {
     QString rest = pattern;
     if (rest.endsWith('?')) {

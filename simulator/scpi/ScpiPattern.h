@@ -23,9 +23,6 @@ public:
     // header is not this pattern.
     std::optional<std::vector<int>> match(const ScpiLine& line) const;
 
-    const QString& text() const { return m_text; }
-    bool isQuery() const { return m_isQuery; }
-
 private:
     struct Node
     {
@@ -39,7 +36,6 @@ private:
                    std::vector<int>& suffixes) const;
     static Node parseNode(QString text, bool optional);
 
-    QString m_text;
     std::vector<Node> m_nodes;
     bool m_isQuery = false;
 };

@@ -26,8 +26,6 @@ public:
     QString name() const override;
     std::vector<Eigen::MatrixXcd> sParameters(const std::vector<double>& frequencies, int ports) const override;
 
-    Arrangement arrangement() const { return m_arrangement; }
-
 private:
     Arrangement m_arrangement;
     Physics::LineCascade m_left;
