@@ -39,6 +39,21 @@ struct ReplyPlan;
 // connection is served at once. State and calibration files are written and read
 // at the given paths before the next line is read.
 //
+// Behaviour of its own where the application fixes none:
+// - choosing a port's de-embedding file ("...:PORT<n>:USER:FILename") reads the
+//   Touchstone file at once (port 1 faces the analyzer) and switches that port's
+//   de-embedding on; it applies while the channel's de-embedding switch and the
+//   fixture simulator are on as well;
+// - "SYSTem:PRESet" clears calibrations, traces and de-embedding and sets 50 ohm
+//   ports; the port count, the limits and the save type stay;
+// - a calibration is bookkeeping: it sets the status replies ("C", "C?" when the
+//   sweep lies inside the calibrated one, "C!" beyond it) but measurements are exact;
+// - with continuous sweep off, trace data are those of the last sweep as long as
+//   the trace's definition and the grid are unchanged; otherwise what the channel
+//   would measure now;
+// - frequencies are kept within [minFrequency, maxFrequency] with start <= stop;
+// - lines it cannot carry out get no reply and are listed by rejectedLines().
+//
 // Typical test use:
 //     Simulator::AnalyzerSimulator simulator;
 //     ASSERT_TRUE(simulator.listen());            // ephemeral port
@@ -48,8 +63,8 @@ struct ReplyPlan;
 //
 // Threads: the object serves its connections on the thread it lives on, which
 // must run an event loop. Every public function may be called from any thread:
-// from another one it runs on the simulator's thread through a blocking queued
-// call. Signals are emitted on the simulator's thread. AnalyzerSimulatorThread
+// from another one it is carried out on the simulator's thread while the caller
+// waits. Signals are emitted on the simulator's thread. AnalyzerSimulatorThread
 // runs a simulator on a thread of its own.
 class AnalyzerSimulator : public QObject
 {

@@ -4,7 +4,8 @@
 
 namespace Simulator {
 
-// A misbehaviour of the analyzer's link, injected for tests.
+// A misbehaviour of the analyzer's link, injected for tests. Tests build it as an
+// aggregate ({kind, command, count, delayMs, segments}): the field order stays.
 struct Fault
 {
     enum class Kind
