@@ -316,57 +316,53 @@ void addFixtureSimulatorCommands(ScpiCommandTable& table, Handlers& handlers)
     addSwitch("CALCulate#:FSIMulator:STATe", &ChannelSettings::fixtureSimulator);
     addSwitch("CALCulate#:FSIMulator:SENDed:DEEMbed:STATe", &ChannelSettings::deembedding);
 
+    // The port's entry of the channel (second suffix: the port), checked first.
+    using PortBody = std::function<ScpiResult(ChannelSettings&, int port, const ScpiLine&)>;
+    auto forPort = [&handlers](PortBody body) {
+        return [&handlers, body = std::move(body)](const ScpiRequest& request) {
+            ChannelSettings* channel = handlers.channel(request.suffixes[0]);
+            if (!channel)
+                return noChannel;
+            if (!handlers.isPort(request.suffixes[1]))
+                return noPort;
+            return body(*channel, request.suffixes[1], request.line);
+        };
+    };
+
     const QString portPattern = "CALCulate#:FSIMulator:SENDed:DEEMbed:PORT#";
-    table.add(portPattern + ":STATe?", [&handlers](const ScpiRequest& request) {
-        ChannelSettings* channel = handlers.channel(request.suffixes[0]);
-        if (!channel)
-            return noChannel;
-        if (!handlers.isPort(request.suffixes[1]))
-            return noPort;
-        const auto entry = channel->deembeddingPorts.find(request.suffixes[1]);
-        return ScpiResult::reply(formatBoolean(entry != channel->deembeddingPorts.end() && entry->second.enabled));
-    });
-    table.add(portPattern + ":STATe", [&handlers](const ScpiRequest& request) {
-        ChannelSettings* channel = handlers.channel(request.suffixes[0]);
-        if (!channel)
-            return noChannel;
-        if (!handlers.isPort(request.suffixes[1]))
-            return noPort;
-        const auto state = parseBoolean(request.line.arguments);
-        if (!state)
-            return badArgument;
-        channel->deembeddingPorts[request.suffixes[1]].enabled = *state;
-        return ScpiResult::done();
-    });
-    table.add(portPattern + ":USER:FILename?", [&handlers](const ScpiRequest& request) {
-        ChannelSettings* channel = handlers.channel(request.suffixes[0]);
-        if (!channel)
-            return noChannel;
-        if (!handlers.isPort(request.suffixes[1]))
-            return noPort;
-        const auto entry = channel->deembeddingPorts.find(request.suffixes[1]);
-        return ScpiResult::reply(entry == channel->deembeddingPorts.end() ? QString() : entry->second.fileName);
-    });
+    table.add(portPattern + ":STATe?", forPort([](ChannelSettings& channel, int port, const ScpiLine&) {
+                  const auto entry = channel.deembeddingPorts.find(port);
+                  return ScpiResult::reply(
+                      formatBoolean(entry != channel.deembeddingPorts.end() && entry->second.enabled));
+              }));
+    table.add(portPattern + ":STATe", forPort([](ChannelSettings& channel, int port, const ScpiLine& line) {
+                  const auto state = parseBoolean(line.arguments);
+                  if (!state)
+                      return badArgument;
+                  channel.deembeddingPorts[port].enabled = *state;
+                  return ScpiResult::done();
+              }));
+    table.add(portPattern + ":USER:FILename?", forPort([](ChannelSettings& channel, int port, const ScpiLine&) {
+                  const auto entry = channel.deembeddingPorts.find(port);
+                  return ScpiResult::reply(entry == channel.deembeddingPorts.end() ? QString()
+                                                                                  : entry->second.fileName);
+              }));
     // Choosing a user file selects it as the port's de-embedding network and
     // switches the port's de-embedding on: the file is read at once.
-    table.add(portPattern + ":USER:FILename", [&handlers](const ScpiRequest& request) {
-        ChannelSettings* channel = handlers.channel(request.suffixes[0]);
-        if (!channel)
-            return noChannel;
-        if (!handlers.isPort(request.suffixes[1]))
-            return noPort;
-        const auto path = pathArgument(request.line);
-        if (!path)
-            return badArgument;
-        auto network = handlers.loadNetwork()(*path);
-        if (!network)
-            return ScpiResult::rejected("Not a readable two-port file: " + *path);
-        PortDeembedding& entry = channel->deembeddingPorts[request.suffixes[1]];
-        entry.fileName = *path;
-        entry.network = std::move(network);
-        entry.enabled = true;
-        return ScpiResult::done();
-    });
+    table.add(portPattern + ":USER:FILename",
+              forPort([&handlers](ChannelSettings& channel, int port, const ScpiLine& line) {
+                  const auto path = pathArgument(line);
+                  if (!path)
+                      return badArgument;
+                  auto network = handlers.loadNetwork()(*path);
+                  if (!network)
+                      return ScpiResult::rejected("Not a readable two-port file: " + *path);
+                  PortDeembedding& entry = channel.deembeddingPorts[port];
+                  entry.fileName = *path;
+                  entry.network = std::move(network);
+                  entry.enabled = true;
+                  return ScpiResult::done();
+              }));
 }
 
 void addFileCommands(ScpiCommandTable& table, Handlers& handlers)

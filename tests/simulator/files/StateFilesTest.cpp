@@ -1,7 +1,6 @@
 #include "analyzer/files/TouchstoneIO.h"
-#include "simulator/AnalyzerSimulator.h"
 #include "tests/simulator/support/ModelPrinting.h"
-#include "tests/simulator/support/ScpiTestClient.h"
+#include "tests/simulator/support/SimulatorFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,14 +10,15 @@ using namespace Simulator;
 
 namespace {
 
-class StateFiles : public ::testing::Test
+class StateFiles : public SimulatorFixture
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(directory.isValid());
-        ASSERT_TRUE(simulator.listen());
-        ASSERT_TRUE(client.connectTo(simulator.port()));
+        SimulatorFixture::SetUp();
+        if (HasFatalFailure())
+            return;
     }
 
     // Channel 1 and 2 set away from their presets, with de-embedding on port 2.
@@ -43,8 +43,6 @@ protected:
     }
 
     QTemporaryDir directory;
-    AnalyzerSimulator simulator;
-    ScpiTestClient client;
 };
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "analyzer/files/TouchstoneIO.h"
-#include "simulator/AnalyzerSimulator.h"
 #include "simulator/physics/ExampleFixtures.h"
+#include "tests/simulator/support/SimulatorFixture.h"
 #include "tests/simulator/support/TraceMeasurement.h"
 
 #include <QTemporaryDir>
@@ -26,15 +26,16 @@ bool writeHalf(const QString& path, const Physics::LineCascade& half, const std:
     return TouchstoneIO().write(path, data);
 }
 
-class Deembedding : public ::testing::Test
+class Deembedding : public SimulatorFixture
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(directory.isValid());
+        SimulatorFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         simulator.setSweepTimeMs(0);
-        ASSERT_TRUE(simulator.listen());
-        ASSERT_TRUE(client.connectTo(simulator.port()));
         client.send("SENSe1:FREQuency:STARt 50e6");
         client.send("SENSe1:FREQuency:STOP 10e9");
         client.send("SENSe1:SWEep:POINts 200");
@@ -76,8 +77,6 @@ protected:
     }
 
     QTemporaryDir directory;
-    AnalyzerSimulator simulator;
-    ScpiTestClient client;
     std::vector<double> frequencies;
 };
 

@@ -1,5 +1,5 @@
-#include "simulator/AnalyzerSimulator.h"
 #include "simulator/physics/ExampleFixtures.h"
+#include "tests/simulator/support/SimulatorFixture.h"
 #include "tests/simulator/support/TraceMeasurement.h"
 
 #include <Eigen/Eigenvalues>
@@ -18,14 +18,15 @@ std::complex<double> delayOf(double frequency, double seconds)
     return std::polar(1.0, -2.0 * M_PI * frequency * seconds);
 }
 
-class WorldMeasurement : public ::testing::Test
+class WorldMeasurement : public SimulatorFixture
 {
 protected:
     void SetUp() override
     {
+        SimulatorFixture::SetUp();
+        if (HasFatalFailure())
+            return;
         simulator.setSweepTimeMs(0);
-        ASSERT_TRUE(simulator.listen());
-        ASSERT_TRUE(client.connectTo(simulator.port()));
         client.send("SENSe1:FREQuency:STARt 10e6");
         client.send("SENSe1:FREQuency:STOP 20e9");
         client.send("SENSe1:SWEep:POINts 101");
@@ -40,8 +41,6 @@ protected:
                              Physics::LineCascade({{50.0, 50e-12, 0.0}}));
     }
 
-    AnalyzerSimulator simulator;
-    ScpiTestClient client;
     std::vector<double> frequencies;
 };
 

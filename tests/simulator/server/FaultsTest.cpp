@@ -1,5 +1,4 @@
-#include "simulator/AnalyzerSimulator.h"
-#include "tests/simulator/support/ScpiTestClient.h"
+#include "tests/simulator/support/SimulatorFixture.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -8,15 +7,9 @@ using namespace Simulator;
 
 namespace {
 
-class Faults : public ::testing::Test
+class Faults : public SimulatorFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(simulator.listen());
-        ASSERT_TRUE(client.connectTo(simulator.port()));
-    }
-
     Fault fault(Fault::Kind kind, const QString& command, int count = 1)
     {
         Fault result;
@@ -25,9 +18,6 @@ protected:
         result.count = count;
         return result;
     }
-
-    AnalyzerSimulator simulator;
-    ScpiTestClient client;
 };
 
 } // namespace

@@ -1,5 +1,4 @@
-#include "simulator/AnalyzerSimulator.h"
-#include "tests/simulator/support/ScpiTestClient.h"
+#include "tests/simulator/support/SimulatorFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +6,10 @@ using namespace Simulator;
 
 namespace {
 
-class QueryReplies : public ::testing::Test
+class QueryReplies : public SimulatorFixture
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(simulator.listen());
-        ASSERT_TRUE(client.connectTo(simulator.port()));
-    }
-
     QString ask(const QString& line) { return client.query(line).value_or("<no reply>"); }
-
-    AnalyzerSimulator simulator;
-    ScpiTestClient client;
 };
 
 } // namespace
