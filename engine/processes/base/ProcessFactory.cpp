@@ -24,7 +24,8 @@ std::unique_ptr<IProcessMethod> refuse(const char* text, QString* errorText)
 
 std::unique_ptr<IProcessMethod> unsupported(QString* errorText)
 {
-    return refuse("The correction method does not support this measurement", errorText);
+    return refuse(QT_TRANSLATE_NOOP("Algorithms::ProcessFactory", "The correction method does not support this measurement"),
+                  errorText);
 }
 
 std::optional<int> reflectNumber(CalcMethod method, bool single)
@@ -66,7 +67,7 @@ std::unique_ptr<IProcessMethod> createProcessMethod(int reflect, CalcMethod meth
     case CalcMethod::Bisect:
         return createProcessMethodByNumber(BisectProcess, errorText);
     }
-    return refuse("Unknown correction method", errorText);
+    return refuse(QT_TRANSLATE_NOOP("Algorithms::ProcessFactory", "Unknown correction method"), errorText);
 }
 
 std::unique_ptr<IProcessMethod> createReflectProcessMethod(int kind, CalcMethod method, bool single,
