@@ -43,8 +43,12 @@ bool ScpiDevice::connectToHost(const QString& address, quint16 port)
     if (m_socket->state() != QAbstractSocket::ConnectedState)
         loop.exec();
 
-    if (isConnected())
+    if (isConnected()) {
+        // Commands are short lines often followed by a query: without this, each
+        // query would wait for the acknowledgement of the commands before it.
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         return true;
+    }
     m_socket->abort();
     return false;
 }
