@@ -267,58 +267,45 @@ void SyncedVnaDevice::setOutputPower(double value)
     applyOutputPower(value);
 }
 
+template <typename T>
+void SyncedVnaDevice::applySetting(LockedValue<std::optional<T>>& cache, void (SyncedVnaDevice::*changed)(),
+                                   bool (VNADevice::*send)(T, uint), T value)
+{
+    postWithChannel([this, &cache, changed, send, value](VNADevice& device, uint channel) {
+        cache.set(value);
+        emit(this->*changed)();
+        (device.*send)(value, channel);
+    });
+}
+
 void SyncedVnaDevice::applySweepType(SweepType type)
 {
-    postWithChannel([this, type](VNADevice& device, uint channel) {
-        m_sweepType.set(type);
-        emit sweepTypeChanged();
-        device.setSweepType(type, channel);
-    });
+    applySetting(m_sweepType, &SyncedVnaDevice::sweepTypeChanged, &VNADevice::setSweepType, type);
 }
 
 void SyncedVnaDevice::applyStartFreq(double freq)
 {
-    postWithChannel([this, freq](VNADevice& device, uint channel) {
-        m_startFreq.set(freq);
-        emit startFreqChanged();
-        device.setStartFreq(freq, channel);
-    });
+    applySetting(m_startFreq, &SyncedVnaDevice::startFreqChanged, &VNADevice::setStartFreq, freq);
 }
 
 void SyncedVnaDevice::applyStopFreq(double freq)
 {
-    postWithChannel([this, freq](VNADevice& device, uint channel) {
-        m_stopFreq.set(freq);
-        emit stopFreqChanged();
-        device.setStopFreq(freq, channel);
-    });
+    applySetting(m_stopFreq, &SyncedVnaDevice::stopFreqChanged, &VNADevice::setStopFreq, freq);
 }
 
 void SyncedVnaDevice::applyPointsCount(uint count)
 {
-    postWithChannel([this, count](VNADevice& device, uint channel) {
-        m_pointsCount.set(count);
-        emit pointsCountChanged();
-        device.setPointsCount(count, channel);
-    });
+    applySetting(m_pointsCount, &SyncedVnaDevice::pointsCountChanged, &VNADevice::setPointsCount, count);
 }
 
 void SyncedVnaDevice::applyIfBandwidth(double value)
 {
-    postWithChannel([this, value](VNADevice& device, uint channel) {
-        m_ifBandwidth.set(value);
-        emit ifBandwidthChanged();
-        device.setIfBandwidth(value, channel);
-    });
+    applySetting(m_ifBandwidth, &SyncedVnaDevice::ifBandwidthChanged, &VNADevice::setIfBandwidth, value);
 }
 
 void SyncedVnaDevice::applyOutputPower(double value)
 {
-    postWithChannel([this, value](VNADevice& device, uint channel) {
-        m_outputPower.set(value);
-        emit outputPowerChanged();
-        device.setOutputPower(value, channel);
-    });
+    applySetting(m_outputPower, &SyncedVnaDevice::outputPowerChanged, &VNADevice::setOutputPower, value);
 }
 
 // --- command slots --------------------------------------------------------

@@ -179,6 +179,10 @@ private:
     void store(LockedValue<T>& value, T fresh, Rule shouldReplace, void (SyncedVnaDevice::*changed)());
     template <typename T>
     void clear(LockedValue<T>& value, void (SyncedVnaDevice::*changed)());
+    // Caches and announces a sweep setting on the worker, then sends it to the active channel.
+    template <typename T>
+    void applySetting(LockedValue<std::optional<T>>& cache, void (SyncedVnaDevice::*changed)(),
+                      bool (VNADevice::*send)(T, uint), T value);
 
     WorkerThread* m_worker;
     VNADevice* m_device;
