@@ -13,7 +13,7 @@ struct ImpulseResponse
     double delay = 0.0;         // s, peak time of the fine pass; the delay that offsets scale
     double coarseDelay = 0.0;   // s, peak time of the coarse pass
     bool resolved = false;      // the rise time fits into the delay (pulse mode 0 only)
-    bool doublePass = false;    // the delay spans both halves of a 2x-thru
+    bool doublePass = false;    // the delay spans a half twice (2x-thru, or a reflection there and back)
 
     // Finite, equally long vectors of at least 3 points and finite delays; logs when not.
     bool isValid() const;

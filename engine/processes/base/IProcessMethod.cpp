@@ -36,7 +36,12 @@ void IProcessMethod::cancel()
 bool IProcessMethod::isCanceled()
 {
     QCoreApplication::processEvents();
-    return canceled;
+    return canceled || (cancelSource && cancelSource->canceled);
+}
+
+void IProcessMethod::followCancellation(const IProcessMethod& outer)
+{
+    cancelSource = &outer;
 }
 
 QString noisySignalText()

@@ -27,6 +27,9 @@ public:
     // Serves the calling thread's pending events first, so that queued work reaches
     // objects of this thread in the middle of a calculation.
     bool isCanceled();
+    // A process run on behalf of another one also stops when that one is cancelled;
+    // the other one must outlive the runs of this one.
+    void followCancellation(const IProcessMethod& outer);
 
 signals:
     void error(QString message);
@@ -40,6 +43,7 @@ protected:
 
 private:
     std::atomic<bool> canceled{false};
+    const IProcessMethod* cancelSource = nullptr;
 };
 
 // Shared by every stage that finds no clear response in the measured data.

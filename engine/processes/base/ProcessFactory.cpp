@@ -2,6 +2,10 @@
 
 #include "engine/processes/bisection/ProcessBisect.h"
 #include "engine/processes/filtering/ProcessFiltering.h"
+#include "engine/processes/reflect/ProcessFilteringReflect.h"
+#include "engine/processes/reflect/ProcessFilteringReflectOpenAndShort.h"
+#include "engine/processes/reflect/ProcessTimeGateReflect.h"
+#include "engine/processes/reflect/ProcessTimeGateReflectOpenAndShort.h"
 #include "engine/processes/transmission/ProcessTimeGate.h"
 
 #include <QCoreApplication>
@@ -52,6 +56,14 @@ std::unique_ptr<IProcessMethod> createProcessMethodByNumber(int number, QString*
         return std::make_unique<ProcessFiltering>();
     case BisectProcess:
         return std::make_unique<ProcessBisect>();
+    case TimeGateReflectProcess:
+        return std::make_unique<ProcessTimeGateReflect>();
+    case TimeGateReflectOpenAndShortProcess:
+        return std::make_unique<ProcessTimeGateReflectOpenAndShort>();
+    case FilteringReflectProcess:
+        return std::make_unique<ProcessFilteringReflect>();
+    case FilteringReflectOpenAndShortProcess:
+        return std::make_unique<ProcessFilteringReflectOpenAndShort>();
     default:
         return unsupported(errorText);
     }

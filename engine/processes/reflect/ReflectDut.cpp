@@ -1,0 +1,86 @@
+#include "engine/processes/reflect/ReflectProcess.h"
+
+#include "engine/port/FixturePort.h"
+#include "engine/processes/stages/GatingParameters.h"
+#include "engine/transforms/FrequencyGrid.h"
+#include "engine/vectors/Interpolation.h"
+#include "engine/vectors/VectorChecks.h"
+
+namespace Algorithms {
+
+namespace {
+
+// Puts the port back on the unconverted set that a re-gating starts from.
+void returnToBaseSet(FixturePort& port)
+{
+    switch (*port.currentSParametersKind()) {
+    case FixturePort::ConvertedKind:
+    case FixturePort::DutBandPassKind:
+    case FixturePort::DutLowPassKind:
+        port.selectDefaultSParameters();
+        break;
+    case FixturePort::OffsetConvertedKind:
+    case FixturePort::DutBandPassOffsetKind:
+    case FixturePort::DutLowPassOffsetKind:
+        port.selectOffsetSParameters();
+        break;
+    default:
+        break;
+    }
+}
+
+// A converted low-pass result is marked as such; every other result keeps the
+// band-pass marks.
+void markDutSet(FixturePort& port, bool converted)
+{
+    const int kind = *port.currentSParametersKind();
+    if (kind == FixturePort::DefaultKind)
+        port.setCurrentSParametersKind(converted ? FixturePort::DutLowPassKind : FixturePort::DutBandPassKind);
+    else if (kind == FixturePort::OffsetKind)
+        port.setCurrentSParametersKind(converted ? FixturePort::DutLowPassOffsetKind
+                                                 : FixturePort::DutBandPassOffsetKind);
+}
+
+} // namespace
+
+bool ReflectProcess::regateFromDut(const SParametersOnePort& dut)
+{
+    if (!port || !parameters || !port->sParameters() || !port->sParameters()->isValid()
+        || !port->impulseResponse() || !dut.isValid()) {
+        emit error(tr("Invalid input data of  DUT with fixture"));
+        return false;
+    }
+    returnToBaseSet(*port);
+
+    // The gate follows the grid of the data being gated, not whatever the shared
+    // parameters were last loaded from.
+    const QString invalidResult = tr("Invalid calculated data of DUT with fixture. NaN or Inf value found");
+    const std::optional<bool> dutBandPass = isBandPassGrid(dut.frequencies());
+    const auto gated = dutBandPass ? makeGatingParameters(*parameters, dut.s11(), dut.frequencies(),
+                                                          port->impulseResponse()->delay, *dutBandPass ? 1 : 0)
+                                   : std::nullopt;
+    if (!gated) {
+        emit error(invalidResult);
+        return false;
+    }
+    SParametersTwoPort set = *port->sParameters();
+    std::vector<std::complex<double>> outer = *gated;
+    if (!isEqualVector(dut.frequencies(), set.frequencies()))
+        outer = interpolateComplexVector(dut.frequencies(), outer, set.frequencies());
+    if (!isValidComplexVector(outer) || outer.size() != set.frequencies().size()) {
+        emit error(invalidResult);
+        return false;
+    }
+    set.setS11(outer);
+    if (!port->setCalculatedData(set))
+        return false;
+
+    const bool converting = port->isBandPass() == false && port->conversionType() != Z0ConversionType::None;
+    if (converting && !port->convertImpedance())
+        return false;
+    markDutSet(*port, converting);
+    emit port->uncorrectedSParametersChanged();
+    return true;
+}
+
+} // namespace Algorithms

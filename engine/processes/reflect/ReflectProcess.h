@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/processes/base/IProcessMethod.h"
+#include "engine/sparameters/SParametersOnePort.h"
+
+#include <vector>
+
+namespace Algorithms {
+
+class FixturePort;
+
+// Turns reflect measurements at the far end of one fixture half into that half's
+// S-parameters, stored in one port with its set's port 1 at the analyzer.
+class ReflectProcess : public IProcessMethod
+{
+    Q_OBJECT
+
+public:
+    using IProcessMethod::IProcessMethod;
+
+    // The port must hold the analyzer port impedance; a stored set is turned back to
+    // face the analyzer with its port 1, and port refusals are forwarded through error().
+    bool setFixturesForCalculate(FixturePort* port);
+
+    // Re-gates the fixture's outer reflection from a reflection measured with the device
+    // under test in place; only methods with a time gate have it.
+    virtual bool calculateDUT(const SParametersOnePort& dut);
+
+protected:
+    bool loadParameters() override;
+    virtual std::vector<double> frequencies() const = 0;
+
+    // The DUT calculation of the time-gating reflect methods.
+    bool regateFromDut(const SParametersOnePort& dut);
+
+    FixturePort* port = nullptr;
+};
+
+} // namespace Algorithms

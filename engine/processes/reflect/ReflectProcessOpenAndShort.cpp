@@ -1,0 +1,65 @@
+#include "engine/processes/reflect/ReflectProcessOpenAndShort.h"
+
+#include "engine/port/FixturePort.h"
+#include "engine/processes/transmission/TransmissionProcess.h"
+#include "engine/vectors/Interpolation.h"
+#include "engine/vectors/VectorChecks.h"
+
+namespace Algorithms {
+
+void ReflectProcessOpenAndShort::setInputData(const SParametersOnePort& open, const SParametersOnePort& shortStandard)
+{
+    measured = SParametersTwoPort();
+    if (!open.isValid() || !shortStandard.isValid()) {
+        emit error(tr("Invalid open and short input data"));
+        return;
+    }
+    std::vector<std::complex<double>> shortReflection = shortStandard.s11();
+    if (!isEqualVector(open.frequencies(), shortStandard.frequencies()))
+        shortReflection = interpolateComplexVector(shortStandard.frequencies(), shortReflection, open.frequencies());
+    if (shortReflection.size() != open.s11().size()) {
+        emit error(tr("Invalid open and short input data"));
+        return;
+    }
+
+    const std::size_t n = open.s11().size();
+    std::vector<std::complex<double>> a(n);
+    std::vector<std::complex<double>> b(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        a[i] = ((open.s11()[i] + shortReflection[i]) + 1e-12) / 2.0;
+        b[i] = ((open.s11()[i] - shortReflection[i]) + 1e-12) / 2.0;
+    }
+    measured.setFrequencies(open.frequencies());
+    measured.setS11(a);
+    measured.setS12(b);
+    measured.setS21(b);
+    measured.setS22(a);
+}
+
+std::vector<double> ReflectProcessOpenAndShort::frequencies() const
+{
+    return measured.frequencies();
+}
+
+bool ReflectProcessOpenAndShort::process()
+{
+    if (!port || !measured.isValid() || !port->impedance() || !loadParameters()) {
+        emit error(tr("Reflection. Invalid input data"));
+        return false;
+    }
+    const std::unique_ptr<TransmissionProcess> inner = createTransmissionProcess();
+    connect(inner.get(), &IProcessMethod::error, this, &IProcessMethod::error);
+    inner->setInputParameters(parameters);
+    inner->setMeasuredData(measured);
+    inner->followCancellation(*this);
+
+    // The mirror half goes into a scratch copy; the real port receives the left half.
+    // While the inner process runs, the port's refusals reach this process through it.
+    FixturePort mirrorHalf(*port, nullptr);
+    disconnect(port, &FixturePort::error, this, &IProcessMethod::error);
+    const bool done = inner->setFixturesForCalculate(port, &mirrorHalf) && inner->run();
+    connect(port, &FixturePort::error, this, &IProcessMethod::error, Qt::UniqueConnection);
+    return done;
+}
+
+} // namespace Algorithms

@@ -1,0 +1,58 @@
+#include "engine/processes/reflect/ReflectProcessOpenOrShort.h"
+
+#include "engine/parameters/ProcessInputParameters.h"
+#include "engine/port/FixturePort.h"
+
+namespace Algorithms {
+
+void ReflectProcessOpenOrShort::setMeasuredData(const SParametersOnePort& data)
+{
+    measured.setFrequencies(data.frequencies());
+    measured.setS11(data.s11());
+}
+
+void ReflectProcessOpenOrShort::setIsShort(bool isShortStandard)
+{
+    isShort = isShortStandard;
+}
+
+void ReflectProcessOpenOrShort::setSignalType(MaxSignalEliminationType type)
+{
+    signalType = type;
+}
+
+std::vector<double> ReflectProcessOpenOrShort::frequencies() const
+{
+    return measured.frequencies();
+}
+
+bool ReflectProcessOpenOrShort::process()
+{
+    // Parameters that cannot be loaded would leave those of an earlier run in force.
+    if (!port || !measured.isValid() || !port->impedance() || !loadParameters()) {
+        emit error(tr("Reflection. Invalid input data"));
+        return false;
+    }
+    if (!impulseStage() || isCanceled())
+        return false;
+    const bool converting =
+        port->conversionType() != Z0ConversionType::None && parameters->gatingMode() == 0;
+    if (converting && (!stepStage() || isCanceled()))
+        return false;
+    if (!separationStage() || isCanceled())
+        return false;
+    if (!extractFixture() || isCanceled())
+        return false;
+    if (!fixtureSetStage() || isCanceled())
+        return false;
+
+    if (!port->sParameters() || !port->setUncorrectedSParametersDefault(*port->sParameters()))
+        return false;
+    if (converting
+        && (!port->convertImpedance() || !port->setUncorrectedSParametersZConversion(*port->sParameters())))
+        return false;
+    emit port->uncorrectedSParametersChanged();
+    return true;
+}
+
+} // namespace Algorithms
