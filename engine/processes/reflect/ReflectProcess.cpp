@@ -2,11 +2,10 @@
 
 #include "engine/parameters/ProcessInputParameters.h"
 #include "engine/port/FixturePort.h"
-#include "engine/transforms/FrequencyGrid.h"
+#include "engine/processes/stages/GridParameters.h"
 
 #include <QDebug>
 
-#include <algorithm>
 
 namespace Algorithms {
 
@@ -34,17 +33,7 @@ bool ReflectProcess::calculateDUT(const SParametersOnePort&)
 // the peak is half as wide.
 bool ReflectProcess::loadParameters()
 {
-    const std::vector<double> f = frequencies();
-    const std::optional<bool> bandPass = isBandPassGrid(f);
-    if (!bandPass)
-        return false;
-    parameters->setRiseTime(parameters->normalizingValue() / *std::max_element(f.begin(), f.end()));
-    parameters->setGatingMode(*bandPass ? 1 : 0);
-    parameters->setPulseMode(*bandPass ? 1 : 0);
-    parameters->setStartZero(-0.5 / (f[1] - f[0]));
-    if (!parameters->isTestMode())
-        parameters->setNRiseTime(*bandPass ? 4 : 2);
-    return true;
+    return loadGridParameters(*parameters, frequencies(), 2, 4);
 }
 
 } // namespace Algorithms

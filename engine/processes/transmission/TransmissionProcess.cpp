@@ -2,11 +2,10 @@
 
 #include "engine/parameters/ProcessInputParameters.h"
 #include "engine/port/FixturePort.h"
-#include "engine/transforms/FrequencyGrid.h"
+#include "engine/processes/stages/GridParameters.h"
 
 #include <QDebug>
 
-#include <algorithm>
 
 namespace Algorithms {
 
@@ -80,17 +79,7 @@ bool TransmissionProcess::process()
 
 bool TransmissionProcess::loadParameters()
 {
-    const std::vector<double>& f = measured.frequencies();
-    const std::optional<bool> bandPass = isBandPassGrid(f);
-    if (!bandPass)
-        return false;
-    parameters->setRiseTime(parameters->normalizingValue() / *std::max_element(f.begin(), f.end()));
-    parameters->setGatingMode(*bandPass ? 1 : 0);
-    parameters->setPulseMode(*bandPass ? 1 : 0);
-    parameters->setStartZero(-0.5 / (f[1] - f[0]));
-    if (!parameters->isTestMode())
-        parameters->setNRiseTime(*bandPass ? 8 : 4);
-    return true;
+    return loadGridParameters(*parameters, measured.frequencies(), 4, 8);
 }
 
 bool TransmissionProcess::convertPorts()

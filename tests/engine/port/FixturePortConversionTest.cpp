@@ -124,7 +124,7 @@ TEST(FixturePortOffset, ThruFilledPortScalesByTwiceTheOffset)
     EXPECT_EQ(changed.count(), 1);
 }
 
-TEST(FixturePortOffset, ReflectFilledPortScalesByTheOffsetAndTurnsTheFarReflection)
+TEST(FixturePortOffset, SinglePassDelayScalesByTheOffsetAndTurnsTheFarReflection)
 {
     // A lossless 300 ps half whose DUT side reflects 0.2: 50 ps more line turns that
     // reflection by the round trip through the added line; the analyzer side stays.
