@@ -1,5 +1,7 @@
 #include "engine/transforms/KaiserWindow.h"
 
+#include "engine/transforms/RecentValueCache.h"
+
 #include <unsupported/Eigen/SpecialFunctions>
 
 #include <cmath>
@@ -9,6 +11,50 @@ namespace Algorithms {
 // I0 comes from Eigen's vectorised Bessel function: it agrees with std::cyl_bessel_i to a
 // few ulps at a fraction of the cost, which matters for windows of 10^5 points.
 
+namespace {
+
+// The window values at the indices 0 ... (L - 1) / 2; the window is symmetric, so index j
+// and L - 1 - j share one value.
+struct KaiserHalf
+{
+    Eigen::ArrayXd values;
+    std::size_t bytes() const { return static_cast<std::size_t>(values.size()) * sizeof(double); }
+};
+
+struct KaiserKey
+{
+    std::size_t points;
+    double beta;
+    bool operator==(const KaiserKey& other) const { return points == other.points && beta == other.beta; }
+};
+
+double position(double index, double span)
+{
+    return (2.0 * index - span) / span;
+}
+
+KaiserHalf evaluateHalf(std::size_t points, double beta)
+{
+    const double span = static_cast<double>(points - 1);
+    const std::size_t half = (points - 1) / 2 + 1;
+    Eigen::ArrayXd arguments(static_cast<Eigen::Index>(half));
+    for (std::size_t j = 0; j < half; ++j) {
+        const double x = position(static_cast<double>(j), span);
+        arguments[static_cast<Eigen::Index>(j)] = beta * std::sqrt(std::max(0.0, 1.0 - x * x));
+    }
+    return {Eigen::bessel_i0(arguments) / Eigen::numext::bessel_i0(beta)};
+}
+
+// A calculation asks for the same few windows again and again (each transform of a process
+// run, every run on the same grid); the Bessel function costs far more than the lookup.
+std::shared_ptr<const KaiserHalf> halfWindow(std::size_t points, double beta)
+{
+    thread_local RecentValueCache<KaiserKey, KaiserHalf> cache(std::size_t(16) << 20);
+    return cache.obtain({points, beta}, [&] { return evaluateHalf(points, beta); });
+}
+
+} // namespace
+
 double kaiserWindowValue(double x, double beta)
 {
     return Eigen::numext::bessel_i0(beta * std::sqrt(1.0 - x * x)) / Eigen::numext::bessel_i0(beta);
@@ -17,29 +63,20 @@ double kaiserWindowValue(double x, double beta)
 std::vector<double> kaiserWindow(const std::vector<double>& windowIndex, double beta)
 {
     const std::size_t points = windowIndex.size();
-    if (points == 1)
-        return {1.0};
+    if (points <= 1)
+        return std::vector<double>(points, 1.0);
     const double span = static_cast<double>(points - 1);
-    auto position = [span](double index) { return (2.0 * index - span) / span; };
-
-    // The window is symmetric: index j and L - 1 - j share one value, so only the lower
-    // half of the indices is evaluated.
-    const std::size_t half = (points - 1) / 2 + 1;
-    Eigen::ArrayXd arguments(static_cast<Eigen::Index>(half));
-    for (std::size_t j = 0; j < half; ++j) {
-        const double x = position(static_cast<double>(j));
-        arguments[static_cast<Eigen::Index>(j)] = beta * std::sqrt(std::max(0.0, 1.0 - x * x));
-    }
-    const Eigen::ArrayXd table = Eigen::bessel_i0(arguments) / Eigen::numext::bessel_i0(beta);
+    const std::shared_ptr<const KaiserHalf> table = halfWindow(points, beta);
+    const auto half = static_cast<double>(table->values.size());
 
     std::vector<double> window(points);
     for (std::size_t k = 0; k < points; ++k) {
         const double index = windowIndex[k];
         const double mirrored = std::min(index, span - index);
-        if (mirrored >= 0.0 && mirrored < static_cast<double>(half) && mirrored == std::floor(mirrored))
-            window[k] = table[static_cast<Eigen::Index>(mirrored)];
+        if (mirrored >= 0.0 && mirrored < half && mirrored == std::floor(mirrored))
+            window[k] = table->values[static_cast<Eigen::Index>(mirrored)];
         else
-            window[k] = kaiserWindowValue(position(index), beta);
+            window[k] = kaiserWindowValue(position(index, span), beta);
     }
     return window;
 }
