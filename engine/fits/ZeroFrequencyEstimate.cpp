@@ -1,5 +1,7 @@
 #include "engine/fits/ZeroFrequencyEstimate.h"
 
+#include "engine/fits/ZeroFrequencyMemo.h"
+
 #include "engine/transforms/ChirpZTransform.h"
 #include "engine/transforms/ComplexArithmetic.h"
 #include "engine/transforms/FourierTransform.h"
@@ -23,15 +25,7 @@ std::complex<double> finiteOrNaN(std::complex<double> z)
     return isFiniteComplex(z) ? z : std::complex<double>(notANumber, notANumber);
 }
 
-} // namespace
-
-double estimateDelay(const std::vector<std::complex<double>>& x, double fMax)
-{
-    FourierPlans plans;
-    return estimateDelay(x, fMax, plans);
-}
-
-double estimateDelay(const std::vector<std::complex<double>>& x, double fMax, FourierPlans& plans)
+double formEstimate(const std::vector<std::complex<double>>& x, double fMax, FourierPlans& plans)
 {
     // Below 5 samples the window [-(2N)^2 / (4 fMax M), -2 / fMax] would run backwards.
     const std::size_t n = x.size();
@@ -81,6 +75,27 @@ double estimateDelay(const std::vector<std::complex<double>>& x, double fMax, Fo
     normal(1, 0) = normal(0, 1);
     const Eigen::Vector2d p = normal.inverse() * right;
     return p(1);
+}
+
+} // namespace
+
+double estimateDelay(const std::vector<std::complex<double>>& x, double fMax)
+{
+    FourierPlans plans;
+    return estimateDelay(x, fMax, plans);
+}
+
+double estimateDelay(const std::vector<std::complex<double>>& x, double fMax, FourierPlans& plans)
+{
+    ZeroFrequencyMemo* memo = ZeroFrequencyMemo::current();
+    if (memo) {
+        if (const std::optional<double> known = memo->find(x, fMax))
+            return *known;
+    }
+    const double estimate = formEstimate(x, fMax, plans);
+    if (memo)
+        memo->remember(x, fMax, estimate);
+    return estimate;
 }
 
 } // namespace Algorithms

@@ -1,5 +1,6 @@
 #include "engine/processes/transmission/TransmissionProcess.h"
 
+#include "engine/fits/ZeroFrequencyMemo.h"
 #include "engine/parameters/ProcessInputParameters.h"
 #include "engine/port/FixturePort.h"
 #include "engine/processes/stages/GridParameters.h"
@@ -47,6 +48,9 @@ bool TransmissionProcess::checkFixtureDelay(double)
 
 bool TransmissionProcess::process()
 {
+    // The impulse, step and gating stages all need the 0 Hz values of the same measured
+    // parameters; each is formed once per run.
+    const ZeroFrequencyMemo zeroFrequencyMemo;
     if (!measured.isValid() || !left || !right) {
         emit error(tr("Transmission. Invalid input data"));
         return false;

@@ -1,4 +1,5 @@
 #include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/fits/ZeroFrequencyMemo.h"
 
 #include "simulator/physics/FrequencyGrid.h"
 #include "simulator/physics/Standards.h"
@@ -79,4 +80,27 @@ TEST(ZeroFrequencyEstimate, NotANumberWhenItCannotBeFormed)
     EXPECT_TRUE(std::isnan(estimateDelay(std::vector<Complex>(s.begin(), s.begin() + 4), 4e8)));
     s[10] = {std::numeric_limits<double>::quiet_NaN(), 0.0};
     EXPECT_TRUE(std::isnan(estimateDelay(s, 5e9)));
+}
+
+// Inside a memo every estimate is the one formed without it: responses and frequency scales
+// are told apart, and the memo ends with its scope.
+TEST(ZeroFrequencyEstimate, MemoGivesTheEstimatesFormedWithoutIt)
+{
+    const auto first = delayedLowPass(300, 30e6, 2e9, 1e-9, 1.0);
+    const auto second = delayedLowPass(300, 30e6, 2e9, 1e-9, 0.5);
+    const double firstAlone = estimateDelay(first, 9e9);
+    const double secondAlone = estimateDelay(second, 9e9);
+    const double scaledAlone = estimateDelay(first, 7e12);
+    {
+        const ZeroFrequencyMemo memo;
+        EXPECT_EQ(ZeroFrequencyMemo::current(), &memo);
+        for (int pass = 0; pass < 2; ++pass) {
+            EXPECT_EQ(estimateDelay(first, 9e9), firstAlone);
+            EXPECT_EQ(estimateDelay(second, 9e9), secondAlone);
+            EXPECT_EQ(estimateDelay(first, 7e12), scaledAlone);
+        }
+        EXPECT_EQ(*memo.find(second, 9e9), secondAlone);
+        EXPECT_FALSE(memo.find(second, 7e12));
+    }
+    EXPECT_EQ(ZeroFrequencyMemo::current(), nullptr);
 }
