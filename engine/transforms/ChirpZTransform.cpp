@@ -2,6 +2,7 @@
 
 #include "engine/transforms/ComplexArithmetic.h"
 #include "engine/transforms/FourierTransform.h"
+#include "engine/transforms/RecentValueCache.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,6 +73,48 @@ void fillChirp(std::complex<double> w, std::size_t n, std::complex<double>* valu
     }
 }
 
+// What a transform takes from its length and w alone.
+struct ChirpContour
+{
+    std::vector<std::complex<double>> chirp;  // w^(m^2 / 2), m = 0 ... N-1
+    std::vector<std::complex<double>> kernel; // backward transform of 1/chirp over the lags -(N-1) ... N-1
+    std::vector<std::complex<double>> shift;  // w^(-h k), k = 0 ... N-1, of shiftMode 0
+    std::size_t bytes() const { return (chirp.size() + kernel.size() + shift.size()) * sizeof(std::complex<double>); }
+};
+
+struct ContourKey
+{
+    std::size_t points;
+    std::complex<double> w;
+    bool operator==(const ContourKey& other) const { return points == other.points && w == other.w; }
+};
+
+ChirpContour makeContour(std::complex<double> w, std::size_t n, std::size_t length, FourierPlans& plans)
+{
+    ChirpContour contour;
+    contour.chirp.resize(n);
+    // The kernel 1/chirp over lags -(N-1) ... N-1, the negative lags wrapped to the end.
+    FourierBuffer v(length);
+    fillChirp(w, n, contour.chirp.data(), v.data());
+    for (std::size_t m = 1; m < n; ++m)
+        v[length - m] = v[m];
+    plans.transform(v, FourierDirection::Backward);
+    contour.kernel.assign(v.data(), v.data() + length);
+    contour.shift.resize(n);
+    fillPowers(w, -static_cast<double>((n - 1) / 2), contour.shift.data(), n);
+    return contour;
+}
+
+// A calculation evaluates the same contours again and again (the two reflections of a thru
+// on one time window, every 0 Hz estimate on one grid, every run on the same data); their
+// chirp and kernel transform cost as much as the transform itself.
+std::shared_ptr<const ChirpContour> chirpContour(std::complex<double> w, std::size_t n, std::size_t length,
+                                                 FourierPlans& plans)
+{
+    thread_local RecentValueCache<ContourKey, ChirpContour> cache(std::size_t(32) << 20);
+    return cache.obtain({n, w}, [&] { return makeContour(w, n, length, plans); });
+}
+
 } // namespace
 
 std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::complex<double> w,
@@ -91,40 +134,32 @@ std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::c
     if (n == 0 || weights.size() < n)
         return {};
     const std::size_t length = bluesteinLength(n);
+    const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n, length, plans);
+    const std::vector<std::complex<double>>& chirp = contour->chirp;
 
-    // The kernel 1/ww over lags -(N-1) ... N-1, the negative lags wrapped to the end.
-    FourierBuffer ww(n);
-    FourierBuffer v(length);
-    fillChirp(w, n, ww.data(), v.data());
-    for (std::size_t m = 1; m < n; ++m)
-        v[length - m] = v[m];
-
-    FourierBuffer powers(n);
-    fillPowers(a, 1.0, powers.data(), n);
+    // y[k] = weights[k] x[k] a^k chirp[k], the powers of a written in place first.
     FourierBuffer y(length);
+    fillPowers(a, 1.0, y.data(), n);
     for (std::size_t k = 0; k < n; ++k)
-        y[k] = weights[k] * plainProduct(plainProduct(x[k], powers[k]), ww[k]);
+        y[k] = weights[k] * plainProduct(plainProduct(x[k], y[k]), chirp[k]);
 
     // The circular convolution: the forward transform of the product is taken as the
-    // conjugate of the backward transform of its conjugate, so that one plan serves all three.
+    // conjugate of the backward transform of its conjugate, so that one plan serves both.
     plans.transform(y, FourierDirection::Backward);
-    plans.transform(v, FourierDirection::Backward);
     for (std::size_t k = 0; k < length; ++k)
-        y[k] = std::conj(plainProduct(y[k], v[k]));
+        y[k] = std::conj(plainProduct(y[k], contour->kernel[k]));
     plans.transform(y, FourierDirection::Backward);
 
     // The transforms are unnormalised: the convolution carries the length once.
     const double scale = 1.0 / static_cast<double>(length);
     std::vector<std::complex<double>> result(n);
     for (std::size_t k = 0; k < n; ++k)
-        result[k] = scale * plainProduct(std::conj(y[k]), ww[k]);
+        result[k] = scale * plainProduct(std::conj(y[k]), chirp[k]);
 
     if (shiftMode == 0) {
-        const double h = static_cast<double>((n - 1) / 2);
-        const std::complex<double> origin = complexPower(a, -h);
-        fillPowers(w, -h, powers.data(), n);
+        const std::complex<double> origin = complexPower(a, -static_cast<double>((n - 1) / 2));
         for (std::size_t k = 0; k < n; ++k)
-            result[k] = plainProduct(result[k], plainProduct(origin, powers[k]));
+            result[k] = plainProduct(result[k], plainProduct(origin, contour->shift[k]));
     }
     return result;
 }
