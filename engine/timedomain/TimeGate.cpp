@@ -2,6 +2,7 @@
 
 #include "engine/fits/ZeroFrequencyEstimate.h"
 #include "engine/transforms/ComplexArithmetic.h"
+#include "engine/transforms/AnyLengthTransform.h"
 #include "engine/transforms/FourierTransform.h"
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/transforms/SpectrumPreparation.h"
@@ -98,7 +99,7 @@ std::optional<double> searchCenter(const std::vector<std::complex<double>>& S, c
         for (std::size_t k = 0; k < n; ++k)
             rotated[k] = plainProduct(S[k], rotation[k]);
         fillCandidate(buffer, rotated, dc, kind);
-        plans.transform(buffer, FourierDirection::Backward);
+        transformAnyLength(buffer, FourierDirection::Backward, plans);
         double score = 0.0;
         for (std::size_t k = 0; k < kernel.size(); ++k)
             score += kernel[k] * std::sqrt(std::norm(buffer[k]));
@@ -149,11 +150,11 @@ std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<d
     const std::size_t points = kernel.size();
     FourierBuffer buffer(points);
     std::copy(prepared.spectrum.begin(), prepared.spectrum.end(), buffer.data());
-    plans.transform(buffer, FourierDirection::Backward);
+    transformAnyLength(buffer, FourierDirection::Backward, plans);
     const double scale = 1.0 / static_cast<double>(points);
     for (std::size_t k = 0; k < points; ++k)
         buffer[k] *= kernel[k] * scale;
-    plans.transform(buffer, FourierDirection::Forward);
+    transformAnyLength(buffer, FourierDirection::Forward, plans);
 
     const std::size_t first = kind == 0 ? 1 : 0;
     std::vector<std::complex<double>> gated(n);

@@ -11,26 +11,6 @@ namespace Algorithms {
 
 namespace {
 
-// The shortest length >= 2N - 1 made of the factors 2, 3, 5 and 7, which FFTW transforms
-// fastest; any length >= 2N - 1 gives the same sum, and a power of two can be almost twice
-// as long (and, past the cache sizes, more than twice as slow).
-std::size_t bluesteinLength(std::size_t n)
-{
-    const std::size_t target = 2 * n - 1;
-    std::size_t best = 1;
-    while (best < target)
-        best <<= 1;
-    for (std::size_t p7 = 1; p7 < best; p7 *= 7)
-        for (std::size_t p5 = p7; p5 < best; p5 *= 5)
-            for (std::size_t p3 = p5; p3 < best; p3 *= 3) {
-                std::size_t length = p3;
-                while (length < target)
-                    length <<= 1;
-                best = std::min(best, length);
-            }
-    return best;
-}
-
 std::complex<double> exponential(double magnitude, double phase)
 {
     return std::polar(std::exp(magnitude), phase);
@@ -133,7 +113,8 @@ std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::c
     const std::size_t n = x.size();
     if (n == 0 || weights.size() < n)
         return {};
-    const std::size_t length = bluesteinLength(n);
+    // Any length >= 2N - 1 gives the same sum.
+    const std::size_t length = smoothLengthAtLeast(2 * n - 1);
     const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n, length, plans);
     const std::vector<std::complex<double>>& chirp = contour->chirp;
 

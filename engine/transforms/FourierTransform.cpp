@@ -75,6 +75,34 @@ BufferPool& bufferPool()
 
 } // namespace
 
+std::size_t smoothLengthAtLeast(std::size_t target)
+{
+    std::size_t best = 1;
+    while (best < target)
+        best <<= 1;
+    for (std::size_t p7 = 1; p7 < best; p7 *= 7)
+        for (std::size_t p5 = p7; p5 < best; p5 *= 5)
+            for (std::size_t p3 = p5; p3 < best; p3 *= 3) {
+                std::size_t length = p3;
+                while (length < target)
+                    length <<= 1;
+                best = std::min(best, length);
+            }
+    return best;
+}
+
+std::size_t largestPrimeFactor(std::size_t n)
+{
+    std::size_t largest = 1;
+    for (std::size_t p = 2; p * p <= n; ++p) {
+        while (n % p == 0) {
+            largest = p;
+            n /= p;
+        }
+    }
+    return n > 1 ? n : largest;
+}
+
 FourierBuffer::FourierBuffer(std::size_t size)
     : m_data(reinterpret_cast<std::complex<double>*>(bufferPool().take(size == 0 ? 1 : size)))
     , m_size(size)

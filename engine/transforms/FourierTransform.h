@@ -13,6 +13,14 @@ namespace Algorithms {
 // Exponent sign of an unnormalised FFTW transform: Forward is -1, Backward is +1.
 enum class FourierDirection { Forward = -1, Backward = +1 };
 
+// The shortest length >= target made of the factors 2, 3, 5 and 7, which FFTW transforms
+// fastest; a power of two can be almost twice as long (and, past the cache sizes, more than
+// twice as slow).
+std::size_t smoothLengthAtLeast(std::size_t target);
+
+// The largest prime factor of n (1 for n <= 1).
+std::size_t largestPrimeFactor(std::size_t n);
+
 // A zero-filled complex work buffer allocated by FFTW, so that every buffer has the
 // alignment its SIMD code paths expect and a plan made on one can run on another.
 class FourierBuffer

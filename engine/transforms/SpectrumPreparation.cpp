@@ -1,5 +1,6 @@
 #include "engine/transforms/SpectrumPreparation.h"
 
+#include "engine/transforms/AnyLengthTransform.h"
 #include "engine/transforms/FourierTransform.h"
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/transforms/KaiserWindow.h"
@@ -130,7 +131,7 @@ std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int ki
         const double sinc = (s == 0.0) ? 1.0 : std::sin(pi * s) / (pi * s);
         kernel[k] = width * sinc * std::polar(window[k], 2.0 * pi * nu * shift);
     }
-    plans.transform(kernel, FourierDirection::Backward);
+    transformAnyLength(kernel, FourierDirection::Backward, plans);
 
     // M * df * Re(h_k) with h the transform divided by M.
     std::vector<double> result(points);
