@@ -88,7 +88,9 @@ bool FixturePort::convertImpedance()
     set.setS12(s12);
     set.setS21(s21);
     set.setS22(s22);
-    setReferenceImpedance(target);
+    // Announced on every conversion: the data changed even when the reference kept its value.
+    m_z0 = target;
+    emit impedanceTransformChanged();
     return true;
 }
 

@@ -65,6 +65,35 @@ TEST(FixturePortConversion, UserTargetGivesTheLineReferredToThatImpedance)
     EXPECT_EQ(transform.count(), 1);
 }
 
+TEST(FixturePortConversion, SystemTargetRefersTheJunctionToTheAnalyzerImpedanceAndAnnouncesIt)
+{
+    // The half as computed carries the fixture's 42 ohm at its junction; converted to the
+    // system's 50 ohm its reference keeps the same value, yet the data change and the
+    // conversion is announced.
+    const auto grid = lowPassGrid(50e6, 100);
+    const LineCascade line({{50.0, 200e-12, 0.1}});
+    FixturePort port;
+    fill(port, line.sParameters(grid, 50.0), 42.0, 4e-10, true);
+    port.setConversionType(Z0ConversionType::System);
+    QSignalSpy transform(&port, &FixturePort::impedanceTransformChanged);
+
+    ASSERT_TRUE(port.convertImpedance());
+    EXPECT_EQ(port.z0(), 50.0);
+    EXPECT_EQ(transform.count(), 1);
+    // Matched data [0, T; T, 0] moved from a 42 ohm to a 50 ohm reference at port 2, with
+    // G = (50 - 42) / (50 + 42): S11 = G T^2, S12 = S21 = T sqrt(1 - G^2), S22 = -G.
+    const double g = 8.0 / 92.0;
+    const auto original = line.sParameters(grid, 50.0);
+    const auto& converted = *port.sParameters();
+    for (std::size_t i = 0; i < grid.size(); i += 9) {
+        const std::complex<double> t = original.s21()[i];
+        EXPECT_LT(std::abs(converted.s11()[i] - g * t * t), 1e-12);
+        EXPECT_LT(std::abs(converted.s21()[i] - t * std::sqrt(1.0 - g * g)), 1e-12);
+        EXPECT_LT(std::abs(converted.s12()[i] - t * std::sqrt(1.0 - g * g)), 1e-12);
+        EXPECT_LT(std::abs(converted.s22()[i] + g), 1e-12);
+    }
+}
+
 TEST(FixturePortConversion, MirroredPortConvertsItsAnalyzerEndAtPortTwo)
 {
     const auto grid = lowPassGrid(50e6, 100);
