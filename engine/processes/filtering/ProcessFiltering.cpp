@@ -1,13 +1,10 @@
 #include "engine/processes/filtering/ProcessFiltering.h"
 
-#include "engine/fits/ExponentialFit.h"
-#include "engine/fits/ZeroFrequencyEstimate.h"
 #include "engine/parameters/ProcessInputParameters.h"
 #include "engine/port/FixturePort.h"
-#include "engine/processes/filtering/Concatenation.h"
+#include "engine/processes/filtering/OuterReflectionFit.h"
 #include "engine/vectors/VectorChecks.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace Algorithms {
@@ -32,30 +29,10 @@ bool ProcessFiltering::checkFixtureDelay(double delay)
 
 std::optional<ComplexVector> ProcessFiltering::outerReflection(const ComplexVector& reflection, double delay)
 {
-    const std::vector<double>& f = measured.frequencies();
-    const std::vector<double> times{0.0, 2.0 * delay};
-    if (parameters->gatingMode() != 0) {
-        const auto fit = fitExponentials(f, reflection, times, 0, 0, 0);
-        if (!fit || fit->size() < 2)
-            return std::nullopt;
-        return fit->front();
-    }
-
-    // On a harmonic grid the fit runs over the two-sided spectrum, with the estimated
-    // 0 Hz value in its centre, and the measured half is kept afterwards.
-    const std::size_t n = f.size();
-    const double zeroFrequencyValue = estimateDelay(reflection, *std::max_element(f.begin(), f.end()));
-    ComplexVector negative(n);
-    std::vector<double> negativeFrequencies(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        negative[i] = std::conj(reflection[n - 1 - i]);
-        negativeFrequencies[i] = -f[n - 1 - i];
-    }
-    const auto fit = fitExponentials(concatenate(negativeFrequencies, 0, f),
-                                     concatenateComplex(negative, zeroFrequencyValue, reflection), times, 0, 0, 0);
-    if (!fit || fit->size() < 2)
-        return std::nullopt;
-    return ComplexVector(fit->front().begin() + static_cast<std::ptrdiff_t>(n + 1), fit->front().end());
+    // Beyond the half's own reflections the thru's reflection holds what returns from the
+    // far end of the thru, one round trip of the whole thru later.
+    return fitOuterReflection(measured.frequencies(), reflection, {0.0, 2.0 * delay}, parameters->gatingMode() == 0,
+                              [this] { return isCanceled(); });
 }
 
 bool ProcessFiltering::extractFixtures()

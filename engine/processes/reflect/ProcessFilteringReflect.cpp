@@ -2,7 +2,7 @@
 
 #include "engine/parameters/ProcessInputParameters.h"
 #include "engine/port/FixturePort.h"
-#include "engine/processes/reflect/OuterReflectionFit.h"
+#include "engine/processes/filtering/OuterReflectionFit.h"
 #include "engine/vectors/VectorChecks.h"
 
 #include <QDebug>

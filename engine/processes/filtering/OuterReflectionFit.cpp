@@ -1,4 +1,4 @@
-#include "engine/processes/reflect/OuterReflectionFit.h"
+#include "engine/processes/filtering/OuterReflectionFit.h"
 
 #include "engine/fits/ExponentialFit.h"
 #include "engine/fits/ZeroFrequencyEstimate.h"
