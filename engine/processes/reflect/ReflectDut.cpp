@@ -1,6 +1,7 @@
 #include "engine/processes/reflect/ReflectProcess.h"
 
 #include "engine/port/FixturePort.h"
+#include "engine/processes/stages/BaseSetSelection.h"
 #include "engine/processes/stages/GatingParameters.h"
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/Interpolation.h"
@@ -9,25 +10,6 @@
 namespace Algorithms {
 
 namespace {
-
-// Puts the port back on the unconverted set that a re-gating starts from.
-void returnToBaseSet(FixturePort& port)
-{
-    switch (*port.currentSParametersKind()) {
-    case FixturePort::ConvertedKind:
-    case FixturePort::DutBandPassKind:
-    case FixturePort::DutLowPassKind:
-        port.selectDefaultSParameters();
-        break;
-    case FixturePort::OffsetConvertedKind:
-    case FixturePort::DutBandPassOffsetKind:
-    case FixturePort::DutLowPassOffsetKind:
-        port.selectOffsetSParameters();
-        break;
-    default:
-        break;
-    }
-}
 
 // A converted low-pass result is marked as such; every other result keeps the
 // band-pass marks.

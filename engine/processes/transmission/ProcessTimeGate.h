@@ -22,8 +22,6 @@ protected:
     bool extractFixtures() override;
 
 private:
-    // Puts a port back on its unconverted set before it is re-gated.
-    bool returnToBaseSet(FixturePort& port);
     // Gates one DUT reflection up to the port's junction and puts it in place of the
     // port's outer reflection (S11 of the left half, S22 of the right half).
     bool regateOuterReflection(FixturePort& port, const SParametersOnePort& dut, bool outerIsS11);

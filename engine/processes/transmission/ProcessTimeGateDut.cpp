@@ -1,41 +1,13 @@
 #include "engine/processes/transmission/ProcessTimeGate.h"
 
 #include "engine/port/FixturePort.h"
+#include "engine/processes/stages/BaseSetSelection.h"
 #include "engine/processes/stages/GatingParameters.h"
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/Interpolation.h"
 #include "engine/vectors/VectorChecks.h"
 
 namespace Algorithms {
-
-namespace {
-
-bool isOneOf(int kind, std::initializer_list<int> kinds)
-{
-    for (int k : kinds) {
-        if (kind == k)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
-// Each port is handled on its own kind, so that a port already converted is never
-// converted a second time when the two ports differ.
-bool ProcessTimeGate::returnToBaseSet(FixturePort& port)
-{
-    const int kind = *port.currentSParametersKind();
-    bool returned = true;
-    if (isOneOf(kind, {FixturePort::ConvertedKind, FixturePort::DutBandPassKind, FixturePort::DutLowPassKind}))
-        returned = port.selectDefaultSParameters();
-    else if (isOneOf(kind, {FixturePort::OffsetConvertedKind, FixturePort::DutBandPassOffsetKind,
-                            FixturePort::DutLowPassOffsetKind}))
-        returned = port.selectOffsetSParameters();
-    if (!returned)
-        emit error(tr("ProcessTimeGate::calculateDUT: error uncorrected fixture s parameters"));
-    return returned;
-}
 
 bool ProcessTimeGate::regateOuterReflection(FixturePort& port, const SParametersOnePort& dut, bool outerIsS11)
 {
@@ -92,8 +64,12 @@ bool ProcessTimeGate::calculateDUT(const SParametersOnePort& leftDut, const SPar
         emit error(tr("ProcessTimeGate::calculateDUT: error uncorrected fixture s parameters"));
         return false;
     }
-    if (!returnToBaseSet(*left) || !returnToBaseSet(*right))
+    // Each port returns on its own kind, so that a port already converted is never
+    // converted a second time when the two ports differ.
+    if (!returnToBaseSet(*left) || !returnToBaseSet(*right)) {
+        emit error(tr("ProcessTimeGate::calculateDUT: error uncorrected fixture s parameters"));
         return false;
+    }
     if (leftValid && !regateOuterReflection(*left, leftDut, true))
         return false;
     if (rightValid && !regateOuterReflection(*right, rightDut, false))
