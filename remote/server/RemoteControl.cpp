@@ -61,6 +61,11 @@ void RemoteControl::restartListening()
     emit closeSockets();
     if (server.isListening())
         server.close();
+    // Cast to 16 bits, a number outside the TCP range would name some other port.
+    if (m_port < 0 || m_port > 65535) {
+        emit error(tr("The port %1 is not a TCP port number").arg(m_port));
+        return;
+    }
     server.setProxy(proxy);
     if (!server.listen(address, quint16(m_port))) {
         emit error(server.errorString());

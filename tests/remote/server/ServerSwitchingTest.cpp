@@ -85,5 +85,28 @@ TEST_F(ServerSwitching, APortInUseIsReportedAndTheServerRecoversOnTheNextChange)
     EXPECT_EQ(client.query("*OPC?"), "1\n");
 }
 
+TEST_F(ServerSwitching, APortOutsideTheTcpRangeIsRefusedAndListensNowhere)
+{
+    QSignalSpy errors(server.get(), &Orlix::Automation::RemoteControl::error);
+    QSignalSpy listening(server.get(), &Orlix::Automation::RemoteControl::listen);
+    TestClient client;
+    ASSERT_TRUE(client.connectTo(port));
+
+    for (const int invalid : {65536 + port, -1}) {
+        server->setPort(invalid);
+        EXPECT_EQ(server->port(), invalid);
+    }
+    EXPECT_EQ(errors.count(), 2);
+    EXPECT_EQ(listening.count(), 0);
+    EXPECT_TRUE(client.waitForDisconnection());
+    TestClient oldPort;
+    EXPECT_FALSE(oldPort.connectTo(port)) << "the old port is given up as with any port change";
+
+    server->setPort(port);
+    TestClient again;
+    ASSERT_TRUE(again.connectTo(port));
+    EXPECT_EQ(again.query("*OPC?"), "1\n");
+}
+
 } // namespace
 } // namespace RemoteTest
