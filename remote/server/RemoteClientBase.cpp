@@ -55,8 +55,9 @@ void RemoteClientBase::logCommandError(int code)
 void RemoteClientBase::interrupt()
 {
     peerLeft = true;
-    if (!lineRunning)
-        finishAfterPeerLeft();
+    // Lines held back while the peer was not reading its answers are still
+    // executed; the client goes once none is left.
+    startParserThread();
 }
 
 void RemoteClientBase::onParserThreadFinished()

@@ -127,6 +127,26 @@ TEST_F(ClientLifecycle, APeerThatDoesNotReadItsAnswersHoldsItsLinesBack)
         ASSERT_EQ(client.readLine().size(), bulkAnswerSize + 1) << i;
 }
 
+TEST_F(ClientLifecycle, LinesHeldBackWhenThePeerLeavesAreStillExecuted)
+{
+    TestClient client;
+    ASSERT_TRUE(client.connectTo(port));
+    QPointer<SocketRemoteClient> serverSide = server->findChildren<SocketRemoteClient*>().value(0);
+    ASSERT_FALSE(serverSide.isNull());
+    client.socket.setReadBufferSize(64 * 1024);
+    takeBulkAnswerCount();
+    constexpr int lines = 1000;
+    client.send(repeated("TEST:BULK?", lines, '\n') + '\n');
+    int answered = 0;
+    ASSERT_TRUE(waitUntil([&] { return (answered += takeBulkAnswerCount()) > 10; }));
+    waitUntil([&] { answered += takeBulkAnswerCount(); return false; }, 200);
+    ASSERT_LT(answered, lines) << "the unread answers must have held the lines back";
+
+    client.socket.abort();
+    ASSERT_TRUE(waitUntil([&] { return serverSide.isNull(); }));
+    EXPECT_EQ(answered + takeBulkAnswerCount(), lines);
+}
+
 TEST_F(ClientLifecycle, MultiByteTextSplitBetweenSegmentsArrivesIntact)
 {
     TestClient client;
