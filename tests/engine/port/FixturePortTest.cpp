@@ -168,3 +168,23 @@ TEST(FixturePortValues, NeedConversionAndAStepResponse)
     EXPECT_EQ(fixtureImpedanceValue(port), 45.0);
     EXPECT_EQ(validStepResponseValue(port), 1e-10);
 }
+
+TEST(FixturePortRecords, RecordsTooShortOrOfUnequalLengthsSayWhyOnTheDebugChannel)
+{
+    MessageCapture capture;
+    ImpulseResponse twoPoints = impulseRecord(1e-10, false);
+    twoPoints.values.pop_back();
+    twoPoints.times.pop_back();
+    EXPECT_FALSE(twoPoints.isValid());
+    EXPECT_EQ(capture.lines(), QStringList({"ImpulseResponse::isValid returned false"}));
+
+    capture.lines().clear();
+    EXPECT_FALSE((Gating{{{1.0, 0.0}}, {0.0, 1.0}, 0.0}.isValid()));
+    EXPECT_EQ(capture.lines(), QStringList({"Gating::isValid returned false"}));
+
+    capture.lines().clear();
+    ReflectData::StepResponse unequal = stepRecord(45.0);
+    unequal.times.pop_back();
+    EXPECT_FALSE(unequal.isValid());
+    EXPECT_EQ(capture.lines(), QStringList({"ReflectData::StepResponse::isValid returned false"}));
+}
