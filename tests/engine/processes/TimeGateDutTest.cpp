@@ -140,3 +140,22 @@ TEST(TimeGateDut, RefusalsNameTheirCause)
         EXPECT_EQ(other.errors, QStringList({"This process does not have a DUT calculation method"}));
     }
 }
+
+TEST(TimeGateDut, AConvertedSetWhoseDefaultIsMissingIsRefused)
+{
+    // Re-gating starts from the unconverted set; a port that lacks it cannot be re-gated.
+    const auto grid = lowPassGrid(25e6, 200);
+    ThruExtraction run(TimeGateProcess);
+    ASSERT_TRUE(run.run(twoXThru(half, half, grid)));
+    FixturePort converted;
+    converted.setZ0(50.0);
+    ASSERT_TRUE(converted.setImpulseResponse(*run.left.impulseResponse()));
+    ASSERT_TRUE(converted.setCalculatedData(*run.left.sParameters()));
+    ASSERT_TRUE(converted.setUncorrectedSParametersZConversion(*run.left.sParameters()));
+    ASSERT_TRUE(run.process->setFixturesForCalculate(&converted, &run.right));
+
+    const auto measured = dutInFixture(half, dut, half, grid);
+    EXPECT_FALSE(run.process->calculateDUT(reflectionAt(measured, true), SParametersOnePort()));
+    EXPECT_EQ(run.errors, QStringList({"ProcessTimeGate::calculateDUT: error uncorrected fixture s parameters"}));
+    EXPECT_EQ(converted.currentSParametersKind(), FixturePort::ConvertedKind);
+}
