@@ -1,29 +1,13 @@
 #include "engine/processes/reflect/ReflectProcess.h"
 
 #include "engine/port/FixturePort.h"
-#include "engine/processes/stages/BaseSetSelection.h"
+#include "engine/processes/stages/RegatedSetKinds.h"
 #include "engine/processes/stages/GatingParameters.h"
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/Interpolation.h"
 #include "engine/vectors/VectorChecks.h"
 
 namespace Algorithms {
-
-namespace {
-
-// A converted low-pass result is marked as such; every other result keeps the
-// band-pass marks.
-void markDutSet(FixturePort& port, bool converted)
-{
-    const int kind = *port.currentSParametersKind();
-    if (kind == FixturePort::DefaultKind)
-        port.setCurrentSParametersKind(converted ? FixturePort::DutLowPassKind : FixturePort::DutBandPassKind);
-    else if (kind == FixturePort::OffsetKind)
-        port.setCurrentSParametersKind(converted ? FixturePort::DutLowPassOffsetKind
-                                                 : FixturePort::DutBandPassOffsetKind);
-}
-
-} // namespace
 
 bool ReflectProcess::regateFromDut(const SParametersOnePort& dut)
 {
@@ -60,7 +44,8 @@ bool ReflectProcess::regateFromDut(const SParametersOnePort& dut)
     const bool converting = port->isBandPass() == false && port->conversionType() != Z0ConversionType::None;
     if (converting && !port->convertImpedance())
         return false;
-    markDutSet(*port, converting);
+    // Only a converted result carries the low-pass marks.
+    markRegatedSet(*port, converting);
     emit port->uncorrectedSParametersChanged();
     return true;
 }

@@ -1,7 +1,7 @@
 #include "engine/processes/transmission/ProcessTimeGate.h"
 
 #include "engine/port/FixturePort.h"
-#include "engine/processes/stages/BaseSetSelection.h"
+#include "engine/processes/stages/RegatedSetKinds.h"
 #include "engine/processes/stages/GatingParameters.h"
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/Interpolation.h"
@@ -42,12 +42,7 @@ bool ProcessTimeGate::finishDutSet(FixturePort& port)
     const bool lowPass = port.isBandPass() == false;
     if (lowPass && port.conversionType() != Z0ConversionType::None && !port.convertImpedance())
         return false;
-    const int kind = *port.currentSParametersKind();
-    if (kind == FixturePort::DefaultKind)
-        port.setCurrentSParametersKind(lowPass ? FixturePort::DutLowPassKind : FixturePort::DutBandPassKind);
-    else if (kind == FixturePort::OffsetKind)
-        port.setCurrentSParametersKind(lowPass ? FixturePort::DutLowPassOffsetKind
-                                               : FixturePort::DutBandPassOffsetKind);
+    markRegatedSet(port, lowPass);
     return true;
 }
 

@@ -1,4 +1,4 @@
-#include "engine/processes/stages/BaseSetSelection.h"
+#include "engine/processes/stages/RegatedSetKinds.h"
 
 #include "engine/port/FixturePort.h"
 
@@ -18,6 +18,16 @@ bool returnToBaseSet(FixturePort& port)
     default:
         return true;
     }
+}
+
+void markRegatedSet(FixturePort& port, bool lowPass)
+{
+    const int kind = *port.currentSParametersKind();
+    if (kind == FixturePort::DefaultKind)
+        port.setCurrentSParametersKind(lowPass ? FixturePort::DutLowPassKind : FixturePort::DutBandPassKind);
+    else if (kind == FixturePort::OffsetKind)
+        port.setCurrentSParametersKind(lowPass ? FixturePort::DutLowPassOffsetKind
+                                               : FixturePort::DutBandPassOffsetKind);
 }
 
 } // namespace Algorithms

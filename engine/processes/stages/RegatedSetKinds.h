@@ -9,4 +9,8 @@ class FixturePort;
 // offset set; other kinds stay. False when the set to return to is missing.
 bool returnToBaseSet(FixturePort& port);
 
+// Marks a re-gated set by the grid kind of its result: kinds 0 and 2 become 6 and 7 on a
+// low-pass result, 4 and 5 otherwise; other kinds stay.
+void markRegatedSet(FixturePort& port, bool lowPass);
+
 } // namespace Algorithms
