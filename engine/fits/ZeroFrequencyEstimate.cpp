@@ -10,6 +10,7 @@
 
 #include <Eigen/Dense>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,16 +21,18 @@ namespace {
 constexpr double pi = 3.14159265358979323846;
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
 
-std::complex<double> finiteOrNaN(std::complex<double> z)
+bool allFinite(const std::vector<std::complex<double>>& x)
 {
-    return isFiniteComplex(z) ? z : std::complex<double>(notANumber, notANumber);
+    return std::all_of(x.begin(), x.end(),
+                       [](const std::complex<double>& z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); });
 }
 
 double formEstimate(const std::vector<std::complex<double>>& x, double fMax, FourierPlans& plans)
 {
     // Below 5 samples the window [-(2N)^2 / (4 fMax M), -2 / fMax] would run backwards.
     const std::size_t n = x.size();
-    if (n < 5 || !(fMax > 0.0) || !isFiniteValue(fMax))
+    // A non-finite sample would spread through the transform into the estimate.
+    if (n < 5 || !(fMax > 0.0) || !isFiniteValue(fMax) || !allFinite(x))
         return notANumber;
     const std::size_t m = 2 * n + 1;
     const double count = static_cast<double>(n);
@@ -52,8 +55,8 @@ double formEstimate(const std::vector<std::complex<double>>& x, double fMax, Fou
     // The spectrum divided by j 2 pi k: the transform of the running integral.
     std::vector<std::complex<double>> z(m);
     for (std::size_t i = 0; i < n; ++i) {
-        z[i] = finiteOrNaN(divideByImaginary(std::conj(x[n - 1 - i]), -2.0 * pi * static_cast<double>(n - i)));
-        z[n + 1 + i] = finiteOrNaN(divideByImaginary(x[i], 2.0 * pi * static_cast<double>(i + 1)));
+        z[i] = divideByImaginary(std::conj(x[n - 1 - i]), -2.0 * pi * static_cast<double>(n - i));
+        z[n + 1 + i] = divideByImaginary(x[i], 2.0 * pi * static_cast<double>(i + 1));
     }
     z[n] = 0.0;
     std::vector<double> weights(m, 1.0);

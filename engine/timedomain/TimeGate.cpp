@@ -158,8 +158,9 @@ std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<d
 
     const std::size_t first = kind == 0 ? 1 : 0;
     std::vector<std::complex<double>> gated(n);
+    // The shift terms lie on the unit circle: dividing by one is multiplying by its conjugate.
     for (std::size_t k = 0; k < n; ++k)
-        gated[k] = buffer[first + k] / shift[k];
+        gated[k] = plainProduct(buffer[first + k], std::conj(shift[k]));
     return gated;
 }
 

@@ -125,12 +125,19 @@ std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int ki
 
     const std::size_t points = frequencies.size();
     FourierBuffer kernel(points);
-    for (std::size_t k = 0; k < points; ++k) {
+    auto gateSpectrum = [&](std::size_t k) {
         const double nu = frequencies[k];
         const double s = width * nu;
         const double sinc = (s == 0.0) ? 1.0 : std::sin(pi * s) / (pi * s);
-        kernel[k] = width * sinc * std::polar(window[k], 2.0 * pi * nu * shift);
-    }
+        return width * sinc * std::polar(window[k], 2.0 * pi * nu * shift);
+    };
+    // On the two-sided grid -f_k shares the window value of f_k, so its kernel value is the
+    // conjugate: the sine and cosine are odd and even to the last bit.
+    const std::size_t evaluated = kind == 0 ? n + 1 : points;
+    for (std::size_t k = 0; k < evaluated; ++k)
+        kernel[k] = gateSpectrum(k);
+    for (std::size_t k = evaluated; k < points; ++k)
+        kernel[k] = std::conj(kernel[points - k]);
     transformAnyLength(kernel, FourierDirection::Backward, plans);
 
     // M * df * Re(h_k) with h the transform divided by M.
