@@ -57,16 +57,22 @@ struct ArgumentParser<std::string>
     }
 };
 
+// A port number as an integer, stored as its 0-based index without a range check.
+inline bool parsePortIndex(const char*& cursor, const char* end, PortIndex& value)
+{
+    int number = 0;
+    if (!DeviceFunctions::parseIntParameter(cursor, end, number))
+        return false;
+    value.value = number - 1;
+    return true;
+}
+
 template<>
 struct ArgumentParser<PortIndex>
 {
     static bool parse(const char*& cursor, const char* end, PortIndex& value)
     {
-        int number = 0;
-        if (!DeviceFunctions::parseIntParameter(cursor, end, number))
-            return false;
-        value.value = number - 1;
-        return true;
+        return parsePortIndex(cursor, end, value);
     }
 };
 
