@@ -29,11 +29,12 @@ RemoteClientBase::RemoteClientBase(QIODevice* device, QObject* parent) : QObject
 
 void RemoteClientBase::outliveServer()
 {
+    // Closing the connection must start no further line.
+    if (device)
+        disconnect(device, nullptr, this, nullptr);
     if (!lineRunning)
         return;
     outlivingServer = true;
-    if (device)
-        disconnect(device, nullptr, this, nullptr);
     device = nullptr;
     setParent(nullptr);
 }

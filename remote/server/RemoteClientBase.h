@@ -27,10 +27,10 @@ public:
 
     RemoteClientBase(QIODevice* device, QObject* parent);
 
-    // The server is going away. An idle client goes with it; a client whose
-    // line still runs (that line may read its error queue) leaves the server's
-    // tree and its connection and deletes itself once the line has finished,
-    // so nobody has to wait for the line.
+    // The server is going away. An idle client goes with it and starts no
+    // further line; a client whose line still runs (that line may read its
+    // error queue) leaves the server's tree and its connection and deletes
+    // itself once the line has finished, so nobody has to wait for the line.
     void outliveServer();
 
     // Removes and returns the oldest queued code; 0 when none is queued.

@@ -2,6 +2,7 @@
 #include "tests/remote/server/ServerTestSupport.h"
 
 #include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <vector>
@@ -145,6 +146,24 @@ TEST_F(ClientLifecycle, LinesHeldBackWhenThePeerLeavesAreStillExecuted)
     client.socket.abort();
     ASSERT_TRUE(waitUntil([&] { return serverSide.isNull(); }));
     EXPECT_EQ(answered + takeBulkAnswerCount(), lines);
+}
+
+TEST_F(ClientLifecycle, DestroyingTheServerStartsNoLineOfAnIdleClient)
+{
+    TestClient client;
+    ASSERT_TRUE(client.connectTo(port));
+    client.socket.setReadBufferSize(64 * 1024);
+    takeBulkAnswerCount();
+    client.send(repeated("TEST:BULK?", 1000, '\n') + '\n');
+    int answered = 0;
+    ASSERT_TRUE(waitUntil([&] { return (answered += takeBulkAnswerCount()) > 10; }));
+    // Held back by the unread answers, with lines still pending.
+    waitUntil([&] { answered += takeBulkAnswerCount(); return false; }, 200);
+    ASSERT_LT(answered, 1000);
+
+    server.reset();
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_EQ(takeBulkAnswerCount(), 0) << "a line started for a client that the server took with it";
 }
 
 TEST_F(ClientLifecycle, MultiByteTextSplitBetweenSegmentsArrivesIntact)
