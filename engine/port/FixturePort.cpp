@@ -72,7 +72,11 @@ bool FixturePort::setStepResponse(const ReflectData::StepResponse& response)
 
 bool FixturePort::setCalculatedData(const SParametersTwoPort& data)
 {
-    if (!data.isValid()) {
+    // A set with a point that has no value (a division by a transmission of zero, say)
+    // would reach the files and the analyzer as if it had been calculated.
+    const bool finite = data.isValid() && isValidVector(data.frequencies()) && isValidComplexVector(data.s11())
+        && isValidComplexVector(data.s12()) && isValidComplexVector(data.s21()) && isValidComplexVector(data.s22());
+    if (!finite) {
         emit error(tr("Invalid calculated data. NaN or Inf value found. Check measured data for validity"));
         return false;
     }

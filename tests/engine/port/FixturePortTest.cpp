@@ -63,6 +63,11 @@ TEST(FixturePort, ValidatingSettersRefuseWithTheirTextsAndKeepTheOldValue)
     shortSet.s21().pop_back();
     EXPECT_FALSE(port.setCalculatedData(shortSet));
     EXPECT_EQ(lastError(errors), "Invalid calculated data. NaN or Inf value found. Check measured data for validity");
+    SParametersTwoPort infiniteSet = LineCascade({{50.0, 1e-10, 0.0}}).sParameters({1e9, 2e9, 3e9});
+    infiniteSet.s22()[2] = {std::numeric_limits<double>::infinity(), 0.0};
+    EXPECT_FALSE(port.setCalculatedData(infiniteSet));
+    EXPECT_EQ(lastError(errors), "Invalid calculated data. NaN or Inf value found. Check measured data for validity");
+    EXPECT_FALSE(port.sParameters());
     EXPECT_FALSE(port.setUncorrectedSParametersDefault(shortSet));
     EXPECT_EQ(lastError(errors), "Invalid uncorrected fixture SParameters default");
     EXPECT_FALSE(port.setUncorrectedSParametersZConversion(shortSet));
@@ -82,7 +87,7 @@ TEST(FixturePort, ValidatingSettersRefuseWithTheirTextsAndKeepTheOldValue)
     }
     EXPECT_FALSE(port.customImpedance());
     EXPECT_FALSE(port.impedanceValue());
-    EXPECT_EQ(errors.count(), 10);
+    EXPECT_EQ(errors.count(), 11);
 }
 
 TEST(FixturePort, ClearResetsForANewRunAndSignalsInOrder)

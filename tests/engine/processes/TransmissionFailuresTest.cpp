@@ -173,3 +173,24 @@ TEST(TransmissionFailures, ANegativeFixtureImpedanceIsRefused)
     EXPECT_EQ(rightOnly.errors, QStringList({"Error in calculating the step response characteristic"}));
     EXPECT_FALSE(rightOnly.left.stepResponse());
 }
+
+TEST(TransmissionFailures, AThruWithoutTransmissionAtSomePointsIsNeverStoredAsHalves)
+{
+    // Where the thru carries nothing, the junction reflections (S - G) / S21 have no value:
+    // the run must fail with the calculated-data text instead of storing infinities.
+    const auto grid = lowPassGrid(25e6, 400);
+    SParametersTwoPort thru = twoXThru(half, half, grid);
+    for (std::size_t i = 380; i < 390; ++i) {
+        thru.s12()[i] = 0.0;
+        thru.s21()[i] = 0.0;
+    }
+    for (int method : {TimeGateProcess, FilteringProcess}) {
+        ThruExtraction run(method);
+        EXPECT_FALSE(run.run(thru)) << method;
+        EXPECT_TRUE(run.errors.contains(
+            "Invalid calculated data. NaN or Inf value found. Check measured data for validity"))
+            << run.errors.join("; ").toStdString();
+        EXPECT_FALSE(run.left.isCalculated());
+        EXPECT_FALSE(run.right.isCalculated());
+    }
+}
