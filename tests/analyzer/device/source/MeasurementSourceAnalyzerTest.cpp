@@ -14,7 +14,8 @@ namespace {
 
 using Values = MeasurementSource::Values;
 
-// A reciprocal but asymmetric 2-port on 1..2 GHz: S11 and S22 differ, S21 = S12.
+// A 2-port on 1..2 GHz whose four S-parameters all differ, S21 from S12 too, so that
+// any mix-up of receiving and driven port shows.
 TouchstoneData lineWorld()
 {
     TouchstoneData data;
@@ -23,7 +24,7 @@ TouchstoneData lineWorld()
     for (int k = 0; k < 11; ++k) {
         const double f = 1e9 + k * 1e8;
         const std::complex<double> delay = std::polar(0.9, -2 * M_PI * f * 0.35e-9);
-        data.records.push_back({f, {{0.1, 0.02 * k}, delay, delay, {-0.2, 0.01 * k}}, 2});
+        data.records.push_back({f, {{0.1, 0.02 * k}, 0.5 * delay, delay, {-0.2, 0.01 * k}}, 2});
     }
     return data;
 }
