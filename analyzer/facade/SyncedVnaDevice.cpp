@@ -233,7 +233,7 @@ void SyncedVnaDevice::setSweepType(SweepType type)
 
 void SyncedVnaDevice::setStartFreq(double freq)
 {
-    if (knownAndEqual(startFreq(), freq))
+    if (!std::isfinite(freq) || knownAndEqual(startFreq(), freq))
         return;
     applyStartFreq(freq);
 }
@@ -241,7 +241,7 @@ void SyncedVnaDevice::setStartFreq(double freq)
 void SyncedVnaDevice::setStopFreq(double tmpFreq)
 {
     const std::optional<double> start = startFreq();
-    if (start && *start > tmpFreq)
+    if (!std::isfinite(tmpFreq) || (start && *start > tmpFreq))
         return;
     applyStopFreq(tmpFreq);
 }
@@ -255,14 +255,14 @@ void SyncedVnaDevice::setPointsCount(uint count)
 
 void SyncedVnaDevice::setIfBandwidth(double value)
 {
-    if (knownAndEqual(ifBandwidth(), value))
+    if (!std::isfinite(value) || knownAndEqual(ifBandwidth(), value))
         return;
     applyIfBandwidth(value);
 }
 
 void SyncedVnaDevice::setOutputPower(double value)
 {
-    if (knownAndEqual(outputPower(), value))
+    if (!std::isfinite(value) || knownAndEqual(outputPower(), value))
         return;
     applyOutputPower(value);
 }

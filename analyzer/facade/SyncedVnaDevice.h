@@ -89,6 +89,8 @@ public:
     bool callAndWait(void (SyncedVnaDevice::*operation)(std::function<void(bool)>));
 
 public slots:
+    // A value that changes nothing, or that is not finite (no analyzer takes
+    // "nan" or "inf"), is not posted.
     void setSweepType(SweepType type);
     void setStartFreq(double freq);
     void setStopFreq(double tmpFreq);

@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 
 #include <atomic>
+#include <cmath>
+#include <limits>
 #include <thread>
 
 using Simulator::AnalyzerModel;
@@ -160,6 +162,34 @@ TEST_F(SyncedVnaDeviceTest, SettersSkipValuesThatChangeNothing)
     EXPECT_EQ(bandwidth.count(), 1);
     EXPECT_EQ(device->ifBandwidth(), 300.0);
     EXPECT_EQ(simulator.model().findChannel(1)->ifBandwidth, 300.0);
+}
+
+TEST_F(SyncedVnaDeviceTest, NonFiniteSettingsAreNeitherCachedNorSent)
+{
+    ASSERT_TRUE(refresh());
+    const std::optional<double> start = device->startFreq();
+    const std::optional<double> stop = device->stopFreq();
+    const std::optional<double> bandwidth = device->ifBandwidth();
+    const std::optional<double> power = device->outputPower();
+    simulator.clearLog();
+    QSignalSpy startChanged(device.get(), &SyncedVnaDevice::startFreqChanged);
+
+    device->setStartFreq(std::nan(""));
+    device->setStopFreq(std::numeric_limits<double>::infinity());
+    device->setIfBandwidth(std::nan(""));
+    device->setOutputPower(-std::numeric_limits<double>::infinity());
+    const bool drained = waitForResult<bool>([this](auto callback) {
+        // Behind the setters in the worker's queue: the cache as they left it.
+        device->readStateFileSaveType([callback](auto) { callback(true); });
+    });
+    ASSERT_TRUE(drained);
+
+    EXPECT_EQ(device->startFreq(), start);
+    EXPECT_EQ(device->stopFreq(), stop);
+    EXPECT_EQ(device->ifBandwidth(), bandwidth);
+    EXPECT_EQ(device->outputPower(), power);
+    EXPECT_EQ(startChanged.count(), 0);
+    EXPECT_EQ(lines(), QStringList{"MMEMory:STORe:STYPe?"});
 }
 
 TEST_F(SyncedVnaDeviceTest, ChannelZeroIsNoChannelAndSettersChangeNothing)
