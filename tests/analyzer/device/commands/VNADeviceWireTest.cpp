@@ -3,6 +3,7 @@
 
 #include "analyzer/files/TouchstoneIO.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -128,6 +129,52 @@ TEST_F(VNADeviceWireTest, CommandsLeaveAsTheAnalyzerExpectsThem)
                                 }));
     EXPECT_EQ(simulator.rejectedLines(simulator.connectionIds().front()), QStringList{});
     EXPECT_EQ(simulator.model().channel(1).points, 401);
+}
+
+TEST_F(VNADeviceWireTest, FileDisplayAndSourceCommandsLeaveAsTheAnalyzerExpectsThem)
+{
+    QTemporaryDir dir;
+    const QString state = dir.filePath("user state");
+    const QString calibration = dir.filePath("calibration");
+
+    device.setIfBandwidth(1000, 0);
+    device.setOutputPower(-7.5, 0);
+    device.setImpedance(1, 75);
+    device.setGraphicsLayout(2, 0);
+    device.setYTraceAutoscale(0);
+    device.setGraphicSport(0, 1, 0);
+    device.setFixtureSimulationState(0, true);
+    device.setDeembeddingState(0, false);
+    device.showWindow(false);
+    device.showWindow(true);
+    device.saveStateFile(state);
+    device.saveCalibrationFile(0, calibration);
+    device.loadCalibrationFile(0, calibration);
+    device.loadStateFile(state);
+    device.memoryDeleteState(state);
+    device.preset();
+
+    EXPECT_EQ(linesAfterSync(), (QStringList{
+                                    "SENSe1:BWIDth:RESolution 1000",
+                                    "SOURce1:POWer:LEVel:IMMediate:AMPLitude -7.5",
+                                    "SENSe:CORRection:PORT2:IMPedance 75",
+                                    "DISPlay:WINDow1:SPLit 2",
+                                    "DISPlay:WINDow:TRACe1:Y:AUTO",
+                                    "CALCulate1:PARameter1:SPORt 2",
+                                    "CALCulate1:FSIMulator:STATe 1",
+                                    "CALCulate1:FSIMulator:SENDed:DEEMbed:STATe 0",
+                                    "DISPlay:HIDE",
+                                    "DISPlay:SHOW",
+                                    "MMEMory:STORe:STATe " + state,
+                                    "MMEMory:STORe:CHANnel1:CALibration " + calibration,
+                                    "MMEMory:LOAD:CHANnel1:CALibration " + calibration,
+                                    "MMEMory:LOAD " + state,
+                                    "MMEMory:DELete " + state,
+                                    "SYSTem:PRESet",
+                                }));
+    EXPECT_EQ(simulator.rejectedLines(simulator.connectionIds().front()), QStringList{});
+    EXPECT_FALSE(QFile::exists(state));
+    EXPECT_EQ(errors.count(), 0);
 }
 
 TEST_F(VNADeviceWireTest, PathsThatWouldInjectCommandsAreRefused)
