@@ -61,19 +61,18 @@ double formEstimate(const std::vector<std::complex<double>>& x, double fMax, Fou
     z[n] = 0.0;
     std::vector<double> weights(m, 1.0);
     weights[n] = 0.0;
-    const std::vector<std::complex<double>> g = chirpZTransform(a, w, z, weights, 0, plans);
+    const std::vector<double> b = symmetricChirpZTransform(a, w, z, weights, plans);
 
     // Least-squares line b = p0 + p1 * (-u / M) through the normal equations.
     Eigen::Matrix2d normal = Eigen::Matrix2d::Zero();
     Eigen::Vector2d right = Eigen::Vector2d::Zero();
     for (std::size_t k = 0; k < m; ++k) {
         const double column = -u[k] / points;
-        const double b = g[k].real();
         normal(0, 0) += 1.0;
         normal(0, 1) += column;
         normal(1, 1) += column * column;
-        right(0) += b;
-        right(1) += column * b;
+        right(0) += b[k];
+        right(1) += column * b[k];
     }
     normal(1, 0) = normal(0, 1);
     const Eigen::Vector2d p = normal.inverse() * right;

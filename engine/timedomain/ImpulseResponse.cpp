@@ -43,7 +43,13 @@ TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>
         toNaturalOrder(window);
     }
     const TimeContour contour = timeContour(response.times, naturalStep, points);
-    response.values = chirpZTransform(contour.a, contour.w, prepared.spectrum, window, kind, plans);
+    if (kind == 0) {
+        // The two-sided spectrum of a real response: its time values are real.
+        const std::vector<double> real = symmetricChirpZTransform(contour.a, contour.w, prepared.spectrum, window, plans);
+        response.values.assign(real.begin(), real.end());
+    } else {
+        response.values = chirpZTransform(contour.a, contour.w, prepared.spectrum, window, kind, plans);
+    }
 
     // Divided by L and then by the mean window value: a flat spectrum sums to the window's sum.
     const double windowSum = std::accumulate(window.begin(), window.end(), 0.0);

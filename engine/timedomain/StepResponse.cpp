@@ -36,11 +36,10 @@ std::vector<double> level(const StepResponseWork& work, const std::vector<double
                           const std::vector<double>& weights, FourierPlans& plans)
 {
     const TimeContour contour = timeContour(times, work.naturalStep, work.points);
-    const auto transformed = chirpZTransform(contour.a, contour.w, work.integrated, weights, 0, plans);
+    std::vector<double> result = symmetricChirpZTransform(contour.a, contour.w, work.integrated, weights, plans);
     const double length = static_cast<double>(work.points);
-    std::vector<double> result(work.points);
     for (std::size_t k = 0; k < work.points; ++k)
-        result[k] = transformed[k].real() + work.dc * contour.u[k] / length;
+        result[k] += work.dc * contour.u[k] / length;
     return result;
 }
 

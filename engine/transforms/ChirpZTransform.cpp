@@ -53,46 +53,86 @@ void fillChirp(std::complex<double> w, std::size_t n, std::complex<double>* valu
     }
 }
 
-// What a transform takes from its length and w alone.
+// What a transform of `inputs` samples to `outputs` values (inputs <= outputs) takes from its
+// sizes and w alone.
 struct ChirpContour
 {
-    std::vector<std::complex<double>> chirp;  // w^(m^2 / 2), m = 0 ... N-1
-    std::vector<std::complex<double>> kernel; // backward transform of 1/chirp over the lags -(N-1) ... N-1
-    std::vector<std::complex<double>> shift;  // w^(-h k), k = 0 ... N-1, of shiftMode 0
+    std::size_t length = 0;                   // of the convolution, >= inputs + outputs - 1
+    std::vector<std::complex<double>> chirp;  // w^(m^2 / 2), m = 0 ... outputs-1
+    std::vector<std::complex<double>> kernel; // backward transform of 1/chirp over the lags -(inputs-1) ... outputs-1
+    std::vector<std::complex<double>> shift;  // square transforms: w^(-h k), k = 0 ... N-1, of shiftMode 0
     std::size_t bytes() const { return (chirp.size() + kernel.size() + shift.size()) * sizeof(std::complex<double>); }
 };
 
 struct ContourKey
 {
-    std::size_t points;
+    std::size_t inputs;
+    std::size_t outputs;
     std::complex<double> w;
-    bool operator==(const ContourKey& other) const { return points == other.points && w == other.w; }
+    bool operator==(const ContourKey& other) const
+    {
+        return inputs == other.inputs && outputs == other.outputs && w == other.w;
+    }
 };
 
-ChirpContour makeContour(std::complex<double> w, std::size_t n, std::size_t length, FourierPlans& plans)
+ChirpContour makeContour(std::complex<double> w, std::size_t inputs, std::size_t outputs, FourierPlans& plans)
 {
     ChirpContour contour;
-    contour.chirp.resize(n);
-    // The kernel 1/chirp over lags -(N-1) ... N-1, the negative lags wrapped to the end.
-    FourierBuffer v(length);
-    fillChirp(w, n, contour.chirp.data(), v.data());
-    for (std::size_t m = 1; m < n; ++m)
-        v[length - m] = v[m];
+    // Any length >= inputs + outputs - 1 gives the same sum.
+    contour.length = smoothLengthAtLeast(inputs + outputs - 1);
+    contour.chirp.resize(outputs);
+    // The kernel 1/chirp over the lags, the negative ones wrapped to the end.
+    FourierBuffer v(contour.length);
+    fillChirp(w, outputs, contour.chirp.data(), v.data());
+    for (std::size_t m = 1; m < inputs; ++m)
+        v[contour.length - m] = v[m];
     plans.transform(v, FourierDirection::Backward);
-    contour.kernel.assign(v.data(), v.data() + length);
-    contour.shift.resize(n);
-    fillPowers(w, -static_cast<double>((n - 1) / 2), contour.shift.data(), n);
+    contour.kernel.assign(v.data(), v.data() + contour.length);
+    if (inputs == outputs) {
+        contour.shift.resize(outputs);
+        fillPowers(w, -static_cast<double>((outputs - 1) / 2), contour.shift.data(), outputs);
+    }
     return contour;
 }
 
 // A calculation evaluates the same contours again and again (the two reflections of a thru
 // on one time window, every 0 Hz estimate on one grid, every run on the same data); their
 // chirp and kernel transform cost as much as the transform itself.
-std::shared_ptr<const ChirpContour> chirpContour(std::complex<double> w, std::size_t n, std::size_t length,
+std::shared_ptr<const ChirpContour> chirpContour(std::complex<double> w, std::size_t inputs, std::size_t outputs,
                                                  FourierPlans& plans)
 {
     thread_local RecentValueCache<ContourKey, ChirpContour> cache(std::size_t(32) << 20);
-    return cache.obtain({n, w}, [&] { return makeContour(w, n, length, plans); });
+    return cache.obtain({inputs, outputs, w}, [&] { return makeContour(w, inputs, outputs, plans); });
+}
+
+// Element k (k = 0 ... outputs-1) of the sum over n < inputs of x[n] * weights[n] * a^n * w^(nk)
+// by Bluestein's method.
+std::vector<std::complex<double>> bluesteinSum(std::complex<double> a, const std::complex<double>* x,
+                                               const double* weights, std::size_t inputs,
+                                               const ChirpContour& contour, FourierPlans& plans)
+{
+    const std::vector<std::complex<double>>& chirp = contour.chirp;
+    const std::size_t outputs = chirp.size();
+
+    // y[k] = weights[k] x[k] a^k chirp[k], the powers of a written in place first.
+    FourierBuffer y(contour.length);
+    fillPowers(a, 1.0, y.data(), inputs);
+    for (std::size_t k = 0; k < inputs; ++k)
+        y[k] = weights[k] * plainProduct(plainProduct(x[k], y[k]), chirp[k]);
+
+    // The circular convolution: the forward transform of the product is taken as the
+    // conjugate of the backward transform of its conjugate, so that one plan serves both.
+    plans.transform(y, FourierDirection::Backward);
+    for (std::size_t k = 0; k < contour.length; ++k)
+        y[k] = std::conj(plainProduct(y[k], contour.kernel[k]));
+    plans.transform(y, FourierDirection::Backward);
+
+    // The transforms are unnormalised: the convolution carries the length once.
+    const double scale = 1.0 / static_cast<double>(contour.length);
+    std::vector<std::complex<double>> result(outputs);
+    for (std::size_t k = 0; k < outputs; ++k)
+        result[k] = scale * plainProduct(std::conj(y[k]), chirp[k]);
+    return result;
 }
 
 } // namespace
@@ -113,35 +153,34 @@ std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::c
     const std::size_t n = x.size();
     if (n == 0 || weights.size() < n)
         return {};
-    // Any length >= 2N - 1 gives the same sum.
-    const std::size_t length = smoothLengthAtLeast(2 * n - 1);
-    const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n, length, plans);
-    const std::vector<std::complex<double>>& chirp = contour->chirp;
-
-    // y[k] = weights[k] x[k] a^k chirp[k], the powers of a written in place first.
-    FourierBuffer y(length);
-    fillPowers(a, 1.0, y.data(), n);
-    for (std::size_t k = 0; k < n; ++k)
-        y[k] = weights[k] * plainProduct(plainProduct(x[k], y[k]), chirp[k]);
-
-    // The circular convolution: the forward transform of the product is taken as the
-    // conjugate of the backward transform of its conjugate, so that one plan serves both.
-    plans.transform(y, FourierDirection::Backward);
-    for (std::size_t k = 0; k < length; ++k)
-        y[k] = std::conj(plainProduct(y[k], contour->kernel[k]));
-    plans.transform(y, FourierDirection::Backward);
-
-    // The transforms are unnormalised: the convolution carries the length once.
-    const double scale = 1.0 / static_cast<double>(length);
-    std::vector<std::complex<double>> result(n);
-    for (std::size_t k = 0; k < n; ++k)
-        result[k] = scale * plainProduct(std::conj(y[k]), chirp[k]);
-
+    const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n, n, plans);
+    std::vector<std::complex<double>> result = bluesteinSum(a, x.data(), weights.data(), n, *contour, plans);
     if (shiftMode == 0) {
         const std::complex<double> origin = complexPower(a, -static_cast<double>((n - 1) / 2));
         for (std::size_t k = 0; k < n; ++k)
             result[k] = plainProduct(result[k], plainProduct(origin, contour->shift[k]));
     }
+    return result;
+}
+
+std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::complex<double> w,
+                                             const std::vector<std::complex<double>>& x,
+                                             const std::vector<double>& weights, FourierPlans& plans)
+{
+    const std::size_t points = x.size();
+    if (points % 2 == 0 || weights.size() < points)
+        return {};
+    // With c[m] = x[N + m] weights[N + m] and z = a w^k, the sum over m = -N ... N of c[m] z^m
+    // is 2 Re of the sum over m = 0 ... N with c[0] halved: N + 1 inputs to 2N + 1 outputs.
+    const std::size_t n = points / 2;
+    std::vector<double> halfWeights(weights.begin() + static_cast<std::ptrdiff_t>(n),
+                                    weights.begin() + static_cast<std::ptrdiff_t>(points));
+    halfWeights[0] *= 0.5;
+    const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n + 1, points, plans);
+    const std::vector<std::complex<double>> sum = bluesteinSum(a, x.data() + n, halfWeights.data(), n + 1, *contour, plans);
+    std::vector<double> result(points);
+    for (std::size_t k = 0; k < points; ++k)
+        result[k] = 2.0 * sum[k].real();
     return result;
 }
 

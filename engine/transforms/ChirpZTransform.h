@@ -22,4 +22,13 @@ std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::c
                                                   const std::vector<double>& weights, int shiftMode,
                                                   FourierPlans& plans);
 
+// The same sum with shiftMode 0, for a and w on the unit circle and a conjugate-symmetric product x[n] * weights[n] of an odd
+// number 2N + 1 of samples in natural order (x[N - m] weights[N - m] is the conjugate of
+// x[N + m] weights[N + m]), as the spectra of real time responses are: its values are real.
+// They are formed from the samples N ... 2N alone, over a convolution of about 3N points
+// instead of 4N. Empty for an even number of samples or too few weights.
+std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::complex<double> w,
+                                             const std::vector<std::complex<double>>& x,
+                                             const std::vector<double>& weights, FourierPlans& plans);
+
 } // namespace Algorithms

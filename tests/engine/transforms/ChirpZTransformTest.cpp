@@ -1,4 +1,5 @@
 #include "engine/transforms/ChirpZTransform.h"
+#include "engine/transforms/FourierTransform.h"
 
 #include <gtest/gtest.h>
 
@@ -145,4 +146,43 @@ TEST(ChirpZTransform, RefusesShortWeights)
 {
     EXPECT_TRUE(chirpZTransform(1.0, 1.0, {{1.0, 0.0}, {2.0, 0.0}}, {1.0}, 0).empty());
     EXPECT_TRUE(chirpZTransform(1.0, 1.0, {}, {}, 0).empty());
+}
+
+// A conjugate-symmetric spectrum in natural order with symmetric weights: the half-spectrum
+// evaluation gives the real values of the full sum, on lengths that make the half and the
+// whole convolution differ in size.
+TEST(ChirpZTransform, SymmetricTransformIsTheRealFullSum)
+{
+    std::mt19937 generator(5);
+    std::uniform_real_distribution<double> uniform(0.2, 1.0);
+    for (std::size_t h : {0u, 1u, 8u, 200u, 1000u}) {
+        const std::size_t n = 2 * h + 1;
+        const auto half = randomSamples(h + 1, generator);
+        std::vector<Complex> x(n);
+        std::vector<double> weights(n);
+        x[h] = half[0].real();
+        weights[h] = uniform(generator);
+        for (std::size_t m = 1; m <= h; ++m) {
+            x[h + m] = half[m];
+            x[h - m] = std::conj(half[m]);
+            weights[h + m] = weights[h - m] = uniform(generator);
+        }
+        const Complex a = std::polar(1.0, 2.0 * pi * -0.37 * static_cast<double>(h) / static_cast<double>(n));
+        const Complex w = std::polar(1.0, 2.0 * pi * 0.731 / static_cast<double>(n));
+        const auto reference = directSum(a, w, x, weights, 0);
+        Algorithms::FourierPlans plans;
+        const auto values = symmetricChirpZTransform(a, w, x, weights, plans);
+        ASSERT_EQ(values.size(), n);
+        double scale = 1.0;
+        for (const auto& value : reference)
+            scale = std::max(scale, std::abs(value));
+        // a and w, rounded, lie an ulp off the unit circle, which the full sum's powers of up
+        // to N^2 turn into about 1e-11 of the largest value.
+        for (std::size_t k = 0; k < n; ++k) {
+            EXPECT_NEAR(values[k], reference[k].real(), 1e-10 * scale) << "N = " << n << ", k = " << k;
+            EXPECT_NEAR(reference[k].imag(), 0.0, 1e-10 * scale);
+        }
+    }
+    Algorithms::FourierPlans plans;
+    EXPECT_TRUE(symmetricChirpZTransform(1.0, 1.0, {{1.0, 0.0}, {2.0, 0.0}}, {1.0, 1.0}, plans).empty());
 }
