@@ -54,6 +54,15 @@ std::optional<uint> toActiveChannel(const QString& reply)
     return *wireChannel - 1;
 }
 
+std::optional<uint> toPortCount(const QString& reply)
+{
+    constexpr uint largestPortCount = 256;
+    const std::optional<uint> count = toUInt(reply);
+    if (!count || *count > largestPortCount)
+        return std::nullopt;
+    return count;
+}
+
 std::optional<std::vector<double>> toDoubles(const QString& reply)
 {
     const QStringList items = splitList(reply);

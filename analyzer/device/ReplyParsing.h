@@ -26,6 +26,9 @@ std::optional<bool> toBool(const QString& reply);
 std::optional<VnaInfo> toIdentification(const QString& reply);
 // The 1-based channel on the wire as a 0-based index. "0" is no channel.
 std::optional<uint> toActiveChannel(const QString& reply);
+// A port count an analyzer can have; a larger reply is no value, because every
+// refresh asks each port's impedance in turn.
+std::optional<uint> toPortCount(const QString& reply);
 // A non-empty list of numbers.
 std::optional<std::vector<double>> toDoubles(const QString& reply);
 // An even, non-empty count of numbers taken in (real, imaginary) pairs.

@@ -134,7 +134,8 @@ std::optional<uint> VNADevice::activeChannel()
 
 std::optional<uint> VNADevice::portCount()
 {
-    return askUInt(QStringLiteral("SERVice:PORT:COUNt?\n"));
+    const std::optional<QString> reply = ask(QStringLiteral("SERVice:PORT:COUNt?\n"));
+    return reply ? ReplyParsing::toPortCount(*reply) : std::nullopt;
 }
 
 std::optional<double> VNADevice::maxFrequency()

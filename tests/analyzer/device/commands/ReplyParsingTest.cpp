@@ -39,6 +39,14 @@ TEST(ReplyParsingTest, FrequencyListRejectsEmptyAndNonNumbers)
     EXPECT_FALSE(toDoubles("1e6,GHz").has_value());
 }
 
+TEST(ReplyParsingTest, AnImplausiblePortCountIsNoValue)
+{
+    EXPECT_EQ(toPortCount("4"), 4u);
+    EXPECT_EQ(toPortCount("256"), 256u);
+    EXPECT_FALSE(toPortCount("100000").has_value());
+    EXPECT_FALSE(toPortCount("x").has_value());
+}
+
 TEST(ReplyParsingTest, ActiveChannelZeroOrGarbageIsNoChannel)
 {
     EXPECT_EQ(toActiveChannel("1"), 0u);
