@@ -106,16 +106,14 @@ std::shared_ptr<const ChirpContour> chirpContour(std::complex<double> w, std::si
 }
 
 // Element k (k = 0 ... outputs-1) of the sum over n < inputs of x[n] * weights[n] * a^n * w^(nk)
-// by Bluestein's method.
-std::vector<std::complex<double>> bluesteinSum(std::complex<double> a, const std::complex<double>* x,
-                                               const double* weights, std::size_t inputs,
-                                               const ChirpContour& contour, FourierPlans& plans)
+// by Bluestein's method, left in y[k] of the work buffer y (contour.length values).
+void bluesteinSum(std::complex<double> a, const std::complex<double>* x, const double* weights, std::size_t inputs,
+                  const ChirpContour& contour, FourierPlans& plans, FourierBuffer& y)
 {
     const std::vector<std::complex<double>>& chirp = contour.chirp;
     const std::size_t outputs = chirp.size();
 
     // y[k] = weights[k] x[k] a^k chirp[k], the powers of a written in place first.
-    FourierBuffer y(contour.length);
     fillPowers(a, 1.0, y.data(), inputs);
     for (std::size_t k = 0; k < inputs; ++k)
         y[k] = weights[k] * plainProduct(plainProduct(x[k], y[k]), chirp[k]);
@@ -129,10 +127,8 @@ std::vector<std::complex<double>> bluesteinSum(std::complex<double> a, const std
 
     // The transforms are unnormalised: the convolution carries the length once.
     const double scale = 1.0 / static_cast<double>(contour.length);
-    std::vector<std::complex<double>> result(outputs);
     for (std::size_t k = 0; k < outputs; ++k)
-        result[k] = scale * plainProduct(std::conj(y[k]), chirp[k]);
-    return result;
+        y[k] = scale * plainProduct(std::conj(y[k]), chirp[k]);
 }
 
 } // namespace
@@ -154,7 +150,9 @@ std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::c
     if (n == 0 || weights.size() < n)
         return {};
     const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n, n, plans);
-    std::vector<std::complex<double>> result = bluesteinSum(a, x.data(), weights.data(), n, *contour, plans);
+    FourierBuffer y(contour->length);
+    bluesteinSum(a, x.data(), weights.data(), n, *contour, plans, y);
+    std::vector<std::complex<double>> result(y.data(), y.data() + n);
     if (shiftMode == 0) {
         const std::complex<double> origin = complexPower(a, -static_cast<double>((n - 1) / 2));
         for (std::size_t k = 0; k < n; ++k)
@@ -177,10 +175,11 @@ std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::comple
                                     weights.begin() + static_cast<std::ptrdiff_t>(points));
     halfWeights[0] *= 0.5;
     const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n + 1, points, plans);
-    const std::vector<std::complex<double>> sum = bluesteinSum(a, x.data() + n, halfWeights.data(), n + 1, *contour, plans);
+    FourierBuffer y(contour->length);
+    bluesteinSum(a, x.data() + n, halfWeights.data(), n + 1, *contour, plans, y);
     std::vector<double> result(points);
     for (std::size_t k = 0; k < points; ++k)
-        result[k] = 2.0 * sum[k].real();
+        result[k] = 2.0 * y[k].real();
     return result;
 }
 
