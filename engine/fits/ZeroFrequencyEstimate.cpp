@@ -1,7 +1,6 @@
 #include "engine/fits/ZeroFrequencyEstimate.h"
 
 #include "engine/fits/ZeroFrequencyMemo.h"
-
 #include "engine/transforms/ChirpZTransform.h"
 #include "engine/transforms/ComplexArithmetic.h"
 #include "engine/transforms/FourierTransform.h"
