@@ -51,7 +51,7 @@ BluesteinKernel makeKernel(std::size_t points, std::size_t length, FourierPlans&
 
 std::shared_ptr<const BluesteinKernel> bluesteinKernel(std::size_t points, std::size_t length, FourierPlans& plans)
 {
-    thread_local RecentValueCache<std::size_t, BluesteinKernel> cache(std::size_t(32) << 20);
+    thread_local RecentValueCache<std::size_t, BluesteinKernel> cache(std::size_t(16) << 20);
     return cache.obtain(points, [&] { return makeKernel(points, length, plans); });
 }
 

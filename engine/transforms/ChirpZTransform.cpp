@@ -101,7 +101,7 @@ ChirpContour makeContour(std::complex<double> w, std::size_t inputs, std::size_t
 std::shared_ptr<const ChirpContour> chirpContour(std::complex<double> w, std::size_t inputs, std::size_t outputs,
                                                  FourierPlans& plans)
 {
-    thread_local RecentValueCache<ContourKey, ChirpContour> cache(std::size_t(32) << 20);
+    thread_local RecentValueCache<ContourKey, ChirpContour> cache(std::size_t(16) << 20);
     return cache.obtain({inputs, outputs, w}, [&] { return makeContour(w, inputs, outputs, plans); });
 }
 
