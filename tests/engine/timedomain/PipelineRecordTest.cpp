@@ -23,6 +23,7 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <thread>
 
 using namespace Algorithms;
 
@@ -198,4 +199,19 @@ TEST(PipelineRecord, RoutinesAndExtractionGiveTheRecordedResults)
         return;
     }
     compare(outputs);
+}
+
+// The kept Kaiser windows, chirp-z contours and Bluestein kernels and the run's 0 Hz memo
+// belong to their thread: two extractions at once give what one alone gives.
+TEST(PipelineRecord, TwoThreadsAtOnceGiveTheSameResults)
+{
+    const auto alone = extractionOutputs();
+    std::map<std::string, Samples> first;
+    std::map<std::string, Samples> second;
+    std::thread one([&] { first = extractionOutputs(); });
+    std::thread two([&] { second = extractionOutputs(); });
+    one.join();
+    two.join();
+    EXPECT_EQ(first, alone);
+    EXPECT_EQ(second, alone);
 }
