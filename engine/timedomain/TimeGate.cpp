@@ -112,6 +112,53 @@ std::optional<double> searchCenter(const std::vector<std::complex<double>>& S, c
     return bestDelay;
 }
 
+// The spectrum in the buffer turned into its time response weighted by the gate kernel
+// (kaiserWindowedTransform): x = backward transform / M, then x * g.
+void weightByGate(FourierBuffer& buffer, const std::vector<double>& f, int kind, const GateDescription& gate,
+                  FourierPlans& plans)
+{
+    const std::vector<double> kernel = kaiserWindowedTransform(f, kind, gate, plans);
+    transformAnyLength(buffer, FourierDirection::Backward, plans);
+    const double scale = 1.0 / static_cast<double>(buffer.size());
+    for (std::size_t k = 0; k < buffer.size(); ++k)
+        buffer[k] *= kernel[k] * scale;
+}
+
+// The power of two that brings the largest magnitude of b to that of a (1 when either is 0
+// or not finite): scaling by it is exact.
+double matchingScale(const FourierBuffer& a, const FourierBuffer& b)
+{
+    double largestA = 0.0;
+    double largestB = 0.0;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        largestA = std::max(largestA, std::abs(a[k]));
+        largestB = std::max(largestB, std::abs(b[k]));
+    }
+    if (!(largestA > 0.0 && largestB > 0.0 && std::isfinite(largestA) && std::isfinite(largestB)))
+        return 1.0;
+    return std::ldexp(1.0, std::ilogb(largestA) - std::ilogb(largestB));
+}
+
+// weightByGate on a low-pass grid. The two-sided spectrum and the gate spectrum are both
+// conjugate-symmetric, so both time responses are real: one complex transform of
+// X + j s H carries them as its real and imaginary parts, in place of two transforms. The
+// scale s, a power of two, keeps either part's rounding from swamping the other.
+void weightBySymmetricGate(FourierBuffer& buffer, const std::vector<double>& f, const GateDescription& gate,
+                           FourierPlans& plans)
+{
+    FourierBuffer gateSpectrum(buffer.size());
+    fillGateSpectrum(f, 0, gate, gateSpectrum);
+    const double s = matchingScale(buffer, gateSpectrum);
+    for (std::size_t k = 0; k < buffer.size(); ++k)
+        buffer[k] += std::complex<double>(0.0, s) * gateSpectrum[k];
+    transformAnyLength(buffer, FourierDirection::Backward, plans);
+    // x = Re / M and g = df Im / s (the kernel M df Re(h) with h = transform / M).
+    const double scale = 1.0 / static_cast<double>(buffer.size());
+    const double kernelScale = (f[1] - f[0]) / s;
+    for (std::size_t k = 0; k < buffer.size(); ++k)
+        buffer[k] = buffer[k].real() * scale * (buffer[k].imag() * kernelScale);
+}
+
 } // namespace
 
 std::optional<double> findGateCenter(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
@@ -143,17 +190,14 @@ std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<d
         shifted[k] = S[k] * shift[k];
     }
     const PreparedSpectrum prepared = prepareSpectrum(f, shifted, {dc, 0.0}, kind);
-    const std::vector<double> kernel = kaiserWindowedTransform(f, kind, gate, plans);
-    if (!isValidComplexVector(prepared.spectrum) || kernel.size() != prepared.spectrum.size())
+    if (!isValidComplexVector(prepared.spectrum))
         return {};
-
-    const std::size_t points = kernel.size();
-    FourierBuffer buffer(points);
+    FourierBuffer buffer(prepared.spectrum.size());
     std::copy(prepared.spectrum.begin(), prepared.spectrum.end(), buffer.data());
-    transformAnyLength(buffer, FourierDirection::Backward, plans);
-    const double scale = 1.0 / static_cast<double>(points);
-    for (std::size_t k = 0; k < points; ++k)
-        buffer[k] *= kernel[k] * scale;
+    if (kind == 0)
+        weightBySymmetricGate(buffer, f, gate, plans);
+    else
+        weightByGate(buffer, f, kind, gate, plans);
     transformAnyLength(buffer, FourierDirection::Forward, plans);
 
     const std::size_t first = kind == 0 ? 1 : 0;

@@ -93,11 +93,8 @@ std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int ki
     return kaiserWindowedTransform(f, kind, gate, plans);
 }
 
-std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate,
-                                            FourierPlans& plans)
+void fillGateSpectrum(const std::vector<double>& f, int kind, const GateDescription& gate, FourierBuffer& spectrum)
 {
-    if (!isTransformableGrid(f, kind))
-        return {};
     const std::size_t n = f.size();
     const double df = f[1] - f[0];
     std::vector<double> frequencies;
@@ -124,7 +121,6 @@ std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int ki
     const double shift = gate.center - 0.5 * (gate.timeStart + gate.timeStop);
 
     const std::size_t points = frequencies.size();
-    FourierBuffer kernel(points);
     auto gateSpectrum = [&](std::size_t k) {
         const double nu = frequencies[k];
         const double s = width * nu;
@@ -135,12 +131,23 @@ std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int ki
     // conjugate: the sine and cosine are odd and even to the last bit.
     const std::size_t evaluated = kind == 0 ? n + 1 : points;
     for (std::size_t k = 0; k < evaluated; ++k)
-        kernel[k] = gateSpectrum(k);
+        spectrum[k] = gateSpectrum(k);
     for (std::size_t k = evaluated; k < points; ++k)
-        kernel[k] = std::conj(kernel[points - k]);
+        spectrum[k] = std::conj(spectrum[points - k]);
+}
+
+std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate,
+                                            FourierPlans& plans)
+{
+    if (!isTransformableGrid(f, kind))
+        return {};
+    const std::size_t points = kind == 0 ? 2 * f.size() + 1 : f.size();
+    FourierBuffer kernel(points);
+    fillGateSpectrum(f, kind, gate, kernel);
     transformAnyLength(kernel, FourierDirection::Backward, plans);
 
     // M * df * Re(h_k) with h the transform divided by M.
+    const double df = f[1] - f[0];
     std::vector<double> result(points);
     for (std::size_t k = 0; k < points; ++k)
         result[k] = df * kernel[k].real();

@@ -7,6 +7,7 @@
 
 namespace Algorithms {
 
+class FourierBuffer;
 class FourierPlans;
 
 // A spectrum laid out for an inverse transform, with the window index of every point
@@ -32,5 +33,11 @@ PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector
 std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate);
 std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate,
                                             FourierPlans& plans);
+
+// The gate's spectrum that kaiserWindowedTransform transforms (a rectangle of the gate's width
+// at its centre, under the Kaiser window of kaiserBetaX), one value per point of the transform
+// grid in transform order, written to `spectrum`, which holds 2N + 1 values for kind 0 and N
+// otherwise. Conjugate-symmetric for kind 0. The grid must pass isTransformableGrid.
+void fillGateSpectrum(const std::vector<double>& f, int kind, const GateDescription& gate, FourierBuffer& spectrum);
 
 } // namespace Algorithms

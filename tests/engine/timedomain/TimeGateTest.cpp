@@ -74,6 +74,29 @@ TEST(TimeGate, FullPeriodGateLeavesTheResponseUnchanged)
     }
 }
 
+// The gate is linear in the response whatever its size against the gate kernel's, and a
+// response of zeros stays zeros (to the kernel's rounding, about 1e-25).
+TEST(TimeGate, ScalesWithTheResponse)
+{
+    for (int kind : {0, 1}) {
+        const auto f = kind == 0 ? lowPass() : bandPass();
+        const auto s = impedanceStep(f, 0.05);
+        const GateDescription gate = gateAround(0.6e-9, 0.4e-9);
+        const auto gated = applyTimeGate(s, f, kind, gate);
+        for (double factor : {1e-9, 1e6}) {
+            std::vector<Complex> scaled(s);
+            for (auto& value : scaled)
+                value *= factor;
+            const auto gatedScaled = applyTimeGate(scaled, f, kind, gate);
+            ASSERT_EQ(gatedScaled.size(), s.size());
+            for (std::size_t k = 0; k < s.size(); ++k)
+                EXPECT_LT(std::abs(gatedScaled[k] / factor - gated[k]), 1e-12) << "kind " << kind << ", point " << k;
+        }
+        for (const Complex& value : applyTimeGate(std::vector<Complex>(f.size()), f, kind, gate))
+            EXPECT_LT(std::abs(value), 1e-20);
+    }
+}
+
 TEST(TimeGate, PhaseRuleFindsTheDelay)
 {
     for (int kind : {0, 1}) {
