@@ -60,18 +60,29 @@ ComplexMatrix2x2 convertThroughReflections(const ComplexMatrix2x2& s, double a0,
     return mixedProduct2x2b(l, m, c);
 }
 
+bool isConvertible(const ComplexMatrix2x2& s, const std::vector<double>& from, const std::vector<double>& to)
+{
+    return from.size() >= 2 && to.size() >= 2 && isReferenceImpedance(from[0]) && isReferenceImpedance(from[1])
+           && isReferenceImpedance(to[0]) && isReferenceImpedance(to[1]) && isFiniteMatrix(s);
+}
+
 } // namespace
 
 ComplexMatrixPair convertImpedance2x2(const ComplexMatrix2x2& s, const std::vector<double>& from,
                                       const std::vector<double>& to)
 {
-    if (from.size() < 2 || to.size() < 2)
+    if (!isConvertible(s, from, to))
         return zeroMatrixPair();
-    const double a0 = from[0], a1 = from[1], b0 = to[0], b1 = to[1];
-    if (!isReferenceImpedance(a0) || !isReferenceImpedance(a1) || !isReferenceImpedance(b0)
-        || !isReferenceImpedance(b1) || !isFiniteMatrix(s))
-        return zeroMatrixPair();
-    return {convertThroughTransfer(s, a0, a1, b0, b1), convertThroughReflections(s, a0, a1, b0, b1)};
+    return {convertThroughTransfer(s, from[0], from[1], to[0], to[1]),
+            convertThroughReflections(s, from[0], from[1], to[0], to[1])};
+}
+
+ComplexMatrix2x2 convertImpedanceByReflections(const ComplexMatrix2x2& s, const std::vector<double>& from,
+                                               const std::vector<double>& to)
+{
+    if (!isConvertible(s, from, to))
+        return ComplexMatrix2x2::Zero();
+    return convertThroughReflections(s, from[0], from[1], to[0], to[1]);
 }
 
 } // namespace Algorithms

@@ -74,7 +74,7 @@ bool FixturePort::convertImpedance()
         ComplexMatrix2x2 s;
         s << set.s11()[i], set.s12()[i], set.s21()[i], set.s22()[i];
         // The reflection-coefficient formulation also handles a point without transmission.
-        const ComplexMatrix2x2 converted = convertImpedance2x2(s, from, to).second;
+        const ComplexMatrix2x2 converted = convertImpedanceByReflections(s, from, to);
         if (!isConvertedPoint(converted)) {
             emit error(tr("Invalid converted data. Check system and fixture impedances"));
             return false;

@@ -17,16 +17,6 @@ bool isEqualVector(const std::vector<double>& a, const std::vector<double>& b)
     return true;
 }
 
-bool isFiniteValue(double x)
-{
-    return std::isfinite(x);
-}
-
-bool isFiniteComplex(const std::complex<double>& z)
-{
-    return isFiniteValue(z.real()) && isFiniteValue(z.imag());
-}
-
 bool isValidVector(const std::vector<double>& v)
 {
     if (v.empty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <complex>
 #include <optional>
 #include <utility>
@@ -10,8 +11,15 @@ namespace Algorithms {
 // Element-wise equality within 1e-14; used to skip re-gridding onto an unchanged grid.
 bool isEqualVector(const std::vector<double>& a, const std::vector<double>& b);
 
-bool isFiniteValue(double x);
-bool isFiniteComplex(const std::complex<double>& z);
+// Inline: the validity checks call them once per sample of every result.
+inline bool isFiniteValue(double x)
+{
+    return std::isfinite(x);
+}
+inline bool isFiniteComplex(const std::complex<double>& z)
+{
+    return isFiniteValue(z.real()) && isFiniteValue(z.imag());
+}
 
 // False for an empty vector; logs "Invalid vector detected" at the first non-finite element.
 bool isValidVector(const std::vector<double>& v);

@@ -49,6 +49,7 @@ TEST(ImpedanceConversion, BothFormulationsGiveTheScatteringMatrixOfTheNewReferen
             const auto [viaTransfer, viaReflections] = convertImpedance2x2(measured, from, to);
             EXPECT_LT(maxDifference(viaTransfer, expected), 1e-12) << "f = " << f;
             EXPECT_LT(maxDifference(viaReflections, expected), 1e-12) << "f = " << f;
+            EXPECT_EQ(convertImpedanceByReflections(measured, from, to), viaReflections);
         }
     }
 }
@@ -106,6 +107,8 @@ TEST(ImpedanceConversion, ImpedancesThatAreNoResistanceGiveTheZeroPair)
         EXPECT_TRUE(isZero(forward.first) && isZero(forward.second));
         const auto backward = convertImpedance2x2(s, z, {50.0, 50.0});
         EXPECT_TRUE(isZero(backward.first) && isZero(backward.second));
+        EXPECT_TRUE(isZero(convertImpedanceByReflections(s, {50.0, 50.0}, z)));
+        EXPECT_TRUE(isZero(convertImpedanceByReflections(s, z, {50.0, 50.0})));
     }
 }
 
