@@ -1,5 +1,6 @@
 #include "engine/processes/reflect/ReflectProcessOpenOrShort.h"
 
+#include "engine/fits/ZeroFrequencyMemo.h"
 #include "engine/parameters/ProcessInputParameters.h"
 #include "engine/port/FixturePort.h"
 
@@ -33,6 +34,8 @@ bool ReflectProcessOpenOrShort::process()
         emit error(tr("Reflection. Invalid input data"));
         return false;
     }
+    // The stages ask for the 0 Hz value of the same reflection several times.
+    const ZeroFrequencyMemo zeroFrequencyMemo;
     if (!impulseStage() || isCanceled())
         return false;
     const bool converting =
