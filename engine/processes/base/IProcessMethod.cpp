@@ -1,6 +1,10 @@
 #include "engine/processes/base/IProcessMethod.h"
 
 #include <QCoreApplication>
+#include <QDebug>
+
+#include <exception>
+#include <new>
 
 namespace Algorithms {
 
@@ -24,7 +28,16 @@ bool IProcessMethod::run()
         ~ClearOnExit() { flag = false; }
     } clearOnExit{canceled};
     canceled = false;
-    return process();
+    // The engine reports failures, it never throws them at the thread that runs it.
+    try {
+        return process();
+    } catch (const std::bad_alloc&) {
+        emit error(tr("Not enough memory for the calculation"));
+    } catch (const std::exception& exception) {
+        qDebug() << "Calculation failed:" << exception.what();
+        emit error(tr("The calculation failed"));
+    }
+    return false;
 }
 
 void IProcessMethod::cancel()

@@ -20,7 +20,7 @@ public:
 
     void setInputParameters(ProcessInputParameters* parameters);
     // False at once without parameters; otherwise process() with the cancel flag cleared
-    // before and after it.
+    // before and after it. An exception inside it is reported through error() as a failed run.
     bool run();
     // Safe from any thread.
     void cancel();

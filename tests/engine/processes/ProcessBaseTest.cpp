@@ -82,3 +82,28 @@ TEST(ProcessBase, CancelCheckServesQueuedEventsOfTheWorker)
     EXPECT_FALSE(process.run());
     EXPECT_EQ(process.checks, 1);
 }
+
+namespace {
+
+// A stage that runs out of memory, as a 100,001-point sweep may on a small machine.
+class ExhaustedProcess : public IProcessMethod
+{
+protected:
+    bool process() override { throw std::bad_alloc(); }
+    bool loadParameters() override { return true; }
+};
+
+} // namespace
+
+TEST(ProcessBase, AnExceptionInsideARunIsReportedAsAFailedRun)
+{
+    ProcessInputParameters parameters;
+    ExhaustedProcess process;
+    process.setInputParameters(&parameters);
+    QSignalSpy errors(&process, &IProcessMethod::error);
+    bool result = true;
+    EXPECT_NO_THROW(result = process.run());
+    EXPECT_FALSE(result);
+    ASSERT_EQ(errors.count(), 1);
+    EXPECT_EQ(errors.first().at(0).toString(), "Not enough memory for the calculation");
+}
