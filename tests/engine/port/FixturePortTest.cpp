@@ -1,4 +1,4 @@
-#include "PortRecords.h"
+#include "tests/engine/port/PortRecords.h"
 
 #include "engine/port/FixturePort.h"
 #include "engine/port/FixturePortValues.h"

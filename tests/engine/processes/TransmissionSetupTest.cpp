@@ -1,4 +1,4 @@
-#include "ThruExtraction.h"
+#include "tests/engine/processes/ThruExtraction.h"
 
 #include "engine/processes/base/ProcessFactory.h"
 #include "simulator/physics/FrequencyGrid.h"

@@ -1,6 +1,6 @@
-#include "ReflectExtraction.h"
+#include "tests/engine/processes/reflect/ReflectExtraction.h"
 
-#include "../ThruExtraction.h"
+#include "tests/engine/processes/ThruExtraction.h"
 #include "engine/processes/base/ProcessFactory.h"
 #include "simulator/physics/FrequencyGrid.h"
 #include "simulator/physics/Standards.h"

@@ -1,4 +1,4 @@
-#include "ReflectExtraction.h"
+#include "tests/engine/processes/reflect/ReflectExtraction.h"
 
 #include "engine/processes/base/ProcessFactory.h"
 #include "engine/processes/reflect/ReflectProcessOpenAndShort.h"
