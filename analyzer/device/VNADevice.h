@@ -22,7 +22,9 @@ class VNADevice : public QObject
 {
     Q_OBJECT
 public:
-    enum GraphicFormat {
+    // A fixed underlying type keeps any number that arrives as an int a valid value:
+    // the token tables then answer "unknown" instead of the cast being undefined.
+    enum GraphicFormat : int {
         MLogarithmic = 0,
         Phase = 1,
         GroupDelay = 2,
@@ -42,7 +44,7 @@ public:
     };
     Q_ENUM(GraphicFormat)
 
-    enum SaveType {
+    enum SaveType : int {
         State = 0,
         ChannelState = 1,
         DataState = 2,
@@ -52,7 +54,7 @@ public:
     Q_ENUM(SaveType)
 
     // 0 is an S-parameter; the others measure one receiver.
-    enum TypeOfParameter {
+    enum TypeOfParameter : int {
         SParameter = 0,
         TestReceiver = 1,
         ReferenceReceiver = 2,
@@ -60,7 +62,7 @@ public:
     };
     Q_ENUM(TypeOfParameter)
 
-    enum CalibrationType {
+    enum CalibrationType : int {
         NoCorrection = 1,
         NoCalibrationType = 2,
         ResponseOpen = 3,
