@@ -20,13 +20,11 @@ endfunction()
 # A GoogleTest executable over every source of the calling folder, with the
 # Qt application object created by the shared test main. GUI tests get a
 # QApplication (they run under the test command's Xvfb), others a
-# QCoreApplication. FUZZ marks the bounded fuzz tests that the test command
-# also runs in its sanitizer build.
+# QCoreApplication. FUZZ labels the bounded fuzz tests "fuzz" (ctest -L fuzz).
 function(nolt_add_test target)
   cmake_parse_arguments(ARG "GUI;FUZZ" "" "LIBS;LABELS;SOURCES" ${ARGN})
   if(ARG_FUZZ)
     list(APPEND ARG_LABELS fuzz)
-    set_property(GLOBAL APPEND PROPERTY NOLT_FUZZ_TESTS ${target})
   endif()
   if(ARG_SOURCES)
     set(sources ${ARG_SOURCES})
