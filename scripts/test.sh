@@ -20,6 +20,7 @@ ctest --test-dir "$root/build" --output-on-failure -j "$jobs" --timeout 900
 cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
       -DNOLT_SANITIZE=ON -DNOLT_BUILD_BENCHMARKS=OFF
 cmake --build "$root/build-sanitize" -j "$jobs"
+export LSAN_OPTIONS="suppressions=$root/tests/support/lsan-mesa.supp:print_suppressions=0"
 ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" --timeout 900
 
 if cmake --build "$root/build" --target help | grep -q '^benchmarks'; then
