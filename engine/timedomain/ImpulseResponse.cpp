@@ -9,8 +9,6 @@
 #include "engine/transforms/SpectrumPreparation.h"
 #include "engine/vectors/VectorChecks.h"
 
-#include <QDebug>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -37,7 +35,6 @@ TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>
     response.times = tStart < tStop ? spreadTimes(tStart, tStop, points) : std::move(prepared.times);
 
     std::vector<double> window = kaiserWindow(prepared.windowIndex, beta);
-    qDebug() << prepared.windowIndex.size() << window.size();
     if (kind == 0) {
         toNaturalOrder(prepared.spectrum);
         toNaturalOrder(window);
