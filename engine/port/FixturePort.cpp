@@ -109,7 +109,12 @@ bool FixturePort::setUncorrectedSParametersZConversion(const SParametersTwoPort&
 
 bool FixturePort::setCustomImpedance(double impedance)
 {
-    if (!isFiniteValue(impedance) || impedance <= 0.0) {
+    // Setup files store 0 when the user has entered no impedance.
+    if (impedance == 0.0) {
+        m_customImpedance.reset();
+        return true;
+    }
+    if (!isFiniteValue(impedance) || impedance < 0.0) {
         emit error(tr("Invalid custom impedance value."));
         return false;
     }

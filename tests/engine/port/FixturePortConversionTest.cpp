@@ -120,6 +120,7 @@ TEST(FixturePortConversion, FailuresNameTheirCauseAndLeaveSetAndReferenceAlone)
 
     fill(port, set, 50.0, 3e-10, false);
     port.setConversionType(Z0ConversionType::User);
+    EXPECT_TRUE(port.setCustomImpedance(0.0));
     EXPECT_FALSE(port.convertImpedance());
     EXPECT_EQ(errors.last().at(0).toString(), "Invalid custom impedance value.");
     EXPECT_EQ(port.sParameters()->s11(), set.s11());
