@@ -21,6 +21,11 @@ std::optional<SParametersTwoPort> FixturePort::offsetSet(double offset)
     const double delay = m_impulseResponse->delay;
     const double shift = m_impulseResponse->doublePass ? 2.0 * offset : offset;
     const double k = (delay + shift) / delay;
+    // A length of zero or below would turn the fixture into gain and reversed phase.
+    if (isFiniteValue(offset) && !(k > 0.0)) {
+        emit error(tr("Offset was not performed. The offset must leave the fixture a positive electrical length"));
+        return std::nullopt;
+    }
 
     std::vector<double> phase(t.size());
     for (std::size_t i = 0; i < t.size(); ++i)
