@@ -3,6 +3,7 @@
 #include "engine/fits/BisectionFit.h"
 #include "engine/port/FixturePort.h"
 #include "engine/processes/bisection/PhaseContinuity.h"
+#include "engine/processes/stages/TransmissionBranch.h"
 #include "engine/vectors/VectorChecks.h"
 
 #include <QtGlobal>
@@ -38,9 +39,12 @@ bool ProcessBisect::extractFixtures()
         }
     }
     // Transmissions S21 and S12, left then right.
+    const double delay = halfDelay();
     for (HalfParameters* half : {&leftHalf, &rightHalf}) {
-        (*half)[2] = withContinuousSign((*half)[2]);
-        (*half)[1] = withContinuousSign((*half)[1]);
+        for (std::size_t k : {2, 1}) {
+            (*half)[k] = withContinuousSign((*half)[k]);
+            alignWithDelay((*half)[k], measured.frequencies(), delay);
+        }
     }
 
     for (const HalfParameters* half : {&leftHalf, &rightHalf}) {

@@ -2,6 +2,7 @@
 
 #include "engine/port/FixturePort.h"
 #include "engine/port/SafeDivision.h"
+#include "engine/processes/stages/TransmissionBranch.h"
 #include "engine/vectors/PhaseUnwrap.h"
 #include "engine/vectors/VectorChecks.h"
 
@@ -35,6 +36,9 @@ bool ReflectProcessOpenOrShort::fixtureSetStage()
     std::vector<std::complex<double>> t(n);
     for (std::size_t i = 0; i < n; ++i)
         t[i] = std::polar(std::abs(u[i]), phase[i] / 2.0);
+    // The reflection passes the half twice.
+    if (port->impulseResponse())
+        alignWithDelay(t, measured.frequencies(), 0.5 * port->impulseResponse()->delay);
 
     if (!isValidComplexVector(x) || !isValidComplexVector(t) || !isValidComplexVector(fixtureReflection)) {
         emit error(tr("Invalid calculated data. NaN or Inf value found. Check measured data for validity"));

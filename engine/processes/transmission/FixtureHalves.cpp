@@ -1,6 +1,7 @@
 #include "engine/processes/transmission/TransmissionProcess.h"
 
 #include "engine/port/FixturePort.h"
+#include "engine/processes/stages/TransmissionBranch.h"
 #include "engine/vectors/PhaseUnwrap.h"
 
 #include <cmath>
@@ -50,10 +51,13 @@ bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const 
     const ComplexVector xA = junctionReflection(measured.s22(), gammaB, measured.s12());
     if (isCanceled())
         return false;
-    const ComplexVector t21 = halfTransmission(measured.s21(), xA, xB);
+    const double delay = halfDelay();
+    ComplexVector t21 = halfTransmission(measured.s21(), xA, xB);
+    alignWithDelay(t21, measured.frequencies(), delay);
     if (isCanceled())
         return false;
-    const ComplexVector t12 = halfTransmission(measured.s12(), xA, xB);
+    ComplexVector t12 = halfTransmission(measured.s12(), xA, xB);
+    alignWithDelay(t12, measured.frequencies(), delay);
     if (isCanceled())
         return false;
     ComplexVector t(t21.size());
@@ -63,6 +67,13 @@ bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const 
         return false;
 
     return storeFixtureHalves({gammaA, t, t, xA}, {xB, t, t, gammaB});
+}
+
+double TransmissionProcess::halfDelay() const
+{
+    if (left && left->impulseResponse())
+        return 0.5 * left->impulseResponse()->delay;
+    return 0.5 * phaseDelay(measured.s21(), measured.frequencies());
 }
 
 bool TransmissionProcess::storeFixtureHalves(const HalfParameters& leftHalf, const HalfParameters& rightHalf)

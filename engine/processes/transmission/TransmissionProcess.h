@@ -45,6 +45,9 @@ protected:
     // false when cancelled or when a port refuses its set.
     bool splitFixtureHalves(const std::vector<std::complex<double>>& gammaA,
                             const std::vector<std::complex<double>>& gammaB);
+    // The one-way delay of a half: half the thru's impulse delay, or half the delay of its
+    // transmission's phase where no impulse response could be formed.
+    double halfDelay() const;
     // S11, S12, S21 and S22 of one half on the measured grid.
     using HalfParameters = std::array<std::vector<std::complex<double>>, 4>;
     // False when a port refuses its set (the port said why).

@@ -163,3 +163,18 @@ TEST(TransmissionOffset, MatchedThreeHundredPicosecondLineShiftedBackIsATwoHundr
     EXPECT_LT(maxDifference(run.right.sParameters()->s12(), shorter.s12()), 1e-2);
     EXPECT_NEAR(*run.left.fixtureLength(), 200e-12, 2e-12);
 }
+
+// A sweep from 1 GHz puts the thru's phase at the first point well past pi: the root of
+// the transmission must follow the delay from 0 Hz, not the principal branch.
+TEST(TransmissionBandPass, HalvesFromAHighStartFrequencyKeepTheSignOfTheirDelay)
+{
+    const auto grid = bandPassGrid(1e9, 20e9, 400);
+    const LineCascade line({{50.0, 400e-12, 0.3}});
+    const auto truth = line.sParameters(grid);
+    for (int method : {TimeGateProcess, FilteringProcess, BisectProcess}) {
+        ThruExtraction run(method);
+        ASSERT_TRUE(run.run(twoXThru(line, line, grid))) << run.errors.join("; ").toStdString();
+        EXPECT_LT(maxDifference(run.left.sParameters()->s21(), truth.s21()), 1e-6) << method;
+        EXPECT_LT(maxDifference(run.right.sParameters()->s12(), truth.s12()), 1e-6) << method;
+    }
+}
