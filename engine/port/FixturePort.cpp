@@ -198,8 +198,11 @@ bool FixturePort::mirrorSParameters()
 
 bool FixturePort::isCalculated() const
 {
-    if (!m_sParameters || !m_sParameters->isValid() || !m_impulseResponse || !m_impulseResponse->isValid()
-        || !m_defaultSParameters || !m_defaultSParameters->isValid())
+    if (!m_sParameters || !m_sParameters->isValid() || !m_defaultSParameters || !m_defaultSParameters->isValid())
+        return false;
+    // A sweep that is not linear has no time responses to show.
+    const bool timeDomain = isEvenlySpaced(m_sParameters->frequencies());
+    if (timeDomain && (!m_impulseResponse || !m_impulseResponse->isValid()))
         return false;
     if (!m_stepResponse)
         return true;

@@ -55,19 +55,24 @@ std::optional<SParametersTwoPort> FixturePort::offsetSet(double offset)
 
 bool FixturePort::applyOffset(double offset)
 {
-    if (!m_sParameters || !m_sParameters->isValid() || !m_defaultSParameters || !m_defaultSParameters->isValid()
-        || !m_defaultLength || !m_impulseResponse || !m_impulseResponse->isValid()) {
-        emit error(tr("Offset was not performed. Check measured data for validity"));
+    const QString invalidData = tr("Offset was not performed. Check measured data for validity");
+    if (!m_sParameters || !m_sParameters->isValid() || !m_defaultSParameters || !m_defaultSParameters->isValid()) {
+        emit error(invalidData);
         return false;
     }
 
-    // Fuzzy comparison against zero holds for an exact zero only.
+    // Fuzzy comparison against zero holds for an exact zero only. Going back to the set as
+    // computed needs no delay, so it also serves halves from a sweep without time responses.
     if (offset == 0.0) {
         if (m_zConvertedSParameters)
             selectSet(*m_zConvertedSParameters, ConvertedKind, m_defaultLength, m_zConvertedZ0);
         else
             selectSet(*m_defaultSParameters, DefaultKind, m_defaultLength, m_impedance);
         return true;
+    }
+    if (!m_defaultLength || !m_impulseResponse || !m_impulseResponse->isValid()) {
+        emit error(invalidData);
+        return false;
     }
 
     const std::optional<SParametersTwoPort> shifted = offsetSet(offset);

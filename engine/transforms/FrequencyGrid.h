@@ -6,8 +6,12 @@
 namespace Algorithms {
 
 // Empty for an invalid grid or one of fewer than 3 points; otherwise true unless the
-// grid is harmonic (|f[1] - 2 f[0]| <= 1 Hz), which makes it a low-pass grid.
+// grid is harmonic (|f[1] - 2 f[0]| <= 1 Hz and evenly spaced), which makes it a low-pass grid.
 std::optional<bool> isBandPassGrid(const std::vector<double>& f);
+
+// Whether the points of a finite grid are evenly spaced in ascending order, as a linear
+// sweep gives them; logarithmic and segmented sweeps are not.
+bool isEvenlySpaced(const std::vector<double>& f);
 
 // Whether a frequency-to-time transform of grid kind `kind` (0 low pass, otherwise band
 // pass) is meaningful on f: the points must be evenly spaced, and a low-pass grid must

@@ -37,6 +37,8 @@ protected:
     bool loadParameters() override;
     virtual void determineTimeMin() = 0;
     virtual bool checkFixtureDelay(double delay);
+    // Whether the halves can only be separated on a grid that allows time responses.
+    virtual bool needsTimeDomain() const;
     virtual bool extractFixtures() = 0;
 
     // timeMin = minus the left impulse delay, for methods without a time gate.
