@@ -31,7 +31,8 @@ public:
     // Writes frequencies in Hz and values as RI. A name without an "s<digit>p" suffix
     // gets ".s" + the data's port count + "p"; with overwriting not allowed an existing
     // name gets "(1)", "(2)", ... before its extension. False when no file was written
-    // completely (no usable name, unwritable data, or a failed open or write).
+    // completely (no usable name, data whose port count differs from the name's, records
+    // that are not N x N or not finite, or a failed open or write).
     bool write(const QString& filePath, const TouchstoneData& data) const;
 
     static QString uniqueFileName(const QString& base, const QString& suffix);
