@@ -25,7 +25,8 @@ public:
     static std::optional<uint> portCountFromSuffix(const QFileInfo& file);
 
     // No value for a missing or unreadable file, a port count outside 1..16, a record
-    // with too many tokens, or a number that does not parse or is not finite.
+    // with too many tokens, a number that does not parse or is not finite, or a two-port
+    // frequency that does not rise on any line but the first of the noise parameters.
     std::optional<TouchstoneData> read(const QString& filePath) const;
 
     // Writes frequencies in Hz and values as RI. A name without an "s<digit>p" suffix
