@@ -40,7 +40,7 @@ function(nolt_add_test target)
   endif()
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt5::Test)
   target_compile_definitions(${target} PRIVATE
-    NOLT_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/../shared/testdata")
+    NOLT_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   nolt_warnings(${target})
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES LABELS "${ARG_LABELS}")
