@@ -1,8 +1,7 @@
-#include "analyzer/threading/WaitForResult.h"
-#include "analyzer/threading/WorkerThread.h"
 #include "measurement/models/LaterDeleter.h"
 #include "measurement/progress/ProgressManager.h"
 #include "measurement/progress/TaskProgress.h"
+#include "tests/measurement/support/WorkerRun.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -12,18 +11,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// Runs the work on the worker, waits for it, then serves the watchers' notifications.
-void runOnWorker(WorkerThread& worker, std::function<void()> work)
-{
-    waitForResult<bool>([&](std::function<void(bool)> done) {
-        worker.post([work, done] {
-            work();
-            done(true);
-        });
-    });
-    QCoreApplication::processEvents();
-}
 
 struct Shown
 {
