@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+#include <utility>
+
+// Releases a QObject through its own thread's event loop, so that QML bindings,
+// queued signals and running work that still reach it finish first. Objects held
+// this way have no QObject parent: the last shared owner decides their end.
+struct LaterDeleter
+{
+    void operator()(QObject* object) const
+    {
+        if (object)
+            object->deleteLater();
+    }
+};
+
+template <typename T, typename... Args>
+std::shared_ptr<T> makeLaterDeleted(Args&&... args)
+{
+    return std::shared_ptr<T>(new T(std::forward<Args>(args)...), LaterDeleter());
+}
