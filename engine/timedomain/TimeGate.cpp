@@ -1,6 +1,6 @@
 #include "engine/timedomain/TimeGate.h"
 
-#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/timedomain/LowPassSamples.h"
 #include "engine/transforms/ComplexArithmetic.h"
 #include "engine/transforms/AnyLengthTransform.h"
 #include "engine/transforms/FourierTransform.h"
@@ -58,14 +58,17 @@ void fillCandidate(FourierBuffer& buffer, const std::vector<std::complex<double>
     }
 }
 
-std::optional<double> searchCenter(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
+std::optional<double> searchCenter(const std::vector<std::complex<double>>& measured, const std::vector<double>& grid,
                                    const GateDescription& gate, int kind)
 {
+    FourierPlans plans;
+    const LowPassSamples samples(grid, measured, kind, plans);
+    const std::vector<std::complex<double>>& S = samples.values();
+    const std::vector<double>& f = samples.frequencies();
     const std::size_t n = S.size();
     const auto [low, high] = std::minmax_element(f.begin(), f.end());
     const double count = static_cast<double>(n);
-    FourierPlans plans;
-    const double dc = kind == 0 ? estimateDelay(S, *high, plans) : 0.0;
+    const double dc = samples.zeroFrequencyValue();
     const double span = kind == 0 ? 2.0 * count / (2.0 * *high * (2.0 * count + 1.0))
                                   : 0.5 * (count - 1.0) / ((*high - *low) * count);
     auto candidates = static_cast<long>(std::ceil(span / searchStep));
@@ -173,14 +176,17 @@ std::optional<double> findGateCenter(const std::vector<std::complex<double>>& S,
     return searchCenter(S, f, gate, kind);
 }
 
-std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
-                                                int kind, const GateDescription& gate)
+std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<double>>& measured,
+                                                const std::vector<double>& grid, int kind, const GateDescription& gate)
 {
-    if (S.size() != f.size() || !isTransformableGrid(f, kind))
+    if (measured.size() != grid.size() || !isTransformableGrid(grid, kind))
         return {};
-    const std::size_t n = S.size();
     FourierPlans plans;
-    const double dc = kind == 0 ? estimateDelay(S, *std::max_element(f.begin(), f.end()), plans) : 0.0;
+    const LowPassSamples samples(grid, measured, kind, plans);
+    const std::vector<std::complex<double>>& S = samples.values();
+    const std::vector<double>& f = samples.frequencies();
+    const std::size_t n = S.size();
+    const double dc = samples.zeroFrequencyValue();
 
     // The gate centre moved to time 0.
     std::vector<std::complex<double>> shift(n);
@@ -200,11 +206,15 @@ std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<d
         weightByGate(buffer, f, kind, gate, plans);
     transformAnyLength(buffer, FourierDirection::Forward, plans);
 
+    // The grid's own 0 Hz point takes the gated 0 Hz value, which the shift leaves alone.
+    const std::size_t leading = samples.leadingPoints();
     const std::size_t first = kind == 0 ? 1 : 0;
-    std::vector<std::complex<double>> gated(n);
+    std::vector<std::complex<double>> gated(leading + n);
+    if (leading == 1)
+        gated[0] = buffer[0];
     // The shift terms lie on the unit circle: dividing by one is multiplying by its conjugate.
     for (std::size_t k = 0; k < n; ++k)
-        gated[k] = plainProduct(buffer[first + k], std::conj(shift[k]));
+        gated[leading + k] = plainProduct(buffer[first + k], std::conj(shift[k]));
     return gated;
 }
 
