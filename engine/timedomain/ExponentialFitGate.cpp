@@ -3,7 +3,6 @@
 #include "engine/fits/FitModel.h"
 #include "engine/fits/NormalEquations.h"
 #include "engine/timedomain/LowPassSamples.h"
-#include "engine/transforms/FourierTransform.h"
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/Ranges.h"
 
@@ -70,8 +69,7 @@ void gateByExponentialFit(const std::vector<double>& frequencies, const std::vec
         return;
     if (kind == 0 && !isTransformableGrid(frequencies, 0))
         return;
-    FourierPlans plans;
-    const LowPassSamples samples(frequencies, values, kind, plans);
+    const LowPassSamples samples(frequencies, values, kind);
     const std::vector<double>& f = samples.frequencies();
     const std::vector<std::complex<double>>& S = samples.values();
     const std::size_t n = f.size();

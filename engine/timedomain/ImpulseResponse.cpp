@@ -22,7 +22,7 @@ TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>
     if (S.size() != f.size() || !isTransformableGrid(f, kind))
         return {};
     FourierPlans plans;
-    const LowPassSamples samples(f, S, kind, plans);
+    const LowPassSamples samples(f, S, kind);
     PreparedSpectrum prepared =
         prepareSpectrum(samples.frequencies(), samples.values(), {samples.zeroFrequencyValue(), 0.0}, kind);
     if (!isValidVector(prepared.times) || !isValidComplexVector(prepared.spectrum)

@@ -7,8 +7,7 @@
 
 namespace Algorithms {
 
-LowPassSamples::LowPassSamples(const std::vector<double>& f, const std::vector<std::complex<double>>& S, int kind,
-                               FourierPlans& plans)
+LowPassSamples::LowPassSamples(const std::vector<double>& f, const std::vector<std::complex<double>>& S, int kind)
     : m_f(&f)
     , m_S(&S)
 {
@@ -22,7 +21,7 @@ LowPassSamples::LowPassSamples(const std::vector<double>& f, const std::vector<s
         m_values.assign(S.begin() + 1, S.end());
         return;
     }
-    m_zeroFrequencyValue = estimateDelay(S, *std::max_element(f.begin(), f.end()), plans);
+    m_zeroFrequencyValue = estimateDelay(S, *std::max_element(f.begin(), f.end()));
 }
 
 } // namespace Algorithms

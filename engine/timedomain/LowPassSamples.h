@@ -6,8 +6,6 @@
 
 namespace Algorithms {
 
-class FourierPlans;
-
 // A response on the grid a transform of grid kind `kind` uses, with its value at 0 Hz.
 // On a low-pass grid (kind 0) the transforms take the harmonic samples f_1 ... f_N and a
 // real 0 Hz value: the grid's own 0 Hz point where it has one (hasZeroFrequencyPoint),
@@ -16,8 +14,7 @@ class FourierPlans;
 class LowPassSamples
 {
 public:
-    LowPassSamples(const std::vector<double>& f, const std::vector<std::complex<double>>& S, int kind,
-                   FourierPlans& plans);
+    LowPassSamples(const std::vector<double>& f, const std::vector<std::complex<double>>& S, int kind);
 
     const std::vector<double>& frequencies() const { return m_split ? m_frequencies : *m_f; }
     const std::vector<std::complex<double>>& values() const { return m_split ? m_values : *m_S; }

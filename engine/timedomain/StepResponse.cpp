@@ -58,7 +58,7 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
         return {};
     }
     FourierPlans plans;
-    const LowPassSamples samples(grid, measured, 0, plans);
+    const LowPassSamples samples(grid, measured, 0);
     const std::vector<std::complex<double>>& S = samples.values();
     const std::size_t n = S.size();
     StepResponseWork work;

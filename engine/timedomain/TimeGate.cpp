@@ -62,7 +62,7 @@ std::optional<double> searchCenter(const std::vector<std::complex<double>>& meas
                                    const GateDescription& gate, int kind)
 {
     FourierPlans plans;
-    const LowPassSamples samples(grid, measured, kind, plans);
+    const LowPassSamples samples(grid, measured, kind);
     const std::vector<std::complex<double>>& S = samples.values();
     const std::vector<double>& f = samples.frequencies();
     const std::size_t n = S.size();
@@ -188,7 +188,7 @@ std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<d
     if (measured.size() != grid.size() || !isTransformableGrid(grid, kind))
         return {};
     FourierPlans plans;
-    const LowPassSamples samples(grid, measured, kind, plans);
+    const LowPassSamples samples(grid, measured, kind);
     const std::vector<std::complex<double>>& S = samples.values();
     const std::vector<double>& f = samples.frequencies();
     const std::size_t n = S.size();

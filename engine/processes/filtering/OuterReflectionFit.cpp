@@ -3,7 +3,6 @@
 #include "engine/fits/ExponentialFit.h"
 #include "engine/processes/filtering/Concatenation.h"
 #include "engine/timedomain/LowPassSamples.h"
-#include "engine/transforms/FourierTransform.h"
 
 #include <algorithm>
 
@@ -21,8 +20,7 @@ std::optional<std::vector<std::complex<double>>> fitOuterReflection(const std::v
         return fit->front();
     }
 
-    FourierPlans plans;
-    const LowPassSamples samples(frequencies, values, 0, plans);
+    const LowPassSamples samples(frequencies, values, 0);
     const std::vector<double>& f = samples.frequencies();
     const std::vector<std::complex<double>>& S = samples.values();
     const std::size_t n = f.size();
