@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QQmlEngine>
 
 #include <memory>
 #include <utility>
@@ -17,8 +18,12 @@ struct LaterDeleter
     }
 };
 
+// A parentless object handed to QML by a function would otherwise become QML's
+// to collect, behind its shared owners' backs.
 template <typename T, typename... Args>
 std::shared_ptr<T> makeLaterDeleted(Args&&... args)
 {
-    return std::shared_ptr<T>(new T(std::forward<Args>(args)...), LaterDeleter());
+    std::shared_ptr<T> object(new T(std::forward<Args>(args)...), LaterDeleter());
+    QQmlEngine::setObjectOwnership(object.get(), QQmlEngine::CppOwnership);
+    return object;
 }
