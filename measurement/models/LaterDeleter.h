@@ -18,12 +18,14 @@ struct LaterDeleter
     }
 };
 
-// A parentless object handed to QML by a function would otherwise become QML's
-// to collect, behind its shared owners' backs.
+// The shared owners alone decide the object's end: a parent given to its
+// constructor would delete it a second time, and QML would collect a parentless
+// object that a function handed to it.
 template <typename T, typename... Args>
 std::shared_ptr<T> makeLaterDeleted(Args&&... args)
 {
     std::shared_ptr<T> object(new T(std::forward<Args>(args)...), LaterDeleter());
+    object->setParent(nullptr);
     QQmlEngine::setObjectOwnership(object.get(), QQmlEngine::CppOwnership);
     return object;
 }
