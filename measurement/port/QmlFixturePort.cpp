@@ -155,19 +155,23 @@ void QmlFixturePort::rebuild()
         emit calibrationStateChanged();
     if (sChanged || previous.isMeasured != m_shown.isMeasured || previous.isLowPass != m_shown.isLowPass)
         emit isMeasuredChanged();
+    // A value may also change without its own signal (an impedance set before a run).
+    const PortScalars& now = m_shown;
     if (sections & PortSnapshot::Step)
         emit stepResponseChangedQml();
-    if (sections & PortSnapshot::Impulse)
+    if (sections & PortSnapshot::Impulse || previous.impRespLength != now.impRespLength)
         emit impulseResponseChangedQml();
-    if (sections & PortSnapshot::Gating) {
+    if (sections & PortSnapshot::Gating)
         emit gatingChangedQml();
+    if (sections & PortSnapshot::Gating || previous.gatingValue != now.gatingValue)
         emit gatingValueChangedQml();
-    }
-    if (sections & PortSnapshot::Length)
+    if (sections & PortSnapshot::Length || previous.length != now.length
+        || previous.lengthWithoutOffset != now.lengthWithoutOffset)
         emit lengthChangedQml();
-    if (sections & PortSnapshot::Transform)
+    if (sections & PortSnapshot::Transform || previous.z0Transform != now.z0Transform)
         emit z0TransformChangedQml();
-    if (sections & (PortSnapshot::Step | PortSnapshot::Transform))
+    if (sections & (PortSnapshot::Step | PortSnapshot::Transform) || previous.impedance != now.impedance
+        || previous.impedanceReferenceLength != now.impedanceReferenceLength)
         emit impedanceChangedQml();
 }
 

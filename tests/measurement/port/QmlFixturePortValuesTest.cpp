@@ -47,9 +47,15 @@ TEST(QmlFixturePort, AnIdealMatchedHalfKeepsItsCurvesWithTheZeroReflectionAtTheF
 {
     QmlFixturePort port;
     QSignalSpy errors(&port, &FixturePort::error);
+    // Set up as a measurer does, without a signal of their own.
+    port.setConversionType(Z0ConversionType::System);
+    port.setZ0(50.0);
+    QSignalSpy z0(&port, &QmlFixturePort::z0TransformChangedQml);
     selectSet(port, twoPortSet(lowPass, halfMatched, transmission));
 
     EXPECT_EQ(errors.count(), 0);
+    EXPECT_EQ(z0.count(), 1);
+    EXPECT_EQ(port.z0Transform(), QVariant(50.0));
     ASSERT_EQ(port.s11Curve()->size(), 3);
     ASSERT_EQ(port.s21Curve()->size(), 3);
     for (const QPointF& point : *port.s11Curve())
