@@ -70,11 +70,12 @@ bool FixturePort::convertImpedance()
     SParametersTwoPort& set = *m_sParameters;
     const std::size_t n = set.frequencies().size();
     std::vector<std::complex<double>> s11(n), s12(n), s21(n), s22(n);
+    // The reflection-coefficient formulation also handles a point without transmission.
+    const ReferenceChange change(from, to);
     for (std::size_t i = 0; i < n; ++i) {
         ComplexMatrix2x2 s;
         s << set.s11()[i], set.s12()[i], set.s21()[i], set.s22()[i];
-        // The reflection-coefficient formulation also handles a point without transmission.
-        const ComplexMatrix2x2 converted = convertImpedanceByReflections(s, from, to);
+        const ComplexMatrix2x2 converted = change(s);
         if (!isConvertedPoint(converted)) {
             emit error(tr("Invalid converted data. Check system and fixture impedances"));
             return false;
