@@ -43,6 +43,19 @@ std::vector<double> level(const StepResponseWork& work, const std::vector<double
     return result;
 }
 
+// The mean of that level over the given times, from the sums over the transform in closed
+// form: the reference level is needed as its mean only.
+double meanLevel(const StepResponseWork& work, const std::vector<double>& times, const std::vector<double>& weights)
+{
+    const TimeContour contour = timeContour(times, work.naturalStep, work.points);
+    const double length = static_cast<double>(work.points);
+    double ramp = 0.0;
+    for (double u : contour.u)
+        ramp += u;
+    const double sum = symmetricChirpZSums(contour.a, contour.w, work.integrated, weights).values;
+    return (sum + work.dc * ramp / length) / length;
+}
+
 } // namespace
 
 StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& measured,
@@ -88,11 +101,7 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
     work.flat[n] = 0.0;
 
     const std::vector<double> response = level(work, result.times, work.windowed, plans);
-    const std::vector<double> reference = level(work, spreadTimes(refStart, refStop, work.points), work.flat, plans);
-    double mean = 0.0;
-    for (double value : reference)
-        mean += value;
-    mean /= static_cast<double>(work.points);
+    const double mean = meanLevel(work, spreadTimes(refStart, refStop, work.points), work.flat);
 
     result.stepResponse.resize(work.points);
     result.impedanceProfile.resize(work.points);
