@@ -37,9 +37,10 @@ std::vector<double> level(const StepResponseWork& work, const std::vector<double
 {
     const TimeContour contour = timeContour(times, work.naturalStep, work.points);
     std::vector<double> result = symmetricChirpZTransform(contour.a, contour.w, work.integrated, weights, plans);
+    const std::vector<double> u = naturalTimes(times, work.naturalStep);
     const double length = static_cast<double>(work.points);
     for (std::size_t k = 0; k < work.points; ++k)
-        result[k] += work.dc * contour.u[k] / length;
+        result[k] += work.dc * u[k] / length;
     return result;
 }
 
@@ -50,7 +51,7 @@ double meanLevel(const StepResponseWork& work, const std::vector<double>& times,
     const TimeContour contour = timeContour(times, work.naturalStep, work.points);
     const double length = static_cast<double>(work.points);
     double ramp = 0.0;
-    for (double u : contour.u)
+    for (double u : naturalTimes(times, work.naturalStep))
         ramp += u;
     const double sum = symmetricChirpZSums(contour.a, contour.w, work.integrated, weights).values;
     return (sum + work.dc * ramp / length) / length;
