@@ -37,10 +37,24 @@ std::vector<double> level(const StepResponseWork& work, const std::vector<double
 {
     const TimeContour contour = timeContour(times, work.naturalStep, work.points);
     std::vector<double> result = symmetricChirpZTransform(contour.a, contour.w, work.integrated, weights, plans);
+    const std::vector<double> u = naturalTimes(times, work.naturalStep);
     const double length = static_cast<double>(work.points);
     for (std::size_t k = 0; k < work.points; ++k)
-        result[k] += work.dc * contour.u[k] / length;
+        result[k] += work.dc * u[k] / length;
     return result;
+}
+
+// The mean of that level over the given times, from the sums over the transform in closed
+// form: the reference level is needed as its mean only.
+double meanLevel(const StepResponseWork& work, const std::vector<double>& times, const std::vector<double>& weights)
+{
+    const TimeContour contour = timeContour(times, work.naturalStep, work.points);
+    const double length = static_cast<double>(work.points);
+    double ramp = 0.0;
+    for (double u : naturalTimes(times, work.naturalStep))
+        ramp += u;
+    const double sum = symmetricChirpZSums(contour.a, contour.w, work.integrated, weights).values;
+    return (sum + work.dc * ramp / length) / length;
 }
 
 } // namespace
@@ -88,11 +102,7 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
     work.flat[n] = 0.0;
 
     const std::vector<double> response = level(work, result.times, work.windowed, plans);
-    const std::vector<double> reference = level(work, spreadTimes(refStart, refStop, work.points), work.flat, plans);
-    double mean = 0.0;
-    for (double value : reference)
-        mean += value;
-    mean /= static_cast<double>(work.points);
+    const double mean = meanLevel(work, spreadTimes(refStart, refStop, work.points), work.flat);
 
     result.stepResponse.resize(work.points);
     result.impedanceProfile.resize(work.points);

@@ -13,9 +13,11 @@ struct TimeContour
 {
     std::complex<double> a;
     std::complex<double> w;
-    std::vector<double> u;
 };
 TimeContour timeContour(const std::vector<double>& times, double naturalStep, std::size_t points);
+
+// The times in natural samples, u = t / naturalStep.
+std::vector<double> naturalTimes(const std::vector<double>& times, double naturalStep);
 
 // `points` times from start to stop (the colon range with step (stop - start) / (points - 1),
 // cut or padded with zeros to exactly `points` values).

@@ -169,15 +169,25 @@ std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::comple
     const std::size_t points = x.size();
     if (points % 2 == 0 || weights.size() < points)
         return {};
+    const std::size_t n = points / 2;
+    return symmetricChirpZTransform(a, w, x.data() + n, weights.data() + n, n + 1, plans);
+}
+
+std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::complex<double> w,
+                                             const std::complex<double>* upper, const double* upperWeights,
+                                             std::size_t halfCount, FourierPlans& plans)
+{
+    if (halfCount == 0)
+        return {};
     // With c[m] = x[N + m] weights[N + m] and z = a w^k, the sum over m = -N ... N of c[m] z^m
     // is 2 Re of the sum over m = 0 ... N with c[0] halved: N + 1 inputs to 2N + 1 outputs.
-    const std::size_t n = points / 2;
-    std::vector<double> halfWeights(weights.begin() + static_cast<std::ptrdiff_t>(n),
-                                    weights.begin() + static_cast<std::ptrdiff_t>(points));
+    const std::size_t n = halfCount - 1;
+    const std::size_t points = 2 * n + 1;
+    std::vector<double> halfWeights(upperWeights, upperWeights + halfCount);
     halfWeights[0] *= 0.5;
     const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n + 1, points, plans);
     FourierBuffer y(contour->length);
-    bluesteinSum(a, x.data() + n, halfWeights.data(), n + 1, *contour, plans, y);
+    bluesteinSum(a, upper, halfWeights.data(), n + 1, *contour, plans, y);
     std::vector<double> result(points);
     for (std::size_t k = 0; k < points; ++k)
         result[k] = 2.0 * y[k].real();
