@@ -1,0 +1,34 @@
+#include "charts/grids/SmithGrid.h"
+
+#include "charts/grids/SmithGridGeometry.h"
+
+namespace Orlix::Frontend {
+
+void SmithGrid::setGridScale(double scale)
+{
+    if (qFuzzyCompare(m_scale, scale))
+        return;
+    m_scale = scale;
+    invalidate();
+    emit scaleChanged(scale);
+}
+
+void SmithGrid::setFlip(bool flip)
+{
+    if (m_flip == flip)
+        return;
+    m_flip = flip;
+    invalidate();
+    emit flipChanged(flip);
+}
+
+QVector<GridGroup> SmithGrid::groups() const
+{
+    const SmithGridGeometry grid = smithGridGeometry(size(), m_scale, m_flip);
+    return {{{}, grid.innerArcs, innerGridLinesColor()},
+            {grid.innerLine, {}, innerGridLinesColor()},
+            {{}, grid.outerArcs, outerGridLinesColor()},
+            {grid.outerLine, {}, outerGridLinesColor()}};
+}
+
+} // namespace Orlix::Frontend
