@@ -4,15 +4,6 @@
 
 namespace Orlix::Frontend {
 
-void SmithGrid::setGridScale(double scale)
-{
-    if (qFuzzyCompare(m_scale, scale))
-        return;
-    m_scale = scale;
-    invalidate();
-    emit scaleChanged(scale);
-}
-
 void SmithGrid::setFlip(bool flip)
 {
     if (m_flip == flip)
@@ -24,7 +15,7 @@ void SmithGrid::setFlip(bool flip)
 
 QVector<GridGroup> SmithGrid::groups() const
 {
-    const SmithGridGeometry grid = smithGridGeometry(size(), m_scale, m_flip);
+    const SmithGridGeometry grid = smithGridGeometry(size(), gridScale(), m_flip);
     return {{{}, grid.innerArcs, innerGridLinesColor()},
             {grid.innerLine, {}, innerGridLinesColor()},
             {{}, grid.outerArcs, outerGridLinesColor()},

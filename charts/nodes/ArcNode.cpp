@@ -1,7 +1,6 @@
 #include "charts/nodes/ArcNode.h"
 
 #include "charts/nodes/SmoothColorGeometry.h"
-#include "charts/nodes/SmoothColorMaterial.h"
 
 #include <QtMath>
 
@@ -28,11 +27,7 @@ double sweepOf(const Arc& arc)
 
 ArcNode::ArcNode()
 {
-    auto* geometry = new QSGGeometry(smoothColorAttributes(), 0, 0, QSGGeometry::UnsignedIntType);
-    geometry->setDrawingMode(QSGGeometry::DrawTriangleStrip);
-    setGeometry(geometry);
-    setMaterial(new SmoothColorMaterial);
-    setFlags(OwnsGeometry | OwnsMaterial);
+    initSmoothColorNode(*this);
 }
 
 int ArcNode::segmentCount(double sweep, double radius)

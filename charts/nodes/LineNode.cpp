@@ -1,7 +1,6 @@
 #include "charts/nodes/LineNode.h"
 
 #include "charts/nodes/SmoothColorGeometry.h"
-#include "charts/nodes/SmoothColorMaterial.h"
 
 #include <cmath>
 
@@ -9,11 +8,7 @@ namespace Orlix::Frontend {
 
 LineNode::LineNode()
 {
-    auto* geometry = new QSGGeometry(smoothColorAttributes(), 0, 0, QSGGeometry::UnsignedIntType);
-    geometry->setDrawingMode(QSGGeometry::DrawTriangleStrip);
-    setGeometry(geometry);
-    setMaterial(new SmoothColorMaterial);
-    setFlags(OwnsGeometry | OwnsMaterial);
+    initSmoothColorNode(*this);
 }
 
 void LineNode::update(QLine line, float width, const QColor& colour, bool antialiasing)

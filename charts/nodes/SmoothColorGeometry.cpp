@@ -1,5 +1,7 @@
 #include "charts/nodes/SmoothColorGeometry.h"
 
+#include "charts/nodes/SmoothColorMaterial.h"
+
 namespace Orlix::Frontend {
 
 namespace {
@@ -25,6 +27,15 @@ const QSGGeometry::AttributeSet& smoothColorAttributes()
                                                         QSGGeometry::TexCoordAttribute)};
     static const QSGGeometry::AttributeSet set = {3, sizeof(SmoothColorVertex), attributes};
     return set;
+}
+
+void initSmoothColorNode(QSGGeometryNode& node)
+{
+    auto* geometry = new QSGGeometry(smoothColorAttributes(), 0, 0, QSGGeometry::UnsignedIntType);
+    geometry->setDrawingMode(QSGGeometry::DrawTriangleStrip);
+    node.setGeometry(geometry);
+    node.setMaterial(new SmoothColorMaterial);
+    node.setFlags(QSGNode::OwnsGeometry | QSGNode::OwnsMaterial);
 }
 
 Ribbon::Ribbon(QSGGeometry& geometry, int stepCount, float width, const QColor& colour, bool antialiasing)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPointF>
 #include <QSGGeometry>
+#include <QSGGeometryNode>
 
 namespace Orlix::Frontend {
 
@@ -22,6 +23,10 @@ struct SmoothColorVertex
 static_assert(sizeof(SmoothColorVertex) == 20, "the shader reads 20-byte vertices");
 
 const QSGGeometry::AttributeSet& smoothColorAttributes();
+
+// Gives the node an owned, empty triangle-strip geometry of smooth-colour
+// vertices with 32-bit indices, and its own SmoothColorMaterial.
+void initSmoothColorNode(QSGGeometryNode& node);
 
 // A band of constant width along a run of steps, each step a point on the
 // band's centre line with the unit normal there. The core is a triangle strip

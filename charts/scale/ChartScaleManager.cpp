@@ -118,58 +118,56 @@ void ChartScaleManager::acceptRanges()
     emit minMaxYChanged();
 }
 
+void ChartScaleManager::setEnd(std::optional<double>& end, double value, Signal endChanged, Signal pairChanged)
+{
+    if (!store(end, value))
+        return;
+    emit(this->*endChanged)();
+    emit(this->*pairChanged)();
+}
+
+void ChartScaleManager::setPair(std::optional<double>& min, std::optional<double>& max, QPointF value, Signal minChanged,
+                                Signal maxChanged, Signal pairChanged)
+{
+    const bool storedMin = store(min, value.x());
+    const bool storedMax = store(max, value.y());
+    if (!storedMin && !storedMax)
+        return;
+    emit(this->*minChanged)();
+    emit(this->*maxChanged)();
+    emit(this->*pairChanged)();
+}
+
 void ChartScaleManager::setMinX(double value)
 {
-    if (!store(m_minX, value))
-        return;
-    emit minXChanged();
-    emit minMaxXChanged();
+    setEnd(m_minX, value, &ChartScaleManager::minXChanged, &ChartScaleManager::minMaxXChanged);
 }
 
 void ChartScaleManager::setMaxX(double value)
 {
-    if (!store(m_maxX, value))
-        return;
-    emit maxXChanged();
-    emit minMaxXChanged();
+    setEnd(m_maxX, value, &ChartScaleManager::maxXChanged, &ChartScaleManager::minMaxXChanged);
 }
 
 void ChartScaleManager::setMinY(double value)
 {
-    if (!store(m_minY, value))
-        return;
-    emit minYChanged();
-    emit minMaxYChanged();
+    setEnd(m_minY, value, &ChartScaleManager::minYChanged, &ChartScaleManager::minMaxYChanged);
 }
 
 void ChartScaleManager::setMaxY(double value)
 {
-    if (!store(m_maxY, value))
-        return;
-    emit maxYChanged();
-    emit minMaxYChanged();
+    setEnd(m_maxY, value, &ChartScaleManager::maxYChanged, &ChartScaleManager::minMaxYChanged);
 }
 
 void ChartScaleManager::setMinMaxX(QPointF minMaxX)
 {
-    const bool storedMin = store(m_minX, minMaxX.x());
-    const bool storedMax = store(m_maxX, minMaxX.y());
-    if (!storedMin && !storedMax)
-        return;
-    emit minXChanged();
-    emit maxXChanged();
-    emit minMaxXChanged();
+    setPair(m_minX, m_maxX, minMaxX, &ChartScaleManager::minXChanged, &ChartScaleManager::maxXChanged,
+            &ChartScaleManager::minMaxXChanged);
 }
 
 void ChartScaleManager::setMinMaxY(QPointF minMaxY)
 {
-    const bool storedMin = store(m_minY, minMaxY.x());
-    const bool storedMax = store(m_maxY, minMaxY.y());
-    if (!storedMin && !storedMax)
-        return;
-    emit minYChanged();
-    emit maxYChanged();
-    emit minMaxYChanged();
+    setPair(m_minY, m_maxY, minMaxY, &ChartScaleManager::minYChanged, &ChartScaleManager::maxYChanged,
+            &ChartScaleManager::minMaxYChanged);
 }
 
 void ChartScaleManager::setMaximumYLimit(double maximumYLimit)

@@ -61,6 +61,12 @@ signals:
     void maximumYLimitChanged(double maximumYLimit);
 
 private:
+    using Signal = void (ChartScaleManager::*)();
+    // Store a value that is new or differs fuzzily, and announce it.
+    void setEnd(std::optional<double>& end, double value, Signal endChanged, Signal pairChanged);
+    void setPair(std::optional<double>& min, std::optional<double>& max, QPointF value, Signal minChanged,
+                 Signal maxChanged, Signal pairChanged);
+
     std::optional<double> m_minX;
     std::optional<double> m_maxX;
     std::optional<double> m_minY;

@@ -84,6 +84,11 @@ TEST(XYGridTest, PublishesTheLineValuesAscendingAsLabels)
     grid.setXRange({0, 2 + 1e-13});
     grid.setYCount(3);
     EXPECT_EQ(labelsChanged.count(), before);
+
+    // Labels of a range that is not a number are published too, and sorting them ends.
+    grid.setXLayout(XYGrid::EquidistantGrid);
+    grid.setXRange({std::nan(""), 1});
+    EXPECT_EQ(grid.xLabels().size(), 9);
 }
 
 // The initial range (0, 0), spans of 1e-16, NaN, infinities, reversed ranges
