@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -15,7 +16,9 @@ constexpr qint64 maxLabels = 10000;
 // rounding, else the smallest one not below x.
 double niceNumber(double x, bool round)
 {
-    const double exponent = std::floor(std::log10(x));
+    // Powers of ten below the smallest normal double lose digits, down to 0;
+    // a span that small is counted in units of the smallest whole power.
+    const double exponent = std::max(std::floor(std::log10(x)), -307.0);
     const double power = std::pow(10.0, exponent);
     const double fraction = x / power;
     double nice;

@@ -131,7 +131,8 @@ XYGridLines XYGrid::computeLines(GridLayoutMode layout, QPointF xRange, int yCou
     const double xMin = xRange.x();
     const double xMax = xRange.y();
     const double span = xMax - xMin;
-    const double unitsPerPixel = span / w;
+    // An item not laid out yet has no width, but its labels are wanted already.
+    const double unitsPerPixel = span / std::max(w, 1);
 
     VerticalLines vertical(result, h);
     switch (layout) {
