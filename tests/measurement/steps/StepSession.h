@@ -94,14 +94,14 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // The texts of the progress rows, oldest first.
-    QStringList progressTexts() const
+    // The texts of the progress rows, oldest first, with " (cancelled)" after a cancelled one.
+    QStringList progressTexts()
     {
         QStringList texts;
-        auto* model = const_cast<ProgressManager&>(progress).model();
+        QAbstractListModel* model = progress.model();
         for (int row = 0; row < model->rowCount(); ++row) {
             auto* watcher = model->data(model->index(row), details::Base::ValueRole).value<ProgressWatcher*>();
-            texts << watcher->progressText();
+            texts << watcher->progressText() + (watcher->isCanceled() ? " (cancelled)" : "");
         }
         return texts;
     }
