@@ -103,7 +103,7 @@ void Step::interrupt()
 std::shared_ptr<void> Step::holdForWork()
 {
     auto held = std::make_shared<std::pair<std::shared_ptr<Step>, std::shared_ptr<QObject>>>(
-        weak_from_this().lock(), m_keepAlive.lock());
+        weak_from_this().lock(), m_keepAlive ? m_keepAlive() : nullptr);
     return held;
 }
 
