@@ -1,5 +1,6 @@
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 
+#include "analyzer/facade/CacheComparison.h"
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "measurement/connections/ConnectionReflect.h"
 #include "measurement/connections/ConnectionTransmisson.h"
@@ -23,11 +24,6 @@
 namespace {
 
 constexpr double LowPassStep = 1e7;
-
-bool fuzzyEqual(double a, double b)
-{
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
-}
 
 void registerTypes()
 {
@@ -228,7 +224,7 @@ void NoltAlgorithmsSetup::setZ0ConversionType(MeasureEnums::Z0Conversion type)
 
 void NoltAlgorithmsSetup::setUserZ0(double z0)
 {
-    if (fuzzyEqual(m_userZ0, z0))
+    if (CacheComparison::fuzzyEqual(m_userZ0, z0))
         return;
     m_userZ0 = z0;
     emit userZ0Changed();

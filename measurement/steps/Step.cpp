@@ -1,5 +1,6 @@
 #include "measurement/steps/Step.h"
 
+#include "analyzer/facade/CacheComparison.h"
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "analyzer/state/DeviceStateKeeper.h"
 #include "analyzer/threading/Checker.h"
@@ -16,11 +17,6 @@
 #include <utility>
 
 namespace {
-
-bool fuzzyEqual(double a, double b)
-{
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
-}
 
 // Analyzers with a measurement in progress. The state keeper saves to fixed
 // paths, so a second measurement would overwrite the user's saved state.
@@ -88,7 +84,7 @@ void Step::setConversionT(Algorithms::Z0ConversionType conversionT)
 
 void Step::setUserDefZ0(double z0)
 {
-    if (fuzzyEqual(m_userDefZ0, z0))
+    if (CacheComparison::fuzzyEqual(m_userDefZ0, z0))
         return;
     m_userDefZ0 = z0;
     emit userDefZ0Changed(z0);
