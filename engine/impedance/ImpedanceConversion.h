@@ -16,8 +16,9 @@ namespace Algorithms {
 ComplexMatrixPair convertImpedance2x2(const ComplexMatrix2x2& s, const std::vector<double>& from,
                                       const std::vector<double>& to);
 
-// The second result of convertImpedance2x2 alone (the all-zero matrix where that
-// gives the zero pair), for callers that need only it: it skips the transfer form.
+// The second result of convertImpedance2x2 alone, to rounding (the all-zero matrix where
+// that gives the zero pair), for callers that convert whole sets: it skips the transfer
+// form and evaluates the reflection form in closed form.
 ComplexMatrix2x2 convertImpedanceByReflections(const ComplexMatrix2x2& s, const std::vector<double>& from,
                                                const std::vector<double>& to);
 

@@ -1,6 +1,6 @@
 #include "engine/timedomain/ImpulseResponse.h"
 
-#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/timedomain/LowPassSamples.h"
 #include "engine/timedomain/TimeAxis.h"
 #include "engine/transforms/ChirpZTransform.h"
 #include "engine/transforms/FourierTransform.h"
@@ -22,9 +22,9 @@ TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>
     if (S.size() != f.size() || !isTransformableGrid(f, kind))
         return {};
     FourierPlans plans;
-    const double fMax = *std::max_element(f.begin(), f.end());
-    const double dc = kind == 0 ? estimateDelay(S, fMax, plans) : 0.0;
-    PreparedSpectrum prepared = prepareSpectrum(f, S, {dc, 0.0}, kind);
+    const LowPassSamples samples(f, S, kind);
+    PreparedSpectrum prepared =
+        prepareSpectrum(samples.frequencies(), samples.values(), {samples.zeroFrequencyValue(), 0.0}, kind);
     if (!isValidVector(prepared.times) || !isValidComplexVector(prepared.spectrum)
         || !isValidVector(prepared.windowIndex))
         return {};

@@ -1,6 +1,6 @@
 #include "engine/timedomain/StepResponse.h"
 
-#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/timedomain/LowPassSamples.h"
 #include "engine/timedomain/TimeAxis.h"
 #include "engine/transforms/ChirpZTransform.h"
 #include "engine/transforms/ComplexArithmetic.h"
@@ -45,10 +45,11 @@ std::vector<double> level(const StepResponseWork& work, const std::vector<double
 
 } // namespace
 
-StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
-                                 double tStart, double tStop, double beta, double refStart, double refStop, double Z0)
+StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& measured,
+                                       const std::vector<double>& grid, double tStart, double tStop, double beta,
+                                       double refStart, double refStop, double Z0)
 {
-    if (S.size() != f.size() || !isTransformableGrid(f, 0))
+    if (measured.size() != grid.size() || !isTransformableGrid(grid, 0))
         return {};
     // Without a reference window there is no level to subtract; a step response levelled on
     // a single instant would be shifted by whatever the response does there.
@@ -56,11 +57,13 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
         qDebug() << "Step response refused: the reference window is empty";
         return {};
     }
-    const std::size_t n = S.size();
     FourierPlans plans;
+    const LowPassSamples samples(grid, measured, 0);
+    const std::vector<std::complex<double>>& S = samples.values();
+    const std::size_t n = S.size();
     StepResponseWork work;
-    work.dc = estimateDelay(S, *std::max_element(f.begin(), f.end()), plans);
-    PreparedSpectrum prepared = prepareSpectrum(f, S, {work.dc, 0.0}, 0);
+    work.dc = samples.zeroFrequencyValue();
+    PreparedSpectrum prepared = prepareSpectrum(samples.frequencies(), S, {work.dc, 0.0}, 0);
     if (prepared.times.size() < 2)
         return {};
     work.points = prepared.times.size();

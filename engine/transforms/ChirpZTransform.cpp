@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Algorithms {
 
@@ -181,6 +182,50 @@ std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::comple
     for (std::size_t k = 0; k < points; ++k)
         result[k] = 2.0 * y[k].real();
     return result;
+}
+
+ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w,
+                               const std::vector<std::complex<double>>& x, const std::vector<double>& weights)
+{
+    const std::size_t points = x.size();
+    if (points % 2 == 0 || weights.size() < points) {
+        const double notANumber = std::numeric_limits<double>::quiet_NaN();
+        return {notANumber, notANumber};
+    }
+    const std::size_t n = points / 2;
+    const double count = static_cast<double>(points);
+    const double centre = static_cast<double>(n);
+    const double theta = std::arg(w);
+
+    // Per m: c_m (a w^N)^m times R(m theta) = sin(M m theta / 2) / sin(m theta / 2) and its
+    // derivative, the sums over k of (k - N) w^(m (k - N)) being -j R'.
+    std::vector<std::complex<double>> rotation(n + 1);
+    std::vector<std::complex<double>> half(n + 1);
+    std::vector<std::complex<double>> whole(n + 1);
+    fillPowers(plainProduct(a, std::polar(1.0, centre * theta)), 1.0, rotation.data(), n + 1);
+    fillPowers(std::polar(1.0, 0.5 * theta), 1.0, half.data(), n + 1);
+    fillPowers(std::polar(1.0, 0.5 * count * theta), 1.0, whole.data(), n + 1);
+
+    const double middle = x[n].real() * weights[n];
+    double values = count * middle;
+    double centred = 0.0;
+    for (std::size_t m = 1; m <= n; ++m) {
+        const std::complex<double> c = weights[n + m] * plainProduct(x[n + m], rotation[m]);
+        const double sinHalf = half[m].imag();
+        const double cosHalf = half[m].real();
+        const double sinWhole = whole[m].imag();
+        const double cosWhole = whole[m].real();
+        double kernel = count;
+        double slope = 0.0;
+        if (sinHalf != 0.0) {
+            kernel = sinWhole / sinHalf;
+            slope = (0.5 * count * cosWhole * sinHalf - 0.5 * sinWhole * cosHalf) / (sinHalf * sinHalf);
+        }
+        // 2 Re(c R) and 2 Re(c (-j R')) = 2 Im(c) R'.
+        values += 2.0 * c.real() * kernel;
+        centred += 2.0 * c.imag() * slope;
+    }
+    return {values, centre * values + centred};
 }
 
 } // namespace Algorithms

@@ -3,6 +3,8 @@
 #include <fftw3.h>
 
 #include <algorithm>
+#include <iterator>
+#include <list>
 #include <map>
 #include <mutex>
 #include <new>
@@ -71,6 +73,50 @@ BufferPool& bufferPool()
 {
     thread_local BufferPool pool;
     return pool;
+}
+
+// The plans of the lengths used most recently, shared by all threads: FFTW executes one
+// plan on several arrays at once (all FourierBuffers share fftw_malloc's alignment).
+class PlanStore
+{
+public:
+    PlanStore() { plannerMutex(); } // made first, so it outlives the plans destroyed here
+
+    std::shared_ptr<const FourierPlan> obtain(FourierBuffer& buffer, FourierDirection direction)
+    {
+        const Key key{buffer.size(), static_cast<int>(direction)};
+        std::list<Entry> dropped;
+        std::shared_ptr<const FourierPlan> plan;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            for (auto entry = m_entries.begin(); entry != m_entries.end(); ++entry) {
+                if (entry->first == key) {
+                    m_entries.splice(m_entries.begin(), m_entries, entry);
+                    return entry->second;
+                }
+            }
+            plan = std::make_shared<const FourierPlan>(buffer, direction);
+            m_entries.emplace_front(key, plan);
+            while (m_entries.size() > maximumPlans)
+                dropped.splice(dropped.begin(), m_entries, std::prev(m_entries.end()));
+        }
+        // Plans no calculation holds any more are destroyed here, outside the lock.
+        return plan;
+    }
+
+private:
+    using Key = std::pair<std::size_t, int>;
+    using Entry = std::pair<Key, std::shared_ptr<const FourierPlan>>;
+    static constexpr std::size_t maximumPlans = 32;
+
+    std::mutex m_mutex;
+    std::list<Entry> m_entries;
+};
+
+PlanStore& planStore()
+{
+    static PlanStore store;
+    return store;
 }
 
 } // namespace
@@ -143,7 +189,7 @@ void FourierPlans::transform(FourierBuffer& buffer, FourierDirection direction)
 {
     auto& plan = m_plans[{buffer.size(), static_cast<int>(direction)}];
     if (!plan)
-        plan = std::make_unique<FourierPlan>(buffer, direction);
+        plan = planStore().obtain(buffer, direction);
     plan->execute(buffer);
 }
 

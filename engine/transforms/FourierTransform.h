@@ -60,15 +60,17 @@ private:
     std::size_t m_size;
 };
 
-// The plans of one calculation: transforms of equal length and direction inside it share a
-// plan (and FFTW's twiddle tables); everything is released when the calculation ends.
+// The plans of one calculation. Plans are kept process-wide per length and direction for
+// the lengths used recently, so that a calculation on a known grid makes none (making one
+// sets up FFTW's twiddle tables, which costs as much as several transforms); a calculation
+// holds on to the plans it has used, so dropping one from the store never ends it mid-way.
 class FourierPlans
 {
 public:
     void transform(FourierBuffer& buffer, FourierDirection direction);
 
 private:
-    std::map<std::pair<std::size_t, int>, std::unique_ptr<FourierPlan>> m_plans;
+    std::map<std::pair<std::size_t, int>, std::shared_ptr<const FourierPlan>> m_plans;
 };
 
 } // namespace Algorithms

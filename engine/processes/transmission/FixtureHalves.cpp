@@ -2,7 +2,6 @@
 
 #include "engine/port/FixturePort.h"
 #include "engine/processes/stages/TransmissionBranch.h"
-#include "engine/vectors/PhaseUnwrap.h"
 
 #include <cmath>
 
@@ -27,18 +26,10 @@ ComplexVector junctionReflection(const ComplexVector& reflection, const ComplexV
 // reflections at the junction, its sign chosen so that the phase runs on continuously.
 ComplexVector halfTransmission(const ComplexVector& thru, const ComplexVector& xA, const ComplexVector& xB)
 {
-    const std::size_t n = thru.size();
-    ComplexVector u(n);
-    std::vector<double> doubledPhase(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        u[i] = std::sqrt(thru[i] * (1.0 - xA[i] * xB[i]));
-        doubledPhase[i] = 2.0 * std::arg(u[i]);
-    }
-    const std::vector<double> phase = unwrapPhase(doubledPhase);
-    ComplexVector t(n);
-    for (std::size_t i = 0; i < n; ++i)
-        t[i] = std::polar(std::abs(u[i]), phase[i] / 2.0);
-    return t;
+    ComplexVector square(thru.size());
+    for (std::size_t i = 0; i < square.size(); ++i)
+        square[i] = thru[i] * (1.0 - xA[i] * xB[i]);
+    return continuousSquareRoot(square);
 }
 
 } // namespace
