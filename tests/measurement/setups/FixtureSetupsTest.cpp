@@ -3,6 +3,7 @@
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/measurement/steps/StepSession.h"
 
+#include <QPointer>
 #include <QTimer>
 
 #include <atomic>
@@ -115,7 +116,8 @@ TEST_F(FixtureSetupsTest, EditsRemovalsAndASecondMeasurementWhileAStepMeasures)
 {
     simulator.setSweepTimeMs(100);
     setups().addSetup();
-    std::shared_ptr<Step> measuring = setups().setup(0)->steps().at(0);
+    // Held by the setup alone, as the pages hold it.
+    const QPointer<TransmissionStep> measuring = &firstThru();
     bool reentered = true;
     duringTheSweep([&] {
         reentered = firstThru().measureFromVna();
@@ -124,15 +126,17 @@ TEST_F(FixtureSetupsTest, EditsRemovalsAndASecondMeasurementWhileAStepMeasures)
         setups().removeSetup(0);
         setups().preset();
     });
-    EXPECT_TRUE(qobject_cast<TransmissionStep*>(measuring.get())->measureFromVna());
+    EXPECT_TRUE(measuring->measureFromVna());
+    ASSERT_FALSE(measuring.isNull());
+    EXPECT_EQ(measuring->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
     const QStringList lines = allLines();
     EXPECT_FALSE(reentered);
     EXPECT_TRUE(errors.contains("A measurement is already running")) << errors.join("; ").toStdString();
     EXPECT_TRUE(lines.last().startsWith("SERVice:PORT:COUNt?")) << lines.last().toStdString();
-    EXPECT_TRUE(lines.filter("MMEMory:LOAD ").size() == 1);
-    EXPECT_EQ(qobject_cast<TransmissionStep*>(measuring.get())->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
-    measuring.reset();
+    EXPECT_EQ(lines.filter("MMEMory:LOAD ").size(), 1);
     drain();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(measuring.isNull());
 }
 
 // A measurement still queued when the list is preset: its waiter is released, the
