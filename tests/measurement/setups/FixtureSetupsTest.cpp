@@ -108,6 +108,12 @@ TEST_F(FixtureSetupsTest, SharedSettingsReachEverySetupAndPresetRestoresThem)
     EXPECT_EQ(setups().getUserZ0(), 50.0);
     EXPECT_EQ(setups().getCorrectionMethod(), CorrectionMethod::TIME_GATING);
     EXPECT_EQ(conversion.count(), 0);
+
+    // The setups released by the preset hear nothing more from the list.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    setups().setUserZ0(60.0);
+    setups().setCorrectionMethod(CorrectionMethod::BISECT);
+    EXPECT_EQ(setups().setup(0)->userZ0(), 60.0);
 }
 
 // Everything that can happen on the GUI thread while it waits for a measurement:
