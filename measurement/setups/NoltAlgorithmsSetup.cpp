@@ -298,6 +298,7 @@ void NoltAlgorithmsSetup::rebuildSteps()
     std::vector<std::shared_ptr<Step>> steps;
     std::vector<std::shared_ptr<ConnectionBase>> connections;
     auto add = [&](std::shared_ptr<Step> step) {
+        // The DUT step keeps the characterising steps, with their connections and kept processes.
         connections.push_back(std::shared_ptr<ConnectionBase>(step, step->connection()));
         registerStep(step);
         steps.push_back(std::move(step));

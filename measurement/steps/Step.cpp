@@ -130,6 +130,9 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         task->cancel();
         return false;
     }
+    // The wait below serves deferred deletes: a step dropped by its owner meanwhile
+    // must outlive this call.
+    const std::shared_ptr<void> held = holdForWork();
     busyAnalyzers().insert(device);
     AtExit release{[this] { busyAnalyzers().erase(device); }};
 

@@ -3,6 +3,7 @@
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/measurement/steps/StepSession.h"
 
+#include <QPointer>
 #include <QTimer>
 
 #include <atomic>
@@ -107,6 +108,12 @@ TEST_F(FixtureSetupsTest, SharedSettingsReachEverySetupAndPresetRestoresThem)
     EXPECT_EQ(setups().getUserZ0(), 50.0);
     EXPECT_EQ(setups().getCorrectionMethod(), CorrectionMethod::TIME_GATING);
     EXPECT_EQ(conversion.count(), 0);
+
+    // The setups released by the preset hear nothing more from the list.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    setups().setUserZ0(60.0);
+    setups().setCorrectionMethod(CorrectionMethod::BISECT);
+    EXPECT_EQ(setups().setup(0)->userZ0(), 60.0);
 }
 
 // Everything that can happen on the GUI thread while it waits for a measurement:
@@ -115,7 +122,8 @@ TEST_F(FixtureSetupsTest, EditsRemovalsAndASecondMeasurementWhileAStepMeasures)
 {
     simulator.setSweepTimeMs(100);
     setups().addSetup();
-    std::shared_ptr<Step> measuring = setups().setup(0)->steps().at(0);
+    // Held by the setup alone, as the pages hold it.
+    const QPointer<TransmissionStep> measuring = &firstThru();
     bool reentered = true;
     duringTheSweep([&] {
         reentered = firstThru().measureFromVna();
@@ -124,15 +132,17 @@ TEST_F(FixtureSetupsTest, EditsRemovalsAndASecondMeasurementWhileAStepMeasures)
         setups().removeSetup(0);
         setups().preset();
     });
-    EXPECT_TRUE(qobject_cast<TransmissionStep*>(measuring.get())->measureFromVna());
+    EXPECT_TRUE(measuring->measureFromVna());
+    ASSERT_FALSE(measuring.isNull());
+    EXPECT_EQ(measuring->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
     const QStringList lines = allLines();
     EXPECT_FALSE(reentered);
     EXPECT_TRUE(errors.contains("A measurement is already running")) << errors.join("; ").toStdString();
     EXPECT_TRUE(lines.last().startsWith("SERVice:PORT:COUNt?")) << lines.last().toStdString();
-    EXPECT_TRUE(lines.filter("MMEMory:LOAD ").size() == 1);
-    EXPECT_EQ(qobject_cast<TransmissionStep*>(measuring.get())->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
-    measuring.reset();
+    EXPECT_EQ(lines.filter("MMEMory:LOAD ").size(), 1);
     drain();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(measuring.isNull());
 }
 
 // A measurement still queued when the list is preset: its waiter is released, the

@@ -4,6 +4,8 @@
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/measurement/steps/StepSession.h"
 
+#include <QPointer>
+
 #include <functional>
 
 using MeasureEnums::CorrectionMethod;
@@ -83,12 +85,17 @@ TEST_F(SetupDerivation, FlagSequencesGiveTheirSteps)
          "R A, R B", "0 0 0 0"},
     };
     auto setup = newSetup();
+    // Each step owns its connection: replaced steps take theirs along.
+    const QPointer<QObject> firstConnection = setup->steps().at(0)->connectionObject();
     for (const Row& row : table) {
         row.change(*setup);
         EXPECT_EQ(describeSteps(*setup), row.steps) << row.action;
         EXPECT_EQ(describeFlags(*setup), row.flags) << row.action;
     }
     EXPECT_EQ(setup->rightFixtureAuxConn()->fixture()->portsCount(), 2u);
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(firstConnection.isNull());
     EXPECT_EQ(setup->selectedPortsCount(), 3u);
 }
 

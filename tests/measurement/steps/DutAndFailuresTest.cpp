@@ -111,6 +111,11 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
 
     errors.clear();
     fixtureB.setPortsCount(1);
+    mismatched->measureFromTouchstoneFile(QStringLiteral(NOLT_TESTDATA_DIR "/touchstone/hfss_oneport.s1p"));
+    drain();
+    EXPECT_EQ(errors, QStringList{"Port 2 is not among the 1 ports of the measured data"});
+
+    errors.clear();
     auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
                                                          device.get(), &worker, &progress));
     reflect->setCalcMethod(Algorithms::CalcMethod::Bisect);
