@@ -23,19 +23,21 @@ double sweepOf(const Arc& arc)
     return sweep;
 }
 
+// One segment per 5 pixels of arc length, at least one and at most maxSegments;
+// none for an arc that is not finite.
+int segmentCount(double sweep, double radius)
+{
+    const double length = sweep * radius;
+    if (!std::isfinite(length) || sweep < 0.0 || radius < 0.0)
+        return 0;
+    return static_cast<int>(std::clamp(std::ceil(length / 5.0), 1.0, double(ArcNode::maxSegments)));
+}
+
 } // namespace
 
 ArcNode::ArcNode()
 {
     initSmoothColorNode(*this);
-}
-
-int ArcNode::segmentCount(double sweep, double radius)
-{
-    const double length = sweep * radius;
-    if (!std::isfinite(length) || sweep < 0.0 || radius < 0.0)
-        return 0;
-    return static_cast<int>(std::clamp(std::ceil(length / 5.0), 1.0, double(maxSegments)));
 }
 
 void ArcNode::update(const Arc& arc, float width, const QColor& colour, bool antialiasing)

@@ -18,8 +18,6 @@ public:
 
     // An arc with a non-finite or negative radius or angle draws nothing.
     void update(const Arc& arc, float width, const QColor& colour, bool antialiasing);
-
-    static int segmentCount(double sweep, double radius);
 };
 
 } // namespace Orlix::Frontend
