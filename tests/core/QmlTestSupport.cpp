@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QTest>
 
 namespace {
 
@@ -46,6 +47,7 @@ void QmlTest::TearDown()
 {
     m_objects.clear();
     m_root.reset();
+    m_window.reset();
     m_engine.reset();
     m_plainEngine.reset();
     QCoreApplication::processEvents();
@@ -117,4 +119,43 @@ QStringList QmlTest::takeWarnings()
     QStringList taken;
     taken.swap(warnings);
     return taken;
+}
+
+QQuickWindow& QmlTest::show(QObject* item)
+{
+    if (!m_window) {
+        m_window = std::make_unique<QQuickWindow>();
+        m_window->resize(800, 600);
+    }
+    if (auto* quickItem = qobject_cast<QQuickItem*>(item)) {
+        quickItem->setParentItem(m_window->contentItem());
+        quickItem->setWidth(m_window->width());
+    }
+    m_window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    QCoreApplication::processEvents();
+    return *m_window;
+}
+
+QList<QQuickItem*> QmlTest::visibleNamed(QObject* root, const QString& name)
+{
+    QList<QQuickItem*> found;
+    auto* item = qobject_cast<QQuickItem*>(root);
+    if (item && item->objectName() == name && item->isVisible())
+        found.append(item);
+    // Rows made by views are children of their items only, declared parts of their objects only.
+    QObjectList below = root->children();
+    if (item) {
+        for (QQuickItem* child : item->childItems()) {
+            if (!below.contains(child))
+                below.append(child);
+        }
+    }
+    for (QObject* child : below) {
+        for (QQuickItem* match : visibleNamed(child, name)) {
+            if (!found.contains(match))
+                found.append(match);
+        }
+    }
+    return found;
 }

@@ -4,6 +4,7 @@
 #include <QQmlEngine>
 #include <QQmlFileSelector>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QStringList>
 #include <QUrl>
 #include <QVariantMap>
@@ -33,6 +34,12 @@ protected:
     static QUrl control(const QString& name);
     static QUrl styledControl(const QString& name);
 
+    // Shows the item in a window, as views create their rows only there.
+    QQuickWindow& show(QObject* item);
+
+    // The visible items below root with the given object name, in tree order.
+    static QList<QQuickItem*> visibleNamed(QObject* root, const QString& name);
+
     // The QML warnings written so far; tests that expect one take it here.
     static QStringList takeWarnings();
 
@@ -42,5 +49,6 @@ private:
     std::unique_ptr<QQmlEngine> m_engine;
     std::unique_ptr<QQmlEngine> m_plainEngine;
     std::unique_ptr<QQuickItem> m_root;
+    std::unique_ptr<QQuickWindow> m_window;
     std::vector<std::unique_ptr<QObject>> m_objects;
 };

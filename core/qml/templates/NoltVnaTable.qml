@@ -74,7 +74,7 @@ TableView {
             enabled: visible && cell.cellModel.edit === true
             model: cell.choices
             currentIndex: visible ? cell.choices.indexOf(String(cell.cellModel.display)) : -1
-            onActivated: cell.cellModel.display = currentText
+            onActivated: index => cell.cellModel.display = cell.choices[index]
         }
 
         NoltErrorTextField {
