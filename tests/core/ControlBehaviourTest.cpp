@@ -184,3 +184,18 @@ TEST_F(QmlTest, OffsetFieldAcceptsPicosecondsUpToTenThousand)
         EXPECT_EQ(field->property("acceptableInput").toBool(), c.acceptable);
     }
 }
+
+TEST_F(QmlTest, ChosenFileAddressBecomesAPlainPath)
+{
+    QObject* probe = createFromText(R"(
+import QtQml 2.15
+import "../controls/FilePath.js" as FilePath
+QtObject {
+    property string windows: FilePath.fromUrl("file:///C:/VNA%20data/%D0%B0.s2p", true)
+    property string unix: FilePath.fromUrl("file:///home/user/a%20b.s2p", false)
+}
+)");
+    ASSERT_NE(probe, nullptr);
+    EXPECT_EQ(probe->property("windows").toString(), QString::fromUtf8("C:/VNA data/а.s2p"));
+    EXPECT_EQ(probe->property("unix").toString(), "/home/user/a b.s2p");
+}

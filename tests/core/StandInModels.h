@@ -123,3 +123,52 @@ public:
 signals:
     void changed();
 };
+
+// The analyzer ports a fixture's ports are cabled to (role 257 "value").
+class StandInPortList : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QVariantList toVector READ toVector NOTIFY changed)
+public:
+    explicit StandInPortList(QVariantList ports) : m_ports(std::move(ports)) {}
+
+    int rowCount(const QModelIndex& = {}) const override { return m_ports.size(); }
+    QHash<int, QByteArray> roleNames() const override { return {{Qt::UserRole + 1, "value"}}; }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return index.isValid() && role == Qt::UserRole + 1 ? m_ports.value(index.row()) : QVariant();
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!index.isValid() || role != Qt::UserRole + 1)
+            return false;
+        m_ports[index.row()] = value.toUInt();
+        emit dataChanged(index, index);
+        emit changed();
+        return true;
+    }
+    QVariantList toVector() const { return m_ports; }
+
+signals:
+    void changed();
+
+private:
+    QVariantList m_ports;
+};
+
+// A fixture and the analyzer ports it is cabled to.
+class StandInFixtureConnection : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QObject* attachedPorts READ attachedPorts CONSTANT)
+    Q_PROPERTY(QVariantMap fixture MEMBER fixture CONSTANT)
+public:
+    StandInFixtureConnection(const QString& name, QVariantList ports)
+        : fixture{{"name", name}, {"portsCount", ports.size()}}, ports(std::move(ports))
+    {
+    }
+    QObject* attachedPorts() { return &ports; }
+
+    QVariantMap fixture;
+    StandInPortList ports;
+};
