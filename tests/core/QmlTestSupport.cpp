@@ -29,6 +29,13 @@ void setUpOnce()
         registerStandInTypes();
         SharedControls::selectStyle();
         qInstallMessageHandler(collectWarnings);
+        // The controls module adds the style's file selector when it is first
+        // imported; in the application the main page imports it before it
+        // names any shared control.
+        QQmlEngine engine;
+        QQmlComponent controls(&engine);
+        controls.setData("import QtQuick.Controls 2.15\nControl { }", QUrl());
+        delete controls.create();
         return true;
     }();
     Q_UNUSED(done);
