@@ -204,7 +204,16 @@ ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w,
         return {notANumber, notANumber};
     }
     const std::size_t n = points / 2;
-    const double count = static_cast<double>(points);
+    return symmetricChirpZSums(a, w, x.data() + n, weights.data() + n, n + 1);
+}
+
+ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w, const std::complex<double>* upper,
+                               const double* upperWeights, std::size_t halfCount)
+{
+    if (halfCount == 0)
+        return {};
+    const std::size_t n = halfCount - 1;
+    const double count = static_cast<double>(2 * n + 1);
     const double centre = static_cast<double>(n);
     const double theta = std::arg(w);
 
@@ -219,7 +228,7 @@ ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w,
     const std::complex<double> halfBase = std::polar(1.0, 0.5 * theta);
     const std::complex<double> wholeBase = std::polar(1.0, 0.5 * count * theta);
 
-    const double middle = x[n].real() * weights[n];
+    const double middle = upper[0].real() * upperWeights[0];
     double values = count * middle;
     double centred = 0.0;
     for (std::size_t first = 0; first <= n; first += block) {
@@ -229,7 +238,7 @@ ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w,
         fillPowers(wholeBase, 1.0, whole.data(), length, first);
         for (std::size_t r = first == 0 ? 1 : 0; r < length; ++r) {
             const std::size_t m = first + r;
-            const std::complex<double> c = weights[n + m] * plainProduct(x[n + m], rotation[r]);
+            const std::complex<double> c = upperWeights[m] * plainProduct(upper[m], rotation[r]);
             const double sinHalf = half[r].imag();
             const double cosHalf = half[r].real();
             const double sinWhole = whole[r].imag();
