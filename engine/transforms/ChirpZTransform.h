@@ -49,5 +49,8 @@ struct ChirpZSums
 };
 ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w,
                                const std::vector<std::complex<double>>& x, const std::vector<double>& weights);
+// The same from the upper half alone, as the transform above.
+ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w, const std::complex<double>* upper,
+                               const double* upperWeights, std::size_t halfCount);
 
 } // namespace Algorithms
