@@ -103,7 +103,8 @@ void TestModeTableModel::addParameterRows()
     // The rise time is this coefficient over the highest frequency: it must stay positive.
     addRow(
         tr("Coefficient Nrt"), [p]() -> QVariant { return p->normalizingValue(); }, tr("For rise time calculation"))
-        .setSetter(numberSetter([](double nrt) { return nrt > 0.0; }, [p](double nrt) { p->setNormalizingValue(nrt); }));
+        .setSetter(
+            numberSetter([](double nrt) { return nrt > 0.0; }, [p](double nrt) { p->setNormalizingValue(nrt); }));
 
     addRow(
         tr("Min gate time"), [p]() -> QVariant { return toNormalized(p->timeMin(), ShownPrecision) + "s"; },
