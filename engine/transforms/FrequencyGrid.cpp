@@ -33,7 +33,13 @@ std::optional<bool> isBandPassGrid(const std::vector<double>& f)
         return std::nullopt;
     // A sweep that starts harmonically but changes its step later (a segmented sweep)
     // cannot be mirrored through 0 Hz either.
-    return std::abs(f[1] - 2.0 * f[0]) > 1.0 || !isEvenlySpaced(f);
+    const std::size_t first = hasZeroFrequencyPoint(f) ? 1 : 0;
+    return std::abs(f[first + 1] - 2.0 * f[first]) > 1.0 || !isEvenlySpaced(f);
+}
+
+bool hasZeroFrequencyPoint(const std::vector<double>& f)
+{
+    return f.size() >= 3 && std::abs(f[0]) <= 1.0;
 }
 
 bool isEvenlySpaced(const std::vector<double>& f)
@@ -53,7 +59,7 @@ bool isTransformableGrid(const std::vector<double>& f, int kind)
         qDebug() << "Time-domain transform refused: the frequency grid is not evenly spaced";
         return false;
     }
-    if (kind == 0 && std::abs(f.front() - step) > gridTolerance * step) {
+    if (kind == 0 && std::abs(f.front() - step) > gridTolerance * step && !hasZeroFrequencyPoint(f)) {
         qDebug() << "Time-domain transform refused: the low-pass frequency grid is not harmonic";
         return false;
     }

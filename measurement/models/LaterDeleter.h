@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QQmlEngine>
 
 #include <memory>
 #include <utility>
@@ -17,8 +18,14 @@ struct LaterDeleter
     }
 };
 
+// The shared owners alone decide the object's end: a parent given to its
+// constructor would delete it a second time, and QML would collect a parentless
+// object that a function handed to it.
 template <typename T, typename... Args>
 std::shared_ptr<T> makeLaterDeleted(Args&&... args)
 {
-    return std::shared_ptr<T>(new T(std::forward<Args>(args)...), LaterDeleter());
+    std::shared_ptr<T> object(new T(std::forward<Args>(args)...), LaterDeleter());
+    object->setParent(nullptr);
+    QQmlEngine::setObjectOwnership(object.get(), QQmlEngine::CppOwnership);
+    return object;
 }

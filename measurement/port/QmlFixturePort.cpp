@@ -79,37 +79,37 @@ QmlFixturePort::CalibrationStates QmlFixturePort::calibrationStateOf(int kind)
 
 void QmlFixturePort::copyChange(int section)
 {
+    // A present record is copied when it is announced. A record that has gone goes
+    // along with whatever signal comes first: a clear announces its parts one by
+    // one, and a rebuild in between must not show old curves beside cleared values.
     PortSnapshot copy;
+    copy.sections = section & (PortSnapshot::Length | PortSnapshot::Transform);
+    const auto take = [this, section, &copy](int part, const auto& record, auto& copied) {
+        const bool wasHanded = m_handedRecords & part;
+        if (record ? part != section : !wasHanded)
+            return;
+        copied = record;
+        copy.sections |= part;
+        m_handedRecords = record ? m_handedRecords | part : m_handedRecords & ~part;
+    };
+    take(PortSnapshot::SParameters, sParameters(), copy.sParameters);
+    take(PortSnapshot::Impulse, impulseResponse(), copy.impulse);
+    take(PortSnapshot::Gating, gating(), copy.gating);
+    take(PortSnapshot::Step, stepResponse(), copy.step);
     copy.scalars = readScalars(*this);
-    switch (section) {
-    case PortSnapshot::SParameters:
-        copy.sParameters = sParameters();
-        break;
-    case PortSnapshot::Impulse:
-        copy.impulse = impulseResponse();
-        break;
-    case PortSnapshot::Gating:
-        copy.gating = gating();
-        break;
-    case PortSnapshot::Step:
-        copy.step = stepResponse();
-        break;
-    default:
-        break;
-    }
 
     std::lock_guard lock(m_pendingMutex);
     m_pending.scalars = std::move(copy.scalars);
-    if (section == PortSnapshot::SParameters)
+    if (copy.sections & PortSnapshot::SParameters)
         m_pending.sParameters = std::move(copy.sParameters);
-    else if (section == PortSnapshot::Impulse)
+    if (copy.sections & PortSnapshot::Impulse)
         m_pending.impulse = std::move(copy.impulse);
-    else if (section == PortSnapshot::Gating)
+    if (copy.sections & PortSnapshot::Gating)
         m_pending.gating = std::move(copy.gating);
-    else if (section == PortSnapshot::Step)
+    if (copy.sections & PortSnapshot::Step)
         m_pending.step = std::move(copy.step);
-    m_pending.sections |= section;
-    if (!m_rebuildPosted) {
+    m_pending.sections |= copy.sections;
+    if (m_pending.sections && !m_rebuildPosted) {
         m_rebuildPosted = true;
         QMetaObject::invokeMethod(this, [this] { rebuild(); }, Qt::QueuedConnection);
     }
@@ -155,19 +155,23 @@ void QmlFixturePort::rebuild()
         emit calibrationStateChanged();
     if (sChanged || previous.isMeasured != m_shown.isMeasured || previous.isLowPass != m_shown.isLowPass)
         emit isMeasuredChanged();
+    // A value may also change without its own signal (an impedance set before a run).
+    const PortScalars& now = m_shown;
     if (sections & PortSnapshot::Step)
         emit stepResponseChangedQml();
-    if (sections & PortSnapshot::Impulse)
+    if (sections & PortSnapshot::Impulse || previous.impRespLength != now.impRespLength)
         emit impulseResponseChangedQml();
-    if (sections & PortSnapshot::Gating) {
+    if (sections & PortSnapshot::Gating)
         emit gatingChangedQml();
+    if (sections & PortSnapshot::Gating || previous.gatingValue != now.gatingValue)
         emit gatingValueChangedQml();
-    }
-    if (sections & PortSnapshot::Length)
+    if (sections & PortSnapshot::Length || previous.length != now.length
+        || previous.lengthWithoutOffset != now.lengthWithoutOffset)
         emit lengthChangedQml();
-    if (sections & PortSnapshot::Transform)
+    if (sections & PortSnapshot::Transform || previous.z0Transform != now.z0Transform)
         emit z0TransformChangedQml();
-    if (sections & (PortSnapshot::Step | PortSnapshot::Transform))
+    if (sections & (PortSnapshot::Step | PortSnapshot::Transform) || previous.impedance != now.impedance
+        || previous.impedanceReferenceLength != now.impedanceReferenceLength)
         emit impedanceChangedQml();
 }
 

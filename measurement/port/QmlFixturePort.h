@@ -97,6 +97,9 @@ private:
     std::mutex m_pendingMutex;
     PortSnapshot m_pending;
     bool m_rebuildPosted = false;
+    // The records last handed over present, as PortSnapshot sections; touched only
+    // by the thread writing the port.
+    int m_handedRecords = 0;
 
     PortScalars m_shown;
     CalibrationStates m_calibrationState;

@@ -14,32 +14,26 @@ using MeasureEnums::Z0Conversion;
 using Algorithms::CalcMethod;
 using Algorithms::Z0ConversionType;
 
-TEST(MeasureEnumConversion, MethodsSwapBisectionAndFilteringAndAnUnknownMethodIsTimeGating)
+// Out-of-table numbers (a corrupt setup file, a stray QML value) give the neutral choice.
+TEST(MeasureEnumConversion, EngineNumberingAndMeasurerStatusByTable)
 {
-    const std::pair<int, CalcMethod> table[] = {
-        {0, CalcMethod::TimeGating}, {1, CalcMethod::Bisect},     {2, CalcMethod::Filtering},
-        {3, CalcMethod::TimeGating}, {-1, CalcMethod::TimeGating},
-    };
-    for (const auto& [user, engine] : table)
+    const std::pair<int, CalcMethod> methods[] = {{0, CalcMethod::TimeGating}, {1, CalcMethod::Bisect},
+                                                  {2, CalcMethod::Filtering},  {3, CalcMethod::TimeGating},
+                                                  {-1, CalcMethod::TimeGating}};
+    for (const auto& [user, engine] : methods)
         EXPECT_EQ(toCalcMethod(static_cast<CorrectionMethod>(user)), engine) << user;
-}
 
-TEST(MeasureEnumConversion, ImpedanceConversionsKeepTheirNumberAndAnUnknownOneIsNone)
-{
-    const std::pair<int, Z0ConversionType> table[] = {
+    const std::pair<int, Z0ConversionType> conversions[] = {
         {0, Z0ConversionType::System}, {1, Z0ConversionType::Fixture}, {2, Z0ConversionType::User},
-        {3, Z0ConversionType::None},   {4, Z0ConversionType::None},    {-1, Z0ConversionType::None},
-    };
-    for (const auto& [user, engine] : table)
+        {3, Z0ConversionType::None},   {4, Z0ConversionType::None},    {-1, Z0ConversionType::None}};
+    for (const auto& [user, engine] : conversions)
         EXPECT_EQ(toZ0ConversionType(static_cast<Z0Conversion>(user)), engine) << user;
-}
 
-TEST(MeasureEnumConversion, MeasurerStatusShowsAsMeasureStatus)
-{
-    EXPECT_EQ(toMeasureStatus(0), MeasureEnums::MeasureStatus::MEASURED);
-    EXPECT_EQ(toMeasureStatus(1), MeasureEnums::MeasureStatus::NONE);
-    EXPECT_EQ(toMeasureStatus(2), MeasureEnums::MeasureStatus::Error);
-    EXPECT_EQ(toMeasureStatus(-5), MeasureEnums::MeasureStatus::Error);
+    using MeasureEnums::MeasureStatus;
+    const std::pair<int, MeasureStatus> statuses[] = {
+        {0, MeasureStatus::MEASURED}, {1, MeasureStatus::NONE}, {2, MeasureStatus::Error}, {-5, MeasureStatus::Error}};
+    for (const auto& [measurer, shown] : statuses)
+        EXPECT_EQ(toMeasureStatus(measurer), shown) << measurer;
 }
 
 // Setup files and remote keywords carry these key names; their case is part of the format.

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <future>
 
 using namespace Algorithms;
 
@@ -124,7 +125,14 @@ TEST(QmlFixturePort, ClearingOnTheWorkerEmptiesEverythingWithOneNotificationEach
     for (const char* signal : notifications)
         spies.push_back(std::make_unique<QSignalSpy>(&port, signal));
 
-    runOnWorker(thru.worker, [&port] { port.clear(); });
+    // The GUI thread serves nothing during the burst, as when it is busy.
+    std::promise<void> cleared;
+    thru.worker.post([&port, &cleared] {
+        port.clear();
+        cleared.set_value();
+    });
+    cleared.get_future().wait();
+    QCoreApplication::processEvents();
 
     for (std::size_t i = 0; i < spies.size(); ++i)
         EXPECT_EQ(spies[i]->count(), 1) << notifications[i];

@@ -102,7 +102,10 @@ TEST(ProgressManager, RowsLeaveOnlyAfterTheDelayAndOnlyForTheirOwnDestroyedTask)
 {
     WorkerThread worker;
     ProgressManager manager(100ms, nullptr);
-    auto shared = makeLaterDeleted<TaskProgress>();
+    // Given a parent as a step would give itself: the parent must not delete it too.
+    QObject step;
+    auto shared = makeLaterDeleted<TaskProgress>(&step);
+    EXPECT_EQ(shared->parent(), nullptr);
     auto onWorker = new TaskProgress;
     TaskProgress living;
     manager.add(shared.get(), QStringLiteral("Transmission"));
