@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/settings/Settings.h"
+#include "tests/analyzer/device/support/SimulatorSession.h"
+#include "tests/qml/StandInBackend.h"
+
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+
+// The main page loaded as the program loads it, on a stand-in backend whose
+// analyzer is the session's simulator, with settings in a fresh working
+// folder. Every QML warning written while a test runs fails it.
+class WindowSession : public SimulatorSession
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Reads the analyzer once, ready or not, and lets its change signals reach the page.
+    void refresh();
+    static bool waitFor(const std::function<bool()>& condition);
+
+    // The item with the given object name, anywhere in the window.
+    QQuickItem* item(const QString& name) const;
+    QVariant property(const QString& name, const char* property) const;
+    void click(const QString& name);
+    // Focuses the field, selects its text and types over it.
+    void typeInto(const QString& name, const QString& text);
+
+    std::unique_ptr<StandInBackend> backend;
+    std::unique_ptr<Settings> settings;
+    QQuickWindow* window = nullptr;
+
+private:
+    QTemporaryDir m_workingDir;
+    QString m_previousDir;
+    std::unique_ptr<QQmlApplicationEngine> m_engine;
+};
