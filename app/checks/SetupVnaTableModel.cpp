@@ -71,6 +71,22 @@ void SetupVnaTableModel::setLowPassCheck(bool lowPassCheck)
     emit lowPassCheckChanged();
 }
 
+TableModelRow SetupVnaTableModel::frequencyRow(const QString& name,
+                                               std::optional<double> (SyncedVnaDevice::*value)() const)
+{
+    TableModelRow row(name, [this, value]() -> QVariant { return prefixedOrUnknown((m_device->*value)()); });
+    row.setUnits(tr("Hz"));
+    return row;
+}
+
+TableModelRow::Setter SetupVnaTableModel::frequencySetter(void (SyncedVnaDevice::*set)(double))
+{
+    return [this, set](const QVariant& edit) {
+        if (const std::optional<double> frequency = EditedSweepValues::frequency(edit))
+            (m_device->*set)(*frequency);
+    };
+}
+
 void SetupVnaTableModel::addSweepTypeRow()
 {
     TableModelRow sweepType(tr("Sweep type"), [this]() -> QVariant {
@@ -111,22 +127,14 @@ void SetupVnaTableModel::addFrequencyRows()
             "Set the start and stop frequencies to differ.")}};
     const QString recommended = tr("Start %1 Stop").arg(QStringLiteral("≠"));
 
-    TableModelRow start(tr("Start frequency"), [this]() -> QVariant { return prefixedOrUnknown(m_device->startFreq()); });
-    start.setUnits(tr("Hz"));
+    TableModelRow start = frequencyRow(tr("Start frequency"), &SyncedVnaDevice::startFreq);
     start.setRecommended(recommended, differentEnds, messages);
-    start.setSetter([this](const QVariant& edit) {
-        if (const std::optional<double> frequency = EditedSweepValues::frequency(edit))
-            m_device->setStartFreq(*frequency);
-    });
+    start.setSetter(frequencySetter(&SyncedVnaDevice::setStartFreq));
     m_rows.push_back(start);
 
-    TableModelRow stop(tr("Stop frequency"), [this]() -> QVariant { return prefixedOrUnknown(m_device->stopFreq()); });
-    stop.setUnits(tr("Hz"));
+    TableModelRow stop = frequencyRow(tr("Stop frequency"), &SyncedVnaDevice::stopFreq);
     stop.setRecommended(recommended, differentEnds, messages);
-    stop.setSetter([this](const QVariant& edit) {
-        if (const std::optional<double> frequency = EditedSweepValues::frequency(edit))
-            m_device->setStopFreq(*frequency);
-    });
+    stop.setSetter(frequencySetter(&SyncedVnaDevice::setStopFreq));
     m_rows.push_back(stop);
 }
 
@@ -143,16 +151,12 @@ void SetupVnaTableModel::addPointsAndStepRows()
     m_rows.push_back(points);
     recommendAtLeast100Points();
 
-    TableModelRow step(tr("Step frequency"), [this]() -> QVariant { return prefixedOrUnknown(m_device->stepFreq()); });
-    step.setUnits(tr("Hz"));
-    m_rows.push_back(step);
+    m_rows.push_back(frequencyRow(tr("Step frequency"), &SyncedVnaDevice::stepFreq));
 }
 
 void SetupVnaTableModel::addIfBandwidthRow()
 {
-    TableModelRow bandwidth(tr("IF bandwidth"),
-                            [this]() -> QVariant { return prefixedOrUnknown(m_device->ifBandwidth()); });
-    bandwidth.setUnits(tr("Hz"));
+    TableModelRow bandwidth = frequencyRow(tr("IF bandwidth"), &SyncedVnaDevice::ifBandwidth);
     bandwidth.setRecommended(
         QStringLiteral("%1 %2 %3%4")
             .arg(QStringLiteral("≤"), QString::number(10), UnitPrefixTable::current()->textOf(1e3), tr("Hz")),
@@ -164,10 +168,7 @@ void SetupVnaTableModel::addIfBandwidthRow()
         },
         {{key(RecommendedResult::Warning), tr("It is recommended to use an IF bandwidth value below 10 kHz to reduce "
                                                "the impact of VNA trace noise.")}});
-    bandwidth.setSetter([this](const QVariant& edit) {
-        if (const std::optional<double> frequency = EditedSweepValues::frequency(edit))
-            m_device->setIfBandwidth(*frequency);
-    });
+    bandwidth.setSetter(frequencySetter(&SyncedVnaDevice::setIfBandwidth));
     m_rows.push_back(bandwidth);
 }
 

@@ -32,6 +32,10 @@ signals:
     void lowPassCheckChanged();
 
 private:
+    // A row showing a frequency of the analyzer with SI prefix and "Hz".
+    TableModelRow frequencyRow(const QString& name, std::optional<double> (SyncedVnaDevice::*value)() const);
+    // Writes a typed frequency through the facade's setter; unreadable text writes nothing.
+    TableModelRow::Setter frequencySetter(void (SyncedVnaDevice::*set)(double));
     void addSweepTypeRow();
     void addFrequencyRows();
     void addPointsAndStepRows();

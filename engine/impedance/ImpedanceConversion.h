@@ -22,4 +22,19 @@ ComplexMatrixPair convertImpedance2x2(const ComplexMatrix2x2& s, const std::vect
 ComplexMatrix2x2 convertImpedanceByReflections(const ComplexMatrix2x2& s, const std::vector<double>& from,
                                                const std::vector<double>& to);
 
+// convertImpedanceByReflections from one pair of references to another, set up once for
+// the points of a whole set.
+class ReferenceChange
+{
+public:
+    ReferenceChange(const std::vector<double>& from, const std::vector<double>& to);
+    ComplexMatrix2x2 operator()(const ComplexMatrix2x2& s) const;
+
+private:
+    bool m_valid;
+    double m_gamma1 = 0.0;
+    double m_gamma2 = 0.0;
+    double m_c1c2 = 0.0;
+};
+
 } // namespace Algorithms

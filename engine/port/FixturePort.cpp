@@ -3,6 +3,8 @@
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/VectorChecks.h"
 
+#include <utility>
+
 namespace Algorithms {
 
 FixturePort::FixturePort(QObject* parent)
@@ -70,7 +72,7 @@ bool FixturePort::setStepResponse(const ReflectData::StepResponse& response)
     return true;
 }
 
-bool FixturePort::setCalculatedData(const SParametersTwoPort& data)
+bool FixturePort::setCalculatedData(SParametersTwoPort data)
 {
     // A set with a point that has no value (a division by a transmission of zero, say)
     // would reach the files and the analyzer as if it had been calculated.
@@ -80,7 +82,7 @@ bool FixturePort::setCalculatedData(const SParametersTwoPort& data)
         emit error(tr("Invalid calculated data. NaN or Inf value found. Check measured data for validity"));
         return false;
     }
-    m_sParameters = data;
+    m_sParameters = std::move(data);
     return true;
 }
 

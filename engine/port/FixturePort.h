@@ -58,7 +58,7 @@ public:
     bool setImpulseResponse(const ImpulseResponse& response);
     bool setGating(const Gating& gating);
     bool setStepResponse(const ReflectData::StepResponse& response);
-    bool setCalculatedData(const SParametersTwoPort& data);
+    bool setCalculatedData(SParametersTwoPort data);
     bool setUncorrectedSParametersDefault(const SParametersTwoPort& data);
     bool setUncorrectedSParametersZConversion(const SParametersTwoPort& data);
     // Finite and positive, or 0 for no custom impedance.

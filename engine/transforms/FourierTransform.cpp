@@ -82,9 +82,9 @@ class PlanStore
 public:
     PlanStore() { plannerMutex(); } // made first, so it outlives the plans destroyed here
 
-    std::shared_ptr<const FourierPlan> obtain(FourierBuffer& buffer, FourierDirection direction)
+    std::shared_ptr<const FourierPlan> obtain(std::size_t size, FourierDirection direction)
     {
-        const Key key{buffer.size(), static_cast<int>(direction)};
+        const Key key{size, static_cast<int>(direction)};
         std::list<Entry> dropped;
         std::shared_ptr<const FourierPlan> plan;
         {
@@ -95,7 +95,9 @@ public:
                     return entry->second;
                 }
             }
-            plan = std::make_shared<const FourierPlan>(buffer, direction);
+            FourierBuffer input(size, false);
+            FourierBuffer output(size, false);
+            plan = std::make_shared<const FourierPlan>(input, output, direction);
             m_entries.emplace_front(key, plan);
             while (m_entries.size() > maximumPlans)
                 dropped.splice(dropped.begin(), m_entries, std::prev(m_entries.end()));
@@ -149,13 +151,20 @@ std::size_t largestPrimeFactor(std::size_t n)
     return n > 1 ? n : largest;
 }
 
-FourierBuffer::FourierBuffer(std::size_t size)
+FourierBuffer::FourierBuffer(std::size_t size, bool zeroFilled)
     : m_data(reinterpret_cast<std::complex<double>*>(bufferPool().take(size == 0 ? 1 : size)))
     , m_size(size)
 {
     if (!m_data)
         throw std::bad_alloc();
-    std::fill(m_data, m_data + m_size, std::complex<double>(0.0));
+    if (zeroFilled)
+        std::fill(m_data, m_data + m_size, std::complex<double>(0.0));
+}
+
+void FourierBuffer::swap(FourierBuffer& other)
+{
+    std::swap(m_data, other.m_data);
+    std::swap(m_size, other.m_size);
 }
 
 FourierBuffer::~FourierBuffer()
@@ -163,11 +172,11 @@ FourierBuffer::~FourierBuffer()
     bufferPool().give(reinterpret_cast<fftw_complex*>(m_data), m_size == 0 ? 1 : m_size);
 }
 
-FourierPlan::FourierPlan(FourierBuffer& buffer, FourierDirection direction)
-    : m_size(buffer.size())
+FourierPlan::FourierPlan(FourierBuffer& input, FourierBuffer& output, FourierDirection direction)
+    : m_size(input.size())
 {
     std::lock_guard<std::mutex> lock(plannerMutex());
-    m_plan = fftw_plan_dft_1d(static_cast<int>(m_size), asFftw(buffer.data()), asFftw(buffer.data()),
+    m_plan = fftw_plan_dft_1d(static_cast<int>(m_size), asFftw(input.data()), asFftw(output.data()),
                               static_cast<int>(direction), FFTW_ESTIMATE);
 }
 
@@ -179,18 +188,20 @@ FourierPlan::~FourierPlan()
     fftw_destroy_plan(m_plan);
 }
 
-void FourierPlan::execute(FourierBuffer& buffer) const
+void FourierPlan::execute(FourierBuffer& input, FourierBuffer& output) const
 {
-    if (m_plan && buffer.size() == m_size)
-        fftw_execute_dft(m_plan, asFftw(buffer.data()), asFftw(buffer.data()));
+    if (m_plan && input.size() == m_size && output.size() == m_size && input.data() != output.data())
+        fftw_execute_dft(m_plan, asFftw(input.data()), asFftw(output.data()));
 }
 
 void FourierPlans::transform(FourierBuffer& buffer, FourierDirection direction)
 {
     auto& plan = m_plans[{buffer.size(), static_cast<int>(direction)}];
     if (!plan)
-        plan = planStore().obtain(buffer, direction);
-    plan->execute(buffer);
+        plan = planStore().obtain(buffer.size(), direction);
+    FourierBuffer result(buffer.size(), false);
+    plan->execute(buffer, result);
+    buffer.swap(result);
 }
 
 } // namespace Algorithms

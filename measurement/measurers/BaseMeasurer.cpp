@@ -1,5 +1,6 @@
 #include "measurement/measurers/BaseMeasurer.h"
 
+#include "analyzer/facade/CacheComparison.h"
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "engine/port/FixturePort.h"
 
@@ -9,15 +10,6 @@
 
 #include <cmath>
 #include <exception>
-
-namespace {
-
-bool fuzzyEqual(double a, double b)
-{
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
-}
-
-} // namespace
 
 BaseMeasurer::BaseMeasurer(SyncedVnaDevice* device, QObject* parent)
     : QObject(parent)
@@ -41,7 +33,7 @@ void BaseMeasurer::setConversionT(Algorithms::Z0ConversionType conversionT)
 
 void BaseMeasurer::setUserDefZ0(double z0)
 {
-    if (fuzzyEqual(m_userDefZ0, z0))
+    if (CacheComparison::fuzzyEqual(m_userDefZ0, z0))
         return;
     m_userDefZ0 = z0;
     emit userDefZ0Changed(z0);

@@ -1,12 +1,13 @@
 #include "measurement/steps/ReflectionStep.h"
 
+#include "analyzer/facade/CacheComparison.h"
+
 #include "measurement/connections/ConnectionReflect.h"
 #include "measurement/enums/EnumConversions.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/progress/TaskProgress.h"
 #include "measurement/steps/FixtureOffsets.h"
 
-#include <cmath>
 
 ReflectionStep::ReflectionStep(std::shared_ptr<ConnectionReflect> connection,
                                std::shared_ptr<VNAFixtureConnection> fixture, SyncedVnaDevice* device,
@@ -74,7 +75,7 @@ void ReflectionStep::followEnables()
 
 void ReflectionStep::setOffset(double offset)
 {
-    if (std::abs(m_offset - offset) * 1e12 <= std::min(std::abs(m_offset), std::abs(offset)))
+    if (CacheComparison::fuzzyEqual(m_offset, offset))
         return;
     m_offset = offset;
     emit offsetChanged(offset);

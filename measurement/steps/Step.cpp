@@ -1,5 +1,6 @@
 #include "measurement/steps/Step.h"
 
+#include "analyzer/facade/CacheComparison.h"
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "analyzer/state/DeviceStateKeeper.h"
 #include "analyzer/threading/Checker.h"
@@ -16,11 +17,6 @@
 #include <utility>
 
 namespace {
-
-bool fuzzyEqual(double a, double b)
-{
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
-}
 
 // Analyzers with a measurement in progress. The state keeper saves to fixed
 // paths, so a second measurement would overwrite the user's saved state.
@@ -88,7 +84,7 @@ void Step::setConversionT(Algorithms::Z0ConversionType conversionT)
 
 void Step::setUserDefZ0(double z0)
 {
-    if (fuzzyEqual(m_userDefZ0, z0))
+    if (CacheComparison::fuzzyEqual(m_userDefZ0, z0))
         return;
     m_userDefZ0 = z0;
     emit userDefZ0Changed(z0);
@@ -103,7 +99,7 @@ void Step::interrupt()
 std::shared_ptr<void> Step::holdForWork()
 {
     auto held = std::make_shared<std::pair<std::shared_ptr<Step>, std::shared_ptr<QObject>>>(
-        weak_from_this().lock(), m_keepAlive.lock());
+        weak_from_this().lock(), m_keepAlive ? m_keepAlive() : nullptr);
     return held;
 }
 
@@ -134,6 +130,9 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         task->cancel();
         return false;
     }
+    // The wait below serves deferred deletes: a step dropped by its owner meanwhile
+    // must outlive this call.
+    const std::shared_ptr<void> held = holdForWork();
     busyAnalyzers().insert(device);
     AtExit release{[this] { busyAnalyzers().erase(device); }};
 

@@ -54,8 +54,9 @@ public:
     virtual MeasureEnums::MeasureStatus measureStatus() const;
     virtual int kind() const = 0;
 
-    // Held by every work item of this step (the setup that owns the fixtures).
-    void setKeepAlive(std::weak_ptr<QObject> owner) { m_keepAlive = std::move(owner); }
+    // What every work item of this step holds besides the step (the setup that
+    // owns the fixtures), asked for when the item is posted.
+    void setKeepAlive(std::function<std::shared_ptr<QObject>()> owner) { m_keepAlive = std::move(owner); }
 
 public slots:
     void setCalcMethod(Algorithms::CalcMethod method);
@@ -104,5 +105,5 @@ private:
     std::atomic<Algorithms::Z0ConversionType> m_conversionT{Algorithms::Z0ConversionType::System};
     std::atomic<double> m_userDefZ0{50.0};
     bool m_appliedFixtureOffset = false;
-    std::weak_ptr<QObject> m_keepAlive;
+    std::function<std::shared_ptr<QObject>()> m_keepAlive;
 };

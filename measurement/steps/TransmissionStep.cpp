@@ -1,5 +1,6 @@
 #include "measurement/steps/TransmissionStep.h"
 
+#include "analyzer/facade/CacheComparison.h"
 #include "analyzer/threading/WorkerThread.h"
 #include "measurement/connections/ConnectionReflect.h"
 #include "measurement/connections/ConnectionTransmisson.h"
@@ -16,11 +17,6 @@ using MeasureEnums::FixturePossibleState;
 using MeasureEnums::MeasureStatus;
 
 namespace {
-
-bool fuzzyEqual(double a, double b)
-{
-    return std::abs(a - b) * 1e12 <= std::min(std::abs(a), std::abs(b));
-}
 
 MeasureStatus pairStatus(BaseMeasurer::Status left, BaseMeasurer::Status right)
 {
@@ -105,7 +101,7 @@ ConnectionBase* TransmissionStep::connection() const
 
 void TransmissionStep::setLeftOffset(double offset)
 {
-    if (fuzzyEqual(m_leftOffset, offset))
+    if (CacheComparison::fuzzyEqual(m_leftOffset, offset))
         return;
     m_leftOffset = offset;
     emit leftOffsetChanged();
@@ -113,7 +109,7 @@ void TransmissionStep::setLeftOffset(double offset)
 
 void TransmissionStep::setRightOffset(double offset)
 {
-    if (fuzzyEqual(m_rightOffset, offset))
+    if (CacheComparison::fuzzyEqual(m_rightOffset, offset))
         return;
     m_rightOffset = offset;
     emit rightOffsetChanged();
@@ -299,24 +295,12 @@ void TransmissionStep::applyThruOffset(bool val)
 {
     if (m_thru->status() != BaseMeasurer::Measured)
         return;
-    auto task = newTask(tr("Transmission offset"), 1);
-    const double left = val ? m_leftOffset : 0.0;
-    const double right = val ? m_rightOffset : 0.0;
-    runDetached(task, [this, val, left, right, rows = *thruRows()](TaskProgress& task) {
-        task.nextStep(tr("Applying offset"));
-        QString errorText;
-        if (!FixtureOffsets::applyToThru(rows.left, rows.right, left, right, errorText)) {
-            if (!errorText.isEmpty())
-                emit error(errorText);
-            task.cancel();
-            return;
-        }
-        // One offset is in force at a time: each works from the halves as computed.
-        onGuiThread([this, val] {
-            setAppliedFixtureOffset(val);
-            setAppliedReflectsOffset(false);
-        });
-    });
+    runThruOffset(newTask(tr("Transmission offset"), 1), val ? m_leftOffset : 0.0, val ? m_rightOffset : 0.0,
+                  [this, val] {
+                      // One offset is in force at a time: each works from the halves as computed.
+                      setAppliedFixtureOffset(val);
+                      setAppliedReflectsOffset(false);
+                  });
 }
 
 void TransmissionStep::applyReflectOffset(bool val)
@@ -331,9 +315,16 @@ void TransmissionStep::applyReflectOffset(bool val)
         task->cancel();
         return;
     }
-    const double left = val ? m_leftReflectOffset : 0.0;
-    const double right = val ? m_rightReflectOffset : 0.0;
-    runDetached(task, [this, val, left, right, rows = *thruRows()](TaskProgress& task) {
+    runThruOffset(task, val ? m_leftReflectOffset : 0.0, val ? m_rightReflectOffset : 0.0, [this, val] {
+        setAppliedReflectsOffset(val);
+        setAppliedFixtureOffset(false);
+    });
+}
+
+void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
+                                     std::function<void()> applied)
+{
+    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows()](TaskProgress& task) {
         task.nextStep(tr("Applying offset"));
         QString errorText;
         if (!FixtureOffsets::applyToThru(rows.left, rows.right, left, right, errorText)) {
@@ -342,10 +333,8 @@ void TransmissionStep::applyReflectOffset(bool val)
             task.cancel();
             return;
         }
-        onGuiThread([this, val] {
-            setAppliedReflectsOffset(val);
-            setAppliedFixtureOffset(false);
-        });
+        // The flags say what the ports hold, so they change only once every port took the offset.
+        onGuiThread(applied);
     });
 }
 

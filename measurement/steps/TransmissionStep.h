@@ -103,6 +103,10 @@ private:
     void measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard, SourceReader& source,
                         TaskProgress& task);
     void setReflectOffsets(double left, double right);
+    // Applies (left, right) picoseconds to the thru's ports on the worker; `applied`
+    // runs on the GUI thread once every port took them.
+    void runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
+                       std::function<void()> applied);
     void followEnables();
 
     std::shared_ptr<ConnectionTransmisson> m_connection;

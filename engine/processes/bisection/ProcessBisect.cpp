@@ -7,6 +7,7 @@
 #include "engine/vectors/VectorChecks.h"
 
 #include <QtGlobal>
+#include <utility>
 
 namespace Algorithms {
 
@@ -55,7 +56,7 @@ bool ProcessBisect::extractFixtures()
             }
         }
     }
-    return storeFixtureHalves(leftHalf, rightHalf);
+    return storeFixtureHalves(std::move(leftHalf), std::move(rightHalf));
 }
 
 } // namespace Algorithms

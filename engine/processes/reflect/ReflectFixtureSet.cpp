@@ -6,6 +6,7 @@
 #include "engine/vectors/VectorChecks.h"
 
 #include <cmath>
+#include <utility>
 
 namespace Algorithms {
 
@@ -44,7 +45,7 @@ bool ReflectProcessOpenOrShort::fixtureSetStage()
     half.setS12(t);
     half.setS21(t);
     half.setS22(x);
-    return port->setCalculatedData(half);
+    return port->setCalculatedData(std::move(half));
 }
 
 } // namespace Algorithms

@@ -4,6 +4,7 @@
 #include "engine/processes/stages/TransmissionBranch.h"
 
 #include <cmath>
+#include <utility>
 
 namespace Algorithms {
 
@@ -36,10 +37,10 @@ ComplexVector halfTransmission(const ComplexVector& thru, const ComplexVector& x
 
 bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const ComplexVector& gammaB)
 {
-    const ComplexVector xB = junctionReflection(measured.s11(), gammaA, measured.s21());
+    ComplexVector xB = junctionReflection(measured.s11(), gammaA, measured.s21());
     if (isCanceled())
         return false;
-    const ComplexVector xA = junctionReflection(measured.s22(), gammaB, measured.s12());
+    ComplexVector xA = junctionReflection(measured.s22(), gammaB, measured.s12());
     if (isCanceled())
         return false;
     const double delay = halfDelay();
@@ -57,7 +58,8 @@ bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const 
     if (isCanceled())
         return false;
 
-    return storeFixtureHalves({gammaA, t, t, xA}, {xB, t, t, gammaB});
+    // Arguments are evaluated in no fixed order: t is copied into both, never moved.
+    return storeFixtureHalves({gammaA, t, t, std::move(xA)}, {std::move(xB), t, t, gammaB});
 }
 
 double TransmissionProcess::halfDelay() const
@@ -67,17 +69,19 @@ double TransmissionProcess::halfDelay() const
     return 0.5 * phaseDelay(measured.s21(), measured.frequencies());
 }
 
-bool TransmissionProcess::storeFixtureHalves(const HalfParameters& leftHalf, const HalfParameters& rightHalf)
+bool TransmissionProcess::storeFixtureHalves(HalfParameters leftHalf, HalfParameters rightHalf)
 {
     bool stored = true;
+    // The halves' vectors move into the ports' sets: copies of sets this size cost more
+    // than forming them.
     for (auto [port, half] : {std::pair{left, &leftHalf}, std::pair{right, &rightHalf}}) {
         SParametersTwoPort set;
         set.setFrequencies(measured.frequencies());
-        set.setS11((*half)[0]);
-        set.setS12((*half)[1]);
-        set.setS21((*half)[2]);
-        set.setS22((*half)[3]);
-        stored = port->setCalculatedData(set) && stored;
+        set.s11() = std::move((*half)[0]);
+        set.s12() = std::move((*half)[1]);
+        set.s21() = std::move((*half)[2]);
+        set.s22() = std::move((*half)[3]);
+        stored = port->setCalculatedData(std::move(set)) && stored;
     }
     return stored;
 }

@@ -53,7 +53,7 @@ protected:
     // S11, S12, S21 and S22 of one half on the measured grid.
     using HalfParameters = std::array<std::vector<std::complex<double>>, 4>;
     // False when a port refuses its set (the port said why).
-    bool storeFixtureHalves(const HalfParameters& leftHalf, const HalfParameters& rightHalf);
+    bool storeFixtureHalves(HalfParameters leftHalf, HalfParameters rightHalf);
 
     SParametersTwoPort measured;
     FixturePort* left = nullptr;

@@ -1,57 +1,36 @@
 #include "app/checks/CalibrateVnaTableModel.h"
 #include "tests/app/checks/CheckTableSession.h"
 
-#include <memory>
-
 using Simulator::AnalyzerModel;
 using Table = CalibrateVnaTableModel;
 
-namespace {
-
-constexpr int Correct = 0;
-constexpr int Error = 2;
-
-class CalibrateVnaTableModelTest : public CheckTableSession
-{
-protected:
-    void SetUp() override
-    {
-        CheckTableSession::SetUp();
-        table = std::make_unique<CalibrateVnaTableModel>(device.get());
-    }
-
-    QVariant recommended(int row) const { return text(*table, row, BaseTableModel::RECOMMENDED_COLUMN); }
-
-    std::unique_ptr<CalibrateVnaTableModel> table;
-};
-
-} // namespace
+using CalibrateVnaTableModelTest = CheckTableSession<CalibrateVnaTableModel>;
 
 TEST_F(CalibrateVnaTableModelTest, JudgesAFullCalibrationAgainstTheRequiredPortCount)
 {
     refreshTwice();
     EXPECT_EQ(text(*table, Table::CalibrationRow), "Full 2-Port");
-    EXPECT_EQ(recommended(Table::CalibrationRow), "Full 2-Port");
+    EXPECT_EQ(recommended(*table, Table::CalibrationRow), "Full 2-Port");
     EXPECT_EQ(verdict(*table, Table::CalibrationRow), Correct);
     EXPECT_EQ(text(*table, Table::InterpolatedRow), "No");
     EXPECT_EQ(verdict(*table, Table::ExtrapolatedRow), Correct);
     EXPECT_EQ(text(*table, Table::CalibratedPortsRow), "1, 2");
-    EXPECT_EQ(recommended(Table::CalibratedPortsRow), "---");
+    EXPECT_EQ(recommended(*table, Table::CalibratedPortsRow), "---");
     EXPECT_EQ(text(*table, Table::ImpedanceRow), "50 | 50 Ω");
     EXPECT_FALSE(table->getError().isValid());
 
     table->changeRecommendedPortsCount(1);
     EXPECT_EQ(verdict(*table, Table::CalibrationRow), Correct);
     table->changeRecommendedPortsCount(3);
-    EXPECT_EQ(recommended(Table::CalibrationRow), "Full 3-Port");
+    EXPECT_EQ(recommended(*table, Table::CalibrationRow), "Full 3-Port");
     EXPECT_EQ(verdict(*table, Table::CalibrationRow), Error);
     table->changeRecommendedPortsCount(0);
-    EXPECT_EQ(recommended(Table::CalibrationRow), "---");
+    EXPECT_EQ(recommended(*table, Table::CalibrationRow), "---");
     EXPECT_FALSE(verdict(*table, Table::CalibrationRow).isValid());
 
     // Five or more ports still require a full calibration.
     table->changeRecommendedPortsCount(5);
-    EXPECT_EQ(recommended(Table::CalibrationRow), "Full 4-Port");
+    EXPECT_EQ(recommended(*table, Table::CalibrationRow), "Full 4-Port");
     EXPECT_EQ(verdict(*table, Table::CalibrationRow), Error);
 }
 
@@ -65,9 +44,9 @@ TEST_F(CalibrateVnaTableModelTest, RequiredPortsMustBeAmongTheCalibratedOnes)
     refreshTwice();
     table->changeRecommendedPorts({0, 2});
     EXPECT_EQ(text(*table, Table::CalibratedPortsRow), "1, 2, 3");
-    EXPECT_EQ(recommended(Table::CalibratedPortsRow), "1, 3");
+    EXPECT_EQ(recommended(*table, Table::CalibratedPortsRow), "1, 3");
     EXPECT_EQ(verdict(*table, Table::CalibratedPortsRow), Correct);
-    EXPECT_EQ(recommended(Table::CalibrationRow), "Full 2-Port");
+    EXPECT_EQ(recommended(*table, Table::CalibrationRow), "Full 2-Port");
     EXPECT_EQ(text(*table, Table::ImpedanceRow), "50 | 75 | 25.5 Ω");
 
     table->changeRecommendedPorts({0, 3});

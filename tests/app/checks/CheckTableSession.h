@@ -6,11 +6,24 @@
 
 #include <QCoreApplication>
 
-// A check table's analyzer: the facade on a simulated analyzer served by the
-// test's thread, whose queued change signals reach the table at each refresh.
+#include <memory>
+
+// A check table on the facade of a simulated analyzer served by the test's
+// thread, whose queued change signals reach the table at each refresh.
+template <typename Table>
 class CheckTableSession : public FacadeSession
 {
 protected:
+    static constexpr int Correct = 0;
+    static constexpr int Warning = 1;
+    static constexpr int Error = 2;
+
+    void SetUp() override
+    {
+        FacadeSession::SetUp();
+        table = std::make_unique<Table>(device.get());
+    }
+
     // Two refreshes: the second one also reads the port impedances.
     void refreshTwice()
     {
@@ -39,8 +52,15 @@ protected:
         return table.data(table.index(row, column), Qt::DisplayRole);
     }
 
+    static QVariant recommended(const BaseTableModel& table, int row)
+    {
+        return text(table, row, BaseTableModel::RECOMMENDED_COLUMN);
+    }
+
     static QVariant verdict(const BaseTableModel& table, int row)
     {
         return table.data(table.index(row, BaseTableModel::VALUE_COLUMN), BaseTableModel::RecommendedRole);
     }
+
+    std::unique_ptr<Table> table;
 };

@@ -4,26 +4,15 @@
 #include <QSignalSpy>
 
 #include <algorithm>
-#include <memory>
 
 using Simulator::AnalyzerModel;
 using Table = SetupVnaTableModel;
 
 namespace {
 
-constexpr int Correct = 0;
-constexpr int Warning = 1;
-constexpr int Error = 2;
-
-class SetupVnaTableModelTest : public CheckTableSession
+class SetupVnaTableModelTest : public CheckTableSession<SetupVnaTableModel>
 {
 protected:
-    void SetUp() override
-    {
-        CheckTableSession::SetUp();
-        table = std::make_unique<SetupVnaTableModel>(device.get());
-    }
-
     void setSweep(double start, double stop, int points)
     {
         simulator.changeModel([=](AnalyzerModel& model) {
@@ -39,10 +28,6 @@ protected:
     {
         return table->setData(table->index(row, BaseTableModel::VALUE_COLUMN), typed, Qt::DisplayRole);
     }
-
-    QVariant recommended(int row) const { return text(*table, row, BaseTableModel::RECOMMENDED_COLUMN); }
-
-    std::unique_ptr<SetupVnaTableModel> table;
 };
 
 } // namespace
@@ -61,26 +46,26 @@ TEST_F(SetupVnaTableModelTest, JudgesTheAnalyzersSweep)
     EXPECT_EQ(text(*table, Table::StopFrequencyRow), "1 G");
     EXPECT_EQ(verdict(*table, Table::StopFrequencyRow), Correct);
     EXPECT_EQ(text(*table, Table::SweepPointsRow), "100");
-    EXPECT_EQ(recommended(Table::SweepPointsRow), "100");
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "100");
     EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Correct);
     EXPECT_EQ(text(*table, Table::StepFrequencyRow), "10 M");
-    EXPECT_EQ(recommended(Table::StepFrequencyRow), "10 MHz");
+    EXPECT_EQ(recommended(*table, Table::StepFrequencyRow), "10 MHz");
     EXPECT_EQ(verdict(*table, Table::StepFrequencyRow), Correct);
     EXPECT_EQ(text(*table, Table::IfBandwidthRow), "30 k");
-    EXPECT_EQ(recommended(Table::IfBandwidthRow), "≤ 10 kHz");
+    EXPECT_EQ(recommended(*table, Table::IfBandwidthRow), "≤ 10 kHz");
     EXPECT_EQ(verdict(*table, Table::IfBandwidthRow), Warning);
     EXPECT_EQ(text(*table, Table::OutputPowerRow), -35.0);
     EXPECT_EQ(verdict(*table, Table::OutputPowerRow), Warning);
     EXPECT_EQ(table->getError(), Warning);
 
     setSweep(10e6, 1e9, 101);
-    EXPECT_EQ(recommended(Table::SweepPointsRow), "100");
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "100");
     EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Warning);
 
     table->setLowPassCheck(false);
-    EXPECT_EQ(recommended(Table::SweepPointsRow), "≥ 100");
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "≥ 100");
     EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Correct);
-    EXPECT_EQ(recommended(Table::StepFrequencyRow), "---");
+    EXPECT_EQ(recommended(*table, Table::StepFrequencyRow), "---");
     EXPECT_FALSE(verdict(*table, Table::StepFrequencyRow).isValid());
     for (const auto& [points, expected] : {std::pair{99, Warning}, {100, Correct}, {9, Error}}) {
         setSweep(10e6, 1e9, points);
@@ -110,14 +95,14 @@ TEST_F(SetupVnaTableModelTest, AShiftedSweepWithTheSameStepIsJudgedAgain)
 
     setSweep(20e6, 1.01e9, 100);
     EXPECT_EQ(text(*table, Table::StepFrequencyRow), "10 M");
-    EXPECT_EQ(recommended(Table::StepFrequencyRow), "20 MHz");
+    EXPECT_EQ(recommended(*table, Table::StepFrequencyRow), "20 MHz");
     EXPECT_EQ(verdict(*table, Table::StepFrequencyRow), Warning);
-    EXPECT_EQ(recommended(Table::SweepPointsRow), "51");
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "51");
     EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Warning);
 
     simulator.changeModel([](AnalyzerModel& model) { model.minFrequency = 0.0; });
     setSweep(0.0, 1e9, 101);
-    EXPECT_EQ(recommended(Table::SweepPointsRow), "Error");
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "Error");
     EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Error);
 }
 

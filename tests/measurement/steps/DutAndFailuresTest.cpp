@@ -111,6 +111,11 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
 
     errors.clear();
     fixtureB.setPortsCount(1);
+    mismatched->measureFromTouchstoneFile(QStringLiteral(NOLT_TESTDATA_DIR "/touchstone/hfss_oneport.s1p"));
+    drain();
+    EXPECT_EQ(errors, QStringList{"Port 2 is not among the 1 ports of the measured data"});
+
+    errors.clear();
     auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
                                                          device.get(), &worker, &progress));
     reflect->setCalcMethod(Algorithms::CalcMethod::Bisect);
@@ -120,4 +125,32 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     EXPECT_EQ(reflect->calculated(), MeasureStatus::Error);
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(progressTexts().last().endsWith("(cancelled)"));
+}
+
+// An interrupt that reaches the first pair's run (from the GUI thread, here from the
+// run itself) stops the thru there: the second pair is never started.
+TEST_F(DutMeasurement, AnInterruptDuringTheFirstPairEndsTheThru)
+{
+    simulator.setPortCount(4);
+    device = std::make_unique<SyncedVnaDevice>(nullptr, ConnectLimit);
+    device->setPort(simulator.port());
+    ASSERT_TRUE(refresh());
+    ASSERT_TRUE(refresh());
+    left = makeLaterDeleted<VNAFixtureConnection>(&fixtureA, device.get());
+    right = makeLaterDeleted<VNAFixtureConnection>(&fixtureB, device.get());
+    fixtureA.setPortsCount(2);
+    fixtureB.setPortsCount(2);
+    right->setAttachedVnaPort(0, 2);
+    right->setAttachedVnaPort(1, 3);
+    const auto connection = thruConnection();
+    auto thru = thruStep(connection);
+    // The processes write their parameters back as each run starts.
+    QObject::connect(&params, &Algorithms::ProcessInputParameters::sigRiseTimeChanged, thru.get(),
+                     [step = thru.get()] { step->interrupt(); }, Qt::DirectConnection);
+    ASSERT_TRUE(thru->measureFromVna());
+    drain();
+    EXPECT_EQ(thru->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(connection->processes().all().size(), 1u);
+    EXPECT_EQ(progressTexts().last(), "Execute algorithm (cancelled)");
+    EXPECT_TRUE(errors.contains("The measurement was canceled")) << errors.join("; ").toStdString();
 }

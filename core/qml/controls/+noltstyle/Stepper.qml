@@ -1,0 +1,8 @@
+import QtQuick 2.15
+import QtQuick.Controls.Material 2.15
+import "qrc:/core/qml/templates" as T
+
+T.Stepper {
+    textColor: Material.foreground
+    currentColor: Material.accent
+}

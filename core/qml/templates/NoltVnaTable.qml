@@ -1,0 +1,109 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "../controls"
+
+// A check table: per setting its verdict marker, name, current value (a combo
+// box over the row's choices, or a text field) and recommended value. Row 0 is
+// the header row.
+TableView {
+    id: table
+
+    readonly property var hasError: model ? model.hasError : undefined
+    readonly property int markerColumnWidth: 40
+    readonly property var columnShares: [0, 0.4, 0.3, 0.3]
+    property int rowHeight: 40
+    property color textColor: Color.textHighEmphasis
+    property color lineColor: Color.enabledLine
+
+    // Numbers with an optional blank and a k, M or G prefix.
+    readonly property var valuePattern: /^[+-]?((([0-9]{0,15}[.])?[0-9]{0,15})|([0-9]{0,30}))( [kMG])?/
+
+    implicitWidth: 640
+    implicitHeight: rows * rowHeight
+    clip: true
+    interactive: false
+    columnWidthProvider: function (column) {
+        return column === 0 ? markerColumnWidth : (width - markerColumnWidth) * columnShares[column];
+    }
+    rowHeightProvider: function () {
+        return rowHeight;
+    }
+    onWidthChanged: forceLayout()
+
+    delegate: Item {
+        id: cell
+
+        // The row's roles, also reachable inside controls that have a model of their own.
+        readonly property var cellModel: model
+        readonly property bool header: row === 0
+        readonly property var choices: !header && cellModel.enumerationValues ? cellModel.enumerationValues : []
+
+        implicitHeight: table.rowHeight
+
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 1
+            color: table.lineColor
+        }
+
+        NoltWarning {
+            objectName: "verdict"
+            anchors.centerIn: parent
+            visible: column === 0 && !cell.header && model.recommended !== undefined
+            type: cell.header ? undefined : model.recommended
+            toolTip.description: cell.header ? "" : model.display
+        }
+
+        Label {
+            anchors.fill: parent
+            anchors.leftMargin: 6
+            visible: column === 1 || column === 3 || (column === 2 && cell.header)
+            text: visible ? model.display : ""
+            color: table.textColor
+            font.bold: cell.header
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignVCenter
+        }
+
+        ComboBox {
+            objectName: "valueChoice"
+            anchors.fill: parent
+            anchors.rightMargin: 6
+            visible: column === 2 && !cell.header && cell.choices.length > 0
+            enabled: visible && cell.cellModel.edit === true
+            model: cell.choices
+            currentIndex: visible ? cell.choices.indexOf(String(cell.cellModel.display)) : -1
+            onActivated: index => cell.cellModel.display = cell.choices[index]
+        }
+
+        NoltErrorTextField {
+            id: field
+            objectName: "valueField"
+
+            readonly property string units: visible && cell.cellModel.units ? cell.cellModel.units : ""
+            readonly property string value: visible ? String(cell.cellModel.display) : ""
+
+            anchors.fill: parent
+            anchors.rightMargin: 6
+            visible: column === 2 && !cell.header && cell.choices.length === 0
+            result: visible ? cell.cellModel.recommended : undefined
+            readOnly: !visible || cell.cellModel.edit !== true
+            placeholderText: "---"
+            text: activeFocus || units === "" ? value : value + units
+            validator: units !== "" ? decimal : integer
+            onAccepted: {
+                cell.cellModel.display = text;
+                focus = false;
+            }
+
+            RegularExpressionValidator {
+                id: decimal
+                regularExpression: table.valuePattern
+            }
+            IntValidator {
+                id: integer
+            }
+        }
+    }
+}

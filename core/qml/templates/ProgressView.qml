@@ -1,0 +1,90 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "../controls"
+
+// The running and recently ended long operations: one row per progress
+// watcher (the role "value" of the progress manager's model), its title and a
+// bar that turns red when the task was cancelled and stays pale while it runs.
+ListView {
+    id: view
+
+    property color textColor: Color.textHighEmphasis
+
+    implicitHeight: contentHeight
+    interactive: false
+    spacing: 4
+
+    delegate: ColumnLayout {
+        id: row
+
+        readonly property var watcher: model.value
+        readonly property bool finished: watcher ? watcher.isFinished : false
+        readonly property color stateColor: watcher && watcher.isCanceled ? Color.errorBackground
+                                                                          : Color.successBackground
+
+        width: ListView.view.width
+        spacing: 2
+
+        Label {
+            objectName: "progressTitle"
+            Layout.fillWidth: true
+            text: row.watcher ? row.watcher.name : ""
+            color: view.textColor
+            elide: Text.ElideRight
+        }
+
+        ProgressBar {
+            id: bar
+            objectName: "progressBar"
+
+            readonly property color barColor: row.finished ? row.stateColor : Qt.lighter(row.stateColor, 2)
+
+            Layout.fillWidth: true
+            implicitHeight: 18
+            from: row.watcher ? row.watcher.progressMinimum : 0
+            to: row.watcher ? row.watcher.progressMaximum : 1
+            value: row.watcher ? row.watcher.progressValue : 0
+
+            background: Rectangle {
+                radius: 2
+                color: Color.enabledLine
+            }
+
+            contentItem: Item {
+                Rectangle {
+                    width: bar.visualPosition * parent.width
+                    height: parent.height
+                    radius: 2
+                    color: bar.barColor
+                    clip: true
+
+                    // A light band runs over the bar while the task is at work.
+                    Rectangle {
+                        id: runner
+                        width: 40
+                        height: parent.height
+                        color: Qt.lighter(bar.barColor, 1.3)
+                        visible: !row.finished
+
+                        NumberAnimation on x {
+                            from: -runner.width
+                            to: bar.width
+                            duration: 1200
+                            loops: Animation.Infinite
+                            running: !row.finished
+                        }
+                    }
+                }
+
+                Text {
+                    objectName: "progressText"
+                    anchors.centerIn: parent
+                    text: row.watcher ? row.watcher.progressText : ""
+                    color: "#212121"
+                    font.pixelSize: 11
+                }
+            }
+        }
+    }
+}

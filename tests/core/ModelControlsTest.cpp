@@ -1,0 +1,143 @@
+#include "tests/core/QmlTestSupport.h"
+#include "tests/core/StandInModels.h"
+
+#include <QColor>
+
+TEST_F(QmlTest, CheckTableOffersEachRowItsEditorAndVerdict)
+{
+    StandInCheckTable model({{"IF bandwidth", "10 k", "Hz", {}, true, 0},
+                             {"Sweep type", "LOG", {}, {"LIN", "LOG"}, true, 2},
+                             {"Points", "201", {}, {}, false, QVariant()}});
+    model.hasError = 2;
+    QObject* table = create(engine(), control("NoltVnaTable"), {{"model", QVariant::fromValue<QObject*>(&model)}});
+    ASSERT_NE(table, nullptr);
+    show(table);
+    EXPECT_EQ(table->property("hasError").toInt(), 2);
+
+    // Markers on the judged rows only, none in the header row.
+    const QList<QQuickItem*> verdicts = visibleNamed(table, "verdict");
+    ASSERT_EQ(verdicts.size(), 2);
+    EXPECT_EQ(verdicts[0]->property("type").toInt(), 0);
+    EXPECT_EQ(verdicts[1]->property("type").toInt(), 2);
+
+    // Choices make a combo box on the chosen text; choosing writes the text.
+    const QList<QQuickItem*> choices = visibleNamed(table, "valueChoice");
+    ASSERT_EQ(choices.size(), 1);
+    EXPECT_EQ(choices[0]->property("currentIndex").toInt(), 1);
+    QMetaObject::invokeMethod(choices[0], "activated", Q_ARG(int, 0));
+
+    // A field with units shows them only while it is not edited; Enter writes the text.
+    const QList<QQuickItem*> fields = visibleNamed(table, "valueField");
+    ASSERT_EQ(fields.size(), 2);
+    QQuickItem* bandwidth = fields[0];
+    EXPECT_EQ(bandwidth->property("text").toString(), "10 kHz");
+    EXPECT_EQ(bandwidth->property("result").toInt(), 0);
+    EXPECT_FALSE(bandwidth->property("readOnly").toBool());
+    bandwidth->forceActiveFocus();
+    EXPECT_EQ(bandwidth->property("text").toString(), "10 k");
+    bandwidth->setProperty("text", "20 k");
+    QMetaObject::invokeMethod(bandwidth, "accepted");
+
+    // A row without a setter is read-only.
+    EXPECT_TRUE(fields[1]->property("readOnly").toBool());
+    EXPECT_EQ(fields[1]->property("text").toString(), "201");
+
+    ASSERT_EQ(model.writes.size(), 2u);
+    EXPECT_EQ(model.writes[0], std::make_pair(2, QVariant("LIN")));
+    EXPECT_EQ(model.writes[1], std::make_pair(1, QVariant("20 k")));
+}
+
+TEST_F(QmlTest, ProgressViewColoursRunningCancelledAndFinishedTasks)
+{
+    StandInProgressWatcher running;
+    running.name = "Save setup";
+    running.progressText = "Read freqs";
+    StandInProgressWatcher cancelled;
+    cancelled.name = "Correction";
+    cancelled.isCanceled = true;
+    cancelled.isFinished = true;
+    StandInObjectList model({&running, &cancelled});
+
+    QObject* view = create(engine(), control("ProgressView"), {{"model", QVariant::fromValue<QObject*>(&model)}});
+    ASSERT_NE(view, nullptr);
+    show(view);
+
+    const QList<QQuickItem*> titles = visibleNamed(view, "progressTitle");
+    const QList<QQuickItem*> texts = visibleNamed(view, "progressText");
+    const QList<QQuickItem*> bars = visibleNamed(view, "progressBar");
+    ASSERT_EQ(bars.size(), 2);
+    ASSERT_EQ(titles.size(), 2);
+    EXPECT_EQ(titles[0]->property("text").toString(), "Save setup");
+    EXPECT_EQ(texts[0]->property("text").toString(), "Read freqs");
+    EXPECT_EQ(bars[0]->property("value").toDouble(), 1.0);
+    EXPECT_EQ(bars[0]->property("to").toDouble(), 2.0);
+
+    const QColor success("#32D74B");
+    EXPECT_EQ(bars[0]->property("barColor").value<QColor>(), success.lighter(200));
+    EXPECT_EQ(bars[1]->property("barColor").value<QColor>(), QColor("#FF453A"));
+
+    running.isFinished = true;
+    emit running.changed();
+    EXPECT_EQ(bars[0]->property("barColor").value<QColor>(), success);
+}
+
+TEST_F(QmlTest, PortPaneShowsTheMeasuredPortsResults)
+{
+    StandInMeasuredPort port;
+    port.measuredPort = 2;
+    port.z0Port = 50.0;
+    port.results.length = 1.5e-10;
+    port.results.impedance = 48.2;
+
+    QObject* pane = create(engine(), control("PortMeasureDataPane"),
+                           {{"fixturePort", QVariant::fromValue<QObject*>(&port)}, {"status", 1}});
+    ASSERT_NE(pane, nullptr);
+    const auto line = [&](const char* name) {
+        const QList<QQuickItem*> found = visibleNamed(pane, name);
+        return found.isEmpty() ? QStringLiteral("<hidden>") : found.first()->property("text").toString();
+    };
+    EXPECT_EQ(line("portLine"), "Port 3 | 50 Ohm");
+    EXPECT_EQ(line("lengthLine"), "L3 = 1.5e-10|2 s");
+    EXPECT_EQ(line("impedanceLine"), "Z3 = 48.2|2 Ohm");
+    // Without a conversion there is no converted impedance to show.
+    EXPECT_EQ(line("conversionLine"), "<hidden>");
+    EXPECT_EQ(line("errorLine"), "<hidden>");
+
+    port.results.z0Transform = 75.0;
+    emit port.results.changed();
+    EXPECT_EQ(line("conversionLine"), QString::fromUtf8("Z3 → 75|2 Ohm"));
+
+    pane->setProperty("status", 2);
+    EXPECT_EQ(line("errorLine"), "Error while measure");
+    EXPECT_EQ(line("lengthLine"), "<hidden>");
+    EXPECT_EQ(line("impedanceLine"), "<hidden>");
+}
+
+TEST_F(QmlTest, FixtureConnectionMarksPortsCabledTwice)
+{
+    StandInFixtureConnection left("A", {0u, 1u});
+    StandInFixtureConnection right("B", {2u, 3u});
+    QObject* connection = create(engine(), control("NoltVNAFixtureConnection"),
+                                 {{"fixtureConnection", QVariant::fromValue<QObject*>(&left)},
+                                  {"checkedConnections", QVariantList{QVariant::fromValue<QObject*>(&right)}},
+                                  {"vnaPortsCount", 4}});
+    ASSERT_NE(connection, nullptr);
+    show(connection);
+    const QList<QQuickItem*> choices = visibleNamed(connection, "vnaPort1");
+    ASSERT_EQ(choices.size(), 1);
+    EXPECT_EQ(choices[0]->property("count").toInt(), 4);
+    EXPECT_EQ(choices[0]->property("currentIndex").toInt(), 1);
+    EXPECT_FALSE(connection->property("hasError").toBool());
+
+    // Port 2 of A onto analyzer port 3, which B already uses.
+    QMetaObject::invokeMethod(choices[0], "activated", Q_ARG(int, 2));
+    EXPECT_EQ(left.ports.toVector(), (QVariantList{0u, 2u}));
+    EXPECT_TRUE(connection->property("hasError").toBool());
+
+    // Both ports of A onto analyzer port 1.
+    QMetaObject::invokeMethod(choices[0], "activated", Q_ARG(int, 0));
+    EXPECT_TRUE(connection->property("hasError").toBool());
+
+    QMetaObject::invokeMethod(choices[0], "activated", Q_ARG(int, 1));
+    EXPECT_FALSE(connection->property("hasError").toBool());
+}
