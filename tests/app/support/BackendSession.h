@@ -3,6 +3,7 @@
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "app/backend/MainQmlBackend.h"
 #include "app/settings/Settings.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/FixtureSetups.h"
 #include "tests/analyzer/device/support/SimulatorSession.h"
 
