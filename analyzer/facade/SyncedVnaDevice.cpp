@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 using namespace CacheComparison;
@@ -421,9 +422,10 @@ void SyncedVnaDevice::setYTraceAutoslace(uint graphIndex)
 
 void SyncedVnaDevice::setImpedance(double port, double value)
 {
-    // A negative or non-finite port number names no port; no analyzer takes "nan" or
-    // "inf" for an impedance.
-    if (!std::isfinite(port) || port < 0 || !std::isfinite(value))
+    // A negative, non-finite or too large port number names no port (and would not
+    // convert to an unsigned number); no analyzer takes "nan" or "inf" for an impedance.
+    constexpr double portLimit = static_cast<double>(std::numeric_limits<uint>::max()) + 1.0;
+    if (!std::isfinite(port) || port < 0 || port >= portLimit || !std::isfinite(value))
         return;
     const uint portIndex = static_cast<uint>(port);
     postToDevice([portIndex, value](VNADevice& device) { device.setImpedance(portIndex, value); });

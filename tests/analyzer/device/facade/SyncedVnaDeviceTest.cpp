@@ -193,12 +193,14 @@ TEST_F(SyncedVnaDeviceTest, NonFiniteSettingsAreNeitherCachedNorSent)
     EXPECT_EQ(lines(), QStringList{"MMEMory:STORe:STYPe?"});
 }
 
-TEST_F(SyncedVnaDeviceTest, SecondAutoRefreshStartAndNonFiniteImpedancesSendNothing)
+TEST_F(SyncedVnaDeviceTest, SecondAutoRefreshStartAndUnusableImpedancesSendNothing)
 {
     ASSERT_TRUE(refresh());
     simulator.clearLog();
     device->setImpedance(0, std::nan(""));
     device->setImpedance(1, std::numeric_limits<double>::infinity());
+    // Beyond every port number: it must not wrap around to port 1.
+    device->setImpedance(4294967296.0, 50);
     device->setImpedance(1, 42.5);
     device->startAutoRefresh();
     device->startAutoRefresh();
