@@ -5,6 +5,23 @@ function(nolt_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
+# With Ninja, the moc step of a target does not re-run when a re-glob adds a
+# header (its inputs are only the headers it saw last time), so the new class
+# links without its meta-object. When a target's header list changes, the
+# step's stamp is removed so that the next build runs it again.
+function(nolt_moc_follows_new_headers target sources)
+  list(FILTER sources INCLUDE REGEX "\\.h$")
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_headers.txt)
+  set(previous "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} previous)
+  endif()
+  if(NOT previous STREQUAL "${sources}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    file(WRITE ${list_file} "${sources}")
+  endif()
+endfunction()
+
 # A subsystem library made of every source below its folder.
 function(nolt_add_library target)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
@@ -12,6 +29,7 @@ function(nolt_add_library target)
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
   add_library(${target} STATIC ${sources})
+  nolt_moc_follows_new_headers(${target} "${sources}")
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${target} PUBLIC ${ARG_LIBS})
   nolt_warnings(${target})
@@ -33,6 +51,7 @@ function(nolt_add_test target)
          ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   endif()
   add_executable(${target} ${sources})
+  nolt_moc_follows_new_headers(${target} "${sources}")
   if(ARG_GUI)
     target_link_libraries(${target} PRIVATE nolt_test_main_gui)
   else()
@@ -40,7 +59,7 @@ function(nolt_add_test target)
   endif()
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock Qt5::Test)
   target_compile_definitions(${target} PRIVATE
-    NOLT_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/../shared/testdata")
+    NOLT_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   nolt_warnings(${target})
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES LABELS "${ARG_LABELS}")

@@ -80,7 +80,7 @@ bool TouchstoneIO::write(const QString& filePath, const TouchstoneData& data) co
         const QString suffix = ".s" + QString::number(portCount) + "p";
         path = m_overwriteAllowed ? filePath + suffix : FileNaming::uniqueFileName(filePath, suffix);
     }
-    if (!TouchstoneWriting::isWritable(data))
+    if (!TouchstoneWriting::isWritable(data, portCount))
         return false;
 
     QFile file(path);

@@ -25,13 +25,15 @@ public:
     static std::optional<uint> portCountFromSuffix(const QFileInfo& file);
 
     // No value for a missing or unreadable file, a port count outside 1..16, a record
-    // with too many tokens, or a number that does not parse or is not finite.
+    // with too many tokens, a number that does not parse or is not finite, or a two-port
+    // frequency that does not rise on any line but the first of the noise parameters.
     std::optional<TouchstoneData> read(const QString& filePath) const;
 
     // Writes frequencies in Hz and values as RI. A name without an "s<digit>p" suffix
     // gets ".s" + the data's port count + "p"; with overwriting not allowed an existing
     // name gets "(1)", "(2)", ... before its extension. False when no file was written
-    // completely (no usable name, unwritable data, or a failed open or write).
+    // completely (no usable name, data whose port count differs from the name's, records
+    // that are not N x N or not finite, or a failed open or write).
     bool write(const QString& filePath, const TouchstoneData& data) const;
 
     static QString uniqueFileName(const QString& base, const QString& suffix);

@@ -2,6 +2,8 @@
 
 #include "analyzer/files/TouchstoneLayout.h"
 
+#include <QDebug>
+
 #include <cmath>
 
 using TouchstoneLayout::parseFinite;
@@ -11,6 +13,9 @@ namespace {
 constexpr double degree = M_PI / 180.0;
 constexpr double minimumR = 0.001;
 constexpr double maximumR = 1000.0;
+// A noise-parameter line: frequency, minimum noise figure, optimum reflection as magnitude
+// and angle, effective noise resistance.
+constexpr int noiseParameterTokens = 5;
 
 std::size_t integerSquareRoot(std::size_t k)
 {
@@ -95,7 +100,14 @@ void TouchstoneReader::applyOptionLine(const QString& line)
 
 bool TouchstoneReader::addDataTokens(const QStringList& tokens)
 {
-    if (m_tokens.isEmpty() && startsNoiseData(tokens.first())) {
+    if (m_tokens.isEmpty() && stepsBack(tokens.first())) {
+        // Two-port files may end with noise parameters: a frequency that does not rise,
+        // followed by four values. Any other step back is a damaged file, whose records
+        // after the step would otherwise be lost without a word.
+        if (tokens.size() != noiseParameterTokens) {
+            qDebug().noquote() << "Touchstone frequency does not rise:" << tokens.first();
+            return false;
+        }
         m_atNoiseData = true;
         return true;
     }
@@ -112,9 +124,7 @@ bool TouchstoneReader::addDataTokens(const QStringList& tokens)
     return true;
 }
 
-// Two-port files may end with noise parameters, which begin at the first frequency
-// that does not rise above the last S-data frequency.
-bool TouchstoneReader::startsNoiseData(const QString& firstToken) const
+bool TouchstoneReader::stepsBack(const QString& firstToken) const
 {
     if (m_portCount != 2 || m_data.records.empty())
         return false;

@@ -25,7 +25,8 @@ public:
 private:
     void applyOptionLine(const QString& line);
     bool addDataTokens(const QStringList& tokens);
-    bool startsNoiseData(const QString& firstToken) const;
+    // True when a two-port record would start at a frequency that does not rise.
+    bool stepsBack(const QString& firstToken) const;
     std::optional<TouchstoneRecord> parseRecord() const;
     std::optional<std::complex<double>> parseValue(const QString& a, const QString& b) const;
 

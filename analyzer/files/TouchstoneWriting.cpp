@@ -15,9 +15,10 @@ QString number(double x)
     return QString::number(x, 'E', 11);
 }
 
-bool isWritable(const TouchstoneRecord& record)
+bool isWritable(const TouchstoneRecord& record, int portCount)
 {
-    if (record.N == 0 || record.values.size() != record.N * record.N || !std::isfinite(record.frequency))
+    if (record.N != static_cast<std::size_t>(portCount) || record.values.size() != record.N * record.N
+        || !std::isfinite(record.frequency))
         return false;
     for (const auto& value : record.values) {
         if (!std::isfinite(value.real()) || !std::isfinite(value.imag()))
@@ -28,12 +29,14 @@ bool isWritable(const TouchstoneRecord& record)
 
 } // namespace
 
-bool isWritable(const TouchstoneData& data)
+bool isWritable(const TouchstoneData& data, int portCount)
 {
-    if (!std::isfinite(data.R))
+    // The reader takes the port count from the name alone: data of another count would
+    // read back as nothing or not at all.
+    if (portCount < 1 || (data.portCount != 0 && data.portCount != portCount) || !std::isfinite(data.R))
         return false;
     for (const auto& record : data.records) {
-        if (!isWritable(record))
+        if (!isWritable(record, portCount))
             return false;
     }
     return true;

@@ -7,9 +7,10 @@
 // The text that the Touchstone writer puts into a file.
 namespace TouchstoneWriting {
 
-// Records that a reader could take back: each with N >= 1, N x N values, and every
-// number (R included) finite.
-bool isWritable(const TouchstoneData& data);
+// Data that a reader could take back from a file of portCount ports: the data's own port
+// count (when set) and every record's N equal to portCount, N x N values per record, and
+// every number (R included) finite.
+bool isWritable(const TouchstoneData& data, int portCount);
 
 // The comment head and the option line (Hz, S, RI and R), each line ended by "\n".
 QString head(double R);

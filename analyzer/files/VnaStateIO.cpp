@@ -2,6 +2,31 @@
 
 #include "analyzer/files/TextFileWriting.h"
 
+namespace {
+
+// Any character that some reader may take for the end of a line: written inside a name,
+// key or value it would start a line of its own, with keys and sections of its choosing.
+bool breaksLine(const QString& text)
+{
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\n':
+        case '\r':
+        case '\v':
+        case '\f':
+        case 0x85:
+        case 0x2028:
+        case 0x2029:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 VnaStateIO::VnaStateIO(const QString& fileName, QObject* parent)
     : QObject(parent)
     , m_file(fileName)
@@ -35,11 +60,16 @@ bool VnaStateIO::endsWithoutLineBreak() const
 
 bool VnaStateIO::writeSection(const QString& name)
 {
+    if (breaksLine(name))
+        return false;
     return writeText("[" + name + "]\n");
 }
 
 bool VnaStateIO::writeValue(const QString& key, const QString& value)
 {
+    // A key with "=" would be read back as a shorter key.
+    if (key.contains('=') || breaksLine(key) || breaksLine(value))
+        return false;
     return writeText(key + "=" + value + "\n");
 }
 
@@ -89,9 +119,9 @@ std::optional<QString> VnaStateIO::readValue(const QString& section, const QStri
         }
         if (!inSection || !line.contains('='))
             continue;
-        const QStringList parts = line.split('=');
-        if (parts.size() >= 2 && parts[0] == key)
-            return parts[1];
+        const int equals = line.indexOf('=');
+        if (line.left(equals) == key)
+            return line.mid(equals + 1);
     }
     return std::nullopt;
 }

@@ -22,14 +22,15 @@ public:
 
     // Each write is flushed to the file at once; false when the file is not open for
     // writing or the text did not reach the file (a full disk, for instance). After a
-    // failed write every further write fails too.
+    // failed write every further write fails too. Names, keys and values with a line
+    // break, and keys with "=", are refused: they could not be read back as written.
     bool writeSection(const QString& name);
     bool writeValue(const QString& key, const QString& value);
     bool writeEmptyLine();
 
-    // The value of the first "key=" line (key matched exactly) inside a section whose
-    // name matches case-insensitively and regardless of blanks and underscores; every
-    // lookup scans the whole file from its start.
+    // The value (all text after the first "=") of the first "key=" line (key matched
+    // exactly) inside a section whose name matches case-insensitively and regardless of
+    // blanks and underscores; every lookup scans the whole file from its start.
     std::optional<QString> readValue(const QString& section, const QString& key);
 
 signals:

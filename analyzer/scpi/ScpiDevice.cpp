@@ -1,5 +1,7 @@
 #include "analyzer/scpi/ScpiDevice.h"
 
+#include "analyzer/scpi/KeepAlive.h"
+
 #include <QDebug>
 #include <QEventLoop>
 #include <QNetworkProxy>
@@ -13,8 +15,15 @@ ScpiDevice::ScpiDevice(QObject* parent, std::chrono::milliseconds connectTimeLim
 {
     qRegisterMetaType<QAbstractSocket::SocketState>("QAbstractSocket::SocketState");
     m_socket->setProxy(QNetworkProxy::NoProxy);
-    connect(m_socket, &QTcpSocket::stateChanged, this, &ScpiDevice::stateChanged);
-    connect(m_socket, &QTcpSocket::disconnected, this, &ScpiDevice::disconnected);
+    m_socket->setReadBufferSize(MaxReplyBytes);
+    connect(m_socket, &QTcpSocket::stateChanged, this, [this](QAbstractSocket::SocketState state) {
+        if (!m_reopening)
+            emit stateChanged(state);
+    });
+    connect(m_socket, &QTcpSocket::disconnected, this, [this] {
+        if (!m_reopening)
+            emit disconnected();
+    });
 }
 
 bool ScpiDevice::connectToHost(const QString& address, quint16 port)
@@ -28,7 +37,6 @@ bool ScpiDevice::connectToHost(const QString& address, quint16 port)
     }
     if (m_socket->state() != QAbstractSocket::UnconnectedState)
         m_socket->abort();
-    m_reopenPending = false;
     m_peerAddress = host;
     m_peerPort = port;
 
@@ -47,6 +55,9 @@ bool ScpiDevice::connectToHost(const QString& address, quint16 port)
         // Commands are short lines often followed by a query: without this, each
         // query would wait for the acknowledgement of the commands before it.
         m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        // "*OPC?" waits without a time limit: an analyzer that vanishes without
+        // closing the connection must still end that wait.
+        KeepAlive::enable(*m_socket);
         return true;
     }
     m_socket->abort();
@@ -55,7 +66,6 @@ bool ScpiDevice::connectToHost(const QString& address, quint16 port)
 
 void ScpiDevice::disconnectFromHost()
 {
-    m_reopenPending = false;
     m_socket->disconnectFromHost();
 }
 
@@ -66,7 +76,7 @@ bool ScpiDevice::isConnected() const
 
 bool ScpiDevice::write(const QString& command)
 {
-    if (!reopenIfAbandoned() || !isConnected())
+    if (!isConnected())
         return false;
     const QByteArray bytes = command.toLocal8Bit();
     if (m_socket->write(bytes) != bytes.size()) {
@@ -102,6 +112,7 @@ std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limi
     QEventLoop loop;
     connect(m_socket, &QTcpSocket::readyRead, &loop, &QEventLoop::quit);
     connect(m_socket, &QTcpSocket::disconnected, &loop, &QEventLoop::quit);
+    connect(m_socket, &QTcpSocket::errorOccurred, &loop, &QEventLoop::quit);
     connect(this, &ScpiDevice::interrupted, &loop, &QEventLoop::quit);
     if (limit) {
         connect(limit, &QTimer::timeout, &loop, &QEventLoop::quit);
@@ -117,6 +128,12 @@ std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limi
         if (!isConnected())
             return std::nullopt;
         if (limit && !limit->isActive()) {
+            abandonReply();
+            return std::nullopt;
+        }
+        // The read buffer is full and holds no line end.
+        if (m_socket->bytesAvailable() >= MaxReplyBytes && !m_socket->canReadLine()) {
+            reportExchangeError(command);
             abandonReply();
             return std::nullopt;
         }
@@ -140,15 +157,14 @@ void ScpiDevice::abandonReply()
 {
     if (!isConnected())
         return;
-    m_reopenPending = true;
+    m_reopening = true;
     m_socket->abort();
-}
-
-bool ScpiDevice::reopenIfAbandoned()
-{
-    if (!m_reopenPending)
-        return true;
-    return connectToHost(m_peerAddress.toString(), m_peerPort);
+    const bool reopened = connectToHost(m_peerAddress.toString(), m_peerPort);
+    m_reopening = false;
+    if (!reopened) {
+        emit stateChanged(m_socket->state());
+        emit disconnected();
+    }
 }
 
 void ScpiDevice::reportExchangeError(const QString& command)

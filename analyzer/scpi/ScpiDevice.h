@@ -20,6 +20,9 @@ class ScpiDevice : public QObject
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds DefaultConnectTimeLimit{3000};
+    // Far above the longest reply of the analyzer (a trace of 100001 points is about
+    // 5 MB); a longer one is no reply at all, and the memory it may take is bounded.
+    static constexpr int MaxReplyBytes = 32 * 1024 * 1024;
 
     explicit ScpiDevice(QObject* parent = nullptr,
                         std::chrono::milliseconds connectTimeLimit = DefaultConnectTimeLimit);
@@ -32,7 +35,10 @@ public:
 
     // The command carries its own line end. False without a report when unconnected.
     bool write(const QString& command);
-    // One reply line, simplified; no value on timeout, interruption or a lost link.
+    // One reply line, simplified; no value on timeout, interruption, a lost link or a
+    // reply longer than MaxReplyBytes. A reply given up on drops the connection and opens
+    // a new one at once, so that it can never answer a later query; only a new
+    // connection that fails is announced as a loss.
     std::optional<QString> query(const QString& command, int timeoutMs);
     // As above without a time limit (the operation-complete query).
     std::optional<QString> query(const QString& command);
@@ -49,16 +55,13 @@ signals:
 private:
     std::optional<QString> exchange(const QString& command, QTimer* timer);
     void abandonReply();
-    bool reopenIfAbandoned();
     void reportExchangeError(const QString& command);
 
     QTcpSocket* m_socket;
     std::chrono::milliseconds m_connectTimeLimit;
     bool m_interrupted = false;
-    // Set when a query gave up while its reply could still arrive. The
-    // connection is then dropped, so that the late reply can never be taken for
-    // the answer to a later query, and the next write opens a new one.
-    bool m_reopenPending = false;
+    // While a connection is replaced its state changes are not passed on.
+    bool m_reopening = false;
     QHostAddress m_peerAddress;
     quint16 m_peerPort = 0;
 };

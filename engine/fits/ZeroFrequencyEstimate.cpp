@@ -3,7 +3,6 @@
 #include "engine/fits/ZeroFrequencyMemo.h"
 #include "engine/transforms/ChirpZTransform.h"
 #include "engine/transforms/ComplexArithmetic.h"
-#include "engine/transforms/FourierTransform.h"
 #include "engine/vectors/Ranges.h"
 #include "engine/vectors/VectorChecks.h"
 
@@ -26,7 +25,7 @@ bool allFinite(const std::vector<std::complex<double>>& x)
                        [](const std::complex<double>& z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); });
 }
 
-double formEstimate(const std::vector<std::complex<double>>& x, double fMax, FourierPlans& plans)
+double formEstimate(const std::vector<std::complex<double>>& x, double fMax)
 {
     // Below 5 samples the window [-(2N)^2 / (4 fMax M), -2 / fMax] would run backwards.
     const std::size_t n = x.size();
@@ -60,20 +59,20 @@ double formEstimate(const std::vector<std::complex<double>>& x, double fMax, Fou
     z[n] = 0.0;
     std::vector<double> weights(m, 1.0);
     weights[n] = 0.0;
-    const std::vector<double> b = symmetricChirpZTransform(a, w, z, weights, plans);
 
-    // Least-squares line b = p0 + p1 * (-u / M) through the normal equations.
+    // Least-squares line b = p0 + p1 * (-u / M) through the normal equations, b being the
+    // transform at the times u[0] + k (u[1] - u[0]): its right side needs only the sums of
+    // b and of k b, which are formed without the transform itself.
+    const ChirpZSums sums = symmetricChirpZSums(a, w, z, weights);
     Eigen::Matrix2d normal = Eigen::Matrix2d::Zero();
-    Eigen::Vector2d right = Eigen::Vector2d::Zero();
     for (std::size_t k = 0; k < m; ++k) {
         const double column = -u[k] / points;
         normal(0, 0) += 1.0;
         normal(0, 1) += column;
         normal(1, 1) += column * column;
-        right(0) += b[k];
-        right(1) += column * b[k];
     }
     normal(1, 0) = normal(0, 1);
+    const Eigen::Vector2d right(sums.values, -(u[0] * sums.values + (u[1] - u[0]) * sums.indexWeighted) / points);
     const Eigen::Vector2d p = normal.inverse() * right;
     return p(1);
 }
@@ -82,18 +81,12 @@ double formEstimate(const std::vector<std::complex<double>>& x, double fMax, Fou
 
 double estimateDelay(const std::vector<std::complex<double>>& x, double fMax)
 {
-    FourierPlans plans;
-    return estimateDelay(x, fMax, plans);
-}
-
-double estimateDelay(const std::vector<std::complex<double>>& x, double fMax, FourierPlans& plans)
-{
     ZeroFrequencyMemo* memo = ZeroFrequencyMemo::current();
     if (memo) {
         if (const std::optional<double> known = memo->find(x, fMax))
             return *known;
     }
-    const double estimate = formEstimate(x, fMax, plans);
+    const double estimate = formEstimate(x, fMax);
     if (memo)
         memo->remember(x, fMax, estimate);
     return estimate;

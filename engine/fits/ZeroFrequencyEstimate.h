@@ -5,8 +5,6 @@
 
 namespace Algorithms {
 
-class FourierPlans;
-
 // The real value at 0 Hz of a response x sampled on a harmonic grid (sample i at
 // (i + 1) * f_1, fMax the highest frequency), estimated from the samples alone: the
 // integrated spectrum is transformed to negative times, where a causal response is still
@@ -14,6 +12,5 @@ class FourierPlans;
 // NaN when it cannot be formed: non-finite samples, fewer than 5 samples (too few for a
 // window before time 0) or an fMax that is not a positive finite frequency.
 double estimateDelay(const std::vector<std::complex<double>>& x, double fMax);
-double estimateDelay(const std::vector<std::complex<double>>& x, double fMax, FourierPlans& plans);
 
 } // namespace Algorithms

@@ -1,5 +1,6 @@
 #include "engine/impedance/ImpedanceConversion.h"
 
+#include "engine/transforms/ComplexArithmetic.h"
 #include "engine/vectors/VectorChecks.h"
 
 #include <cmath>
@@ -77,12 +78,43 @@ ComplexMatrixPair convertImpedance2x2(const ComplexMatrix2x2& s, const std::vect
             convertThroughReflections(s, from[0], from[1], to[0], to[1])};
 }
 
+ReferenceChange::ReferenceChange(const std::vector<double>& from, const std::vector<double>& to)
+    : m_valid(from.size() >= 2 && to.size() >= 2 && isReferenceImpedance(from[0]) && isReferenceImpedance(from[1])
+              && isReferenceImpedance(to[0]) && isReferenceImpedance(to[1]))
+{
+    if (!m_valid)
+        return;
+    m_gamma1 = (to[0] - from[0]) / (from[0] + to[0]);
+    m_gamma2 = (to[1] - from[1]) / (from[1] + to[1]);
+    m_c1c2 = std::sqrt((1.0 - m_gamma1 * m_gamma1) * (1.0 - m_gamma2 * m_gamma2));
+}
+
+// C^-1 (S - R) (I - R S)^-1 C written out for the diagonal R and C: a fixture set is
+// converted point by point, and the general 2 x 2 products and inverses cost several
+// times this.
+ComplexMatrix2x2 ReferenceChange::operator()(const ComplexMatrix2x2& s) const
+{
+    if (!m_valid || !isFiniteMatrix(s))
+        return ComplexMatrix2x2::Zero();
+    const std::complex<double> s11 = s(0, 0), s12 = s(0, 1), s21 = s(1, 0), s22 = s(1, 1);
+    const std::complex<double> through = plainProduct(s12, s21);
+    const std::complex<double> first = 1.0 - m_gamma1 * s11;
+    const std::complex<double> second = 1.0 - m_gamma2 * s22;
+    const std::complex<double> determinant = plainProduct(first, second) - m_gamma1 * m_gamma2 * through;
+    // 1 / determinant; a zero one gives non-finite entries, which the callers test.
+    const std::complex<double> inverse = std::conj(determinant) / std::norm(determinant);
+    ComplexMatrix2x2 converted;
+    converted(0, 0) = plainProduct(plainProduct(s11 - m_gamma1, second) + m_gamma2 * through, inverse);
+    converted(0, 1) = m_c1c2 * plainProduct(s12, inverse);
+    converted(1, 0) = m_c1c2 * plainProduct(s21, inverse);
+    converted(1, 1) = plainProduct(plainProduct(s22 - m_gamma2, first) + m_gamma1 * through, inverse);
+    return converted;
+}
+
 ComplexMatrix2x2 convertImpedanceByReflections(const ComplexMatrix2x2& s, const std::vector<double>& from,
                                                const std::vector<double>& to)
 {
-    if (!isConvertible(s, from, to))
-        return ComplexMatrix2x2::Zero();
-    return convertThroughReflections(s, from[0], from[1], to[0], to[1]);
+    return ReferenceChange(from, to)(s);
 }
 
 } // namespace Algorithms

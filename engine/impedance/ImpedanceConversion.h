@@ -16,9 +16,25 @@ namespace Algorithms {
 ComplexMatrixPair convertImpedance2x2(const ComplexMatrix2x2& s, const std::vector<double>& from,
                                       const std::vector<double>& to);
 
-// The second result of convertImpedance2x2 alone (the all-zero matrix where that
-// gives the zero pair), for callers that need only it: it skips the transfer form.
+// The second result of convertImpedance2x2 alone, to rounding (the all-zero matrix where
+// that gives the zero pair), for callers that convert whole sets: it skips the transfer
+// form and evaluates the reflection form in closed form.
 ComplexMatrix2x2 convertImpedanceByReflections(const ComplexMatrix2x2& s, const std::vector<double>& from,
                                                const std::vector<double>& to);
+
+// convertImpedanceByReflections from one pair of references to another, set up once for
+// the points of a whole set.
+class ReferenceChange
+{
+public:
+    ReferenceChange(const std::vector<double>& from, const std::vector<double>& to);
+    ComplexMatrix2x2 operator()(const ComplexMatrix2x2& s) const;
+
+private:
+    bool m_valid;
+    double m_gamma1 = 0.0;
+    double m_gamma2 = 0.0;
+    double m_c1c2 = 0.0;
+};
 
 } // namespace Algorithms

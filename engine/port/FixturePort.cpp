@@ -3,6 +3,8 @@
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/VectorChecks.h"
 
+#include <utility>
+
 namespace Algorithms {
 
 FixturePort::FixturePort(QObject* parent)
@@ -70,7 +72,7 @@ bool FixturePort::setStepResponse(const ReflectData::StepResponse& response)
     return true;
 }
 
-bool FixturePort::setCalculatedData(const SParametersTwoPort& data)
+bool FixturePort::setCalculatedData(SParametersTwoPort data)
 {
     // A set with a point that has no value (a division by a transmission of zero, say)
     // would reach the files and the analyzer as if it had been calculated.
@@ -80,7 +82,7 @@ bool FixturePort::setCalculatedData(const SParametersTwoPort& data)
         emit error(tr("Invalid calculated data. NaN or Inf value found. Check measured data for validity"));
         return false;
     }
-    m_sParameters = data;
+    m_sParameters = std::move(data);
     return true;
 }
 
@@ -109,7 +111,12 @@ bool FixturePort::setUncorrectedSParametersZConversion(const SParametersTwoPort&
 
 bool FixturePort::setCustomImpedance(double impedance)
 {
-    if (!isFiniteValue(impedance) || impedance <= 0.0) {
+    // Setup files store 0 when the user has entered no impedance.
+    if (impedance == 0.0) {
+        m_customImpedance.reset();
+        return true;
+    }
+    if (!isFiniteValue(impedance) || impedance < 0.0) {
         emit error(tr("Invalid custom impedance value."));
         return false;
     }
@@ -193,8 +200,11 @@ bool FixturePort::mirrorSParameters()
 
 bool FixturePort::isCalculated() const
 {
-    if (!m_sParameters || !m_sParameters->isValid() || !m_impulseResponse || !m_impulseResponse->isValid()
-        || !m_defaultSParameters || !m_defaultSParameters->isValid())
+    if (!m_sParameters || !m_sParameters->isValid() || !m_defaultSParameters || !m_defaultSParameters->isValid())
+        return false;
+    // A sweep that is not linear has no time responses to show.
+    const bool timeDomain = isEvenlySpaced(m_sParameters->frequencies());
+    if (timeDomain && (!m_impulseResponse || !m_impulseResponse->isValid()))
         return false;
     if (!m_stepResponse)
         return true;

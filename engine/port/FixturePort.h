@@ -58,10 +58,10 @@ public:
     bool setImpulseResponse(const ImpulseResponse& response);
     bool setGating(const Gating& gating);
     bool setStepResponse(const ReflectData::StepResponse& response);
-    bool setCalculatedData(const SParametersTwoPort& data);
+    bool setCalculatedData(SParametersTwoPort data);
     bool setUncorrectedSParametersDefault(const SParametersTwoPort& data);
     bool setUncorrectedSParametersZConversion(const SParametersTwoPort& data);
-    // Finite and positive.
+    // Finite and positive, or 0 for no custom impedance.
     bool setCustomImpedance(double impedance);
     // The analyzer port's impedance, also the reference of the sets as computed.
     bool setZ0(double impedance);

@@ -3,7 +3,9 @@
 #include "engine/impedance/ImpedanceConversion.h"
 #include "engine/vectors/VectorChecks.h"
 
+#include <array>
 #include <complex>
+#include <utility>
 #include <vector>
 
 namespace Algorithms {
@@ -69,25 +71,29 @@ bool FixturePort::convertImpedance()
 
     SParametersTwoPort& set = *m_sParameters;
     const std::size_t n = set.frequencies().size();
-    std::vector<std::complex<double>> s11(n), s12(n), s21(n), s22(n);
+    // The converted values go to work vectors the thread keeps, which then trade places with
+    // the set's: a set of this size in fresh memory costs more in page faults than its
+    // conversion, and a failure leaves the set as it was.
+    thread_local std::array<std::vector<std::complex<double>>, 4> work;
+    for (auto& parameter : work)
+        parameter.resize(n);
+    // The reflection-coefficient formulation also handles a point without transmission.
+    const ReferenceChange change(from, to);
     for (std::size_t i = 0; i < n; ++i) {
         ComplexMatrix2x2 s;
         s << set.s11()[i], set.s12()[i], set.s21()[i], set.s22()[i];
-        // The reflection-coefficient formulation also handles a point without transmission.
-        const ComplexMatrix2x2 converted = convertImpedanceByReflections(s, from, to);
+        const ComplexMatrix2x2 converted = change(s);
         if (!isConvertedPoint(converted)) {
             emit error(tr("Invalid converted data. Check system and fixture impedances"));
             return false;
         }
-        s11[i] = converted(0, 0);
-        s12[i] = converted(0, 1);
-        s21[i] = converted(1, 0);
-        s22[i] = converted(1, 1);
+        for (std::size_t k = 0; k < 4; ++k)
+            work[k][i] = converted(static_cast<Eigen::Index>(k / 2), static_cast<Eigen::Index>(k % 2));
     }
-    set.setS11(s11);
-    set.setS12(s12);
-    set.setS21(s21);
-    set.setS22(s22);
+    std::swap(set.s11(), work[0]);
+    std::swap(set.s12(), work[1]);
+    std::swap(set.s21(), work[2]);
+    std::swap(set.s22(), work[3]);
     // Announced on every conversion: the data changed even when the reference kept its value.
     m_z0 = target;
     emit impedanceTransformChanged();

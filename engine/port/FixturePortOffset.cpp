@@ -21,6 +21,11 @@ std::optional<SParametersTwoPort> FixturePort::offsetSet(double offset)
     const double delay = m_impulseResponse->delay;
     const double shift = m_impulseResponse->doublePass ? 2.0 * offset : offset;
     const double k = (delay + shift) / delay;
+    // A length of zero or below would turn the fixture into gain and reversed phase.
+    if (isFiniteValue(offset) && !(k > 0.0)) {
+        emit error(tr("Offset was not performed. The offset must leave the fixture a positive electrical length"));
+        return std::nullopt;
+    }
 
     std::vector<double> phase(t.size());
     for (std::size_t i = 0; i < t.size(); ++i)
@@ -50,19 +55,24 @@ std::optional<SParametersTwoPort> FixturePort::offsetSet(double offset)
 
 bool FixturePort::applyOffset(double offset)
 {
-    if (!m_sParameters || !m_sParameters->isValid() || !m_defaultSParameters || !m_defaultSParameters->isValid()
-        || !m_defaultLength || !m_impulseResponse || !m_impulseResponse->isValid()) {
-        emit error(tr("Offset was not performed. Check measured data for validity"));
+    const QString invalidData = tr("Offset was not performed. Check measured data for validity");
+    if (!m_sParameters || !m_sParameters->isValid() || !m_defaultSParameters || !m_defaultSParameters->isValid()) {
+        emit error(invalidData);
         return false;
     }
 
-    // Fuzzy comparison against zero holds for an exact zero only.
+    // Fuzzy comparison against zero holds for an exact zero only. Going back to the set as
+    // computed needs no delay, so it also serves halves from a sweep without time responses.
     if (offset == 0.0) {
         if (m_zConvertedSParameters)
             selectSet(*m_zConvertedSParameters, ConvertedKind, m_defaultLength, m_zConvertedZ0);
         else
             selectSet(*m_defaultSParameters, DefaultKind, m_defaultLength, m_impedance);
         return true;
+    }
+    if (!m_defaultLength || !m_impulseResponse || !m_impulseResponse->isValid()) {
+        emit error(invalidData);
+        return false;
     }
 
     const std::optional<SParametersTwoPort> shifted = offsetSet(offset);

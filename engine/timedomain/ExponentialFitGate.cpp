@@ -2,7 +2,7 @@
 
 #include "engine/fits/FitModel.h"
 #include "engine/fits/NormalEquations.h"
-#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/timedomain/LowPassSamples.h"
 #include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/Ranges.h"
 
@@ -59,16 +59,20 @@ private:
 
 } // namespace
 
-void gateByExponentialFit(const std::vector<double>& f, const std::vector<std::complex<double>>& S, int fitMode,
-                          int kind, double tSpan, std::vector<double>& magnitude, std::vector<double>& phase)
+void gateByExponentialFit(const std::vector<double>& frequencies, const std::vector<std::complex<double>>& values,
+                          int fitMode, int kind, double tSpan, std::vector<double>& magnitude,
+                          std::vector<double>& phase)
 {
     magnitude.clear();
     phase.clear();
+    if ((fitMode != 0 && fitMode != 1) || values.size() != frequencies.size() || frequencies.size() < 2)
+        return;
+    if (kind == 0 && !isTransformableGrid(frequencies, 0))
+        return;
+    const LowPassSamples samples(frequencies, values, kind);
+    const std::vector<double>& f = samples.frequencies();
+    const std::vector<std::complex<double>>& S = samples.values();
     const std::size_t n = f.size();
-    if ((fitMode != 0 && fitMode != 1) || S.size() != n || n < 2)
-        return;
-    if (kind == 0 && !isTransformableGrid(f, 0))
-        return;
     const auto [low, high] = std::minmax_element(f.begin(), f.end());
     const double nodeCount = std::max(4.0, std::floor(tSpan / (1.0 / (*high - *low + (f[1] - f[0])))));
 
@@ -80,7 +84,7 @@ void gateByExponentialFit(const std::vector<double>& f, const std::vector<std::c
     unwrapRunning(phases);
     if (kind == 0) {
         // The 0 Hz point in front: magnitude |dc|, phase 0 or pi by its sign.
-        const double dc = estimateDelay(S, *high);
+        const double dc = samples.zeroFrequencyValue();
         grid.push_back(0.0);
         magnitudes.push_back(std::abs(dc));
         phases.insert(phases.begin(), std::atan2(0.0, dc));
@@ -128,7 +132,8 @@ void gateByExponentialFit(const std::vector<double>& f, const std::vector<std::c
         fittedPhase = pinnedPhase + project(psi - pinnedPhase);
     }
 
-    const std::size_t skip = kind == 0 ? 1 : 0;
+    // The 0 Hz point is dropped again unless the caller's grid has one.
+    const std::size_t skip = kind == 0 ? 1 - samples.leadingPoints() : 0;
     magnitude.assign(fittedMagnitude.data() + skip, fittedMagnitude.data() + points);
     phase.assign(fittedPhase.data() + skip, fittedPhase.data() + points);
 }

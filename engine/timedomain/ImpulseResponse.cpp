@@ -1,6 +1,6 @@
 #include "engine/timedomain/ImpulseResponse.h"
 
-#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/timedomain/LowPassSamples.h"
 #include "engine/timedomain/TimeAxis.h"
 #include "engine/transforms/ChirpZTransform.h"
 #include "engine/transforms/FourierTransform.h"
@@ -8,8 +8,6 @@
 #include "engine/transforms/KaiserWindow.h"
 #include "engine/transforms/SpectrumPreparation.h"
 #include "engine/vectors/VectorChecks.h"
-
-#include <QDebug>
 
 #include <algorithm>
 #include <cmath>
@@ -24,9 +22,9 @@ TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>
     if (S.size() != f.size() || !isTransformableGrid(f, kind))
         return {};
     FourierPlans plans;
-    const double fMax = *std::max_element(f.begin(), f.end());
-    const double dc = kind == 0 ? estimateDelay(S, fMax, plans) : 0.0;
-    PreparedSpectrum prepared = prepareSpectrum(f, S, {dc, 0.0}, kind);
+    const LowPassSamples samples(f, S, kind);
+    PreparedSpectrum prepared =
+        prepareSpectrum(samples.frequencies(), samples.values(), {samples.zeroFrequencyValue(), 0.0}, kind);
     if (!isValidVector(prepared.times) || !isValidComplexVector(prepared.spectrum)
         || !isValidVector(prepared.windowIndex))
         return {};
@@ -36,23 +34,26 @@ TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>
     TimeDomainResponse response;
     response.times = tStart < tStop ? spreadTimes(tStart, tStop, points) : std::move(prepared.times);
 
-    std::vector<double> window = kaiserWindow(prepared.windowIndex, beta);
-    qDebug() << prepared.windowIndex.size() << window.size();
-    if (kind == 0) {
-        toNaturalOrder(prepared.spectrum);
-        toNaturalOrder(window);
-    }
+    const std::vector<double> window = kaiserWindow(prepared.windowIndex, beta);
     const TimeContour contour = timeContour(response.times, naturalStep, points);
-    if (kind == 0) {
-        // The two-sided spectrum of a real response: its time values are real.
-        const std::vector<double> real = symmetricChirpZTransform(contour.a, contour.w, prepared.spectrum, window, plans);
-        response.values.assign(real.begin(), real.end());
-    } else {
-        response.values = chirpZTransform(contour.a, contour.w, prepared.spectrum, window, kind, plans);
-    }
-
     // Divided by L and then by the mean window value: a flat spectrum sums to the window's sum.
-    const double windowSum = std::accumulate(window.begin(), window.end(), 0.0);
+    double windowSum = 0.0;
+    if (kind == 0) {
+        // The two-sided spectrum of a real response: its time values are real. The transform
+        // takes the upper half of the natural order [-f_N ... 0 ... f_N], which is the first
+        // N + 1 points of the transform order [0, f_1 ... f_N, -f_N ... -f_1].
+        const std::size_t n = points / 2;
+        windowSum = std::accumulate(window.begin() + static_cast<std::ptrdiff_t>(n + 1), window.end(), 0.0);
+        windowSum = std::accumulate(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(n + 1), windowSum);
+        const std::vector<double> real =
+            symmetricChirpZTransform(contour.a, contour.w, prepared.spectrum.data(), window.data(), n + 1, plans);
+        response.values.resize(real.size());
+        for (std::size_t k = 0; k < real.size(); ++k)
+            response.values[k] = real[k] / windowSum;
+        return response;
+    }
+    windowSum = std::accumulate(window.begin(), window.end(), 0.0);
+    response.values = chirpZTransform(contour.a, contour.w, prepared.spectrum, window, kind, plans);
     for (auto& value : response.values)
         value /= windowSum;
     return response;

@@ -22,8 +22,8 @@ struct PeakMagnitude
 
 // The Kaiser-windowed inverse transform of S (on the grid f, kind 0 low pass or otherwise
 // band pass) on L time points, normalised so that a reflection G e^(-j 2 pi f tau) peaks at
-// tau with magnitude |G|; L = 2N + 1 on a low-pass grid (the 0 Hz value being estimated
-// from S), N otherwise. With tStart < tStop the L points run from tStart to tStop, otherwise
+// tau with magnitude |G|; L = 2N + 1 on a low-pass grid of N harmonic points (the 0 Hz
+// value being the grid's own 0 Hz point or estimated from S), N otherwise. With tStart < tStop the L points run from tStart to tStop, otherwise
 // they are the natural time axis of the transform. Empty when the grid cannot be
 // transformed or the spectrum is not finite.
 TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>>& S, const std::vector<double>& f,

@@ -1,6 +1,6 @@
 #include "engine/timedomain/StepResponse.h"
 
-#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/timedomain/LowPassSamples.h"
 #include "engine/timedomain/TimeAxis.h"
 #include "engine/transforms/ChirpZTransform.h"
 #include "engine/transforms/ComplexArithmetic.h"
@@ -20,11 +20,12 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 
-// What the two transforms of the step response share.
+// What the transforms of the step response share. The integrated spectrum is conjugate-
+// symmetric, so the transforms take only its upper half: 0 Hz, f_1 ... f_N.
 struct StepResponseWork
 {
-    std::vector<std::complex<double>> integrated; // the two-sided spectrum over j 2 pi k, natural order
-    std::vector<double> windowed;                 // Kaiser weights, 0 at 0 Hz
+    std::vector<std::complex<double>> integrated; // the upper half of the spectrum over j 2 pi k
+    std::vector<double> windowed;                 // its Kaiser weights, 0 at 0 Hz
     std::vector<double> flat;                     // unit weights, 0 at 0 Hz
     double dc = 0.0;
     double naturalStep = 0.0;
@@ -36,19 +37,37 @@ std::vector<double> level(const StepResponseWork& work, const std::vector<double
                           const std::vector<double>& weights, FourierPlans& plans)
 {
     const TimeContour contour = timeContour(times, work.naturalStep, work.points);
-    std::vector<double> result = symmetricChirpZTransform(contour.a, contour.w, work.integrated, weights, plans);
+    std::vector<double> result = symmetricChirpZTransform(contour.a, contour.w, work.integrated.data(),
+                                                          weights.data(), work.integrated.size(), plans);
+    const std::vector<double> u = naturalTimes(times, work.naturalStep);
     const double length = static_cast<double>(work.points);
     for (std::size_t k = 0; k < work.points; ++k)
-        result[k] += work.dc * contour.u[k] / length;
+        result[k] += work.dc * u[k] / length;
     return result;
+}
+
+// The mean of that level over the given times, from the sums over the transform in closed
+// form: the reference level is needed as its mean only.
+double meanLevel(const StepResponseWork& work, const std::vector<double>& times, const std::vector<double>& weights)
+{
+    const TimeContour contour = timeContour(times, work.naturalStep, work.points);
+    const double length = static_cast<double>(work.points);
+    double ramp = 0.0;
+    for (double u : naturalTimes(times, work.naturalStep))
+        ramp += u;
+    const double sum =
+        symmetricChirpZSums(contour.a, contour.w, work.integrated.data(), weights.data(), work.integrated.size())
+            .values;
+    return (sum + work.dc * ramp / length) / length;
 }
 
 } // namespace
 
-StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
-                                 double tStart, double tStop, double beta, double refStart, double refStop, double Z0)
+StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& measured,
+                                       const std::vector<double>& grid, double tStart, double tStop, double beta,
+                                       double refStart, double refStop, double Z0)
 {
-    if (S.size() != f.size() || !isTransformableGrid(f, 0))
+    if (measured.size() != grid.size() || !isTransformableGrid(grid, 0))
         return {};
     // Without a reference window there is no level to subtract; a step response levelled on
     // a single instant would be shifted by whatever the response does there.
@@ -56,11 +75,13 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
         qDebug() << "Step response refused: the reference window is empty";
         return {};
     }
-    const std::size_t n = S.size();
     FourierPlans plans;
+    const LowPassSamples samples(grid, measured, 0);
+    const std::vector<std::complex<double>>& S = samples.values();
+    const std::size_t n = S.size();
     StepResponseWork work;
-    work.dc = estimateDelay(S, *std::max_element(f.begin(), f.end()), plans);
-    PreparedSpectrum prepared = prepareSpectrum(f, S, {work.dc, 0.0}, 0);
+    work.dc = samples.zeroFrequencyValue();
+    PreparedSpectrum prepared = prepareSpectrum(samples.frequencies(), S, {work.dc, 0.0}, 0);
     if (prepared.times.size() < 2)
         return {};
     work.points = prepared.times.size();
@@ -69,27 +90,22 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
     StepResponseResult result;
     result.times = tStart < tStop ? spreadTimes(tStart, tStop, work.points) : std::move(prepared.times);
 
-    work.integrated.resize(work.points);
-    for (std::size_t i = 0; i < n; ++i) {
-        work.integrated[i] = divideByImaginary(std::conj(S[n - 1 - i]), -2.0 * pi * static_cast<double>(n - i));
-        work.integrated[n + 1 + i] = divideByImaginary(S[i], 2.0 * pi * static_cast<double>(i + 1));
-    }
-    work.integrated[n] = work.dc;
+    work.integrated.resize(n + 1);
+    work.integrated[0] = work.dc;
+    for (std::size_t i = 0; i < n; ++i)
+        work.integrated[1 + i] = divideByImaginary(S[i], 2.0 * pi * static_cast<double>(i + 1));
 
-    // The Kaiser window in natural order, with the 0 Hz sample left out of the transform: the
-    // 0 Hz value enters only as the ramp dc * u / L.
+    // The Kaiser window over 0 Hz and the grid (the first N + 1 points of the transform
+    // order), with the 0 Hz sample left out of the transform: the 0 Hz value enters only as
+    // the ramp dc * u / L.
     work.windowed = kaiserWindow(prepared.windowIndex, beta);
-    toNaturalOrder(work.windowed);
-    work.windowed[n] = 0.0;
-    work.flat.assign(work.points, 1.0);
-    work.flat[n] = 0.0;
+    work.windowed.resize(n + 1);
+    work.windowed[0] = 0.0;
+    work.flat.assign(n + 1, 1.0);
+    work.flat[0] = 0.0;
 
     const std::vector<double> response = level(work, result.times, work.windowed, plans);
-    const std::vector<double> reference = level(work, spreadTimes(refStart, refStop, work.points), work.flat, plans);
-    double mean = 0.0;
-    for (double value : reference)
-        mean += value;
-    mean /= static_cast<double>(work.points);
+    const double mean = meanLevel(work, spreadTimes(refStart, refStop, work.points), work.flat);
 
     result.stepResponse.resize(work.points);
     result.impedanceProfile.resize(work.points);

@@ -14,9 +14,9 @@ struct StepResponseResult
     std::vector<double> times;
 };
 
-// The step response of the reflection S on the harmonic grid f: the integrated, Kaiser-
-// windowed spectrum transformed to L times (tStart ... tStop when tStart < tStop, otherwise
-// the natural axis), levelled so that its mean over the reference window refStart ...
+// The step response of the reflection S on the harmonic grid f (after a 0 Hz point or not):
+// the integrated, Kaiser-windowed spectrum transformed to L times (tStart ... tStop when
+// tStart < tStop, otherwise the natural axis), levelled so that its mean over the reference window refStart ...
 // refStop is 0, and the impedance profile Z0 (1 + rho) / (1 - rho) derived from it.
 // Empty when |S| != |f|, the grid is not harmonic and evenly spaced, or the reference window
 // is empty (refStart >= refStop). Non-finite input gives non-finite values.

@@ -15,15 +15,20 @@ constexpr double pi = 3.14159265358979323846;
 TimeContour timeContour(const std::vector<double>& times, double naturalStep, std::size_t points)
 {
     TimeContour contour;
-    contour.u.resize(times.size());
-    for (std::size_t k = 0; k < times.size(); ++k)
-        contour.u[k] = times[k] / naturalStep;
     const double length = static_cast<double>(points);
-    const double u0 = contour.u.empty() ? 0.0 : contour.u[0];
-    const double du = contour.u.size() < 2 ? 0.0 : contour.u[1] - contour.u[0];
+    const double u0 = times.empty() ? 0.0 : times[0] / naturalStep;
+    const double du = times.size() < 2 ? 0.0 : times[1] / naturalStep - u0;
     contour.a = std::polar(1.0, 2.0 * pi * u0 / length);
     contour.w = std::polar(1.0, 2.0 * pi * du / length);
     return contour;
+}
+
+std::vector<double> naturalTimes(const std::vector<double>& times, double naturalStep)
+{
+    std::vector<double> u(times.size());
+    for (std::size_t k = 0; k < times.size(); ++k)
+        u[k] = times[k] / naturalStep;
+    return u;
 }
 
 std::vector<double> spreadTimes(double start, double stop, std::size_t points)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <complex>
 #include <cstddef>
 #include <vector>
@@ -13,21 +12,14 @@ struct TimeContour
 {
     std::complex<double> a;
     std::complex<double> w;
-    std::vector<double> u;
 };
 TimeContour timeContour(const std::vector<double>& times, double naturalStep, std::size_t points);
+
+// The times in natural samples, u = t / naturalStep.
+std::vector<double> naturalTimes(const std::vector<double>& times, double naturalStep);
 
 // `points` times from start to stop (the colon range with step (stop - start) / (points - 1),
 // cut or padded with zeros to exactly `points` values).
 std::vector<double> spreadTimes(double start, double stop, std::size_t points);
-
-// A two-sided sequence of 2N + 1 values in transform order [0 Hz, positive, negative]
-// rearranged to ascending frequency [negative, 0 Hz, positive].
-template <typename T>
-void toNaturalOrder(std::vector<T>& values)
-{
-    const std::size_t n = (values.size() - 1) / 2;
-    std::rotate(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(n + 1), values.end());
-}
 
 } // namespace Algorithms

@@ -1,6 +1,6 @@
 #include "engine/timedomain/TimeGate.h"
 
-#include "engine/fits/ZeroFrequencyEstimate.h"
+#include "engine/timedomain/LowPassSamples.h"
 #include "engine/transforms/ComplexArithmetic.h"
 #include "engine/transforms/AnyLengthTransform.h"
 #include "engine/transforms/FourierTransform.h"
@@ -58,14 +58,17 @@ void fillCandidate(FourierBuffer& buffer, const std::vector<std::complex<double>
     }
 }
 
-std::optional<double> searchCenter(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
+std::optional<double> searchCenter(const std::vector<std::complex<double>>& measured, const std::vector<double>& grid,
                                    const GateDescription& gate, int kind)
 {
+    FourierPlans plans;
+    const LowPassSamples samples(grid, measured, kind);
+    const std::vector<std::complex<double>>& S = samples.values();
+    const std::vector<double>& f = samples.frequencies();
     const std::size_t n = S.size();
     const auto [low, high] = std::minmax_element(f.begin(), f.end());
     const double count = static_cast<double>(n);
-    FourierPlans plans;
-    const double dc = kind == 0 ? estimateDelay(S, *high, plans) : 0.0;
+    const double dc = samples.zeroFrequencyValue();
     const double span = kind == 0 ? 2.0 * count / (2.0 * *high * (2.0 * count + 1.0))
                                   : 0.5 * (count - 1.0) / ((*high - *low) * count);
     auto candidates = static_cast<long>(std::ceil(span / searchStep));
@@ -124,39 +127,45 @@ void weightByGate(FourierBuffer& buffer, const std::vector<double>& f, int kind,
         buffer[k] *= kernel[k] * scale;
 }
 
-// The power of two that brings the largest magnitude of b to that of a (1 when either is 0
-// or not finite): scaling by it is exact.
-double matchingScale(const FourierBuffer& a, const FourierBuffer& b)
+// applyTimeGate on a low-pass grid, at 0 Hz and the N grid frequencies. The gate multiplies
+// the time response B(X) / M of the two-sided spectrum X (M = 2N + 1 points, transform
+// order) by its kernel df B(H), real for the conjugate-symmetric gate spectrum H, and the
+// forward transform of that product is the circular convolution df (X * H) over the M
+// points. Its values at 0 ... N are a linear convolution of X (indices -N ... N) with H
+// continued periodically over the lags -N ... 2N, which one transform length P >= 3N + 1
+// carries without wrapping: three transforms of P in place of the four transforms of 2M
+// that Bluestein's method takes for the two of M.
+std::vector<std::complex<double>> gateLowPass(const std::vector<std::complex<double>>& spectrum,
+                                              const std::vector<double>& f, const GateDescription& gate,
+                                              FourierPlans& plans)
 {
-    double largestA = 0.0;
-    double largestB = 0.0;
-    for (std::size_t k = 0; k < a.size(); ++k) {
-        largestA = std::max(largestA, std::abs(a[k]));
-        largestB = std::max(largestB, std::abs(b[k]));
-    }
-    if (!(largestA > 0.0 && largestB > 0.0 && std::isfinite(largestA) && std::isfinite(largestB)))
-        return 1.0;
-    return std::ldexp(1.0, std::ilogb(largestA) - std::ilogb(largestB));
-}
-
-// weightByGate on a low-pass grid. The two-sided spectrum and the gate spectrum are both
-// conjugate-symmetric, so both time responses are real: one complex transform of
-// X + j s H carries them as its real and imaginary parts, in place of two transforms. The
-// scale s, a power of two, keeps either part's rounding from swamping the other.
-void weightBySymmetricGate(FourierBuffer& buffer, const std::vector<double>& f, const GateDescription& gate,
-                           FourierPlans& plans)
-{
-    FourierBuffer gateSpectrum(buffer.size());
+    const std::size_t points = spectrum.size();
+    const std::size_t n = (points - 1) / 2;
+    const std::size_t length = smoothLengthAtLeast(3 * n + 1);
+    FourierBuffer gateSpectrum(points);
     fillGateSpectrum(f, 0, gate, gateSpectrum);
-    const double s = matchingScale(buffer, gateSpectrum);
-    for (std::size_t k = 0; k < buffer.size(); ++k)
-        buffer[k] += std::complex<double>(0.0, s) * gateSpectrum[k];
-    transformAnyLength(buffer, FourierDirection::Backward, plans);
-    // x = Re / M and g = df Im / s (the kernel M df Re(h) with h = transform / M).
-    const double scale = 1.0 / static_cast<double>(buffer.size());
-    const double kernelScale = (f[1] - f[0]) / s;
-    for (std::size_t k = 0; k < buffer.size(); ++k)
-        buffer[k] = buffer[k].real() * scale * (buffer[k].imag() * kernelScale);
+
+    FourierBuffer x(length);
+    FourierBuffer h(length);
+    for (std::size_t i = 0; i <= n; ++i)
+        x[i] = spectrum[i];
+    for (std::size_t i = n + 1; i < points; ++i)
+        x[length - (points - i)] = spectrum[i];
+    for (std::size_t d = 0; d <= 2 * n; ++d)
+        h[d] = gateSpectrum[d];
+    for (std::size_t d = 1; d <= n; ++d)
+        h[length - d] = gateSpectrum[points - d];
+    plans.transform(x, FourierDirection::Forward);
+    plans.transform(h, FourierDirection::Forward);
+    for (std::size_t k = 0; k < length; ++k)
+        x[k] = plainProduct(x[k], h[k]);
+    plans.transform(x, FourierDirection::Backward);
+
+    const double scale = (f[1] - f[0]) / static_cast<double>(length);
+    std::vector<std::complex<double>> gated(n + 1);
+    for (std::size_t k = 0; k <= n; ++k)
+        gated[k] = scale * x[k];
+    return gated;
 }
 
 } // namespace
@@ -173,14 +182,17 @@ std::optional<double> findGateCenter(const std::vector<std::complex<double>>& S,
     return searchCenter(S, f, gate, kind);
 }
 
-std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
-                                                int kind, const GateDescription& gate)
+std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<double>>& measured,
+                                                const std::vector<double>& grid, int kind, const GateDescription& gate)
 {
-    if (S.size() != f.size() || !isTransformableGrid(f, kind))
+    if (measured.size() != grid.size() || !isTransformableGrid(grid, kind))
         return {};
-    const std::size_t n = S.size();
     FourierPlans plans;
-    const double dc = kind == 0 ? estimateDelay(S, *std::max_element(f.begin(), f.end()), plans) : 0.0;
+    const LowPassSamples samples(grid, measured, kind);
+    const std::vector<std::complex<double>>& S = samples.values();
+    const std::vector<double>& f = samples.frequencies();
+    const std::size_t n = S.size();
+    const double dc = samples.zeroFrequencyValue();
 
     // The gate centre moved to time 0.
     std::vector<std::complex<double>> shift(n);
@@ -192,19 +204,26 @@ std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<d
     const PreparedSpectrum prepared = prepareSpectrum(f, shifted, {dc, 0.0}, kind);
     if (!isValidComplexVector(prepared.spectrum))
         return {};
-    FourierBuffer buffer(prepared.spectrum.size());
-    std::copy(prepared.spectrum.begin(), prepared.spectrum.end(), buffer.data());
-    if (kind == 0)
-        weightBySymmetricGate(buffer, f, gate, plans);
-    else
+    std::vector<std::complex<double>> spectrum;
+    if (kind == 0) {
+        spectrum = gateLowPass(prepared.spectrum, f, gate, plans);
+    } else {
+        FourierBuffer buffer(prepared.spectrum.size());
+        std::copy(prepared.spectrum.begin(), prepared.spectrum.end(), buffer.data());
         weightByGate(buffer, f, kind, gate, plans);
-    transformAnyLength(buffer, FourierDirection::Forward, plans);
+        transformAnyLength(buffer, FourierDirection::Forward, plans);
+        spectrum.assign(buffer.data(), buffer.data() + n);
+    }
 
+    // The grid's own 0 Hz point takes the gated 0 Hz value, which the shift leaves alone.
+    const std::size_t leading = samples.leadingPoints();
     const std::size_t first = kind == 0 ? 1 : 0;
-    std::vector<std::complex<double>> gated(n);
+    std::vector<std::complex<double>> gated(leading + n);
+    if (leading == 1)
+        gated[0] = spectrum[0];
     // The shift terms lie on the unit circle: dividing by one is multiplying by its conjugate.
     for (std::size_t k = 0; k < n; ++k)
-        gated[k] = plainProduct(buffer[first + k], std::conj(shift[k]));
+        gated[leading + k] = plainProduct(spectrum[first + k], std::conj(shift[k]));
     return gated;
 }
 

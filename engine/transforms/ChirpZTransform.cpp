@@ -5,7 +5,9 @@
 #include "engine/transforms/RecentValueCache.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 namespace Algorithms {
 
@@ -168,19 +170,91 @@ std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::comple
     const std::size_t points = x.size();
     if (points % 2 == 0 || weights.size() < points)
         return {};
+    const std::size_t n = points / 2;
+    return symmetricChirpZTransform(a, w, x.data() + n, weights.data() + n, n + 1, plans);
+}
+
+std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::complex<double> w,
+                                             const std::complex<double>* upper, const double* upperWeights,
+                                             std::size_t halfCount, FourierPlans& plans)
+{
+    if (halfCount == 0)
+        return {};
     // With c[m] = x[N + m] weights[N + m] and z = a w^k, the sum over m = -N ... N of c[m] z^m
     // is 2 Re of the sum over m = 0 ... N with c[0] halved: N + 1 inputs to 2N + 1 outputs.
-    const std::size_t n = points / 2;
-    std::vector<double> halfWeights(weights.begin() + static_cast<std::ptrdiff_t>(n),
-                                    weights.begin() + static_cast<std::ptrdiff_t>(points));
+    const std::size_t n = halfCount - 1;
+    const std::size_t points = 2 * n + 1;
+    std::vector<double> halfWeights(upperWeights, upperWeights + halfCount);
     halfWeights[0] *= 0.5;
     const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n + 1, points, plans);
     FourierBuffer y(contour->length);
-    bluesteinSum(a, x.data() + n, halfWeights.data(), n + 1, *contour, plans, y);
+    bluesteinSum(a, upper, halfWeights.data(), n + 1, *contour, plans, y);
     std::vector<double> result(points);
     for (std::size_t k = 0; k < points; ++k)
         result[k] = 2.0 * y[k].real();
     return result;
+}
+
+ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w,
+                               const std::vector<std::complex<double>>& x, const std::vector<double>& weights)
+{
+    const std::size_t points = x.size();
+    if (points % 2 == 0 || weights.size() < points) {
+        const double notANumber = std::numeric_limits<double>::quiet_NaN();
+        return {notANumber, notANumber};
+    }
+    const std::size_t n = points / 2;
+    return symmetricChirpZSums(a, w, x.data() + n, weights.data() + n, n + 1);
+}
+
+ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w, const std::complex<double>* upper,
+                               const double* upperWeights, std::size_t halfCount)
+{
+    if (halfCount == 0)
+        return {};
+    const std::size_t n = halfCount - 1;
+    const double count = static_cast<double>(2 * n + 1);
+    const double centre = static_cast<double>(n);
+    const double theta = std::arg(w);
+
+    // Per m: c_m (a w^N)^m times R(m theta) = sin(M m theta / 2) / sin(m theta / 2) and its
+    // derivative, the sums over k of (k - N) w^(m (k - N)) being -j R'.
+    // The powers are formed block by block on the stack.
+    constexpr std::size_t block = 256;
+    std::array<std::complex<double>, block> rotation;
+    std::array<std::complex<double>, block> half;
+    std::array<std::complex<double>, block> whole;
+    const std::complex<double> rotationBase = plainProduct(a, std::polar(1.0, centre * theta));
+    const std::complex<double> halfBase = std::polar(1.0, 0.5 * theta);
+    const std::complex<double> wholeBase = std::polar(1.0, 0.5 * count * theta);
+
+    const double middle = upper[0].real() * upperWeights[0];
+    double values = count * middle;
+    double centred = 0.0;
+    for (std::size_t first = 0; first <= n; first += block) {
+        const std::size_t length = std::min(block, n + 1 - first);
+        fillPowers(rotationBase, 1.0, rotation.data(), length, first);
+        fillPowers(halfBase, 1.0, half.data(), length, first);
+        fillPowers(wholeBase, 1.0, whole.data(), length, first);
+        for (std::size_t r = first == 0 ? 1 : 0; r < length; ++r) {
+            const std::size_t m = first + r;
+            const std::complex<double> c = upperWeights[m] * plainProduct(upper[m], rotation[r]);
+            const double sinHalf = half[r].imag();
+            const double cosHalf = half[r].real();
+            const double sinWhole = whole[r].imag();
+            const double cosWhole = whole[r].real();
+            double kernel = count;
+            double slope = 0.0;
+            if (sinHalf != 0.0) {
+                kernel = sinWhole / sinHalf;
+                slope = (0.5 * count * cosWhole * sinHalf - 0.5 * sinWhole * cosHalf) / (sinHalf * sinHalf);
+            }
+            // 2 Re(c R) and 2 Re(c (-j R')) = 2 Im(c) R'.
+            values += 2.0 * c.real() * kernel;
+            centred += 2.0 * c.imag() * slope;
+        }
+    }
+    return {values, centre * values + centred};
 }
 
 } // namespace Algorithms

@@ -31,4 +31,26 @@ std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::comple
                                              const std::vector<std::complex<double>>& x,
                                              const std::vector<double>& weights, FourierPlans& plans);
 
+// The same from the upper half alone: the N + 1 samples N ... 2N of x and their weights,
+// which are also the first N + 1 samples of a two-sided spectrum in transform order.
+std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::complex<double> w,
+                                             const std::complex<double>* upper, const double* upperWeights,
+                                             std::size_t halfCount, FourierPlans& plans);
+
+// The sums over the 2N + 1 values r_k of symmetricChirpZTransform(a, w, x, weights): of r_k
+// and of k r_k, formed in closed form in O(N) instead of by the transform. For a and w on the
+// unit circle, w = e^(j theta), the sum over k of w^(mk) is the Dirichlet kernel
+// e^(j N m theta) sin((2N + 1) m theta / 2) / sin(m theta / 2). NaN for an even number of
+// samples or too few weights.
+struct ChirpZSums
+{
+    double values = 0.0;
+    double indexWeighted = 0.0;
+};
+ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w,
+                               const std::vector<std::complex<double>>& x, const std::vector<double>& weights);
+// The same from the upper half alone, as the transform above.
+ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w, const std::complex<double>* upper,
+                               const double* upperWeights, std::size_t halfCount);
+
 } // namespace Algorithms

@@ -22,9 +22,11 @@ inline std::complex<double> divideByImaginary(std::complex<double> z, double c)
 // base^x as exp(x * log(base)), the principal branch, for a real exponent x.
 std::complex<double> complexPower(std::complex<double> base, double exponent);
 
-// out[k] = base^(k * exponentStep) for k = 0 ... count-1. Each value is one exact power
-// times one power from a short table, so the error stays at a few ulps for any count
-// instead of growing like a running product.
-void fillPowers(std::complex<double> base, double exponentStep, std::complex<double>* out, std::size_t count);
+// out[k] = base^((first + k) * exponentStep) for k = 0 ... count-1. Each value is one exact
+// power times one power from a short table, so the error stays at a few ulps for any count
+// instead of growing like a running product. Blocks starting at multiples of 32 give the
+// values of one call over the whole range.
+void fillPowers(std::complex<double> base, double exponentStep, std::complex<double>* out, std::size_t count,
+                std::size_t first = 0);
 
 } // namespace Algorithms

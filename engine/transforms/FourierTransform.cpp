@@ -3,6 +3,8 @@
 #include <fftw3.h>
 
 #include <algorithm>
+#include <iterator>
+#include <list>
 #include <map>
 #include <mutex>
 #include <new>
@@ -73,6 +75,52 @@ BufferPool& bufferPool()
     return pool;
 }
 
+// The plans of the lengths used most recently, shared by all threads: FFTW executes one
+// plan on several arrays at once (all FourierBuffers share fftw_malloc's alignment).
+class PlanStore
+{
+public:
+    PlanStore() { plannerMutex(); } // made first, so it outlives the plans destroyed here
+
+    std::shared_ptr<const FourierPlan> obtain(std::size_t size, FourierDirection direction)
+    {
+        const Key key{size, static_cast<int>(direction)};
+        std::list<Entry> dropped;
+        std::shared_ptr<const FourierPlan> plan;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            for (auto entry = m_entries.begin(); entry != m_entries.end(); ++entry) {
+                if (entry->first == key) {
+                    m_entries.splice(m_entries.begin(), m_entries, entry);
+                    return entry->second;
+                }
+            }
+            FourierBuffer input(size, false);
+            FourierBuffer output(size, false);
+            plan = std::make_shared<const FourierPlan>(input, output, direction);
+            m_entries.emplace_front(key, plan);
+            while (m_entries.size() > maximumPlans)
+                dropped.splice(dropped.begin(), m_entries, std::prev(m_entries.end()));
+        }
+        // Plans no calculation holds any more are destroyed here, outside the lock.
+        return plan;
+    }
+
+private:
+    using Key = std::pair<std::size_t, int>;
+    using Entry = std::pair<Key, std::shared_ptr<const FourierPlan>>;
+    static constexpr std::size_t maximumPlans = 32;
+
+    std::mutex m_mutex;
+    std::list<Entry> m_entries;
+};
+
+PlanStore& planStore()
+{
+    static PlanStore store;
+    return store;
+}
+
 } // namespace
 
 std::size_t smoothLengthAtLeast(std::size_t target)
@@ -103,13 +151,20 @@ std::size_t largestPrimeFactor(std::size_t n)
     return n > 1 ? n : largest;
 }
 
-FourierBuffer::FourierBuffer(std::size_t size)
+FourierBuffer::FourierBuffer(std::size_t size, bool zeroFilled)
     : m_data(reinterpret_cast<std::complex<double>*>(bufferPool().take(size == 0 ? 1 : size)))
     , m_size(size)
 {
     if (!m_data)
         throw std::bad_alloc();
-    std::fill(m_data, m_data + m_size, std::complex<double>(0.0));
+    if (zeroFilled)
+        std::fill(m_data, m_data + m_size, std::complex<double>(0.0));
+}
+
+void FourierBuffer::swap(FourierBuffer& other)
+{
+    std::swap(m_data, other.m_data);
+    std::swap(m_size, other.m_size);
 }
 
 FourierBuffer::~FourierBuffer()
@@ -117,11 +172,11 @@ FourierBuffer::~FourierBuffer()
     bufferPool().give(reinterpret_cast<fftw_complex*>(m_data), m_size == 0 ? 1 : m_size);
 }
 
-FourierPlan::FourierPlan(FourierBuffer& buffer, FourierDirection direction)
-    : m_size(buffer.size())
+FourierPlan::FourierPlan(FourierBuffer& input, FourierBuffer& output, FourierDirection direction)
+    : m_size(input.size())
 {
     std::lock_guard<std::mutex> lock(plannerMutex());
-    m_plan = fftw_plan_dft_1d(static_cast<int>(m_size), asFftw(buffer.data()), asFftw(buffer.data()),
+    m_plan = fftw_plan_dft_1d(static_cast<int>(m_size), asFftw(input.data()), asFftw(output.data()),
                               static_cast<int>(direction), FFTW_ESTIMATE);
 }
 
@@ -133,18 +188,20 @@ FourierPlan::~FourierPlan()
     fftw_destroy_plan(m_plan);
 }
 
-void FourierPlan::execute(FourierBuffer& buffer) const
+void FourierPlan::execute(FourierBuffer& input, FourierBuffer& output) const
 {
-    if (m_plan && buffer.size() == m_size)
-        fftw_execute_dft(m_plan, asFftw(buffer.data()), asFftw(buffer.data()));
+    if (m_plan && input.size() == m_size && output.size() == m_size && input.data() != output.data())
+        fftw_execute_dft(m_plan, asFftw(input.data()), asFftw(output.data()));
 }
 
 void FourierPlans::transform(FourierBuffer& buffer, FourierDirection direction)
 {
     auto& plan = m_plans[{buffer.size(), static_cast<int>(direction)}];
     if (!plan)
-        plan = std::make_unique<FourierPlan>(buffer, direction);
-    plan->execute(buffer);
+        plan = planStore().obtain(buffer.size(), direction);
+    FourierBuffer result(buffer.size(), false);
+    plan->execute(buffer, result);
+    buffer.swap(result);
 }
 
 } // namespace Algorithms

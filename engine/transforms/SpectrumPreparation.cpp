@@ -64,6 +64,9 @@ PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector
 {
     if (S.size() != f.size() || !isTransformableGrid(f, kind))
         return {};
+    // The grid's own 0 Hz value stands in for the one given.
+    if (kind == 0 && hasZeroFrequencyPoint(f))
+        return prepareSpectrum({f.begin() + 1, f.end()}, {S.begin() + 1, S.end()}, S.front().real(), 0);
     const std::size_t n = f.size();
     PreparedSpectrum prepared;
     std::vector<double> frequencies;
@@ -141,6 +144,9 @@ std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int ki
 {
     if (!isTransformableGrid(f, kind))
         return {};
+    // A low-pass grid's 0 Hz point is the centre of the two-sided grid already.
+    if (kind == 0 && hasZeroFrequencyPoint(f))
+        return kaiserWindowedTransform({f.begin() + 1, f.end()}, 0, gate, plans);
     const std::size_t points = kind == 0 ? 2 * f.size() + 1 : f.size();
     FourierBuffer kernel(points);
     fillGateSpectrum(f, kind, gate, kernel);

@@ -20,7 +20,8 @@ struct PreparedSpectrum
 };
 
 // kind 0 (low pass): the two-sided spectrum [dc, S_1 ... S_N, conj(S_N) ... conj(S_1)] of
-// 2N + 1 points in transform order; any other kind: S as it stands. All three vectors are
+// 2N + 1 points in transform order, dc being the real part of the grid's own 0 Hz point
+// where it has one (hasZeroFrequencyPoint); any other kind: S as it stands. All three vectors are
 // empty when |S| != |f|, the grid cannot be transformed (isTransformableGrid) or the time
 // step is not finite.
 PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector<std::complex<double>>& S,
@@ -28,8 +29,8 @@ PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector
 
 // The time-domain weighting of the gate (a rectangle of the gate's width at its centre,
 // seen through a Kaiser-windowed band of the grid's spacing), one value per point of the
-// transform grid in transform order: 2N + 1 points for kind 0, N otherwise. Empty when
-// the grid cannot be transformed.
+// transform grid in transform order: 2N + 1 points for kind 0 (N harmonic points, after a
+// 0 Hz point or not), N otherwise. Empty when the grid cannot be transformed.
 std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate);
 std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate,
                                             FourierPlans& plans);
@@ -37,7 +38,8 @@ std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int ki
 // The gate's spectrum that kaiserWindowedTransform transforms (a rectangle of the gate's width
 // at its centre, under the Kaiser window of kaiserBetaX), one value per point of the transform
 // grid in transform order, written to `spectrum`, which holds 2N + 1 values for kind 0 and N
-// otherwise. Conjugate-symmetric for kind 0. The grid must pass isTransformableGrid.
+// otherwise. Conjugate-symmetric for kind 0. The grid must pass isTransformableGrid and hold
+// no 0 Hz point.
 void fillGateSpectrum(const std::vector<double>& f, int kind, const GateDescription& gate, FourierBuffer& spectrum);
 
 } // namespace Algorithms

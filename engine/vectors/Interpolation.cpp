@@ -37,10 +37,26 @@ double interp1(const std::vector<double>& x, const std::vector<double>& y, doubl
     return -1.0;
 }
 
+namespace {
+
+// Ascending without a step back (equal neighbours allowed); false at a NaN.
+bool isAscending(const std::vector<double>& v)
+{
+    for (std::size_t k = 1; k < v.size(); ++k) {
+        if (!(v[k] >= v[k - 1]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 std::vector<double> interp1Complex(const std::vector<double>& x, const std::vector<double>& y,
                                    const std::vector<double>& xi)
 {
-    if (x.size() != y.size() || x.empty())
+    // The segment search runs forward only: a grid out of order would get values of
+    // the wrong segments, or none.
+    if (x.size() != y.size() || x.empty() || !isAscending(x) || !isAscending(xi))
         return {};
     const std::size_t last = x.size() - 1;
     std::vector<double> result;

@@ -11,7 +11,8 @@ double interpolateDoubleValue(double x, double x1, double x2, double y1, double 
 // One value of y(x) at xi, no extrapolation: -1.0 outside [x0, xlast] or on bad input.
 double interp1(const std::vector<double>& x, const std::vector<double>& y, double xi);
 
-// y(x) at every xi (ascending), the end samples repeated outside x; empty when |x| != |y|.
+// y(x) at every xi, the end samples repeated outside x; empty when |x| != |y| or when x
+// or xi is not ascending.
 std::vector<double> interp1Complex(const std::vector<double>& x, const std::vector<double>& y,
                                    const std::vector<double>& xi);
 

@@ -3,9 +3,11 @@
 #include "engine/fits/BisectionFit.h"
 #include "engine/port/FixturePort.h"
 #include "engine/processes/bisection/PhaseContinuity.h"
+#include "engine/processes/stages/TransmissionBranch.h"
 #include "engine/vectors/VectorChecks.h"
 
 #include <QtGlobal>
+#include <utility>
 
 namespace Algorithms {
 
@@ -38,9 +40,12 @@ bool ProcessBisect::extractFixtures()
         }
     }
     // Transmissions S21 and S12, left then right.
+    const double delay = halfDelay();
     for (HalfParameters* half : {&leftHalf, &rightHalf}) {
-        (*half)[2] = withContinuousSign((*half)[2]);
-        (*half)[1] = withContinuousSign((*half)[1]);
+        for (std::size_t k : {2, 1}) {
+            (*half)[k] = withContinuousSign((*half)[k]);
+            alignWithDelay((*half)[k], measured.frequencies(), delay);
+        }
     }
 
     for (const HalfParameters* half : {&leftHalf, &rightHalf}) {
@@ -51,7 +56,7 @@ bool ProcessBisect::extractFixtures()
             }
         }
     }
-    return storeFixtureHalves(leftHalf, rightHalf);
+    return storeFixtureHalves(std::move(leftHalf), std::move(rightHalf));
 }
 
 } // namespace Algorithms

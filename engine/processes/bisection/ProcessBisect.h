@@ -15,6 +15,7 @@ public:
 
 protected:
     void determineTimeMin() override { setTimeMinFromLeftDelay(); }
+    bool needsTimeDomain() const override { return false; }
     bool extractFixtures() override;
 };
 

@@ -1,8 +1,8 @@
 #include "engine/processes/filtering/OuterReflectionFit.h"
 
 #include "engine/fits/ExponentialFit.h"
-#include "engine/fits/ZeroFrequencyEstimate.h"
 #include "engine/processes/filtering/Concatenation.h"
+#include "engine/timedomain/LowPassSamples.h"
 
 #include <algorithm>
 
@@ -20,22 +20,25 @@ std::optional<std::vector<std::complex<double>>> fitOuterReflection(const std::v
         return fit->front();
     }
 
-    const std::size_t n = frequencies.size();
-    const double zeroFrequencyValue =
-        estimateDelay(values, *std::max_element(frequencies.begin(), frequencies.end()));
+    const LowPassSamples samples(frequencies, values, 0);
+    const std::vector<double>& f = samples.frequencies();
+    const std::vector<std::complex<double>>& S = samples.values();
+    const std::size_t n = f.size();
     if (canceled())
         return std::nullopt;
     std::vector<std::complex<double>> negative(n);
     std::vector<double> negativeFrequencies(n);
     for (std::size_t i = 0; i < n; ++i) {
-        negative[i] = std::conj(values[n - 1 - i]);
-        negativeFrequencies[i] = -frequencies[n - 1 - i];
+        negative[i] = std::conj(S[n - 1 - i]);
+        negativeFrequencies[i] = -f[n - 1 - i];
     }
-    const auto fit = fitExponentials(concatenate(negativeFrequencies, 0, frequencies),
-                                     concatenateComplex(negative, zeroFrequencyValue, values), delays);
+    const auto fit = fitExponentials(concatenate(negativeFrequencies, 0, f),
+                                     concatenateComplex(negative, samples.zeroFrequencyValue(), S), delays);
     if (!fit || fit->size() < 2 || canceled())
         return std::nullopt;
-    return std::vector<std::complex<double>>(fit->front().begin() + static_cast<std::ptrdiff_t>(n + 1),
+    // The measured half, from the 0 Hz sample on where the grid has one.
+    const std::size_t first = n + 1 - samples.leadingPoints();
+    return std::vector<std::complex<double>>(fit->front().begin() + static_cast<std::ptrdiff_t>(first),
                                              fit->front().end());
 }
 

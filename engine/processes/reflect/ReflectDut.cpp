@@ -7,6 +7,8 @@
 #include "engine/vectors/Interpolation.h"
 #include "engine/vectors/VectorChecks.h"
 
+#include <utility>
+
 namespace Algorithms {
 
 bool ReflectProcess::regateFromDut(const SParametersOnePort& dut)
@@ -38,7 +40,7 @@ bool ReflectProcess::regateFromDut(const SParametersOnePort& dut)
         return false;
     }
     set.setS11(outer);
-    if (!port->setCalculatedData(set))
+    if (!port->setCalculatedData(std::move(set)))
         return false;
 
     const bool converting = port->isBandPass() == false && port->conversionType() != Z0ConversionType::None;

@@ -2,10 +2,11 @@
 
 #include "engine/port/FixturePort.h"
 #include "engine/port/SafeDivision.h"
-#include "engine/vectors/PhaseUnwrap.h"
+#include "engine/processes/stages/TransmissionBranch.h"
 #include "engine/vectors/VectorChecks.h"
 
 #include <cmath>
+#include <utility>
 
 namespace Algorithms {
 
@@ -23,18 +24,16 @@ bool ReflectProcessOpenOrShort::fixtureSetStage()
     }
 
     std::vector<std::complex<double>> x(n);
-    std::vector<std::complex<double>> u(n);
-    std::vector<double> doubledPhase(n);
+    std::vector<std::complex<double>> square(n);
     for (std::size_t i = 0; i < n; ++i) {
         const std::complex<double> q = safeDivide(standardReflection[i], gamma[i] - fixtureReflection[i]);
         x[i] = (1.0 - q) / s;
-        u[i] = std::sqrt(standardReflection[i] / s);
-        doubledPhase[i] = 2.0 * std::arg(u[i]);
+        square[i] = standardReflection[i] / s;
     }
-    const std::vector<double> phase = unwrapPhase(doubledPhase);
-    std::vector<std::complex<double>> t(n);
-    for (std::size_t i = 0; i < n; ++i)
-        t[i] = std::polar(std::abs(u[i]), phase[i] / 2.0);
+    std::vector<std::complex<double>> t = continuousSquareRoot(square);
+    // The reflection passes the half twice.
+    if (port->impulseResponse())
+        alignWithDelay(t, measured.frequencies(), 0.5 * port->impulseResponse()->delay);
 
     if (!isValidComplexVector(x) || !isValidComplexVector(t) || !isValidComplexVector(fixtureReflection)) {
         emit error(tr("Invalid calculated data. NaN or Inf value found. Check measured data for validity"));
@@ -46,7 +45,7 @@ bool ReflectProcessOpenOrShort::fixtureSetStage()
     half.setS12(t);
     half.setS21(t);
     half.setS22(x);
-    return port->setCalculatedData(half);
+    return port->setCalculatedData(std::move(half));
 }
 
 } // namespace Algorithms

@@ -3,6 +3,7 @@
 #include "engine/fits/ZeroFrequencyMemo.h"
 #include "engine/parameters/ProcessInputParameters.h"
 #include "engine/port/FixturePort.h"
+#include "engine/transforms/FrequencyGrid.h"
 
 namespace Algorithms {
 
@@ -32,6 +33,11 @@ bool ReflectProcessOpenOrShort::process()
     // Parameters that cannot be loaded would leave those of an earlier run in force.
     if (!port || !measured.isValid() || !port->impedance() || !loadParameters()) {
         emit error(tr("Reflection. Invalid input data"));
+        return false;
+    }
+    if (!isTransformableGrid(measured.frequencies(), parameters->gatingMode())) {
+        emit error(tr("The frequency sweep is not linear, so no time-domain transform is possible. Measure with a "
+                      "linear sweep"));
         return false;
     }
     // The stages ask for the 0 Hz value of the same reflection several times.

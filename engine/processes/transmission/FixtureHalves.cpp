@@ -1,9 +1,10 @@
 #include "engine/processes/transmission/TransmissionProcess.h"
 
 #include "engine/port/FixturePort.h"
-#include "engine/vectors/PhaseUnwrap.h"
+#include "engine/processes/stages/TransmissionBranch.h"
 
 #include <cmath>
+#include <utility>
 
 namespace Algorithms {
 
@@ -26,34 +27,29 @@ ComplexVector junctionReflection(const ComplexVector& reflection, const ComplexV
 // reflections at the junction, its sign chosen so that the phase runs on continuously.
 ComplexVector halfTransmission(const ComplexVector& thru, const ComplexVector& xA, const ComplexVector& xB)
 {
-    const std::size_t n = thru.size();
-    ComplexVector u(n);
-    std::vector<double> doubledPhase(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        u[i] = std::sqrt(thru[i] * (1.0 - xA[i] * xB[i]));
-        doubledPhase[i] = 2.0 * std::arg(u[i]);
-    }
-    const std::vector<double> phase = unwrapPhase(doubledPhase);
-    ComplexVector t(n);
-    for (std::size_t i = 0; i < n; ++i)
-        t[i] = std::polar(std::abs(u[i]), phase[i] / 2.0);
-    return t;
+    ComplexVector square(thru.size());
+    for (std::size_t i = 0; i < square.size(); ++i)
+        square[i] = thru[i] * (1.0 - xA[i] * xB[i]);
+    return continuousSquareRoot(square);
 }
 
 } // namespace
 
 bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const ComplexVector& gammaB)
 {
-    const ComplexVector xB = junctionReflection(measured.s11(), gammaA, measured.s21());
+    ComplexVector xB = junctionReflection(measured.s11(), gammaA, measured.s21());
     if (isCanceled())
         return false;
-    const ComplexVector xA = junctionReflection(measured.s22(), gammaB, measured.s12());
+    ComplexVector xA = junctionReflection(measured.s22(), gammaB, measured.s12());
     if (isCanceled())
         return false;
-    const ComplexVector t21 = halfTransmission(measured.s21(), xA, xB);
+    const double delay = halfDelay();
+    ComplexVector t21 = halfTransmission(measured.s21(), xA, xB);
+    alignWithDelay(t21, measured.frequencies(), delay);
     if (isCanceled())
         return false;
-    const ComplexVector t12 = halfTransmission(measured.s12(), xA, xB);
+    ComplexVector t12 = halfTransmission(measured.s12(), xA, xB);
+    alignWithDelay(t12, measured.frequencies(), delay);
     if (isCanceled())
         return false;
     ComplexVector t(t21.size());
@@ -62,20 +58,30 @@ bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const 
     if (isCanceled())
         return false;
 
-    return storeFixtureHalves({gammaA, t, t, xA}, {xB, t, t, gammaB});
+    // Arguments are evaluated in no fixed order: t is copied into both, never moved.
+    return storeFixtureHalves({gammaA, t, t, std::move(xA)}, {std::move(xB), t, t, gammaB});
 }
 
-bool TransmissionProcess::storeFixtureHalves(const HalfParameters& leftHalf, const HalfParameters& rightHalf)
+double TransmissionProcess::halfDelay() const
+{
+    if (left && left->impulseResponse())
+        return 0.5 * left->impulseResponse()->delay;
+    return 0.5 * phaseDelay(measured.s21(), measured.frequencies());
+}
+
+bool TransmissionProcess::storeFixtureHalves(HalfParameters leftHalf, HalfParameters rightHalf)
 {
     bool stored = true;
+    // The halves' vectors move into the ports' sets: copies of sets this size cost more
+    // than forming them.
     for (auto [port, half] : {std::pair{left, &leftHalf}, std::pair{right, &rightHalf}}) {
         SParametersTwoPort set;
         set.setFrequencies(measured.frequencies());
-        set.setS11((*half)[0]);
-        set.setS12((*half)[1]);
-        set.setS21((*half)[2]);
-        set.setS22((*half)[3]);
-        stored = port->setCalculatedData(set) && stored;
+        set.s11() = std::move((*half)[0]);
+        set.s12() = std::move((*half)[1]);
+        set.s21() = std::move((*half)[2]);
+        set.s22() = std::move((*half)[3]);
+        stored = port->setCalculatedData(std::move(set)) && stored;
     }
     return stored;
 }

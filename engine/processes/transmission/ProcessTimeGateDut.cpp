@@ -7,6 +7,8 @@
 #include "engine/vectors/Interpolation.h"
 #include "engine/vectors/VectorChecks.h"
 
+#include <utility>
+
 namespace Algorithms {
 
 bool ProcessTimeGate::regateOuterReflection(FixturePort& port, const SParametersOnePort& dut, bool outerIsS11)
@@ -34,7 +36,7 @@ bool ProcessTimeGate::regateOuterReflection(FixturePort& port, const SParameters
         set.setS11(outer);
     else
         set.setS22(outer);
-    return port.setCalculatedData(set);
+    return port.setCalculatedData(std::move(set));
 }
 
 bool ProcessTimeGate::finishDutSet(FixturePort& port)

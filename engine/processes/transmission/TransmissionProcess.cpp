@@ -4,6 +4,7 @@
 #include "engine/parameters/ProcessInputParameters.h"
 #include "engine/port/FixturePort.h"
 #include "engine/processes/stages/GridParameters.h"
+#include "engine/transforms/FrequencyGrid.h"
 
 #include <QDebug>
 
@@ -46,6 +47,11 @@ bool TransmissionProcess::checkFixtureDelay(double)
     return true;
 }
 
+bool TransmissionProcess::needsTimeDomain() const
+{
+    return true;
+}
+
 bool TransmissionProcess::process()
 {
     // The impulse, step and gating stages all need the 0 Hz values of the same measured
@@ -59,7 +65,15 @@ bool TransmissionProcess::process()
         emit error(tr("Transmission. Invalid input data"));
         return false;
     }
-    if (!impulseStage() || isCanceled())
+    // On a logarithmic or segmented sweep no time response can be formed: a method that
+    // separates the halves in time cannot run, one that does not runs without the records.
+    const bool timeDomain = isTransformableGrid(measured.frequencies(), parameters->gatingMode());
+    if (!timeDomain && needsTimeDomain()) {
+        emit error(tr("The frequency sweep is not linear, so no time-domain transform is possible. Measure with a "
+                      "linear sweep or use the bisection method"));
+        return false;
+    }
+    if ((timeDomain && !impulseStage()) || isCanceled())
         return false;
 
     const bool converting = left->conversionType() != Z0ConversionType::None

@@ -37,6 +37,8 @@ protected:
     bool loadParameters() override;
     virtual void determineTimeMin() = 0;
     virtual bool checkFixtureDelay(double delay);
+    // Whether the halves can only be separated on a grid that allows time responses.
+    virtual bool needsTimeDomain() const;
     virtual bool extractFixtures() = 0;
 
     // timeMin = minus the left impulse delay, for methods without a time gate.
@@ -45,10 +47,13 @@ protected:
     // false when cancelled or when a port refuses its set.
     bool splitFixtureHalves(const std::vector<std::complex<double>>& gammaA,
                             const std::vector<std::complex<double>>& gammaB);
+    // The one-way delay of a half: half the thru's impulse delay, or half the delay of its
+    // transmission's phase where no impulse response could be formed.
+    double halfDelay() const;
     // S11, S12, S21 and S22 of one half on the measured grid.
     using HalfParameters = std::array<std::vector<std::complex<double>>, 4>;
     // False when a port refuses its set (the port said why).
-    bool storeFixtureHalves(const HalfParameters& leftHalf, const HalfParameters& rightHalf);
+    bool storeFixtureHalves(HalfParameters leftHalf, HalfParameters rightHalf);
 
     SParametersTwoPort measured;
     FixturePort* left = nullptr;

@@ -179,7 +179,7 @@ TEST_F(TouchstoneRead, NumbersReadTheSameUnderAnyLocale)
     EXPECT_EQ(data->records[0].values[0], Complex(0.15, -2.5));
 }
 
-TEST_F(TouchstoneRead, TwoPortNoiseParametersEndTheSParameters)
+TEST_F(TouchstoneRead, OnlyNoiseParametersMayEndTheTwoPortSParameters)
 {
     const auto data = read("noise.s2p",
                            "# GHz S MA R 50\n1 1 0 1 0 1 0 1 0\n2 1 0 1 0 1 0 1 0\n"
@@ -187,6 +187,13 @@ TEST_F(TouchstoneRead, TwoPortNoiseParametersEndTheSParameters)
     ASSERT_TRUE(data.has_value());
     ASSERT_EQ(data->records.size(), 2u);
     EXPECT_DOUBLE_EQ(data->records[1].frequency, 2e9);
+
+    // A repeated or falling frequency on an S-data line is damage, not the noise block.
+    const QByteArray record = " 1 0 1 0 1 0 1 0\n";
+    EXPECT_FALSE(read("repeated.s2p", "# GHz S MA R 50\n1" + record + "2" + record + "2" + record + "3" + record
+                                          + "4" + record)
+                     .has_value());
+    EXPECT_FALSE(read("falling.s2p", "# GHz S MA R 50\n2" + record + "1 1 0 1 0 1 0\n 1 0\n").has_value());
 }
 
 TEST_F(TouchstoneRead, IncompleteLastRecordIsDropped)

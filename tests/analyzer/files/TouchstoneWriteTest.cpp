@@ -126,17 +126,20 @@ TEST(TouchstoneWrite, RoundTripsAreExactToTheWrittenPrecision)
     }
 }
 
-TEST(TouchstoneWrite, SuffixOfTheNameDecidesOrderAndKeepsTheName)
+TEST(TouchstoneWrite, DataOfAnotherPortCountThanTheNameIsRefused)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("wide.s4p");
-    ASSERT_TRUE(TouchstoneIO().write(path, dataOf(2, {record(1, {1, 2, 3, 4})})));
-    EXPECT_FALSE(QFileInfo::exists(path + ".s2p"));
-    const QStringList lines = bodyLines(path);
-    ASSERT_GE(lines.size(), 3);
-    // Row-major, one matrix row per line.
-    EXPECT_TRUE(lines[1].startsWith("1.00000000000E+00\t1.00000000000E+00\t0.00000000000E+00\t2.00000000000E+00"));
-    EXPECT_TRUE(lines[2].startsWith("\t\t3.00000000000E+00"));
+    TouchstoneIO io;
+    const auto twoPort = dataOf(2, {record(1, {1, 2, 3, 4})});
+    auto fourPort = dataOf(4, {record(1, std::vector<Complex>(16, 1))});
+    EXPECT_FALSE(io.write(dir.filePath("x.s4p"), twoPort));
+    EXPECT_FALSE(io.write(dir.filePath("y.s2p"), fourPort));
+    // Records are checked too when the data leaves its own count unset.
+    fourPort.portCount = 0;
+    EXPECT_FALSE(io.write(dir.filePath("z.s2p"), fourPort));
+    io.setOverwriteAllowed(false);
+    EXPECT_FALSE(io.write(dir.filePath("x.s4p"), twoPort));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 TEST(TouchstoneWrite, WithoutOverwritingTheNextFreeNameIsChosen)

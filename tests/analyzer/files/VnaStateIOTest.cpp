@@ -51,6 +51,28 @@ TEST_F(VnaStateFile, AppendedSectionsStartOnALineOfTheirOwnAndReadBack)
     EXPECT_FALSE(state.readValue("NOLT\\Other", "SetupCount").has_value());
 }
 
+TEST_F(VnaStateFile, ValuesComeBackAsWrittenOrAreRefused)
+{
+    {
+        VnaStateIO state(path(), nullptr);
+        ASSERT_TRUE(state.open(QIODevice::WriteOnly | QIODevice::Append));
+        ASSERT_TRUE(state.writeSection("S"));
+        EXPECT_TRUE(state.writeValue("Formula", "a=b=c"));
+        // A line break would let the value add keys and sections of its own.
+        for (const QString& injected : {QString("1\n[T]\nK=2"), QString("1\rK=2"), QString("1\u2028K=2"),
+                                        QString("1\u0085K=2")}) {
+            EXPECT_FALSE(state.writeValue("K", injected));
+            EXPECT_FALSE(state.writeValue(injected, "1"));
+            EXPECT_FALSE(state.writeSection(injected));
+        }
+        EXPECT_FALSE(state.writeValue("a=b", "1"));
+    }
+    EXPECT_EQ(TextFiles::readBytes(path()), "[S]\nFormula=a=b=c\n");
+    VnaStateIO state(path(), nullptr);
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    EXPECT_EQ(state.readValue("S", "Formula"), QString("a=b=c"));
+}
+
 TEST_F(VnaStateFile, ContentEndingInALineBreakGetsNoEmptyLine)
 {
     ASSERT_TRUE(TextFiles::writeBytes(path(), "analyzer\n"));
@@ -81,7 +103,7 @@ TEST_F(VnaStateFile, LookupRules)
     EXPECT_FALSE(state.readValue("NOLT\\Settings", "Before").has_value());
     EXPECT_FALSE(state.readValue("NOLT\\Settings", "; comment").has_value());
     EXPECT_EQ(state.readValue("NOLT\\Settings", "Spaced"), QString("yes"));
-    EXPECT_EQ(state.readValue("NOLT\\Settings", "Two"), QString("a"));
+    EXPECT_EQ(state.readValue("NOLT\\Settings", "Two"), QString("a=b"));
     EXPECT_FALSE(state.readValue("NOLT\\Settings", "Blank").has_value());
     EXPECT_EQ(state.readValue("Dup", "Key"), QString("second"));
     EXPECT_FALSE(state.readValue("NOLT \\Settings", "Spaced").has_value());

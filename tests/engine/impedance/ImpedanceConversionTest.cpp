@@ -49,7 +49,7 @@ TEST(ImpedanceConversion, BothFormulationsGiveTheScatteringMatrixOfTheNewReferen
             const auto [viaTransfer, viaReflections] = convertImpedance2x2(measured, from, to);
             EXPECT_LT(maxDifference(viaTransfer, expected), 1e-12) << "f = " << f;
             EXPECT_LT(maxDifference(viaReflections, expected), 1e-12) << "f = " << f;
-            EXPECT_EQ(convertImpedanceByReflections(measured, from, to), viaReflections);
+            EXPECT_LT(maxDifference(convertImpedanceByReflections(measured, from, to), viaReflections), 1e-15);
         }
     }
 }

@@ -120,6 +120,7 @@ TEST(FixturePortConversion, FailuresNameTheirCauseAndLeaveSetAndReferenceAlone)
 
     fill(port, set, 50.0, 3e-10, false);
     port.setConversionType(Z0ConversionType::User);
+    EXPECT_TRUE(port.setCustomImpedance(0.0));
     EXPECT_FALSE(port.convertImpedance());
     EXPECT_EQ(errors.last().at(0).toString(), "Invalid custom impedance value.");
     EXPECT_EQ(port.sParameters()->s11(), set.s11());
@@ -233,6 +234,19 @@ TEST(FixturePortOffset, RefusesWithoutDataOrWithAnUnusableOffset)
     EXPECT_EQ(errors.last().at(0).toString(), "Offset was not performed. Check offset value");
     EXPECT_EQ(port.sParameters()->s21(), set.s21());
     EXPECT_EQ(port.currentSParametersKind(), FixturePort::DefaultKind);
+
+    // Shortening the 300 ps half by 300 ps or more leaves no line to stretch; the port
+    // keeps the set in force.
+    ASSERT_TRUE(port.applyOffset(-100e-12));
+    const SParametersTwoPort inForce = *port.sParameters();
+    for (double offset : {-300e-12, -450e-12}) {
+        EXPECT_FALSE(port.applyOffset(offset));
+        EXPECT_EQ(errors.last().at(0).toString(),
+                  "Offset was not performed. The offset must leave the fixture a positive electrical length");
+        EXPECT_EQ(port.sParameters()->s21(), inForce.s21());
+        EXPECT_EQ(port.currentSParametersKind(), FixturePort::OffsetKind);
+        EXPECT_NEAR(*port.fixtureLength(), 200e-12, 1e-24);
+    }
 }
 
 TEST(FixturePortOffset, BandPassGridIsNeverConverted)

@@ -79,14 +79,18 @@ TEST(FixturePort, ValidatingSettersRefuseWithTheirTextsAndKeepTheOldValue)
     EXPECT_TRUE(port.setZ0(50.0));
     EXPECT_EQ(port.impedance(), 50.0);
 
-    // A reference impedance must be a positive resistance.
-    for (double invalid : {notANumber, 0.0, -50.0}) {
+    // A reference impedance must be a positive resistance; 0 stands for none.
+    for (double invalid : {notANumber, -50.0, std::numeric_limits<double>::infinity()}) {
         EXPECT_FALSE(port.setCustomImpedance(invalid));
         EXPECT_EQ(lastError(errors), "Invalid custom impedance value.");
         port.setImpedanceValue(invalid);
     }
-    EXPECT_FALSE(port.customImpedance());
+    port.setImpedanceValue(0.0);
     EXPECT_FALSE(port.impedanceValue());
+    EXPECT_EQ(errors.count(), 11);
+    EXPECT_TRUE(port.setCustomImpedance(60.0));
+    EXPECT_TRUE(port.setCustomImpedance(0.0));
+    EXPECT_FALSE(port.customImpedance());
     EXPECT_EQ(errors.count(), 11);
 }
 

@@ -194,3 +194,38 @@ TEST(TransmissionFailures, AThruWithoutTransmissionAtSomePointsIsNeverStoredAsHa
         EXPECT_FALSE(run.right.isCalculated());
     }
 }
+
+TEST(TransmissionFailures, ASweepThatIsNotLinearIsNamedOnceAndLeftToBisection)
+{
+    // A logarithmic sweep from 1 GHz, and a segmented one whose step doubles halfway.
+    std::vector<double> logarithmic(401);
+    for (std::size_t k = 0; k < logarithmic.size(); ++k)
+        logarithmic[k] = 1e9 * std::pow(20.0, static_cast<double>(k) / 400.0);
+    std::vector<double> segmented = lowPassGrid(25e6, 400);
+    for (std::size_t k = 200; k < segmented.size(); ++k)
+        segmented[k] = segmented[199] + static_cast<double>(k - 199) * 50e6;
+    const LineCascade line({{50.0, 300e-12, 0.3}});
+    for (const auto& grid : {logarithmic, segmented}) {
+        const auto thru = twoXThru(line, line, grid);
+        for (int method : {TimeGateProcess, FilteringProcess}) {
+            ThruExtraction run(method, Z0ConversionType::System);
+            EXPECT_FALSE(run.run(thru));
+            EXPECT_EQ(run.errors, QStringList({"The frequency sweep is not linear, so no time-domain transform is "
+                                               "possible. Measure with a linear sweep or use the bisection method"}));
+        }
+        ThruExtraction bisection(BisectProcess, Z0ConversionType::System);
+        ASSERT_TRUE(bisection.run(thru)) << bisection.errors.join("; ").toStdString();
+        EXPECT_TRUE(bisection.errors.isEmpty());
+        const auto truth = line.sParameters(grid);
+        for (FixturePort* port : {&bisection.left, &bisection.right}) {
+            EXPECT_LT(maxDifference(port->sParameters()->s21(), truth.s21()), 1e-9);
+            EXPECT_LT(maxDifference(port->sParameters()->s11(), truth.s11()), 1e-9);
+            EXPECT_FALSE(port->impulseResponse());
+            EXPECT_FALSE(port->gating());
+            EXPECT_FALSE(port->stepResponse());
+            EXPECT_EQ(port->currentSParametersKind(), FixturePort::DefaultKind);
+            EXPECT_TRUE(port->isCalculated());
+            EXPECT_TRUE(port->applyOffset(0.0));
+        }
+    }
+}

@@ -163,3 +163,68 @@ TEST(TransmissionOffset, MatchedThreeHundredPicosecondLineShiftedBackIsATwoHundr
     EXPECT_LT(maxDifference(run.right.sParameters()->s12(), shorter.s12()), 1e-2);
     EXPECT_NEAR(*run.left.fixtureLength(), 200e-12, 2e-12);
 }
+
+// A sweep from 1 GHz puts the thru's phase at the first point well past pi: the root of
+// the transmission must follow the delay from 0 Hz, not the principal branch.
+TEST(TransmissionBandPass, HalvesFromAHighStartFrequencyKeepTheSignOfTheirDelay)
+{
+    const auto grid = bandPassGrid(1e9, 20e9, 400);
+    const LineCascade line({{50.0, 400e-12, 0.3}});
+    const auto truth = line.sParameters(grid);
+    for (int method : {TimeGateProcess, FilteringProcess, BisectProcess}) {
+        ThruExtraction run(method);
+        ASSERT_TRUE(run.run(twoXThru(line, line, grid))) << run.errors.join("; ").toStdString();
+        EXPECT_LT(maxDifference(run.left.sParameters()->s21(), truth.s21()), 1e-6) << method;
+        EXPECT_LT(maxDifference(run.right.sParameters()->s12(), truth.s12()), 1e-6) << method;
+    }
+}
+
+namespace {
+
+// The same set with a 0 Hz point in front, as EM simulators write it.
+SParametersTwoPort withZeroFrequencyPoint(const SParametersTwoPort& set, const LineCascade& left,
+                                          const LineCascade& right)
+{
+    const auto atZero = twoXThru(left, right, {0.0, 1.0, 2.0});
+    SParametersTwoPort extended = set;
+    extended.frequencies().insert(extended.frequencies().begin(), 0.0);
+    extended.s11().insert(extended.s11().begin(), atZero.s11().front());
+    extended.s12().insert(extended.s12().begin(), atZero.s12().front());
+    extended.s21().insert(extended.s21().begin(), atZero.s21().front());
+    extended.s22().insert(extended.s22().begin(), atZero.s22().front());
+    return extended;
+}
+
+} // namespace
+
+// A 0 Hz point in front of a harmonic grid makes it a low-pass grid whose 0 Hz value is
+// known: the halves are those of the grid without it, converted as there.
+TEST(TransmissionZeroFrequency, AMeasuredZeroFrequencyPointKeepsTheGridLowPass)
+{
+    const auto grid = lowPassGrid(25e6, 800);
+    const auto thru = twoXThru(exampleLeftHalf(), exampleRightHalf(), grid);
+    const auto withZero = withZeroFrequencyPoint(thru, exampleLeftHalf(), exampleRightHalf());
+    const auto skipZero = [](const std::vector<std::complex<double>>& v) {
+        return std::vector<std::complex<double>>(v.begin() + 1, v.end());
+    };
+    for (int method : {TimeGateProcess, FilteringProcess, BisectProcess}) {
+        ThruExtraction harmonic(method, Z0ConversionType::System);
+        ThruExtraction fromZero(method, Z0ConversionType::System);
+        ASSERT_TRUE(harmonic.run(thru)) << harmonic.errors.join("; ").toStdString();
+        ASSERT_TRUE(fromZero.run(withZero)) << fromZero.errors.join("; ").toStdString();
+        EXPECT_EQ(fromZero.parameters.gatingMode(), 0);
+        for (auto [port, reference] : {std::pair{&fromZero.left, &harmonic.left}, {&fromZero.right, &harmonic.right}}) {
+            ASSERT_EQ(port->currentSParametersKind(), FixturePort::ConvertedKind) << method;
+            const auto& set = *port->sParameters();
+            ASSERT_EQ(set.frequencies().size(), grid.size() + 1);
+            const auto& expected = *reference->sParameters();
+            EXPECT_LT(maxDifference(skipZero(set.s11()), expected.s11()), 1e-4) << method;
+            EXPECT_LT(maxDifference(skipZero(set.s21()), expected.s21()), 1e-4) << method;
+            EXPECT_LT(maxDifference(skipZero(set.s22()), expected.s22()), 1e-4) << method;
+            for (const auto* v : {&set.s11(), &set.s22()}) {
+                for (const auto& value : *v)
+                    ASSERT_LE(std::abs(value), 1.0) << method;
+            }
+        }
+    }
+}

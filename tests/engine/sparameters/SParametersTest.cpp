@@ -92,6 +92,10 @@ TEST(SParameters, InterpolateKeepsDataOnSameGridOrFailure)
 
     EXPECT_FALSE(s.interpolate({1e9, 2e9}));
     EXPECT_EQ(s.frequencies(), original.frequencies());
+    // A grid out of order has no segments to interpolate in.
+    EXPECT_FALSE(s.interpolate({3e9, 2.5e9, 1.5e9, 1e9}));
+    EXPECT_EQ(s.frequencies(), original.frequencies());
+    EXPECT_EQ(s.s21(), original.s21());
 
     SParametersOnePort one;
     one.setFrequencies({0, 1, 2});
@@ -101,6 +105,8 @@ TEST(SParameters, InterpolateKeepsDataOnSameGridOrFailure)
     EXPECT_EQ(one.frequencies()[0], 0.0);
     EXPECT_TRUE(one.interpolate({0.5, 1.0, 1.5, 2.0}));
     EXPECT_NEAR(one.s11()[0].imag(), 0.5, 1e-12);
+    EXPECT_FALSE(one.interpolate({0.5, 1.5, 1.0, 2.0}));
+    EXPECT_EQ(one.frequencies().size(), 4u);
 
     SParametersOnePort invalid;
     EXPECT_FALSE(invalid.interpolate({1, 2, 3}));

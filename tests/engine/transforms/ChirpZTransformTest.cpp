@@ -178,11 +178,20 @@ TEST(ChirpZTransform, SymmetricTransformIsTheRealFullSum)
             scale = std::max(scale, std::abs(value));
         // a and w, rounded, lie an ulp off the unit circle, which the full sum's powers of up
         // to N^2 turn into about 1e-11 of the largest value.
+        double sum = 0.0;
+        double indexWeighted = 0.0;
         for (std::size_t k = 0; k < n; ++k) {
             EXPECT_NEAR(values[k], reference[k].real(), 1e-10 * scale) << "N = " << n << ", k = " << k;
             EXPECT_NEAR(reference[k].imag(), 0.0, 1e-10 * scale);
+            sum += reference[k].real();
+            indexWeighted += static_cast<double>(k) * reference[k].real();
         }
+        // The sums over the values, in closed form.
+        const auto sums = symmetricChirpZSums(a, w, x, weights);
+        EXPECT_NEAR(sums.values, sum, 1e-10 * scale * n) << "N = " << n;
+        EXPECT_NEAR(sums.indexWeighted, indexWeighted, 1e-10 * scale * n * n) << "N = " << n;
     }
     Algorithms::FourierPlans plans;
     EXPECT_TRUE(symmetricChirpZTransform(1.0, 1.0, {{1.0, 0.0}, {2.0, 0.0}}, {1.0, 1.0}, plans).empty());
+    EXPECT_TRUE(std::isnan(symmetricChirpZSums(1.0, 1.0, {{1.0, 0.0}, {2.0, 0.0}}, {1.0, 1.0}).values));
 }

@@ -124,8 +124,10 @@ TEST(Interpolation, VectorClampsEndsAndFollowsCursor)
     const std::vector<double> x{0, 1, 2, 3};
     const std::vector<double> y{0, 10, 20, 30};
     EXPECT_EQ(interp1Complex(x, y, {-1, 0.5, 1, 2.5, 4}), (std::vector<double>{0, 5, 10, 25, 30}));
-    // A point falling back before the cursor's segment is not found: 0.
-    EXPECT_EQ(interp1Complex(x, y, {2.5, 0.5}), (std::vector<double>{25, 0}));
+    // Points or samples out of order are refused, not answered with zeros.
+    EXPECT_TRUE(interp1Complex(x, y, {2.5, 0.5}).empty());
+    EXPECT_TRUE(interp1Complex({0, 2, 1, 3}, y, {0.5}).empty());
+    EXPECT_TRUE(interpolateComplexVector(x, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}, {3, 2, 1}).empty());
     EXPECT_TRUE(interp1Complex(x, {1, 2}, {0.5}).empty());
 
     const std::vector<std::complex<double>> z{{0, 0}, {1, -1}, {2, -2}, {3, -3}};

@@ -236,6 +236,7 @@ TEST_F(SyncedVnaDeviceTest, InterruptDuringTheSweepSendsTheAbortOnTheSecondLink)
     ASSERT_TRUE(refresh());
     QSignalSpy sweepStarted(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
     QSignalSpy sweepFinished(&simulator, &Simulator::AnalyzerSimulator::sweepFinished);
+    QSignalSpy connection(device.get(), &SyncedVnaDevice::isConnectedChanged);
     MessageCapture capture;
     QElapsedTimer elapsed;
     elapsed.start();
@@ -257,6 +258,10 @@ TEST_F(SyncedVnaDeviceTest, InterruptDuringTheSweepSendsTheAbortOnTheSecondLink)
     simulator.setSweepTimeMs(10);
     ASSERT_TRUE(refresh());
     EXPECT_EQ(device->portsCount(), 2);
+    // Its connection was replaced at once: the analyzer never looked lost.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(connection.count(), 0);
+    EXPECT_TRUE(device->isConnected());
 }
 
 TEST_F(SyncedVnaDeviceTest, DestructionReleasesAWaiterAndEndsAPendingQuery)

@@ -3,7 +3,15 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#endif
 
 using Simulator::Fault;
 
@@ -94,6 +102,77 @@ TEST_F(ScpiLinkTest, LateReplyIsNeverTakenForTheAnswerToTheNextQuery)
     EXPECT_DOUBLE_EQ(stop->toDouble(), 2e9);
     EXPECT_EQ(errors.count(), 0);
 }
+
+TEST_F(ScpiLinkTest, AbandonedRepliesReopenTheLinkQuietlyAndOnlyAFailedReopenIsALoss)
+{
+    ASSERT_TRUE(connectLink());
+    QSignalSpy states(&link, &ScpiDevice::stateChanged);
+    QSignalSpy drops(&link, &ScpiDevice::disconnected);
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::NoReply, "*IDN?", 3, 0, 1}));
+    for (int k = 0; k < 3; ++k)
+        EXPECT_FALSE(link.query("*IDN?\n", 100).has_value());
+    EXPECT_TRUE(link.isConnected());
+    EXPECT_EQ(link.query("*IDN?\n", 3000), identification());
+    EXPECT_EQ(simulator.connectionIds().size(), 4);
+    EXPECT_EQ(states.count(), 0);
+    EXPECT_EQ(drops.count(), 0);
+
+    // A peer that answers nothing and accepts no new connection.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    ScpiDevice shortLimit(nullptr, std::chrono::milliseconds(300));
+    ASSERT_TRUE(shortLimit.connectToHost(host(), silent.serverPort()));
+    ASSERT_TRUE(silent.hasPendingConnections() || silent.waitForNewConnection(1000));
+    ASSERT_NE(silent.nextPendingConnection(), nullptr);
+    silent.close();
+    QSignalSpy lost(&shortLimit, &ScpiDevice::disconnected);
+    EXPECT_FALSE(shortLimit.query("*IDN?\n", 100).has_value());
+    EXPECT_FALSE(shortLimit.isConnected());
+    EXPECT_EQ(lost.count(), 1);
+}
+
+TEST_F(ScpiLinkTest, OverLongReplyIsNoValueAndDropsItsConnection)
+{
+    QTcpServer flood;
+    ASSERT_TRUE(flood.listen(QHostAddress::LocalHost));
+    int connections = 0;
+    QObject::connect(&flood, &QTcpServer::newConnection, [&flood, &connections] {
+        ++connections;
+        QTcpSocket* peer = flood.nextPendingConnection();
+        QObject::connect(peer, &QTcpSocket::readyRead, peer, [peer] {
+            peer->readAll();
+            peer->write(QByteArray(ScpiDevice::MaxReplyBytes + 1, 'x'));
+        });
+    });
+    ASSERT_TRUE(link.connectToHost(host(), flood.serverPort()));
+    EXPECT_FALSE(link.query("CALCulate1:TRACe1:DATA:SDATa?\n", 5000).has_value());
+    EXPECT_EQ(errors.count(), 1);
+    EXPECT_EQ(connections, 2);
+}
+
+#ifdef Q_OS_UNIX
+TEST_F(ScpiLinkTest, ConnectedLinkProbesASilentPeerWithinSeconds)
+{
+    ASSERT_TRUE(connectLink());
+    const auto* socket = link.findChild<QTcpSocket*>();
+    ASSERT_NE(socket, nullptr);
+    const int descriptor = static_cast<int>(socket->socketDescriptor());
+    const auto option = [descriptor](int level, int name) {
+        int value = -1;
+        socklen_t size = sizeof value;
+        return getsockopt(descriptor, level, name, &value, &size) == 0 ? value : -1;
+    };
+    EXPECT_EQ(option(SOL_SOCKET, SO_KEEPALIVE), 1);
+    // A vanished analyzer ends even the wait without a time limit within half a minute.
+    const int idle = option(IPPROTO_TCP, TCP_KEEPIDLE);
+    const int interval = option(IPPROTO_TCP, TCP_KEEPINTVL);
+    const int probes = option(IPPROTO_TCP, TCP_KEEPCNT);
+    ASSERT_GT(idle, 0);
+    ASSERT_GT(interval, 0);
+    ASSERT_GT(probes, 0);
+    EXPECT_LE(idle + interval * probes, 30);
+}
+#endif
 
 TEST_F(ScpiLinkTest, InterruptEndsAWaitWithoutLimitAndItsReplyIsDropped)
 {

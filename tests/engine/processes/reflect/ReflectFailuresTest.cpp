@@ -46,6 +46,14 @@ protected:
 TEST(ReflectFailures, InputsThatCannotBeUsedAreRefusedBeforeAnyStage)
 {
     const auto grid = lowPassGrid(25e6, 200);
+    std::vector<double> logarithmic(200);
+    for (std::size_t k = 0; k < logarithmic.size(); ++k)
+        logarithmic[k] = 1e8 * std::pow(100.0, static_cast<double>(k) / 199.0);
+    ReflectExtraction notLinear(TimeGateReflectProcess);
+    EXPECT_FALSE(notLinear.runSingle(openStandard(half, logarithmic), false));
+    EXPECT_EQ(notLinear.errors, QStringList({"The frequency sweep is not linear, so no time-domain transform is "
+                                             "possible. Measure with a linear sweep"}));
+
     ReflectExtraction noData(TimeGateReflectProcess);
     QSignalSpy noDataErrors(noData.process.get(), &IProcessMethod::error);
     EXPECT_FALSE(noData.process->run());

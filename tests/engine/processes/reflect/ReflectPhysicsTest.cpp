@@ -234,3 +234,18 @@ TEST(ReflectOffset, ASymmetricFixtureNeedsNoOffsetBetweenItsReflectAndThruHalves
         EXPECT_NEAR(*reflect.port.fixtureLength() - *thru.left.fixtureLength(), 0.0, 2e-12);
     }
 }
+
+TEST(ReflectBandPass, HalvesFromAHighStartFrequencyKeepTheSignOfTheirDelay)
+{
+    const auto grid = bandPassGrid(1e9, 20e9, 400);
+    const LineCascade line({{50.0, 400e-12, 0.3}});
+    const auto truth = line.sParameters(grid);
+    for (int process : {TimeGateReflectProcess, FilteringReflectProcess}) {
+        ReflectExtraction run(process);
+        ASSERT_TRUE(run.runSingle(openStandard(line, grid), false, MaxSignalEliminationType::ExponentialFit));
+        EXPECT_LT(maxDifference(run.port.sParameters()->s21(), truth.s21(), 0.05, 0.9), 1e-2) << process;
+    }
+    ReflectExtraction both(TimeGateReflectOpenAndShortProcess);
+    ASSERT_TRUE(both.runOpenAndShort(openStandard(line, grid), shortStandard(line, grid)));
+    EXPECT_LT(maxDifference(both.port.sParameters()->s21(), truth.s21(), 0.05, 0.9), 1e-2);
+}

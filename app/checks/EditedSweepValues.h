@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QVariant>
+
+#include <optional>
+
+// Sweep settings as the user types them into a check table. Text that does not
+// read as a sensible value gives no value, and then nothing reaches the analyzer.
+namespace EditedSweepValues {
+
+// A positive frequency with an optional SI prefix and "Hz" ("1.5 GHz", "1.5G").
+std::optional<double> frequency(const QVariant& edit);
+
+// A power in dBm, the unit optional and with or without blanks before it.
+std::optional<double> power(const QVariant& edit);
+
+// A whole positive number of points.
+std::optional<uint> pointsCount(const QVariant& edit);
+
+} // namespace EditedSweepValues

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The interface's singleton "UnitFormatter": numbers with SI prefixes both
+// ways, and rounding to a number of decimals.
+class UnitFormatter : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UnitFormatter(QObject* parent = nullptr);
+
+public slots:
+    QString toNormalized(double value, int precision) const;
+    QString toNormalized(double value) const;
+    double toMetric(const QString& string) const;
+    double toPrecision(double value, int precision) const;
+    double toPrecision(double value) const;
+};

@@ -1,0 +1,101 @@
+#include "app/formatting/UnitPrefixTable.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <QStringList>
+#include <QThread>
+
+#include <atomic>
+#include <mutex>
+
+namespace {
+
+// Counts the changes of the installed translations; a table built under an
+// older count is stale.
+std::atomic<unsigned> translationGeneration{0};
+std::atomic<bool> watchingTranslations{false};
+std::mutex buildMutex;
+std::shared_ptr<const UnitPrefixTable> currentTable;
+
+// Installing or removing a translator sends the application a LanguageChange.
+class TranslationWatcher : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
+            ++translationGeneration;
+        return false;
+    }
+};
+
+// Before the application object exists no translator can be installed; the
+// watcher is set up with the first use after it appeared.
+void watchTranslations()
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application || watchingTranslations.exchange(true))
+        return;
+    const auto install = [application] {
+        auto* watcher = new TranslationWatcher;
+        watcher->setParent(application);
+        application->installEventFilter(watcher);
+    };
+    if (QThread::currentThread() == application->thread())
+        install();
+    else
+        QMetaObject::invokeMethod(application, install, Qt::QueuedConnection);
+    ++translationGeneration;
+}
+
+} // namespace
+
+UnitPrefixTable::UnitPrefixTable(unsigned generation)
+    : m_prefixes{{1e-18, QObject::tr("a")}, {1e-15, QObject::tr("f")}, {1e-12, QObject::tr("p")},
+                 {1e-9, QObject::tr("n")},  {1e-6, QObject::tr("µ")},  {1e-3, QObject::tr("m")},
+                 {1.0, QObject::tr("")},    {1e3, QObject::tr("k")},   {1e6, QObject::tr("M")},
+                 {1e9, QObject::tr("G")},   {1e12, QObject::tr("T")},  {1e15, QObject::tr("P")},
+                 {1e18, QObject::tr("E")}}
+    , m_translationGeneration(generation)
+{
+    QStringList alternatives;
+    for (const UnitPrefix& prefix : m_prefixes)
+        alternatives << QRegularExpression::escape(prefix.text);
+    m_prefixedNumber.setPattern(QStringLiteral("^(?<value>[+-]?\\d+(\\.\\d+)?)\\s*(?<prefix>(%2))$")
+                                    .replace(QLatin1String("%2"), alternatives.join('|')));
+    m_prefixedNumber.optimize();
+}
+
+std::shared_ptr<const UnitPrefixTable> UnitPrefixTable::current()
+{
+    if (!watchingTranslations.load(std::memory_order_relaxed))
+        watchTranslations();
+    std::shared_ptr<const UnitPrefixTable> table = std::atomic_load(&currentTable);
+    if (table && table->m_translationGeneration == translationGeneration.load())
+        return table;
+    std::lock_guard<std::mutex> lock(buildMutex);
+    table = std::atomic_load(&currentTable);
+    const unsigned generation = translationGeneration.load();
+    if (!table || table->m_translationGeneration != generation) {
+        table.reset(new UnitPrefixTable(generation));
+        std::atomic_store(&currentTable, table);
+    }
+    return table;
+}
+
+QString UnitPrefixTable::textOf(double factor) const
+{
+    for (const UnitPrefix& prefix : m_prefixes)
+        if (prefix.factor == factor)
+            return prefix.text;
+    return QString();
+}
+
+const UnitPrefix* UnitPrefixTable::find(const QString& text) const
+{
+    for (const UnitPrefix& prefix : m_prefixes)
+        if (prefix.text == text)
+            return &prefix;
+    return nullptr;
+}

@@ -1,0 +1,34 @@
+#include "app/tables/TableModelRow.h"
+
+#include <utility>
+
+TableModelRow::TableModelRow(QString name, std::function<QVariant()> valueGetter)
+    : m_name(std::move(name))
+    , m_valueGetter(std::move(valueGetter))
+{
+}
+
+void TableModelRow::setRecommended(QString recommendedText, Check check, QMap<int, QString> messages)
+{
+    m_recommendation = Recommendation{std::move(recommendedText), std::move(messages), std::move(check)};
+}
+
+void TableModelRow::clearRecommended()
+{
+    m_recommendation.reset();
+}
+
+void TableModelRow::setSetter(Setter setter)
+{
+    m_valueSetter = std::move(setter);
+}
+
+void TableModelRow::setEnumerationValues(QStringList list)
+{
+    m_enumerationValues = std::move(list);
+}
+
+void TableModelRow::setUnits(QString units)
+{
+    m_units = std::move(units);
+}

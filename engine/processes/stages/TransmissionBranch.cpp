@@ -1,0 +1,70 @@
+#include "engine/processes/stages/TransmissionBranch.h"
+
+#include "engine/vectors/PhaseUnwrap.h"
+
+#include <cmath>
+#include <limits>
+
+namespace Algorithms {
+
+namespace {
+
+constexpr double pi = 3.14159265358979323846;
+
+} // namespace
+
+std::vector<std::complex<double>> continuousSquareRoot(const std::vector<std::complex<double>>& w)
+{
+    std::vector<std::complex<double>> roots(w.size());
+    std::complex<double> previous = 0.0;
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        std::complex<double> root = std::sqrt(w[i]);
+        // Compared with the last root that has a phase at all.
+        if (root.real() * previous.real() + root.imag() * previous.imag() < 0.0)
+            root = -root;
+        if (root != 0.0)
+            previous = root;
+        roots[i] = root;
+    }
+    return roots;
+}
+
+void alignWithDelay(std::vector<std::complex<double>>& t, const std::vector<double>& frequencies, double oneWayDelay)
+{
+    if (t.empty() || frequencies.empty() || !std::isfinite(oneWayDelay))
+        return;
+    const double expected = -2.0 * pi * frequencies.front() * oneWayDelay;
+    const double offBy = std::remainder(std::arg(t.front()) - expected, 2.0 * pi);
+    if (std::abs(offBy) <= 0.5 * pi)
+        return;
+    for (auto& value : t)
+        value = -value;
+}
+
+double phaseDelay(const std::vector<std::complex<double>>& transmission, const std::vector<double>& frequencies)
+{
+    const std::size_t n = std::min(transmission.size(), frequencies.size());
+    if (n < 2)
+        return std::numeric_limits<double>::quiet_NaN();
+    std::vector<double> phase(n);
+    for (std::size_t i = 0; i < n; ++i)
+        phase[i] = std::arg(transmission[i]);
+    phase = unwrapPhase(phase);
+    double meanF = 0.0;
+    double meanPhase = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        meanF += frequencies[i];
+        meanPhase += phase[i];
+    }
+    meanF /= static_cast<double>(n);
+    meanPhase /= static_cast<double>(n);
+    double covariance = 0.0;
+    double variance = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        covariance += (frequencies[i] - meanF) * (phase[i] - meanPhase);
+        variance += (frequencies[i] - meanF) * (frequencies[i] - meanF);
+    }
+    return -covariance / variance / (2.0 * pi);
+}
+
+} // namespace Algorithms

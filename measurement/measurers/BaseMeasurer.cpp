@@ -1,0 +1,115 @@
+#include "measurement/measurers/BaseMeasurer.h"
+
+#include "analyzer/facade/CacheComparison.h"
+#include "analyzer/facade/SyncedVnaDevice.h"
+#include "engine/port/FixturePort.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QThread>
+
+#include <cmath>
+#include <exception>
+
+BaseMeasurer::BaseMeasurer(SyncedVnaDevice* device, QObject* parent)
+    : QObject(parent)
+    , device(device)
+{
+    static const int registered = qRegisterMetaType<BaseMeasurer::Status>("Status");
+    Q_UNUSED(registered)
+}
+
+void BaseMeasurer::setCalcMethod(Algorithms::CalcMethod method)
+{
+    if (m_calcMethod.exchange(method) != method)
+        emit calcMethodChanged(method);
+}
+
+void BaseMeasurer::setConversionT(Algorithms::Z0ConversionType conversionT)
+{
+    if (m_conversionT.exchange(conversionT) != conversionT)
+        emit conversionTChanged(conversionT);
+}
+
+void BaseMeasurer::setUserDefZ0(double z0)
+{
+    if (CacheComparison::fuzzyEqual(m_userDefZ0, z0))
+        return;
+    m_userDefZ0 = z0;
+    emit userDefZ0Changed(z0);
+}
+
+void BaseMeasurer::interrupt()
+{
+    qDebug() << " Base measurer interrupt";
+    m_interruptRequested = true;
+    std::shared_ptr<Algorithms::IProcessMethod> running;
+    {
+        std::lock_guard<std::mutex> lock(m_runningMutex);
+        running = m_running;
+    }
+    // The copy keeps the process alive through its cancel, which emits its text.
+    if (running)
+        running->cancel();
+    emit interrupted();
+}
+
+void BaseMeasurer::preMeasure()
+{
+    prepareAnalyzer();
+    reset();
+}
+
+void BaseMeasurer::prepareAnalyzer()
+{
+    m_interruptRequested = false;
+    if (device) {
+        device->setDeembeddingState(false);
+        device->setFixtureSimulationState(false);
+        device->setGraphicsLayout(1);
+    }
+}
+
+void BaseMeasurer::setupFixture(Algorithms::FixturePort* port, double portImpedance)
+{
+    qDebug() << "Setup fixture";
+    qDebug() << "Conversion Type" << static_cast<int>(conversionT());
+    qDebug() << "User entered impedance" << userDefZ0();
+    qDebug() << "Port impedance" << portImpedance;
+    port->setConversionType(conversionT());
+    port->setCustomImpedance(userDefZ0());
+    port->setZ0(portImpedance);
+}
+
+void BaseMeasurer::watchProcess(Algorithms::IProcessMethod* process)
+{
+    // Created on the worker, released through the GUI thread's event loop like
+    // everything else the connections keep.
+    if (process->thread() != thread())
+        process->moveToThread(thread());
+    connect(process, &Algorithms::IProcessMethod::error, this, &BaseMeasurer::error);
+}
+
+bool BaseMeasurer::startExecute(const std::shared_ptr<Algorithms::IProcessMethod>& process)
+{
+    qDebug() << "Start execute" << process.get();
+    {
+        std::lock_guard<std::mutex> lock(m_runningMutex);
+        // run() clears the process's own cancel flag on entry, so an interrupt that
+        // came before would be lost there.
+        if (m_interruptRequested)
+            return false;
+        m_running = process;
+    }
+    bool result = false;
+    try {
+        result = process->run();
+    } catch (const std::exception& e) {
+        emit error(QStringLiteral("Error ") + QString::fromLocal8Bit(e.what()));
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_runningMutex);
+        m_running.reset();
+    }
+    return result && !m_interruptRequested;
+}

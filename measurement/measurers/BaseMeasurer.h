@@ -1,0 +1,91 @@
+#pragma once
+
+#include "engine/port/Z0ConversionType.h"
+#include "engine/processes/base/CalcMethod.h"
+#include "engine/processes/base/IProcessMethod.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+
+class SyncedVnaDevice;
+class TaskProgress;
+
+namespace Algorithms {
+class FixturePort;
+}
+
+// The work behind one step, run on the backend worker: reads a standard, runs one
+// engine process per fixture port or port pair, and reports a status and error
+// texts. Lives on the GUI thread; its settings and flags are read on the worker.
+class BaseMeasurer : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Status { Measured = 0, NotMeasured = 1, Failed = 2 };
+    Q_ENUM(Status)
+
+    BaseMeasurer(SyncedVnaDevice* device, QObject* parent = nullptr);
+
+    Algorithms::CalcMethod calcMethod() const { return m_calcMethod; }
+    Algorithms::Z0ConversionType conversionT() const { return m_conversionT; }
+    double userDefZ0() const { return m_userDefZ0; }
+
+    // Statuses, measured ports and raw data back to "not measured"; on the worker.
+    virtual void reset() = 0;
+
+public slots:
+    void setCalcMethod(Algorithms::CalcMethod method);
+    void setConversionT(Algorithms::Z0ConversionType conversionT);
+    void setUserDefZ0(double z0);
+    // Any thread: stops the running process at its next check and the measurement
+    // before its next process.
+    void interrupt();
+
+signals:
+    void interrupted();
+    void error(QString err);
+    void calcMethodChanged(Algorithms::CalcMethod method);
+    void conversionTChanged(Algorithms::Z0ConversionType conversionT);
+    void userDefZ0Changed(double z0);
+
+protected:
+    // Clears the interrupt, switches the analyzer's own de-embedding off and resets.
+    void preMeasure();
+    // The same without the reset.
+    void prepareAnalyzer();
+    void setupFixture(Algorithms::FixturePort* port, double portImpedance);
+    // A process of the factory, owned as the connections keep it and living on this
+    // object's thread; its errors reach this measurer. Empty (with the reason
+    // emitted) when the factory has none.
+    template <typename Process>
+    std::shared_ptr<Process> adoptProcess(std::unique_ptr<Algorithms::IProcessMethod> process, QString errorText);
+    // Runs the process unless an interrupt came first; false when it failed or an
+    // interrupt came before, during or right after the run.
+    bool startExecute(const std::shared_ptr<Algorithms::IProcessMethod>& process);
+    // Whether an interrupt was requested, clearing the request.
+    bool takeInterrupt() { return m_interruptRequested.exchange(false); }
+    // Stores the status; true when it changed (the caller announces it).
+    static bool storeStatus(std::atomic<int>& field, Status status) { return field.exchange(status) != status; }
+    // Status Failed, the text (when any) emitted, the task cancelled; false.
+    template <typename Announce>
+    bool failWith(std::atomic<int>& status, Announce announce, TaskProgress& task, const QString& text);
+
+    SyncedVnaDevice* device;
+
+private:
+    void watchProcess(Algorithms::IProcessMethod* process);
+
+    std::atomic<bool> m_interruptRequested{false};
+    std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
+    std::atomic<Algorithms::Z0ConversionType> m_conversionT{Algorithms::Z0ConversionType::System};
+    std::atomic<double> m_userDefZ0{50.0};
+    // The process being run, so that an interrupt from the GUI thread reaches it
+    // while it is alive and only then.
+    std::mutex m_runningMutex;
+    std::shared_ptr<Algorithms::IProcessMethod> m_running;
+};

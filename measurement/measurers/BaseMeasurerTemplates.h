@@ -1,0 +1,29 @@
+#pragma once
+
+#include "measurement/connections/SharedProcess.h"
+#include "measurement/measurers/BaseMeasurer.h"
+#include "measurement/progress/TaskProgress.h"
+
+template <typename Process>
+std::shared_ptr<Process> BaseMeasurer::adoptProcess(std::unique_ptr<Algorithms::IProcessMethod> process,
+                                                    QString errorText)
+{
+    std::shared_ptr<Process> shared = shareProcess<Process>(std::move(process), errorText);
+    if (!shared) {
+        emit error(errorText);
+        return nullptr;
+    }
+    watchProcess(shared.get());
+    return shared;
+}
+
+template <typename Announce>
+bool BaseMeasurer::failWith(std::atomic<int>& status, Announce announce, TaskProgress& task, const QString& text)
+{
+    if (!text.isEmpty())
+        emit error(text);
+    if (storeStatus(status, Failed))
+        announce(Failed);
+    task.cancel();
+    return false;
+}

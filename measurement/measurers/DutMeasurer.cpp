@@ -1,0 +1,130 @@
+#include "measurement/measurers/DutMeasurer.h"
+
+#include "measurement/connections/ConnectionReflect.h"
+#include "measurement/connections/ConnectionTransmisson.h"
+#include "measurement/measurers/BaseMeasurerTemplates.h"
+#include "measurement/measurers/SourceReader.h"
+
+DutMeasurer::DutMeasurer(VNAFixtureConnection* fixture, ConnectionBase* fixtureConnection, SyncedVnaDevice* device,
+                         QObject* parent)
+    : BaseMeasurer(device, parent)
+    , m_fixture(fixture)
+    , m_fixtureConnection(fixtureConnection)
+    , m_sdata(this)
+{
+    connect(&m_sdata, &SDataMeasurer::error, this, &BaseMeasurer::error);
+}
+
+QVector<Algorithms::SParametersOnePortVNA> DutMeasurer::rawData() const
+{
+    std::lock_guard<std::mutex> lock(m_rawDataMutex);
+    return m_rawData;
+}
+
+void DutMeasurer::setStatus(Status status)
+{
+    if (storeStatus(m_status, status))
+        emit statusChanged(status);
+}
+
+bool DutMeasurer::fail(TaskProgress& task, const QString& text)
+{
+    return failWith(m_status, [this](Status s) { emit statusChanged(s); }, task, text);
+}
+
+void DutMeasurer::reset()
+{
+    setStatus(NotMeasured);
+    m_sdata.clear();
+    std::lock_guard<std::mutex> lock(m_rawDataMutex);
+    m_rawData.clear();
+}
+
+bool DutMeasurer::read(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
+{
+    preMeasure();
+    task.nextStep(tr("Read s-data"));
+    if (!m_sdata.read(source, rows))
+        return fail(task);
+    task.nextStep(tr("Read freqs"));
+    const SDataMeasurer::Data data = m_sdata.data();
+    QVector<Algorithms::SParametersOnePortVNA> raw;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Algorithms::SParametersOnePortVNA set;
+        set.setFrequencies(data.frequencies);
+        set.setS11(data.columns[i]);
+        set.setPort(rows[i].analyzerPort);
+        raw.push_back(set);
+    }
+    std::lock_guard<std::mutex> lock(m_rawDataMutex);
+    m_rawData = std::move(raw);
+    return true;
+}
+
+bool DutMeasurer::measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
+{
+    return read(source, task, rows) && calculate(task, rows.size());
+}
+
+bool DutMeasurer::calculate(TaskProgress& task, std::size_t rowCount)
+{
+    task.nextStep(tr("Calculating"));
+    if (auto* thru = qobject_cast<ConnectionTransmisson*>(m_fixtureConnection)) {
+        if (m_fixture != thru->left() && m_fixture != thru->right())
+            return fail(task, tr("The fixture was not characterised by this 2x-thru"));
+        const bool left = m_fixture == thru->left();
+        const auto processes = thru->processes().all();
+        if (processes.size() != rowCount)
+            return fail(task, tr("The fixture changed since it was characterised: measure it again"));
+        for (std::size_t i = 0; i < processes.size(); ++i) {
+            const Algorithms::SParametersOnePort dut = m_sdata.oneport(i);
+            if (!processes[i]->calculateDUT(left ? dut : Algorithms::SParametersOnePort(),
+                                            left ? Algorithms::SParametersOnePort() : dut))
+                return fail(task);
+        }
+    } else if (auto* reflect = qobject_cast<ConnectionReflect*>(m_fixtureConnection)) {
+        const auto processes = reflect->processes().all();
+        if (processes.size() != rowCount)
+            return fail(task, tr("The fixture changed since it was characterised: measure it again"));
+        for (std::size_t i = 0; i < processes.size(); ++i) {
+            if (!processes[i]->calculateDUT(m_sdata.oneport(i)))
+                return fail(task);
+        }
+    }
+    setStatus(Measured);
+    return true;
+}
+
+bool DutMeasurer::sharesThru(const DutMeasurer& left, const DutMeasurer& right)
+{
+    auto* thru = qobject_cast<ConnectionTransmisson*>(left.m_fixtureConnection);
+    return thru && thru == right.m_fixtureConnection && left.m_fixture == thru->left()
+        && right.m_fixture == thru->right();
+}
+
+bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReader& source, TaskProgress& task,
+                              const FixtureRows& leftRows, const FixtureRows& rightRows)
+{
+    const bool leftRead = left.read(source, task, leftRows);
+    const bool rightRead = right.read(source, task, rightRows);
+    if (!leftRead || !rightRead)
+        return false;
+    task.nextStep(tr("Calculating"));
+    task.nextStep(tr("Calculating"));
+    auto* thru = static_cast<ConnectionTransmisson*>(left.m_fixtureConnection);
+    const auto processes = thru->processes().all();
+    if (processes.size() != leftRows.size() || processes.size() != rightRows.size()) {
+        const QString text = tr("The fixture changed since it was characterised: measure it again");
+        left.fail(task, text);
+        return right.fail(task);
+    }
+    for (std::size_t i = 0; i < processes.size(); ++i) {
+        if (!processes[i]->calculateDUT(left.m_sdata.oneport(i), right.m_sdata.oneport(i))) {
+            left.fail(task);
+            return right.fail(task);
+        }
+    }
+    left.setStatus(Measured);
+    right.setStatus(Measured);
+    return true;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/sparameters/SParametersOnePortVNA.h"
+#include "measurement/measurers/BaseMeasurer.h"
+#include "measurement/measurers/FixtureRows.h"
+#include "measurement/measurers/SDataMeasurer.h"
+
+#include <QVector>
+
+#include <mutex>
+
+class ConnectionBase;
+class SourceReader;
+class VNAFixtureConnection;
+
+// Measures the reflections with the device under test in the fixture and re-gates
+// the fixture's outer reflections with the processes kept by the connection that
+// characterised the fixture.
+class DutMeasurer : public BaseMeasurer
+{
+    Q_OBJECT
+
+public:
+    DutMeasurer(VNAFixtureConnection* fixture, ConnectionBase* fixtureConnection, SyncedVnaDevice* device,
+                QObject* parent = nullptr);
+
+    Status status() const { return static_cast<Status>(m_status.load()); }
+    VNAFixtureConnection* fixture() const { return m_fixture; }
+    ConnectionBase* fixtureConnection() const { return m_fixtureConnection; }
+    QVector<Algorithms::SParametersOnePortVNA> rawData() const;
+
+    // On the worker: reads the DUT reflections, then calculates.
+    bool measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
+    // Both sides of one 2x-thru in one calculation per process: the thru process
+    // returns both ports to their base sets first, so two separate calls would undo
+    // the first side's re-gating.
+    static bool measurePair(DutMeasurer& left, DutMeasurer& right, SourceReader& source, TaskProgress& task,
+                            const FixtureRows& leftRows, const FixtureRows& rightRows);
+    // Whether measurePair applies: both measure the two fixtures of the same thru.
+    static bool sharesThru(const DutMeasurer& left, const DutMeasurer& right);
+    void reset() override;
+
+signals:
+    void statusChanged(BaseMeasurer::Status st);
+
+private:
+    bool read(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
+    bool calculate(TaskProgress& task, std::size_t rowCount);
+    bool fail(TaskProgress& task, const QString& text = {});
+    void setStatus(Status status);
+
+    std::atomic<int> m_status{NotMeasured};
+    VNAFixtureConnection* m_fixture;
+    ConnectionBase* m_fixtureConnection;
+    SDataMeasurer m_sdata;
+    mutable std::mutex m_rawDataMutex;
+    QVector<Algorithms::SParametersOnePortVNA> m_rawData;
+};

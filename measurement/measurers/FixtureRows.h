@@ -1,0 +1,33 @@
+#pragma once
+
+#include "measurement/fixtures/MeasuredFixturePort.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class VNAFixtureConnection;
+
+// One fixture port as a measurement sees it: the analyzer port it was cabled to
+// when the measurement started, and its result row, kept alive by the
+// measurement even when the user changes the port count meanwhile.
+struct FixtureRow
+{
+    uint analyzerPort = 0;
+    std::shared_ptr<MeasuredFixturePort> port;
+};
+
+using FixtureRows = std::vector<FixtureRow>;
+
+// Taken on the GUI thread, where the connection lives; the worker reads only the copy.
+FixtureRows takeFixtureRows(const VNAFixtureConnection& connection);
+
+// The results of every row cleared, on the thread that writes results.
+void clearResults(const FixtureRows& rows);
+
+// A text for the user when a row uses a port the data cannot have, or when a port
+// is used by more than one row of the given lists; no value when all is well.
+std::optional<QString> checkAnalyzerPorts(const std::vector<const FixtureRows*>& fixtures,
+                                          std::optional<uint> portCount);

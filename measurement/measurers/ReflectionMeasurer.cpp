@@ -1,0 +1,184 @@
+#include "measurement/measurers/ReflectionMeasurer.h"
+
+#include "engine/processes/base/ProcessFactory.h"
+#include "engine/processes/reflect/ReflectProcessOpenAndShort.h"
+#include "engine/processes/reflect/ReflectProcessOpenOrShort.h"
+#include "measurement/connections/ConnectionReflect.h"
+#include "measurement/measurers/BaseMeasurerTemplates.h"
+#include "measurement/measurers/SourceReader.h"
+
+using MeasureEnums::FixturePossibleState;
+
+namespace {
+
+Algorithms::SParametersOnePortVNA withPort(const Algorithms::SParametersOnePort& set, uint port)
+{
+    Algorithms::SParametersOnePortVNA vna;
+    vna.setFrequencies(set.frequencies());
+    vna.setS11(set.s11());
+    vna.setPort(port);
+    return vna;
+}
+
+} // namespace
+
+ReflectionMeasurer::ReflectionMeasurer(SyncedVnaDevice* device, QObject* parent)
+    : BaseMeasurer(device, parent)
+    , m_open(this)
+    , m_short(this)
+{
+    connect(&m_open, &SDataMeasurer::statusChanged, this, &ReflectionMeasurer::openStatusChanged);
+    connect(&m_short, &SDataMeasurer::statusChanged, this, &ReflectionMeasurer::shortStatusChanged);
+    connect(&m_open, &SDataMeasurer::error, this, &BaseMeasurer::error);
+    connect(&m_short, &SDataMeasurer::error, this, &BaseMeasurer::error);
+}
+
+void ReflectionMeasurer::setState(FixturePossibleState state)
+{
+    if (m_state.exchange(state) != state)
+        emit stateChanged();
+}
+
+void ReflectionMeasurer::setSignalType(Algorithms::MaxSignalEliminationType type)
+{
+    if (m_signalType.exchange(type) != type)
+        emit signalTypeChanged();
+}
+
+std::vector<Algorithms::SParametersOnePortVNA> ReflectionMeasurer::openRawData() const
+{
+    std::lock_guard<std::mutex> lock(m_rawDataMutex);
+    return m_openRawData;
+}
+
+std::vector<Algorithms::SParametersOnePortVNA> ReflectionMeasurer::shortRawData() const
+{
+    std::lock_guard<std::mutex> lock(m_rawDataMutex);
+    return m_shortRawData;
+}
+
+void ReflectionMeasurer::setCalculatingStatus(Status status)
+{
+    if (storeStatus(m_calculatingStatus, status))
+        emit calculatingStatusChanged(status);
+}
+
+void ReflectionMeasurer::dropRawData()
+{
+    std::lock_guard<std::mutex> lock(m_rawDataMutex);
+    m_openRawData.clear();
+    m_shortRawData.clear();
+}
+
+void ReflectionMeasurer::reset()
+{
+    m_open.clear();
+    m_short.clear();
+    dropRawData();
+    setCalculatingStatus(NotMeasured);
+}
+
+bool ReflectionMeasurer::readyToCalculate(Standard standard) const
+{
+    const FixturePossibleState state = m_state;
+    const FixturePossibleState own = standard == Standard::Open ? FixturePossibleState::OPEN
+                                                                : FixturePossibleState::SHORT;
+    if (state == own)
+        return true;
+    return state == FixturePossibleState::OPEN_AND_SHORT && m_open.status() == Measured
+        && m_short.status() == Measured;
+}
+
+bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target)
+{
+    // Only this standard starts afresh: the other one may be waiting for it.
+    prepareAnalyzer();
+    SDataMeasurer& measurer = standard == Standard::Open ? m_open : m_short;
+    measurer.clear();
+
+    task.nextStep(tr("Read s-data"));
+    if (!target.connection || !measurer.read(source, target.rows)) {
+        if (!target.connection)
+            emit error(tr("The step has no fixtures to measure"));
+        measurer.setStatus(Failed);
+        task.cancel();
+        return false;
+    }
+    if (!readyToCalculate(standard))
+        return true;
+
+    task.nextStep(tr("Read frequencies"));
+    task.nextStep(tr("Calculate"));
+    if (!calculate(source, target)) {
+        task.cancel();
+        return false;
+    }
+    return true;
+}
+
+bool ReflectionMeasurer::failCalculation(const FixtureRows& rows, const QString& text)
+{
+    if (!text.isEmpty())
+        emit error(text);
+    clearResults(rows);
+    setCalculatingStatus(Failed);
+    return false;
+}
+
+bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
+{
+    target.connection->processes().clear();
+    dropRawData();
+    if (target.rows.empty()) {
+        setCalculatingStatus(Measured);
+        return true;
+    }
+    if (const std::optional<QString> text = checkAnalyzerPorts({&target.rows}, source.portCount()))
+        return failCalculation(target.rows, *text);
+
+    const FixturePossibleState state = m_state;
+    const bool single = state != FixturePossibleState::OPEN_AND_SHORT;
+    for (std::size_t i = 0; i < target.rows.size(); ++i) {
+        const FixtureRow& row = target.rows[i];
+        const std::optional<double> z0 = source.portImpedance(row.analyzerPort);
+        if (!z0)
+            return failCalculation(target.rows, tr("Cannot read z0 impedance value"));
+        row.port->setMeasuredPort(row.analyzerPort);
+        row.port->setZ0Port(*z0);
+        row.port->setInLowPasMode(false);
+        QString errorText;
+        auto process = adoptProcess<Algorithms::ReflectProcess>(
+            Algorithms::createReflectProcessMethod(static_cast<int>(MeasureEnums::MeasureType::REFLECT), calcMethod(),
+                                                   single, &errorText),
+            errorText);
+        if (!process)
+            return failCalculation(target.rows);
+        setupFixture(row.port->measureData(), *z0);
+        if (!process->setFixturesForCalculate(row.port->measureData()))
+            return failCalculation(target.rows);
+        process->setInputParameters(target.connection->params());
+
+        const Algorithms::SParametersOnePort open = m_open.oneport(i);
+        const Algorithms::SParametersOnePort shortStandard = m_short.oneport(i);
+        if (auto* both = qobject_cast<Algorithms::ReflectProcessOpenAndShort*>(process.get())) {
+            // Each standard keeps its own grid; the process re-grids the short.
+            both->setInputData(open, shortStandard);
+            std::lock_guard<std::mutex> lock(m_rawDataMutex);
+            m_openRawData.push_back(withPort(open, row.analyzerPort));
+            m_shortRawData.push_back(withPort(shortStandard, row.analyzerPort));
+        } else if (auto* one = qobject_cast<Algorithms::ReflectProcessOpenOrShort*>(process.get())) {
+            const bool isShort = state == FixturePossibleState::SHORT;
+            one->setMeasuredData(isShort ? shortStandard : open);
+            one->setSignalType(m_signalType);
+            one->setIsShort(isShort);
+            std::lock_guard<std::mutex> lock(m_rawDataMutex);
+            (isShort ? m_shortRawData : m_openRawData).push_back(withPort(isShort ? shortStandard : open, row.analyzerPort));
+        }
+        const bool executed = startExecute(process);
+        target.connection->processes().append(process);
+        if (!executed || takeInterrupt())
+            return failCalculation(target.rows);
+    }
+    setCalculatingStatus(Measured);
+    return true;
+}

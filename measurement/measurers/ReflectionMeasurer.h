@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/processes/reflect/MaxSignalEliminationType.h"
+#include "engine/sparameters/SParametersOnePortVNA.h"
+#include "measurement/enums/MeasureEnums.h"
+#include "measurement/measurers/BaseMeasurer.h"
+#include "measurement/measurers/FixtureRows.h"
+#include "measurement/measurers/SDataMeasurer.h"
+
+#include <mutex>
+#include <vector>
+
+class ConnectionReflect;
+class SourceReader;
+
+// Measures the open and short standards of one fixture and, once the standards
+// its state asks for are there, computes the fixture with one process per port.
+class ReflectionMeasurer : public BaseMeasurer
+{
+    Q_OBJECT
+    Q_PROPERTY(MeasureEnums::FixturePossibleState state READ state WRITE setState NOTIFY stateChanged)
+    Q_PROPERTY(BaseMeasurer::Status openStatus READ openStatus NOTIFY openStatusChanged)
+    Q_PROPERTY(BaseMeasurer::Status shortStatus READ shortStatus NOTIFY shortStatusChanged)
+
+public:
+    enum class Standard { Open, Short };
+
+    // What one measurement works on, taken on the GUI thread; the caller keeps the
+    // connection alive until the measurement ends.
+    struct Target
+    {
+        ConnectionReflect* connection = nullptr;
+        FixtureRows rows;
+    };
+
+    explicit ReflectionMeasurer(SyncedVnaDevice* device, QObject* parent = nullptr);
+
+    MeasureEnums::FixturePossibleState state() const { return m_state; }
+    void setState(MeasureEnums::FixturePossibleState state);
+    Algorithms::MaxSignalEliminationType signalType() const { return m_signalType; }
+    void setSignalType(Algorithms::MaxSignalEliminationType type);
+
+    Status openStatus() const { return m_open.status(); }
+    Status shortStatus() const { return m_short.status(); }
+    Status calculatingStatus() const { return static_cast<Status>(m_calculatingStatus.load()); }
+    // The one-port data of the last calculation, per port, for the raw-data export.
+    std::vector<Algorithms::SParametersOnePortVNA> openRawData() const;
+    std::vector<Algorithms::SParametersOnePortVNA> shortRawData() const;
+
+    // On the worker: reads the standard and calculates when the state allows.
+    bool measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target);
+    void reset() override;
+
+signals:
+    void signalTypeChanged();
+    void stateChanged();
+    void calculatingStatusChanged(BaseMeasurer::Status st);
+    void openStatusChanged(BaseMeasurer::Status st);
+    void shortStatusChanged(BaseMeasurer::Status st);
+
+private:
+    bool readyToCalculate(Standard standard) const;
+    bool calculate(SourceReader& source, const Target& target);
+    bool failCalculation(const FixtureRows& rows, const QString& text = {});
+    void setCalculatingStatus(Status status);
+    void dropRawData();
+
+    std::atomic<MeasureEnums::FixturePossibleState> m_state{MeasureEnums::FixturePossibleState::OPEN};
+    std::atomic<Algorithms::MaxSignalEliminationType> m_signalType{
+        Algorithms::MaxSignalEliminationType::ExponentialFit};
+    std::atomic<int> m_calculatingStatus{NotMeasured};
+    SDataMeasurer m_open;
+    SDataMeasurer m_short;
+    mutable std::mutex m_rawDataMutex;
+    std::vector<Algorithms::SParametersOnePortVNA> m_openRawData;
+    std::vector<Algorithms::SParametersOnePortVNA> m_shortRawData;
+};

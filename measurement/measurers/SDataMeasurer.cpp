@@ -1,0 +1,62 @@
+#include "measurement/measurers/SDataMeasurer.h"
+
+#include "engine/sparameters/SParametersOnePort.h"
+#include "measurement/measurers/SourceReader.h"
+
+SDataMeasurer::Data SDataMeasurer::data() const
+{
+    std::lock_guard<std::mutex> lock(m_dataMutex);
+    return m_data;
+}
+
+Algorithms::SParametersOnePort SDataMeasurer::oneport(std::size_t row) const
+{
+    std::lock_guard<std::mutex> lock(m_dataMutex);
+    Algorithms::SParametersOnePort set;
+    if (row < m_data.columns.size()) {
+        set.setFrequencies(m_data.frequencies);
+        set.setS11(m_data.columns[row]);
+    }
+    return set;
+}
+
+void SDataMeasurer::setStatus(BaseMeasurer::Status status)
+{
+    if (m_status.exchange(status) != status)
+        emit statusChanged(status);
+}
+
+void SDataMeasurer::clear()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_dataMutex);
+        m_data = {};
+    }
+    setStatus(BaseMeasurer::NotMeasured);
+}
+
+bool SDataMeasurer::fail(const QString& text)
+{
+    emit error(text);
+    setStatus(BaseMeasurer::Failed);
+    return false;
+}
+
+bool SDataMeasurer::read(SourceReader& source, const FixtureRows& rows)
+{
+    std::vector<SourceReader::PortPair> pairs;
+    for (const FixtureRow& row : rows)
+        pairs.emplace_back(row.analyzerPort, row.analyzerPort);
+    std::optional<std::vector<double>> frequencies = source.frequencies();
+    if (!frequencies)
+        return fail(tr("Cannot read the frequency grid"));
+    std::optional<std::vector<Column>> columns = source.sParameters(pairs);
+    if (!columns)
+        return fail(tr("Cannot read S-parameters data"));
+    {
+        std::lock_guard<std::mutex> lock(m_dataMutex);
+        m_data = {std::move(*frequencies), std::move(*columns)};
+    }
+    setStatus(BaseMeasurer::Measured);
+    return true;
+}

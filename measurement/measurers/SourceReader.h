@@ -1,0 +1,45 @@
+#pragma once
+
+#include "analyzer/files/TouchstoneData.h"
+#include "analyzer/source/MeasurementSource.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class SyncedVnaDevice;
+
+// What one measurement reads its standard from: the analyzer, through the
+// measurement source, or a Touchstone file. The file is parsed once per reader,
+// on first use: a thru of n port pairs asks for the grid, 2n impedances and 4n
+// columns, and parsing a large file for each of them would dominate the run.
+// Used on one thread (the backend worker).
+class SourceReader
+{
+public:
+    using PortPair = MeasurementSource::PortPair;
+    using Values = MeasurementSource::Values;
+
+    explicit SourceReader(SyncedVnaDevice* device);
+    explicit SourceReader(QString filePath);
+
+    bool isAnalyzer() const { return m_device != nullptr; }
+    // The ports the data can have: the analyzer's reported count, or the count of
+    // the file name's suffix; no value while unknown.
+    std::optional<uint> portCount() const;
+
+    std::optional<std::vector<double>> frequencies();
+    std::optional<double> portImpedance(uint port);
+    // S(i, j) for each pair, in pair order; on the analyzer one sweep measures them all.
+    std::optional<std::vector<Values>> sParameters(const std::vector<PortPair>& pairs);
+
+private:
+    const TouchstoneData* file();
+
+    SyncedVnaDevice* m_device = nullptr;
+    MeasurementSource m_source;
+    QString m_filePath;
+    bool m_fileRead = false;
+    std::optional<TouchstoneData> m_file;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFuture>
+#include <QFutureInterface>
+#include <QObject>
+
+#include <mutex>
+
+// The producer side of one progress row. Any thread may advance it; watchers on
+// the GUI thread get the changes through the future interface. The value only
+// moves forward and nothing changes after cancel() or finish().
+class TaskProgress : public QObject, private QFutureInterface<void>
+{
+    Q_OBJECT
+
+public:
+    // Stands at 1 of 0..2 with no text.
+    explicit TaskProgress(QObject* parent = nullptr);
+
+    // maximum counts the steps from minimum; the task already stands one step in,
+    // so the range shown is one longer and the steps leave room for the final one.
+    void setProgressRange(int minimum, int maximum);
+    void setProgressValue(int value);
+    void setProgressValueAndText(int value, const QString& text);
+    void reportStarted();
+
+    // Value + 1. Never takes the last position, which belongs to finish() and cancel():
+    // a step count that falls short grows the range instead.
+    void nextStep();
+    void nextStep(const QString& text);
+    // Bar full with the last text kept, state cancelled.
+    void cancel();
+    // Bar full with "Finished", state finished.
+    void finish();
+
+    QFuture<void> future() const;
+
+private:
+    void advance(const QString& text);
+    void complete(const QString& text);
+
+    mutable std::mutex m_mutex;
+};

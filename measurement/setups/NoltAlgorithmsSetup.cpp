@@ -1,0 +1,403 @@
+#include "measurement/setups/NoltAlgorithmsSetup.h"
+
+#include "analyzer/facade/CacheComparison.h"
+#include "analyzer/facade/SyncedVnaDevice.h"
+#include "measurement/connections/ConnectionReflect.h"
+#include "measurement/connections/ConnectionTransmisson.h"
+#include "measurement/enums/EnumConversions.h"
+#include "measurement/enums/EnumRegistration.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/measurers/BaseMeasurer.h"
+#include "measurement/steps/DutStep.h"
+#include "measurement/steps/ReflectionStep.h"
+#include "measurement/steps/TransmissionStep.h"
+
+#include <QDebug>
+#include <QPointF>
+#include <QPointer>
+#include <QQmlEngine>
+#include <QVector>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+constexpr double LowPassStep = 1e7;
+
+void registerTypes()
+{
+    qmlRegisterUncreatableType<NoltAlgorithmsSetup>("NoltAlgorithmsSetup", 1, 0, "NoltAlgorithmsSetup",
+                                                    QStringLiteral("Created by the setup list"));
+    qRegisterMetaType<NoltAlgorithmsSetup*>("noltalgorithmssetup");
+    // Registering a sequential container also registers its iterable converter.
+    qRegisterMetaType<QVector<QPointF>>("qvectorpointf");
+    qRegisterMetaType<Step*>("StepP");
+    qRegisterMetaType<ConnectionBase*>("ConnectionBP");
+    qRegisterMetaType<uint>("Uint");
+    qRegisterMetaType<BaseMeasurer::Status>("Status");
+    registerMeasureEnums();
+}
+
+std::set<uint> attachedPorts(const VNAFixtureConnection& connection)
+{
+    const auto& rows = connection.attachedPorts().rows();
+    return {rows.begin(), rows.end()};
+}
+
+} // namespace
+
+NoltAlgorithmsSetup::NoltAlgorithmsSetup(SyncedVnaDevice* device, WorkerThread* worker, ProgressManager* progress,
+                                         Algorithms::ProcessInputParameters* params, QObject* parent)
+    : QObject(parent)
+    , m_device(device)
+    , m_worker(worker)
+    , m_progress(progress)
+    , m_params(params)
+    , m_leftConn(makeFixture(tr("A")))
+    , m_leftAuxConn(makeFixture(tr("A Aux")))
+    , m_rightConn(makeFixture(tr("B")))
+    , m_rightAuxConn(makeFixture(tr("B Aux")))
+{
+    static const bool registered = (registerTypes(), true);
+    Q_UNUSED(registered)
+    for (VNAFixtureConnection* connection : {m_leftConn.get(), m_leftAuxConn.get(), m_rightConn.get(),
+                                             m_rightAuxConn.get()})
+        forwardPortErrors(connection);
+    connectRules();
+    emit abThruConnectionChanged();
+    emit selectedPortsCountChanged();
+    rebuildUsedPorts();
+    assignPorts();
+}
+
+NoltAlgorithmsSetup::~NoltAlgorithmsSetup()
+{
+    m_steps.reset();
+}
+
+std::shared_ptr<VNAFixtureConnection> NoltAlgorithmsSetup::makeFixture(const QString& name)
+{
+    // The fixture lives as long as its connection, which steps and work in flight may hold.
+    auto* fixture = new Fixture;
+    fixture->setName(name);
+    auto connection = makeLaterDeleted<VNAFixtureConnection>(fixture, m_device);
+    fixture->setParent(connection.get());
+    return connection;
+}
+
+void NoltAlgorithmsSetup::forwardPortErrors(VNAFixtureConnection* connection)
+{
+    auto forward = [this, connection](int first, int last) {
+        for (int row = first; row <= last; ++row)
+            connect(connection->getFixturePort(row), &MeasuredFixturePort::error, this, &NoltAlgorithmsSetup::error,
+                    Qt::UniqueConnection);
+    };
+    forward(0, connection->measureDataModel()->rowCount() - 1);
+    // Rows added by a later port-count increase report too.
+    connect(connection->measureDataModel(), &QAbstractItemModel::rowsInserted, this,
+            [forward](const QModelIndex&, int first, int last) { forward(first, last); });
+}
+
+void NoltAlgorithmsSetup::connectRules()
+{
+    connect(this, &NoltAlgorithmsSetup::leftFixtureEnabledChanged, this, &NoltAlgorithmsSetup::onFixtureEnabledChanged);
+    connect(this, &NoltAlgorithmsSetup::rightFixtureEnabledChanged, this,
+            &NoltAlgorithmsSetup::onFixtureEnabledChanged);
+    for (auto [main, aux] : {std::pair{m_leftConn.get(), m_leftAuxConn.get()},
+                             std::pair{m_rightConn.get(), m_rightAuxConn.get()}}) {
+        connect(main->fixture(), &Fixture::portsCountChanged, this, [this, main = main, aux = aux] {
+            aux->fixture()->setPortsCount(main->fixture()->portsCount());
+            updateAbThru();
+        });
+    }
+    connect(this, &NoltAlgorithmsSetup::abThruConnectionChanged, this, [this] {
+        if (m_abThruConnectionEnabled) {
+            m_aaConnectionEnabled = false;
+            m_bbConnectionEnabled = false;
+            emit aaConnectionChanged();
+            emit bbConnectionChanged();
+        }
+        rebuildSteps();
+        rebuildUsedPorts();
+    });
+    auto auxChanged = [this] {
+        if ((m_aaConnectionEnabled || m_bbConnectionEnabled) && m_abThruConnectionEnabled)
+            setAbThruConnectionEnabled(false);
+        rebuildSteps();
+        rebuildUsedPorts();
+    };
+    connect(this, &NoltAlgorithmsSetup::aaConnectionChanged, this, auxChanged);
+    connect(this, &NoltAlgorithmsSetup::bbConnectionChanged, this, auxChanged);
+    connect(this, &NoltAlgorithmsSetup::abDutConnectionChanged, this, [this] {
+        rebuildSteps();
+        rebuildUsedPorts();
+    });
+    connect(this, &NoltAlgorithmsSetup::correctionMethodChanged, this, [this] {
+        if (m_correctionMethod != MeasureEnums::CorrectionMethod::TIME_GATING)
+            setAbDutConnectionEnabled(false);
+        for (const auto& step : m_steps.rows())
+            step->setCalcMethod(toCalcMethod(m_correctionMethod));
+    });
+    connect(this, &NoltAlgorithmsSetup::z0ConversionTypeChanged, this, [this] {
+        for (const auto& step : m_steps.rows())
+            step->setConversionT(toZ0ConversionType(m_z0ConversionType));
+    });
+    connect(this, &NoltAlgorithmsSetup::userZ0Changed, this, [this] {
+        for (const auto& step : m_steps.rows())
+            step->setUserDefZ0(m_userZ0);
+    });
+    for (VNAFixtureConnection* connection : {m_leftConn.get(), m_leftAuxConn.get(), m_rightConn.get(),
+                                             m_rightAuxConn.get()})
+        connect(connection->attachedPortsModel(), &QAbstractItemModel::dataChanged, this,
+                &NoltAlgorithmsSetup::rebuildUsedPorts);
+    if (m_device) {
+        connect(m_device, &SyncedVnaDevice::startFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);
+        connect(m_device, &SyncedVnaDevice::stepFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);
+        connect(m_device, &SyncedVnaDevice::portsCountChanged, this, &NoltAlgorithmsSetup::assignPorts);
+    }
+}
+
+void NoltAlgorithmsSetup::setLeftFixtureEnabled(bool enabled)
+{
+    if (m_leftFixtureEnabled == enabled)
+        return;
+    m_leftFixtureEnabled = enabled;
+    emit leftFixtureEnabledChanged();
+}
+
+void NoltAlgorithmsSetup::setRightFixtureEnabled(bool enabled)
+{
+    if (m_rightFixtureEnabled == enabled)
+        return;
+    m_rightFixtureEnabled = enabled;
+    emit rightFixtureEnabledChanged();
+}
+
+void NoltAlgorithmsSetup::setAbThruConnectionEnabled(bool enabled)
+{
+    if (m_abThruConnectionEnabled == enabled)
+        return;
+    m_abThruConnectionEnabled = enabled;
+    emit abThruConnectionChanged();
+}
+
+void NoltAlgorithmsSetup::setAaConnectionEnabled(bool enabled)
+{
+    if (m_aaConnectionEnabled == enabled)
+        return;
+    m_aaConnectionEnabled = enabled;
+    emit aaConnectionChanged();
+}
+
+void NoltAlgorithmsSetup::setBbConnectionEnabled(bool enabled)
+{
+    if (m_bbConnectionEnabled == enabled)
+        return;
+    m_bbConnectionEnabled = enabled;
+    emit bbConnectionChanged();
+}
+
+void NoltAlgorithmsSetup::setAbDutConnectionEnabled(bool enabled)
+{
+    if (m_abDutConnectionEnabled == enabled)
+        return;
+    m_abDutConnectionEnabled = enabled;
+    emit abDutConnectionChanged();
+}
+
+void NoltAlgorithmsSetup::setCorrectionMethod(MeasureEnums::CorrectionMethod method)
+{
+    if (m_correctionMethod == method)
+        return;
+    m_correctionMethod = method;
+    emit correctionMethodChanged();
+}
+
+void NoltAlgorithmsSetup::setZ0ConversionType(MeasureEnums::Z0Conversion type)
+{
+    if (m_z0ConversionType == type)
+        return;
+    m_z0ConversionType = type;
+    emit z0ConversionTypeChanged();
+}
+
+void NoltAlgorithmsSetup::setUserZ0(double z0)
+{
+    if (CacheComparison::fuzzyEqual(m_userZ0, z0))
+        return;
+    m_userZ0 = z0;
+    emit userZ0Changed();
+}
+
+void NoltAlgorithmsSetup::onFixtureEnabledChanged()
+{
+    updateAbThru();
+    rebuildUsedPorts();
+    if (!m_leftFixtureEnabled && !m_rightFixtureEnabled)
+        setAbDutConnectionEnabled(false);
+    rebuildSteps();
+}
+
+void NoltAlgorithmsSetup::updateAbThru()
+{
+    setAbThruConnectionEnabled(m_leftFixtureEnabled && m_rightFixtureEnabled
+                               && m_leftConn->fixture()->portsCount() == m_rightConn->fixture()->portsCount());
+    emit selectedPortsCountChanged();
+}
+
+uint NoltAlgorithmsSetup::selectedPortsCount() const
+{
+    return (m_leftFixtureEnabled ? m_leftConn->fixture()->portsCount() : 0)
+        + (m_rightFixtureEnabled ? m_rightConn->fixture()->portsCount() : 0);
+}
+
+void NoltAlgorithmsSetup::rebuildUsedPorts()
+{
+    std::vector<uint> ports;
+    auto add = [&ports](bool enabled, const VNAFixtureConnection& connection) {
+        if (enabled)
+            ports.insert(ports.end(), connection.attachedPorts().rows().begin(), connection.attachedPorts().rows().end());
+    };
+    add(m_leftFixtureEnabled, *m_leftConn);
+    add(m_rightFixtureEnabled, *m_rightConn);
+    add(m_aaConnectionEnabled, *m_leftAuxConn);
+    add(m_bbConnectionEnabled, *m_rightAuxConn);
+    m_usedPorts.reset();
+    m_usedPorts.append(std::move(ports));
+}
+
+std::shared_ptr<ConnectionBase> NoltAlgorithmsSetup::thru(const std::shared_ptr<VNAFixtureConnection>& left,
+                                                          const std::shared_ptr<VNAFixtureConnection>& right) const
+{
+    return makeLaterDeleted<ConnectionTransmisson>(left.get(), right.get(), m_params);
+}
+
+std::shared_ptr<Step> NoltAlgorithmsSetup::sideStep(const std::shared_ptr<VNAFixtureConnection>& main,
+                                                    const std::shared_ptr<VNAFixtureConnection>& aux,
+                                                    bool withAux) const
+{
+    if (withAux)
+        return makeLaterDeleted<TransmissionStep>(std::static_pointer_cast<ConnectionTransmisson>(thru(main, aux)),
+                                                  main, aux, m_device, m_worker, m_progress);
+    return makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(main.get(), m_params), main, m_device,
+                                            m_worker, m_progress);
+}
+
+void NoltAlgorithmsSetup::rebuildSteps()
+{
+    m_steps.reset();
+    if (!m_leftFixtureEnabled && !m_rightFixtureEnabled)
+        return;
+    // A DUT step exists only with time gating; clearing the flag rebuilds once more.
+    if (m_abDutConnectionEnabled && m_correctionMethod != MeasureEnums::CorrectionMethod::TIME_GATING) {
+        setAbDutConnectionEnabled(false);
+        return;
+    }
+
+    std::vector<std::shared_ptr<Step>> steps;
+    std::vector<std::shared_ptr<ConnectionBase>> connections;
+    auto add = [&](std::shared_ptr<Step> step) {
+        // The DUT step keeps the characterising steps, with their connections and kept processes.
+        connections.push_back(std::shared_ptr<ConnectionBase>(step, step->connection()));
+        registerStep(step);
+        steps.push_back(std::move(step));
+    };
+    if (m_abThruConnectionEnabled) {
+        add(makeLaterDeleted<TransmissionStep>(std::static_pointer_cast<ConnectionTransmisson>(thru(m_leftConn, m_rightConn)),
+                                               m_leftConn, m_rightConn, m_device, m_worker, m_progress));
+    } else {
+        if (m_leftFixtureEnabled)
+            add(sideStep(m_leftConn, m_leftAuxConn, m_aaConnectionEnabled));
+        if (m_rightFixtureEnabled)
+            add(sideStep(m_rightConn, m_rightAuxConn, m_bbConnectionEnabled));
+    }
+    if (m_abDutConnectionEnabled) {
+        const bool both = m_leftFixtureEnabled && m_rightFixtureEnabled;
+        const auto& single = m_leftFixtureEnabled ? m_leftConn : m_rightConn;
+        auto connection = both ? thru(m_leftConn, m_rightConn)
+                               : std::shared_ptr<ConnectionBase>(makeLaterDeleted<ConnectionReflect>(single.get(), m_params));
+        auto fixtures = both ? std::vector{m_leftConn, m_rightConn} : std::vector{single};
+        auto dut = makeLaterDeleted<DutStep>(std::move(connection), connections, std::move(fixtures), m_device,
+                                             m_worker, m_progress);
+        registerStep(dut);
+        steps.push_back(std::move(dut));
+    }
+    m_steps.reset(steps);
+    emit stepsChanged();
+    for (const auto& step : steps) {
+        step->setConversionT(toZ0ConversionType(m_z0ConversionType));
+        step->setUserDefZ0(m_userZ0);
+        step->setCalcMethod(toCalcMethod(m_correctionMethod));
+    }
+}
+
+void NoltAlgorithmsSetup::registerStep(const std::shared_ptr<Step>& step)
+{
+    connect(step.get(), &Step::error, this, &NoltAlgorithmsSetup::error);
+    connect(this, &NoltAlgorithmsSetup::interrupted, step.get(), &Step::interrupt);
+    step->setKeepAlive([setup = QPointer<NoltAlgorithmsSetup>(this)]() -> std::shared_ptr<QObject> {
+        return setup ? setup->weak_from_this().lock() : nullptr;
+    });
+}
+
+void NoltAlgorithmsSetup::assignPorts()
+{
+    const std::optional<int> count = m_device ? m_device->portsCount() : std::nullopt;
+    const uint ports = count && *count > 0 ? static_cast<uint>(*count) : 1u;
+    std::set<uint> all;
+    for (uint port = 0; port < ports; ++port)
+        all.insert(port);
+    const bool everyRow = VNAFixtureConnection::assignFreePorts({m_leftConn.get(), m_rightConn.get()}, all);
+    for (auto [main, aux] : {std::pair{m_leftConn.get(), m_leftAuxConn.get()},
+                             std::pair{m_rightConn.get(), m_rightAuxConn.get()}}) {
+        std::set<uint> free;
+        if (everyRow) {
+            free = all;
+            for (uint port : attachedPorts(*main))
+                free.erase(port);
+        }
+        VNAFixtureConnection::assignFreePorts({aux}, free);
+    }
+}
+
+bool NoltAlgorithmsSetup::isLowPassMode() const
+{
+    if (!m_device)
+        return false;
+    const auto start = m_device->startFreq();
+    const auto step = m_device->stepFreq();
+    const auto stop = m_device->stopFreq();
+    return start && step && stop && std::abs(*start - *step) < 1.0;
+}
+
+void NoltAlgorithmsSetup::setLowPassMode()
+{
+    const auto stop = m_device ? m_device->stopFreq() : std::nullopt;
+    const auto points = m_device ? m_device->pointsCount() : std::nullopt;
+    if (!stop || !points || *points == 0)
+        return;
+    m_device->setStartFreq(*stop / *points);
+}
+
+void NoltAlgorithmsSetup::set10MhzLowPassMode()
+{
+    const auto maximum = m_device ? m_device->maxFreq() : std::nullopt;
+    if (!maximum)
+        return;
+    const double points = std::trunc(*maximum / LowPassStep);
+    if (!(points >= 2.0)) {
+        emit error(tr("The analyzer's maximum frequency is too low for a 10 MHz low-pass sweep"));
+        return;
+    }
+    // The stop lies on the 10 MHz grid, within the maximum, so that every point is a harmonic.
+    m_device->setPointsCount(static_cast<uint>(points));
+    m_device->setStartFreq(LowPassStep);
+    m_device->setStopFreq(points * LowPassStep);
+}
+
+void NoltAlgorithmsSetup::interrupt()
+{
+    qDebug() << "Setup interrupted";
+    emit interrupted();
+}

@@ -1,0 +1,85 @@
+#include "measurement/steps/DutStep.h"
+
+#include "measurement/connections/ConnectionReflect.h"
+#include "measurement/connections/ConnectionTransmisson.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/progress/TaskProgress.h"
+
+DutStep::DutStep(std::shared_ptr<ConnectionBase> connection, std::vector<std::shared_ptr<ConnectionBase>> earlier,
+                 std::vector<std::shared_ptr<VNAFixtureConnection>> fixtures, SyncedVnaDevice* device,
+                 WorkerThread* worker, ProgressManager* progress, QObject* parent)
+    : Step(device, worker, progress, parent)
+    , m_connection(std::move(connection))
+    , m_earlier(std::move(earlier))
+    , m_fixtures(std::move(fixtures))
+{
+    ConnectionBase* first = m_earlier.empty() ? nullptr : m_earlier.front().get();
+    ConnectionBase* last = m_earlier.empty() ? nullptr : m_earlier.back().get();
+    if (auto* thru = qobject_cast<ConnectionTransmisson*>(m_connection.get())) {
+        m_measurers.push_back(new DutMeasurer(thru->left(), first, device, this));
+        m_measurers.push_back(new DutMeasurer(thru->right(), last, device, this));
+    } else if (auto* reflect = qobject_cast<ConnectionReflect*>(m_connection.get())) {
+        m_measurers.push_back(new DutMeasurer(reflect->fixt(), first, device, this));
+    }
+    for (DutMeasurer* measurer : m_measurers) {
+        connect(measurer, &BaseMeasurer::error, this, &Step::error);
+        connect(measurer, &DutMeasurer::statusChanged, this, &DutStep::dutMeasuredChanged);
+    }
+    connect(this, &DutStep::dutMeasuredChanged, this, &Step::isMeasuredChanged);
+}
+
+ConnectionBase* DutStep::connection() const
+{
+    return m_connection.get();
+}
+
+int DutStep::kind() const
+{
+    return qobject_cast<ConnectionTransmisson*>(m_connection.get()) ? 0 : 1;
+}
+
+MeasureEnums::MeasureStatus DutStep::measureStatus() const
+{
+    if (m_measurers.empty()) {
+        emit const_cast<DutStep*>(this)->error(tr("Critical error. Please restart application"));
+        return MeasureEnums::MeasureStatus::Error;
+    }
+    for (const DutMeasurer* measurer : m_measurers) {
+        if (measurer->status() == BaseMeasurer::Failed)
+            return MeasureEnums::MeasureStatus::Error;
+        if (measurer->status() == BaseMeasurer::NotMeasured)
+            return MeasureEnums::MeasureStatus::NONE;
+    }
+    for (const auto& fixture : m_fixtures) {
+        for (const FixtureRow& row : takeFixtureRows(*fixture)) {
+            if (!row.port->measureData()->calibrationState().testFlag(QmlFixturePort::DutCorrected))
+                return MeasureEnums::MeasureStatus::NONE;
+        }
+    }
+    return MeasureEnums::MeasureStatus::MEASURED;
+}
+
+Step::Work DutStep::dutWork()
+{
+    std::vector<FixtureRows> rows;
+    for (const DutMeasurer* measurer : m_measurers)
+        rows.push_back(takeFixtureRows(*measurer->fixture()));
+    return [this, rows = std::move(rows), earlier = m_earlier](SourceReader& source, TaskProgress& task) {
+        if (m_measurers.size() == 2 && DutMeasurer::sharesThru(*m_measurers[0], *m_measurers[1])) {
+            DutMeasurer::measurePair(*m_measurers[0], *m_measurers[1], source, task, rows[0], rows[1]);
+            return;
+        }
+        for (std::size_t i = 0; i < m_measurers.size(); ++i)
+            m_measurers[i]->measure(source, task, rows[i]);
+    };
+}
+
+bool DutStep::measureFromVna()
+{
+    return runOnAnalyzer(newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size()) + 2), dutWork());
+}
+
+void DutStep::measureFromTouchstoneFile(const QString& filePath)
+{
+    runFromFile(newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size())), filePath, dutWork());
+}

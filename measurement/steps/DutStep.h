@@ -1,0 +1,47 @@
+#pragma once
+
+#include "measurement/measurers/DutMeasurer.h"
+#include "measurement/steps/Step.h"
+
+#include <memory>
+#include <vector>
+
+class VNAFixtureConnection;
+
+// The device under test measured in its fixtures; the fixtures' outer reflections
+// are re-gated with the processes of the steps that characterised them.
+class DutStep : public Step
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isDut READ isDut CONSTANT)
+    Q_PROPERTY(MeasureEnums::MeasureStatus dutMeasured READ measureStatus NOTIFY dutMeasuredChanged)
+
+public:
+    // fixtures: the fixture connections of `connection` (left and right for a thru,
+    // the one fixture otherwise); earlier: the connections of the steps before it.
+    DutStep(std::shared_ptr<ConnectionBase> connection, std::vector<std::shared_ptr<ConnectionBase>> earlier,
+            std::vector<std::shared_ptr<VNAFixtureConnection>> fixtures, SyncedVnaDevice* device,
+            WorkerThread* worker, ProgressManager* progress, QObject* parent = nullptr);
+
+    ConnectionBase* connection() const override;
+    MeasureEnums::MeasureStatus measureStatus() const override;
+    int kind() const override;
+    bool isDut() const { return true; }
+    const std::vector<DutMeasurer*>& measurers() const { return m_measurers; }
+
+public slots:
+    bool measureFromVna();
+    void measureFromTouchstoneFile(const QString& filePath);
+    void deleteData() override {}
+
+signals:
+    void dutMeasuredChanged();
+
+private:
+    Work dutWork();
+
+    std::shared_ptr<ConnectionBase> m_connection;
+    std::vector<std::shared_ptr<ConnectionBase>> m_earlier;
+    std::vector<std::shared_ptr<VNAFixtureConnection>> m_fixtures;
+    std::vector<DutMeasurer*> m_measurers;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "measurement/measurers/FixtureRows.h"
+
+#include <QString>
+
+#include <optional>
+#include <utility>
+
+// Offsets on the steps are in picoseconds; the engine's ports hold seconds. All of
+// these run on the thread that writes results (the backend worker).
+namespace FixtureOffsets {
+
+// Applies left and right to the thru's ports row by row; false with the reason at
+// the first port that refuses (unequal row counts refuse too).
+bool applyToThru(const FixtureRows& left, const FixtureRows& right, double leftPs, double rightPs,
+                 QString& errorText);
+// Applies the offset to every port of a reflect fixture.
+bool applyToReflect(const FixtureRows& rows, double offsetPs, QString& errorText);
+
+// The thru's reference plane moved onto each reflect standard's: (left average -
+// thru average, right average - thru average) of the fixture lengths, in
+// picoseconds; no value with the reason when a length is missing.
+std::optional<std::pair<double, double>> reflectOffsets(const FixtureRows& leftReflect, const FixtureRows& rightReflect,
+                                                        const FixtureRows& thru, QString& errorText);
+
+} // namespace FixtureOffsets

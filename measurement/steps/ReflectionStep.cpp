@@ -1,0 +1,162 @@
+#include "measurement/steps/ReflectionStep.h"
+
+#include "analyzer/facade/CacheComparison.h"
+
+#include "measurement/connections/ConnectionReflect.h"
+#include "measurement/enums/EnumConversions.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/progress/TaskProgress.h"
+#include "measurement/steps/FixtureOffsets.h"
+
+
+ReflectionStep::ReflectionStep(std::shared_ptr<ConnectionReflect> connection,
+                               std::shared_ptr<VNAFixtureConnection> fixture, SyncedVnaDevice* device,
+                               WorkerThread* worker, ProgressManager* progress, QObject* parent)
+    : Step(device, worker, progress, parent)
+    , m_connection(std::move(connection))
+    , m_fixture(std::move(fixture))
+    , m_measurer(new ReflectionMeasurer(device, this))
+{
+    connect(m_measurer, &BaseMeasurer::error, this, &Step::error);
+    connect(this, &Step::calcMethodChanged, m_measurer, &BaseMeasurer::setCalcMethod);
+    connect(this, &Step::conversionTChanged, m_measurer, &BaseMeasurer::setConversionT);
+    connect(this, &Step::userDefZ0Changed, m_measurer, &BaseMeasurer::setUserDefZ0);
+    m_measurer->setCalcMethod(calcMethod());
+    m_measurer->setConversionT(conversionT());
+    m_measurer->setUserDefZ0(userDefZ0());
+    connect(m_measurer, &ReflectionMeasurer::stateChanged, this, &ReflectionStep::stateChanged);
+    connect(m_measurer, &ReflectionMeasurer::openStatusChanged, this, &ReflectionStep::openMeasuredChanged);
+    connect(m_measurer, &ReflectionMeasurer::shortStatusChanged, this, &ReflectionStep::shortMeasuredChanged);
+    connect(m_measurer, &ReflectionMeasurer::calculatingStatusChanged, this, &ReflectionStep::calculatedChanged);
+    for (auto signal : {&ReflectionStep::openMeasuredChanged, &ReflectionStep::shortMeasuredChanged,
+                        &ReflectionStep::calculatedChanged})
+        connect(this, signal, this, &Step::isMeasuredChanged);
+    connect(this, &ReflectionStep::useCompensationChanged, this, [this](bool use) {
+        m_measurer->setSignalType(use ? Algorithms::MaxSignalEliminationType::ExponentialFit
+                                      : Algorithms::MaxSignalEliminationType::TimeGate);
+    });
+    followEnables();
+}
+
+ReflectionStep::~ReflectionStep()
+{
+    if (worker)
+        worker->post([rows = takeFixtureRows(*m_fixture)] { clearResults(rows); });
+}
+
+ConnectionBase* ReflectionStep::connection() const
+{
+    return m_connection.get();
+}
+
+void ReflectionStep::setOpenMeasurementEnable(bool enable)
+{
+    if (m_openMeasurementEnable == enable)
+        return;
+    m_openMeasurementEnable = enable;
+    emit openMeasurementEnableChanged();
+    followEnables();
+}
+
+void ReflectionStep::setShortMeasurementEnable(bool enable)
+{
+    if (m_shortMeasurementEnable == enable)
+        return;
+    m_shortMeasurementEnable = enable;
+    emit shortMeasurementEnableChanged();
+    followEnables();
+}
+
+void ReflectionStep::followEnables()
+{
+    m_measurer->setState(static_cast<MeasureEnums::FixturePossibleState>((m_openMeasurementEnable ? 1 : 0)
+                                                                          + (m_shortMeasurementEnable ? 2 : 0)));
+}
+
+void ReflectionStep::setOffset(double offset)
+{
+    if (CacheComparison::fuzzyEqual(m_offset, offset))
+        return;
+    m_offset = offset;
+    emit offsetChanged(offset);
+}
+
+void ReflectionStep::setUseCompensation(bool use)
+{
+    if (m_useCompensation == use)
+        return;
+    m_useCompensation = use;
+    emit useCompensationChanged(use);
+}
+
+MeasureEnums::MeasureStatus ReflectionStep::openMeasured() const
+{
+    return toMeasureStatus(m_measurer->openStatus());
+}
+
+MeasureEnums::MeasureStatus ReflectionStep::shortMeasured() const
+{
+    return toMeasureStatus(m_measurer->shortStatus());
+}
+
+MeasureEnums::MeasureStatus ReflectionStep::calculated() const
+{
+    return toMeasureStatus(m_measurer->calculatingStatus());
+}
+
+Step::Work ReflectionStep::standardWork(ReflectionMeasurer::Standard standard)
+{
+    return [this, standard, target = ReflectionMeasurer::Target{m_connection.get(), takeFixtureRows(*m_fixture)}](
+               SourceReader& source, TaskProgress& task) {
+        if (m_measurer->measure(standard, source, task, target)
+            && m_measurer->calculatingStatus() == BaseMeasurer::Measured)
+            onGuiThread([this] { setAppliedFixtureOffset(false); });
+    };
+}
+
+bool ReflectionStep::measureOpenFromVna()
+{
+    return runOnAnalyzer(newTask(tr("Reflection Open"), 6), standardWork(ReflectionMeasurer::Standard::Open));
+}
+
+bool ReflectionStep::measureShortFromVna()
+{
+    return runOnAnalyzer(newTask(tr("Reflection Short"), 6), standardWork(ReflectionMeasurer::Standard::Short));
+}
+
+void ReflectionStep::measureOpenFromTouchstone(const QString& file)
+{
+    runFromFile(newTask(tr("Reflection Open"), 4), file, standardWork(ReflectionMeasurer::Standard::Open));
+}
+
+void ReflectionStep::measureShortFromTouchstone(const QString& file)
+{
+    runFromFile(newTask(tr("Reflection Short"), 4), file, standardWork(ReflectionMeasurer::Standard::Short));
+}
+
+void ReflectionStep::applyOffset(bool val)
+{
+    if (m_measurer->calculatingStatus() != BaseMeasurer::Measured)
+        return;
+    const double offset = val ? m_offset : 0.0;
+    runDetached(newTask(tr("Reflection offset"), 1),
+                [this, val, offset, rows = takeFixtureRows(*m_fixture)](TaskProgress& task) {
+                    task.nextStep(tr("Applying offset"));
+                    QString errorText;
+                    if (!FixtureOffsets::applyToReflect(rows, offset, errorText)) {
+                        emit error(errorText);
+                        task.cancel();
+                        return;
+                    }
+                    onGuiThread([this, val] { setAppliedFixtureOffset(val); });
+                });
+}
+
+void ReflectionStep::deleteData()
+{
+    post([this, rows = takeFixtureRows(*m_fixture)] {
+        m_measurer->reset();
+        clearResults(rows);
+        onGuiThread([this] { setAppliedFixtureOffset(false); });
+    });
+}

@@ -1,0 +1,207 @@
+#include "measurement/steps/Step.h"
+
+#include "analyzer/facade/CacheComparison.h"
+#include "analyzer/facade/SyncedVnaDevice.h"
+#include "analyzer/state/DeviceStateKeeper.h"
+#include "analyzer/threading/Checker.h"
+#include "analyzer/threading/WorkerThread.h"
+#include "measurement/connections/ConnectionBase.h"
+#include "measurement/measurers/SourceReader.h"
+#include "measurement/progress/ProgressManager.h"
+#include "measurement/progress/TaskProgress.h"
+
+#include <QDebug>
+
+#include <cmath>
+#include <set>
+#include <utility>
+
+namespace {
+
+// Analyzers with a measurement in progress. The state keeper saves to fixed
+// paths, so a second measurement would overwrite the user's saved state.
+// GUI thread only.
+std::set<const SyncedVnaDevice*>& busyAnalyzers()
+{
+    static std::set<const SyncedVnaDevice*> busy;
+    return busy;
+}
+
+// Runs its function when it leaves scope, also by an exception.
+template <typename Function>
+struct AtExit
+{
+    Function function;
+    ~AtExit() { function(); }
+};
+template <typename Function>
+AtExit(Function) -> AtExit<Function>;
+
+} // namespace
+
+Step::Step(SyncedVnaDevice* device, WorkerThread* worker, ProgressManager* progress, QObject* parent)
+    : QObject(parent)
+    , device(device)
+    , worker(worker)
+    , progress(progress)
+{
+}
+
+void Step::setAppliedFixtureOffset(bool applied)
+{
+    if (m_appliedFixtureOffset == applied)
+        return;
+    m_appliedFixtureOffset = applied;
+    emit flagAppliedFixtureOffsetChanged();
+}
+
+MeasureEnums::MeasureType Step::measureType() const
+{
+    return kind() != 0 ? MeasureEnums::MeasureType::REFLECT : MeasureEnums::MeasureType::TRANSMISSION;
+}
+
+QObject* Step::connectionObject() const
+{
+    return connection();
+}
+
+MeasureEnums::MeasureStatus Step::measureStatus() const
+{
+    return MeasureEnums::MeasureStatus::Error;
+}
+
+void Step::setCalcMethod(Algorithms::CalcMethod method)
+{
+    if (m_calcMethod.exchange(method) != method)
+        emit calcMethodChanged(method);
+}
+
+void Step::setConversionT(Algorithms::Z0ConversionType conversionT)
+{
+    if (m_conversionT.exchange(conversionT) != conversionT)
+        emit conversionTChanged(conversionT);
+}
+
+void Step::setUserDefZ0(double z0)
+{
+    if (CacheComparison::fuzzyEqual(m_userDefZ0, z0))
+        return;
+    m_userDefZ0 = z0;
+    emit userDefZ0Changed(z0);
+}
+
+void Step::interrupt()
+{
+    qDebug() << "Step interrupted";
+    emit interrupted();
+}
+
+std::shared_ptr<void> Step::holdForWork()
+{
+    auto held = std::make_shared<std::pair<std::shared_ptr<Step>, std::shared_ptr<QObject>>>(
+        weak_from_this().lock(), m_keepAlive ? m_keepAlive() : nullptr);
+    return held;
+}
+
+std::shared_ptr<TaskProgress> Step::newTask(const QString& title, int steps)
+{
+    auto task = makeLaterDeleted<TaskProgress>();
+    if (progress)
+        progress->add(task.get(), title);
+    task->setProgressRange(0, steps);
+    task->reportStarted();
+    return task;
+}
+
+void Step::onGuiThread(std::function<void()> change)
+{
+    QMetaObject::invokeMethod(this, std::move(change), Qt::AutoConnection);
+}
+
+void Step::post(std::function<void()> work)
+{
+    worker->post([held = holdForWork(), work = std::move(work)] { work(); });
+}
+
+bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
+{
+    if (busyAnalyzers().count(device)) {
+        emit error(tr("A measurement is already running"));
+        task->cancel();
+        return false;
+    }
+    // The wait below serves deferred deletes: a step dropped by its owner meanwhile
+    // must outlive this call.
+    const std::shared_ptr<void> held = holdForWork();
+    busyAnalyzers().insert(device);
+    AtExit release{[this] { busyAnalyzers().erase(device); }};
+
+    task->nextStep(tr("Save device state"));
+    auto keeper = std::make_shared<DeviceStateKeeper>(device);
+    emit started();
+    if (!keeper->saveAndPreset()) {
+        task->cancel();
+        emit finished();
+        return false;
+    }
+
+    Checker checker;
+    // Whatever ends the item (its end or its removal from the queue) restores the
+    // analyzer, ends the task and releases the waiting GUI thread.
+    auto end = [held = holdForWork(), self = this, keeper, task, checker = &checker] {
+        task->nextStep(tr("Restore device state"));
+        keeper->restore();
+        emit self->finished();
+        task->finish();
+        checker->report();
+    };
+    worker->post(
+        [end, work = std::move(work), task, device = device] {
+            AtExit atEnd{end};
+            SourceReader source(device);
+            work(source, *task);
+        },
+        [end, task] {
+            task->cancel();
+            end();
+        });
+    checker.wait();
+    return true;
+}
+
+void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath, Work work)
+{
+    emit started();
+    auto end = [held = holdForWork(), self = this, task] {
+        emit self->finished();
+        task->finish();
+    };
+    worker->post(
+        [end, work = std::move(work), task, filePath] {
+            AtExit atEnd{end};
+            SourceReader source(filePath);
+            work(source, *task);
+        },
+        [end, task] {
+            task->cancel();
+            end();
+        });
+}
+
+void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<void(TaskProgress&)> work)
+{
+    emit started();
+    auto end = [held = holdForWork(), self = this, task] {
+        emit self->finished();
+        task->finish();
+    };
+    worker->post(
+        [end, work = std::move(work), task] {
+            AtExit atEnd{end};
+            work(*task);
+        },
+        [end, task] {
+            task->cancel();
+            end();
+        });
+}

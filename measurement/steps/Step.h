@@ -1,0 +1,109 @@
+#pragma once
+
+#include "analyzer/threading/WorkerThread.h"
+#include "engine/port/Z0ConversionType.h"
+#include "engine/processes/base/CalcMethod.h"
+#include "measurement/enums/MeasureEnums.h"
+#include "measurement/models/LaterDeleter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class ConnectionBase;
+class ProgressManager;
+class SourceReader;
+class SyncedVnaDevice;
+class TaskProgress;
+
+// One item of the measurement wizard. Measurements run on the backend worker as
+// progress tasks, from the analyzer (its state saved before and restored after,
+// the GUI thread waiting meanwhile) or from a Touchstone file. Steps are shared
+// with a deleteLater deleter; every work item holds the step, its connection
+// objects and whatever the step's owner hands over as its keep-alive, so
+// replacing or removing the step meanwhile only drops a reference.
+class Step : public QObject, public std::enable_shared_from_this<Step>
+{
+    Q_OBJECT
+    Q_PROPERTY(MeasureEnums::MeasureType measureType READ measureType CONSTANT)
+    Q_PROPERTY(QObject* connection READ connectionObject CONSTANT)
+    Q_PROPERTY(bool appliedFixtureOffset READ appliedFixtureOffset WRITE setAppliedFixtureOffset NOTIFY
+                   flagAppliedFixtureOffsetChanged)
+    Q_PROPERTY(MeasureEnums::MeasureStatus measureStatus READ measureStatus NOTIFY isMeasuredChanged)
+
+public:
+    using ObjectDeleter = LaterDeleter;
+    // A measurement's work on the worker, with its source and task.
+    using Work = std::function<void(SourceReader& source, TaskProgress& task)>;
+
+    Step(SyncedVnaDevice* device, WorkerThread* worker, ProgressManager* progress, QObject* parent = nullptr);
+
+    Algorithms::CalcMethod calcMethod() const { return m_calcMethod; }
+    Algorithms::Z0ConversionType conversionT() const { return m_conversionT; }
+    double userDefZ0() const { return m_userDefZ0; }
+    bool appliedFixtureOffset() const { return m_appliedFixtureOffset; }
+    void setAppliedFixtureOffset(bool applied);
+    MeasureEnums::MeasureType measureType() const;
+    QObject* connectionObject() const;
+
+    virtual ConnectionBase* connection() const = 0;
+    virtual MeasureEnums::MeasureStatus measureStatus() const;
+    virtual int kind() const = 0;
+
+    // What every work item of this step holds besides the step (the setup that
+    // owns the fixtures), asked for when the item is posted.
+    void setKeepAlive(std::function<std::shared_ptr<QObject>()> owner) { m_keepAlive = std::move(owner); }
+
+public slots:
+    void setCalcMethod(Algorithms::CalcMethod method);
+    void setConversionT(Algorithms::Z0ConversionType conversionT);
+    void setUserDefZ0(double z0);
+    virtual void deleteData() = 0;
+    void interrupt();
+
+signals:
+    void interrupted();
+    void error(QString err);
+    void measureDataChanged();
+    void started();
+    void finished();
+    void isMeasuredChanged();
+    void flagAppliedFixtureOffsetChanged();
+    void calcMethodChanged(Algorithms::CalcMethod method);
+    void conversionTChanged(Algorithms::Z0ConversionType conversionT);
+    void userDefZ0Changed(double z0);
+
+protected:
+    // A task listed under the title, with the range 0..steps.
+    std::shared_ptr<TaskProgress> newTask(const QString& title, int steps);
+    // Saves and presets the analyzer, runs the work on the worker and waits for it,
+    // restoring the analyzer after it (also when the work is dropped from the queue).
+    // False when another analyzer measurement runs or the state could not be saved.
+    bool runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work);
+    // Runs the work on the worker from the file, without waiting.
+    void runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath, Work work);
+    // Runs work that reads nothing (offsets, clears) on the worker, without waiting.
+    void runDetached(const std::shared_ptr<TaskProgress>& task, std::function<void(TaskProgress&)> work);
+    // Runs a plain function on the worker, in order with the measurements.
+    void post(std::function<void()> work);
+    // A setter for a property QML reads, carried out on this object's thread.
+    void onGuiThread(std::function<void()> change);
+
+    SyncedVnaDevice* device;
+    QPointer<WorkerThread> worker;
+    ProgressManager* progress;
+
+private:
+    // The step and its owner, held by a work item until it ends.
+    std::shared_ptr<void> holdForWork();
+
+    std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
+    std::atomic<Algorithms::Z0ConversionType> m_conversionT{Algorithms::Z0ConversionType::System};
+    std::atomic<double> m_userDefZ0{50.0};
+    bool m_appliedFixtureOffset = false;
+    std::function<std::shared_ptr<QObject>()> m_keepAlive;
+};

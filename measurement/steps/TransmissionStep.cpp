@@ -1,0 +1,357 @@
+#include "measurement/steps/TransmissionStep.h"
+
+#include "analyzer/facade/CacheComparison.h"
+#include "analyzer/threading/WorkerThread.h"
+#include "measurement/connections/ConnectionReflect.h"
+#include "measurement/connections/ConnectionTransmisson.h"
+#include "measurement/enums/EnumConversions.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/progress/TaskProgress.h"
+#include "measurement/steps/FixtureOffsets.h"
+
+#include <QPointer>
+
+#include <cmath>
+
+using MeasureEnums::FixturePossibleState;
+using MeasureEnums::MeasureStatus;
+
+namespace {
+
+MeasureStatus pairStatus(BaseMeasurer::Status left, BaseMeasurer::Status right)
+{
+    if (left == BaseMeasurer::Measured && right == BaseMeasurer::Measured)
+        return MeasureStatus::MEASURED;
+    if (left == BaseMeasurer::NotMeasured && right == BaseMeasurer::NotMeasured)
+        return MeasureStatus::NONE;
+    return MeasureStatus::Error;
+}
+
+} // namespace
+
+// What a standard's measurement works on: fresh copies of both fixtures and their
+// reflect connections, and the thru's rows as they were when it started.
+struct TransmissionStep::ReflectRun
+{
+    std::shared_ptr<VNAFixtureConnection> leftClone;
+    std::shared_ptr<VNAFixtureConnection> rightClone;
+    std::shared_ptr<ConnectionReflect> leftConnection;
+    std::shared_ptr<ConnectionReflect> rightConnection;
+    FixtureRows leftRows;
+    FixtureRows rightRows;
+    TransmissionMeasurer::Rows thru;
+};
+
+TransmissionStep::TransmissionStep(std::shared_ptr<ConnectionTransmisson> connection,
+                                   std::shared_ptr<VNAFixtureConnection> left,
+                                   std::shared_ptr<VNAFixtureConnection> right, SyncedVnaDevice* device,
+                                   WorkerThread* worker, ProgressManager* progress, QObject* parent)
+    : Step(device, worker, progress, parent)
+    , m_connection(std::move(connection))
+    , m_left(std::move(left))
+    , m_right(std::move(right))
+    , m_thru(new TransmissionMeasurer(m_connection.get(), device, this))
+    , m_leftClone(m_left->cloneConnection())
+    , m_rightClone(m_right->cloneConnection())
+    , m_leftReflectConnection(makeLaterDeleted<ConnectionReflect>(m_leftClone.get(), m_connection->params()))
+    , m_rightReflectConnection(makeLaterDeleted<ConnectionReflect>(m_rightClone.get(), m_connection->params()))
+    , m_leftReflect(new ReflectionMeasurer(device, this))
+    , m_rightReflect(new ReflectionMeasurer(device, this))
+{
+    for (BaseMeasurer* measurer : {static_cast<BaseMeasurer*>(m_thru), static_cast<BaseMeasurer*>(m_leftReflect),
+                                   static_cast<BaseMeasurer*>(m_rightReflect)}) {
+        connect(measurer, &BaseMeasurer::error, this, &Step::error);
+        connect(this, &Step::calcMethodChanged, measurer, &BaseMeasurer::setCalcMethod);
+        connect(this, &Step::conversionTChanged, measurer, &BaseMeasurer::setConversionT);
+        connect(this, &Step::userDefZ0Changed, measurer, &BaseMeasurer::setUserDefZ0);
+        // Direct: the flag is set while the worker is busy with the measurement.
+        connect(this, &Step::interrupted, measurer, &BaseMeasurer::interrupt, Qt::DirectConnection);
+        measurer->setCalcMethod(calcMethod());
+        measurer->setConversionT(conversionT());
+        measurer->setUserDefZ0(userDefZ0());
+    }
+    connect(m_thru, &TransmissionMeasurer::statusChanged, this, &TransmissionStep::thruMeasuredChanged);
+    for (ReflectionMeasurer* measurer : {m_leftReflect, m_rightReflect}) {
+        connect(measurer, &ReflectionMeasurer::openStatusChanged, this, &TransmissionStep::openMeasuredChanged);
+        connect(measurer, &ReflectionMeasurer::shortStatusChanged, this, &TransmissionStep::shortMeasuredChanged);
+        connect(measurer, &ReflectionMeasurer::calculatingStatusChanged, this,
+                &TransmissionStep::reflectCalculatedChanged);
+        measurer->setState(m_reflectState);
+    }
+    for (auto signal : {&TransmissionStep::thruMeasuredChanged, &TransmissionStep::openMeasuredChanged,
+                        &TransmissionStep::shortMeasuredChanged, &TransmissionStep::reflectCalculatedChanged})
+        connect(this, signal, this, &Step::isMeasuredChanged);
+}
+
+TransmissionStep::~TransmissionStep()
+{
+    // Results are written on the worker only; the rows outlive this step there.
+    if (worker) {
+        FixtureRows rows = takeFixtureRows(*m_left);
+        const FixtureRows right = takeFixtureRows(*m_right);
+        rows.insert(rows.end(), right.begin(), right.end());
+        worker->post([rows] { clearResults(rows); });
+    }
+}
+
+ConnectionBase* TransmissionStep::connection() const
+{
+    return m_connection.get();
+}
+
+void TransmissionStep::setLeftOffset(double offset)
+{
+    if (CacheComparison::fuzzyEqual(m_leftOffset, offset))
+        return;
+    m_leftOffset = offset;
+    emit leftOffsetChanged();
+}
+
+void TransmissionStep::setRightOffset(double offset)
+{
+    if (CacheComparison::fuzzyEqual(m_rightOffset, offset))
+        return;
+    m_rightOffset = offset;
+    emit rightOffsetChanged();
+}
+
+void TransmissionStep::setAppliedReflectsOffset(bool applied)
+{
+    if (m_appliedReflectsOffset == applied)
+        return;
+    m_appliedReflectsOffset = applied;
+    emit appliedReflectsOffsetChanged();
+}
+
+void TransmissionStep::setOpenMeasurementEnable(bool enable)
+{
+    if (m_openMeasurementEnable == enable)
+        return;
+    m_openMeasurementEnable = enable;
+    emit openMeasurementEnableChanged();
+    followEnables();
+}
+
+void TransmissionStep::setShortMeasurementEnable(bool enable)
+{
+    if (m_shortMeasurementEnable == enable)
+        return;
+    m_shortMeasurementEnable = enable;
+    emit shortMeasurementEnableChanged();
+    followEnables();
+}
+
+void TransmissionStep::followEnables()
+{
+    const int state = (m_openMeasurementEnable ? 1 : 0) + (m_shortMeasurementEnable ? 2 : 0);
+    if (static_cast<FixturePossibleState>(state) != m_reflectState)
+        setReflectState(static_cast<FixturePossibleState>(state));
+}
+
+void TransmissionStep::setReflectState(FixturePossibleState state)
+{
+    m_reflectState = state;
+    emit reflectStateChanged(state);
+    m_leftReflect->setState(state);
+    m_rightReflect->setState(state);
+}
+
+MeasureStatus TransmissionStep::thruMeasured() const
+{
+    return toMeasureStatus(m_thru->status());
+}
+
+MeasureStatus TransmissionStep::openMeasured() const
+{
+    return pairStatus(m_leftReflect->openStatus(), m_rightReflect->openStatus());
+}
+
+MeasureStatus TransmissionStep::shortMeasured() const
+{
+    return pairStatus(m_leftReflect->shortStatus(), m_rightReflect->shortStatus());
+}
+
+MeasureStatus TransmissionStep::reflectCalculated() const
+{
+    return pairStatus(m_leftReflect->calculatingStatus(), m_rightReflect->calculatingStatus());
+}
+
+std::optional<TransmissionMeasurer::Rows> TransmissionStep::thruRows() const
+{
+    return TransmissionMeasurer::Rows{takeFixtureRows(*m_left), takeFixtureRows(*m_right)};
+}
+
+Step::Work TransmissionStep::thruWork()
+{
+    return [this, rows = thruRows(), connection = m_connection](SourceReader& source, TaskProgress& task) {
+        if (!m_thru->measure(source, task, rows))
+            return;
+        // New halves carry no offset.
+        onGuiThread([this] {
+            setAppliedFixtureOffset(false);
+            setAppliedReflectsOffset(false);
+        });
+    };
+}
+
+bool TransmissionStep::measureFromVna()
+{
+    const int steps = m_thru->progressStepCount(*thruRows());
+    return runOnAnalyzer(newTask(tr("Transmission"), steps + 2), thruWork());
+}
+
+void TransmissionStep::measureFromTouchstoneFile(const QString& filePath)
+{
+    const int steps = m_thru->progressStepCount(*thruRows());
+    runFromFile(newTask(tr("Transmission"), steps), filePath, thruWork());
+}
+
+Step::Work TransmissionStep::reflectWork(ReflectionMeasurer::Standard standard)
+{
+    m_leftClone = m_left->cloneConnection();
+    m_rightClone = m_right->cloneConnection();
+    m_leftReflectConnection = makeLaterDeleted<ConnectionReflect>(m_leftClone.get(), m_connection->params());
+    m_rightReflectConnection = makeLaterDeleted<ConnectionReflect>(m_rightClone.get(), m_connection->params());
+    ReflectRun run{m_leftClone,
+                   m_rightClone,
+                   m_leftReflectConnection,
+                   m_rightReflectConnection,
+                   takeFixtureRows(*m_leftClone),
+                   takeFixtureRows(*m_rightClone),
+                   *thruRows()};
+    return [this, run = std::move(run), standard](SourceReader& source, TaskProgress& task) {
+        measureReflect(run, standard, source, task);
+    };
+}
+
+bool TransmissionStep::measureOpenFromVna()
+{
+    return runOnAnalyzer(newTask(tr("Transmission Open"), 6), reflectWork(ReflectionMeasurer::Standard::Open));
+}
+
+bool TransmissionStep::measureShortFromVna()
+{
+    return runOnAnalyzer(newTask(tr("Transmission Short"), 6), reflectWork(ReflectionMeasurer::Standard::Short));
+}
+
+void TransmissionStep::measureOpenFromTouchstoneFile(const QString& filePath)
+{
+    runFromFile(newTask(tr("Transmission Open"), 4), filePath, reflectWork(ReflectionMeasurer::Standard::Open));
+}
+
+void TransmissionStep::measureShortFromTouchstoneFile(const QString& filePath)
+{
+    runFromFile(newTask(tr("Transmission Short"), 4), filePath, reflectWork(ReflectionMeasurer::Standard::Short));
+}
+
+void TransmissionStep::setReflectOffsets(double left, double right)
+{
+    onGuiThread([this, left, right] {
+        m_leftReflectOffset = left;
+        m_rightReflectOffset = right;
+        emit leftReflectOffsetChanged();
+        emit rightReflectOffsetChanged();
+    });
+}
+
+void TransmissionStep::measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard,
+                                      SourceReader& source, TaskProgress& task)
+{
+    setReflectOffsets(0.0, 0.0);
+    // Only halves that exist can go back to their own plane, and with them every
+    // offset flag of the step.
+    if (m_thru->status() == BaseMeasurer::Measured) {
+        QString errorText;
+        if (!FixtureOffsets::applyToThru(run.thru.left, run.thru.right, 0.0, 0.0, errorText) && !errorText.isEmpty())
+            emit error(errorText);
+        onGuiThread([this] {
+            setAppliedFixtureOffset(false);
+            setAppliedReflectsOffset(false);
+        });
+    }
+    m_leftReflect->measure(standard, source, task, {run.leftConnection.get(), run.leftRows});
+    m_rightReflect->measure(standard, source, task, {run.rightConnection.get(), run.rightRows});
+    if (m_leftReflect->calculatingStatus() != BaseMeasurer::Measured
+        || m_rightReflect->calculatingStatus() != BaseMeasurer::Measured)
+        return;
+
+    task.nextStep(tr("Calculate reflect offset"));
+    if (m_thru->status() != BaseMeasurer::Measured) {
+        emit error(tr("Fixture is not measured"));
+        task.cancel();
+        return;
+    }
+    QString errorText;
+    const auto offsets = FixtureOffsets::reflectOffsets(run.leftRows, run.rightRows, run.thru.left, errorText);
+    if (!offsets) {
+        emit error(errorText);
+        task.cancel();
+        return;
+    }
+    setReflectOffsets(offsets->first, offsets->second);
+}
+
+void TransmissionStep::applyThruOffset(bool val)
+{
+    if (m_thru->status() != BaseMeasurer::Measured)
+        return;
+    runThruOffset(newTask(tr("Transmission offset"), 1), val ? m_leftOffset : 0.0, val ? m_rightOffset : 0.0,
+                  [this, val] {
+                      // One offset is in force at a time: each works from the halves as computed.
+                      setAppliedFixtureOffset(val);
+                      setAppliedReflectsOffset(false);
+                  });
+}
+
+void TransmissionStep::applyReflectOffset(bool val)
+{
+    if (m_leftReflect->calculatingStatus() != BaseMeasurer::Measured
+        || m_rightReflect->calculatingStatus() != BaseMeasurer::Measured)
+        return;
+    auto task = newTask(tr("Transmission offset"), 2);
+    task->nextStep(tr("Check measure data"));
+    if (m_thru->status() != BaseMeasurer::Measured) {
+        emit error(tr("Fixture is not measured"));
+        task->cancel();
+        return;
+    }
+    runThruOffset(task, val ? m_leftReflectOffset : 0.0, val ? m_rightReflectOffset : 0.0, [this, val] {
+        setAppliedReflectsOffset(val);
+        setAppliedFixtureOffset(false);
+    });
+}
+
+void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
+                                     std::function<void()> applied)
+{
+    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows()](TaskProgress& task) {
+        task.nextStep(tr("Applying offset"));
+        QString errorText;
+        if (!FixtureOffsets::applyToThru(rows.left, rows.right, left, right, errorText)) {
+            if (!errorText.isEmpty())
+                emit error(errorText);
+            task.cancel();
+            return;
+        }
+        // The flags say what the ports hold, so they change only once every port took the offset.
+        onGuiThread(applied);
+    });
+}
+
+void TransmissionStep::deleteData()
+{
+    post([this, thru = *thruRows(), leftClone = takeFixtureRows(*m_leftClone),
+          rightClone = takeFixtureRows(*m_rightClone)] {
+        m_thru->reset();
+        m_leftReflect->reset();
+        m_rightReflect->reset();
+        for (const FixtureRows* rows : {&thru.left, &thru.right, &leftClone, &rightClone})
+            clearResults(*rows);
+        setReflectOffsets(0.0, 0.0);
+        onGuiThread([this] {
+            setAppliedFixtureOffset(false);
+            setAppliedReflectsOffset(false);
+        });
+    });
+    emit clearMeasureData();
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "measurement/measurers/ReflectionMeasurer.h"
+#include "measurement/measurers/TransmissionMeasurer.h"
+#include "measurement/steps/Step.h"
+
+#include <memory>
+
+class ConnectionReflect;
+class ConnectionTransmisson;
+class VNAFixtureConnection;
+
+// The 2x-thru between two fixtures, and open or short standards measured on copies
+// of both fixtures to move the thru's reference plane onto the standards'.
+class TransmissionStep : public Step
+{
+    Q_OBJECT
+    Q_PROPERTY(double leftOffset READ leftOffset WRITE setLeftOffset NOTIFY leftOffsetChanged)
+    Q_PROPERTY(double rightOffset READ rightOffset WRITE setRightOffset NOTIFY rightOffsetChanged)
+    Q_PROPERTY(double leftReflectOffset READ leftReflectOffset NOTIFY leftReflectOffsetChanged)
+    Q_PROPERTY(double rightReflectOffset READ rightReflectOffset NOTIFY rightReflectOffsetChanged)
+    Q_PROPERTY(bool appliedReflectsOffset READ appliedReflectsOffset WRITE setAppliedReflectsOffset NOTIFY
+                   appliedReflectsOffsetChanged)
+    Q_PROPERTY(bool openMeasurementEnable READ openMeasurementEnable WRITE setOpenMeasurementEnable NOTIFY
+                   openMeasurementEnableChanged)
+    Q_PROPERTY(bool shortMeasurementEnable READ shortMeasurementEnable WRITE setShortMeasurementEnable NOTIFY
+                   shortMeasurementEnableChanged)
+    Q_PROPERTY(MeasureEnums::MeasureStatus thruMeasured READ thruMeasured NOTIFY thruMeasuredChanged)
+    Q_PROPERTY(MeasureEnums::MeasureStatus openMeasured READ openMeasured NOTIFY openMeasuredChanged)
+    Q_PROPERTY(MeasureEnums::MeasureStatus shortMeasured READ shortMeasured NOTIFY shortMeasuredChanged)
+    Q_PROPERTY(MeasureEnums::MeasureStatus reflectCalculated READ reflectCalculated NOTIFY reflectCalculatedChanged)
+    Q_PROPERTY(MeasureEnums::FixturePossibleState reflectState READ reflectState WRITE setReflectState NOTIFY
+                   reflectStateChanged)
+
+public:
+    // The fixture connections are those of the thru, shared with their owner.
+    TransmissionStep(std::shared_ptr<ConnectionTransmisson> connection, std::shared_ptr<VNAFixtureConnection> left,
+                     std::shared_ptr<VNAFixtureConnection> right, SyncedVnaDevice* device, WorkerThread* worker,
+                     ProgressManager* progress, QObject* parent = nullptr);
+    ~TransmissionStep() override;
+
+    ConnectionBase* connection() const override;
+    MeasureEnums::MeasureStatus measureStatus() const override { return thruMeasured(); }
+    int kind() const override { return 0; }
+
+    double leftOffset() const { return m_leftOffset; }
+    void setLeftOffset(double offset);
+    double rightOffset() const { return m_rightOffset; }
+    void setRightOffset(double offset);
+    double leftReflectOffset() const { return m_leftReflectOffset; }
+    double rightReflectOffset() const { return m_rightReflectOffset; }
+    bool appliedReflectsOffset() const { return m_appliedReflectsOffset; }
+    void setAppliedReflectsOffset(bool applied);
+    bool openMeasurementEnable() const { return m_openMeasurementEnable; }
+    void setOpenMeasurementEnable(bool enable);
+    bool shortMeasurementEnable() const { return m_shortMeasurementEnable; }
+    void setShortMeasurementEnable(bool enable);
+    MeasureEnums::FixturePossibleState reflectState() const { return m_reflectState; }
+    void setReflectState(MeasureEnums::FixturePossibleState state);
+
+    MeasureEnums::MeasureStatus thruMeasured() const;
+    MeasureEnums::MeasureStatus openMeasured() const;
+    MeasureEnums::MeasureStatus shortMeasured() const;
+    MeasureEnums::MeasureStatus reflectCalculated() const;
+
+    TransmissionMeasurer* thruMeasurer() const { return m_thru; }
+    ReflectionMeasurer* leftReflectMeasurer() const { return m_leftReflect; }
+    ReflectionMeasurer* rightReflectMeasurer() const { return m_rightReflect; }
+
+public slots:
+    bool measureFromVna();
+    void measureFromTouchstoneFile(const QString& filePath);
+    bool measureOpenFromVna();
+    bool measureShortFromVna();
+    void measureOpenFromTouchstoneFile(const QString& filePath);
+    void measureShortFromTouchstoneFile(const QString& filePath);
+    void applyThruOffset(bool val);
+    void applyReflectOffset(bool val);
+    void deleteData() override;
+
+signals:
+    void leftOffsetChanged();
+    void rightOffsetChanged();
+    void leftReflectOffsetChanged();
+    void rightReflectOffsetChanged();
+    void appliedReflectsOffsetChanged();
+    void openMeasurementEnableChanged();
+    void shortMeasurementEnableChanged();
+    void thruMeasuredChanged();
+    void openMeasuredChanged();
+    void shortMeasuredChanged();
+    void reflectCalculatedChanged();
+    void reflectStateChanged(MeasureEnums::FixturePossibleState state);
+    void clearMeasureData();
+
+private:
+    struct ReflectRun;
+
+    std::optional<TransmissionMeasurer::Rows> thruRows() const;
+    Work thruWork();
+    // Clones both fixtures anew and gives the work that measures the standard on them.
+    Work reflectWork(ReflectionMeasurer::Standard standard);
+    void measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard, SourceReader& source,
+                        TaskProgress& task);
+    void setReflectOffsets(double left, double right);
+    // Applies (left, right) picoseconds to the thru's ports on the worker; `applied`
+    // runs on the GUI thread once every port took them.
+    void runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
+                       std::function<void()> applied);
+    void followEnables();
+
+    std::shared_ptr<ConnectionTransmisson> m_connection;
+    std::shared_ptr<VNAFixtureConnection> m_left;
+    std::shared_ptr<VNAFixtureConnection> m_right;
+    bool m_appliedReflectsOffset = false;
+    double m_leftOffset = 0.0;
+    double m_rightOffset = 0.0;
+    bool m_openMeasurementEnable = false;
+    bool m_shortMeasurementEnable = false;
+    double m_leftReflectOffset = 0.0;
+    double m_rightReflectOffset = 0.0;
+    MeasureEnums::FixturePossibleState m_reflectState = MeasureEnums::FixturePossibleState::NONE;
+    TransmissionMeasurer* m_thru;
+    std::shared_ptr<VNAFixtureConnection> m_leftClone;
+    std::shared_ptr<VNAFixtureConnection> m_rightClone;
+    std::shared_ptr<ConnectionReflect> m_leftReflectConnection;
+    std::shared_ptr<ConnectionReflect> m_rightReflectConnection;
+    ReflectionMeasurer* m_leftReflect;
+    ReflectionMeasurer* m_rightReflect;
+};

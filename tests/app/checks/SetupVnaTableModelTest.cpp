@@ -1,0 +1,146 @@
+#include "app/checks/SetupVnaTableModel.h"
+#include "tests/app/checks/CheckTableSession.h"
+
+#include <QSignalSpy>
+
+#include <algorithm>
+
+using Simulator::AnalyzerModel;
+using Table = SetupVnaTableModel;
+
+namespace {
+
+class SetupVnaTableModelTest : public CheckTableSession<SetupVnaTableModel>
+{
+protected:
+    void setSweep(double start, double stop, int points)
+    {
+        simulator.changeModel([=](AnalyzerModel& model) {
+            model.channel(1).startFrequency = start;
+            model.channel(1).stopFrequency = stop;
+            model.channel(1).points = points;
+        });
+        ASSERT_TRUE(refresh());
+        QCoreApplication::processEvents();
+    }
+
+    bool edit(int row, const QString& typed)
+    {
+        return table->setData(table->index(row, BaseTableModel::VALUE_COLUMN), typed, Qt::DisplayRole);
+    }
+};
+
+} // namespace
+
+TEST_F(SetupVnaTableModelTest, JudgesTheAnalyzersSweep)
+{
+    simulator.changeModel([](AnalyzerModel& model) {
+        model.channel(1).ifBandwidth = 30e3;
+        model.channel(1).power = -35.0;
+    });
+    setSweep(10e6, 1e9, 100);
+
+    EXPECT_EQ(text(*table, Table::SweepTypeRow), "Linear freq");
+    EXPECT_EQ(verdict(*table, Table::SweepTypeRow), Correct);
+    EXPECT_EQ(text(*table, Table::StartFrequencyRow), "10 M");
+    EXPECT_EQ(text(*table, Table::StopFrequencyRow), "1 G");
+    EXPECT_EQ(verdict(*table, Table::StopFrequencyRow), Correct);
+    EXPECT_EQ(text(*table, Table::SweepPointsRow), "100");
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "100");
+    EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Correct);
+    EXPECT_EQ(text(*table, Table::StepFrequencyRow), "10 M");
+    EXPECT_EQ(recommended(*table, Table::StepFrequencyRow), "10 MHz");
+    EXPECT_EQ(verdict(*table, Table::StepFrequencyRow), Correct);
+    EXPECT_EQ(text(*table, Table::IfBandwidthRow), "30 k");
+    EXPECT_EQ(recommended(*table, Table::IfBandwidthRow), "≤ 10 kHz");
+    EXPECT_EQ(verdict(*table, Table::IfBandwidthRow), Warning);
+    EXPECT_EQ(text(*table, Table::OutputPowerRow), -35.0);
+    EXPECT_EQ(verdict(*table, Table::OutputPowerRow), Warning);
+    EXPECT_EQ(table->getError(), Warning);
+
+    setSweep(10e6, 1e9, 101);
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "100");
+    EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Warning);
+
+    table->setLowPassCheck(false);
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "≥ 100");
+    EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Correct);
+    EXPECT_EQ(recommended(*table, Table::StepFrequencyRow), "---");
+    EXPECT_FALSE(verdict(*table, Table::StepFrequencyRow).isValid());
+    for (const auto& [points, expected] : {std::pair{99, Warning}, {100, Correct}, {9, Error}}) {
+        setSweep(10e6, 1e9, points);
+        EXPECT_EQ(verdict(*table, Table::SweepPointsRow), expected) << points;
+    }
+
+    setSweep(1e9, 1e9, 101);
+    EXPECT_EQ(verdict(*table, Table::StartFrequencyRow), Error);
+    EXPECT_EQ(verdict(*table, Table::StopFrequencyRow), Error);
+    EXPECT_EQ(table->getError(), Error);
+}
+
+TEST_F(SetupVnaTableModelTest, OutputPowerBoundsAreInsideTheRecommendedRange)
+{
+    for (const auto& [power, expected] : {std::pair{-30.0, Correct}, {0.0, Correct}, {-30.5, Warning}}) {
+        simulator.changeModel([power = power](AnalyzerModel& model) { model.channel(1).power = power; });
+        ASSERT_TRUE(refresh());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(verdict(*table, Table::OutputPowerRow), expected) << power;
+    }
+}
+
+TEST_F(SetupVnaTableModelTest, AShiftedSweepWithTheSameStepIsJudgedAgain)
+{
+    setSweep(10e6, 1e9, 100);
+    ASSERT_EQ(verdict(*table, Table::StepFrequencyRow), Correct);
+
+    setSweep(20e6, 1.01e9, 100);
+    EXPECT_EQ(text(*table, Table::StepFrequencyRow), "10 M");
+    EXPECT_EQ(recommended(*table, Table::StepFrequencyRow), "20 MHz");
+    EXPECT_EQ(verdict(*table, Table::StepFrequencyRow), Warning);
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "51");
+    EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Warning);
+
+    simulator.changeModel([](AnalyzerModel& model) { model.minFrequency = 0.0; });
+    setSweep(0.0, 1e9, 101);
+    EXPECT_EQ(recommended(*table, Table::SweepPointsRow), "Error");
+    EXPECT_EQ(verdict(*table, Table::SweepPointsRow), Error);
+}
+
+TEST_F(SetupVnaTableModelTest, AnEditReachesTheAnalyzerAndTheRowFollowsItsSignal)
+{
+    setSweep(10e6, 1e9, 100);
+    simulator.clearLog();
+    QSignalSpy changes(table.get(), &QAbstractItemModel::dataChanged);
+
+    EXPECT_TRUE(edit(Table::StopFrequencyRow, "1.5 GHz"));
+    ASSERT_TRUE(changes.wait(2000));
+    EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [](const QList<QVariant>& change) {
+        return change.at(0).toModelIndex().row() == Table::StopFrequencyRow;
+    }));
+    EXPECT_EQ(text(*table, Table::StopFrequencyRow), "1.5 G");
+
+    EXPECT_TRUE(edit(Table::OutputPowerRow, "-10dBm"));
+    EXPECT_TRUE(edit(Table::IfBandwidthRow, "300Hz"));
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "201"));
+    drainAnalyzerQueue();
+    EXPECT_EQ(settingLines(), QStringList({"SENSe1:FREQuency:STOP 1500000000",
+                                           "SOURce1:POWer:LEVel:IMMediate:AMPLitude -10",
+                                           "SENSe1:BWIDth:RESolution 300", "SENSe1:SWEep:POINts 201"}));
+}
+
+TEST_F(SetupVnaTableModelTest, UnreadableEditsWriteNothing)
+{
+    setSweep(10e6, 1e9, 100);
+    simulator.clearLog();
+    for (const int row : {Table::StartFrequencyRow, Table::StopFrequencyRow, Table::IfBandwidthRow,
+                          Table::OutputPowerRow, Table::SweepPointsRow})
+        for (const QString& typed : QStringList{"abc", "", "1e3", "1,5"})
+            EXPECT_TRUE(edit(row, typed));
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "-5"));
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "0"));
+    EXPECT_TRUE(edit(Table::StartFrequencyRow, "-5 MHz"));
+    EXPECT_TRUE(edit(Table::IfBandwidthRow, "0"));
+    drainAnalyzerQueue();
+    EXPECT_EQ(settingLines(), QStringList());
+    EXPECT_EQ(simulator.model().findChannel(1)->points, 100);
+}

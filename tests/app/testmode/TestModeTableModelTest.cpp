@@ -1,0 +1,143 @@
+#include "analyzer/facade/SyncedVnaDevice.h"
+#include "analyzer/threading/WorkerThread.h"
+#include "app/testmode/TestModeTableModel.h"
+#include "engine/parameters/ProcessInputParameters.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/progress/ProgressManager.h"
+#include "measurement/setups/FixtureSetups.h"
+#include "tests/analyzer/device/support/QtPrinting.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+using Algorithms::ProcessInputParameters;
+using Table = TestModeTableModel;
+
+namespace {
+
+class TestModeTableModelTest : public ::testing::Test
+{
+protected:
+    QStringList values() const
+    {
+        QStringList texts;
+        for (int row = 1; row < table.rowCount(); ++row)
+            texts << table.data(table.index(row, BaseTableModel::VALUE_COLUMN)).toString();
+        return texts;
+    }
+
+    void edit(int row, const QVariant& typed)
+    {
+        EXPECT_TRUE(table.setData(table.index(row, BaseTableModel::VALUE_COLUMN), typed, Qt::DisplayRole));
+    }
+
+    const QStringList defaults{"LOW", "---", "196 p", "49 p", "4", "0.89", "-200 ps", "MEAS", "BASE", "6", "0", "-49 n"};
+
+    ProcessInputParameters parameters;
+    SyncedVnaDevice device;
+    WorkerThread worker;
+    ProgressManager progress;
+    FixtureSetups setups{&parameters, &device, &worker, &progress};
+    TestModeTableModel table{&parameters, &setups};
+};
+
+} // namespace
+
+TEST_F(TestModeTableModelTest, ShowsTheDefaultParametersNeverJudgedOtherThanCorrect)
+{
+    EXPECT_EQ(values(), defaults);
+    EXPECT_EQ(table.data(table.index(0, BaseTableModel::VALUE_COLUMN)), "Value");
+    EXPECT_EQ(table.data(table.index(Table::CoefficientNRow, BaseTableModel::RECOMMENDED_COLUMN)),
+              "For gating window width calculation");
+    EXPECT_FALSE(table.getError().isValid());
+}
+
+TEST_F(TestModeTableModelTest, MinGateTimeReadsPrefixedTextWithOrWithoutSeconds)
+{
+    table.setTestMode(true);
+    for (const QString& typed : QStringList{"150p", "150 ps"}) {
+        parameters.setTimeMin(0.0);
+        edit(Table::MinGateTimeRow, typed);
+        EXPECT_DOUBLE_EQ(parameters.timeMin(), 1.5e-10) << typed.toStdString();
+    }
+    edit(Table::MinGateTimeRow, "abc");
+    EXPECT_DOUBLE_EQ(parameters.timeMin(), 1.5e-10);
+    EXPECT_EQ(values()[Table::MinGateTimeRow - 1], "150 ps");
+}
+
+TEST_F(TestModeTableModelTest, EditsOutsideAParametersRangeAreRefused)
+{
+    table.setTestMode(true);
+    edit(Table::CoefficientNRow, "5.7");
+    for (const QVariant& typed : {QVariant("0.5"), QVariant("nan"), QVariant("abc"), QVariant(-3), QVariant("1e10"),
+                                 QVariant()})
+        edit(Table::CoefficientNRow, typed);
+    EXPECT_EQ(parameters.nRiseTime(), 5);
+
+    edit(Table::CoefficientNrtRow, 0.5);
+    for (const QVariant& typed : {QVariant(0.0), QVariant(-1.0), QVariant("inf"), QVariant("abc")})
+        edit(Table::CoefficientNrtRow, typed);
+    EXPECT_DOUBLE_EQ(parameters.normalizingValue(), 0.5);
+
+    edit(Table::KaiserBetaRow, "2.5");
+    edit(Table::KaiserBetaXRow, "0");
+    for (const int row : {Table::KaiserBetaRow, Table::KaiserBetaXRow})
+        for (const QVariant& typed : {QVariant(-1.0), QVariant("nan"), QVariant("abc")})
+            edit(row, typed);
+    EXPECT_DOUBLE_EQ(parameters.kaiserBeta(), 2.5);
+    EXPECT_DOUBLE_EQ(parameters.kaiserBetaX(), 0.0);
+
+    edit(Table::LowSignalCenterModeRow, "BASE");
+    edit(Table::HighSignalCenterModeRow, "MEAS");
+    EXPECT_EQ(parameters.lowSignalCenterMode(), 1);
+    EXPECT_EQ(parameters.highSignalCenterMode(), 0);
+}
+
+TEST_F(TestModeTableModelTest, SetDefaultRefreshesEveryRow)
+{
+    table.setTestMode(true);
+    edit(Table::CoefficientNRow, "7");
+    edit(Table::KaiserBetaRow, "3");
+    parameters.setRiseTime(1e-10);
+    parameters.setPulseMode(1);
+    ASSERT_NE(values(), defaults);
+
+    QSignalSpy changes(&table, &QAbstractItemModel::dataChanged);
+    table.setDefault();
+    std::set<int> refreshed;
+    for (const QList<QVariant>& change : changes)
+        refreshed.insert(change.at(0).toModelIndex().row());
+    std::set<int> parameterRows;
+    for (int row = 1; row < table.rowCount(); ++row)
+        if (row != Table::LengthRow)
+            parameterRows.insert(row);
+    EXPECT_EQ(refreshed, parameterRows);
+    EXPECT_EQ(values(), defaults);
+    EXPECT_TRUE(table.isTestMode());
+}
+
+TEST_F(TestModeTableModelTest, LengthFollowsTheFirstFixturePortWithAnImpulseResponse)
+{
+    // A second setup and reflect steps on fixture "B": ports the table must follow as they appear.
+    setups.addSetup();
+    setups.setup(1)->setBbConnectionEnabled(true);
+    QmlFixturePort* port = setups.setup(1)->rightFixtureConn()->getFixturePort(0)->measureData();
+    QSignalSpy changes(&table, &QAbstractItemModel::dataChanged);
+
+    Algorithms::ImpulseResponse response;
+    response.times = {0.0, 1e-11, 2e-11};
+    response.values = {0.0, 1.0, 0.0};
+    response.delay = 1.23e-10;
+    response.coarseDelay = 1.2e-10;
+    ASSERT_TRUE(port->setImpulseResponse(response));
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(values()[Table::LengthRow - 1], "123 ps");
+    EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [](const QList<QVariant>& change) {
+        return change.at(0).toModelIndex().row() == Table::LengthRow;
+    }));
+}

@@ -1,0 +1,55 @@
+#include "tests/charts/chart/ChartScene.h"
+
+#include <QSemaphore>
+#include <QThreadPool>
+
+#include <atomic>
+#include <thread>
+
+namespace ChartTest {
+namespace {
+
+using ChartRefresh = ChartScene;
+
+TEST_F(ChartRefresh, CompletesWhileEveryPoolThreadIsBlocked)
+{
+    Trace* trace = addTrace(Qt::red, segment({0.0, 2.5}, {10.0, 2.5}));
+    frame();
+
+    // Remote-control lines hold pool threads while they wait for this thread.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const int threads = pool->maxThreadCount();
+    QSemaphore started;
+    QSemaphore release;
+    for (int i = 0; i < threads; ++i)
+        pool->start([&] {
+            started.release();
+            release.acquire();
+        });
+    started.acquire(threads);
+
+    QSemaphore refreshed;
+    std::atomic<bool> rescued{false};
+    std::thread watchdog([&] {
+        if (!refreshed.tryAcquire(1, 5000)) {
+            rescued = true;
+            release.release(threads);
+        }
+    });
+    chart->zoomIn(QRectF(0.0, 0.0, 120.0, 70.0)); // refreshes every trace
+    const QImage image = frame();
+    refreshed.release();
+    watchdog.join();
+    if (!rescued)
+        release.release(threads);
+    pool->waitForDone();
+
+    EXPECT_FALSE(rescued) << "the refresh waited for a pool thread";
+    // Zoomed to x 0 .. 5, y 5 .. 10: the line at y = 2.5 lies below, clamped to the bottom row.
+    const QMatrix4x4 toDevice = trace->renderData()->matrices.value(0);
+    EXPECT_TRUE(qFuzzyCompare(toDevice.map(QVector3D(5.0f, 10.0f, 0.0f)), QVector3D(1.0f, 1.0f, -1.0f)));
+    EXPECT_EQ(image.pixel(60, 138), qRgb(255, 0, 0));
+}
+
+} // namespace
+} // namespace ChartTest

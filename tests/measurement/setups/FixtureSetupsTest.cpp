@@ -1,0 +1,164 @@
+#include "measurement/setups/FixtureSetups.h"
+#include "measurement/steps/DutStep.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "tests/measurement/steps/StepSession.h"
+
+#include <QPointer>
+#include <QTimer>
+
+#include <atomic>
+#include <functional>
+
+using MeasureEnums::CorrectionMethod;
+
+namespace {
+
+class FixtureSetupsTest : public StepSession
+{
+protected:
+    void TearDown() override
+    {
+        list.reset();
+        StepSession::TearDown();
+    }
+
+    FixtureSetups& setups()
+    {
+        if (!list) {
+            list = std::make_unique<FixtureSetups>(&params, device.get(), &worker, &progress);
+            QObject::connect(list.get(), &FixtureSetups::error, list.get(),
+                             [this](const QString& text) { errors << text; });
+        }
+        return *list;
+    }
+
+    TransmissionStep& firstThru()
+    {
+        return *qobject_cast<TransmissionStep*>(setups().setup(0)->steps().at(0).get());
+    }
+
+    // Runs the action on the GUI thread once the analyzer sweeps, while a measurement waits.
+    void duringTheSweep(std::function<void()> action)
+    {
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepStarted, &simulator,
+                                       [connection, action] {
+                                           QObject::disconnect(*connection);
+                                           QTimer::singleShot(0, action);
+                                       });
+    }
+
+    std::unique_ptr<FixtureSetups> list;
+};
+
+} // namespace
+
+TEST_F(FixtureSetupsTest, SelectionFollowsTheSelectedSetup)
+{
+    struct Row
+    {
+        int count;
+        int selected;
+        int removed;
+        int countAfter;
+        int selectedAfter;
+    };
+    const std::vector<Row> table{
+        {2, 1, 1, 1, 0},  {2, 0, 0, 1, -1}, {2, 0, 5, 2, 0},
+        {2, 1, -1, 2, 1}, {3, 2, 0, 2, 1},  {3, 0, 2, 2, 0},
+    };
+    for (const Row& row : table) {
+        setups().preset();
+        while (setups().getCount() < row.count)
+            setups().addSetup();
+        setups().setSelected(row.selected);
+        NoltAlgorithmsSetup* selected = setups().setup(row.selected);
+        setups().removeSetup(row.removed);
+        EXPECT_EQ(setups().getCount(), row.countAfter) << row.removed;
+        EXPECT_EQ(setups().getSelected(), row.selectedAfter) << row.removed;
+        if (row.selected != row.removed && row.selectedAfter >= 0) {
+            EXPECT_EQ(setups().setup(row.selectedAfter), selected) << row.removed;
+        }
+    }
+}
+
+TEST_F(FixtureSetupsTest, SharedSettingsReachEverySetupAndPresetRestoresThem)
+{
+    setups().addSetup();
+    setups().setUserZ0(75.0);
+    setups().setCorrectionMethod(CorrectionMethod::FILTERING);
+    setups().setUserZ0(0.0);
+    setups().setUserZ0(std::nan(""));
+    EXPECT_EQ(errors.size(), 2);
+    EXPECT_EQ(setups().getUserZ0(), 75.0);
+    setups().addSetup();
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(setups().setup(row)->userZ0(), 75.0);
+        EXPECT_EQ(setups().setup(row)->correctionMethod(), CorrectionMethod::FILTERING);
+        EXPECT_EQ(setups().setup(row)->steps().at(0)->calcMethod(), Algorithms::CalcMethod::Filtering);
+        EXPECT_EQ(setups().setup(row)->steps().at(0)->userDefZ0(), 75.0);
+    }
+    setups().setup(1)->rightFixtureConn()->setAttachedVnaPort(0, 0);
+    EXPECT_EQ(setups().getUsedVnaPorts(), (QSet<uint32_t>{0, 1}));
+
+    QSignalSpy conversion(&setups(), &FixtureSetups::z0ConversionTypeChanged);
+    setups().preset();
+    EXPECT_EQ(setups().getCount(), 1);
+    EXPECT_EQ(setups().getSelected(), 0);
+    EXPECT_EQ(setups().getUserZ0(), 50.0);
+    EXPECT_EQ(setups().getCorrectionMethod(), CorrectionMethod::TIME_GATING);
+    EXPECT_EQ(conversion.count(), 0);
+
+    // The setups released by the preset hear nothing more from the list.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    setups().setUserZ0(60.0);
+    setups().setCorrectionMethod(CorrectionMethod::BISECT);
+    EXPECT_EQ(setups().setup(0)->userZ0(), 60.0);
+}
+
+// Everything that can happen on the GUI thread while it waits for a measurement:
+// the work finishes on live objects and the analyzer gets its state back.
+TEST_F(FixtureSetupsTest, EditsRemovalsAndASecondMeasurementWhileAStepMeasures)
+{
+    simulator.setSweepTimeMs(100);
+    setups().addSetup();
+    // Held by the setup alone, as the pages hold it.
+    const QPointer<TransmissionStep> measuring = &firstThru();
+    bool reentered = true;
+    duringTheSweep([&] {
+        reentered = firstThru().measureFromVna();
+        setups().setup(0)->leftFixtureConn()->fixture()->setPortsCount(2);
+        setups().setup(0)->setAbDutConnectionEnabled(true);
+        setups().removeSetup(0);
+        setups().preset();
+    });
+    EXPECT_TRUE(measuring->measureFromVna());
+    ASSERT_FALSE(measuring.isNull());
+    EXPECT_EQ(measuring->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
+    const QStringList lines = allLines();
+    EXPECT_FALSE(reentered);
+    EXPECT_TRUE(errors.contains("A measurement is already running")) << errors.join("; ").toStdString();
+    EXPECT_TRUE(lines.last().startsWith("SERVice:PORT:COUNt?")) << lines.last().toStdString();
+    EXPECT_EQ(lines.filter("MMEMory:LOAD ").size(), 1);
+    drain();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(measuring.isNull());
+}
+
+// A measurement still queued when the list is preset: its waiter is released, the
+// analyzer restored and its task cancelled.
+TEST_F(FixtureSetupsTest, PresetReleasesAMeasurementWaitingInTheQueue)
+{
+    std::atomic<bool> release{false};
+    worker.post([&release] {
+        while (!release)
+            QThread::msleep(1);
+    });
+    QTimer::singleShot(50, &setups(), [&] { setups().preset(); });
+    EXPECT_TRUE(firstThru().measureFromVna());
+    release = true;
+    drain();
+    EXPECT_EQ(allLines().filter("MMEMory:LOAD ").size(), 1);
+    EXPECT_EQ(allLines().filter("INITiate1:IMMediate").size(), 0);
+    EXPECT_EQ(progressTexts().last(), "Save device state (cancelled)");
+}

@@ -1,0 +1,156 @@
+#include "measurement/steps/DutStep.h"
+#include "measurement/steps/ReflectionStep.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "simulator/physics/Standards.h"
+#include "tests/engine/processes/ThruExtraction.h"
+#include "tests/measurement/steps/StepSession.h"
+
+using namespace Simulator::Physics;
+using MeasureEnums::MeasureStatus;
+using Simulator::FixtureWorld;
+
+namespace {
+
+// The gate ends at the junction; the DUT's steps lie 300 ps and more beyond it.
+const LineCascade lossyHalf({{50.0, 30e-12, 0.05}, {42.0, 120e-12, 0.05}, {58.0, 100e-12, 0.05}, {50.0, 150e-12, 0.05}});
+const LineCascade ledDut({{50.0, 300e-12, 0.02}, {30.0, 40e-12, 0.05}, {70.0, 40e-12, 0.05}, {50.0, 300e-12, 0.02}});
+
+class DutMeasurement : public StepSession
+{
+protected:
+    std::shared_ptr<TransmissionStep> thruStep(std::shared_ptr<ConnectionTransmisson> connection)
+    {
+        auto step = keep(makeLaterDeleted<TransmissionStep>(std::move(connection), left, right, device.get(), &worker,
+                                                            &progress));
+        step->setConversionT(Algorithms::Z0ConversionType::None);
+        return step;
+    }
+};
+
+} // namespace
+
+TEST_F(DutMeasurement, BothSidesOfOneThruAreRegatedTogetherCloseToTheTruth)
+{
+    simulator.setFixture(lossyHalf, lossyHalf, ledDut);
+    const auto connection = thruConnection();
+    auto thru = thruStep(connection);
+    ASSERT_TRUE(thru->measureFromVna());
+    auto dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
+                                              std::vector{left, right}, device.get(), &worker, &progress));
+    EXPECT_EQ(dut->measureType(), MeasureEnums::MeasureType::TRANSMISSION);
+    simulator.setWorld(FixtureWorld::Arrangement::Dut);
+    ASSERT_TRUE(dut->measureFromVna());
+    drain();
+
+    ASSERT_EQ(dut->measureStatus(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const auto& leftPort = *left->getFixturePort(0)->measureData();
+    const auto& rightPort = *right->getFixturePort(0)->measureData();
+    EXPECT_EQ(leftPort.currentSParametersKind(), Algorithms::FixturePort::DutLowPassKind);
+    EXPECT_EQ(rightPort.currentSParametersKind(), Algorithms::FixturePort::DutLowPassKind);
+    EXPECT_TRUE(leftPort.calibrationState().testFlag(QmlFixturePort::DutCorrected));
+    EXPECT_TRUE(rightPort.calibrationState().testFlag(QmlFixturePort::DutCorrected));
+    const auto truth = lossyHalf.sParameters(grid());
+    EXPECT_LT(maxDifference(leftPort.sParameters()->s11(), truth.s11(), 0.05, 0.9), 1.5e-2);
+    EXPECT_LT(maxDifference(rightPort.sParameters()->s22(), truth.s11(), 0.05, 0.9), 1.5e-2);
+    for (DutMeasurer* measurer : dut->measurers())
+        EXPECT_EQ(measurer->rawData().size(), 1);
+    EXPECT_EQ(progressTexts().last(), "Finished");
+}
+
+TEST_F(DutMeasurement, FailedSaveCancelsAtItsFirstTextAndLeavesTheStatus)
+{
+    auto thru = thruStep(thruConnection());
+    ASSERT_TRUE(thru->measureFromVna());
+    drain();
+    ASSERT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED);
+    QSignalSpy statusChanges(thru.get(), &TransmissionStep::thruMeasuredChanged);
+
+    simulator.setReady(false);
+    EXPECT_FALSE(thru->measureFromVna());
+    drain();
+    EXPECT_EQ(progressTexts().last(), "Save device state (cancelled)");
+    EXPECT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(statusChanges.count(), 0);
+}
+
+TEST_F(DutMeasurement, OffsetsBeforeAMeasurementDoNothing)
+{
+    auto thru = thruStep(thruConnection());
+    auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
+                                                         device.get(), &worker, &progress));
+    thru->applyThruOffset(true);
+    thru->applyReflectOffset(true);
+    reflect->applyOffset(true);
+    drain();
+    EXPECT_TRUE(progressTexts().isEmpty());
+    EXPECT_FALSE(thru->appliedFixtureOffset());
+    EXPECT_FALSE(reflect->appliedFixtureOffset());
+    EXPECT_TRUE(allLines().isEmpty());
+}
+
+// Every refusal names its cause, cancels its task and shows the error status.
+TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
+{
+    auto thru = thruStep(thruConnection());
+    right->setAttachedVnaPort(0, 0);
+    EXPECT_TRUE(thru->measureFromVna());
+    drain();
+    EXPECT_EQ(thru->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(errors, QStringList{"Port 1 is cabled to more than one fixture port"});
+    EXPECT_EQ(progressTexts().last(), "Check configuration (cancelled)");
+
+    errors.clear();
+    right->setAttachedVnaPort(0, 1);
+    fixtureB.setPortsCount(2);
+    auto mismatched = thruStep(thruConnection());
+    mismatched->measureFromTouchstoneFile(QStringLiteral(NOLT_TESTDATA_DIR "/touchstone/ex_13.s2p"));
+    drain();
+    EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(errors, QStringList{"The two fixtures of the 2x-thru have different port counts (1 and 2)"});
+    EXPECT_EQ(progressTexts().last(), "Check configuration (cancelled)");
+
+    errors.clear();
+    fixtureB.setPortsCount(1);
+    mismatched->measureFromTouchstoneFile(QStringLiteral(NOLT_TESTDATA_DIR "/touchstone/hfss_oneport.s1p"));
+    drain();
+    EXPECT_EQ(errors, QStringList{"Port 2 is not among the 1 ports of the measured data"});
+
+    errors.clear();
+    auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
+                                                         device.get(), &worker, &progress));
+    reflect->setCalcMethod(Algorithms::CalcMethod::Bisect);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    EXPECT_EQ(reflect->calculated(), MeasureStatus::Error);
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(progressTexts().last().endsWith("(cancelled)"));
+}
+
+// An interrupt that reaches the first pair's run (from the GUI thread, here from the
+// run itself) stops the thru there: the second pair is never started.
+TEST_F(DutMeasurement, AnInterruptDuringTheFirstPairEndsTheThru)
+{
+    simulator.setPortCount(4);
+    device = std::make_unique<SyncedVnaDevice>(nullptr, ConnectLimit);
+    device->setPort(simulator.port());
+    ASSERT_TRUE(refresh());
+    ASSERT_TRUE(refresh());
+    left = makeLaterDeleted<VNAFixtureConnection>(&fixtureA, device.get());
+    right = makeLaterDeleted<VNAFixtureConnection>(&fixtureB, device.get());
+    fixtureA.setPortsCount(2);
+    fixtureB.setPortsCount(2);
+    right->setAttachedVnaPort(0, 2);
+    right->setAttachedVnaPort(1, 3);
+    const auto connection = thruConnection();
+    auto thru = thruStep(connection);
+    // The processes write their parameters back as each run starts.
+    QObject::connect(&params, &Algorithms::ProcessInputParameters::sigRiseTimeChanged, thru.get(),
+                     [step = thru.get()] { step->interrupt(); }, Qt::DirectConnection);
+    ASSERT_TRUE(thru->measureFromVna());
+    drain();
+    EXPECT_EQ(thru->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(connection->processes().all().size(), 1u);
+    EXPECT_EQ(progressTexts().last(), "Execute algorithm (cancelled)");
+    EXPECT_TRUE(errors.contains("The measurement was canceled")) << errors.join("; ").toStdString();
+}

@@ -1,0 +1,149 @@
+#include "measurement/steps/ReflectionStep.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "simulator/physics/ExampleFixtures.h"
+#include "tests/engine/processes/ThruExtraction.h"
+#include "tests/measurement/steps/StepSession.h"
+
+using namespace Simulator::Physics;
+using MeasureEnums::MeasureStatus;
+using Simulator::FixtureWorld;
+
+namespace {
+
+const LineCascade longLine({{50.0, 300e-12, 0.3}});
+const LineCascade shortLine({{50.0, 200e-12, 0.2}});
+
+class ReflectMeasurement : public StepSession
+{
+protected:
+    void SetUp() override
+    {
+        StepSession::SetUp();
+        simulator.setFixture(longLine, shortLine, exampleDut());
+    }
+
+    std::shared_ptr<ReflectionStep> reflectStep()
+    {
+        auto step = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params),
+                                                          left, device.get(), &worker, &progress));
+        step->setConversionT(Algorithms::Z0ConversionType::None);
+        return step;
+    }
+
+    std::shared_ptr<TransmissionStep> thruStep()
+    {
+        auto step = keep(makeLaterDeleted<TransmissionStep>(thruConnection(), left, right, device.get(), &worker,
+                                                            &progress));
+        step->setConversionT(Algorithms::Z0ConversionType::None);
+        return step;
+    }
+
+    const Algorithms::FixturePort& port(const std::shared_ptr<VNAFixtureConnection>& fixture)
+    {
+        return *fixture->getFixturePort(0)->measureData();
+    }
+};
+
+} // namespace
+
+TEST_F(ReflectMeasurement, OpenShortAndBothOfAMatchedLineGiveTheLine)
+{
+    const auto truth = longLine.sParameters(grid());
+    for (auto [open, shortStandard] : {std::pair{true, false}, std::pair{false, true}, std::pair{true, true}}) {
+        auto step = reflectStep();
+        step->setOpenMeasurementEnable(open);
+        step->setShortMeasurementEnable(shortStandard);
+        if (open) {
+            simulator.setWorld(FixtureWorld::Arrangement::Open);
+            ASSERT_TRUE(step->measureOpenFromVna());
+        }
+        if (shortStandard) {
+            simulator.setWorld(FixtureWorld::Arrangement::Short);
+            ASSERT_TRUE(step->measureShortFromVna());
+        }
+        drain();
+        ASSERT_EQ(step->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+        const double tolerance = open && shortStandard ? 1e-2 : 2e-3;
+        EXPECT_LT(maxDifference(port(left).sParameters()->s11(), truth.s11(), 0.05, 0.9), tolerance);
+        EXPECT_LT(maxDifference(port(left).sParameters()->s21(), truth.s21(), 0.05, 0.9), tolerance);
+        EXPECT_NEAR(*port(left).fixtureLength(), 300e-12, 2e-12);
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+// Each standard keeps the grid it was measured on.
+TEST_F(ReflectMeasurement, OpenAndShortFromDifferentGridsGiveTheHalfOfOneGrid)
+{
+    auto step = reflectStep();
+    step->setShortMeasurementEnable(true);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    simulator.setWorld(FixtureWorld::Arrangement::Short);
+    setSweep(GridStep / 2, GridPoints * 2);
+    ASSERT_TRUE(refresh());
+    ASSERT_TRUE(step->measureShortFromVna());
+    drain();
+    ASSERT_EQ(step->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    EXPECT_EQ(port(left).sParameters()->frequencies(), grid());
+    const auto truth = longLine.sParameters(grid());
+    EXPECT_LT(maxDifference(port(left).sParameters()->s21(), truth.s21(), 0.05, 0.9), 1e-2);
+    EXPECT_LT(maxDifference(port(left).sParameters()->s11(), truth.s11(), 0.05, 0.9), 1e-2);
+}
+
+// The thru splits 500 ps into two halves of 250 ps; the opens find 300 ps and 200 ps.
+TEST_F(ReflectMeasurement, ReflectOffsetsOfUnequalHalvesAreTheirDifferencesInPicosecondsAndMoveTheThru)
+{
+    auto step = thruStep();
+    ASSERT_TRUE(step->measureFromVna());
+    step->setOpenMeasurementEnable(true);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    EXPECT_NEAR(step->leftReflectOffset(), 50.0, 2.0);
+    EXPECT_NEAR(step->rightReflectOffset(), -50.0, 2.0);
+    EXPECT_NEAR(step->leftReflectOffset() - step->rightReflectOffset(), 100.0, 2.0);
+
+    step->applyReflectOffset(true);
+    drain();
+    EXPECT_TRUE(step->appliedReflectsOffset());
+    EXPECT_NEAR(*port(left).fixtureLength(), 300e-12, 2e-12);
+    EXPECT_NEAR(*port(right).fixtureLength(), 200e-12, 2e-12);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+TEST_F(ReflectMeasurement, AReflectBeforeTheThruLeavesTheThruAloneAndNeverUsesAThruThatWasDeleted)
+{
+    auto step = thruStep();
+    step->setOpenMeasurementEnable(true);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    EXPECT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED);
+    EXPECT_EQ(errors, QStringList{"Fixture is not measured"});
+
+    // A user offset on a measured thru is undone with its flag by the next standard.
+    errors.clear();
+    simulator.setWorld(FixtureWorld::Arrangement::Thru);
+    ASSERT_TRUE(step->measureFromVna());
+    step->setLeftOffset(20.0);
+    step->applyThruOffset(true);
+    drain();
+    ASSERT_TRUE(step->appliedFixtureOffset());
+    EXPECT_NEAR(*port(left).fixtureLength(), 270e-12, 2e-12);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    EXPECT_FALSE(step->appliedFixtureOffset());
+    EXPECT_NEAR(*port(left).fixtureLength(), 250e-12, 2e-12);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+
+    step->deleteData();
+    drain();
+    EXPECT_EQ(step->thruMeasured(), MeasureStatus::NONE);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    EXPECT_EQ(errors, QStringList{"Fixture is not measured"});
+    EXPECT_EQ(step->leftReflectOffset(), 0.0);
+    EXPECT_EQ(step->rightReflectOffset(), 0.0);
+}

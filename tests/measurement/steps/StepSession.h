@@ -1,0 +1,119 @@
+#pragma once
+
+#include "analyzer/threading/WorkerThread.h"
+#include "engine/parameters/ProcessInputParameters.h"
+#include "measurement/connections/ConnectionReflect.h"
+#include "measurement/connections/ConnectionTransmisson.h"
+#include "measurement/fixtures/Fixture.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/progress/ProgressManager.h"
+#include "measurement/steps/Step.h"
+#include "simulator/physics/FrequencyGrid.h"
+#include "tests/analyzer/device/support/FacadeSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStringList>
+
+#include <sys/file.h>
+
+#include <memory>
+
+// Steps measuring a simulated analyzer over TCP: a 2-port analyzer (by default)
+// sweeping a low-pass grid of 25 MHz steps up to 20 GHz, fixtures "A" on port 1
+// and "B" on port 2, a backend worker and a progress list. The simulator is served
+// by the test's thread, which every analyzer measurement keeps busy in its wait.
+class StepSession : public FacadeSession
+{
+protected:
+    static constexpr double GridStep = 25e6;
+    static constexpr int GridPoints = 800;
+
+    void SetUp() override
+    {
+        // The state keeper saves to fixed files beside the test program; test
+        // processes running side by side take turns.
+        ASSERT_TRUE(QDir(QCoreApplication::applicationDirPath()).mkpath("tmp"));
+        lock.setFileName(QCoreApplication::applicationDirPath() + "/tmp/keeper-test.lock");
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        ASSERT_EQ(::flock(lock.handle(), LOCK_EX), 0);
+        FacadeSession::SetUp();
+        setSweep(GridStep, GridPoints);
+        ASSERT_TRUE(refresh());
+        ASSERT_TRUE(refresh());
+        left = makeLaterDeleted<VNAFixtureConnection>(&fixtureA, device.get());
+        right = makeLaterDeleted<VNAFixtureConnection>(&fixtureB, device.get());
+        right->setAttachedVnaPort(0, 1);
+        simulator.clearLog();
+    }
+
+    void TearDown() override
+    {
+        steps.clear();
+        left.reset();
+        right.reset();
+        drain();
+        worker.stop();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A harmonic sweep: start = step.
+    void setSweep(double step, int points)
+    {
+        simulator.changeModel([step, points](Simulator::AnalyzerModel& model) {
+            model.channel(1).startFrequency = step;
+            model.channel(1).stopFrequency = step * points;
+            model.channel(1).points = points;
+        });
+    }
+
+    std::vector<double> grid() const { return Simulator::Physics::lowPassGrid(GridStep, GridPoints); }
+
+    // Keeps the step for the test's life and sends its errors to `errors`.
+    template <typename StepType>
+    std::shared_ptr<StepType> keep(std::shared_ptr<StepType> step)
+    {
+        QObject::connect(step.get(), &Step::error, step.get(), [this](const QString& text) { errors << text; });
+        steps.push_back(step);
+        return step;
+    }
+
+    std::shared_ptr<ConnectionTransmisson> thruConnection()
+    {
+        return makeLaterDeleted<ConnectionTransmisson>(left.get(), right.get(), &params);
+    }
+
+    // Until every item posted to the worker so far has run, serving the simulator meanwhile.
+    void drain()
+    {
+        bool done = false;
+        worker.post([&done] { done = true; }, [&done] { done = true; });
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::processEvents();
+    }
+
+    // The texts of the progress rows, oldest first, with " (cancelled)" after a cancelled one.
+    QStringList progressTexts()
+    {
+        QStringList texts;
+        QAbstractListModel* model = progress.model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            auto* watcher = model->data(model->index(row), details::Base::ValueRole).value<ProgressWatcher*>();
+            texts << watcher->progressText() + (watcher->isCanceled() ? " (cancelled)" : "");
+        }
+        return texts;
+    }
+
+    QFile lock;
+    WorkerThread worker;
+    ProgressManager progress;
+    Algorithms::ProcessInputParameters params;
+    Fixture fixtureA;
+    Fixture fixtureB;
+    std::shared_ptr<VNAFixtureConnection> left;
+    std::shared_ptr<VNAFixtureConnection> right;
+    std::vector<std::shared_ptr<Step>> steps;
+    QStringList errors;
+};
