@@ -10,8 +10,8 @@ const QRgb red = qRgb(255, 0, 0);
 const QRgb blue = qRgb(0, 0, 255);
 const QRgb green = qRgb(0, 255, 0);
 
-// Whether any pixel of the rows from - 1 .. from + 1 at column x, or of the
-// columns around y, has exactly the colour: the line's place within a pixel.
+// Whether one of three neighbouring pixels across a line has exactly its
+// colour: where the line's centre falls within a pixel decides which.
 bool colourInRows(const QImage& image, int x, int row, QRgb colour)
 {
     for (int y = row - 1; y <= row + 1; ++y)
