@@ -90,12 +90,12 @@ TEST_F(ChartRendering, ResizingRedrawsAtTheNewSize)
     EXPECT_EQ(image.pixel(144, 50), white);
 }
 
-TEST_F(ChartRendering, AntialiasedTracesAreDrawnMultisampledWhereTheirDataLies)
+TEST_F(ChartRendering, AntialiasedTracesAreDrawnWhereTheirDataLies)
 {
     chart->setAntialiasing(true);
-    // Data forty times wider than the window: slots two pixels apart, which
-    // the software rasterizer keeps.
-    addTrace(Qt::red, segment({0.0, 2.5}, {400.0, 2.5}));
+    // An ordinary curve: its slots lie a fraction of a pixel apart, which a
+    // multisampling software rasterizer would drop.
+    addTrace(Qt::red, segment({0.0, 2.5}, {10.0, 2.5}));
     const QImage image = frame();
     auto reddish = [&](int x, int y) {
         const QColor c = image.pixelColor(x, y);

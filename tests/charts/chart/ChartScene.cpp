@@ -9,11 +9,6 @@
 #include <QQmlEngine>
 #include <QTest>
 
-#include <dlfcn.h>
-#include <link.h>
-
-#include <cstring>
-
 namespace ChartTest {
 namespace {
 
@@ -36,19 +31,6 @@ Item {
     }
 }
 )";
-
-// Mesa's driver is unloaded when the display closes; allocations that only its
-// static data pointed to then look leaked at exit. Loaded drivers stay resident.
-void keepOpenGLDriversLoaded()
-{
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, size_t, void*) {
-            if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so"))
-                dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-            return 0;
-        },
-        nullptr);
-}
 
 } // namespace
 
@@ -103,7 +85,6 @@ void ChartScene::SetUp()
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
     view->grabWindow();
-    keepOpenGLDriversLoaded();
 }
 
 void ChartScene::TearDown()
