@@ -6,20 +6,23 @@
 
 namespace Startup {
 
-bool isRestartRequested()
-{
-    return QCoreApplication::instance() && QCoreApplication::instance()->property("restart").toBool();
-}
-
 QStringList restartArguments(const QStringList& arguments)
 {
     return arguments.mid(1);
 }
 
-bool startNewInstance()
+RestartRequest RestartRequest::take()
 {
-    return QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                   restartArguments(QCoreApplication::arguments()));
+    RestartRequest request;
+    request.m_requested = QCoreApplication::instance()->property("restart").toBool();
+    request.m_program = QCoreApplication::applicationFilePath();
+    request.m_arguments = restartArguments(QCoreApplication::arguments());
+    return request;
+}
+
+bool RestartRequest::carryOut() const
+{
+    return !m_requested || QProcess::startDetached(m_program, m_arguments);
 }
 
 } // namespace Startup
