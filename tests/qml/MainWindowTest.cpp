@@ -1,4 +1,7 @@
+#include "measurement/setups/FixtureSetups.h"
+#include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "measurement/steps/Step.h"
+#include "remote/server/SocketRemoteControl.h"
 #include "tests/qml/WindowSession.h"
 
 #include <QAbstractItemModel>
@@ -26,7 +29,7 @@ TEST_F(MainWindowTest, WaitsForAConnectedAndReadyAnalyzerBeforeTheWizard)
     EXPECT_FALSE(property(QStringLiteral("nextButton"), "enabled").toBool());
 
     simulator.setReady(false);
-    refresh();
+    connectAnalyzer();
     ASSERT_TRUE(waitFor([&] { return status() == "VNA CONNECTED NOT READY"; })) << status().toStdString();
     EXPECT_EQ(shownPage(), WaitingPage);
     EXPECT_TRUE(property(QStringLiteral("statusLabel"), "hasError").toBool());
@@ -47,7 +50,7 @@ TEST_F(MainWindowTest, WaitsForAConnectedAndReadyAnalyzerBeforeTheWizard)
 
 TEST_F(MainWindowTest, StaysBusyUntilTheLastMeasuringStepHasFinished)
 {
-    refresh();
+    connectAnalyzer();
     ASSERT_TRUE(waitFor([&] { return shownPage() == StepsPage; }));
     NoltAlgorithmsSetup* setup = backend->getFixtureSetups()->setup(0);
     // Two reflect steps, one per fixture.
@@ -94,13 +97,14 @@ TEST_F(MainWindowTest, ListsNotificationsNewestFirst)
 TEST_F(MainWindowTest, PortFieldsTakeWholePortsFrom1To65535AndTheServerPortWhenEntered)
 {
     const ushort analyzerPort = backend->getVnaDevice()->port();
+    const std::optional<uint32_t> storedPort = settings->port;
     click(QStringLiteral("settingsButton"));
     ASSERT_TRUE(waitFor([&] { return item(QStringLiteral("analyzerPort")) != nullptr; }));
     EXPECT_TRUE(property(QStringLiteral("settingsButton"), "checked").toBool());
 
     typeInto(QStringLiteral("analyzerPort"), QStringLiteral("0"));
     EXPECT_EQ(backend->getVnaDevice()->port(), analyzerPort);
-    EXPECT_FALSE(settings->port.has_value());
+    EXPECT_EQ(settings->port, storedPort);
     typeInto(QStringLiteral("analyzerPort"), QStringLiteral("70000"));
     EXPECT_EQ(backend->getVnaDevice()->port(), 7000);
     EXPECT_EQ(settings->port, 7000u);
@@ -120,7 +124,7 @@ TEST_F(MainWindowTest, PortFieldsTakeWholePortsFrom1To65535AndTheServerPortWhenE
 
 TEST_F(MainWindowTest, F9TogglesTheTestModeWhereverTheFocusIs)
 {
-    refresh();
+    connectAnalyzer();
     ASSERT_TRUE(waitFor([&] { return shownPage() == StepsPage; }));
     click(QStringLiteral("settingsButton"));
     ASSERT_TRUE(waitFor([&] { return item(QStringLiteral("analyzerAddress")) != nullptr; }));

@@ -2,7 +2,6 @@
 
 #include "app/startup/InterfaceRegistration.h"
 #include "core/SharedControls.h"
-#include "measurement/enums/EnumRegistration.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,15 +39,7 @@ void setUpOnce()
     static const bool done = [] {
         Startup::registerSharedInterface();
         Startup::initPageResources();
-        registerMeasureEnums();
         SharedControls::selectStyle();
-        qRegisterMetaType<SyncedVnaDevice*>();
-        qRegisterMetaType<ProgressManager*>();
-        qRegisterMetaType<Orlix::Automation::SocketRemoteControl*>();
-        qRegisterMetaType<SetupVnaTableModel*>();
-        qRegisterMetaType<CalibrateVnaTableModel*>();
-        qRegisterMetaType<TestModeTableModel*>();
-        qRegisterMetaType<NoltAlgorithmsSetup*>();
         qInstallMessageHandler(collectQmlWarnings);
         return true;
     }();
@@ -66,8 +57,12 @@ void WindowSession::SetUp()
     m_previousDir = QDir::currentPath();
     QDir::setCurrent(m_workingDir.path());
 
-    backend = std::make_unique<StandInBackend>(simulator.port(), closedPort());
     settings = std::make_unique<Settings>();
+    settings->setPort(closedPort());
+    BackendOptions options;
+    options.remotePort = 0;
+    options.connectTimeLimit = std::chrono::milliseconds(250);
+    backend = std::make_unique<MainQmlBackend>(settings.get(), nullptr, options);
     m_engine = std::make_unique<QQmlApplicationEngine>();
     m_engine->rootContext()->setContextProperty(QStringLiteral("backend"), backend.get());
     m_engine->rootContext()->setContextProperty(QStringLiteral("settings"), settings.get());
@@ -83,12 +78,19 @@ void WindowSession::SetUp()
 void WindowSession::TearDown()
 {
     m_engine.reset();
-    settings.reset();
     backend.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settings.reset();
     QCoreApplication::processEvents();
     QDir::setCurrent(m_previousDir);
     const QStringList written = takeQmlWarnings();
     EXPECT_TRUE(written.isEmpty()) << written.join(QLatin1Char('\n')).toStdString();
+}
+
+void WindowSession::connectAnalyzer()
+{
+    backend->getVnaDevice()->setPort(simulator.port());
+    refresh();
 }
 
 void WindowSession::refresh()

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "analyzer/facade/SyncedVnaDevice.h"
+#include "app/backend/MainQmlBackend.h"
 #include "app/settings/Settings.h"
 #include "tests/analyzer/device/support/SimulatorSession.h"
-#include "tests/qml/StandInBackend.h"
 
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -13,15 +14,17 @@
 #include <functional>
 #include <memory>
 
-// The main page loaded as the program loads it, on a stand-in backend whose
-// analyzer is the session's simulator, with settings in a fresh working
-// folder. Every QML warning written while a test runs fails it.
+// The main page loaded as the program loads it, on a backend whose settings (in
+// a fresh working folder) name a closed analyzer port until connectAnalyzer()
+// moves it to the session's simulator. Every QML warning written while a test
+// runs fails it.
 class WindowSession : public SimulatorSession
 {
 protected:
     void SetUp() override;
     void TearDown() override;
 
+    void connectAnalyzer();
     // Reads the analyzer once, ready or not, and lets its change signals reach the page.
     void refresh();
     static bool waitFor(const std::function<bool()>& condition);
@@ -33,8 +36,8 @@ protected:
     // Focuses the field, selects its text and types over it.
     void typeInto(const QString& name, const QString& text);
 
-    std::unique_ptr<StandInBackend> backend;
     std::unique_ptr<Settings> settings;
+    std::unique_ptr<MainQmlBackend> backend;
     QQuickWindow* window = nullptr;
 
 private:
