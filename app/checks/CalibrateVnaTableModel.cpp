@@ -81,7 +81,7 @@ void CalibrateVnaTableModel::changeRecommendedPorts(QSet<uint32_t> ports)
             [this, required] {
                 const std::vector<double> calibrated = m_device->calibratedPorts();
                 const bool covered = std::all_of(required.begin(), required.end(), [&calibrated](uint32_t port) {
-                    return std::find(calibrated.begin(), calibrated.end(), static_cast<double>(port)) != calibrated.end();
+                    return std::count(calibrated.begin(), calibrated.end(), static_cast<double>(port)) > 0;
                 });
                 return !calibrated.empty() && covered ? RecommendedResult::Correct : RecommendedResult::Error;
             },
@@ -125,15 +125,17 @@ void CalibrateVnaTableModel::addCalibrationRow()
 void CalibrateVnaTableModel::addCorrectionStateRow(const QString& name,
                                                    std::optional<bool> (SyncedVnaDevice::*state)() const)
 {
-    TableModelRow correction(name, [this, state]() -> QVariant {
-        const std::optional<bool> value = (m_device->*state)();
+    TableModelRow correction(name, [device = m_device, state]() -> QVariant {
+        const std::optional<bool> value = (device->*state)();
         if (!value)
             return QStringLiteral("---");
         return *value ? tr("Yes") : tr("No");
     });
     correction.setRecommended(
         tr("No"),
-        [this, state] { return (m_device->*state)() == false ? RecommendedResult::Correct : RecommendedResult::Error; },
+        [device = m_device, state] {
+            return (device->*state)() == false ? RecommendedResult::Correct : RecommendedResult::Error;
+        },
         {{static_cast<int>(RecommendedResult::Error),
           tr("Using the interpolated or extrapolated calibration data is not allowed.")}});
     m_rows.push_back(correction);

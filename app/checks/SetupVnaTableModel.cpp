@@ -74,16 +74,17 @@ void SetupVnaTableModel::setLowPassCheck(bool lowPassCheck)
 TableModelRow SetupVnaTableModel::frequencyRow(const QString& name,
                                                std::optional<double> (SyncedVnaDevice::*value)() const)
 {
-    TableModelRow row(name, [this, value]() -> QVariant { return prefixedOrUnknown((m_device->*value)()); });
+    TableModelRow row(name,
+                      [device = m_device, value]() -> QVariant { return prefixedOrUnknown((device->*value)()); });
     row.setUnits(tr("Hz"));
     return row;
 }
 
 TableModelRow::Setter SetupVnaTableModel::frequencySetter(void (SyncedVnaDevice::*set)(double))
 {
-    return [this, set](const QVariant& edit) {
+    return [device = m_device, set](const QVariant& edit) {
         if (const std::optional<double> frequency = EditedSweepValues::frequency(edit))
-            (m_device->*set)(*frequency);
+            (device->*set)(*frequency);
     };
 }
 

@@ -2,7 +2,10 @@
 
 #include "app/formatting/MetricText.h"
 #include "app/tables/TableRegistration.h"
+#include "app/testmode/SetupFixturePorts.h"
 #include "engine/parameters/ProcessInputParameters.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/setups/FixtureSetups.h"
 
 #include <cmath>
 #include <limits>
@@ -33,14 +36,17 @@ TableModelRow::Setter numberSetter(std::function<bool(double)> accepted, std::fu
 
 } // namespace
 
-TestModeTableModel::TestModeTableModel(ProcessInputParameters* parameters, QObject* parent)
+TestModeTableModel::TestModeTableModel(ProcessInputParameters* parameters, FixtureSetups* setups, QObject* parent)
     : BaseTableModel(parent)
     , m_parameters(parameters)
+    , m_setups(setups)
 {
     m_parameters->resetToDefaults();
     registerTableType<TestModeTableModel>("TestModeTable", "tm_table_model");
     addParameterRows();
     connectRefreshes();
+    connect(m_setups, &FixtureSetups::countChanged, this, &TestModeTableModel::watchFixturePorts);
+    watchFixturePorts();
 }
 
 bool TestModeTableModel::isTestMode() const
@@ -87,6 +93,7 @@ void TestModeTableModel::addParameterRows()
     addRow(
         tr("Mode"), [p]() -> QVariant { return p->pulseMode() != 0 ? tr("BAND") : tr("LOW"); },
         tr("Low pass: Fstart = Fstep Band pass: Fstart ≠ Fstep"));
+    addRow(tr("Length"), [this] { return fixtureDelayText(); }, tr("Calculated fixture delay"));
     addRow(
         tr("4 x Rise time"), [p]() -> QVariant { return toNormalized(4 * p->riseTime(), ShownPrecision); },
         tr("4 * Nrt / max (F)"));
@@ -103,7 +110,8 @@ void TestModeTableModel::addParameterRows()
     // The rise time is this coefficient over the highest frequency: it must stay positive.
     addRow(
         tr("Coefficient Nrt"), [p]() -> QVariant { return p->normalizingValue(); }, tr("For rise time calculation"))
-        .setSetter(numberSetter([](double nrt) { return nrt > 0.0; }, [p](double nrt) { p->setNormalizingValue(nrt); }));
+        .setSetter(
+            numberSetter([](double nrt) { return nrt > 0.0; }, [p](double nrt) { p->setNormalizingValue(nrt); }));
 
     addRow(
         tr("Min gate time"), [p]() -> QVariant { return toNormalized(p->timeMin(), ShownPrecision) + "s"; },
@@ -162,4 +170,37 @@ void TestModeTableModel::connectRefreshes()
     refreshOn(m_parameters, &ProcessInputParameters::sigKaiserBetaXChanged, {KaiserBetaXRow});
     refreshOn(m_parameters, &ProcessInputParameters::sigKaiserBetaChanged, {KaiserBetaRow});
     refreshOn(m_parameters, &ProcessInputParameters::sigStartZeroChanged, {StepResponseStartRow});
+}
+
+QVariant TestModeTableModel::fixtureDelayText() const
+{
+    if (!m_setups)
+        return QStringLiteral("---");
+    for (const QmlFixturePort* port : setupFixturePorts(setupFixtures(*m_setups))) {
+        const QVariant delay = port->impRespLength();
+        if (delay.isValid())
+            return toNormalized(delay.toDouble(), ShownPrecision) + "s";
+    }
+    return QStringLiteral("---");
+}
+
+void TestModeTableModel::watchFixturePorts()
+{
+    for (const QMetaObject::Connection& watch : qAsConst(m_portWatches))
+        disconnect(watch);
+    m_portWatches.clear();
+    if (!m_setups)
+        return;
+    for (int i = 0; i < m_setups->getCount(); ++i)
+        m_portWatches << connect(m_setups->setup(i), &NoltAlgorithmsSetup::stepsChanged, this,
+                                 &TestModeTableModel::watchFixturePorts);
+    const std::vector<VNAFixtureConnection*> fixtures = setupFixtures(*m_setups);
+    for (VNAFixtureConnection* fixture : fixtures)
+        for (auto rowsChanged : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            m_portWatches << connect(fixture->measureDataModel(), rowsChanged, this,
+                                     &TestModeTableModel::watchFixturePorts);
+    for (QmlFixturePort* port : setupFixturePorts(fixtures))
+        m_portWatches << connect(port, &QmlFixturePort::impulseResponseChangedQml, this,
+                                 [this] { refreshRow(LengthRow); });
+    refreshRow(LengthRow);
 }

@@ -2,6 +2,12 @@
 
 #include "app/tables/BaseTableModel.h"
 
+#include <QList>
+#include <QMetaObject>
+#include <QPointer>
+
+class FixtureSetups;
+
 namespace Algorithms {
 class ProcessInputParameters;
 }
@@ -16,6 +22,7 @@ class TestModeTableModel : public BaseTableModel
 public:
     enum Row {
         ModeRow = 1,
+        LengthRow,
         FourRiseTimesRow,
         RiseTimeRow,
         CoefficientNRow,
@@ -28,7 +35,8 @@ public:
         StepResponseStartRow,
     };
 
-    explicit TestModeTableModel(Algorithms::ProcessInputParameters* parameters, QObject* parent = nullptr);
+    TestModeTableModel(Algorithms::ProcessInputParameters* parameters, FixtureSetups* setups,
+                       QObject* parent = nullptr);
 
     Q_INVOKABLE bool isTestMode() const;
     Q_INVOKABLE void setTestMode(bool flagIsTestMode);
@@ -42,6 +50,14 @@ private:
     void addParameterRows();
     void addCenterModeRows();
     void connectRefreshes();
+    // The fixture delay of the first fixture port that has an impulse response, "---" when none has.
+    QVariant fixtureDelayText() const;
+    // Follows the setups, their steps and their fixtures' ports, so that a new
+    // impulse response on any of them refreshes the "Length" row.
+    void watchFixturePorts();
 
     Algorithms::ProcessInputParameters* m_parameters;
+    // The backend deletes the setups before this table.
+    QPointer<FixtureSetups> m_setups;
+    QList<QMetaObject::Connection> m_portWatches;
 };

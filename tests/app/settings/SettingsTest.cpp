@@ -133,7 +133,8 @@ TEST_F(SettingsTest, HandEditedValuesAreKeptButNotHandedOnWhenUnsafe)
     settings.scalingFactor = QString("2");
     EXPECT_EQ(settings.validScalingFactor(), QString("2"));
 
-    for (const QString& name : QStringList{"", "..", "a/b", "a\\b", "C:x", "x;y", "x\"y", QString("x") + QChar(10) + "y"}) {
+    const QString withNewline = QString("x") + QChar(10) + "y";
+    for (const QString& name : QStringList{"", "..", "a/b", "a\\b", "C:x", "x;y", "x\"y", withNewline}) {
         settings.loadedStateFile = name;
         EXPECT_FALSE(settings.validLoadedStateFile().has_value()) << name.toStdString();
     }

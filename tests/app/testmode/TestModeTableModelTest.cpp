@@ -1,11 +1,17 @@
+#include "analyzer/facade/SyncedVnaDevice.h"
+#include "analyzer/threading/WorkerThread.h"
 #include "app/testmode/TestModeTableModel.h"
 #include "engine/parameters/ProcessInputParameters.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/progress/ProgressManager.h"
+#include "measurement/setups/FixtureSetups.h"
 #include "tests/analyzer/device/support/QtPrinting.h"
 
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 using Algorithms::ProcessInputParameters;
@@ -29,10 +35,14 @@ protected:
         EXPECT_TRUE(table.setData(table.index(row, BaseTableModel::VALUE_COLUMN), typed, Qt::DisplayRole));
     }
 
-    const QStringList defaults{"LOW", "196 p", "49 p", "4", "0.89", "-200 ps", "MEAS", "BASE", "6", "0", "-49 n"};
+    const QStringList defaults{"LOW", "---", "196 p", "49 p", "4", "0.89", "-200 ps", "MEAS", "BASE", "6", "0", "-49 n"};
 
     ProcessInputParameters parameters;
-    TestModeTableModel table{&parameters};
+    SyncedVnaDevice device;
+    WorkerThread worker;
+    ProgressManager progress;
+    FixtureSetups setups{&parameters, &device, &worker, &progress};
+    TestModeTableModel table{&parameters, &setups};
 };
 
 } // namespace
@@ -101,7 +111,33 @@ TEST_F(TestModeTableModelTest, SetDefaultRefreshesEveryRow)
     std::set<int> refreshed;
     for (const QList<QVariant>& change : changes)
         refreshed.insert(change.at(0).toModelIndex().row());
-    EXPECT_EQ(refreshed.size(), std::size_t(table.rowCount() - 1));
+    std::set<int> parameterRows;
+    for (int row = 1; row < table.rowCount(); ++row)
+        if (row != Table::LengthRow)
+            parameterRows.insert(row);
+    EXPECT_EQ(refreshed, parameterRows);
     EXPECT_EQ(values(), defaults);
     EXPECT_TRUE(table.isTestMode());
+}
+
+TEST_F(TestModeTableModelTest, LengthFollowsTheFirstFixturePortWithAnImpulseResponse)
+{
+    // A second setup and reflect steps on fixture "B": ports the table must follow as they appear.
+    setups.addSetup();
+    setups.setup(1)->setBbConnectionEnabled(true);
+    QmlFixturePort* port = setups.setup(1)->rightFixtureConn()->getFixturePort(0)->measureData();
+    QSignalSpy changes(&table, &QAbstractItemModel::dataChanged);
+
+    Algorithms::ImpulseResponse response;
+    response.times = {0.0, 1e-11, 2e-11};
+    response.values = {0.0, 1.0, 0.0};
+    response.delay = 1.23e-10;
+    response.coarseDelay = 1.2e-10;
+    ASSERT_TRUE(port->setImpulseResponse(response));
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(values()[Table::LengthRow - 1], "123 ps");
+    EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [](const QList<QVariant>& change) {
+        return change.at(0).toModelIndex().row() == Table::LengthRow;
+    }));
 }
