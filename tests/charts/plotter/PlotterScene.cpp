@@ -39,7 +39,7 @@ QStringList takeMessages()
 const QByteArray sceneQml = R"qml(
 import QtQuick 2.15
 import "qrc:/core/qml/chart"
-import "qrc:/core/qml/controls"
+import Color 1.0
 Item {
     width: 640; height: 400
     property QtObject reference: QtObject { property real x: 5; property real y: 5 }
