@@ -266,6 +266,8 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             width: 100
             height: 30
+            leftPadding: 8
+            rightPadding: 8
             text: qsTr("zoom out")
             onClicked: chart.zoomReset()
         }
