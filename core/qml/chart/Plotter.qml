@@ -44,6 +44,12 @@ Item {
         chart.addTrace(trace);
         trace.z = Qt.binding(() => plotter.activeTrace === trace ? 1 : 0);
         trace.clicked.connect(() => { plotter.activeTrace = trace; });
+        showRangesOn(trace);
+    }
+
+    // Binding the ranges also sets them at once: a trace's domain may hold a
+    // window of its own, such as the one a zoom reset restores.
+    function showRangesOn(trace) {
         trace.domain.xRange = Qt.binding(() => plotter.xRange);
         trace.domain.yRange = Qt.binding(() => plotter.yRange);
     }
@@ -190,6 +196,9 @@ Item {
                 return;
             zoomReset();
             plotter.rebindingRanges();
+            // The domains went back to their windows from before the zoom,
+            // which new data may have made stale meanwhile.
+            plotter.traces.forEach(plotter.showRangesOn);
             plotter.updateMarkersPositions();
         }
         onFinishedZoomInOperation: {
