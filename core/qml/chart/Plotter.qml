@@ -189,7 +189,7 @@ Item {
     Chart {
         id: chart
         anchors.fill: plotArea
-        rubberBand: rubberBand
+        rubberBand: band
 
         onIsZoomedChanged: {
             if (isZoomed)
@@ -212,7 +212,7 @@ Item {
         }
 
         Rectangle {
-            id: rubberBand
+            id: band
             color: "grey"
             opacity: 0.5
             visible: false
