@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 using namespace CacheComparison;
@@ -57,7 +58,10 @@ std::optional<VnaInfo> SyncedVnaDevice::vnaInfo() const { return m_vnaInfo.get()
 std::optional<VNADevice::CalibrationType> SyncedVnaDevice::calibrationType() const { return m_calibrationType.get(); }
 std::optional<bool> SyncedVnaDevice::isExtrapolated() const { return m_isExtrapolated.get(); }
 std::optional<bool> SyncedVnaDevice::isInterpolated() const { return m_isInterpolated.get(); }
-std::vector<double> SyncedVnaDevice::calibratedPorts() const { return m_calibratedPorts.get(); }
+std::vector<double> SyncedVnaDevice::calibratedPorts() const
+{
+    return m_calibratedPorts.get().value_or(std::vector<double>{});
+}
 std::optional<int> SyncedVnaDevice::portsCount() const { return m_portsCount.get(); }
 std::optional<bool> SyncedVnaDevice::enablePowerSourceState() const { return m_powerSourceState.get(); }
 
@@ -92,11 +96,11 @@ QVariant SyncedVnaDevice::isReadyVariant() const
 
 QVariant SyncedVnaDevice::calibratedPortsVariant() const
 {
-    const std::vector<double> ports = calibratedPorts();
-    if (ports.empty())
+    const std::optional<std::vector<double>> ports = m_calibratedPorts.get();
+    if (!ports)
         return QVariant();
     QVariantList list;
-    for (const double port : ports)
+    for (const double port : *ports)
         list.append(port);
     return list;
 }
@@ -162,6 +166,8 @@ void SyncedVnaDevice::refresh(std::function<void(bool)> callback)
 
 void SyncedVnaDevice::startAutoRefresh()
 {
+    if (m_autoRefreshStarted.exchange(true))
+        return;
     postPeriodicRefresh();
 }
 
@@ -416,8 +422,10 @@ void SyncedVnaDevice::setYTraceAutoslace(uint graphIndex)
 
 void SyncedVnaDevice::setImpedance(double port, double value)
 {
-    // A negative or non-finite port number names no port.
-    if (!std::isfinite(port) || port < 0)
+    // A negative, non-finite or too large port number names no port (and would not
+    // convert to an unsigned number); no analyzer takes "nan" or "inf" for an impedance.
+    constexpr double portLimit = static_cast<double>(std::numeric_limits<uint>::max()) + 1.0;
+    if (!std::isfinite(port) || port < 0 || port >= portLimit || !std::isfinite(value))
         return;
     const uint portIndex = static_cast<uint>(port);
     postToDevice([portIndex, value](VNADevice& device) { device.setImpedance(portIndex, value); });
@@ -508,11 +516,9 @@ void SyncedVnaDevice::refreshCalibration(uint channel)
           &SyncedVnaDevice::isExtrapolatedChanged);
     store(m_isInterpolated, m_device->isInterpolated(channel), differs<bool>,
           &SyncedVnaDevice::isInterpolatedChanged);
-    if (std::optional<std::vector<double>> ports = m_device->correctionType(channel)) {
-        store(m_calibratedPorts, std::move(*ports),
-              [](const std::vector<double>& old, const std::vector<double>& fresh) { return old != fresh; },
+    if (std::optional<std::vector<double>> ports = m_device->correctionType(channel))
+        store(m_calibratedPorts, std::move(ports), differs<std::vector<double>>,
               &SyncedVnaDevice::calibratedPortsChanged);
-    }
 }
 
 void SyncedVnaDevice::refreshImpedances()

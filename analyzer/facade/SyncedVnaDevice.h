@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <atomic>
 #include <chrono>
 #include <complex>
 #include <functional>
@@ -79,6 +80,7 @@ public:
     // Asynchronous: each callback runs exactly once, on the worker, or with no
     // value on the thread that drops the task when the worker stops first.
     void refresh(std::function<void(bool)> callback);
+    // Starts the periodic refresh; further calls change nothing.
     void startAutoRefresh();
     void measure(std::vector<PortPair> pairs, std::function<void(std::optional<std::vector<Trace>>)> callback);
     void measureColumn(uint toPort, uint fromPort, std::function<void(std::optional<Trace>)> callback);
@@ -204,11 +206,14 @@ private:
     LockedValue<std::optional<VNADevice::CalibrationType>> m_calibrationType;
     LockedValue<std::optional<bool>> m_isExtrapolated;
     LockedValue<std::optional<bool>> m_isInterpolated;
-    LockedValue<std::vector<double>> m_calibratedPorts;
+    // Unknown until the analyzer has named its calibrated ports, perhaps none.
+    LockedValue<std::optional<std::vector<double>>> m_calibratedPorts;
     LockedValue<std::vector<std::optional<double>>> m_impedances;
     LockedValue<std::optional<int>> m_portsCount;
     LockedValue<std::optional<bool>> m_powerSourceState;
 
     // Worker only.
     std::optional<uint> m_activeChannel;
+    // Set by the first startAutoRefresh(): one chain of periodic refreshes at most.
+    std::atomic<bool> m_autoRefreshStarted{false};
 };

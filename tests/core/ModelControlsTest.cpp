@@ -141,3 +141,53 @@ TEST_F(QmlTest, FixtureConnectionMarksPortsCabledTwice)
     QMetaObject::invokeMethod(choices[0], "activated", Q_ARG(int, 1));
     EXPECT_FALSE(connection->property("hasError").toBool());
 }
+
+TEST_F(QmlTest, GraphsAreNamedByQuantityFixtureAndPortAndFollowTheirCurves)
+{
+    StandInCurves left;
+    StandInCurves right;
+    left.curve = {{0.0, 1.0}, {1e-12, 0.5}};
+    QObject* tab = createFromText(R"(
+import QtQuick 2.15
+import "../controls"
+Item {
+    property var added: []
+    property var ranged: []
+    property alias graphs: graphs
+    QtObject {
+        id: plotter
+        function addTrace(trace) { added.push(trace.name) }
+        function removeTrace(trace) { }
+    }
+    QtObject {
+        id: scale
+        function addDataPtr(name, points) { ranged.push(name); return true }
+        function removeData(name) { }
+    }
+    MeasureGraphInstantiator {
+        id: graphs
+        plotter: plotter
+        scaleManager: scale
+        quantity: "L"
+        curve: "impulseResponse"
+    }
+}
+)");
+    ASSERT_NE(tab, nullptr);
+    auto* graphs = qvariant_cast<QObject*>(tab->property("graphs"));
+    graphs->setProperty("ports", QVariantList{
+        QVariantMap{{"fixtureName", "A"}, {"port", 0}, {"results", QVariant::fromValue<QObject*>(&left)},
+                    {"pairedFixtureName", "B"}, {"pairedPort", 1}},
+        QVariantMap{{"fixtureName", "B"}, {"port", 1}, {"results", QVariant::fromValue<QObject*>(&right)}}});
+
+    EXPECT_EQ(tab->property("added").toStringList(), (QStringList{"LA1B2", "LB2"}));
+    EXPECT_EQ(tab->property("ranged").toStringList(), (QStringList{"LA1B2", "LB2"}));
+
+    QObject* trace = nullptr;
+    QMetaObject::invokeMethod(graphs, "objectAt", Q_RETURN_ARG(QObject*, trace), Q_ARG(int, 0));
+    auto* first = qobject_cast<StandInTrace*>(trace);
+    ASSERT_NE(first, nullptr);
+    left.curve.append({2e-12, 0.25});
+    emit left.impulseResponseChangedQml();
+    EXPECT_EQ(first->fedSizes, (std::vector<int>{2, 3}));
+}

@@ -4,7 +4,9 @@
 #include <QAbstractTableModel>
 #include <QObject>
 #include <QStringList>
+#include <QPointF>
 #include <QVariant>
+#include <QVector>
 
 #include <vector>
 
@@ -171,4 +173,39 @@ public:
 
     QVariantMap fixture;
     StandInPortList ports;
+};
+
+Q_DECLARE_METATYPE(QVector<QPointF>*)
+
+// A chart trace: records the curves it is fed.
+class StandInTrace : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString name MEMBER name NOTIFY nameChanged)
+public:
+    Q_INVOKABLE bool replaceOnPtrData(QVector<QPointF>* data)
+    {
+        fedSizes.push_back(data ? data->size() : -1);
+        return data && !data->isEmpty();
+    }
+
+    QString name;
+    std::vector<int> fedSizes;
+
+signals:
+    void nameChanged();
+};
+
+// A port's impulse-response curve.
+class StandInCurves : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QVector<QPointF>* impulseResponse READ impulseResponse NOTIFY impulseResponseChangedQml)
+public:
+    QVector<QPointF>* impulseResponse() { return &curve; }
+
+    QVector<QPointF> curve;
+
+signals:
+    void impulseResponseChangedQml();
 };

@@ -1,5 +1,7 @@
 #include "tests/core/StandInTypes.h"
 
+#include "tests/core/StandInModels.h"
+
 #include <QtQml>
 
 void registerStandInTypes()
@@ -13,6 +15,8 @@ void registerStandInTypes()
                                                        [](QQmlEngine*, QJSEngine*) -> QObject* {
                                                            return new StandInUnitFormatter;
                                                        });
+        qRegisterMetaType<QVector<QPointF>*>("QVector<QPointF>*");
+        qmlRegisterType<StandInTrace>("com.orlix.chart", 1, 0, "Trace");
         return true;
     }();
     Q_UNUSED(done);

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <atomic>
 #include <cmath>
@@ -190,6 +191,39 @@ TEST_F(SyncedVnaDeviceTest, NonFiniteSettingsAreNeitherCachedNorSent)
     EXPECT_EQ(device->outputPower(), power);
     EXPECT_EQ(startChanged.count(), 0);
     EXPECT_EQ(lines(), QStringList{"MMEMory:STORe:STYPe?"});
+}
+
+TEST_F(SyncedVnaDeviceTest, SecondAutoRefreshStartAndUnusableImpedancesSendNothing)
+{
+    ASSERT_TRUE(refresh());
+    simulator.clearLog();
+    device->setImpedance(0, std::nan(""));
+    device->setImpedance(1, std::numeric_limits<double>::infinity());
+    // Beyond every port number: it must not wrap around to port 1.
+    device->setImpedance(4294967296.0, 50);
+    device->setImpedance(1, 42.5);
+    device->startAutoRefresh();
+    device->startAutoRefresh();
+
+    // A second chain would refresh again right behind the first refresh.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (countOf(lines(), "PORT:COUNt?") == 0 && elapsed.elapsed() < 3000)
+        QTest::qWait(10);
+    QTest::qWait(100);
+    EXPECT_EQ(countOf(lines(), "SYST:READy?"), 1);
+    EXPECT_EQ(countOf(lines(), "IMPedance "), 1);
+    EXPECT_TRUE(lines().contains("SENSe:CORRection:PORT2:IMPedance 42.5"));
+}
+
+TEST_F(SyncedVnaDeviceTest, UncalibratedAnalyzerHasAKnownEmptyPortList)
+{
+    simulator.changeModel([](AnalyzerModel& model) { model.channel(1).calibration = {}; });
+    ASSERT_TRUE(refresh());
+    EXPECT_TRUE(device->calibratedPorts().empty());
+    const QVariant ports = device->property("calibratedPorts");
+    EXPECT_TRUE(ports.isValid());
+    EXPECT_TRUE(ports.toList().isEmpty());
 }
 
 TEST_F(SyncedVnaDeviceTest, ChannelZeroIsNoChannelAndSettersChangeNothing)
