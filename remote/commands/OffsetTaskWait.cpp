@@ -1,0 +1,45 @@
+#include "remote/commands/OffsetTaskWait.h"
+
+#include "analyzer/threading/Checker.h"
+#include "measurement/steps/Step.h"
+#include "remote/commands/GuiThreadBridge.h"
+#include "remote/parser/AutomationException.h"
+
+#include <atomic>
+#include <memory>
+
+namespace Orlix::Automation {
+
+namespace {
+
+constexpr int kExecutionError = 200;
+
+} // namespace
+
+bool runOffsetTask(Step& step, const std::function<void()>& start)
+{
+    // The step stays alive for the wait even if its setup rebuilds meanwhile.
+    const std::shared_ptr<Step> held = step.shared_from_this();
+    Checker checker;
+    std::atomic<bool> started{false};
+    std::atomic<bool> failed{false};
+    // The task reports from the worker; its error comes before its end.
+    const QMetaObject::Connection onStarted =
+        QObject::connect(&step, &Step::started, &checker, [&started] { started = true; }, Qt::DirectConnection);
+    const QMetaObject::Connection onError =
+        QObject::connect(&step, &Step::error, &checker, [&failed] { failed = true; }, Qt::DirectConnection);
+    const QMetaObject::Connection onFinished =
+        QObject::connect(&step, &Step::finished, &checker, [&checker] { checker.report(); }, Qt::DirectConnection);
+    start();
+    if (started)
+        checker.wait();
+    QObject::disconnect(onStarted);
+    QObject::disconnect(onError);
+    QObject::disconnect(onFinished);
+    // A task dropped from the queue (preset, shutdown) ends without an error text.
+    if (failed || (started && !acceptsRemoteWork()))
+        throw AutomationException(kExecutionError);
+    return started;
+}
+
+} // namespace Orlix::Automation
