@@ -6,7 +6,7 @@
 #include "measurement/steps/ReflectionStep.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "remote/commands/CommandPreamble.h"
-#include "remote/commands/OffsetTaskWait.h"
+#include "remote/commands/StepTaskWait.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/StepLookup.h"
 #include "remote/parser/AutomationException.h"
@@ -169,7 +169,7 @@ void deleteStepData(MainQmlBackend* backend, const NumericIndex& step)
     stepSetting<Step>(backend, step, [](Step& s) {
         if (qobject_cast<DutStep*>(&s))
             throw AutomationException(kDeleteError);
-        s.deleteData();
+        clearStepData(s);
     });
 }
 

@@ -1,4 +1,4 @@
-#include "remote/commands/OffsetTaskWait.h"
+#include "remote/commands/StepTaskWait.h"
 
 #include "analyzer/threading/Checker.h"
 #include "measurement/steps/Step.h"
@@ -40,6 +40,21 @@ bool runOffsetTask(Step& step, const std::function<void()>& start)
     if (failed || (started && !acceptsRemoteWork()))
         throw AutomationException(kExecutionError);
     return started;
+}
+
+void clearStepData(Step& step)
+{
+    const std::shared_ptr<Step> held = step.shared_from_this();
+    const bool hadData = step.measureStatus() != MeasureEnums::MeasureStatus::NONE;
+    Checker checker;
+    const QMetaObject::Connection onChange = QObject::connect(
+        &step, &Step::isMeasuredChanged, &checker, [&checker] { checker.report(); }, Qt::DirectConnection);
+    step.deleteData();
+    // The clearing runs on the worker behind work already queued; a step without
+    // data announces nothing.
+    if (hadData)
+        checker.wait();
+    QObject::disconnect(onChange);
 }
 
 } // namespace Orlix::Automation

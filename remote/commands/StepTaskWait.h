@@ -12,4 +12,8 @@ namespace Orlix::Automation {
 // GUI thread; events are served meanwhile.
 bool runOffsetTask(Step& step, const std::function<void()>& start);
 
+// Clears the step's data and returns once the step reports it no longer
+// measured, so a query on the next line sees the cleared state. GUI thread.
+void clearStepData(Step& step);
+
 } // namespace Orlix::Automation
