@@ -70,7 +70,7 @@ TEST_F(TemporarySetup, APortCountChangeDuringAMeasurementRecallsAfterIt)
         if (measuring && text.startsWith("Recall setup"))
             ++recallsWhileMeasuring;
     });
-    QTimer::singleShot(100, [this] { simulator.setPortCount(3); });
+    QTimer::singleShot(100, [this] { simulator.setPortCount(5); });
     ASSERT_TRUE(step->measureFromVna()) << errors.join("; ").toStdString();
     EXPECT_EQ(recallsWhileMeasuring, 0);
     EXPECT_TRUE(waitFor([this] { return recalls() == 1; })) << errors.join("; ").toStdString();

@@ -14,9 +14,7 @@ protected:
         BackendSession::SetUp();
         simulator.setPortCount(4);
         startBackend();
-        ASSERT_TRUE(waitForPortsCount(4));
-        // The setups have taken their ports from the analyzer's count.
-        ASSERT_TRUE(waitFor([this] { return setup(0)->rightFixtureConn()->getAttachedVnaPort(0) == 1; }));
+        ASSERT_TRUE(waitForAssignedPorts(4));
         simulator.clearLog();
     }
 

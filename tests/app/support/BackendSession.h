@@ -91,6 +91,14 @@ protected:
         return waitFor([this, count] { return backend->getVnaDevice()->portsCount() == count; });
     }
 
+    // The analyzer's count has arrived and the first setup's fixtures took their
+    // ports from it (announced after the cache was filled).
+    bool waitForAssignedPorts(int count)
+    {
+        return waitForPortsCount(count)
+            && waitFor([this] { return setups()->setup(0)->rightFixtureConn()->getAttachedVnaPort(0) == 1; });
+    }
+
     FixtureSetups* setups() const { return backend->getFixtureSetups(); }
     NoltAlgorithmsSetup* setup(int row) const { return setups()->setup(row); }
 
