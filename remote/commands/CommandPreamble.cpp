@@ -2,18 +2,11 @@
 
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "app/backend/MainQmlBackend.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/GuiThreadBridge.h"
 #include "remote/parser/AutomationException.h"
 
 namespace Orlix::Automation {
-
-namespace {
-
-constexpr int kExecutionError = 200;
-constexpr int kAnalyzerNotReady = 240;
-constexpr int kRootApplicationError = 288;
-
-} // namespace
 
 void requireBackend(const MainQmlBackend* backend)
 {

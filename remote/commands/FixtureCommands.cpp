@@ -5,6 +5,7 @@
 #include "measurement/fixtures/Fixture.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/CommandPreamble.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/StepLookup.h"
@@ -14,11 +15,6 @@
 namespace Orlix::Automation {
 
 namespace {
-
-constexpr int kInvalidPortIndex = 221;
-constexpr int kFixtureNotEnabled = 269;
-constexpr int kInvalidMethod = 271;
-constexpr int kInvalidPortsNumber = 272;
 
 void requireBothFixtures(const NoltAlgorithmsSetup& setup)
 {

@@ -3,17 +3,10 @@
 #include "measurement/fixtures/Fixture.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/parser/AutomationException.h"
 
 namespace Orlix::Automation {
-
-namespace {
-
-constexpr int kInvalidPortIndex = 221;
-constexpr int kFixtureNotEnabled = 269;
-constexpr int kConnectionNotEnabled = 270;
-
-} // namespace
 
 bool sideEnabled(const NoltAlgorithmsSetup& setup, FixtureSide side)
 {

@@ -1,5 +1,6 @@
 #include "remote/commands/GuiThreadBridge.h"
 
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/parser/AutomationException.h"
 
 #include <QCoreApplication>
@@ -16,8 +17,6 @@
 namespace Orlix::Automation {
 
 namespace {
-
-constexpr int kExecutionError = 200;
 
 std::atomic<bool> accepting{true};
 

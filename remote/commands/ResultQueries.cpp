@@ -5,6 +5,7 @@
 #include "measurement/fixtures/MeasuredFixturePort.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/CommandPreamble.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/StepLookup.h"
@@ -14,13 +15,6 @@
 namespace Orlix::Automation {
 
 namespace {
-
-constexpr int kStepNotMeasured = 263;
-constexpr int kLowPassNotEnabled = 279;
-constexpr int kLowPassIgnored = 280;
-constexpr int kInvalidLength = 283;
-constexpr int kInvalidImpedance = 284;
-constexpr int kInvalidGating = 285;
 
 struct ResultSource
 {

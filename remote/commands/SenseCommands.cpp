@@ -2,6 +2,7 @@
 
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "app/backend/MainQmlBackend.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/CommandPreamble.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/VnaRefreshWait.h"
@@ -13,14 +14,6 @@
 namespace Orlix::Automation {
 
 namespace {
-
-constexpr int kDataOutOfRange = 222;
-constexpr int kInvalidSweepType = 273;
-constexpr int kInvalidBandwidth = 274;
-constexpr int kInvalidFrequency = 275;
-constexpr int kInvalidPower = 277;
-constexpr int kInvalidPointsNumber = 278;
-constexpr int kInvalidCalibrationType = 282;
 
 // Calibration tokens by type value, 1 to 10.
 const std::array<const char*, 10> calibrationTokens{"OFF",   "NONE",  "RESPO", "RESPS", "RESPT",

@@ -5,25 +5,17 @@
 #include "measurement/steps/DutStep.h"
 #include "measurement/steps/ReflectionStep.h"
 #include "measurement/steps/TransmissionStep.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/CommandPreamble.h"
-#include "remote/commands/StepTaskWait.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/StepLookup.h"
+#include "remote/commands/StepTaskWait.h"
 #include "remote/parser/AutomationException.h"
 #include "remote/parser/DeviceFunctions.h"
 
 namespace Orlix::Automation {
 
 namespace {
-
-constexpr int kExecutionError = 200;
-constexpr int kStepNotMeasured = 263;
-constexpr int kOffsetNotEnabled = 264;
-constexpr int kOpenNotEnabled = 265;
-constexpr int kShortNotEnabled = 266;
-constexpr int kReflectOffsetNotEnabled = 267;
-constexpr int kUnknownStepType = 268;
-constexpr int kDeleteError = 286;
 
 using Status = MeasureEnums::MeasureStatus;
 

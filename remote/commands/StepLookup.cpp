@@ -3,14 +3,12 @@
 #include "app/backend/MainQmlBackend.h"
 #include "measurement/setups/FixtureSetups.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/parser/AutomationException.h"
 
 namespace Orlix::Automation {
 
 namespace {
-
-constexpr int kInvalidSetupIndex = 260;
-constexpr int kInvalidStepIndex = 261;
 
 NoltAlgorithmsSetup* setupAt(MainQmlBackend* backend, int setupIndex)
 {

@@ -2,6 +2,7 @@
 
 #include "analyzer/threading/Checker.h"
 #include "measurement/steps/Step.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/GuiThreadBridge.h"
 #include "remote/parser/AutomationException.h"
 
@@ -9,12 +10,6 @@
 #include <memory>
 
 namespace Orlix::Automation {
-
-namespace {
-
-constexpr int kExecutionError = 200;
-
-} // namespace
 
 bool runOffsetTask(Step& step, const std::function<void()>& start)
 {

@@ -5,6 +5,7 @@
 #include "app/checks/SetupVnaTableModel.h"
 #include "measurement/setups/FixtureSetups.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/CommandPreamble.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/StepLookup.h"
@@ -18,12 +19,6 @@ namespace Orlix::Automation {
 
 namespace {
 
-constexpr int kExecutionError = 200;
-constexpr int kDataOutOfRange = 222;
-constexpr int kInvalidMethod = 271;
-constexpr int kLowPassNotEnabled = 279;
-constexpr int kLowPassIgnored = 280;
-constexpr int kInvalidZ0 = 281;
 constexpr int kMaximumUserZ0 = 1000;
 constexpr int kDefaultAnalyzerPort = 5025;
 constexpr int kMaximumAnalyzerPort = 65535;
