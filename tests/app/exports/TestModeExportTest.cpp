@@ -14,7 +14,7 @@ TEST(TestModeExport, ParametersAreStoredUnderTheirNamesAndAnUnwritableFileIsAFai
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
     Algorithms::ProcessInputParameters parameters;
-    TestModeTableModel table(&parameters);
+    TestModeTableModel table(&parameters, nullptr);
     QStringList errors;
     TestModeExport testMode(nullptr, [&errors](const QString& text) { errors << text; });
     TaskProgress task;
