@@ -96,6 +96,7 @@ TEST_F(RepliesAndCodesTest, CommandsAnswerInTheirFormatsAndRefuseWhatTheyCannotD
         // Operations that fail say so.
         {"NOLT:SYSTem:CORRECTion:SAVE 'correction'", code(200)},
         {"NOLT:SYSTem:CORRECTion:APPLy", code(200)},
+        {"NOLT:SYSTem:DATA:SAVE 'raw'", code(200)},
         {"NOLT:SYSTem:SETup:SAVE '" + missingDirectory + "'", code(200)},
         {"NOLT:SYSTem:STATe:LOAD '" + missingDirectory + "'", code(200)},
     };
