@@ -23,6 +23,9 @@ void requireAnalyzerAnswered(const MainQmlBackend* backend)
 void runPreamble(const MainQmlBackend* backend, Preamble preamble)
 {
     requireBackend(backend);
+    // Once the main loop has ended the backend is being torn down: leave it alone.
+    if (!acceptsRemoteWork())
+        throw AutomationException(kExecutionError);
     if (preamble == Preamble::Full)
         requireAnalyzerAnswered(backend);
 }

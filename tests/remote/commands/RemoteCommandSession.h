@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyzer/facade/SyncedVnaDevice.h"
+#include "remote/commands/GuiThreadBridge.h"
 #include "remote/commands/NoltScpiCommands.h"
 #include "remote/server/SocketRemoteControl.h"
 #include "tests/app/support/BackendSession.h"

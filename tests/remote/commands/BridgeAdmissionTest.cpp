@@ -8,7 +8,7 @@ namespace {
 
 // A measurement's wait serves every other event inside it, so answers are
 // recorded as they arrive, with whether the analyzer was still sweeping.
-class BusyGateTest : public RemoteCommandSession
+class BridgeAdmissionTest : public RemoteCommandSession
 {
 protected:
     void TearDown() override
@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-TEST_F(BusyGateTest, QueriesAnswerDuringAMeasurementWhileCommandsWaitForItsEnd)
+TEST_F(BridgeAdmissionTest, QueriesAnswerDuringAMeasurementWhileCommandsWaitForItsEnd)
 {
     startWithAnalyzer();
     RemoteTest::TestClient* first = recordedClient("first");
@@ -72,7 +72,7 @@ TEST_F(BusyGateTest, QueriesAnswerDuringAMeasurementWhileCommandsWaitForItsEnd)
     EXPECT_EQ(run("NOLT:SYSTem:CALCulation:METHod?"), reply("BI"));
 }
 
-TEST_F(BusyGateTest, ClientsWaitingOnAMeasurementLeaveThePoolToTheOthers)
+TEST_F(BridgeAdmissionTest, ClientsWaitingOnAMeasurementLeaveThePoolToTheOthers)
 {
     QThreadPool::globalInstance()->setMaxThreadCount(2);
     startWithAnalyzer();
@@ -95,4 +95,19 @@ TEST_F(BusyGateTest, ClientsWaitingOnAMeasurementLeaveThePoolToTheOthers)
     ASSERT_TRUE(waitFor([this] { return arrivals.size() == 5; }, 5000)) << arrivals.join("; ").toStdString();
     EXPECT_EQ(arrivals.mid(0, 2), QStringList({"other 1 (sweeping)", "other 0, No error (sweeping)"}));
     EXPECT_LT(elapsed.value(1), 1000);
+}
+
+TEST_F(BridgeAdmissionTest, OnceShutdownBeganBridgedLinesAnswerWithACode)
+{
+    startWithAnalyzer();
+    // The backend's destructor closes the gate first.
+    backend->busyGate()->shutDown();
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT?"), failed(200));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT OFF"), failed(200));
+    EXPECT_TRUE(setup(0)->leftFixtureEnabled());
+    // The main loop's end stops the command set before the backend goes.
+    Orlix::Automation::stopAcceptingRemoteWork();
+    EXPECT_EQ(run("NOLT:SYSTem:VNA:IP?"), failed(200));
+    EXPECT_EQ(run("*OPC?"), reply("1"));
+    Orlix::Automation::startAcceptingRemoteWork();
 }
