@@ -30,8 +30,18 @@ void requireDutDifferentAllowed(const NoltAlgorithmsSetup& setup)
         throw AutomationException(kInvalidMethod);
 }
 
-QString flagReply(MainQmlBackend* backend, void (*check)(const NoltAlgorithmsSetup&),
-                  bool (NoltAlgorithmsSetup::*flag)() const)
+using SetupCheck = void (*)(const NoltAlgorithmsSetup&);
+
+void setFlag(MainQmlBackend* backend, SetupCheck check, void (NoltAlgorithmsSetup::*setter)(bool), bool enabled)
+{
+    bridgedCommand(backend, [backend, check, setter, enabled] {
+        NoltAlgorithmsSetup& setup = *firstSetup(backend);
+        check(setup);
+        (setup.*setter)(enabled);
+    });
+}
+
+QString flagReply(MainQmlBackend* backend, SetupCheck check, bool (NoltAlgorithmsSetup::*flag)() const)
 {
     return bridgedQuery(backend, [backend, check, flag] {
         const NoltAlgorithmsSetup& setup = *firstSetup(backend);
@@ -44,11 +54,7 @@ QString flagReply(MainQmlBackend* backend, void (*check)(const NoltAlgorithmsSet
 
 void directThru(MainQmlBackend* backend, const bool& enabled)
 {
-    bridgedCommand(backend, [backend, enabled] {
-        NoltAlgorithmsSetup& setup = *firstSetup(backend);
-        requireBothFixtures(setup);
-        setup.setAbThruConnectionEnabled(enabled);
-    });
+    setFlag(backend, &requireBothFixtures, &NoltAlgorithmsSetup::setAbThruConnectionEnabled, enabled);
 }
 
 void directThruQuery(MainQmlBackend* backend, DeviceFunctions* functions)
@@ -59,11 +65,7 @@ void directThruQuery(MainQmlBackend* backend, DeviceFunctions* functions)
 
 void dutDifferent(MainQmlBackend* backend, const bool& enabled)
 {
-    bridgedCommand(backend, [backend, enabled] {
-        NoltAlgorithmsSetup& setup = *firstSetup(backend);
-        requireDutDifferentAllowed(setup);
-        setup.setAbDutConnectionEnabled(enabled);
-    });
+    setFlag(backend, &requireDutDifferentAllowed, &NoltAlgorithmsSetup::setAbDutConnectionEnabled, enabled);
 }
 
 void dutDifferentQuery(MainQmlBackend* backend, DeviceFunctions* functions)
