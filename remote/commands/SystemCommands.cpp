@@ -51,9 +51,18 @@ void fileOperation(MainQmlBackend* backend, const std::string& path,
 
 void lowPassCommand(MainQmlBackend* backend, void (NoltAlgorithmsSetup::*mode)())
 {
-    // Returns once the analyzer's new grid is cached, like the sweep setters.
+    // Returns once the analyzer's new grid is cached, like the sweep setters. The
+    // standalone setup's refusal (an analyzer too small for the grid) reaches no
+    // panel, so the client hears it.
     bridgedCommand(backend, [backend, mode] {
-        (backend->getAlgorithmsSetup()->*mode)();
+        NoltAlgorithmsSetup* setup = backend->getAlgorithmsSetup();
+        bool refused = false;
+        const QMetaObject::Connection onError =
+            QObject::connect(setup, &NoltAlgorithmsSetup::error, setup, [&refused] { refused = true; });
+        (setup->*mode)();
+        QObject::disconnect(onError);
+        if (refused)
+            throw AutomationException(kExecutionError);
         waitForVnaRefresh(backend);
     });
 }

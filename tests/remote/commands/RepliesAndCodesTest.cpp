@@ -115,3 +115,11 @@ TEST_F(RepliesAndCodesTest, TheErrorQueueHandsOutEachCodeOnceOldestFirst)
     EXPECT_EQ(client->query("NOLT:SYSTem:ERRor?"), "0, No error\n");
     EXPECT_EQ(client->query("NOLT:SYSTem:VNA:PORT?"), QByteArray::number(simulator.port()) + "\n");
 }
+
+TEST_F(RepliesAndCodesTest, ALowPassGridBeyondTheAnalyzerIsRefused)
+{
+    simulator.changeModel([](Simulator::AnalyzerModel& model) { model.maxFrequency = 15e6; });
+    startWithAnalyzer();
+    EXPECT_EQ(run("NOLT:CALC:LP:10Mhz"), failed(200));
+    EXPECT_EQ(run("NOLT:SENSe:FREQeuncy:STARt?"), reply("5e+07"));
+}
