@@ -74,6 +74,22 @@ void stepSetting(MainQmlBackend* backend, const NumericIndex& index, Change chan
     });
 }
 
+// Off also takes the offset out of the results, as the page's switch does, so
+// files written later match the flag; on only stores the flag.
+template<typename T>
+void offsetSwitch(MainQmlBackend* backend, const NumericIndex& index, bool enabled, bool (T::*applied)() const,
+                  void (T::*setApplied)(bool), void (T::*remove)(bool))
+{
+    bridgedCommand(backend, [backend, stepIndex = int(index.value), enabled, applied, setApplied, remove] {
+        T& s = *findStep<T>(backend, 0, stepIndex);
+        requireMeasured(s);
+        if (!enabled && (s.*applied)()
+            && runOffsetTask(s, [&s, remove] { (s.*remove)(false); }))
+            return;
+        (s.*setApplied)(enabled);
+    });
+}
+
 } // namespace
 
 void measureDut(MainQmlBackend* backend, const NumericIndex& step)
@@ -193,14 +209,8 @@ void reflectApproximation(MainQmlBackend* backend, const NumericIndex& step, con
 
 void reflectOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
 {
-    stepSetting<ReflectionStep>(backend, step, [enabled](ReflectionStep& s) {
-        requireMeasured(s);
-        // Off also takes the offset out of the results, as the page's switch does,
-        // so files written later match the flag.
-        if (!enabled && s.appliedFixtureOffset() && runOffsetTask(s, [&s] { s.applyOffset(false); }))
-            return;
-        s.setAppliedFixtureOffset(enabled);
-    });
+    offsetSwitch<ReflectionStep>(backend, step, enabled, &Step::appliedFixtureOffset, &Step::setAppliedFixtureOffset,
+                                 &ReflectionStep::applyOffset);
 }
 
 void reflectOpenEnable(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
@@ -217,22 +227,14 @@ void reflectShortEnable(MainQmlBackend* backend, const NumericIndex& step, const
 
 void thruOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
 {
-    stepSetting<TransmissionStep>(backend, step, [enabled](TransmissionStep& s) {
-        requireMeasured(s);
-        if (!enabled && s.appliedFixtureOffset() && runOffsetTask(s, [&s] { s.applyThruOffset(false); }))
-            return;
-        s.setAppliedFixtureOffset(enabled);
-    });
+    offsetSwitch<TransmissionStep>(backend, step, enabled, &Step::appliedFixtureOffset,
+                                   &Step::setAppliedFixtureOffset, &TransmissionStep::applyThruOffset);
 }
 
 void thruReflectOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
 {
-    stepSetting<TransmissionStep>(backend, step, [enabled](TransmissionStep& s) {
-        requireMeasured(s);
-        if (!enabled && s.appliedReflectsOffset() && runOffsetTask(s, [&s] { s.applyReflectOffset(false); }))
-            return;
-        s.setAppliedReflectsOffset(enabled);
-    });
+    offsetSwitch<TransmissionStep>(backend, step, enabled, &TransmissionStep::appliedReflectsOffset,
+                                   &TransmissionStep::setAppliedReflectsOffset, &TransmissionStep::applyReflectOffset);
 }
 
 void thruReflectOpenEnable(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)

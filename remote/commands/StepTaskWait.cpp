@@ -18,19 +18,19 @@ bool runOffsetTask(Step& step, const std::function<void()>& start)
     Checker checker;
     std::atomic<bool> started{false};
     std::atomic<bool> failed{false};
-    // The task reports from the worker; its error comes before its end.
+    // The task reports from the worker; a refusal of one of its ports reaches the
+    // step through the GUI thread's queue, so the end is queued behind it.
     const QMetaObject::Connection onStarted =
         QObject::connect(&step, &Step::started, &checker, [&started] { started = true; }, Qt::DirectConnection);
-    const QMetaObject::Connection onError =
+    const QMetaObject::Connection onStepError =
         QObject::connect(&step, &Step::error, &checker, [&failed] { failed = true; }, Qt::DirectConnection);
     const QMetaObject::Connection onFinished =
-        QObject::connect(&step, &Step::finished, &checker, [&checker] { checker.report(); }, Qt::DirectConnection);
+        QObject::connect(&step, &Step::finished, &checker, [&checker] { checker.report(); }, Qt::QueuedConnection);
     start();
     if (started)
         checker.wait();
-    QObject::disconnect(onStarted);
-    QObject::disconnect(onError);
-    QObject::disconnect(onFinished);
+    for (const QMetaObject::Connection& connection : {onStarted, onStepError, onFinished})
+        QObject::disconnect(connection);
     // A task dropped from the queue (preset, shutdown) ends without an error text.
     if (failed || (started && !acceptsRemoteWork()))
         throw AutomationException(kExecutionError);

@@ -105,6 +105,8 @@ TEST_F(FixtureAndStepCommandsTest, AThruMeasuredRemotelyGivesResultsAndTakesOffs
     EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10"), done());
     EXPECT_NEAR(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), left + 10e-12, 1e-11 * 1e-2);
     EXPECT_NEAR(realReply("NOLT:SYSTem:FIXTure:RIGHT:PORT1:LENgth?"), right - 10e-12, 1e-11 * 1e-2);
+    // A port refuses an offset longer than its fixture.
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU:OFFSet -1e6,0"), failed(200));
     // Switched off, the offset leaves the results too.
     EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:OFFSet OFF"), done());
     EXPECT_NEAR(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), left, 1e-11 * 1e-2);
