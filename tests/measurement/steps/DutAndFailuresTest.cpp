@@ -5,6 +5,8 @@
 #include "tests/engine/processes/ThruExtraction.h"
 #include "tests/measurement/steps/StepSession.h"
 
+#include <QTemporaryDir>
+
 using namespace Simulator::Physics;
 using MeasureEnums::MeasureStatus;
 using Simulator::FixtureWorld;
@@ -114,6 +116,20 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     mismatched->measureFromTouchstoneFile(QStringLiteral(NOLT_TESTDATA_DIR "/touchstone/hfss_oneport.s1p"));
     drain();
     EXPECT_EQ(errors, QStringList{"Port 2 is not among the 1 ports of the measured data"});
+
+    // The reader gives an R it cannot use as 0 ohm, which no port is referenced to.
+    errors.clear();
+    QTemporaryDir dir;
+    QFile unusableR(dir.filePath("thru.s2p"));
+    ASSERT_TRUE(unusableR.open(QIODevice::WriteOnly));
+    unusableR.write("# GHz S RI R 5000\n1 0.1 0 0.9 0 0.9 0 0.1 0\n2 0.1 0 0.9 0 0.9 0 0.1 0\n"
+                    "3 0.1 0 0.9 0 0.9 0 0.1 0\n");
+    unusableR.close();
+    mismatched->measureFromTouchstoneFile(unusableR.fileName());
+    drain();
+    EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(errors, QStringList{"Cannot read z0 impedance value"});
+    EXPECT_EQ(progressTexts().last(), "Setup measure data (cancelled)");
 
     errors.clear();
     auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
