@@ -147,10 +147,15 @@ void NoltAlgorithmsSetup::connectRules()
         for (const auto& step : m_steps.rows())
             step->setUserDefZ0(m_userZ0);
     });
+    // A port-count change adds or removes cabled ports without a change of any row.
     for (VNAFixtureConnection* connection : {m_leftConn.get(), m_leftAuxConn.get(), m_rightConn.get(),
-                                             m_rightAuxConn.get()})
-        connect(connection->attachedPortsModel(), &QAbstractItemModel::dataChanged, this,
-                &NoltAlgorithmsSetup::rebuildUsedPorts);
+                                             m_rightAuxConn.get()}) {
+        QAbstractItemModel* ports = connection->attachedPortsModel();
+        connect(ports, &QAbstractItemModel::dataChanged, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+        connect(ports, &QAbstractItemModel::rowsInserted, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+        connect(ports, &QAbstractItemModel::rowsRemoved, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+        connect(ports, &QAbstractItemModel::modelReset, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+    }
     if (m_device) {
         connect(m_device, &SyncedVnaDevice::startFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);
         connect(m_device, &SyncedVnaDevice::stepFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);

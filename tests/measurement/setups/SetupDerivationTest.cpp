@@ -168,3 +168,13 @@ TEST_F(SetupDerivation, ErrorsOfFixturePortsAddedLaterReachTheSetup)
     emit setup->leftFixtureConn()->getFixturePort(1)->measureData()->error("late row");
     EXPECT_EQ(errorSpy.count(), 1);
 }
+
+TEST_F(SetupDerivation, UsedPortsFollowThePortCountOfAFixture)
+{
+    auto setup = newSetup();
+    setup->setRightFixtureEnabled(false);
+    setup->leftFixtureConn()->fixture()->setPortsCount(2);
+    EXPECT_EQ(setup->usedPorts()->rows(), (std::vector<uint>{0, 1}));
+    setup->leftFixtureConn()->fixture()->setPortsCount(0);
+    EXPECT_TRUE(setup->usedPorts()->rows().empty());
+}
