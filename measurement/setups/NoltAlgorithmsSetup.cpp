@@ -88,15 +88,9 @@ std::shared_ptr<VNAFixtureConnection> NoltAlgorithmsSetup::makeFixture(const QSt
 
 void NoltAlgorithmsSetup::forwardPortErrors(VNAFixtureConnection* connection)
 {
-    auto forward = [this, connection](int first, int last) {
-        for (int row = first; row <= last; ++row)
-            connect(connection->getFixturePort(row), &MeasuredFixturePort::error, this, &NoltAlgorithmsSetup::error,
-                    Qt::UniqueConnection);
-    };
-    forward(0, connection->measureDataModel()->rowCount() - 1);
-    // Rows added by a later port-count increase report too.
-    connect(connection->measureDataModel(), &QAbstractItemModel::rowsInserted, this,
-            [forward](const QModelIndex&, int first, int last) { forward(first, last); });
+    connection->watchPorts(this, [this](MeasuredFixturePort* port) {
+        connect(port, &MeasuredFixturePort::error, this, &NoltAlgorithmsSetup::error, Qt::UniqueConnection);
+    });
 }
 
 void NoltAlgorithmsSetup::connectRules()

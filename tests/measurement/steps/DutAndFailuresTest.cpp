@@ -57,6 +57,13 @@ TEST_F(DutMeasurement, BothSidesOfOneThruAreRegatedTogetherCloseToTheTruth)
     for (DutMeasurer* measurer : dut->measurers())
         EXPECT_EQ(measurer->rawData().size(), 1);
     EXPECT_EQ(progressTexts().last(), "Finished");
+
+    // Taking the thru's halves back as computed undoes the re-gating, and the step says so.
+    QSignalSpy statusChanges(dut.get(), &Step::isMeasuredChanged);
+    thru->applyThruOffset(false);
+    drain();
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::NONE);
+    EXPECT_GT(statusChanges.count(), 0);
 }
 
 TEST_F(DutMeasurement, FailedSaveCancelsAtItsFirstTextAndLeavesTheStatus)
