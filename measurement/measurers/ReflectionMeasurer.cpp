@@ -78,6 +78,12 @@ void ReflectionMeasurer::reset()
     setCalculatingStatus(NotMeasured);
 }
 
+void ReflectionMeasurer::dropCalculation()
+{
+    dropRawData();
+    setCalculatingStatus(NotMeasured);
+}
+
 bool ReflectionMeasurer::readyToCalculate(Standard standard) const
 {
     const FixturePossibleState state = m_state;
