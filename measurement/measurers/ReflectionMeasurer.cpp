@@ -181,7 +181,7 @@ bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
             (isShort ? m_shortRawData : m_openRawData).push_back(withPort(isShort ? shortStandard : open, row.analyzerPort));
         }
         const bool executed = startExecute(process);
-        target.connection->processes().append(process);
+        target.connection->processes().append(process, {row.port});
         if (!executed || takeInterrupt())
             return failCalculation(target.rows);
     }

@@ -150,6 +150,32 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     EXPECT_TRUE(progressTexts().last().endsWith("(cancelled)"));
 }
 
+// The processes of a measurement write the ports they were measured with; a port removed
+// and added again since is another port, which only a new measurement may fill.
+TEST_F(DutMeasurement, APortRemovedAndAddedAgainSinceTheFixtureWasMeasuredIsRefused)
+{
+    fixtureA.setPortsCount(2);
+    const auto connection = makeLaterDeleted<ConnectionReflect>(left.get(), &params);
+    auto reflect = keep(makeLaterDeleted<ReflectionStep>(connection, left, device.get(), &worker, &progress));
+    reflect->setConversionT(Algorithms::Z0ConversionType::None);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+
+    fixtureA.setPortsCount(1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fixtureA.setPortsCount(2);
+    auto dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
+                                              std::vector{left}, device.get(), &worker, &progress));
+    simulator.setWorld(FixtureWorld::Arrangement::Dut);
+    ASSERT_TRUE(dut->measureFromVna());
+    drain();
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
+    EXPECT_EQ(errors, QStringList{"The fixture changed since it was characterised: measure it again"});
+    EXPECT_FALSE(left->getFixturePort(1)->measureData()->isMeasured());
+}
+
 // An interrupt that reaches the first pair's run (from the GUI thread, here from the
 // run itself) stops the thru there: the second pair is never started.
 TEST_F(DutMeasurement, AnInterruptDuringTheFirstPairEndsTheThru)
