@@ -153,7 +153,7 @@ void NoltAlgorithmsSetup::connectRules()
     if (m_device) {
         connect(m_device, &SyncedVnaDevice::startFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);
         connect(m_device, &SyncedVnaDevice::stepFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);
-        connect(m_device, &SyncedVnaDevice::portsCountChanged, this, &NoltAlgorithmsSetup::assignPorts);
+        connect(m_device, &SyncedVnaDevice::portsCountChanged, this, &NoltAlgorithmsSetup::followAnalyzerPortsCount);
     }
 }
 
@@ -340,10 +340,23 @@ void NoltAlgorithmsSetup::registerStep(const std::shared_ptr<Step>& step)
     });
 }
 
-void NoltAlgorithmsSetup::assignPorts()
+std::optional<int> NoltAlgorithmsSetup::analyzerPortsCount() const
 {
     const std::optional<int> count = m_device ? m_device->portsCount() : std::nullopt;
-    const uint ports = count && *count > 0 ? static_cast<uint>(*count) : 1u;
+    return count && *count > 0 ? count : std::nullopt;
+}
+
+void NoltAlgorithmsSetup::followAnalyzerPortsCount()
+{
+    const std::optional<int> count = analyzerPortsCount();
+    if (count && count != m_assignedPortsCount)
+        assignPorts();
+}
+
+void NoltAlgorithmsSetup::assignPorts()
+{
+    m_assignedPortsCount = analyzerPortsCount();
+    const uint ports = static_cast<uint>(m_assignedPortsCount.value_or(1));
     std::set<uint> all;
     for (uint port = 0; port < ports; ++port)
         all.insert(port);
