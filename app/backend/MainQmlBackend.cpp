@@ -179,7 +179,9 @@ void MainQmlBackend::requestTemporaryRecall()
 {
     if (!temporarySetupPath() || m_temporaryRecallQueued)
         return;
-    m_temporaryRecallQueued = m_gate.whenIdle([this] {
+    // One recall waiting is enough: it reads the file as it is when it runs.
+    m_temporaryRecallQueued = true;
+    m_gate.whenIdle([this] {
         m_temporaryRecallQueued = false;
         // The name may have been switched off while the recall waited.
         if (const std::optional<QString> path = temporarySetupPath())

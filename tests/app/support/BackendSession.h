@@ -3,6 +3,7 @@
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "app/backend/MainQmlBackend.h"
 #include "app/settings/Settings.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/FixtureSetups.h"
 #include "tests/analyzer/device/support/SimulatorSession.h"
 
@@ -88,6 +89,14 @@ protected:
     bool waitForPortsCount(int count)
     {
         return waitFor([this, count] { return backend->getVnaDevice()->portsCount() == count; });
+    }
+
+    // The analyzer's count has arrived and the first setup's fixtures took their
+    // ports from it (announced after the cache was filled).
+    bool waitForAssignedPorts(int count)
+    {
+        return waitForPortsCount(count)
+            && waitFor([this] { return setups()->setup(0)->rightFixtureConn()->getAttachedVnaPort(0) == 1; });
     }
 
     FixtureSetups* setups() const { return backend->getFixtureSetups(); }

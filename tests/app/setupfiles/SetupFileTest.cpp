@@ -1,0 +1,155 @@
+#include "app/checks/SetupVnaTableModel.h"
+#include "tests/app/support/BackendSession.h"
+
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace {
+
+class SetupFile : public BackendSession
+{
+protected:
+    void SetUp() override
+    {
+        BackendSession::SetUp();
+        simulator.setPortCount(4);
+        startBackend();
+        ASSERT_TRUE(waitForAssignedPorts(4));
+        simulator.clearLog();
+    }
+
+    QString path(const QString& name) const { return workingDirectory.filePath(name); }
+
+    // A file as an analyzer would leave it, with our sections after its own content.
+    void writeFile(const QString& name, const QString& sections)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QTextStream(&file) << "ANALYZER STATE\n" << sections;
+    }
+
+    QStringList saveTypeLines() const
+    {
+        return allLines().filter(QRegularExpression("^MMEMory:(STORe|LOAD)"));
+    }
+
+    struct Values
+    {
+        MeasureEnums::CorrectionMethod method;
+        MeasureEnums::Z0Conversion conversion;
+        double userZ0;
+        bool lowPassCheck;
+        std::vector<std::vector<uint>> ports; // per setup: left, right, left aux, right aux rows
+        std::vector<std::vector<bool>> flags;
+
+        bool operator==(const Values& other) const
+        {
+            return method == other.method && conversion == other.conversion && userZ0 == other.userZ0
+                && lowPassCheck == other.lowPassCheck && ports == other.ports && flags == other.flags;
+        }
+    };
+
+    Values values() const
+    {
+        Values v{setups()->getCorrectionMethod(), setups()->getZ0ConversionType(), setups()->getUserZ0(),
+                 backend->getSetupVnaTable()->lowPassCheck(), {}, {}};
+        for (int i = 0; i < setups()->getCount(); ++i) {
+            NoltAlgorithmsSetup* s = setup(i);
+            std::vector<uint> ports;
+            for (VNAFixtureConnection* c :
+                 {s->leftFixtureConn(), s->rightFixtureConn(), s->leftFixtureAuxConn(), s->rightFixtureAuxConn()}) {
+                ports.push_back(c->fixture()->portsCount());
+                for (int row = 0; row < c->attachedPorts().size(); ++row)
+                    ports.push_back(c->attachedPorts().at(row));
+            }
+            v.ports.push_back(ports);
+            v.flags.push_back({s->leftFixtureEnabled(), s->rightFixtureEnabled(), s->abThruConnectionEnabled(),
+                               s->aaConnectionEnabled(), s->bbConnectionEnabled(), s->abDutConnectionEnabled()});
+        }
+        return v;
+    }
+};
+
+} // namespace
+
+TEST_F(SetupFile, SavedThenRecalledSetupsComeBackValueForValue)
+{
+    setups()->setCorrectionMethod(MeasureEnums::CorrectionMethod::TIME_GATING);
+    setups()->setZ0ConversionType(MeasureEnums::Z0Conversion::User);
+    setups()->setUserZ0(75.0);
+    backend->getSetupVnaTable()->setLowPassCheck(false);
+    setup(0)->leftFixtureConn()->fixture()->setPortsCount(2);
+    setup(0)->rightFixtureConn()->fixture()->setPortsCount(2);
+    ASSERT_TRUE(setup(0)->leftFixtureConn()->setAttachedVnaPort(0, 3));
+    ASSERT_TRUE(setup(0)->rightFixtureConn()->setAttachedVnaPort(1, 0));
+    setup(0)->setAbDutConnectionEnabled(true);
+    setups()->addSetup();
+    setup(1)->setRightFixtureEnabled(false);
+    setup(1)->setAaConnectionEnabled(true);
+    ASSERT_TRUE(setup(1)->leftFixtureAuxConn()->setAttachedVnaPort(0, 2));
+    const Values saved = values();
+    const auto saveTypeBefore = simulator.model().saveType;
+
+    ASSERT_TRUE(backend->saveStateNow("setup")) << errors.join("; ").toStdString();
+    const QString stored = path("setup.sta");
+    EXPECT_EQ(messages.last(), "Save setup was performed: " + stored);
+    EXPECT_EQ(saveTypeLines(), QStringList({"MMEMory:STORe:STYPe?", "MMEMory:STORe:STYPe CSTate",
+                                            "MMEMory:STORe:STATe " + stored, "MMEMory:STORe:STYPe STATe",
+                                            "MMEMory:STORe:STYPe?"}));
+    EXPECT_EQ(simulator.model().saveType, saveTypeBefore);
+
+    ASSERT_TRUE(backend->presetNow());
+    ASSERT_FALSE(values() == saved);
+    simulator.clearLog();
+    ASSERT_TRUE(backend->loadStateNow(stored)) << errors.join("; ").toStdString();
+    EXPECT_TRUE(values() == saved);
+    EXPECT_EQ(pauses, 2);
+    EXPECT_EQ(saveTypeLines(), QStringList{"MMEMory:LOAD " + stored});
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+TEST_F(SetupFile, ASaveThatTheAnalyzerDidNotWriteLeavesNoFileOfOursAndAnOldFileAlone)
+{
+    ASSERT_TRUE(simulator.injectFault({Simulator::Fault::Kind::DropConnection, "MMEMory:STORe:STATe"}));
+    EXPECT_FALSE(backend->saveStateNow(path("refused")));
+    EXPECT_FALSE(QFile::exists(path("refused.sta")));
+    EXPECT_EQ(errors, QStringList{"Cannot read state file: " + path("refused.sta")});
+
+    // A file that already holds our sections never gets a second set.
+    writeFile("old.sta", "[NOLT\\Settings]\nSetupCount=1\n\n");
+    const qint64 size = QFileInfo(path("old.sta")).size();
+    ASSERT_TRUE(simulator.injectFault({Simulator::Fault::Kind::DropConnection, "MMEMory:STORe:STATe"}));
+    EXPECT_FALSE(backend->saveStateNow(path("old.sta")));
+    EXPECT_EQ(QFileInfo(path("old.sta")).size(), size);
+    EXPECT_FALSE(messages.filter("Save setup").size());
+}
+
+TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotRead)
+{
+    writeFile("many.sta", "[NOLT\\Settings]\nSetupCount=1000000\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=2\n\n");
+    writeFile("wide.sta", "[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=5\n\n");
+    writeFile("ports.sta",
+              "[NOLT\\Settings]\nSetupCount=1\n\n[NOLT\\Settings\\FixtureSetup0]\nFixtureAPortsCount=9\n"
+              "FixtureBPortsCount=1\nFixtureAPort0=7\nFixtureBPort0=2\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=3\n\n");
+    const Values before = values();
+
+    EXPECT_FALSE(backend->loadStateNow(path("many.sta")));
+    EXPECT_FALSE(backend->loadStateNow(path("wide.sta")));
+    EXPECT_EQ(errors, QStringList({"Cannot recall state file: " + path("many.sta"), "Not enough number of ports"}));
+    EXPECT_TRUE(values() == before);
+    EXPECT_EQ(setups()->getCount(), 1);
+    EXPECT_TRUE(saveTypeLines().isEmpty());
+
+    errors.clear();
+    EXPECT_TRUE(backend->loadStateNow(path("ports.sta"))) << errors.join("; ").toStdString();
+    EXPECT_EQ(setup(0)->leftFixtureConn()->fixture()->portsCount(), 1u);
+    EXPECT_EQ(setup(0)->leftFixtureConn()->getAttachedVnaPort(0), 0u);
+    EXPECT_EQ(setup(0)->rightFixtureConn()->getAttachedVnaPort(0), 2u);
+
+    // With the link down the port count is unknown, and no file passes.
+    simulator.close();
+    ASSERT_TRUE(waitFor([this] { return !backend->getVnaDevice()->portsCount(); }));
+    errors.clear();
+    EXPECT_FALSE(backend->loadStateNow(path("ports.sta")));
+    EXPECT_EQ(errors, QStringList{"Not enough number of ports"});
+}
