@@ -224,7 +224,9 @@ void Chart::geometryChanged(const QRectF& newGeometry, const QRectF& oldGeometry
 QSGNode* Chart::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
 {
     const QRectF rect = boundingRect();
-    if (rect.isEmpty()) {
+    const QSize size = rect.size().toSize();
+    // Under half a pixel rounds to no frame buffer at all.
+    if (rect.isEmpty() || size.isEmpty()) {
         delete oldNode;
         m_hasRenderer = false;
         return nullptr;
@@ -238,7 +240,6 @@ QSGNode* Chart::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
         m_eventQueue.clear();
         return node;
     }
-    const QSize size = rect.size().toSize();
     if (renderer->fboSize() != size)
         renderer->setFboSize(size);
     renderer->setRect(rect);

@@ -4,6 +4,7 @@
 
 #include <QLoggingCategory>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QQuickWindow>
 
 #include <algorithm>
@@ -25,6 +26,16 @@ constexpr float pickingExtraWidth = 5.0f;
 bool isCoreProfile()
 {
     return QOpenGLContext::currentContext()->format().profile() == QSurfaceFormat::CoreProfile;
+}
+
+// Mesa's software rasterizers drop line segments shorter than about half a
+// pixel when multisampling, and curves interpolated into many slots are made of
+// such segments: they would be drawn dashed or not at all.
+bool isSoftwareRasterizer(QOpenGLContext* context)
+{
+    const auto* renderer = reinterpret_cast<const char*>(context->functions()->glGetString(GL_RENDERER));
+    const QByteArray name = QByteArray(renderer).toLower();
+    return name.contains("llvmpipe") || name.contains("softpipe");
 }
 
 } // namespace
@@ -153,7 +164,8 @@ void OpenGLRenderNode::createFramebuffers()
     int samples = 0;
     if (m_antialiasing) {
         QOpenGLContext* context = QOpenGLContext::currentContext();
-        samples = context->isOpenGLES() && context->format().majorVersion() < 3 ? 0 : 8;
+        const bool multisampleCapable = !context->isOpenGLES() || context->format().majorVersion() >= 3;
+        samples = multisampleCapable && !isSoftwareRasterizer(context) ? 8 : 0;
     }
     m_drawFbo.reset();
     m_resolveFbo.reset();

@@ -78,7 +78,7 @@ signals:
     void sizeChanged(QSizeF size);
 
 private:
-    // Pixel offset and extent of the square plot of the round formats.
+    // Side of the square plot of the round formats, in pixels.
     double squareSide() const;
 
     bool m_isLogX = false;

@@ -8,7 +8,7 @@ namespace {
 using Orlix::Frontend::Chart;
 
 // Green along the top edge (y = 10, clamped to row 1) and magenta along the
-// bottom edge (y = 0, row 138) over x 0 .. 3, red at y = 2.5 (row 105) and
+// bottom edge (y = 0, row 139) over x 0 .. 3, red at y = 2.5 (row 105) and
 // blue at x = 6 (column 144) over it.
 class ChartPointer : public ChartScene
 {

@@ -84,6 +84,7 @@ void ChartScene::SetUp()
     view->resize(240, 200);
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    view->grabWindow();
 }
 
 void ChartScene::TearDown()
