@@ -52,7 +52,7 @@ MainQmlBackend::MainQmlBackend(Settings* settings, QObject* parent, BackendOptio
     , m_fixtureSetups(new FixtureSetups(m_processInputParameters, m_vnaDevice, m_backendWorker, &m_progressManager, this))
     , m_algorithmsSetup(
           new NoltAlgorithmsSetup(m_vnaDevice, m_backendWorker, &m_progressManager, m_processInputParameters, this))
-    , m_testModeTable(new TestModeTableModel(m_processInputParameters, this))
+    , m_testModeTable(new TestModeTableModel(m_processInputParameters, m_fixtureSetups, this))
     , m_options(std::move(options))
 {
     if (!m_options.recallPause)
