@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -34,6 +35,7 @@ void registerTypes()
     qRegisterMetaType<QVector<QPointF>>("qvectorpointf");
     qRegisterMetaType<Step*>("StepP");
     qRegisterMetaType<ConnectionBase*>("ConnectionBP");
+    qRegisterMetaType<VNAFixtureConnection*>();
     qRegisterMetaType<uint>("Uint");
     qRegisterMetaType<BaseMeasurer::Status>("Status");
     registerMeasureEnums();
@@ -344,6 +346,17 @@ void NoltAlgorithmsSetup::registerStep(const std::shared_ptr<Step>& step)
 void NoltAlgorithmsSetup::assignPorts()
 {
     const std::optional<int> count = m_device ? m_device->portsCount() : std::nullopt;
+    // A dropped link says nothing about the cabling: the user's ports stay while
+    // the count is unknown and when the analyzer returns with the count they were
+    // chosen for.
+    if (!count && m_assignedPortsCount) {
+        m_awaitingReturn = true;
+        return;
+    }
+    const bool returned = std::exchange(m_awaitingReturn, false);
+    if (returned && count == m_assignedPortsCount)
+        return;
+    m_assignedPortsCount = count;
     const uint ports = count && *count > 0 ? static_cast<uint>(*count) : 1u;
     std::set<uint> all;
     for (uint port = 0; port < ports; ++port)

@@ -9,6 +9,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ConnectionBase;
@@ -138,4 +139,8 @@ private:
     bool m_abDutConnectionEnabled = false;
     UniquePtr_Model<Step> m_steps;
     ValueModel<uint> m_usedPorts;
+    // The analyzer port count the ports were last assigned for, and whether the
+    // count has been unknown since.
+    std::optional<int> m_assignedPortsCount;
+    bool m_awaitingReturn = false;
 };
