@@ -28,4 +28,15 @@ QtObject {
     readonly property color focusedLine: isDark ? Qt.lighter(primary, 1.62) : primary
     readonly property color hoveredLine: focusedLine
     readonly property color disabledLine: disabledText
+
+    // Chart curves take these in turn, the seventeenth the first again.
+    readonly property var traceColors: isDark
+        ? ["#FFFF00", "#00FFFF", "#FF33FF", "#00FF00", "#99CC99", "#FF6633", "#FF9999", "#CCCCFF",
+           "#CC66CC", "#3366FF", "#FF3333", "#FFCC33", "#3399FF", "#00FF99", "#FF9900", "#9933FF"]
+        : ["#302BFF", "#ED000A", "#4ECC00", "#F027FF", "#623269", "#459CCF", "#276766", "#2F2F00",
+           "#49991F", "#C59900", "#57CECD", "#293BD2", "#C16500", "#ED006A", "#3D6EFF", "#79CC00"]
+    // A hidden curve's name in a chart legend.
+    readonly property color hiddenTraceText: isDark ? "#d6d7d7" : "#787878"
+    readonly property color chartInnerGridLine: isDark ? "#30FFFFFF" : "#30000000"
+    readonly property color chartOuterGridLine: isDark ? "#99FFFFFF" : "#99000000"
 }

@@ -1,0 +1,84 @@
+import QtQuick 2.15
+import UnitFormatter 1.0
+
+// The x axis under a plot area: the values of the grid's vertical lines at
+// their places, as many as fit side by side, the middle one first, and the
+// axis title below them.
+Item {
+    id: axis
+
+    property string title: "xAxis"
+    // Values relative to the middle label, which keeps its own.
+    property bool deltaMode: false
+    // Values are decade exponents.
+    property bool isLog: false
+    // Data x to pixels from the left edge of the axis.
+    property var domainToGeometryX: function (x) { return NaN; }
+    property var labels: []
+
+    readonly property int middleIndex: Math.round((labels.length - 1) / 2)
+
+    function labelText(index) {
+        const relative = deltaMode && index !== middleIndex;
+        let value = relative ? labels[index] - labels[middleIndex] : labels[index];
+        const sign = relative && value > 0 ? "+" : "";
+        if (isLog)
+            value = Math.pow(10, value);
+        if (!isFinite(value))
+            return "";
+        return sign + UnitFormatter.toNormalized(value, 11).replace(/\s/g, "");
+    }
+
+    // Centres each label at its value's place, shown only when it lies wholly
+    // on the axis and overlaps no label shown before it.
+    function layout() {
+        const count = Math.min(repeater.count, labels.length);
+        if (count === 0)
+            return;
+        const place = (index) => {
+            const label = repeater.itemAt(index);
+            const centre = axis.domainToGeometryX(labels[index]);
+            const fits = isFinite(centre) && centre - label.width / 2 >= 0 && centre + label.width / 2 <= axis.width;
+            label.x = fits ? centre - label.width / 2 : 0;
+            label.visible = fits && label.text !== "";
+            return label;
+        };
+        const middle = place(middleIndex);
+        let previousRight = -Infinity;
+        for (let i = 0; i < count; ++i) {
+            if (i === middleIndex)
+                continue;
+            const label = place(i);
+            const right = label.x + label.width;
+            const clearOfMiddle = !middle.visible || right <= middle.x || label.x >= middle.x + middle.width;
+            label.visible = label.visible && label.x > previousRight && clearOfMiddle;
+            if (label.visible)
+                previousRight = right;
+        }
+    }
+
+    onWidthChanged: layout()
+
+    Repeater {
+        id: repeater
+        model: axis.labels
+
+        Text {
+            objectName: "xLabel"
+            y: 4
+            visible: false
+            text: axis.labelText(index)
+            color: "grey"
+            font.pixelSize: 12
+        }
+    }
+
+    Text {
+        objectName: "xTitle"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        text: axis.title
+        color: "grey"
+        font.pixelSize: 12
+    }
+}

@@ -1,0 +1,182 @@
+#include "tests/charts/plotter/PlotterScene.h"
+
+#include <QColor>
+#include <QMetaObject>
+#include <QVector>
+
+#include <cmath>
+#include <limits>
+
+namespace PlotterTest {
+namespace {
+
+const char* const darkColours[] = {"#FFFF00", "#00FFFF", "#FF33FF", "#00FF00", "#99CC99", "#FF6633",
+                                   "#FF9999", "#CCCCFF", "#CC66CC", "#3366FF", "#FF3333", "#FFCC33",
+                                   "#3399FF", "#00FF99", "#FF9900", "#9933FF"};
+
+QVector<QPointF> line(QPointF from, QPointF to)
+{
+    QVector<QPointF> points;
+    for (int k = 0; k <= 10; ++k)
+        points.append(from + (to - from) * (k / 10.0));
+    return points;
+}
+
+// Label centres along one axis, with their texts, in tree order.
+struct Label
+{
+    double centre;
+    QString text;
+};
+
+QVector<Label> labels(const QList<QQuickItem*>& items, bool vertical)
+{
+    QVector<Label> result;
+    for (QQuickItem* item : items) {
+        const double centre = vertical ? item->y() + item->height() / 2 : item->x() + item->width() / 2;
+        result.append({centre, item->property("text").toString()});
+    }
+    return result;
+}
+
+} // namespace
+
+TEST_F(PlotterScene, SeventeenTracesTakeTheThemeColoursInTurnAndFollowTheTheme)
+{
+    QVector<Trace*> traces;
+    for (int i = 0; i < 17; ++i)
+        traces.append(addTrace(QStringLiteral("S21 A%1").arg(i + 1)));
+    settle();
+
+    for (int i = 0; i < 17; ++i)
+        EXPECT_EQ(traces[i]->color(), QColor(darkColours[i % 16])) << i;
+    EXPECT_EQ(visibleNamed(QStringLiteral("legendEntry")).size(), 17);
+    // The first trace is the active one and is drawn above the others.
+    EXPECT_EQ(plotter->property("activeTrace").value<QObject*>(), traces[0]);
+    EXPECT_EQ(traces[0]->z(), 1.0);
+    EXPECT_EQ(traces[16]->z(), 0.0);
+
+    QMetaObject::invokeMethod(root, "setTheme", Q_ARG(QVariant, 1));
+    EXPECT_EQ(traces[0]->color(), QColor("#302BFF"));
+    EXPECT_EQ(traces[16]->color(), QColor("#302BFF"));
+    EXPECT_EQ(traces[15]->color(), QColor("#79CC00"));
+
+    // Removing the active trace moves every colour up one place and the activity to the new first trace.
+    call("removeTrace", QVariant::fromValue<QObject*>(traces[0]));
+    EXPECT_EQ(traces[1]->color(), QColor("#302BFF"));
+    EXPECT_EQ(plotter->property("activeTrace").value<QObject*>(), traces[1]);
+    EXPECT_EQ(traces[1]->z(), 1.0);
+    QMetaObject::invokeMethod(root, "setTheme", Q_ARG(QVariant, 0));
+}
+
+TEST_F(PlotterScene, RangesFollowTheScaleManagerWithOrderedLabels)
+{
+    Trace* trace = addTrace(QStringLiteral("S11 A1"));
+    manager.addData(QStringLiteral("S11 A1"), line({0.0, 0.0}, {10.0, 10.0}));
+    settle();
+
+    // The data's y range (0, 10) padded by a fifth is (-2, 12), whose nice labels step by 2.
+    EXPECT_EQ(pointOf("xRange"), QPointF(0.0, 10.0));
+    EXPECT_EQ(pointOf("yRawRange"), QPointF(-2.0, 12.0));
+    EXPECT_EQ(pointOf("yRange"), QPointF(-2.0, 12.0));
+    EXPECT_EQ(trace->domain()->xRange(), QPointF(0.0, 10.0));
+    EXPECT_EQ(trace->domain()->yRange(), QPointF(-2.0, 12.0));
+
+    // Y labels 12, 10, ..., -2 from the top, each at its value's height.
+    const QVector<Label> y = labels(visibleNamed(QStringLiteral("yLabel")), true);
+    ASSERT_EQ(y.size(), 8);
+    const double height = trace->domain()->size().height();
+    for (int i = 0; i < y.size(); ++i) {
+        const double value = 12.0 - 2.0 * i;
+        EXPECT_NEAR(y[i].centre, height - trace->domain()->domainToGeometryY(value), 0.5) << i;
+        EXPECT_EQ(y[i].text.trimmed(), QString::number(value)) << i;
+    }
+
+    // X labels at the grid's lines 0, 1, ..., 9, left to right, apart, each centred at its value.
+    const QVector<Label> x = labels(visibleNamed(QStringLiteral("xLabel")), false);
+    ASSERT_GE(x.size(), 5);
+    for (int i = 0; i < x.size(); ++i) {
+        const double value = x[i].text.toDouble();
+        EXPECT_NEAR(x[i].centre, trace->domain()->domainToGeometryX(value), 0.5) << i;
+        if (i > 0) {
+            EXPECT_GT(value, x[i - 1].text.toDouble());
+        }
+    }
+
+    // The reference marker sits on (5, 5): the middle of the x range, 7 of 14 units up.
+    const QList<QQuickItem*> reference = visibleNamed(QStringLiteral("referenceMarker"));
+    ASSERT_EQ(reference.size(), 1);
+    const QSizeF area = trace->domain()->size();
+    EXPECT_NEAR(reference[0]->x() + reference[0]->width() / 2, area.width() / 2, 0.5);
+    EXPECT_NEAR(reference[0]->y() + reference[0]->height(), area.height() / 2, 0.5);
+
+    // A constant curve is padded by 0.1 on either side.
+    manager.addData(QStringLiteral("S11 A1"), line({0.0, 5.0}, {10.0, 5.0}));
+    EXPECT_NEAR(pointOf("yRange").x(), 4.9, 1e-12);
+    EXPECT_NEAR(pointOf("yRange").y(), 5.1, 1e-12);
+}
+
+TEST_F(PlotterScene, ZoomNarrowsTheRangesUntilItIsReset)
+{
+    addTrace(QStringLiteral("S11 A1"));
+    manager.addData(QStringLiteral("S11 A1"), line({0.0, 0.0}, {10.0, 10.0}));
+    auto* chart = plotter->property("chart").value<QQuickItem*>();
+    ASSERT_TRUE(chart);
+
+    // The left half, full height: x (0, 5), y still (-2, 12).
+    QMetaObject::invokeMethod(chart, "zoomIn", Q_ARG(QRectF, QRectF(0, 0, chart->width() / 2, chart->height())));
+    EXPECT_TRUE(chart->property("isZoomed").toBool());
+    EXPECT_EQ(pointOf("xRange"), QPointF(0.0, 5.0));
+    EXPECT_EQ(pointOf("yRange"), QPointF(-2.0, 12.0));
+
+    QMetaObject::invokeMethod(chart, "zoomReset");
+    EXPECT_EQ(pointOf("xRange"), QPointF(0.0, 10.0));
+    // The ranges follow the manager again.
+    manager.addData(QStringLiteral("S11 A1"), line({0.0, 0.0}, {20.0, 10.0}));
+    EXPECT_EQ(pointOf("xRange"), QPointF(0.0, 20.0));
+}
+
+TEST_F(PlotterScene, LimitsThatTurnTheRangeInsideOutGiveWayToTheData)
+{
+    addTrace(QStringLiteral("Z A1"));
+    const auto yLabelCount = [&] {
+        settle();
+        return visibleNamed(QStringLiteral("yLabel")).size();
+    };
+
+    // Every y lies above the upper limit: the data's (5, 10), padded to (4, 11), stays in view.
+    plotter->setProperty("maxY", 3.0);
+    manager.addData(QStringLiteral("Z A1"), line({0.0, 5.0}, {10.0, 10.0}));
+    EXPECT_EQ(pointOf("yRange"), QPointF(4.0, 11.0));
+    EXPECT_GT(yLabelCount(), 1);
+
+    // A limit inside the data still applies: (6, 10) padded to (5.2, 10.8), labelled (5, 11).
+    plotter->setProperty("maxY", QVariant());
+    plotter->setProperty("minY", 6.0);
+    EXPECT_EQ(pointOf("yRange"), QPointF(5.0, 11.0));
+    plotter->setProperty("minY", QVariant());
+
+    // The manager's own cap below every y reports (5, 3): the cap and the lowest value, (2.6, 5.4), labelled (2.5, 5.5).
+    manager.setMaximumYLimit(3.0);
+    manager.acceptRanges();
+    ASSERT_EQ(manager.getMinMaxY(), QPointF(5.0, 3.0));
+    EXPECT_EQ(pointOf("yRange"), QPointF(2.5, 5.5));
+    EXPECT_GT(yLabelCount(), 1);
+
+    // Ranges that are not numbers show as no data does: x (0, 1), y (0, 1) padded to (-0.2, 1.2).
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    manager.setMinMaxX({nan, nan});
+    manager.setMinMaxY({nan, nan});
+    EXPECT_EQ(pointOf("xRange"), QPointF(0.0, 1.0));
+    EXPECT_NEAR(pointOf("yRange").x(), -0.2, 1e-12);
+    EXPECT_NEAR(pointOf("yRange").y(), 1.2, 1e-12);
+    EXPECT_GT(yLabelCount(), 1);
+
+    // An x range without width leaves no label at a place that is not a number.
+    manager.setMinMaxX({5.0, 5.0});
+    settle();
+    for (QQuickItem* label : visibleNamed(QStringLiteral("xLabel")))
+        EXPECT_TRUE(std::isfinite(label->x()));
+}
+
+} // namespace PlotterTest
