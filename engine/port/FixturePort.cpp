@@ -39,35 +39,35 @@ std::optional<bool> FixturePort::isBandPass() const
     return isBandPassGrid(m_sParameters->frequencies());
 }
 
-bool FixturePort::setImpulseResponse(const ImpulseResponse& response)
+bool FixturePort::setImpulseResponse(ImpulseResponse response)
 {
     if (!response.isValid()) {
         emit error(tr("Invalid impulse response. NaN or Inf value found. Check measured data for validity"));
         return false;
     }
-    m_impulseResponse = response;
+    m_impulseResponse = std::move(response);
     emit impulseResponseChanged();
     return true;
 }
 
-bool FixturePort::setGating(const Gating& gating)
+bool FixturePort::setGating(Gating gating)
 {
     if (!gating.isValid()) {
         emit error(tr("Invalid gating"));
         return false;
     }
-    m_gating = gating;
+    m_gating = std::move(gating);
     emit gatingChanged();
     return true;
 }
 
-bool FixturePort::setStepResponse(const ReflectData::StepResponse& response)
+bool FixturePort::setStepResponse(ReflectData::StepResponse response)
 {
     if (!response.isValid()) {
         emit error(tr("Invalid step response. NaN or Inf value found. Check the measured data for validity"));
         return false;
     }
-    m_stepResponse = response;
+    m_stepResponse = std::move(response);
     emit stepResponseChanged();
     return true;
 }

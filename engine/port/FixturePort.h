@@ -55,9 +55,9 @@ public:
     // Empty without a current set or with a non-finite grid.
     std::optional<bool> isBandPass() const;
 
-    bool setImpulseResponse(const ImpulseResponse& response);
-    bool setGating(const Gating& gating);
-    bool setStepResponse(const ReflectData::StepResponse& response);
+    bool setImpulseResponse(ImpulseResponse response);
+    bool setGating(Gating gating);
+    bool setStepResponse(ReflectData::StepResponse response);
     bool setCalculatedData(SParametersTwoPort data);
     bool setUncorrectedSParametersDefault(const SParametersTwoPort& data);
     bool setUncorrectedSParametersZConversion(const SParametersTwoPort& data);

@@ -63,7 +63,8 @@ double kaiserWindowValue(double x, double beta)
 std::vector<double> kaiserWindow(const std::vector<double>& windowIndex, double beta)
 {
     const std::size_t points = windowIndex.size();
-    if (points <= 1)
+    // I0(0) / I0(0): the rectangular window.
+    if (points <= 1 || beta == 0.0)
         return std::vector<double>(points, 1.0);
     const double span = static_cast<double>(points - 1);
     const std::shared_ptr<const KaiserHalf> table = halfWindow(points, beta);

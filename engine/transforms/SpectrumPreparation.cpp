@@ -41,14 +41,13 @@ std::vector<double> twoSidedFrequencies(const std::vector<double>& f)
     return result;
 }
 
-std::vector<double> timeAxis(const std::vector<double>& frequencies, double df)
+// The time axis of a transform over n frequencies from low to high.
+std::vector<double> timeAxis(double low, double high, std::size_t n, double df)
 {
-    const auto [low, high] = std::minmax_element(frequencies.begin(), frequencies.end());
-    const double span = *high - *low;
+    const double span = high - low;
     const double dt = 1.0 / (span + df);
     if (!isFiniteValue(span + df) || !isFiniteValue(dt))
         return {};
-    const std::size_t n = frequencies.size();
     std::vector<double> t = colonRange(0.0, static_cast<double>(n - 1) * dt, dt);
     const double denominator = (n % 2 == 0) ? 2.0 * span : 2.0 * (span + df);
     const double offset = static_cast<double>(n - 1) / denominator;
@@ -69,9 +68,15 @@ PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector
         return prepareSpectrum({f.begin() + 1, f.end()}, {S.begin() + 1, S.end()}, S.front().real(), 0);
     const std::size_t n = f.size();
     PreparedSpectrum prepared;
-    std::vector<double> frequencies;
+    const auto [low, high] = std::minmax_element(f.begin(), f.end());
+    double lowest = *low;
+    double highest = *high;
+    std::size_t count = n;
     if (kind == 0) {
-        frequencies = twoSidedFrequencies(f);
+        // The two-sided grid [0, f_1 ... f_N, -f_N ... -f_1].
+        lowest = std::min({0.0, *low, -*high});
+        highest = std::max({0.0, *high, -*low});
+        count = 2 * n + 1;
         prepared.spectrum.resize(2 * n + 1);
         prepared.spectrum[0] = dc;
         for (std::size_t k = 0; k < n; ++k) {
@@ -80,11 +85,10 @@ PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector
         }
         prepared.windowIndex = twoSidedWindowIndex(n);
     } else {
-        frequencies = f;
         prepared.spectrum = S;
         prepared.windowIndex = colonRange(0.0, static_cast<double>(n - 1), 1.0);
     }
-    prepared.times = timeAxis(frequencies, f[1] - f[0]);
+    prepared.times = timeAxis(lowest, highest, count, f[1] - f[0]);
     if (prepared.times.empty())
         return {};
     return prepared;

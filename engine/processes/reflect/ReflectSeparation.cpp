@@ -12,6 +12,7 @@
 #include <QDebug>
 
 #include <cmath>
+#include <utility>
 
 namespace Algorithms {
 
@@ -105,7 +106,7 @@ bool ReflectProcessOpenOrShort::separationStage()
         emit error(noisySignalText());
         return false;
     }
-    return port->setGating(*gating);
+    return port->setGating(std::move(*gating));
 }
 
 } // namespace Algorithms

@@ -9,6 +9,8 @@
 
 #include <QDebug>
 
+#include <utility>
+
 namespace Algorithms {
 
 bool ReflectProcessOpenOrShort::impulseStage()
@@ -33,9 +35,10 @@ bool ReflectProcessOpenOrShort::impulseStage()
     const double oneWayLength = record->delay * 0.5;
     port->setFixtureLength(oneWayLength);
     port->setDefaultLength(oneWayLength);
-    if (!port->setImpulseResponse(*record))
+    const double delay = record->delay;
+    if (!port->setImpulseResponse(std::move(*record)))
         return false;
-    parameters->setTimeMin(-record->delay);
+    parameters->setTimeMin(-delay);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/vectors/VectorChecks.h"
 
 #include <cmath>
+#include <utility>
 
 namespace Algorithms {
 
@@ -31,7 +32,7 @@ std::optional<ImpulseResponse> checkImpulseResponse(IProcessMethod& reporter,
     const double coarseDelay = coarse.times[peakMagnitude(coarse.values).index];
 
     const double halfSpan = nRiseTime * riseTime;
-    const auto fine =
+    auto fine =
         computeImpulseResponse(values, frequencies, coarseDelay - halfSpan, coarseDelay + halfSpan, 3.0, pulseMode);
     if (!isValidResponse(fine.times, fine.values)) {
         emit reporter.error(noisySignalText());
@@ -44,8 +45,8 @@ std::optional<ImpulseResponse> checkImpulseResponse(IProcessMethod& reporter,
     }
 
     ImpulseResponse record;
-    record.values = fine.values;
-    record.times = fine.times;
+    record.values = std::move(fine.values);
+    record.times = std::move(fine.times);
     record.delay = delay;
     record.coarseDelay = coarseDelay;
     return record;
@@ -55,7 +56,7 @@ std::optional<Gating> calculateImpulseResponseStage(const std::vector<std::compl
                                                     const std::vector<double>& frequencies, double delay,
                                                     double timeMin, int pulseMode)
 {
-    const auto response = computeImpulseResponse(values, frequencies, timeMin, 2.0 * delay, 6.0, pulseMode);
+    auto response = computeImpulseResponse(values, frequencies, timeMin, 2.0 * delay, 6.0, pulseMode);
     if (!isValidResponse(response.times, response.values))
         return std::nullopt;
     std::vector<double> magnitude(response.values.size());
@@ -63,9 +64,9 @@ std::optional<Gating> calculateImpulseResponseStage(const std::vector<std::compl
         magnitude[i] = std::abs(response.values[i]);
 
     Gating gating;
-    gating.values = response.values;
-    gating.times = response.times;
     gating.value = interp1(response.times, magnitude, delay);
+    gating.values = std::move(response.values);
+    gating.times = std::move(response.times);
     return gating;
 }
 

@@ -9,6 +9,8 @@
 
 #include <QtGlobal>
 
+#include <utility>
+
 namespace Algorithms {
 
 namespace {
@@ -60,7 +62,10 @@ bool TransmissionProcess::impulseStage()
     for (auto [port, gating] : {std::pair{left, &*leftGating}, std::pair{right, &*rightGating}}) {
         port->setFixtureLength(halfLength);
         port->setDefaultLength(halfLength);
-        if (!port->setImpulseResponse(*record) || !port->setGating(*gating))
+        // Both ports hold the record; the right one, set last, takes it over.
+        const bool stored = port == right ? port->setImpulseResponse(std::move(*record))
+                                          : port->setImpulseResponse(*record);
+        if (!stored || !port->setGating(std::move(*gating)))
             return false;
     }
     determineTimeMin();
@@ -89,9 +94,9 @@ bool TransmissionProcess::stepResponseStage()
         emit error(tr("Error in calculating the step response characteristic"));
         return false;
     }
-    if (!left->setStepResponse(*leftStep) || !right->setStepResponse(*rightStep))
-        return false;
     const double fixtureImpedance = (rightStep->impedance + leftStep->impedance) * 0.5;
+    if (!left->setStepResponse(std::move(*leftStep)) || !right->setStepResponse(std::move(*rightStep)))
+        return false;
     left->setImpedanceValue(fixtureImpedance);
     right->setImpedanceValue(fixtureImpedance);
     return true;

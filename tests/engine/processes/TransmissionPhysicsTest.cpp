@@ -201,7 +201,7 @@ SParametersTwoPort withZeroFrequencyPoint(const SParametersTwoPort& set, const L
 // known: the halves are those of the grid without it, converted as there.
 TEST(TransmissionZeroFrequency, AMeasuredZeroFrequencyPointKeepsTheGridLowPass)
 {
-    const auto grid = lowPassGrid(25e6, 800);
+    const auto grid = lowPassGrid(50e6, 300);
     const auto thru = twoXThru(exampleLeftHalf(), exampleRightHalf(), grid);
     const auto withZero = withZeroFrequencyPoint(thru, exampleLeftHalf(), exampleRightHalf());
     const auto skipZero = [](const std::vector<std::complex<double>>& v) {
