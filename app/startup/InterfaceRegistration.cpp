@@ -1,6 +1,7 @@
 #include "app/startup/InterfaceRegistration.h"
 
 #include "app/formatting/UnitFormatter.h"
+#include "charts/registration/ChartRegistration.h"
 #include "core/SharedControls.h"
 
 #include <QtQml>
@@ -16,6 +17,7 @@ namespace Startup {
 void registerSharedInterface()
 {
     SharedControls::initResources();
+    registerChartQmlTypes();
     SharedControls::registerSingletons();
     qmlRegisterSingletonType<UnitFormatter>("UnitFormatter", 1, 0, "UnitFormatter",
                                             [](QQmlEngine*, QJSEngine*) -> QObject* { return new UnitFormatter(); });
