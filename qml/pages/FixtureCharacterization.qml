@@ -92,15 +92,14 @@ PageWithReturn {
                         }
                     }
                 }
-                ScrollView {
-                    TextArea {
-                        readOnly: true
-                        wrapMode: Text.WordWrap
-                        text: qsTr("Length: the impulse response of each fixture port; the marker stands at the "
-                                   + "fixture length.\nGating: the response the time gate keeps.\nImpedance: the "
-                                   + "step response; the marker stands at the reference length of the fixture "
-                                   + "impedance.\nS-parameters: the calculated fixture halves.")
-                    }
+                TextArea {
+                    objectName: "log"
+                    readOnly: true
+                    wrapMode: Text.WordWrap
+                    text: qsTr("Length: the impulse response of each fixture port; the marker stands at the "
+                               + "fixture length.\nGating: the response the time gate keeps.\nImpedance: the step "
+                               + "response; the marker stands at the reference length of the fixture impedance."
+                               + "\nS-parameters: the calculated fixture halves.")
                 }
             }
         }

@@ -1,6 +1,6 @@
 #include "tests/qml/wizard/WizardPageSession.h"
 
-#include "app/formatting/UnitFormatter.h"
+#include "app/startup/InterfaceRegistration.h"
 #include "core/SharedControls.h"
 
 #include <QMutex>
@@ -33,10 +33,8 @@ void collectQmlWarnings(QtMsgType type, const QMessageLogContext& context, const
 void setUpOnce()
 {
     static const bool done = [] {
-        SharedControls::initResources();
-        SharedControls::registerSingletons();
-        qmlRegisterSingletonType<UnitFormatter>("UnitFormatter", 1, 0, "UnitFormatter",
-                                                [](QQmlEngine*, QJSEngine*) -> QObject* { return new UnitFormatter; });
+        Startup::registerSharedInterface();
+        Startup::initPageResources();
         SharedControls::selectStyle();
         previousHandler = qInstallMessageHandler(collectQmlWarnings);
         // The controls module adds the style's file selector when it is first imported.

@@ -111,6 +111,13 @@ TEST_F(WizardPagesTest, MeasuresAThruByItsButtonTakesOnlyNumbersAsOffsetsAndSave
     for (QQuickItem* line : lengths)
         EXPECT_TRUE(length.match(line->property("text").toString()).hasMatch()) << line->property("text").toString().toStdString();
 
+    // The thru's impulse response is one graph, named by both halves.
+    QQuickItem* lengthChart = findVisible(showPage("FixtureCharacterization"), "lengthChart");
+    ASSERT_NE(lengthChart, nullptr);
+    const QVariantList traces = lengthChart->property("plotter").value<QObject*>()->property("traces").toList();
+    ASSERT_EQ(traces.size(), 1);
+    EXPECT_EQ(traces.front().value<QObject*>()->property("name").toString(), "LA1B2");
+
     QQuickItem* offset = findVisible(measurePage, "leftOffset");
     ASSERT_NE(offset, nullptr);
     for (const QString& text : {QString(), QStringLiteral("+"), QStringLiteral("."), QStringLiteral("NaN")}) {
