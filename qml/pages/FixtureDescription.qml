@@ -41,7 +41,6 @@ ColumnLayout {
                     counts.push(String(count));
                 return counts;
             }
-            enabled: description.fixtureEnabled
             currentIndex: description.fixture && description.fixture.portsCount <= description.vnaPortsCount
                           ? description.fixture.portsCount - 1 : -1
             onActivated: description.fixture.portsCount = index + 1

@@ -47,6 +47,8 @@ NoltPage {
         target: page.fixtureSetups
         function onZ0ConversionTypeChanged() {
             ignoreLowPass.checked = page.conversion === MeasureEnums.Z0Conversion.None;
+            if (!ignoreLowPass.checked)
+                page.lastConversion = page.conversion;
         }
     }
 
