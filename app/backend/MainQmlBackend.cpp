@@ -87,6 +87,8 @@ MainQmlBackend::~MainQmlBackend()
     m_fixtureSetups->interrupt();
     m_algorithmsSetup->interrupt();
     m_backendWorker->stop();
+    // The test-mode table follows the setups' steps and ports: it goes before them.
+    delete m_testModeTable;
     delete m_fixtureSetups;
     delete m_algorithmsSetup;
     delete m_setupVnaTable;

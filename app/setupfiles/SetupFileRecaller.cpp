@@ -138,11 +138,11 @@ void SetupFileRecaller::applySetup(VnaStateIO& file, int index, TaskProgress& ta
     flag("BAuxEnabled", &NoltAlgorithmsSetup::setBbConnectionEnabled);
     flag("DutEnabled", &NoltAlgorithmsSetup::setAbDutConnectionEnabled);
 
-    for (std::size_t list = 0; list < 4; ++list) {
-        VNAFixtureConnection* connection = (setup->*SetupSections::portListKeys[list].connection)();
+    for (int list = 0; list < 4; ++list) {
+        VNAFixtureConnection* connection = SetupSections::portListConnection(*setup, list);
         for (int j = 0; j < connection->attachedPorts().size(); ++j) {
             const std::optional<int> port =
-                readInt(file, section, QLatin1String(SetupSections::portListKeys[list].keyPrefix) + QString::number(j));
+                readInt(file, section, QLatin1String(SetupSections::portListKeys[list]) + QString::number(j));
             // A port the analyzer lacks is as unreadable as a missing one.
             const bool usable = port && *port >= 0 && *port < m_analyzerPorts;
             connection->setAttachedVnaPort(j, usable ? static_cast<uint>(*port) : 0u);

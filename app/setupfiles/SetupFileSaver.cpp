@@ -131,11 +131,11 @@ bool SetupFileSaver::appendSections(const QString& path, TaskProgress& task)
         ok = ok && file.writeValue(QStringLiteral("AAuxEnabled"), boolText(setup->aaConnectionEnabled()));
         ok = ok && file.writeValue(QStringLiteral("BAuxEnabled"), boolText(setup->bbConnectionEnabled()));
         ok = ok && file.writeValue(QStringLiteral("DutEnabled"), boolText(setup->abDutConnectionEnabled()));
-        for (const SetupSections::PortListKey& list : SetupSections::portListKeys) {
-            const ValueModel<uint>& ports = (setup->*list.connection)()->attachedPorts();
+        for (int list = 0; list < 4; ++list) {
+            const ValueModel<uint>& ports = SetupSections::portListConnection(*setup, list)->attachedPorts();
             for (int j = 0; j < ports.size() && ok; ++j) {
                 requiredPorts = std::max(requiredPorts, ports.at(j) + 1);
-                ok = file.writeValue(QLatin1String(list.keyPrefix) + QString::number(j), QString::number(ports.at(j)));
+                ok = file.writeValue(QLatin1String(SetupSections::portListKeys[list]) + QString::number(j), QString::number(ports.at(j)));
             }
         }
         ok = ok && file.writeEmptyLine();

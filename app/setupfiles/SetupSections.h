@@ -15,19 +15,12 @@ inline QString fixtureSetup(int index)
     return QStringLiteral("NOLT\\Settings\\FixtureSetup") + QString::number(index);
 }
 
-// A setup's port lists, in file order.
-struct PortListKey
-{
-    const char* keyPrefix;
-    VNAFixtureConnection* (NoltAlgorithmsSetup::*connection)() const;
-};
+// Key prefixes of a setup's port lists, in file order: left, right, left
+// auxiliary, right auxiliary.
+inline const char* const portListKeys[4] = {"FixtureAPort", "FixtureBPort", "FixtureAAuxPort", "FixtureBAuxPort"};
 
-const PortListKey portListKeys[4] = {
-    {"FixtureAPort", &NoltAlgorithmsSetup::leftFixtureConn},
-    {"FixtureBPort", &NoltAlgorithmsSetup::rightFixtureConn},
-    {"FixtureAAuxPort", &NoltAlgorithmsSetup::leftFixtureAuxConn},
-    {"FixtureBAuxPort", &NoltAlgorithmsSetup::rightFixtureAuxConn},
-};
+// The connection whose cabling port list `list` holds.
+VNAFixtureConnection* portListConnection(const NoltAlgorithmsSetup& setup, int list);
 
 // A path the analyzer can be given: no line break, control character or ";" would
 // end or split its command on the wire.

@@ -44,6 +44,12 @@ Item {
         chart.addTrace(trace);
         trace.z = Qt.binding(() => plotter.activeTrace === trace ? 1 : 0);
         trace.clicked.connect(() => { plotter.activeTrace = trace; });
+        showRangesOn(trace);
+    }
+
+    // Binding the ranges also sets them at once: a trace's domain may hold a
+    // window of its own, such as the one a zoom reset restores.
+    function showRangesOn(trace) {
         trace.domain.xRange = Qt.binding(() => plotter.xRange);
         trace.domain.yRange = Qt.binding(() => plotter.yRange);
     }
@@ -183,13 +189,16 @@ Item {
     Chart {
         id: chart
         anchors.fill: plotArea
-        rubberBand: rubberBand
+        rubberBand: band
 
         onIsZoomedChanged: {
             if (isZoomed)
                 return;
             zoomReset();
             plotter.rebindingRanges();
+            // The domains went back to their windows from before the zoom,
+            // which new data may have made stale meanwhile.
+            plotter.traces.forEach(plotter.showRangesOn);
             plotter.updateMarkersPositions();
         }
         onFinishedZoomInOperation: {
@@ -203,7 +212,7 @@ Item {
         }
 
         Rectangle {
-            id: rubberBand
+            id: band
             color: "grey"
             opacity: 0.5
             visible: false
@@ -266,6 +275,8 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             width: 100
             height: 30
+            leftPadding: 8
+            rightPadding: 8
             text: qsTr("zoom out")
             onClicked: chart.zoomReset()
         }

@@ -32,11 +32,13 @@ TEST_F(BackendLifetime, APresetAskedForDuringAMeasurementWaitsForItsEnd)
     simulator.setSweepTimeMs(200);
     TransmissionStep* step = thruStep();
     ASSERT_TRUE(step);
+    // Receives for this test body only.
+    QObject listener;
     std::atomic<bool> measuring{false};
     bool presetDuringMeasurement = false;
-    QObject::connect(step, &Step::started, [&measuring] { measuring = true; });
-    QObject::connect(step, &Step::finished, [&measuring] { measuring = false; });
-    QObject::connect(backend.get(), &MainQmlBackend::message, [&](const QString& text) {
+    QObject::connect(step, &Step::started, &listener, [&measuring] { measuring = true; });
+    QObject::connect(step, &Step::finished, &listener, [&measuring] { measuring = false; }, Qt::DirectConnection);
+    QObject::connect(backend.get(), &MainQmlBackend::message, &listener, [&](const QString& text) {
         presetDuringMeasurement = presetDuringMeasurement || (measuring && text.contains("preset"));
     });
     QTimer::singleShot(50, backend.get(), [this] { backend->preset(); });

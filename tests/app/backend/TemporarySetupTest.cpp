@@ -3,6 +3,8 @@
 
 #include <QTimer>
 
+#include <atomic>
+
 namespace {
 
 class TemporarySetup : public BackendSession
@@ -62,15 +64,17 @@ TEST_F(TemporarySetup, APortCountChangeDuringAMeasurementRecallsAfterIt)
 
     auto* step = qobject_cast<TransmissionStep*>(setup(0)->steps().at(0).get());
     ASSERT_TRUE(step);
-    bool measuring = false;
+    // Receives for this test body only.
+    QObject listener;
+    std::atomic<bool> measuring{false};
     int recallsWhileMeasuring = 0;
-    QObject::connect(step, &Step::started, [&measuring] { measuring = true; });
-    QObject::connect(step, &Step::finished, step, [&measuring] { measuring = false; });
-    QObject::connect(backend.get(), &MainQmlBackend::message, [&](const QString& text) {
+    QObject::connect(step, &Step::started, &listener, [&measuring] { measuring = true; });
+    QObject::connect(step, &Step::finished, &listener, [&measuring] { measuring = false; }, Qt::DirectConnection);
+    QObject::connect(backend.get(), &MainQmlBackend::message, &listener, [&](const QString& text) {
         if (measuring && text.startsWith("Recall setup"))
             ++recallsWhileMeasuring;
     });
-    QTimer::singleShot(100, [this] { simulator.setPortCount(5); });
+    QTimer::singleShot(100, &listener, [this] { simulator.setPortCount(5); });
     ASSERT_TRUE(step->measureFromVna()) << errors.join("; ").toStdString();
     EXPECT_EQ(recallsWhileMeasuring, 0);
     EXPECT_TRUE(waitFor([this] { return recalls() == 1; })) << errors.join("; ").toStdString();

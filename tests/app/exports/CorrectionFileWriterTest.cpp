@@ -69,3 +69,13 @@ TEST_F(CorrectionFileWriterTest, AGridTooShortToCarryTheHalfGivesAnErrorAndNoFil
     EXPECT_EQ(errors, QStringList{"The fixture data cannot be brought onto the frequency grid of VNA"});
     EXPECT_TRUE(QDir(files.path()).isEmpty());
 }
+
+TEST_F(CorrectionFileWriterTest, AHalfWithoutAReferenceImpedanceIsNeverWrittenAtZeroOhm)
+{
+    // Results that name no impedance the analyzer port could be set to.
+    ASSERT_TRUE(left->getFixturePort(0)->measureData()->setCalculatedData(
+        twoXThru(exampleLeftHalf(), exampleRightHalf(), grid())));
+    EXPECT_FALSE(write(left.get()));
+    EXPECT_EQ(errors, QStringList{"The reference impedance of the fixture port is unknown"});
+    EXPECT_TRUE(QDir(files.path()).isEmpty());
+}

@@ -1,0 +1,35 @@
+#include "app/exports/TestModeExport.h"
+#include "app/testmode/TestModeTableModel.h"
+#include "engine/parameters/ProcessInputParameters.h"
+#include "measurement/progress/TaskProgress.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(TestModeExport, ParametersAreStoredUnderTheirNamesAndAnUnwritableFileIsAFailure)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    Algorithms::ProcessInputParameters parameters;
+    TestModeTableModel table(&parameters, nullptr);
+    QStringList errors;
+    TestModeExport testMode(nullptr, [&errors](const QString& text) { errors << text; });
+    TaskProgress task;
+    const auto noRawData = [](const QString&) {};
+
+    const QString prefix = directory.filePath("run");
+    EXPECT_TRUE(testMode.run(prefix, table.rows(), nullptr, task, noRawData));
+    QSettings written(prefix + "_ParametersTestMode.ini", QSettings::IniFormat);
+    EXPECT_EQ(written.value("PARAMETERS/Coefficient_N").toInt(), 4);
+    EXPECT_TRUE(errors.isEmpty());
+
+    // A folder that is a file cannot take the parameter file.
+    QFile blocker(directory.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(testMode.run(directory.filePath("blocked/run"), table.rows(), nullptr, task, noRawData));
+    EXPECT_EQ(errors, QStringList{"File cannot be created. Path name contains invalid symbols"});
+}
