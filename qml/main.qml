@@ -233,11 +233,13 @@ NoltApplicationWindow {
 
             NoltErrorLabel {
                 objectName: "statusLabel"
-                Layout.fillWidth: true
+                Layout.maximumWidth: window.width / 2
                 elide: Text.ElideRight
                 text: window.statusText()
                 hasError: !!backend && (!window.deviceConnected || window.deviceReady !== true)
             }
+
+            Item { Layout.fillWidth: true }
 
             ToolButton {
                 objectName: "backButton"

@@ -172,6 +172,24 @@
     </message>
 </context>
 <context>
+    <name>CorrectionFileWriter</name>
+    <message>
+        <location filename="../app/exports/CorrectionFileWriter.cpp" line="33"/>
+        <source>Cannot read the frequency grid from VNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/exports/CorrectionFileWriter.cpp" line="50"/>
+        <source>The reference impedance of the fixture port is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/exports/CorrectionFileWriter.cpp" line="57"/>
+        <source>The fixture data cannot be brought onto the frequency grid of VNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FixtureCharacterization</name>
     <message>
         <location filename="../qml/FixtureCharacterization.qml" line="6"/>
@@ -195,6 +213,99 @@
         <location filename="../qml/FixturePage.qml" line="7"/>
         <source>Configure fixtures</source>
         <translation>Настройка оснастки</translation>
+    </message>
+</context>
+<context>
+    <name>MainQmlBackend</name>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="175"/>
+        <source>Remote control is not available: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="209"/>
+        <source>Correction</source>
+        <translation>Коррекция</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="221"/>
+        <source>Correction was applied</source>
+        <translation>Коррекция применена</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="229"/>
+        <source>Save correction</source>
+        <translation>Сохранение коррекции</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="249"/>
+        <source>Save correction files was performed: </source>
+        <translation>Файлы коррекции сохранены: </translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="256"/>
+        <source>Save the raw data</source>
+        <translation>Сохранение исходных данных</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="263"/>
+        <source>Save the raw data files was performed:</source>
+        <translation>Файлы исходных данных сохранены:</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="271"/>
+        <source>Save test mode parameters</source>
+        <translation>Сохранение параметров тестового режима</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="279"/>
+        <source>Save test mode parameters was performed:</source>
+        <translation>Параметры тестового режима сохранены:</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="287"/>
+        <source>Save setup</source>
+        <translation>Сохранение настройки</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="291"/>
+        <source>Save setup was performed: </source>
+        <translation>Настройка сохранена: </translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="298"/>
+        <source>Recall setup</source>
+        <translation>Загрузка настройки</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="303"/>
+        <source>Recall setup was performed: </source>
+        <translation>Настройка загружена: </translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="310"/>
+        <source>Plug-in preset</source>
+        <translation>Сброс программы</translation>
+    </message>
+    <message>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="313"/>
+        <source>Plug-in preset was performed</source>
+        <translation>Сброс программы выполнен</translation>
+    </message>
+    <message>
+        <location filename="../app/correction/CorrectionApplier.cpp" line="73"/>
+        <source>VNA did not take the correction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h" line="11"/>
+        <source>There is no calculated data</source>
+        <translation>Нет рассчитанных данных</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h" line="16"/>
+        <source>File cannot be created. Path name contains invalid symbols</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -384,24 +495,58 @@
         <translation>Крупный</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsPage.qml" line="227"/>
+        <location filename="../qml/SettingsPage.qml" line="228"/>
         <source>Restart required</source>
         <translation>Требуется перезапуск</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsPage.qml" line="228"/>
+        <location filename="../qml/SettingsPage.qml" line="229"/>
         <source>The display scaling change will take effect after restart.</source>
         <translation>Изменение масштаба вступит в силу после перезапуска.</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsPage.qml" line="229"/>
+        <location filename="../qml/SettingsPage.qml" line="230"/>
         <source>Restart now</source>
         <translation>Перезапустить</translation>
     </message>
     <message>
-        <location filename="../qml/SettingsPage.qml" line="230"/>
+        <location filename="../qml/SettingsPage.qml" line="231"/>
         <source>Later</source>
         <translation>Позже</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFileRecaller</name>
+    <message>
+        <location filename="../app/setupfiles/SetupFileRecaller.cpp" line="62"/>
+        <source>Open file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/setupfiles/SetupFileRecaller.cpp" line="67"/>
+        <location filename="../app/setupfiles/SetupFileRecaller.cpp" line="81"/>
+        <location filename="../app/setupfiles/SetupFileRecaller.cpp" line="98"/>
+        <source>Cannot recall state file: </source>
+        <translation>Не удается загрузить файл состояния: </translation>
+    </message>
+    <message>
+        <location filename="../app/setupfiles/SetupFileRecaller.cpp" line="75"/>
+        <source>Not enough number of ports</source>
+        <translation>Недостаточно портов</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFileSaver</name>
+    <message>
+        <location filename="../app/setupfiles/SetupFileSaver.cpp" line="79"/>
+        <location filename="../app/setupfiles/SetupFileSaver.cpp" line="100"/>
+        <source>Cannot read state file: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../app/setupfiles/SetupFileSaver.cpp" line="85"/>
+        <source>Cannot read the type of saving state file from VNA</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -794,12 +939,12 @@
     <message>
         <location filename="../qml/WaitingPage.qml" line="41"/>
         <source>displays a progress bar when the channel data is being updated.</source>
-        <translation type="unfinished"></translation>
+        <translation>показывает индикатор, пока данные канала обновляются.</translation>
     </message>
     <message>
         <location filename="../qml/WaitingPage.qml" line="42"/>
         <source>If the Sweep Progress Field freezes, wait for a minute and re-start VNA software.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если поле хода развертки застыло, подождите минуту и перезапустите программу ВАЦ.</translation>
     </message>
     <message>
         <location filename="../qml/WaitingPage.qml" line="43"/>
@@ -830,22 +975,22 @@
         <translation>ВАЦ ПОДКЛЮЧЕН, НЕ ГОТОВ</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="155"/>
+        <location filename="../qml/main.qml" line="156"/>
         <source>No new notifications</source>
         <translation>Нет новых уведомлений</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="202"/>
+        <location filename="../qml/main.qml" line="203"/>
         <source>Clear all notifications</source>
         <translation>Удалить все уведомления</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="243"/>
+        <location filename="../qml/main.qml" line="244"/>
         <source>BACK</source>
         <translation>НАЗАД</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="251"/>
+        <location filename="../qml/main.qml" line="252"/>
         <source>NEXT</source>
         <translation>ДАЛЕЕ</translation>
     </message>

@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>NoltChartTab</name>
+    <message>
+        <location filename="../qml/templates/NoltChartTab.qml" line="65"/>
+        <source>Reference markers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/templates/NoltChartTab.qml" line="79"/>
+        <source>Movable reference markers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/templates/NoltChartTab.qml" line="92"/>
+        <source>Set default offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/templates/NoltChartTab.qml" line="98"/>
+        <source>User markers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../qml/templates/NoltChartTab.qml" line="104"/>
+        <source>Show user markers</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NoltDUT</name>
     <message>
         <location filename="../qml/templates/NoltDUT.qml" line="14"/>
