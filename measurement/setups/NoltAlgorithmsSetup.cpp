@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -34,6 +35,7 @@ void registerTypes()
     qRegisterMetaType<QVector<QPointF>>("qvectorpointf");
     qRegisterMetaType<Step*>("StepP");
     qRegisterMetaType<ConnectionBase*>("ConnectionBP");
+    qRegisterMetaType<VNAFixtureConnection*>();
     qRegisterMetaType<uint>("Uint");
     qRegisterMetaType<BaseMeasurer::Status>("Status");
     registerMeasureEnums();
