@@ -95,12 +95,12 @@ TEST(ChartScaleManagerTest, EmptyInputAndDirectSettersSignalOnlyOnChange)
 {
     ChartScaleManager manager;
     SignalLog log(manager);
-    const QVector<QPointF> empty;
+    QVector<QPointF> empty;
     EXPECT_FALSE(manager.addDataPtr("a", nullptr));
     EXPECT_FALSE(manager.addDataPtr("a", &empty));
     EXPECT_TRUE(log.names.isEmpty());
 
-    const QVector<QPointF> points{{0, 0}, {10, 1}};
+    QVector<QPointF> points{{0, 0}, {10, 1}};
     EXPECT_TRUE(manager.addDataPtr("a", &points));
     log.names.clear();
     manager.setMinMaxX({2, 8});

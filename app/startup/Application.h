@@ -1,0 +1,14 @@
+#pragma once
+
+namespace Startup {
+
+// The program from start to end: settings, display scaling, the application
+// object, command line and translations, the terminate handler, the
+// declarative engine with the "noltstyle" style, the backend and the main page,
+// the remote command set, then the event loop. On the way out the settings are
+// saved and everything is torn down (the backend writes its temporary setup
+// and closes the analyzer links and the server) before a requested restart
+// starts the new instance. Returns the event loop's result.
+int runApplication(int& argc, char** argv);
+
+} // namespace Startup

@@ -1,0 +1,95 @@
+#include "app/settings/Settings.h"
+#include "app/startup/DisplayScaling.h"
+#include "app/startup/InterfaceRegistration.h"
+#include "app/startup/Localization.h"
+#include "app/startup/Restart.h"
+#include "app/startup/TerminateHandler.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <exception>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+// Settings in a fresh working folder, as the program finds them at start.
+class StoredSettings : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = QDir::currentPath();
+        QDir::setCurrent(m_dir.path());
+        m_previousScale = qgetenv("QT_SCALE_FACTOR");
+        qputenv("QT_SCALE_FACTOR", "0.75");
+    }
+    void TearDown() override
+    {
+        qputenv("QT_SCALE_FACTOR", m_previousScale);
+        QDir::setCurrent(m_previous);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+    QByteArray m_previousScale;
+};
+
+TEST_F(StoredSettings, AStoredScalingSetsTheScaleFactorAndNoneLeavesTheEnvironment)
+{
+    {
+        Settings fresh;
+        Startup::applyStoredScaling(fresh);
+        EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "0.75");
+        fresh.scalingFactor = QStringLiteral("1.25");
+    }
+    Settings stored;
+    Startup::applyStoredScaling(stored);
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1.25");
+}
+
+QString pageText() { return QCoreApplication::translate("main", "VNA NOT CONNECTED"); }
+QString controlText() { return QCoreApplication::translate("PageWithReturn", "Return"); }
+
+TEST(Localization, ShortAndLongRussianOptionsTranslatePagesAndControls)
+{
+    Startup::initPageResources();
+    for (const char* option : {"-r", "--russian"}) {
+        Startup::Localization localization;
+        ASSERT_TRUE(localization.parse({QStringLiteral("nolt"), QString::fromLatin1(option)}));
+        localization.install();
+        EXPECT_EQ(pageText(), QStringLiteral("ВАЦ НЕ ПОДКЛЮЧЕН")) << option;
+        EXPECT_EQ(controlText(), QStringLiteral("Вернуться")) << option;
+    }
+    Startup::Localization english;
+    ASSERT_TRUE(english.parse({QStringLiteral("nolt"), QStringLiteral("-e")}));
+    english.install();
+    EXPECT_EQ(pageText(), QStringLiteral("VNA NOT CONNECTED"));
+    EXPECT_EQ(controlText(), QStringLiteral("Return"));
+}
+
+TEST(Restart, TheNewInstanceGetsTheArgumentsWithoutTheProgramPath)
+{
+    EXPECT_EQ(Startup::restartArguments({QStringLiteral("/opt/nolt/nolt"), QStringLiteral("-r")}),
+              QStringList{QStringLiteral("-r")});
+    EXPECT_TRUE(Startup::restartArguments({QStringLiteral("/opt/nolt/nolt")}).isEmpty());
+}
+
+TEST(TerminateHandlerDeathTest, AnExceptionOnAnotherThreadAbortsWithItsTextOnTheErrorOutput)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            std::set_terminate(Startup::terminateHandler);
+            std::thread([] { throw std::runtime_error("sweep buffer lost"); }).join();
+        },
+        "The NOLT faces a problem, please restart application or contact your Administrator\\.\n"
+        "sweep buffer lost");
+}
+
+} // namespace

@@ -1,0 +1,142 @@
+#include "measurement/setups/FixtureSetups.h"
+#include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "measurement/steps/Step.h"
+#include "remote/server/SocketRemoteControl.h"
+#include "tests/qml/WindowSession.h"
+
+#include <QAbstractItemModel>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+constexpr int StepsPage = 0;
+constexpr int WaitingPage = 1;
+constexpr int BusyPage = 2;
+
+class MainWindowTest : public WindowSession
+{
+protected:
+    int shownPage() const { return property(QStringLiteral("mainLayout"), "currentIndex").toInt(); }
+    QString status() const { return property(QStringLiteral("statusLabel"), "text").toString(); }
+};
+
+TEST_F(MainWindowTest, WaitsForAConnectedAndReadyAnalyzerBeforeTheWizard)
+{
+    EXPECT_EQ(status(), "VNA NOT CONNECTED");
+    EXPECT_EQ(shownPage(), WaitingPage);
+    EXPECT_TRUE(property(QStringLiteral("nextButton"), "visible").toBool());
+    EXPECT_FALSE(property(QStringLiteral("nextButton"), "enabled").toBool());
+
+    simulator.setReady(false);
+    connectAnalyzer();
+    ASSERT_TRUE(waitFor([&] { return status() == "VNA CONNECTED NOT READY"; })) << status().toStdString();
+    EXPECT_EQ(shownPage(), WaitingPage);
+    EXPECT_TRUE(property(QStringLiteral("statusLabel"), "hasError").toBool());
+
+    simulator.setReady(true);
+    refresh();
+    ASSERT_TRUE(waitFor([&] { return shownPage() == StepsPage; }));
+    EXPECT_TRUE(status().contains(QRegularExpression(QStringLiteral("^.+ SN:.+ SV:.+ Plug-in v1\\.4\\.1$"))))
+        << status().toStdString();
+    EXPECT_FALSE(property(QStringLiteral("statusLabel"), "hasError").toBool());
+    EXPECT_TRUE(property(QStringLiteral("nextButton"), "enabled").toBool());
+    EXPECT_FALSE(property(QStringLiteral("backButton"), "enabled").toBool());
+
+    click(QStringLiteral("nextButton"));
+    EXPECT_EQ(property(QStringLiteral("stepsPage"), "currentStep").toInt(), 1);
+    EXPECT_TRUE(property(QStringLiteral("backButton"), "enabled").toBool());
+}
+
+TEST_F(MainWindowTest, StaysBusyUntilTheLastMeasuringStepHasFinished)
+{
+    connectAnalyzer();
+    ASSERT_TRUE(waitFor([&] { return shownPage() == StepsPage; }));
+    NoltAlgorithmsSetup* setup = backend->getFixtureSetups()->setup(0);
+    // Two reflect steps, one per fixture.
+    setup->setAbThruConnectionEnabled(false);
+    QCoreApplication::processEvents();
+    const auto steps = setup->steps().rows();
+    ASSERT_GE(steps.size(), 2u);
+
+    emit steps[0]->started();
+    emit steps[1]->started();
+    EXPECT_EQ(shownPage(), BusyPage);
+    emit steps[0]->finished();
+    EXPECT_EQ(shownPage(), BusyPage);
+    emit steps[0]->finished();
+    EXPECT_EQ(shownPage(), BusyPage);
+    emit steps[1]->finished();
+    EXPECT_EQ(shownPage(), StepsPage);
+
+    // Losing the analyzer while measuring goes back to waiting.
+    emit steps[0]->started();
+    simulator.setReady(false);
+    refresh();
+    EXPECT_TRUE(waitFor([&] { return shownPage() == WaitingPage; }));
+}
+
+TEST_F(MainWindowTest, ListsNotificationsNewestFirst)
+{
+    emit backend->error(QStringLiteral("Not enough number of ports"));
+    emit backend->message(QStringLiteral("Save setup was performed: a.sta"));
+
+    auto* model = window->findChild<QAbstractItemModel*>(QStringLiteral("notificationModel"));
+    ASSERT_NE(model, nullptr);
+    ASSERT_EQ(model->rowCount(), 2);
+    const int textRole = model->roleNames().key("text");
+    const int typeRole = model->roleNames().key("type");
+    const QRegularExpression minute(QStringLiteral("^\\d{1,2}:\\d\\d: "));
+    EXPECT_TRUE(model->index(0, 0).data(textRole).toString().contains(minute));
+    EXPECT_TRUE(model->index(0, 0).data(textRole).toString().endsWith(": Save setup was performed: a.sta"));
+    EXPECT_EQ(model->index(0, 0).data(typeRole).toString(), "message");
+    EXPECT_TRUE(model->index(1, 0).data(textRole).toString().endsWith(": Not enough number of ports"));
+    EXPECT_EQ(model->index(1, 0).data(typeRole).toString(), "error");
+}
+
+TEST_F(MainWindowTest, PortFieldsTakeWholePortsFrom1To65535AndTheServerPortWhenEntered)
+{
+    const ushort analyzerPort = backend->getVnaDevice()->port();
+    const std::optional<uint32_t> storedPort = settings->port;
+    click(QStringLiteral("settingsButton"));
+    ASSERT_TRUE(waitFor([&] { return item(QStringLiteral("analyzerPort")) != nullptr; }));
+    EXPECT_TRUE(property(QStringLiteral("settingsButton"), "checked").toBool());
+
+    typeInto(QStringLiteral("analyzerPort"), QStringLiteral("0"));
+    EXPECT_EQ(backend->getVnaDevice()->port(), analyzerPort);
+    EXPECT_EQ(settings->port, storedPort);
+    typeInto(QStringLiteral("analyzerPort"), QStringLiteral("70000"));
+    EXPECT_EQ(backend->getVnaDevice()->port(), 7000);
+    EXPECT_EQ(settings->port, 7000u);
+
+    auto* server = backend->getServerControl();
+    const int serverPort = server->port();
+    typeInto(QStringLiteral("serverPort"), QStringLiteral("0"));
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(server->port(), serverPort);
+
+    const QString freePort = QString::number(closedPort());
+    typeInto(QStringLiteral("serverPort"), freePort);
+    EXPECT_EQ(server->port(), serverPort);
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(QString::number(server->port()), freePort);
+}
+
+TEST_F(MainWindowTest, F9TogglesTheTestModeWhereverTheFocusIs)
+{
+    connectAnalyzer();
+    ASSERT_TRUE(waitFor([&] { return shownPage() == StepsPage; }));
+    click(QStringLiteral("settingsButton"));
+    ASSERT_TRUE(waitFor([&] { return item(QStringLiteral("analyzerAddress")) != nullptr; }));
+    item(QStringLiteral("analyzerAddress"))->forceActiveFocus();
+
+    QTest::keyClick(window, Qt::Key_F9);
+    EXPECT_TRUE(waitFor([&] { return property(QStringLiteral("testModePage"), "visible").toBool(); }));
+    EXPECT_FALSE(property(QStringLiteral("settingsButton"), "checked").toBool());
+
+    QTest::keyClick(window, Qt::Key_F9);
+    EXPECT_FALSE(property(QStringLiteral("testModePage"), "visible").toBool());
+    EXPECT_TRUE(property(QStringLiteral("stepsPage"), "visible").toBool());
+}
+
+} // namespace
