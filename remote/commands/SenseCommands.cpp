@@ -33,8 +33,9 @@ void setAndRefresh(MainQmlBackend* backend, Setter setter, double value)
 
 void answerReal(MainQmlBackend* backend, DeviceFunctions* functions, Getter getter, int missingCode)
 {
-    functions->sendAnswer(bridgedQuery(
-        backend, [backend, getter, missingCode] { return realOrRaise((backend->getVnaDevice()->*getter)(), missingCode); }));
+    functions->sendAnswer(bridgedQuery(backend, [backend, getter, missingCode] {
+        return realOrRaise((backend->getVnaDevice()->*getter)(), missingCode);
+    }));
 }
 
 } // namespace
