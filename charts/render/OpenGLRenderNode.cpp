@@ -121,8 +121,7 @@ void OpenGLRenderNode::render()
     if (!m_traces.isEmpty()) {
         // The picking pass does not depend on a colour pass: an unchanged chart
         // still answers the pointer.
-        const bool pickingPass = !m_eventQueue.empty() && m_needsPicking;
-        if (m_needsRender || pickingPass)
+        if (m_needsRender || (!m_eventQueue.empty() && m_needsPicking))
             prepareDrawing();
         if (m_needsRender) {
             m_drawFbo->bind();
@@ -135,7 +134,8 @@ void OpenGLRenderNode::render()
             markDirty(QSGNode::DirtyMaterial);
             qCDebug(chartRender) << "trace pass" << m_traces.size();
         }
-        if (pickingPass) {
+        // Asked after the frame buffers were made: a new picking buffer holds no index colours.
+        if (!m_eventQueue.empty() && m_needsPicking) {
             m_pickFbo->bind();
             m_pickTable.fill(nullptr, m_traces.size());
             drawTraces(true);
@@ -195,6 +195,7 @@ void OpenGLRenderNode::createFramebuffers()
     }
     m_imageNode->setTexture(m_displayTexture.get());
     m_framebuffersStale = false;
+    m_needsPicking = true;
 }
 
 void OpenGLRenderNode::createProgram()
