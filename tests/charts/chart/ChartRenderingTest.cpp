@@ -74,6 +74,14 @@ TEST_F(ChartRendering, DrawsTracesWhereTheirDataLiesInZOrderAndNothingElse)
 
     redTrace->setVisible(false);
     EXPECT_EQ(countColour(frame(), red), 0);
+
+    // New points of a hidden trace are taken at once, not left to ask for a
+    // trace pass at every frame, and show when the trace does.
+    redTrace->replace(segment({0.0, 7.5}, {10.0, 7.5}));
+    EXPECT_EQ(countColour(frame(), red), 0);
+    EXPECT_TRUE(redTrace->renderData()->pendingUpload.isEmpty());
+    redTrace->setVisible(true);
+    EXPECT_TRUE(colourInRows(frame(), 50, 35, red));
 }
 
 TEST_F(ChartRendering, ResizingRedrawsAtTheNewSize)
