@@ -47,7 +47,6 @@ TEST_F(ChartRendering, DrawsTracesWhereTheirDataLiesInZOrderAndNothingElse)
     addTrace(Qt::blue, segment({6.0, 0.0}, {6.0, 10.0}), 1.0);
     addTrace(Qt::green, segment({0.0, 0.0}, {3.0, 0.0}), 0.0);
     QImage image = frame();
-    image.save("/tmp/chart_dbg.png");
 
     EXPECT_TRUE(colourInRows(image, 50, 105, red));
     EXPECT_TRUE(colourInRows(image, 200, 105, red));
