@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "qrc:/core/qml/controls"
+import "pages"
 
 // The six-step wizard, with the fixture characterization and the test mode
 // opened over it. The done flags of the steps follow what the user has seen.

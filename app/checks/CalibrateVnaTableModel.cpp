@@ -160,7 +160,7 @@ void CalibrateVnaTableModel::addImpedanceRow()
             const std::optional<double> impedance = m_device->impedance(port);
             impedances << (impedance ? QString::number(*impedance, 'g', 6) : QStringLiteral("---"));
         }
-        return impedances.join(QStringLiteral(" | ")) + tr(" Ω");
+        return impedances.join(QStringLiteral(" | ")) + tr(" Ω");
     });
 }
 

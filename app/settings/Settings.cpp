@@ -3,6 +3,8 @@
 #include <QDir>
 
 #include <cmath>
+#include <limits>
+#include <type_traits>
 
 namespace {
 
@@ -16,7 +18,13 @@ void assign(std::optional<T>& member, const QVariant& value)
         return;
     }
     QVariant converted = value;
-    member = converted.convert(qMetaTypeId<T>()) ? converted.value<T>() : T{};
+    bool fits = converted.convert(qMetaTypeId<T>());
+    // Qt wraps wider numbers around into an unsigned one (2^32 + 5025 gives 5025).
+    if constexpr (std::is_same_v<T, uint32_t>) {
+        bool whole = false;
+        fits = fits && value.toULongLong(&whole) <= std::numeric_limits<uint32_t>::max() && whole;
+    }
+    member = fits ? converted.value<T>() : T{};
 }
 
 template <typename T>

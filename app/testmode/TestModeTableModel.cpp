@@ -56,7 +56,13 @@ bool TestModeTableModel::isTestMode() const
 
 void TestModeTableModel::setTestMode(bool flagIsTestMode)
 {
+    if (m_parameters->isTestMode() == flagIsTestMode)
+        return;
     m_parameters->setTestMode(flagIsTestMode);
+    // These rows now show the other parameter set, and announce no change of their own.
+    for (const int modelRow : {CoefficientNrtRow, MinGateTimeRow, LowSignalCenterModeRow, HighSignalCenterModeRow,
+                               KaiserBetaXRow, KaiserBetaRow})
+        refreshRow(modelRow);
 }
 
 void TestModeTableModel::setDefault()

@@ -121,8 +121,7 @@ void OpenGLRenderNode::render()
     if (!m_traces.isEmpty()) {
         // The picking pass does not depend on a colour pass: an unchanged chart
         // still answers the pointer.
-        const bool pickingPass = !m_eventQueue.empty() && m_needsPicking;
-        if (m_needsRender || pickingPass)
+        if (m_needsRender || (!m_eventQueue.empty() && m_needsPicking))
             prepareDrawing();
         if (m_needsRender) {
             m_drawFbo->bind();
@@ -135,7 +134,8 @@ void OpenGLRenderNode::render()
             markDirty(QSGNode::DirtyMaterial);
             qCDebug(chartRender) << "trace pass" << m_traces.size();
         }
-        if (pickingPass) {
+        // Asked after the frame buffers were made: a new picking buffer holds no index colours.
+        if (!m_eventQueue.empty() && m_needsPicking) {
             m_pickFbo->bind();
             m_pickTable.fill(nullptr, m_traces.size());
             drawTraces(true);
@@ -195,6 +195,7 @@ void OpenGLRenderNode::createFramebuffers()
     }
     m_imageNode->setTexture(m_displayTexture.get());
     m_framebuffersStale = false;
+    m_needsPicking = true;
 }
 
 void OpenGLRenderNode::createProgram()
@@ -236,8 +237,17 @@ void OpenGLRenderNode::drawTraces(bool picking)
     int index = 0;
     for (AbstractTrace* trace : qAsConst(m_traces)) {
         TraceRenderData& data = *trace->renderData();
-        if (!data.visibleForRender)
+        if (!data.visibleForRender) {
+            // Its new points are taken all the same: left waiting, they would
+            // ask for a trace pass at every frame while the trace is hidden.
+            if (!picking && !data.pendingUpload.isEmpty()) {
+                QOpenGLBuffer& buffer = bufferOf(trace);
+                buffer.bind();
+                upload(data, buffer);
+                buffer.release();
+            }
             continue;
+        }
         if (data.isPolar) {
             const int side = std::min(m_fboSize.width(), m_fboSize.height());
             glViewport((m_fboSize.width() - side) / 2, (m_fboSize.height() - side) / 2, side, side);
@@ -260,14 +270,9 @@ void OpenGLRenderNode::drawTraces(bool picking)
         if (data.vertices.empty())
             continue;
 
-        std::unique_ptr<QOpenGLBuffer>& buffer = m_buffers[trace];
-        if (!buffer) {
-            buffer = std::make_unique<QOpenGLBuffer>(QOpenGLBuffer::VertexBuffer);
-            buffer->setUsagePattern(QOpenGLBuffer::DynamicDraw);
-            buffer->create();
-        }
-        buffer->bind();
-        upload(data, *buffer);
+        QOpenGLBuffer& buffer = bufferOf(trace);
+        buffer.bind();
+        upload(data, buffer);
         m_program->setAttributeBuffer(0, GL_FLOAT, 0, 2, 0);
         const float width = data.lineWidth + (picking ? pickingExtraWidth : 0.0f);
         for (const QMatrix4x4& matrix : qAsConst(data.matrices)) {
@@ -279,9 +284,20 @@ void OpenGLRenderNode::drawTraces(bool picking)
                 glDrawArrays(GL_LINE_STRIP, run.start, run.length);
             }
         }
-        buffer->release();
+        buffer.release();
     }
     m_vao.release();
+}
+
+QOpenGLBuffer& OpenGLRenderNode::bufferOf(AbstractTrace* trace)
+{
+    std::unique_ptr<QOpenGLBuffer>& buffer = m_buffers[trace];
+    if (!buffer) {
+        buffer = std::make_unique<QOpenGLBuffer>(QOpenGLBuffer::VertexBuffer);
+        buffer->setUsagePattern(QOpenGLBuffer::DynamicDraw);
+        buffer->create();
+    }
+    return *buffer;
 }
 
 void OpenGLRenderNode::upload(TraceRenderData& data, QOpenGLBuffer& buffer)

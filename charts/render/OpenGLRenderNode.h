@@ -50,6 +50,8 @@ private:
     void createFramebuffers();
     void createProgram();
     void drawTraces(bool picking);
+    // The trace's vertex buffer, created on first use.
+    QOpenGLBuffer& bufferOf(AbstractTrace* trace);
     void upload(TraceRenderData& data, QOpenGLBuffer& buffer);
     void hideImage();
 

@@ -53,7 +53,7 @@ void ChartScaleManager::addData(const QString& key, const QVector<QPointF>& poin
     acceptRanges();
 }
 
-bool ChartScaleManager::addDataPtr(const QString& key, const QVector<QPointF>* ptrVector)
+bool ChartScaleManager::addDataPtr(const QString& key, QVector<QPointF>* ptrVector)
 {
     if (ptrVector == nullptr || ptrVector->isEmpty())
         return false;

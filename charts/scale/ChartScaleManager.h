@@ -26,8 +26,10 @@ public:
 
 public slots:
     void addData(const QString& key, const QVector<QPointF>& points);
-    // False, and nothing changed, for a null pointer or an empty list.
-    bool addDataPtr(const QString& key, const QVector<QPointF>* ptrVector);
+    // False, and nothing changed, for a null pointer or an empty list. The points
+    // are not declared constant: the interface can hand over only the curves'
+    // own pointer type.
+    bool addDataPtr(const QString& key, QVector<QPointF>* ptrVector);
     void appendData(const QString& key, QPointF point);
     void removeData(const QString& key);
     void clear();

@@ -9,6 +9,8 @@
 #include <mutex>
 #include <vector>
 
+class MeasuredFixturePort;
+
 namespace Algorithms {
 class ProcessInputParameters;
 }
@@ -30,32 +32,42 @@ private:
     Algorithms::ProcessInputParameters* m_params;
 };
 
-// The processes a connection keeps, in fixture-row order. Written by the
-// measurement on the backend worker, copied by whoever reads them, on any thread.
+// The processes a connection keeps, in fixture-row order, each with the result rows it
+// writes. A process holds its ports by address, so it keeps those rows alive: a row that
+// a port-count edit removed and added again is a new row, never one freed under it.
+// Written by the measurement on the backend worker, copied by whoever reads them, on
+// any thread.
 template <typename Process>
 class KeptProcesses
 {
 public:
     using Shared = std::shared_ptr<Process>;
+    using Rows = std::vector<std::shared_ptr<MeasuredFixturePort>>;
 
-    std::vector<Shared> all() const
+    struct Kept
+    {
+        Shared process;
+        Rows rows;
+    };
+
+    std::vector<Kept> all() const
     {
         std::lock_guard lock(m_mutex);
-        return m_processes;
+        return m_kept;
     }
     void clear()
     {
-        std::vector<Shared> released;
+        std::vector<Kept> released;
         std::lock_guard lock(m_mutex);
-        released.swap(m_processes);
+        released.swap(m_kept);
     }
-    void append(Shared process)
+    void append(Shared process, Rows rows)
     {
         std::lock_guard lock(m_mutex);
-        m_processes.push_back(std::move(process));
+        m_kept.push_back({std::move(process), std::move(rows)});
     }
 
 private:
     mutable std::mutex m_mutex;
-    std::vector<Shared> m_processes;
+    std::vector<Kept> m_kept;
 };

@@ -5,6 +5,29 @@
 #include "measurement/measurers/BaseMeasurerTemplates.h"
 #include "measurement/measurers/SourceReader.h"
 
+namespace {
+
+// Whether the kept processes were measured on exactly these rows, one process per row;
+// side picks the row of the fixture among each process's rows.
+template <typename Kept>
+bool keptFor(const std::vector<Kept>& kept, const FixtureRows& rows, std::size_t side)
+{
+    if (kept.size() != rows.size())
+        return false;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (side >= kept[i].rows.size() || kept[i].rows[side] != rows[i].port)
+            return false;
+    }
+    return true;
+}
+
+QString changedFixtureText()
+{
+    return DutMeasurer::tr("The fixture changed since it was characterised: measure it again");
+}
+
+} // namespace
+
 DutMeasurer::DutMeasurer(VNAFixtureConnection* fixture, ConnectionBase* fixtureConnection, SyncedVnaDevice* device,
                          QObject* parent)
     : BaseMeasurer(device, parent)
@@ -63,31 +86,31 @@ bool DutMeasurer::read(SourceReader& source, TaskProgress& task, const FixtureRo
 
 bool DutMeasurer::measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
 {
-    return read(source, task, rows) && calculate(task, rows.size());
+    return read(source, task, rows) && calculate(task, rows);
 }
 
-bool DutMeasurer::calculate(TaskProgress& task, std::size_t rowCount)
+bool DutMeasurer::calculate(TaskProgress& task, const FixtureRows& rows)
 {
     task.nextStep(tr("Calculating"));
     if (auto* thru = qobject_cast<ConnectionTransmisson*>(m_fixtureConnection)) {
         if (m_fixture != thru->left() && m_fixture != thru->right())
             return fail(task, tr("The fixture was not characterised by this 2x-thru"));
         const bool left = m_fixture == thru->left();
-        const auto processes = thru->processes().all();
-        if (processes.size() != rowCount)
-            return fail(task, tr("The fixture changed since it was characterised: measure it again"));
-        for (std::size_t i = 0; i < processes.size(); ++i) {
+        const auto kept = thru->processes().all();
+        if (!keptFor(kept, rows, left ? 0 : 1))
+            return fail(task, changedFixtureText());
+        for (std::size_t i = 0; i < kept.size(); ++i) {
             const Algorithms::SParametersOnePort dut = m_sdata.oneport(i);
-            if (!processes[i]->calculateDUT(left ? dut : Algorithms::SParametersOnePort(),
-                                            left ? Algorithms::SParametersOnePort() : dut))
+            if (!kept[i].process->calculateDUT(left ? dut : Algorithms::SParametersOnePort(),
+                                               left ? Algorithms::SParametersOnePort() : dut))
                 return fail(task);
         }
     } else if (auto* reflect = qobject_cast<ConnectionReflect*>(m_fixtureConnection)) {
-        const auto processes = reflect->processes().all();
-        if (processes.size() != rowCount)
-            return fail(task, tr("The fixture changed since it was characterised: measure it again"));
-        for (std::size_t i = 0; i < processes.size(); ++i) {
-            if (!processes[i]->calculateDUT(m_sdata.oneport(i)))
+        const auto kept = reflect->processes().all();
+        if (!keptFor(kept, rows, 0))
+            return fail(task, changedFixtureText());
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            if (!kept[i].process->calculateDUT(m_sdata.oneport(i)))
                 return fail(task);
         }
     }
@@ -112,14 +135,13 @@ bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReade
     task.nextStep(tr("Calculating"));
     task.nextStep(tr("Calculating"));
     auto* thru = static_cast<ConnectionTransmisson*>(left.m_fixtureConnection);
-    const auto processes = thru->processes().all();
-    if (processes.size() != leftRows.size() || processes.size() != rightRows.size()) {
-        const QString text = tr("The fixture changed since it was characterised: measure it again");
-        left.fail(task, text);
+    const auto kept = thru->processes().all();
+    if (!keptFor(kept, leftRows, 0) || !keptFor(kept, rightRows, 1)) {
+        left.fail(task, changedFixtureText());
         return right.fail(task);
     }
-    for (std::size_t i = 0; i < processes.size(); ++i) {
-        if (!processes[i]->calculateDUT(left.m_sdata.oneport(i), right.m_sdata.oneport(i))) {
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (!kept[i].process->calculateDUT(left.m_sdata.oneport(i), right.m_sdata.oneport(i))) {
             left.fail(task);
             return right.fail(task);
         }

@@ -45,7 +45,7 @@ signals:
 
 private:
     bool read(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
-    bool calculate(TaskProgress& task, std::size_t rowCount);
+    bool calculate(TaskProgress& task, const FixtureRows& rows);
     bool fail(TaskProgress& task, const QString& text = {});
     void setStatus(Status status);
 

@@ -78,6 +78,12 @@ void ReflectionMeasurer::reset()
     setCalculatingStatus(NotMeasured);
 }
 
+void ReflectionMeasurer::dropCalculation()
+{
+    dropRawData();
+    setCalculatingStatus(NotMeasured);
+}
+
 bool ReflectionMeasurer::readyToCalculate(Standard standard) const
 {
     const FixturePossibleState state = m_state;
@@ -175,7 +181,7 @@ bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
             (isShort ? m_shortRawData : m_openRawData).push_back(withPort(isShort ? shortStandard : open, row.analyzerPort));
         }
         const bool executed = startExecute(process);
-        target.connection->processes().append(process);
+        target.connection->processes().append(process, {row.port});
         if (!executed || takeInterrupt())
             return failCalculation(target.rows);
     }

@@ -49,6 +49,9 @@ public:
 
     // On the worker: reads the standard and calculates when the state allows.
     bool measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target);
+    // On the worker: a calculation belongs to the fixture ports it ran on, so a measurement
+    // on new ports starts without one; the standards stay.
+    void dropCalculation();
     void reset() override;
 
 signals:

@@ -6,6 +6,8 @@
 #include <QDebug>
 #include <QFileInfo>
 
+#include <cmath>
+
 SourceReader::SourceReader(SyncedVnaDevice* device)
     : m_device(device)
     , m_source(device)
@@ -52,10 +54,16 @@ std::optional<std::vector<double>> SourceReader::frequencies()
 
 std::optional<double> SourceReader::portImpedance(uint port)
 {
-    if (m_device)
-        return m_source.portImpedance(port);
-    const TouchstoneData* data = file();
-    return data ? std::optional<double>(data->R) : std::nullopt;
+    std::optional<double> impedance;
+    if (m_device) {
+        impedance = m_source.portImpedance(port);
+    } else if (const TouchstoneData* data = file()) {
+        impedance = data->R;
+    }
+    // The file reader gives 0 for an R it cannot use; no port is referenced to 0 ohm.
+    if (impedance && !(std::isfinite(*impedance) && *impedance > 0.0))
+        return std::nullopt;
+    return impedance;
 }
 
 std::optional<std::vector<SourceReader::Values>> SourceReader::sParameters(const std::vector<PortPair>& pairs)

@@ -30,6 +30,7 @@ public:
     std::optional<uint> portCount() const;
 
     std::optional<std::vector<double>> frequencies();
+    // No value for an impedance that is not finite and positive.
     std::optional<double> portImpedance(uint port);
     // S(i, j) for each pair, in pair order; on the analyzer one sweep measures them all.
     std::optional<std::vector<Values>> sParameters(const std::vector<PortPair>& pairs);

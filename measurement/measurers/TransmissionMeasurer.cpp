@@ -101,7 +101,7 @@ bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, con
         process->setInputParameters(m_connection->params());
         task.nextStep(tr("Execute algorithm"));
         const bool executed = startExecute(process);
-        m_connection->processes().append(process);
+        m_connection->processes().append(process, {left.port, right.port});
         if (!executed || takeInterrupt())
             return fail(task);
     }

@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -34,6 +35,7 @@ void registerTypes()
     qRegisterMetaType<QVector<QPointF>>("qvectorpointf");
     qRegisterMetaType<Step*>("StepP");
     qRegisterMetaType<ConnectionBase*>("ConnectionBP");
+    qRegisterMetaType<VNAFixtureConnection*>();
     qRegisterMetaType<uint>("Uint");
     qRegisterMetaType<BaseMeasurer::Status>("Status");
     registerMeasureEnums();
@@ -88,15 +90,9 @@ std::shared_ptr<VNAFixtureConnection> NoltAlgorithmsSetup::makeFixture(const QSt
 
 void NoltAlgorithmsSetup::forwardPortErrors(VNAFixtureConnection* connection)
 {
-    auto forward = [this, connection](int first, int last) {
-        for (int row = first; row <= last; ++row)
-            connect(connection->getFixturePort(row), &MeasuredFixturePort::error, this, &NoltAlgorithmsSetup::error,
-                    Qt::UniqueConnection);
-    };
-    forward(0, connection->measureDataModel()->rowCount() - 1);
-    // Rows added by a later port-count increase report too.
-    connect(connection->measureDataModel(), &QAbstractItemModel::rowsInserted, this,
-            [forward](const QModelIndex&, int first, int last) { forward(first, last); });
+    connection->watchPorts(this, [this](MeasuredFixturePort* port) {
+        connect(port, &MeasuredFixturePort::error, this, &NoltAlgorithmsSetup::error, Qt::UniqueConnection);
+    });
 }
 
 void NoltAlgorithmsSetup::connectRules()
@@ -147,14 +143,19 @@ void NoltAlgorithmsSetup::connectRules()
         for (const auto& step : m_steps.rows())
             step->setUserDefZ0(m_userZ0);
     });
+    // A port-count change adds or removes cabled ports without a change of any row.
     for (VNAFixtureConnection* connection : {m_leftConn.get(), m_leftAuxConn.get(), m_rightConn.get(),
-                                             m_rightAuxConn.get()})
-        connect(connection->attachedPortsModel(), &QAbstractItemModel::dataChanged, this,
-                &NoltAlgorithmsSetup::rebuildUsedPorts);
+                                             m_rightAuxConn.get()}) {
+        QAbstractItemModel* ports = connection->attachedPortsModel();
+        connect(ports, &QAbstractItemModel::dataChanged, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+        connect(ports, &QAbstractItemModel::rowsInserted, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+        connect(ports, &QAbstractItemModel::rowsRemoved, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+        connect(ports, &QAbstractItemModel::modelReset, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+    }
     if (m_device) {
         connect(m_device, &SyncedVnaDevice::startFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);
         connect(m_device, &SyncedVnaDevice::stepFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);
-        connect(m_device, &SyncedVnaDevice::portsCountChanged, this, &NoltAlgorithmsSetup::assignPorts);
+        connect(m_device, &SyncedVnaDevice::portsCountChanged, this, &NoltAlgorithmsSetup::followAnalyzerPortsCount);
     }
 }
 
@@ -341,10 +342,23 @@ void NoltAlgorithmsSetup::registerStep(const std::shared_ptr<Step>& step)
     });
 }
 
-void NoltAlgorithmsSetup::assignPorts()
+std::optional<int> NoltAlgorithmsSetup::analyzerPortsCount() const
 {
     const std::optional<int> count = m_device ? m_device->portsCount() : std::nullopt;
-    const uint ports = count && *count > 0 ? static_cast<uint>(*count) : 1u;
+    return count && *count > 0 ? count : std::nullopt;
+}
+
+void NoltAlgorithmsSetup::followAnalyzerPortsCount()
+{
+    const std::optional<int> count = analyzerPortsCount();
+    if (count && count != m_assignedPortsCount)
+        assignPorts();
+}
+
+void NoltAlgorithmsSetup::assignPorts()
+{
+    m_assignedPortsCount = analyzerPortsCount();
+    const uint ports = static_cast<uint>(m_assignedPortsCount.value_or(1));
     std::set<uint> all;
     for (uint port = 0; port < ports; ++port)
         all.insert(port);

@@ -9,6 +9,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ConnectionBase;
@@ -113,7 +114,11 @@ private:
     void rebuildUsedPorts();
     void rebuildSteps();
     void registerStep(const std::shared_ptr<Step>& step);
+    // The analyzer's port count, when known.
+    std::optional<int> analyzerPortsCount() const;
     void assignPorts();
+    // A dropped link, or the same analyzer back, leaves the user's cabling as it is.
+    void followAnalyzerPortsCount();
     std::shared_ptr<ConnectionBase> thru(const std::shared_ptr<VNAFixtureConnection>& left,
                                          const std::shared_ptr<VNAFixtureConnection>& right) const;
     std::shared_ptr<Step> sideStep(const std::shared_ptr<VNAFixtureConnection>& main,
@@ -138,4 +143,6 @@ private:
     bool m_abDutConnectionEnabled = false;
     UniquePtr_Model<Step> m_steps;
     ValueModel<uint> m_usedPorts;
+    // The port count the cabling was last assigned for; none while it was unknown.
+    std::optional<int> m_assignedPortsCount;
 };

@@ -26,6 +26,12 @@ DutStep::DutStep(std::shared_ptr<ConnectionBase> connection, std::vector<std::sh
         connect(measurer, &DutMeasurer::statusChanged, this, &DutStep::dutMeasuredChanged);
     }
     connect(this, &DutStep::dutMeasuredChanged, this, &Step::isMeasuredChanged);
+    // The status also reads the ports' sets, which a later thru, offset or clear replaces.
+    for (const auto& fixture : m_fixtures) {
+        fixture->watchPorts(this, [this](MeasuredFixturePort* port) {
+            connect(port->measureData(), &QmlFixturePort::calibrationStateChanged, this, &DutStep::dutMeasuredChanged);
+        });
+    }
 }
 
 ConnectionBase* DutStep::connection() const

@@ -269,6 +269,9 @@ void TransmissionStep::measureReflect(const ReflectRun& run, ReflectionMeasurer:
             setAppliedReflectsOffset(false);
         });
     }
+    // The copies are new: whatever was calculated on the previous ones is gone with them.
+    m_leftReflect->dropCalculation();
+    m_rightReflect->dropCalculation();
     m_leftReflect->measure(standard, source, task, {run.leftConnection.get(), run.leftRows});
     m_rightReflect->measure(standard, source, task, {run.rightConnection.get(), run.rightRows});
     if (m_leftReflect->calculatingStatus() != BaseMeasurer::Measured

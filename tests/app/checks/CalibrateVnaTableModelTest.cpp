@@ -16,7 +16,7 @@ TEST_F(CalibrateVnaTableModelTest, JudgesAFullCalibrationAgainstTheRequiredPortC
     EXPECT_EQ(verdict(*table, Table::ExtrapolatedRow), Correct);
     EXPECT_EQ(text(*table, Table::CalibratedPortsRow), "1, 2");
     EXPECT_EQ(recommended(*table, Table::CalibratedPortsRow), "---");
-    EXPECT_EQ(text(*table, Table::ImpedanceRow), "50 | 50 Ω");
+    EXPECT_EQ(text(*table, Table::ImpedanceRow), "50 | 50 Ω");
     EXPECT_FALSE(table->getError().isValid());
 
     table->changeRecommendedPortsCount(1);
@@ -47,7 +47,7 @@ TEST_F(CalibrateVnaTableModelTest, RequiredPortsMustBeAmongTheCalibratedOnes)
     EXPECT_EQ(recommended(*table, Table::CalibratedPortsRow), "1, 3");
     EXPECT_EQ(verdict(*table, Table::CalibratedPortsRow), Correct);
     EXPECT_EQ(recommended(*table, Table::CalibrationRow), "Full 2-Port");
-    EXPECT_EQ(text(*table, Table::ImpedanceRow), "50 | 75 | 25.5 Ω");
+    EXPECT_EQ(text(*table, Table::ImpedanceRow), "50 | 75 | 25.5 Ω");
 
     table->changeRecommendedPorts({0, 3});
     EXPECT_EQ(verdict(*table, Table::CalibratedPortsRow), Error);

@@ -125,6 +125,12 @@ TEST_F(SettingsTest, HandEditedValuesAreKeptButNotHandedOnWhenUnsafe)
     EXPECT_FALSE(settings.validPort().has_value());
     settings.setProperty("port", 65535);
     EXPECT_EQ(settings.validPort(), quint16(65535));
+    // 2^32 + 5025 must not wrap around to the analyzer's usual port.
+    for (const QVariant& beyond : {QVariant("4294972321"), QVariant(4294972321.0)}) {
+        settings.setProperty("port", 1);
+        settings.setProperty("port", beyond);
+        EXPECT_EQ(settings.port, 0u) << beyond.toString().toStdString();
+    }
 
     for (const QString& factor : QStringList{"abc", "0", "nan", "inf", "4.5", "1,5"}) {
         settings.scalingFactor = factor;

@@ -6,6 +6,7 @@
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/FixtureSetups.h"
 #include "tests/analyzer/device/support/SimulatorSession.h"
+#include "tests/support/StateFilesLock.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -13,8 +14,6 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <sys/file.h>
 
 #include <chrono>
 #include <functional>
@@ -28,12 +27,7 @@ class BackendSession : public SimulatorSession
 protected:
     void SetUp() override
     {
-        // Measurements save the analyzer state to fixed files beside the test
-        // program; test processes running side by side take turns.
-        ASSERT_TRUE(QDir(QCoreApplication::applicationDirPath()).mkpath("tmp"));
-        lock.setFileName(QCoreApplication::applicationDirPath() + "/tmp/keeper-test.lock");
-        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-        ASSERT_EQ(::flock(lock.handle(), LOCK_EX), 0);
+        ASSERT_TRUE(lock.acquire());
         SimulatorSession::SetUp();
         ASSERT_TRUE(workingDirectory.isValid());
         previousDirectory = QDir::currentPath();
@@ -102,7 +96,7 @@ protected:
     FixtureSetups* setups() const { return backend->getFixtureSetups(); }
     NoltAlgorithmsSetup* setup(int row) const { return setups()->setup(row); }
 
-    QFile lock;
+    StateFilesLock lock;
     QTemporaryDir workingDirectory;
     QString previousDirectory;
     QString temporaryName;

@@ -120,6 +120,26 @@ TEST_F(TestModeTableModelTest, SetDefaultRefreshesEveryRow)
     EXPECT_TRUE(table.isTestMode());
 }
 
+TEST_F(TestModeTableModelTest, SwitchingTheTestModeRefreshesTheRowsOfTheSwitchedParameters)
+{
+    table.setTestMode(true);
+    edit(Table::KaiserBetaRow, "3");
+    edit(Table::MinGateTimeRow, "150p");
+
+    QSignalSpy changes(&table, &QAbstractItemModel::dataChanged);
+    table.setTestMode(false);
+    std::set<int> refreshed;
+    for (const QList<QVariant>& change : changes)
+        refreshed.insert(change.at(0).toModelIndex().row());
+    EXPECT_EQ(refreshed, std::set<int>({Table::CoefficientNrtRow, Table::MinGateTimeRow, Table::LowSignalCenterModeRow,
+                                        Table::HighSignalCenterModeRow, Table::KaiserBetaXRow, Table::KaiserBetaRow}));
+    EXPECT_EQ(values(), defaults);
+
+    changes.clear();
+    table.setTestMode(false);
+    EXPECT_EQ(changes.count(), 0);
+}
+
 TEST_F(TestModeTableModelTest, LengthFollowsTheFirstFixturePortWithAnImpulseResponse)
 {
     // A second setup and reflect steps on fixture "B": ports the table must follow as they appear.

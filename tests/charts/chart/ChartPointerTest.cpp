@@ -83,6 +83,18 @@ TEST_F(ChartPointer, HoverEntersAndLeavesAndOnlyTheLatestMoveCounts)
     EXPECT_TRUE(blueHovered.last().at(1).toBool());
 }
 
+TEST_F(ChartPointer, PressesStillFindTheirTraceAfterTheAntialiasingChanges)
+{
+    QSignalSpy redPressed(red, &Trace::pressed);
+    QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(60, 105));
+    ASSERT_TRUE(renderUntil([&] { return redPressed.count() == 1; }));
+
+    // New frame buffers, the picking one among them, in the frame that answers the press.
+    chart->setAntialiasing(true);
+    QTest::mouseClick(view.get(), Qt::LeftButton, {}, QPoint(60, 105));
+    EXPECT_TRUE(renderUntil([&] { return redPressed.count() == 2; }));
+}
+
 TEST_F(ChartPointer, ATraceDestroyedWhileHoveredLeavesNothingBehind)
 {
     QSignalSpy blueHovered(blue, &Trace::hovered);

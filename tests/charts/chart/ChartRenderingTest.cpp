@@ -47,7 +47,6 @@ TEST_F(ChartRendering, DrawsTracesWhereTheirDataLiesInZOrderAndNothingElse)
     addTrace(Qt::blue, segment({6.0, 0.0}, {6.0, 10.0}), 1.0);
     addTrace(Qt::green, segment({0.0, 0.0}, {3.0, 0.0}), 0.0);
     QImage image = frame();
-    image.save("/tmp/chart_dbg.png");
 
     EXPECT_TRUE(colourInRows(image, 50, 105, red));
     EXPECT_TRUE(colourInRows(image, 200, 105, red));
@@ -74,6 +73,14 @@ TEST_F(ChartRendering, DrawsTracesWhereTheirDataLiesInZOrderAndNothingElse)
 
     redTrace->setVisible(false);
     EXPECT_EQ(countColour(frame(), red), 0);
+
+    // New points of a hidden trace are taken at once, not left to ask for a
+    // trace pass at every frame, and show when the trace does.
+    redTrace->replace(segment({0.0, 7.5}, {10.0, 7.5}));
+    EXPECT_EQ(countColour(frame(), red), 0);
+    EXPECT_TRUE(redTrace->renderData()->pendingUpload.isEmpty());
+    redTrace->setVisible(true);
+    EXPECT_TRUE(colourInRows(frame(), 50, 35, red));
 }
 
 TEST_F(ChartRendering, ResizingRedrawsAtTheNewSize)

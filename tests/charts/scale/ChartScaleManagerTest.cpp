@@ -1,10 +1,15 @@
 #include "charts/scale/ChartScaleManager.h"
 
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlExpression>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 #include <limits>
+
+Q_DECLARE_METATYPE(QVector<QPointF>*)
 
 namespace {
 
@@ -95,12 +100,12 @@ TEST(ChartScaleManagerTest, EmptyInputAndDirectSettersSignalOnlyOnChange)
 {
     ChartScaleManager manager;
     SignalLog log(manager);
-    const QVector<QPointF> empty;
+    QVector<QPointF> empty;
     EXPECT_FALSE(manager.addDataPtr("a", nullptr));
     EXPECT_FALSE(manager.addDataPtr("a", &empty));
     EXPECT_TRUE(log.names.isEmpty());
 
-    const QVector<QPointF> points{{0, 0}, {10, 1}};
+    QVector<QPointF> points{{0, 0}, {10, 1}};
     EXPECT_TRUE(manager.addDataPtr("a", &points));
     log.names.clear();
     manager.setMinMaxX({2, 8});
@@ -116,4 +121,19 @@ TEST(ChartScaleManagerTest, EmptyInputAndDirectSettersSignalOnlyOnChange)
     manager.clear();
     EXPECT_TRUE(log.names.isEmpty());
     EXPECT_EQ(manager.getMinMaxY(), QPointF(0, 1));
+}
+
+// The chart tabs hand over a fixture port's curve, as a pointer, from the declarative interface.
+TEST(ChartScaleManagerTest, TakesACurvePointerFromTheInterface)
+{
+    qRegisterMetaType<QVector<QPointF>*>("QVector<QPointF>*");
+    QVector<QPointF> points{{0, 1}, {10, 5}};
+    ChartScaleManager manager;
+    QQmlEngine engine;
+    engine.rootContext()->setContextProperty(QStringLiteral("manager"), &manager);
+    engine.rootContext()->setContextProperty(QStringLiteral("points"), QVariant::fromValue(&points));
+    QQmlExpression call(engine.rootContext(), nullptr, QStringLiteral("manager.addDataPtr('S11 A1', points)"));
+    EXPECT_TRUE(call.evaluate().toBool()) << call.error().toString().toStdString();
+    EXPECT_EQ(manager.getMinMaxX(), QPointF(0, 10));
+    EXPECT_EQ(manager.getMinMaxY(), QPointF(1, 5));
 }

@@ -118,12 +118,11 @@ TEST_F(SetupDerivation, PortsAreAssignedFromWhatTheAnalyzerHas)
         simulator.setPortCount(row.analyzerPorts);
         device = std::make_unique<SyncedVnaDevice>(nullptr, ConnectLimit);
         device->setPort(simulator.port());
-        ASSERT_TRUE(refresh());
         auto setup = newSetup();
         setup->leftFixtureConn()->fixture()->setPortsCount(row.fixturePorts);
         setup->rightFixtureConn()->fixture()->setPortsCount(row.fixturePorts);
-        // A later count change assigns anew, as the analyzer's own change does.
-        QMetaObject::invokeMethod(setup.get(), [&] { emit device->portsCountChanged(); });
+        // The count the analyzer reports later assigns anew.
+        ASSERT_TRUE(refresh());
         QCoreApplication::processEvents();
         EXPECT_EQ(setup->leftFixtureConn()->attachedPorts().rows(), row.a) << row.analyzerPorts;
         EXPECT_EQ(setup->rightFixtureConn()->attachedPorts().rows(), row.b) << row.analyzerPorts;
@@ -167,4 +166,33 @@ TEST_F(SetupDerivation, ErrorsOfFixturePortsAddedLaterReachTheSetup)
     setup->leftFixtureConn()->fixture()->setPortsCount(2);
     emit setup->leftFixtureConn()->getFixturePort(1)->measureData()->error("late row");
     EXPECT_EQ(errorSpy.count(), 1);
+}
+
+TEST_F(SetupDerivation, UsedPortsFollowThePortCountOfAFixture)
+{
+    auto setup = newSetup();
+    setup->setRightFixtureEnabled(false);
+    setup->leftFixtureConn()->fixture()->setPortsCount(2);
+    EXPECT_EQ(setup->usedPorts()->rows(), (std::vector<uint>{0, 1}));
+    setup->leftFixtureConn()->fixture()->setPortsCount(0);
+    EXPECT_TRUE(setup->usedPorts()->rows().empty());
+}
+
+TEST_F(SetupDerivation, ADroppedLinkKeepsTheUsersCabling)
+{
+    auto setup = newSetup();
+    setup->leftFixtureConn()->setAttachedVnaPort(0, 1);
+    setup->rightFixtureConn()->setAttachedVnaPort(0, 0);
+    const quint16 port = simulator.port();
+    simulator.close();
+    // The first refresh may still find the closing link and only lose its reply.
+    for (int attempt = 0; attempt < 3; ++attempt)
+        refresh();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(device->portsCount().has_value());
+    ASSERT_TRUE(simulator.listen(port));
+    ASSERT_TRUE(refresh());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(setup->leftFixtureConn()->attachedPorts().rows(), std::vector<uint>{1});
+    EXPECT_EQ(setup->rightFixtureConn()->attachedPorts().rows(), std::vector<uint>{0});
 }

@@ -5,6 +5,8 @@
 #include "tests/engine/processes/ThruExtraction.h"
 #include "tests/measurement/steps/StepSession.h"
 
+#include <QTemporaryDir>
+
 using namespace Simulator::Physics;
 using MeasureEnums::MeasureStatus;
 using Simulator::FixtureWorld;
@@ -55,6 +57,13 @@ TEST_F(DutMeasurement, BothSidesOfOneThruAreRegatedTogetherCloseToTheTruth)
     for (DutMeasurer* measurer : dut->measurers())
         EXPECT_EQ(measurer->rawData().size(), 1);
     EXPECT_EQ(progressTexts().last(), "Finished");
+
+    // Taking the thru's halves back as computed undoes the re-gating, and the step says so.
+    QSignalSpy statusChanges(dut.get(), &Step::isMeasuredChanged);
+    thru->applyThruOffset(false);
+    drain();
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::NONE);
+    EXPECT_GT(statusChanges.count(), 0);
 }
 
 TEST_F(DutMeasurement, FailedSaveCancelsAtItsFirstTextAndLeavesTheStatus)
@@ -115,6 +124,20 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     drain();
     EXPECT_EQ(errors, QStringList{"Port 2 is not among the 1 ports of the measured data"});
 
+    // The reader gives an R it cannot use as 0 ohm, which no port is referenced to.
+    errors.clear();
+    QTemporaryDir dir;
+    QFile unusableR(dir.filePath("thru.s2p"));
+    ASSERT_TRUE(unusableR.open(QIODevice::WriteOnly));
+    unusableR.write("# GHz S RI R 5000\n1 0.1 0 0.9 0 0.9 0 0.1 0\n2 0.1 0 0.9 0 0.9 0 0.1 0\n"
+                    "3 0.1 0 0.9 0 0.9 0 0.1 0\n");
+    unusableR.close();
+    mismatched->measureFromTouchstoneFile(unusableR.fileName());
+    drain();
+    EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(errors, QStringList{"Cannot read z0 impedance value"});
+    EXPECT_EQ(progressTexts().last(), "Setup measure data (cancelled)");
+
     errors.clear();
     auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
                                                          device.get(), &worker, &progress));
@@ -125,6 +148,32 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     EXPECT_EQ(reflect->calculated(), MeasureStatus::Error);
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(progressTexts().last().endsWith("(cancelled)"));
+}
+
+// The processes of a measurement write the ports they were measured with; a port removed
+// and added again since is another port, which only a new measurement may fill.
+TEST_F(DutMeasurement, APortRemovedAndAddedAgainSinceTheFixtureWasMeasuredIsRefused)
+{
+    fixtureA.setPortsCount(2);
+    const auto connection = makeLaterDeleted<ConnectionReflect>(left.get(), &params);
+    auto reflect = keep(makeLaterDeleted<ReflectionStep>(connection, left, device.get(), &worker, &progress));
+    reflect->setConversionT(Algorithms::Z0ConversionType::None);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+
+    fixtureA.setPortsCount(1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fixtureA.setPortsCount(2);
+    auto dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
+                                              std::vector{left}, device.get(), &worker, &progress));
+    simulator.setWorld(FixtureWorld::Arrangement::Dut);
+    ASSERT_TRUE(dut->measureFromVna());
+    drain();
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
+    EXPECT_EQ(errors, QStringList{"The fixture changed since it was characterised: measure it again"});
+    EXPECT_FALSE(left->getFixturePort(1)->measureData()->isMeasured());
 }
 
 // An interrupt that reaches the first pair's run (from the GUI thread, here from the

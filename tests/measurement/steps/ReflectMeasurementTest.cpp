@@ -110,6 +110,15 @@ TEST_F(ReflectMeasurement, ReflectOffsetsOfUnequalHalvesAreTheirDifferencesInPic
     EXPECT_NEAR(*port(left).fixtureLength(), 300e-12, 2e-12);
     EXPECT_NEAR(*port(right).fixtureLength(), 200e-12, 2e-12);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+
+    // With both standards asked for, an open alone is stored and nothing is calculated.
+    step->setShortMeasurementEnable(true);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    EXPECT_EQ(step->reflectCalculated(), MeasureStatus::NONE);
+    EXPECT_EQ(step->openMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(progressTexts().last(), "Finished");
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }
 
 TEST_F(ReflectMeasurement, AReflectBeforeTheThruLeavesTheThruAloneAndNeverUsesAThruThatWasDeleted)

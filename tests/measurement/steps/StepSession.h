@@ -10,13 +10,12 @@
 #include "measurement/steps/Step.h"
 #include "simulator/physics/FrequencyGrid.h"
 #include "tests/analyzer/device/support/FacadeSession.h"
+#include "tests/support/StateFilesLock.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QStringList>
-
-#include <sys/file.h>
 
 #include <memory>
 
@@ -32,12 +31,7 @@ protected:
 
     void SetUp() override
     {
-        // The state keeper saves to fixed files beside the test program; test
-        // processes running side by side take turns.
-        ASSERT_TRUE(QDir(QCoreApplication::applicationDirPath()).mkpath("tmp"));
-        lock.setFileName(QCoreApplication::applicationDirPath() + "/tmp/keeper-test.lock");
-        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-        ASSERT_EQ(::flock(lock.handle(), LOCK_EX), 0);
+        ASSERT_TRUE(lock.acquire());
         FacadeSession::SetUp();
         setSweep(GridStep, GridPoints);
         ASSERT_TRUE(refresh());
@@ -106,7 +100,7 @@ protected:
         return texts;
     }
 
-    QFile lock;
+    StateFilesLock lock;
     WorkerThread worker;
     ProgressManager progress;
     Algorithms::ProcessInputParameters params;

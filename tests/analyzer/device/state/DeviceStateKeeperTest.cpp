@@ -1,11 +1,10 @@
 #include "analyzer/state/DeviceStateKeeper.h"
 #include "tests/analyzer/device/support/FacadeSession.h"
+#include "tests/support/StateFilesLock.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
-#include <sys/file.h>
 
 using Simulator::AnalyzerModel;
 using Simulator::Fault;
@@ -42,12 +41,7 @@ class DeviceStateKeeperTest : public FacadeSession
 protected:
     void SetUp() override
     {
-        // Every keeper uses the same files beside the test program, so test
-        // processes running side by side take turns; the lock goes with the process.
-        ASSERT_TRUE(QDir(QCoreApplication::applicationDirPath()).mkpath("tmp"));
-        lock.setFileName(QCoreApplication::applicationDirPath() + "/tmp/keeper-test.lock");
-        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-        ASSERT_EQ(::flock(lock.handle(), LOCK_EX), 0);
+        ASSERT_TRUE(lock.acquire());
         FacadeSession::SetUp();
     }
 
@@ -116,7 +110,7 @@ protected:
         keeper.restore();
     }
 
-    QFile lock;
+    StateFilesLock lock;
 };
 
 } // namespace

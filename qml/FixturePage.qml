@@ -1,8 +1,0 @@
-import QtQuick 2.15
-import "qrc:/core/qml/controls"
-
-// Placeholder until the wizard's page is built.
-NoltPage {
-    name: qsTr("Description")
-    description: qsTr("Configure fixtures")
-}

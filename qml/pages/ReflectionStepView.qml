@@ -1,0 +1,96 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import "qrc:/core/qml/controls"
+
+// A fixture characterised by open and/or short standards at its far end.
+ColumnLayout {
+    id: view
+
+    property var step
+
+    readonly property var fixtureConnection: step.connection.fixt
+
+    signal openCharacterization()
+
+    spacing: 10
+
+    Label {
+        text: qsTr("1xReflect setup")
+        font.bold: true
+    }
+
+    RowLayout {
+        CheckBox {
+            objectName: "openEnabled"
+            checked: view.step.openMeasurementEnable
+            onToggled: view.step.openMeasurementEnable = checked
+        }
+        StandardRow {
+            standard: "open"
+            enabled: view.step.openMeasurementEnable
+            text: qsTr("Open")
+            status: view.step.openMeasured
+            onMeasure: view.step.measureOpenFromVna()
+            onRecall: path => view.step.measureOpenFromTouchstone(path)
+        }
+    }
+    RowLayout {
+        CheckBox {
+            objectName: "shortEnabled"
+            checked: view.step.shortMeasurementEnable
+            onToggled: view.step.shortMeasurementEnable = checked
+        }
+        StandardRow {
+            standard: "short"
+            enabled: view.step.shortMeasurementEnable
+            text: qsTr("Short")
+            status: view.step.shortMeasured
+            onMeasure: view.step.measureShortFromVna()
+            onRecall: path => view.step.measureShortFromTouchstone(path)
+        }
+    }
+
+    Button {
+        text: qsTr("Delete data")
+        flat: true
+        onClicked: view.step.deleteData()
+    }
+
+    Switch {
+        text: qsTr("Use compensation of") + "\n" + qsTr("the max signal by") + "\n" + qsTr("the spline approximation")
+        checked: view.step.useCompensation
+        onToggled: view.step.useCompensation = checked
+    }
+
+    PortResults {
+        connection: view.fixtureConnection
+        status: view.step.calculated
+    }
+
+    RowLayout {
+        spacing: 12
+        Switch {
+            objectName: "offsetApplied"
+            text: qsTr("Apply fixture \n calibration plane offset")
+            checked: view.step.appliedFixtureOffset
+            onToggled: view.step.applyOffset(checked)
+        }
+        OffsetField {
+            objectName: "offset"
+            value: view.step.offset
+            onValueEntered: offset => {
+                view.step.offset = offset;
+                view.step.applyOffset(true);
+            }
+        }
+        Label {
+            text: qsTr("ps")
+        }
+    }
+
+    Button {
+        text: qsTr("Edit characterization")
+        onClicked: view.openCharacterization()
+    }
+}

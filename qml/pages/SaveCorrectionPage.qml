@@ -1,0 +1,136 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Dialogs 1.3
+import QtQuick.Layouts 1.15
+import "qrc:/core/qml/controls"
+import "qrc:/core/qml/controls/FilePath.js" as FilePath
+import "FileNames.js" as FileNames
+
+// Applying the calculated fixtures on the analyzer, and saving them, the setup
+// and the raw measurements.
+NoltPage {
+    id: page
+
+    // The chosen file's path; the exports name their files from it without ".s2p".
+    function exportName(url) {
+        return FileNames.withoutTouchstoneSuffix(FilePath.fromUrl(url, Qt.platform.os === "windows"));
+    }
+
+    function saveCorrection(url) {
+        backend.saveCorrectionFiles(exportName(url));
+    }
+
+    function saveRawData(url) {
+        backend.saveRawDataFiles(exportName(url));
+    }
+
+    function saveSetup(url) {
+        backend.saveState(FilePath.fromUrl(url, Qt.platform.os === "windows"));
+    }
+
+    name: qsTr("Results")
+    description: qsTr("Apply and save measurement and calculation results")
+    full_description: qsTr("<h3>Results</h3><p align=justify>Apply sends the calculated fixtures to the VNA "
+                           + "software, which de-embeds them from the measurements. The correction files hold "
+                           + "one Touchstone file per fixture port, named by the chosen name and the VNA port. "
+                           + "The setup file restores the plug-in and the VNA later; the raw data are the "
+                           + "measured standards.</p>")
+
+    GridLayout {
+        anchors.fill: parent
+        anchors.margins: 12
+        columns: 2
+        columnSpacing: 24
+        rowSpacing: 16
+
+        ColumnLayout {
+            Label {
+                text: qsTr("Apply results")
+                font.bold: true
+            }
+            Label {
+                text: qsTr("To transmit the calculated") + qsTr(" data to the VNA software \n")
+                      + qsTr(" and apply them for de-embedding")
+            }
+        }
+        Button {
+            objectName: "applyCorrection"
+            text: qsTr("Apply")
+            highlighted: true
+            onClicked: backend.applyCorrection()
+        }
+
+        ColumnLayout {
+            Label {
+                text: qsTr("Save correction files (.sNp)")
+                font.bold: true
+            }
+            Label {
+                text: qsTr("For future use if desired")
+            }
+        }
+        Button {
+            objectName: "saveCorrection"
+            text: qsTr("Save correction files...")
+            onClicked: correctionDialog.open()
+        }
+
+        ColumnLayout {
+            Label {
+                text: qsTr("Save setup")
+                font.bold: true
+            }
+            Label {
+                text: qsTr("To save the current Noltworks") + qsTr(" settings \n NOLT & VNA configuration files")
+            }
+        }
+        Button {
+            objectName: "saveSetup"
+            text: qsTr("Save setup...")
+            onClicked: setupDialog.open()
+        }
+
+        ColumnLayout {
+            Label {
+                text: qsTr("Save raw data")
+                font.bold: true
+            }
+            Label {
+                text: qsTr("To save the raw data")
+            }
+        }
+        Button {
+            objectName: "saveRawData"
+            text: qsTr("Save raw data")
+            onClicked: rawDataDialog.open()
+        }
+
+        Item {
+            Layout.fillHeight: true
+        }
+    }
+
+    FileDialog {
+        id: correctionDialog
+        title: qsTr("Save Files")
+        nameFilters: [qsTr("Touchstone files (*.s2p)")]
+        selectExisting: false
+        onAccepted: page.saveCorrection(fileUrl)
+    }
+
+    FileDialog {
+        id: setupDialog
+        title: qsTr("Save State File")
+        nameFilters: [qsTr("State files (*.sta)")]
+        selectExisting: false
+        onAccepted: page.saveSetup(fileUrl)
+    }
+
+    FileDialog {
+        id: rawDataDialog
+        title: qsTr("Save Files")
+        nameFilters: [qsTr("Raw data files")]
+        selectExisting: false
+        onAccepted: page.saveRawData(fileUrl)
+    }
+}

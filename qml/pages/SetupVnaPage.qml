@@ -1,0 +1,154 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import MeasureEnums 1.0
+import TextDoubleValidator 1.0
+import "qrc:/core/qml/controls"
+
+// The analyzer's sweep settings against what the calculation needs, the low-pass
+// grid and the reference impedance the results are converted to.
+NoltPage {
+    id: page
+
+    readonly property var fixtureSetups: backend ? backend.getFixtureSetups() : null
+    readonly property var algorithmsSetup: backend ? backend.getAlgorithmsSetup() : null
+    readonly property var table: backend ? backend.getSetupVnaTable() : null
+    readonly property var device: backend ? backend.getVnaDevice() : null
+    readonly property bool lowPass: algorithmsSetup ? algorithmsSetup.isLowPassMode : false
+    readonly property var conversion: fixtureSetups ? fixtureSetups.z0ConversionType : undefined
+    readonly property var conversionChoices: [MeasureEnums.Z0Conversion.System, MeasureEnums.Z0Conversion.Fixture,
+                                              MeasureEnums.Z0Conversion.User]
+    // The conversion "Ignore low pass" returns to when switched off.
+    property var lastConversion: MeasureEnums.Z0Conversion.System
+
+    name: qsTr("VNA setup")
+    description: qsTr("Review the current VNA settings")
+    hasError: done && table ? table.hasError : undefined
+    full_description: qsTr("<h3>VNA setup</h3><p align=justify>The table compares the sweep settings of the "
+                           + "active channel with the ones the calculation needs; values can be edited here. "
+                           + "The low pass mode (start frequency equal to the frequency step) gives the step "
+                           + "response and the fixture impedance, and allows converting the results to another "
+                           + "reference impedance.</p>")
+
+    Component.onCompleted: {
+        if (conversion !== undefined && conversion !== MeasureEnums.Z0Conversion.None)
+            lastConversion = conversion;
+        if (table)
+            ignoreLowPass.checked = !table.lowPassCheck && conversion === MeasureEnums.Z0Conversion.None;
+    }
+
+    Connections {
+        target: page.table
+        function onLowPassCheckChanged() {
+            ignoreLowPass.checked = !page.table.lowPassCheck;
+        }
+    }
+    Connections {
+        target: page.fixtureSetups
+        function onZ0ConversionTypeChanged() {
+            ignoreLowPass.checked = page.conversion === MeasureEnums.Z0Conversion.None;
+            if (!ignoreLowPass.checked)
+                page.lastConversion = page.conversion;
+        }
+    }
+
+    ScrollView {
+        anchors.fill: parent
+        anchors.margins: 12
+        clip: true
+
+        ColumnLayout {
+            width: page.availableWidth - 24
+            spacing: 12
+
+            NoltVnaTable {
+                objectName: "setupTable"
+                Layout.fillWidth: true
+                model: page.table
+            }
+
+            RowLayout {
+                spacing: 8
+                Label {
+                    text: qsTr("Current mode:")
+                }
+                Label {
+                    objectName: "currentMode"
+                    text: page.lowPass ? qsTr("Low pass (Fstart=Fstep)") : qsTr("Band pass (Fstart≠Fstep)")
+                    font.bold: true
+                }
+            }
+
+            Switch {
+                id: ignoreLowPass
+                objectName: "ignoreLowPass"
+                text: qsTr("Ignore low pass")
+                onToggled: {
+                    page.table.lowPassCheck = !checked;
+                    page.fixtureSetups.z0ConversionType = checked ? MeasureEnums.Z0Conversion.None
+                                                                  : page.lastConversion;
+                }
+            }
+
+            RowLayout {
+                spacing: 8
+                Label {
+                    text: qsTr("Click to set low pass mode:")
+                }
+                Button {
+                    text: qsTr("Low pass mode")
+                    onClicked: page.algorithmsSetup.setLowPassMode()
+                }
+                Button {
+                    text: qsTr("10 MHz low pass mode")
+                    onClicked: page.algorithmsSetup.set10MhzLowPassMode()
+                }
+            }
+
+            RowLayout {
+                spacing: 8
+                enabled: page.lowPass && page.conversion !== MeasureEnums.Z0Conversion.None
+
+                Label {
+                    text: qsTr("After removal set \n VNA cal reference Zo to:")
+                }
+                Repeater {
+                    model: [qsTr("System"), qsTr("Fixture"), qsTr("Custom")]
+
+                    RadioButton {
+                        text: modelData
+                        checked: page.lastConversion === page.conversionChoices[index]
+                        onToggled: {
+                            page.lastConversion = page.conversionChoices[index];
+                            page.fixtureSetups.z0ConversionType = page.lastConversion;
+                        }
+                    }
+                }
+            }
+
+            NoltNamedTextField {
+                id: customZ0
+                title: qsTr("Custom Zo")
+                enabled: page.lowPass && page.lastConversion === MeasureEnums.Z0Conversion.User
+                text_field.objectName: "customZ0"
+                text_field.validator: TextDoubleValidator {
+                    bottom: 1
+                    top: 1000
+                    decimals: 2
+                    notation: DoubleValidator.StandardNotation
+                }
+
+                EnteredNumber {
+                    target: customZ0.text_field
+                    value: page.fixtureSetups ? page.fixtureSetups.userZ0 : 0
+                    onEntered: number => page.fixtureSetups.userZ0 = number
+                }
+            }
+
+            Button {
+                text: qsTr("VNA preset")
+                onClicked: page.device.preset()
+            }
+        }
+    }
+}

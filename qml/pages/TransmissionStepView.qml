@@ -1,0 +1,119 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import UnitFormatter 1.0
+import "qrc:/core/qml/controls"
+
+// A 2x-thru step: the thru, and open and short standards that move its
+// reference plane; the results of both fixtures and their offsets.
+ColumnLayout {
+    id: view
+
+    property var step
+
+    readonly property var leftConnection: step.connection.left
+    readonly property var rightConnection: step.connection.right
+    readonly property string fixtures: leftConnection.fixture.name + " - " + rightConnection.fixture.name
+
+    signal openCharacterization()
+
+    spacing: 10
+
+    Label {
+        text: qsTr("2xThrough method")
+        font.bold: true
+    }
+
+    StandardRow {
+        standard: "thru"
+        text: qsTr("Thru")
+        status: view.step.thruMeasured
+        onMeasure: view.step.measureFromVna()
+        onRecall: path => view.step.measureFromTouchstoneFile(path)
+    }
+    StandardRow {
+        standard: "open"
+        text: qsTr("Open")
+        status: view.step.openMeasured
+        onMeasure: view.step.measureOpenFromVna()
+        onRecall: path => view.step.measureOpenFromTouchstoneFile(path)
+    }
+    StandardRow {
+        standard: "short"
+        text: qsTr("Short")
+        status: view.step.shortMeasured
+        onMeasure: view.step.measureShortFromVna()
+        onRecall: path => view.step.measureShortFromTouchstoneFile(path)
+    }
+
+    Button {
+        text: qsTr("Delete data")
+        flat: true
+        onClicked: view.step.deleteData()
+    }
+
+    RowLayout {
+        spacing: 24
+        PortResults {
+            Layout.alignment: Qt.AlignTop
+            connection: view.leftConnection
+            status: view.step.thruMeasured
+        }
+        PortResults {
+            Layout.alignment: Qt.AlignTop
+            connection: view.rightConnection
+            status: view.step.thruMeasured
+        }
+    }
+
+    RowLayout {
+        spacing: 12
+        Switch {
+            objectName: "thruOffsetApplied"
+            text: qsTr("Apply fixture \n%1\ncalibration plane offset").arg(view.fixtures)
+            checked: view.step.appliedFixtureOffset
+            onToggled: view.step.applyThruOffset(checked)
+        }
+        OffsetField {
+            objectName: "leftOffset"
+            value: view.step.leftOffset
+            onValueEntered: offset => {
+                view.step.leftOffset = offset;
+                view.step.applyThruOffset(true);
+            }
+        }
+        OffsetField {
+            objectName: "rightOffset"
+            value: view.step.rightOffset
+            onValueEntered: offset => {
+                view.step.rightOffset = offset;
+                view.step.applyThruOffset(true);
+            }
+        }
+        Label {
+            text: qsTr("ps")
+        }
+    }
+
+    RowLayout {
+        spacing: 12
+        Switch {
+            objectName: "reflectsOffsetApplied"
+            text: qsTr("Apply fixture \n%1\ncalibration plane offset\nusing reflects, ps").arg(view.fixtures)
+            checked: view.step.appliedReflectsOffset
+            onToggled: view.step.applyReflectOffset(checked)
+        }
+        // The reflects' offsets are calculated from the standards, not entered.
+        Label {
+            text: UnitFormatter.toPrecision(view.step.leftReflectOffset, 3)
+        }
+        Label {
+            text: UnitFormatter.toPrecision(view.step.rightReflectOffset, 3)
+        }
+    }
+
+    Button {
+        text: qsTr("Edit characterization")
+        onClicked: view.openCharacterization()
+    }
+}

@@ -1,0 +1,258 @@
+#include "remote/commands/StepCommands.h"
+
+#include "app/backend/MainQmlBackend.h"
+#include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "measurement/steps/DutStep.h"
+#include "measurement/steps/ReflectionStep.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "remote/commands/CommandErrorCodes.h"
+#include "remote/commands/CommandPreamble.h"
+#include "remote/commands/ReplyFormatting.h"
+#include "remote/commands/StepLookup.h"
+#include "remote/commands/StepTaskWait.h"
+#include "remote/parser/AutomationException.h"
+#include "remote/parser/DeviceFunctions.h"
+
+namespace Orlix::Automation {
+
+namespace {
+
+using Status = MeasureEnums::MeasureStatus;
+
+bool isMeasured(const Step& step)
+{
+    return step.measureStatus() == Status::MEASURED;
+}
+
+void requireMeasured(const Step& step)
+{
+    if (!isMeasured(step))
+        throw AutomationException(kStepNotMeasured);
+}
+
+void require(bool condition, int code)
+{
+    if (!condition)
+        throw AutomationException(code);
+}
+
+// Runs the step's measurement slot as the measurement page does and returns
+// when it has ended; a failed or cancelled measurement, or a standard that is
+// not measured afterwards, is an execution error.
+template<typename T>
+void measure(T& step, bool (T::*slot)(), Status (T::*standardStatus)() const)
+{
+    const std::shared_ptr<Step> held = step.shared_from_this();
+    const bool succeeded = (step.*slot)();
+    if (!succeeded || (step.*standardStatus)() != Status::MEASURED)
+        throw AutomationException(kExecutionError);
+}
+
+template<typename T, typename Check>
+void measureCommand(MainQmlBackend* backend, const NumericIndex& index, Check check, bool (T::*slot)(),
+                    Status (T::*standardStatus)() const)
+{
+    bridgedCommand(backend, [backend, stepIndex = int(index.value), check, slot, standardStatus] {
+        T& step = *findStep<T>(backend, 0, stepIndex);
+        check(step);
+        measure(step, slot, standardStatus);
+    });
+}
+
+// An offset task whose step left the first setup meanwhile was dropped with it.
+void requireStillListed(MainQmlBackend* backend, int stepIndex, const Step& step)
+{
+    if (stepAt(backend, 0, stepIndex) != &step)
+        throw AutomationException(kExecutionError);
+}
+
+template<typename T, typename Change>
+void stepSetting(MainQmlBackend* backend, const NumericIndex& index, Change change)
+{
+    bridgedCommand(backend, [backend, stepIndex = int(index.value), change] {
+        change(*findStep<T>(backend, 0, stepIndex));
+    });
+}
+
+// Off also takes the offset out of the results, as the page's switch does, so
+// files written later match the flag; on only stores the flag.
+template<typename T>
+void offsetSwitch(MainQmlBackend* backend, const NumericIndex& index, bool enabled, bool (T::*applied)() const,
+                  void (T::*setApplied)(bool), void (T::*remove)(bool))
+{
+    bridgedCommand(backend, [backend, stepIndex = int(index.value), enabled, applied, setApplied, remove] {
+        T& s = *findStep<T>(backend, 0, stepIndex);
+        requireMeasured(s);
+        if (!enabled && (s.*applied)()
+            && runOffsetTask(s, [&s, remove] { (s.*remove)(false); }))
+            return;
+        (s.*setApplied)(enabled);
+    });
+}
+
+} // namespace
+
+void measureDut(MainQmlBackend* backend, const NumericIndex& step)
+{
+    measureCommand<DutStep>(backend, step, [](DutStep&) {}, &DutStep::measureFromVna, &DutStep::measureStatus);
+}
+
+void measureReflectOpen(MainQmlBackend* backend, const NumericIndex& step)
+{
+    measureCommand<ReflectionStep>(
+        backend, step, [](ReflectionStep& s) { require(s.openMeasurementEnable(), kOpenNotEnabled); },
+        &ReflectionStep::measureOpenFromVna, &ReflectionStep::openMeasured);
+}
+
+void measureReflectShort(MainQmlBackend* backend, const NumericIndex& step)
+{
+    measureCommand<ReflectionStep>(
+        backend, step, [](ReflectionStep& s) { require(s.shortMeasurementEnable(), kShortNotEnabled); },
+        &ReflectionStep::measureShortFromVna, &ReflectionStep::shortMeasured);
+}
+
+void measureThru(MainQmlBackend* backend, const NumericIndex& step)
+{
+    measureCommand<TransmissionStep>(backend, step, [](TransmissionStep&) {}, &TransmissionStep::measureFromVna,
+                                     &TransmissionStep::thruMeasured);
+}
+
+void measureThruReflectOpen(MainQmlBackend* backend, const NumericIndex& step)
+{
+    measureCommand<TransmissionStep>(
+        backend, step,
+        [](TransmissionStep& s) {
+            requireMeasured(s);
+            require(s.appliedReflectsOffset(), kReflectOffsetNotEnabled);
+            require(s.openMeasurementEnable(), kOpenNotEnabled);
+        },
+        &TransmissionStep::measureOpenFromVna, &TransmissionStep::openMeasured);
+}
+
+void measureThruReflectShort(MainQmlBackend* backend, const NumericIndex& step)
+{
+    measureCommand<TransmissionStep>(
+        backend, step,
+        [](TransmissionStep& s) {
+            requireMeasured(s);
+            require(s.appliedReflectsOffset(), kReflectOffsetNotEnabled);
+            require(s.shortMeasurementEnable(), kShortNotEnabled);
+        },
+        &TransmissionStep::measureShortFromVna, &TransmissionStep::shortMeasured);
+}
+
+void applyReflectOffset(MainQmlBackend* backend, const NumericIndex& step, const double& picoseconds)
+{
+    bridgedCommand(backend, [backend, stepIndex = int(step.value), picoseconds] {
+        ReflectionStep& s = *findStep<ReflectionStep>(backend, 0, stepIndex);
+        requireMeasured(s);
+        require(s.appliedFixtureOffset(), kOffsetNotEnabled);
+        s.setOffset(picoseconds);
+        require(runOffsetTask(s, [&s] { s.applyOffset(true); }), kExecutionError);
+        requireStillListed(backend, stepIndex, s);
+    });
+}
+
+void applyThruOffset(MainQmlBackend* backend, const NumericIndex& step, const double& left, const double& right)
+{
+    bridgedCommand(backend, [backend, stepIndex = int(step.value), left, right] {
+        TransmissionStep& s = *findStep<TransmissionStep>(backend, 0, stepIndex);
+        requireMeasured(s);
+        require(s.appliedFixtureOffset(), kOffsetNotEnabled);
+        s.setLeftOffset(left);
+        s.setRightOffset(right);
+        require(runOffsetTask(s, [&s] { s.applyThruOffset(true); }), kExecutionError);
+        requireStillListed(backend, stepIndex, s);
+    });
+}
+
+void stepCountQuery(MainQmlBackend* backend, DeviceFunctions* functions)
+{
+    functions->sendAnswer(
+        bridgedQuery(backend, [backend] { return QString::number(firstSetup(backend)->steps().size()); }));
+}
+
+void deleteStepData(MainQmlBackend* backend, const NumericIndex& step)
+{
+    stepSetting<Step>(backend, step, [](Step& s) {
+        if (qobject_cast<DutStep*>(&s))
+            throw AutomationException(kDeleteError);
+        clearStepData(s);
+    });
+}
+
+void stepMeasuredQuery(MainQmlBackend* backend, DeviceFunctions* functions, const NumericIndex& step)
+{
+    functions->sendAnswer(bridgedQuery(backend, [backend, stepIndex = int(step.value)] {
+        return formatBool(isMeasured(*findStep<Step>(backend, 0, stepIndex)));
+    }));
+}
+
+void stepTypeQuery(MainQmlBackend* backend, DeviceFunctions* functions, const NumericIndex& step)
+{
+    functions->sendAnswer(bridgedQuery(backend, [backend, stepIndex = int(step.value)] {
+        Step* s = findStep<Step>(backend, 0, stepIndex);
+        if (qobject_cast<TransmissionStep*>(s))
+            return QStringLiteral("TRANSMISSION");
+        if (qobject_cast<ReflectionStep*>(s))
+            return QStringLiteral("REFLECT");
+        if (qobject_cast<DutStep*>(s))
+            return QStringLiteral("DUT");
+        throw AutomationException(kUnknownStepType);
+    }));
+}
+
+void reflectApproximation(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
+{
+    stepSetting<ReflectionStep>(backend, step, [enabled](ReflectionStep& s) { s.setUseCompensation(enabled); });
+}
+
+void reflectOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
+{
+    offsetSwitch<ReflectionStep>(backend, step, enabled, &Step::appliedFixtureOffset, &Step::setAppliedFixtureOffset,
+                                 &ReflectionStep::applyOffset);
+}
+
+void reflectOpenEnable(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
+{
+    stepSetting<ReflectionStep>(backend, step,
+                                [enabled](ReflectionStep& s) { s.setOpenMeasurementEnable(enabled); });
+}
+
+void reflectShortEnable(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
+{
+    stepSetting<ReflectionStep>(backend, step,
+                                [enabled](ReflectionStep& s) { s.setShortMeasurementEnable(enabled); });
+}
+
+void thruOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
+{
+    offsetSwitch<TransmissionStep>(backend, step, enabled, &Step::appliedFixtureOffset,
+                                   &Step::setAppliedFixtureOffset, &TransmissionStep::applyThruOffset);
+}
+
+void thruReflectOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
+{
+    offsetSwitch<TransmissionStep>(backend, step, enabled, &TransmissionStep::appliedReflectsOffset,
+                                   &TransmissionStep::setAppliedReflectsOffset, &TransmissionStep::applyReflectOffset);
+}
+
+void thruReflectOpenEnable(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
+{
+    stepSetting<TransmissionStep>(backend, step, [enabled](TransmissionStep& s) {
+        requireMeasured(s);
+        require(s.appliedReflectsOffset(), kReflectOffsetNotEnabled);
+        s.setOpenMeasurementEnable(enabled);
+    });
+}
+
+void thruReflectShortEnable(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
+{
+    stepSetting<TransmissionStep>(backend, step, [enabled](TransmissionStep& s) {
+        requireMeasured(s);
+        require(s.appliedReflectsOffset(), kReflectOffsetNotEnabled);
+        s.setShortMeasurementEnable(enabled);
+    });
+}
+
+} // namespace Orlix::Automation

@@ -1,0 +1,143 @@
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "tests/qml/wizard/WizardPageSession.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+class WizardPagesTest : public WizardPageSession
+{
+protected:
+    TransmissionStep* firstStep() const
+    {
+        return qobject_cast<TransmissionStep*>(setup(0)->steps().rows().front().get());
+    }
+
+    void click(QQuickItem* button)
+    {
+        ASSERT_NE(button, nullptr);
+        const QPointF centre = button->mapToScene(QPointF(button->width() / 2, button->height() / 2));
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    }
+};
+
+} // namespace
+
+TEST_F(WizardPagesTest, EveryPageLoadsAndShowsTheAnalyzerAndTheSetup)
+{
+    startOnAnalyzer(4);
+    QQuickItem* fixturePage = showPage("FixturePage");
+    ASSERT_NE(fixturePage, nullptr);
+    QQuickItem* portsCount = findVisible(fixturePage, "portsCountA");
+    ASSERT_NE(portsCount, nullptr);
+    EXPECT_EQ(portsCount->property("count").toInt(), 4);
+    EXPECT_EQ(findVisible(fixturePage, "vnaPorts")->property("text").toString(), "Available VNA ports: 4");
+
+    QQuickItem* connectionPage = showPage("ConnectionPage");
+    ASSERT_NE(connectionPage, nullptr);
+    // The default 2x-thru between the fixtures: one port choice per fixture.
+    EXPECT_EQ(allVisible(connectionPage, "vnaPort0").size(), 2);
+
+    QQuickItem* setupPage = showPage("SetupVnaPage");
+    ASSERT_NE(setupPage, nullptr);
+    EXPECT_EQ(findVisible(setupPage, "currentMode")->property("text").toString(), "Low pass (Fstart=Fstep)");
+
+    ASSERT_NE(showPage("CalibrateVnaPage"), nullptr);
+    QQuickItem* measurePage = showPage("MeasureFixturePage");
+    ASSERT_NE(measurePage, nullptr);
+    EXPECT_EQ(findVisible(measurePage, "stepNumber")->property("text").toString(), "Step 1 of 1");
+    EXPECT_FALSE(measurePage->property("done").toBool());
+    ASSERT_NE(showPage("SaveCorrectionPage"), nullptr);
+}
+
+TEST_F(WizardPagesTest, ChoicesReachTheSetupOnlyWhenTheUserMakesThemAndSurviveALostAnalyzer)
+{
+    startOnAnalyzer(4);
+    Fixture* left = setup(0)->leftFixtureConn()->fixture();
+    VNAFixtureConnection* right = setup(0)->rightFixtureConn();
+
+    QQuickItem* portsCount = findVisible(showPage("FixturePage"), "portsCountA");
+    ASSERT_NE(portsCount, nullptr);
+    portsCount->setProperty("currentIndex", 2);
+    EXPECT_EQ(left->portsCount(), 1u);
+    QMetaObject::invokeMethod(portsCount, "activated", Q_ARG(int, 1));
+    EXPECT_EQ(left->portsCount(), 2u);
+
+    // The right fixture's choice in the connection page: the last of the four.
+    QList<QQuickItem*> vnaPorts = allVisible(showPage("ConnectionPage"), "vnaPort0");
+    ASSERT_EQ(vnaPorts.size(), 2);
+    QQuickItem* rightPort = vnaPorts.back();
+    rightPort->setProperty("currentIndex", 0);
+    const uint assigned = right->getAttachedVnaPort(0);
+    EXPECT_EQ(right->getAttachedVnaPort(0), assigned);
+    QMetaObject::invokeMethod(rightPort, "activated", Q_ARG(int, 3));
+    EXPECT_EQ(right->getAttachedVnaPort(0), 3u);
+
+    // The analyzer goes away and comes back: its port choices empty and refill,
+    // and nothing the user chose changes.
+    const quint16 port = simulator.port();
+    simulator.close();
+    simulator.dropConnections();
+    ASSERT_TRUE(waitFor([this] { return !backend->getVnaDevice()->portsCount(); }));
+    EXPECT_TRUE(waitFor([portsCount] { return portsCount->property("count").toInt() == 0; }));
+    ASSERT_TRUE(simulator.listen(port));
+    ASSERT_TRUE(waitForPortsCount(4));
+    EXPECT_EQ(left->portsCount(), 2u);
+    EXPECT_EQ(right->getAttachedVnaPort(0), 3u);
+    EXPECT_TRUE(waitFor([portsCount] { return portsCount->property("count").toInt() == 4; }));
+}
+
+TEST_F(WizardPagesTest, MeasuresAThruByItsButtonTakesOnlyNumbersAsOffsetsAndSavesUnderTheChosenName)
+{
+    startOnAnalyzer(2);
+    QQuickItem* measurePage = showPage("MeasureFixturePage");
+    ASSERT_NE(measurePage, nullptr);
+    TransmissionStep* step = firstStep();
+    ASSERT_NE(step, nullptr);
+    step->setConversionT(Algorithms::Z0ConversionType::None);
+
+    click(findVisible(measurePage, "thruMeasure"));
+    ASSERT_TRUE(waitFor([step] { return step->thruMeasured() == MeasureEnums::MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+    ASSERT_TRUE(waitFor([measurePage] { return measurePage->property("done").toBool(); }));
+    const QList<QQuickItem*> lengths = allVisible(measurePage, "lengthLine");
+    ASSERT_EQ(lengths.size(), 2);
+    const QRegularExpression length(QStringLiteral("^L[12] = [-0-9.]+ ?[munpf]?s$"));
+    for (QQuickItem* line : lengths)
+        EXPECT_TRUE(length.match(line->property("text").toString()).hasMatch()) << line->property("text").toString().toStdString();
+
+    // The thru's impulse response is one graph, named by both halves.
+    QQuickItem* lengthChart = findVisible(showPage("FixtureCharacterization"), "lengthChart");
+    ASSERT_NE(lengthChart, nullptr);
+    const QVariantList traces = lengthChart->property("plotter").value<QObject*>()->property("traces").toList();
+    ASSERT_EQ(traces.size(), 1);
+    EXPECT_EQ(traces.front().value<QObject*>()->property("name").toString(), "LA1B2");
+
+    QQuickItem* offset = findVisible(measurePage, "leftOffset");
+    ASSERT_NE(offset, nullptr);
+    for (const QString& text : {QString(), QStringLiteral("+"), QStringLiteral("."), QStringLiteral("NaN")}) {
+        typeAndFinish(offset, text);
+        EXPECT_EQ(step->leftOffset(), 0.0) << text.toStdString();
+        EXPECT_EQ(offset->property("text").toString(), "0") << text.toStdString();
+    }
+    EXPECT_FALSE(step->appliedFixtureOffset());
+    typeAndFinish(offset, "12.5");
+    EXPECT_EQ(step->leftOffset(), 12.5);
+    EXPECT_TRUE(waitFor([step] { return step->appliedFixtureOffset(); }));
+
+    // A chosen name with a blank, in a folder whose name holds ".s2p".
+    QDir folder(workingDirectory.filePath("run.s2p files"));
+    ASSERT_TRUE(folder.mkpath("."));
+    const QString url = QString::fromLatin1(QUrl::fromLocalFile(folder.filePath("my corr.s2p")).toEncoded());
+    ASSERT_TRUE(url.startsWith("file:///") && url.contains("my%20corr.s2p")) << url.toStdString();
+    QQuickItem* savePage = showPage("SaveCorrectionPage");
+    ASSERT_NE(savePage, nullptr);
+    QMetaObject::invokeMethod(savePage, "saveCorrection", Q_ARG(QVariant, url));
+    EXPECT_TRUE(waitFor([&folder] { return folder.exists("my corr1.s2p") && folder.exists("my corr2.s2p"); }))
+        << folder.entryList(QDir::Files).join(", ").toStdString() << " " << errors.join("; ").toStdString();
+}

@@ -1,0 +1,131 @@
+#include "tests/remote/commands/RemoteCommandSession.h"
+
+#include <cmath>
+
+namespace {
+
+class FixtureAndStepCommandsTest : public RemoteCommandSession
+{
+protected:
+    double realReply(const QByteArray& line)
+    {
+        const RemoteOutcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 0) << line.toStdString();
+        bool ok = false;
+        const double value = outcome.reply.toDouble(&ok);
+        EXPECT_TRUE(ok) << line.toStdString() << ": " << outcome.reply.toStdString();
+        return value;
+    }
+
+    // The curve's values; every one must be a finite number.
+    std::vector<double> curveReply(const QByteArray& line)
+    {
+        const RemoteOutcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 0) << line.toStdString();
+        std::vector<double> values;
+        for (const QByteArray& text : outcome.reply.split(',')) {
+            bool ok = false;
+            values.push_back(text.toDouble(&ok));
+            EXPECT_TRUE(ok && std::isfinite(values.back())) << line.toStdString() << ": " << text.toStdString();
+        }
+        return values;
+    }
+};
+
+} // namespace
+
+TEST_F(FixtureAndStepCommandsTest, PortsAndStepListFollowTheFixtureFlags)
+{
+    simulator.setPortCount(4);
+    startWithAnalyzer();
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT3?"), failed(221));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1 0"), failed(221));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1 5"), failed(221));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT:COUNt 5"), failed(272));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT:COUNt 0"), failed(272));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1 3"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1?"), reply("3"));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:RIGHT:PORT:COUNt 2"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:RIGHT:PORT:COUNt?"), reply("2"));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:RIGHT:PORT2?").code, 0);
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:AUX?"), failed(270));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:RIGHT:PORT:COUNt 1"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:CONNECTion:DIRect 1"), done());
+
+    EXPECT_EQ(run("NOLT:SYSTem:STEP:COUNt?"), reply("1"));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:TYPE?"), reply("TRANSMISSION"));
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:REFlect:OPEN"), failed(262));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:RIGHT OFF"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:CONNECTion:DIRect?"), failed(269));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:RIGHT:PORT1:LENgth?"), failed(269));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:TYPE?"), reply("REFLECT"));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:CONNECTion:DUT:DIFFerent 1"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:STEP:COUNt?"), reply("2"));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP2:TYPE?"), reply("DUT"));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP2:DATA:DELete"), failed(286));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP3:TYPE?"), failed(261));
+    EXPECT_EQ(run("NOLT:SYSTem:CALCulation:METHod BI"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:CONNECTion:DUT:DIFFerent 0"), failed(271));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:CONNECTion:DUT:DIFFerent?"), failed(271));
+
+    // With no setup left, every setup command says so instead of failing somewhere else.
+    backend->getFixtureSetups()->removeSetup(0);
+    EXPECT_EQ(run("NOLT:SYSTem:STEP:COUNt?"), failed(260));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT?"), failed(260));
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), failed(260));
+}
+
+TEST_F(FixtureAndStepCommandsTest, AThruMeasuredRemotelyGivesResultsAndTakesOffsets)
+{
+    startWithAnalyzer();
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), failed(263));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("0"));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:OFFSet ON"), failed(263));
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10"), failed(263));
+
+    int sweeps = 0;
+    QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepFinished, [&sweeps] { ++sweeps; });
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    EXPECT_GT(sweeps, 0);
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("1"));
+
+    const double left = realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?");
+    const double right = realReply("NOLT:SYSTem:FIXTure:RIGHT:PORT1:LENgth?");
+    EXPECT_GT(left, 0.0);
+    EXPECT_GT(right, 0.0);
+    EXPECT_TRUE(std::isfinite(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:GATing?")));
+    const std::vector<double> impulse = curveReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth:TRACe?");
+    EXPECT_GT(impulse.size(), 10u);
+    EXPECT_GT(curveReply("NOLT:SYSTem:FIXTure:RIGHT:PORT1:GATing:TRACe?").size(), 10u);
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT2:LENgth?"), failed(221));
+
+    // Offsets in picoseconds, in force when the next line is read.
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10"), failed(264));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:OFFSet ON"), done());
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10"), done());
+    EXPECT_NEAR(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), left + 10e-12, 1e-11 * 1e-2);
+    EXPECT_NEAR(realReply("NOLT:SYSTem:FIXTure:RIGHT:PORT1:LENgth?"), right - 10e-12, 1e-11 * 1e-2);
+    // A port refuses an offset longer than its fixture.
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU:OFFSet -1e6,0"), failed(200));
+    // Switched off, the offset leaves the results too.
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:OFFSet OFF"), done());
+    EXPECT_NEAR(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), left, 1e-11 * 1e-2);
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10"), failed(264));
+
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:DATA:DELete"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("0"));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth:TRACe?"), failed(263));
+}
+
+TEST_F(FixtureAndStepCommandsTest, AMeasurementCutOffDuringTheSweepIsAnExecutionError)
+{
+    startWithAnalyzer();
+    simulator.setSweepTimeMs(200);
+    QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepStarted, &simulator,
+                     [this] { simulator.dropConnections(); });
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), failed(200));
+    EXPECT_FALSE(errors.isEmpty());
+    ASSERT_TRUE(waitFor([this] { return backend->getVnaDevice()->isReady().has_value(); }, 5000));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("0"));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:GATing?"), failed(263));
+}
