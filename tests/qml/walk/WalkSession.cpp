@@ -65,6 +65,19 @@ QQuickItem* WalkSession::visible(const QString& name) const
     return found.isEmpty() ? nullptr : found.front();
 }
 
+bool WalkSession::inView(QQuickItem* item) const
+{
+    const auto sceneRect = [](QQuickItem* of) { return of->mapRectToScene(QRectF(0, 0, of->width(), of->height())); };
+    const QRectF rect = sceneRect(item);
+    if (!sceneRect(window->contentItem()).contains(rect))
+        return false;
+    for (QQuickItem* above = item->parentItem(); above; above = above->parentItem()) {
+        if (above->inherits("QQuickFlickable") && !sceneRect(above).contains(rect))
+            return false;
+    }
+    return true;
+}
+
 void WalkSession::press(QQuickItem* target)
 {
     ASSERT_NE(target, nullptr);

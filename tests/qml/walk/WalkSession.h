@@ -20,6 +20,8 @@ protected:
     // The first visible item of that name in the window, popups included.
     QQuickItem* visible(const QString& name) const;
     QList<QQuickItem*> allVisible(const QString& name) const;
+    // Whole inside the window and every scrolled area around it, as it stands.
+    bool inView(QQuickItem* item) const;
     void press(QQuickItem* target);
     void pressVisible(const QString& name);
     void next();

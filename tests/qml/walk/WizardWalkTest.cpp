@@ -75,7 +75,16 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
     pressVisible(QStringLiteral("dutConnection"));
     ASSERT_TRUE(setup()->abDutConnectionEnabled());
     ASSERT_EQ(setup()->steps().rows().size(), 2u);
-    EXPECT_TRUE(waitFor([&] { return allVisible(QStringLiteral("vnaPort0")).size() == 4; }));
+    ASSERT_TRUE(waitFor([&] { return allVisible(QStringLiteral("vnaPort0")).size() == 4; }));
+    // Every port choice is in view, and no caption runs under its switch.
+    for (QQuickItem* choice : allVisible(QStringLiteral("vnaPort0")))
+        EXPECT_TRUE(inView(choice)) << choice->mapToScene(QPointF(choice->width(), 0)).x();
+    for (const char* name : {"abConnection", "aaConnection", "bbConnection", "dutConnection"}) {
+        QQuickItem* toggle = visible(QString::fromLatin1(name));
+        ASSERT_NE(toggle, nullptr) << name;
+        QQuickItem* caption = toggle->parentItem()->childItems().front();
+        EXPECT_LE(caption->x() + caption->property("contentWidth").toReal(), toggle->x()) << name;
+    }
     photograph(QStringLiteral("2-connection"));
 
     // 3. The 10 MHz low-pass grid reaches the analyzer.
