@@ -8,8 +8,25 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace {
+
+QRectF sceneRect(QQuickItem* item)
+{
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
+
+// What of the item can show: its rectangle cut by every clipping item around it.
+QRectF shownRect(QQuickItem* item)
+{
+    QRectF shown = sceneRect(item);
+    for (QQuickItem* above = item->parentItem(); above; above = above->parentItem()) {
+        if (above->clip())
+            shown &= sceneRect(above);
+    }
+    return shown;
+}
 
 void collectVisible(QQuickItem* item, const QString& name, QList<QQuickItem*>& found)
 {
@@ -65,9 +82,25 @@ QQuickItem* WalkSession::visible(const QString& name) const
     return found.isEmpty() ? nullptr : found.front();
 }
 
+QStringList WalkSession::textsUnder(QQuickItem* root, QQuickItem* cover) const
+{
+    const QRectF covered = sceneRect(cover);
+    QStringList texts;
+    std::function<void(QQuickItem*)> visit = [&](QQuickItem* item) {
+        if (!item->isVisible() || item->opacity() == 0.0)
+            return;
+        if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty()
+            && shownRect(item).intersects(covered))
+            texts << item->property("text").toString();
+        for (QQuickItem* child : item->childItems())
+            visit(child);
+    };
+    visit(root);
+    return texts;
+}
+
 bool WalkSession::inView(QQuickItem* item) const
 {
-    const auto sceneRect = [](QQuickItem* of) { return of->mapRectToScene(QRectF(0, 0, of->width(), of->height())); };
     const QRectF rect = sceneRect(item);
     if (!sceneRect(window->contentItem()).contains(rect))
         return false;

@@ -1,6 +1,7 @@
 #include "app/startup/Localization.h"
 #include "measurement/setups/FixtureSetups.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "measurement/progress/TaskProgress.h"
 #include "measurement/steps/DutStep.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/qml/walk/WalkSession.h"
@@ -183,16 +184,23 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
         << saved.entryList(QDir::Files).join(", ").toStdString() << " " << notifications().toStdString();
     photograph(QStringLiteral("6-results"));
 
-    // The settings page, and the test mode by F9 while a field has the focus.
+    // The settings page, and the test mode by F9 while a field has the focus,
+    // neither showing through the list of running tasks.
+    TaskProgress running;
+    backend->getProgressManager()->add(&running, QStringLiteral("Save test mode parameters"));
+    QQuickItem* progress = item(QStringLiteral("progressView"));
+    ASSERT_TRUE(waitFor([&] { return progress->isVisible(); }));
     pressVisible(QStringLiteral("settingsButton"));
     ASSERT_TRUE(waitFor([&] { return visible(QStringLiteral("analyzerAddress")) != nullptr
                                      && !property(QStringLiteral("pageStack"), "busy").toBool(); }));
+    EXPECT_EQ(textsUnder(item(QStringLiteral("settingsPage")), progress), QStringList());
     EXPECT_EQ(visible(QStringLiteral("analyzerPort"))->property("text").toString(), QString::number(simulator.port()));
     photograph(QStringLiteral("7-settings"));
     visible(QStringLiteral("analyzerAddress"))->forceActiveFocus();
     QTest::keyClick(window, Qt::Key_F9);
     ASSERT_TRUE(waitFor([&] { return visible(QStringLiteral("testModePage")) != nullptr
                                      && !property(QStringLiteral("pageStack"), "busy").toBool(); }));
+    EXPECT_EQ(textsUnder(item(QStringLiteral("testModePage")), progress), QStringList());
     photograph(QStringLiteral("8-test-mode"));
     QTest::keyClick(window, Qt::Key_F9);
     EXPECT_TRUE(waitFor([&] { return visible(QStringLiteral("stepper")) != nullptr; }));
