@@ -69,6 +69,11 @@ void WalkSession::SetUp()
     });
 }
 
+bool WalkSession::waitForWork(const std::function<bool()>& condition)
+{
+    return QTest::qWaitFor(condition, 15000);
+}
+
 QList<QQuickItem*> WalkSession::allVisible(const QString& name) const
 {
     QList<QQuickItem*> found;

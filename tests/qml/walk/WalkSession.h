@@ -17,6 +17,9 @@ class WalkSession : public WindowSession
 protected:
     void SetUp() override;
 
+    // For measurements and file work, which a loaded machine may slow down well beyond a page change.
+    static bool waitForWork(const std::function<bool()>& condition);
+
     // The first visible item of that name in the window, popups included.
     QQuickItem* visible(const QString& name) const;
     QList<QQuickItem*> allVisible(const QString& name) const;

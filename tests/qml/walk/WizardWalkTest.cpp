@@ -120,7 +120,7 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
     auto* thru = qobject_cast<TransmissionStep*>(step(0));
     ASSERT_NE(thru, nullptr);
     pressVisible(QStringLiteral("thruMeasure"));
-    ASSERT_TRUE(waitFor([&] { return thru->thruMeasured() == MeasureStatus::MEASURED; })) << notifications().toStdString();
+    ASSERT_TRUE(waitForWork([&] { return thru->thruMeasured() == MeasureStatus::MEASURED; })) << notifications().toStdString();
     const QRegularExpression length(QStringLiteral("^L[12] = [-0-9.]+ ?[munpf]?s$"));
     ASSERT_TRUE(waitFor([&] { return allVisible(QStringLiteral("lengthLine")).size() == 2; }));
     for (QQuickItem* line : allVisible(QStringLiteral("lengthLine")))
@@ -150,14 +150,14 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
     simulator.setWorld(Simulator::FixtureWorld::Arrangement::Dut);
     ASSERT_TRUE(waitFor([&] { return visible(QStringLiteral("dutMeasure")) != nullptr; }));
     pressVisible(QStringLiteral("dutMeasure"));
-    ASSERT_TRUE(waitFor([&] { return dut->measureStatus() == MeasureStatus::MEASURED; })) << notifications().toStdString();
+    ASSERT_TRUE(waitForWork([&] { return dut->measureStatus() == MeasureStatus::MEASURED; })) << notifications().toStdString();
     EXPECT_TRUE(waitFor([&] { return shownText(QStringLiteral("stepStatus")) == "Step is complete"; }));
     photograph(QStringLiteral("5-dut"));
 
     // 6. Applied: the analyzer de-embeds each port with its file.
     next();
     pressVisible(QStringLiteral("applyCorrection"));
-    ASSERT_TRUE(waitFor([&] { return sawMessage(QStringLiteral("Correction was applied")); })) << notifications().toStdString();
+    ASSERT_TRUE(waitForWork([&] { return sawMessage(QStringLiteral("Correction was applied")); })) << notifications().toStdString();
     ASSERT_TRUE(waitFor([&] { return simulator.model().channel(1).fixtureSimulator; }));
     const Simulator::ChannelSettings applied = simulator.model().channel(1);
     EXPECT_TRUE(applied.deembedding);
@@ -180,7 +180,7 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
     ASSERT_NE(resultsPage, nullptr);
     QMetaObject::invokeMethod(resultsPage, "saveCorrection", Q_ARG(QVariant, url));
     const QDir saved(folder.path());
-    EXPECT_TRUE(waitFor([&] { return saved.exists("my corr1.s2p") && saved.exists("my corr2.s2p"); }))
+    EXPECT_TRUE(waitForWork([&] { return saved.exists("my corr1.s2p") && saved.exists("my corr2.s2p"); }))
         << saved.entryList(QDir::Files).join(", ").toStdString() << " " << notifications().toStdString();
     photograph(QStringLiteral("6-results"));
 
