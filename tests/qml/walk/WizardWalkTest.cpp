@@ -61,7 +61,7 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
     connectAnalyzer();
     ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
 
-    // 1. The method: filtering offers no DUT step, time gating does.
+    // 1. The method, chosen in the combo: filtering, then back to time gating, which the DUT step needs.
     FixtureSetups* setups = backend->getFixtureSetups();
     activate(QStringLiteral("method"), 1);
     EXPECT_EQ(setups->getCorrectionMethod(), MeasureEnums::CorrectionMethod::FILTERING);
