@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QTest>
 
-#include <sys/file.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -57,11 +55,7 @@ void scrollIntoView(QQuickItem* item)
 
 void WalkSession::SetUp()
 {
-    const QString tmp = QCoreApplication::applicationDirPath() + QStringLiteral("/tmp");
-    ASSERT_TRUE(QDir().mkpath(tmp));
-    m_lock.setFileName(tmp + QStringLiteral("/walk-test.lock"));
-    ASSERT_TRUE(m_lock.open(QIODevice::WriteOnly));
-    ASSERT_EQ(::flock(m_lock.handle(), LOCK_EX), 0);
+    ASSERT_TRUE(m_lock.acquire());
     WindowSession::SetUp();
     simulator.changeModel([](Simulator::AnalyzerModel& model) {
         model.maxFrequency = 2e9;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "tests/qml/WindowSession.h"
+#include "tests/support/StateFilesLock.h"
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QString>
 
@@ -38,5 +38,5 @@ protected:
     int pixelsOfColour(QQuickItem* area, const QColor& colour);
 
 private:
-    QFile m_lock;
+    StateFilesLock m_lock;
 };
