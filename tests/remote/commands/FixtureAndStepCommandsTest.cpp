@@ -129,3 +129,32 @@ TEST_F(FixtureAndStepCommandsTest, AMeasurementCutOffDuringTheSweepIsAnExecution
     EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("0"));
     EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:GATing?"), failed(263));
 }
+
+TEST_F(FixtureAndStepCommandsTest, EmptyCurvesOfABisectedLogSweepRaiseTheirCodes)
+{
+    // Bisection works point by point on any grid; a logarithmic sweep leaves the
+    // ports calculated without time responses, so their curves are empty.
+    simulator.changeModel([](Simulator::AnalyzerModel& model) {
+        model.channel(1).sweepType = Simulator::SweepType::Logarithmic;
+        model.channel(1).points = 51;
+    });
+    startWithAnalyzer();
+    EXPECT_EQ(run("NOLT:SYSTem:CALCulation:METHod BI"), done());
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    ASSERT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("1"));
+
+    for (const QByteArray side : {"LEFT", "RIGHT"}) {
+        const QByteArray port = "NOLT:SYSTem:FIXTure:" + side + ":PORT1:";
+        EXPECT_EQ(run(port + "LENgth:TRACe?"), failed(283)) << side.toStdString();
+        EXPECT_EQ(run(port + "GATing:TRACe?"), failed(285)) << side.toStdString();
+        // Without a low-pass grid there is no step response to ask for.
+        EXPECT_EQ(run(port + "IMPedance:TRACe?"), failed(279)) << side.toStdString();
+    }
+
+    // The same query on a linear sweep finds its curve and answers it.
+    SyncedVnaDevice* device = backend->getVnaDevice();
+    device->setSweepType(SweepType::Linear);
+    ASSERT_TRUE(waitFor([device] { return device->sweepType() == SweepType::Linear; }));
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    EXPECT_GT(curveReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth:TRACe?").size(), 10u);
+}
