@@ -3,7 +3,6 @@
 #include "simulator/AnalyzerSimulator.h"
 #include "simulator/AnalyzerSimulatorThread.h"
 
-#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -60,12 +59,3 @@ void readFourTracesOf10001Points(benchmark::State& state)
 BENCHMARK(readFourTracesOf10001Points)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

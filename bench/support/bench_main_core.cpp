@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-// The application object for the event loops and threads, and no debug output
-// on the terminal.
+// The application object for event loops, sockets and threads, as in the
+// program, and no debug output on the terminal between the figures.
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
