@@ -35,14 +35,25 @@
 <context>
     <name>CalibrateVnaPage</name>
     <message>
-        <location filename="../qml/CalibrateVnaPage.qml" line="6"/>
+        <location filename="../qml/pages/CalibrateVnaPage.qml" line="12"/>
         <source>VNA calibration</source>
         <translation>Калибровка ВАЦ</translation>
     </message>
     <message>
-        <location filename="../qml/CalibrateVnaPage.qml" line="7"/>
+        <location filename="../qml/pages/CalibrateVnaPage.qml" line="13"/>
+        <location filename="../qml/pages/CalibrateVnaPage.qml" line="30"/>
         <source>Calibrate VNA</source>
         <translation>Откалибруйте ВАЦ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/CalibrateVnaPage.qml" line="15"/>
+        <source>&lt;h3&gt;VNA calibration&lt;/h3&gt;&lt;p align=justify&gt;The table compares the calibration of the active channel with the ports the fixtures are cabled to. Calibrate the analyzer at the plane where the fixtures will be connected.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Калибровка ВАЦ&lt;/h3&gt;&lt;p align=justify&gt;В таблице калибровка активного канала сравнивается с портами, к которым подключены оснастки. Откалибруйте анализатор в плоскости, где будут подключаться оснастки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/CalibrateVnaPage.qml" line="36"/>
+        <source>&lt;p align=justify&gt;Perform an N-port VNA calibration at the plane where the fixture needs to be connected.&lt;br&gt;&lt;br&gt; No fixture connection is required.&lt;br&gt;&lt;br&gt; Calibration is applied on the active VNA channel only.&lt;/p&gt;</source>
+        <translation>&lt;p align=justify&gt;Выполните N-портовую калибровку ВАЦ в плоскости, где будет подключаться оснастка.&lt;br&gt;&lt;br&gt; Подключать оснастку не требуется.&lt;br&gt;&lt;br&gt; Калибровка применяется только к активному каналу ВАЦ.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -50,17 +61,17 @@
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="49"/>
         <source>Interpolated</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерполирована</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="50"/>
         <source>Extrapolated</source>
-        <translation type="unfinished"></translation>
+        <translation>Экстраполирована</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="89"/>
         <source>Calibrated ports do not correspond to the fixture connection configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Откалиброванные порты не соответствуют схеме подключения оснастки.</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="95"/>
@@ -75,51 +86,51 @@
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="103"/>
         <source>Not defined</source>
-        <translation type="unfinished"></translation>
+        <translation>Не определено</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="105"/>
         <source>Response (Open)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нормализация (ХХ)</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="107"/>
         <source>Response (Short)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нормализация (КЗ)</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="109"/>
         <source>Response (Thru)</source>
-        <translation type="unfinished"></translation>
+        <translation>Нормализация (перемычка)</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="111"/>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="177"/>
         <source>Full 1-Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Полная 1-портовая</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="113"/>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="177"/>
         <source>Full 2-Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Полная 2-портовая</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="115"/>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="177"/>
         <source>Full 3-Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Полная 3-портовая</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="117"/>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="177"/>
         <source>Full 4-Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Полная 4-портовая</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="119"/>
         <source>One Path 2–Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Однонаправленная 2-портовая</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="132"/>
@@ -135,7 +146,7 @@
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="140"/>
         <source>Using the interpolated or extrapolated calibration data is not allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование интерполированных или экстраполированных калибровочных данных недопустимо.</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="146"/>
@@ -149,26 +160,81 @@
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="163"/>
-        <source> Ω</source>
-        <translation type="unfinished"></translation>
+        <source> Ω</source>
+        <translation> Ω</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="185"/>
         <source>The VNA is not calibrated, or current calibration status is wrong. Carry out the VNA calibration as recommended.</source>
-        <translation type="unfinished"></translation>
+        <translation>ВАЦ не откалиброван, или текущее состояние калибровки неверно. Выполните калибровку ВАЦ, как рекомендовано.</translation>
     </message>
 </context>
 <context>
     <name>ConnectionPage</name>
     <message>
-        <location filename="../qml/ConnectionPage.qml" line="6"/>
+        <location filename="../qml/pages/ConnectionPage.qml" line="25"/>
+        <source>The bisection method does not support the 1xReflect setup. It requires a direct connection of two fixtures.</source>
+        <translation>Метод бисекции не поддерживает схему 1xReflect. Для него нужно прямое соединение двух оснасток.</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="28"/>
         <source>Fixture connection</source>
         <translation>Подключение оснастки</translation>
     </message>
     <message>
-        <location filename="../qml/ConnectionPage.qml" line="7"/>
+        <location filename="../qml/pages/ConnectionPage.qml" line="29"/>
         <source>Point out the required fixture connections and assign the VNA ports. This is a preparation step for performing the fixture measurements</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите нужные соединения оснасток и назначьте порты ВАЦ. Это подготовительный шаг перед измерением оснасток</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="32"/>
+        <source>&lt;h3&gt;Fixture connection&lt;/h3&gt;&lt;p align=justify&gt;Choose how the fixtures are measured: connected directly to each other, as two copies of the same fixture, or with open and short standards at their far end. Then assign the VNA port that each fixture port is cabled to; a port used twice in one measurement is marked.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Подключение оснастки&lt;/h3&gt;&lt;p align=justify&gt;Выберите, как измеряются оснастки: напрямую соединенными друг с другом, как две копии одной оснастки или с мерами холостого хода и короткого замыкания на дальнем конце. Затем назначьте порт ВАЦ, к которому подключен каждый порт оснастки; порт, занятый дважды в одном измерении, отмечается.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="59"/>
+        <source>Warning: You must select one/more fixtures</source>
+        <translation>Внимание: выберите одну или несколько оснасток</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="66"/>
+        <source>Connect directly:</source>
+        <translation>Прямое соединение:</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="67"/>
+        <source>A - B Connection</source>
+        <translation>Соединение A - B</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="77"/>
+        <source>Use 2 Fixtures A as THRU:</source>
+        <translation>Две оснастки A как перемычка:</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="78"/>
+        <source>A - A Connection</source>
+        <translation>Соединение A - A</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="88"/>
+        <source>Use 2 Fixtures B as THRU:</source>
+        <translation>Две оснастки B как перемычка:</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="89"/>
+        <source>B - B Connection</source>
+        <translation>Соединение B - B</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="99"/>
+        <source>CAL fixture and DUT fixture are different:</source>
+        <translation>Калибровочная оснастка и оснастка ИУ различаются:</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ConnectionPage.qml" line="100"/>
+        <source>CAL ≠ DUT</source>
+        <translation>КАЛ ≠ ИУ</translation>
     </message>
 </context>
 <context>
@@ -176,126 +242,322 @@
     <message>
         <location filename="../app/exports/CorrectionFileWriter.cpp" line="33"/>
         <source>Cannot read the frequency grid from VNA</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается прочитать сетку частот ВАЦ</translation>
     </message>
     <message>
         <location filename="../app/exports/CorrectionFileWriter.cpp" line="50"/>
         <source>The reference impedance of the fixture port is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Опорный импеданс порта оснастки неизвестен</translation>
     </message>
     <message>
         <location filename="../app/exports/CorrectionFileWriter.cpp" line="57"/>
         <source>The fixture data cannot be brought onto the frequency grid of VNA</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные оснастки невозможно привести к сетке частот ВАЦ</translation>
+    </message>
+</context>
+<context>
+    <name>DutStepView</name>
+    <message>
+        <location filename="../qml/pages/DutStepView.qml" line="14"/>
+        <source>Fixture with DUT</source>
+        <translation>Оснастка с ИУ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/DutStepView.qml" line="19"/>
+        <source>DUT</source>
+        <translation>ИУ</translation>
     </message>
 </context>
 <context>
     <name>FixtureCharacterization</name>
     <message>
-        <location filename="../qml/FixtureCharacterization.qml" line="6"/>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="14"/>
         <source>Fixture characterization</source>
         <translation>Характеристики оснастки</translation>
     </message>
     <message>
-        <location filename="../qml/FixtureCharacterization.qml" line="7"/>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="15"/>
         <source>Edit fixture characterization</source>
         <translation>Правка характеристик оснастки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="16"/>
+        <source>&lt;h3&gt;Fixture characterization&lt;/h3&gt;&lt;p align=justify&gt;The impulse response gives the length of each fixture port, the gated response what the time gate keeps, the step response the impedance along the fixture, and the S-parameters the calculated fixture halves.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Характеристики оснастки&lt;/h3&gt;&lt;p align=justify&gt;Импульсная характеристика показывает длину каждого порта оснастки, стробированный отклик — то, что оставляет временной строб, переходная характеристика — импеданс вдоль оснастки, а S-параметры — рассчитанные половины оснастки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="42"/>
+        <source>Length</source>
+        <translation>Длина</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="43"/>
+        <source>Gating</source>
+        <translation>Стробирование</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="44"/>
+        <source>Impedance</source>
+        <translation>Импеданс</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="45"/>
+        <source>S-parameters</source>
+        <translation>S-параметры</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="46"/>
+        <source>Log</source>
+        <translation>Лог</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="61"/>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="68"/>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="77"/>
+        <source>Time (s)</source>
+        <translation>Время (s)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="62"/>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="69"/>
+        <source>Magnitude (linear)</source>
+        <translation>Амплитуда (линейная)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="78"/>
+        <source>Impedance (Ω)</source>
+        <translation>Импеданс (Ω)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="90"/>
+        <source>Frequency (Hz)</source>
+        <translation>Частота (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="91"/>
+        <source>Magnitude (dB)</source>
+        <translation>Амплитуда (дБ)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureCharacterization.qml" line="99"/>
+        <source>Length: the impulse response of each fixture port; the marker stands at the fixture length.
+Gating: the response the time gate keeps.
+Impedance: the step response; the marker stands at the reference length of the fixture impedance.
+S-parameters: the calculated fixture halves.</source>
+        <translation>Длина: импульсная характеристика каждого порта оснастки; маркер стоит на длине оснастки.
+Стробирование: отклик, оставленный временным стробом.
+Импеданс: переходная характеристика; маркер стоит на опорной длине для импеданса оснастки.
+S-параметры: рассчитанные половины оснастки.</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureDescription</name>
+    <message>
+        <location filename="../qml/pages/FixtureDescription.qml" line="27"/>
+        <source>Fixture </source>
+        <translation>Оснастка </translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureDescription.qml" line="34"/>
+        <source>Num of ports</source>
+        <translation>Число портов</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureDescription.qml" line="51"/>
+        <source>FIXTURE </source>
+        <translation>ОСНАСТКА </translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureDescription.qml" line="51"/>
+        <source>IN</source>
+        <translation>ВХ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixtureDescription.qml" line="51"/>
+        <source>OUT</source>
+        <translation>ВЫХ</translation>
     </message>
 </context>
 <context>
     <name>FixturePage</name>
     <message>
-        <location filename="../qml/FixturePage.qml" line="6"/>
+        <location filename="../qml/pages/FixturePage.qml" line="34"/>
         <source>Description</source>
         <translation>Описание</translation>
     </message>
     <message>
-        <location filename="../qml/FixturePage.qml" line="7"/>
+        <location filename="../qml/pages/FixturePage.qml" line="35"/>
         <source>Configure fixtures</source>
         <translation>Настройка оснастки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="37"/>
+        <source>&lt;h3&gt;Description&lt;/h3&gt;&lt;p align=justify&gt;Enable the fixtures of each configuration and set how many ports each one has. Choose the method that calculates the fixture parameters, or recall a configuration saved earlier. The plug-in preset deletes all measured data and returns the plug-in to its initial state.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Описание&lt;/h3&gt;&lt;p align=justify&gt;Включите оснастки каждой конфигурации и задайте число портов каждой. Выберите метод расчета параметров оснастки или загрузите ранее сохраненную конфигурацию. Сброс программы удаляет все измеренные данные и возвращает программу в исходное состояние.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="89"/>
+        <source>Available VNA ports: </source>
+        <translation>Доступно портов ВАЦ: </translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="93"/>
+        <source>Fixture ports: </source>
+        <translation>Порты оснастки: </translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="99"/>
+        <source>&lt;p align=justify&gt;VNA ports are not enough for the fixture connection. Further measurements will lead to incorrect results.&lt;/p&gt;</source>
+        <translation>&lt;p align=justify&gt;Портов ВАЦ недостаточно для подключения оснастки. Дальнейшие измерения дадут неверные результаты.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="105"/>
+        <source>Select the method for fixture parameters calculation</source>
+        <translation>Выберите метод расчета параметров оснастки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="109"/>
+        <source>Method</source>
+        <translation>Метод</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="113"/>
+        <source>Time Gating</source>
+        <translation>Временное стробирование</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="113"/>
+        <source>Filtering</source>
+        <translation>Фильтрация</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="113"/>
+        <source>Bisection</source>
+        <translation>Бисекция</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="120"/>
+        <source>Recall the saved configuration setup where applicable</source>
+        <translation>При необходимости загрузите сохраненную настройку</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="127"/>
+        <source>Recall setup</source>
+        <translation>Загрузка настройки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="132"/>
+        <location filename="../qml/pages/FixturePage.qml" line="149"/>
+        <source>Plug-in preset</source>
+        <translation>Сброс программы</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="140"/>
+        <source>Open State File</source>
+        <translation>Открыть файл состояния</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="141"/>
+        <source>State files (*.sta)</source>
+        <translation>Файлы состояния (*.sta)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="150"/>
+        <source>The preset deletes all measured data without saving it and returns the plug-in to its initial state. Perform the plug-in preset?</source>
+        <translation>Сброс удалит все измеренные данные без сохранения и вернет программу в исходное состояние. Выполнить сброс программы?</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="152"/>
+        <source>Perform</source>
+        <translation>Выполнить</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/FixturePage.qml" line="153"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>MainQmlBackend</name>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="175"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="177"/>
         <source>Remote control is not available: </source>
-        <translation type="unfinished"></translation>
+        <translation>Удаленное управление недоступно: </translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="209"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="211"/>
         <source>Correction</source>
         <translation>Коррекция</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="221"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="223"/>
         <source>Correction was applied</source>
         <translation>Коррекция применена</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="229"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="231"/>
         <source>Save correction</source>
         <translation>Сохранение коррекции</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="249"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="251"/>
         <source>Save correction files was performed: </source>
         <translation>Файлы коррекции сохранены: </translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="256"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="258"/>
         <source>Save the raw data</source>
         <translation>Сохранение исходных данных</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="263"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="265"/>
         <source>Save the raw data files was performed:</source>
         <translation>Файлы исходных данных сохранены:</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="271"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="273"/>
         <source>Save test mode parameters</source>
         <translation>Сохранение параметров тестового режима</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="279"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="281"/>
         <source>Save test mode parameters was performed:</source>
         <translation>Параметры тестового режима сохранены:</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="287"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="289"/>
         <source>Save setup</source>
         <translation>Сохранение настройки</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="291"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="293"/>
         <source>Save setup was performed: </source>
         <translation>Настройка сохранена: </translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="298"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="300"/>
         <source>Recall setup</source>
         <translation>Загрузка настройки</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="303"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="305"/>
         <source>Recall setup was performed: </source>
         <translation>Настройка загружена: </translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="310"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="312"/>
         <source>Plug-in preset</source>
         <translation>Сброс программы</translation>
     </message>
     <message>
-        <location filename="../app/backend/MainQmlBackend.cpp" line="313"/>
+        <location filename="../app/backend/MainQmlBackend.cpp" line="315"/>
         <source>Plug-in preset was performed</source>
         <translation>Сброс программы выполнен</translation>
     </message>
     <message>
         <location filename="../app/correction/CorrectionApplier.cpp" line="73"/>
         <source>VNA did not take the correction</source>
-        <translation type="unfinished"></translation>
+        <translation>ВАЦ не принял коррекцию</translation>
     </message>
     <message>
         <location filename="../app/exports/ExportTexts.h" line="11"/>
@@ -305,31 +567,51 @@
     <message>
         <location filename="../app/exports/ExportTexts.h" line="16"/>
         <source>File cannot be created. Path name contains invalid symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается создать файл. Путь содержит недопустимые символы</translation>
     </message>
 </context>
 <context>
     <name>MeasureFixturePage</name>
     <message>
-        <location filename="../qml/MeasureFixturePage.qml" line="6"/>
+        <location filename="../qml/pages/MeasureFixturePage.qml" line="29"/>
         <source>Fixture measurement</source>
         <translation>Измерение оснастки</translation>
     </message>
     <message>
-        <location filename="../qml/MeasureFixturePage.qml" line="7"/>
+        <location filename="../qml/pages/MeasureFixturePage.qml" line="30"/>
         <source>Measure or recall the fixture according to the selected connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Измерьте или загрузите оснастку согласно выбранным соединениям</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/MeasureFixturePage.qml" line="34"/>
+        <source>&lt;h3&gt;Fixture measurement&lt;/h3&gt;&lt;p align=justify&gt;Connect the fixtures as each step shows and measure its standards on the analyzer, or recall them from Touchstone files. The results give the length and impedance of every fixture port; offsets move the calibration plane of a fixture.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Измерение оснастки&lt;/h3&gt;&lt;p align=justify&gt;Подключите оснастки, как показано на каждом шаге, и измерьте меры на анализаторе или загрузите их из файлов Touchstone. Результаты дают длину и импеданс каждого порта оснастки; смещения переносят плоскость калибровки оснастки.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/MeasureFixturePage.qml" line="64"/>
+        <source>Step %1 of %2</source>
+        <translation>Шаг %1 из %2</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/MeasureFixturePage.qml" line="76"/>
+        <source>Step is complete</source>
+        <translation>Шаг выполнен</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/MeasureFixturePage.qml" line="77"/>
+        <source>Step is not complete</source>
+        <translation>Шаг не выполнен</translation>
     </message>
 </context>
 <context>
     <name>NoltStepsPage</name>
     <message>
-        <location filename="../qml/NoltStepsPage.qml" line="164"/>
+        <location filename="../qml/NoltStepsPage.qml" line="165"/>
         <source>fixture measurements</source>
         <translation>измерениям оснастки</translation>
     </message>
     <message>
-        <location filename="../qml/NoltStepsPage.qml" line="172"/>
+        <location filename="../qml/NoltStepsPage.qml" line="173"/>
         <source>main application</source>
         <translation>основному окну</translation>
     </message>
@@ -339,75 +621,236 @@
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="55"/>
         <source>a</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="55"/>
         <source>f</source>
-        <translation type="unfinished"></translation>
+        <translation>f</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="55"/>
         <source>p</source>
-        <translation type="unfinished"></translation>
+        <translation>p</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="56"/>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="56"/>
         <source>µ</source>
-        <translation type="unfinished"></translation>
+        <translation>µ</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="56"/>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="57"/>
         <source>k</source>
-        <translation type="unfinished"></translation>
+        <translation>k</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="57"/>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="58"/>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="58"/>
         <source>T</source>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="58"/>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="59"/>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
+    </message>
+</context>
+<context>
+    <name>ReflectionStepView</name>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="19"/>
+        <source>1xReflect setup</source>
+        <translation>Схема 1xReflect</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="32"/>
+        <source>Open</source>
+        <translation>ХХ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="47"/>
+        <source>Short</source>
+        <translation>КЗ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="55"/>
+        <source>Delete data</source>
+        <translation>Удалить данные</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="61"/>
+        <source>Use compensation of</source>
+        <translation>Компенсировать</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="61"/>
+        <source>the max signal by</source>
+        <translation>максимум сигнала</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="61"/>
+        <source>the spline approximation</source>
+        <translation>сплайн-аппроксимацией</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="75"/>
+        <source>Apply fixture 
+ calibration plane offset</source>
+        <translation>Применить смещение 
+ плоскости калибровки оснастки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="88"/>
+        <source>ps</source>
+        <translation>пс</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/ReflectionStepView.qml" line="94"/>
+        <source>Edit characterization</source>
+        <translation>Правка характеристик</translation>
     </message>
 </context>
 <context>
     <name>SaveCorrectionPage</name>
     <message>
-        <location filename="../qml/SaveCorrectionPage.qml" line="6"/>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="31"/>
         <source>Results</source>
         <translation>Результаты</translation>
     </message>
     <message>
-        <location filename="../qml/SaveCorrectionPage.qml" line="7"/>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="32"/>
         <source>Apply and save measurement and calculation results</source>
         <translation>Примените и сохраните результаты измерений и расчетов</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="33"/>
+        <source>&lt;h3&gt;Results&lt;/h3&gt;&lt;p align=justify&gt;Apply sends the calculated fixtures to the VNA software, which de-embeds them from the measurements. The correction files hold one Touchstone file per fixture port, named by the chosen name and the VNA port. The setup file restores the plug-in and the VNA later; the raw data are the measured standards.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Результаты&lt;/h3&gt;&lt;p align=justify&gt;«Применить» передает рассчитанные оснастки в программу ВАЦ, которая исключает их из измерений. Файлы коррекции — это по одному файлу Touchstone на порт оснастки с выбранным именем и номером порта ВАЦ. Файл настройки позже восстанавливает программу и ВАЦ; исходные данные — это измеренные меры.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="48"/>
+        <source>Apply results</source>
+        <translation>Применение результатов</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="52"/>
+        <source>To transmit the calculated</source>
+        <translation>Передать рассчитанные</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="52"/>
+        <source> data to the VNA software 
+</source>
+        <translation> данные в программу ВАЦ 
+</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="53"/>
+        <source> and apply them for de-embedding</source>
+        <translation> и применить их для исключения оснастки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="58"/>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="65"/>
+        <source>Save correction files (.sNp)</source>
+        <translation>Сохранение файлов коррекции (.sNp)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="69"/>
+        <source>For future use if desired</source>
+        <translation>Для дальнейшего использования</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="74"/>
+        <source>Save correction files...</source>
+        <translation>Сохранить файлы коррекции...</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="80"/>
+        <source>Save setup</source>
+        <translation>Сохранение настройки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="84"/>
+        <source>To save the current Noltworks</source>
+        <translation>Сохранить текущие настройки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="84"/>
+        <source> settings 
+ NOLT &amp; VNA configuration files</source>
+        <translation> Noltworks 
+ в файлах конфигурации NOLT и ВАЦ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="89"/>
+        <source>Save setup...</source>
+        <translation>Сохранить настройку...</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="95"/>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="104"/>
+        <source>Save raw data</source>
+        <translation>Сохранение исходных данных</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="99"/>
+        <source>To save the raw data</source>
+        <translation>Сохранить исходные данные</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="115"/>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="131"/>
+        <source>Save Files</source>
+        <translation>Сохранить файлы</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="116"/>
+        <source>Touchstone files (*.s2p)</source>
+        <translation>Файлы Touchstone (*.s2p)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="123"/>
+        <source>Save State File</source>
+        <translation>Сохранить файл состояния</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="124"/>
+        <source>State files (*.sta)</source>
+        <translation>Файлы состояния (*.sta)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="132"/>
+        <source>Raw data files</source>
+        <translation>Файлы исходных данных</translation>
     </message>
 </context>
 <context>
@@ -520,7 +963,7 @@
     <message>
         <location filename="../app/setupfiles/SetupFileRecaller.cpp" line="62"/>
         <source>Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть файл</translation>
     </message>
     <message>
         <location filename="../app/setupfiles/SetupFileRecaller.cpp" line="67"/>
@@ -541,25 +984,105 @@
         <location filename="../app/setupfiles/SetupFileSaver.cpp" line="79"/>
         <location filename="../app/setupfiles/SetupFileSaver.cpp" line="100"/>
         <source>Cannot read state file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается прочитать файл состояния: </translation>
     </message>
     <message>
         <location filename="../app/setupfiles/SetupFileSaver.cpp" line="85"/>
         <source>Cannot read the type of saving state file from VNA</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удается прочитать из ВАЦ тип сохраняемого файла состояния</translation>
+    </message>
+</context>
+<context>
+    <name>SetupTabs</name>
+    <message>
+        <location filename="../qml/pages/SetupTabs.qml" line="26"/>
+        <source>Configuration </source>
+        <translation>Конфигурация </translation>
     </message>
 </context>
 <context>
     <name>SetupVnaPage</name>
     <message>
-        <location filename="../qml/SetupVnaPage.qml" line="6"/>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="24"/>
         <source>VNA setup</source>
         <translation>Настройка ВАЦ</translation>
     </message>
     <message>
-        <location filename="../qml/SetupVnaPage.qml" line="7"/>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="25"/>
         <source>Review the current VNA settings</source>
         <translation>Проверьте текущие настройки ВАЦ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="27"/>
+        <source>&lt;h3&gt;VNA setup&lt;/h3&gt;&lt;p align=justify&gt;The table compares the sweep settings of the active channel with the ones the calculation needs; values can be edited here. The low pass mode (start frequency equal to the frequency step) gives the step response and the fixture impedance, and allows converting the results to another reference impedance.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Настройка ВАЦ&lt;/h3&gt;&lt;p align=justify&gt;В таблице настройки развертки активного канала сравниваются с требуемыми для расчета; значения можно изменить здесь. Режим нижних частот (начальная частота равна шагу частоты) дает переходную характеристику и импеданс оснастки и позволяет пересчитать результаты к другому опорному импедансу.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="73"/>
+        <source>Current mode:</source>
+        <translation>Текущий режим:</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="77"/>
+        <source>Low pass (Fstart=Fstep)</source>
+        <translation>Нижние частоты (Fstart=Fstep)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="77"/>
+        <source>Band pass (Fstart≠Fstep)</source>
+        <translation>Полосовой (Fstart≠Fstep)</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="85"/>
+        <source>Ignore low pass</source>
+        <translation>Не требовать режим НЧ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="96"/>
+        <source>Click to set low pass mode:</source>
+        <translation>Установить режим нижних частот:</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="100"/>
+        <source>Low pass mode</source>
+        <translation>Режим нижних частот</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="105"/>
+        <source>10 MHz low pass mode</source>
+        <translation>Режим НЧ от 10 MHz</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="115"/>
+        <source>After removal set 
+ VNA cal reference Zo to:</source>
+        <translation>После исключения установить 
+ опорный Zo калибровки ВАЦ:</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="118"/>
+        <source>System</source>
+        <translation>Системный</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="118"/>
+        <source>Fixture</source>
+        <translation>Оснастки</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="118"/>
+        <source>Custom</source>
+        <translation>Другой</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="133"/>
+        <source>Custom Zo</source>
+        <translation>Свой Zo</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="151"/>
+        <source>VNA preset</source>
+        <translation>Сброс ВАЦ</translation>
     </message>
 </context>
 <context>
@@ -568,7 +1091,7 @@
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="79"/>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="163"/>
         <source>Hz</source>
-        <translation>Гц</translation>
+        <translation>Hz</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="93"/>
@@ -579,37 +1102,37 @@
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="99"/>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="109"/>
         <source>Linear freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Линейная</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="101"/>
         <source>Log freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Логарифмическая</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="103"/>
         <source>Segment freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Сегментная</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="105"/>
         <source>Power freq</source>
-        <translation type="unfinished"></translation>
+        <translation>По мощности</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="113"/>
         <source>The plug-in does not support this sweep type, change it to linear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа не поддерживает этот тип развертки, смените его на линейный.</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="127"/>
         <source>The plug-in is not able to calculate the fixture parameters at a single frequency.  Set the start and stop frequencies to differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа не может рассчитать параметры оснастки на одной частоте. Задайте разные начальную и конечную частоты.</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="129"/>
         <source>Start %1 Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Начальная %1 конечной</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="131"/>
@@ -639,7 +1162,7 @@
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="170"/>
         <source>It is recommended to use an IF bandwidth value below 10 kHz to reduce the impact of VNA trace noise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекомендуется полоса ПЧ ниже 10 kHz, чтобы уменьшить влияние шума графиков ВАЦ.</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="178"/>
@@ -649,27 +1172,27 @@
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="182"/>
         <source>dBm</source>
-        <translation type="unfinished"></translation>
+        <translation>dBm</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="184"/>
         <source>-30 to 0 dBm</source>
-        <translation type="unfinished"></translation>
+        <translation>от -30 до 0 дБм</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="192"/>
         <source>It is recommended to stay within -30 to 0 dBm of the output power range to achieve stable results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для устойчивых результатов рекомендуется выходная мощность в пределах от -30 до 0 дБм.</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="211"/>
         <source>The plug-in cannot correctly calculate the fixture parameters for the number of points below 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа не может правильно рассчитать параметры оснастки при числе точек меньше 10.</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="227"/>
         <source>It is recommended to use 100 or more sweep points to achieve stable results.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для устойчивых результатов рекомендуется 100 и более точек развертки.</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="241"/>
@@ -680,12 +1203,25 @@
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="260"/>
         <source>The low pass mode requires that the start frequency is equal to the step frequency. Set sweep points to the recommended value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим нижних частот требует, чтобы начальная частота была равна шагу частоты. Задайте рекомендуемое число точек.</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="285"/>
         <source>The low pass mode requires that the start frequency is equal to the step frequency. Disable the low pass check to ignore it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим нижних частот требует, чтобы начальная частота была равна шагу частоты. Отключите проверку режима НЧ, чтобы не учитывать это.</translation>
+    </message>
+</context>
+<context>
+    <name>StandardRow</name>
+    <message>
+        <location filename="../qml/pages/StandardRow.qml" line="31"/>
+        <source>Measure</source>
+        <translation>Измерить</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/StandardRow.qml" line="36"/>
+        <source>Recall</source>
+        <translation>Загрузить</translation>
     </message>
 </context>
 <context>
@@ -694,6 +1230,34 @@
         <location filename="../app/startup/TerminateHandler.cpp" line="29"/>
         <source>The NOLT faces a problem, please restart application or contact your Administrator.</source>
         <translation>В работе NOLT возникла проблема: перезапустите приложение или обратитесь к администратору.</translation>
+    </message>
+</context>
+<context>
+    <name>StepConnection</name>
+    <message>
+        <location filename="../qml/pages/StepConnection.qml" line="21"/>
+        <source>Connection %1. DUT in-fixture measurement setup</source>
+        <translation>Соединение %1. Схема измерения ИУ в оснастке</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/StepConnection.qml" line="22"/>
+        <source>Connection </source>
+        <translation>Соединение </translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/StepConnection.qml" line="23"/>
+        <source>Transmission measurement&lt;br&gt;2xThrough method</source>
+        <translation>Измерение передачи&lt;br&gt;метод 2xThrough</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/StepConnection.qml" line="24"/>
+        <source>Reflection measurement&lt;br&gt;1xReflect method</source>
+        <translation>Измерение отражения&lt;br&gt;метод 1xReflect</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/StepConnection.qml" line="55"/>
+        <source>Ports: </source>
+        <translation>Порты: </translation>
     </message>
 </context>
 <context>
@@ -707,7 +1271,7 @@
     <message>
         <location filename="../qml/TestModePage.qml" line="16"/>
         <source>The test mode uses the edited time-domain parameters of the table in every calculation. Switched off, the calculations use the default parameters. Save writes the parameters and the measured fixture data as test-mode files.</source>
-        <translation type="unfinished"></translation>
+        <translation>В тестовом режиме во всех расчетах используются измененные параметры временной области из таблицы. При выключенном режиме используются параметры по умолчанию. «Сохранить» записывает параметры и измеренные данные оснастки в файлы тестового режима.</translation>
     </message>
     <message>
         <location filename="../qml/TestModePage.qml" line="36"/>
@@ -738,160 +1302,218 @@
 <context>
     <name>TestModeTableModel</name>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="73"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="79"/>
         <source>Parameter</source>
         <translation>Параметр</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="75"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="81"/>
         <source>Value</source>
         <translation>Значение</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="77"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="83"/>
         <source>Description</source>
         <translation>Описание</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="94"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="100"/>
         <source>Mode</source>
         <translation>Режим</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="94"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="100"/>
         <source>BAND</source>
-        <translation type="unfinished"></translation>
+        <translation>BAND</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="94"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="100"/>
         <source>LOW</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="95"/>
-        <source>Low pass: Fstart = Fstep Band pass: Fstart ≠ Fstep</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="96"/>
-        <source>Length</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="96"/>
-        <source>Calculated fixture delay</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="98"/>
-        <source>4 x Rise time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="99"/>
-        <source>4 * Nrt / max (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOW</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="101"/>
-        <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <source>Low pass: Fstart = Fstep Band pass: Fstart ≠ Fstep</source>
+        <translation>Нижние частоты: Fstart = Fstep Полосовой: Fstart ≠ Fstep</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="102"/>
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="102"/>
+        <source>Calculated fixture delay</source>
+        <translation>Рассчитанная задержка оснастки</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="104"/>
+        <source>4 x Rise time</source>
+        <translation>4 x Rise time</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="105"/>
+        <source>4 * Nrt / max (F)</source>
+        <translation>4 * Nrt / max (F)</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="107"/>
+        <source>Rise time</source>
+        <translation>Rise time</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="108"/>
         <source>Nrt / max (F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nrt / max (F)</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="105"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="111"/>
         <source>Coefficient N</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient N</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="105"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="111"/>
         <source>For gating window width calculation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="112"/>
-        <source>Coefficient Nrt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="112"/>
-        <source>For rise time calculation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="117"/>
-        <source>Min gate time</source>
-        <translation type="unfinished"></translation>
+        <translation>Для расчета ширины окна строба</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="118"/>
+        <source>Coefficient Nrt</source>
+        <translation>Coefficient Nrt</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="118"/>
+        <source>For rise time calculation</source>
+        <translation>Для расчета времени нарастания</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="123"/>
+        <source>Min gate time</source>
+        <translation>Min gate time</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="124"/>
         <source>Minus Calculated Fixture Delay </source>
-        <translation type="unfinished"></translation>
+        <translation>Минус рассчитанная задержка оснастки </translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="127"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="133"/>
         <source>Kaiser Beta X</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaiser Beta X</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="128"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="134"/>
         <source>Windowing to reduce effects of truncation</source>
-        <translation type="unfinished"></translation>
+        <translation>Окно для ослабления эффектов усечения</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="131"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="137"/>
         <source>Kaiser Beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaiser Beta</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="131"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="137"/>
         <source>Gating window</source>
-        <translation type="unfinished"></translation>
+        <translation>Окно строба</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="135"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="141"/>
         <source>Step response start</source>
-        <translation type="unfinished"></translation>
+        <translation>Step response start</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="139"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="145"/>
         <source>-0.5 /(F(2)-F(1))</source>
-        <translation type="unfinished"></translation>
+        <translation>-0.5 /(F(2)-F(1))</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="145"/>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="151"/>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="157"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="163"/>
         <source>BASE</source>
-        <translation type="unfinished"></translation>
+        <translation>BASE</translation>
     </message>
     <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="145"/>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="146"/>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="151"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="152"/>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="157"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="163"/>
         <source>MEAS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="149"/>
-        <source>Low signal center mode</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="150"/>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="156"/>
-        <source>To reduce edge effects</source>
-        <translation type="unfinished"></translation>
+        <translation>MEAS</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="155"/>
+        <source>Low signal center mode</source>
+        <translation>Low signal center mode</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="156"/>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="162"/>
+        <source>To reduce edge effects</source>
+        <translation>Для ослабления краевых эффектов</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp" line="161"/>
         <source>High signal center mode</source>
-        <translation type="unfinished"></translation>
+        <translation>High signal center mode</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionStepView</name>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="23"/>
+        <source>2xThrough method</source>
+        <translation>Метод 2xThrough</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="29"/>
+        <source>Thru</source>
+        <translation>Перемычка</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="36"/>
+        <source>Open</source>
+        <translation>ХХ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="43"/>
+        <source>Short</source>
+        <translation>КЗ</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="50"/>
+        <source>Delete data</source>
+        <translation>Удалить данные</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="73"/>
+        <source>Apply fixture 
+%1
+calibration plane offset</source>
+        <translation>Применить смещение
+плоскости калибровки
+оснастки %1</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="94"/>
+        <source>ps</source>
+        <translation>пс</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="102"/>
+        <source>Apply fixture 
+%1
+calibration plane offset
+using reflects, ps</source>
+        <translation>Применить смещение
+плоскости калибровки
+оснастки %1
+по отражениям, пс</translation>
+    </message>
+    <message>
+        <location filename="../qml/pages/TransmissionStepView.qml" line="117"/>
+        <source>Edit characterization</source>
+        <translation>Правка характеристик</translation>
     </message>
 </context>
 <context>
@@ -914,7 +1536,7 @@
     <message>
         <location filename="../qml/WaitingPage.qml" line="35"/>
         <source>System -&gt; Misc Setup -&gt; Network Remote Control Settings -&gt; Socket Server ON</source>
-        <translation type="unfinished"></translation>
+        <translation>System -&gt; Misc Setup -&gt; Network Remote Control Settings -&gt; Socket Server ON</translation>
     </message>
     <message>
         <location filename="../qml/WaitingPage.qml" line="36"/>
@@ -934,7 +1556,7 @@
     <message>
         <location filename="../qml/WaitingPage.qml" line="40"/>
         <source>Note that the Sweep Progress Field of VNA software, located in the Channel Status Bar,</source>
-        <translation type="unfinished"></translation>
+        <translation>Обратите внимание: поле хода развертки программы ВАЦ в строке состояния канала</translation>
     </message>
     <message>
         <location filename="../qml/WaitingPage.qml" line="41"/>
@@ -954,7 +1576,7 @@
     <message>
         <location filename="../qml/WaitingPage.qml" line="44"/>
         <source>Display -&gt; Properties -&gt; Cycle Time ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Display -&gt; Properties -&gt; Cycle Time ON</translation>
     </message>
 </context>
 <context>
@@ -975,22 +1597,22 @@
         <translation>ВАЦ ПОДКЛЮЧЕН, НЕ ГОТОВ</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="156"/>
+        <location filename="../qml/main.qml" line="158"/>
         <source>No new notifications</source>
         <translation>Нет новых уведомлений</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="203"/>
+        <location filename="../qml/main.qml" line="205"/>
         <source>Clear all notifications</source>
         <translation>Удалить все уведомления</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="244"/>
+        <location filename="../qml/main.qml" line="248"/>
         <source>BACK</source>
         <translation>НАЗАД</translation>
     </message>
     <message>
-        <location filename="../qml/main.qml" line="252"/>
+        <location filename="../qml/main.qml" line="256"/>
         <source>NEXT</source>
         <translation>ДАЛЕЕ</translation>
     </message>

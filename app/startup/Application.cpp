@@ -21,24 +21,21 @@
 
 namespace Startup {
 
-namespace {
-
-// The window's run; the engine, and with it the backend, is gone on return.
-int runWindow(Settings& settings, QApplication& application)
+int runWindow(Settings& settings, const BackendOptions& options)
 {
     QQmlApplicationEngine engine;
     SharedControls::selectStyle();
 
     const QUrl mainPage(QStringLiteral("qrc:/qml/main.qml"));
     QObject::connect(
-        &engine, &QQmlApplicationEngine::objectCreated, &application,
+        &engine, &QQmlApplicationEngine::objectCreated, qApp,
         [mainPage](QObject* object, const QUrl& url) {
             if (!object && url == mainPage)
                 QCoreApplication::exit(-1);
         },
         Qt::QueuedConnection);
 
-    auto* backend = new MainQmlBackend(&settings, &engine);
+    auto* backend = new MainQmlBackend(&settings, &engine, options);
     engine.rootContext()->setContextProperty(QStringLiteral("backend"), backend);
     engine.rootContext()->setContextProperty(QStringLiteral("settings"), &settings);
     engine.load(mainPage);
@@ -48,8 +45,6 @@ int runWindow(Settings& settings, QApplication& application)
     settings.save();
     return result;
 }
-
-} // namespace
 
 int runApplication(int& argc, char** argv)
 {
@@ -72,7 +67,7 @@ int runApplication(int& argc, char** argv)
         localization.install();
         std::set_terminate(terminateHandler);
 
-        result = runWindow(settings, application);
+        result = runWindow(settings);
         restart = RestartRequest::take();
     }
     restart.carryOut();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/backend/MainQmlBackend.h"
+
+class Settings;
+
 namespace Startup {
 
 // The program from start to end: settings, display scaling, the application
@@ -10,5 +14,10 @@ namespace Startup {
 // and closes the analyzer links and the server) before a requested restart
 // starts the new instance. Returns the event loop's result.
 int runApplication(int& argc, char** argv);
+
+// The window's run on the application object that exists: engine, backend,
+// main page and remote command set, then the event loop. On return the
+// settings are saved and the engine, and with it the backend, is gone.
+int runWindow(Settings& settings, const BackendOptions& options = {});
 
 } // namespace Startup

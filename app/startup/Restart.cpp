@@ -11,6 +11,11 @@ QStringList restartArguments(const QStringList& arguments)
     return arguments.mid(1);
 }
 
+bool startDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
 RestartRequest RestartRequest::take()
 {
     RestartRequest request;
@@ -20,9 +25,9 @@ RestartRequest RestartRequest::take()
     return request;
 }
 
-bool RestartRequest::carryOut() const
+bool RestartRequest::carryOut(const InstanceStarter& start) const
 {
-    return !m_requested || QProcess::startDetached(m_program, m_arguments);
+    return !m_requested || start(m_program, m_arguments);
 }
 
 } // namespace Startup

@@ -2,31 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>MarkerView</name>
+    <message>
+        <location filename="../qml/chart/MarkerView.qml" line="142"/>
+        <source>Ref</source>
+        <translation>Опор</translation>
+    </message>
+</context>
+<context>
     <name>NoltChartTab</name>
     <message>
         <location filename="../qml/templates/NoltChartTab.qml" line="65"/>
         <source>Reference markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Опорные маркеры</translation>
     </message>
     <message>
         <location filename="../qml/templates/NoltChartTab.qml" line="79"/>
         <source>Movable reference markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Подвижные опорные маркеры</translation>
     </message>
     <message>
         <location filename="../qml/templates/NoltChartTab.qml" line="92"/>
         <source>Set default offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение по умолчанию</translation>
     </message>
     <message>
         <location filename="../qml/templates/NoltChartTab.qml" line="98"/>
         <source>User markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Маркеры пользователя</translation>
     </message>
     <message>
         <location filename="../qml/templates/NoltChartTab.qml" line="104"/>
         <source>Show user markers</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать маркеры пользователя</translation>
     </message>
 </context>
 <context>
@@ -76,7 +84,7 @@
     <message>
         <location filename="../qml/templates/NoltVNAFixtureConnection.qml" line="79"/>
         <source>&lt;p align=justify&gt;It is necessary to reassign the ports. This fixture cannot be connected to the VNA.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p align=justify&gt;Необходимо переназначить порты. Эту оснастку нельзя подключить к ВАЦ.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -111,11 +119,19 @@
     </message>
 </context>
 <context>
+    <name>Plotter</name>
+    <message>
+        <location filename="../qml/chart/Plotter.qml" line="280"/>
+        <source>zoom out</source>
+        <translation>уменьшить</translation>
+    </message>
+</context>
+<context>
     <name>PortMeasureDataPane</name>
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="32"/>
         <source>Port %1 | %2 Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт %1 | %2 Ом</translation>
     </message>
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="40"/>
@@ -125,17 +141,17 @@
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="48"/>
         <source>L%1 = %2s</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 = %2s</translation>
     </message>
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="56"/>
         <source>Z%1 = %2Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Z%1 = %2Ω</translation>
     </message>
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="64"/>
         <source>Z%1 → %2Ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Z%1 → %2Ω</translation>
     </message>
 </context>
 <context>
@@ -164,12 +180,12 @@
     <message>
         <location filename="../qml/controls/Units.qml" line="5"/>
         <source>s</source>
-        <translation>с</translation>
+        <translation>s</translation>
     </message>
     <message>
         <location filename="../qml/controls/Units.qml" line="6"/>
         <source>Ω</source>
-        <translation type="unfinished"></translation>
+        <translation>Ω</translation>
     </message>
     <message>
         <location filename="../qml/controls/Units.qml" line="7"/>
@@ -179,7 +195,7 @@
     <message>
         <location filename="../qml/controls/Units.qml" line="8"/>
         <source>Hz</source>
-        <translation>Гц</translation>
+        <translation>Hz</translation>
     </message>
 </context>
 </TS>

@@ -35,16 +35,24 @@ TEST_F(QmlTest, CheckTableOffersEachRowItsEditorAndVerdict)
     EXPECT_FALSE(bandwidth->property("readOnly").toBool());
     bandwidth->forceActiveFocus();
     EXPECT_EQ(bandwidth->property("text").toString(), "10 k");
+    // Half-typed text the pattern lets through is no value and is not written.
+    for (const char* partial : {"", "+", ".", "- k"}) {
+        bandwidth->setProperty("text", partial);
+        QMetaObject::invokeMethod(bandwidth, "accepted");
+    }
     bandwidth->setProperty("text", "20 k");
+    QMetaObject::invokeMethod(bandwidth, "accepted");
+    bandwidth->setProperty("text", "1.5 M");
     QMetaObject::invokeMethod(bandwidth, "accepted");
 
     // A row without a setter is read-only.
     EXPECT_TRUE(fields[1]->property("readOnly").toBool());
     EXPECT_EQ(fields[1]->property("text").toString(), "201");
 
-    ASSERT_EQ(model.writes.size(), 2u);
+    ASSERT_EQ(model.writes.size(), 3u);
     EXPECT_EQ(model.writes[0], std::make_pair(2, QVariant("LIN")));
     EXPECT_EQ(model.writes[1], std::make_pair(1, QVariant("20 k")));
+    EXPECT_EQ(model.writes[2], std::make_pair(1, QVariant("1.5 M")));
 }
 
 TEST_F(QmlTest, ProgressViewColoursRunningCancelledAndFinishedTasks)

@@ -18,6 +18,13 @@ TableView {
     // Numbers with an optional blank and a k, M or G prefix.
     readonly property var valuePattern: /^[+-]?((([0-9]{0,15}[.])?[0-9]{0,15})|([0-9]{0,30}))( [kMG])?/
 
+    // The pattern lets half-typed text such as "", "+" or "." through; only a
+    // finite number, with its prefix, may reach the analyzer's setting.
+    function isNumber(text) {
+        const number = /^([+-]?([0-9]+[.]?[0-9]*|[.][0-9]+))( [kMG])?$/.exec(text);
+        return number !== null && isFinite(parseFloat(number[1]));
+    }
+
     implicitWidth: 640
     implicitHeight: rows * rowHeight
     clip: true
@@ -93,7 +100,8 @@ TableView {
             text: activeFocus || units === "" ? value : value + units
             validator: units !== "" ? decimal : integer
             onAccepted: {
-                cell.cellModel.display = text;
+                if (table.isNumber(text))
+                    cell.cellModel.display = text;
                 focus = false;
             }
 

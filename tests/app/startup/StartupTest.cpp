@@ -1,4 +1,5 @@
 #include "app/settings/Settings.h"
+#include "app/startup/Application.h"
 #include "app/startup/DisplayScaling.h"
 #include "app/startup/InterfaceRegistration.h"
 #include "app/startup/Localization.h"
@@ -7,7 +8,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QQmlEngine>
+#include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <exception>
@@ -78,6 +84,56 @@ TEST(Restart, TheNewInstanceGetsTheArgumentsWithoutTheProgramPath)
     EXPECT_EQ(Startup::restartArguments({QStringLiteral("/opt/nolt/nolt"), QStringLiteral("-r")}),
               QStringList{QStringLiteral("-r")});
     EXPECT_TRUE(Startup::restartArguments({QStringLiteral("/opt/nolt/nolt")}).isEmpty());
+}
+
+bool portIsFree(quint16 port)
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::Any, port);
+}
+
+// The new instance must find the remote-control port free and the settings of
+// the old one on disk, so the old window is gone before the restart starts it.
+TEST_F(StoredSettings, ARestartStartsTheNewInstanceOnlyOnceTheOldOneHasLetGo)
+{
+    QTcpServer free;
+    ASSERT_TRUE(free.listen(QHostAddress::Any));
+    const quint16 port = free.serverPort();
+    free.close();
+
+    Startup::registerSharedInterface();
+    Startup::initPageResources();
+    bool serverWasUp = false;
+    QTimer::singleShot(0, [&] {
+        serverWasUp = !portIsFree(port);
+        auto* window = QGuiApplication::topLevelWindows().value(0);
+        auto* backend = window ? qmlEngine(window)->findChild<MainQmlBackend*>() : nullptr;
+        ASSERT_NE(backend, nullptr);
+        backend->setScaling(QStringLiteral("1.5"));
+        backend->restart();
+    });
+
+    Startup::RestartRequest restart;
+    {
+        Settings settings;
+        BackendOptions options;
+        options.remotePort = port;
+        options.connectTimeLimit = std::chrono::milliseconds(250);
+        EXPECT_EQ(Startup::runWindow(settings, options), 0);
+        restart = Startup::RestartRequest::take();
+        qApp->setProperty("restart", false);
+    }
+    EXPECT_TRUE(serverWasUp);
+
+    int started = 0;
+    EXPECT_TRUE(restart.carryOut([&](const QString& program, const QStringList&) {
+        ++started;
+        EXPECT_EQ(program, QCoreApplication::applicationFilePath());
+        EXPECT_TRUE(portIsFree(port));
+        EXPECT_EQ(Settings().scalingFactor, QStringLiteral("1.5"));
+        return true;
+    }));
+    EXPECT_EQ(started, 1);
 }
 
 TEST(TerminateHandlerDeathTest, AnExceptionOnAnotherThreadAbortsWithItsTextOnTheErrorOutput)
