@@ -8,6 +8,7 @@
 #include "app/startup/Restart.h"
 #include "app/startup/TerminateHandler.h"
 #include "core/SharedControls.h"
+#include "remote/commands/NoltScpiCommands.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -41,6 +42,7 @@ int runWindow(Settings& settings, QApplication& application)
     engine.rootContext()->setContextProperty(QStringLiteral("backend"), backend);
     engine.rootContext()->setContextProperty(QStringLiteral("settings"), &settings);
     engine.load(mainPage);
+    Orlix::Automation::registerNoltScpiCommands(backend);
 
     const int result = QApplication::exec();
     settings.save();
