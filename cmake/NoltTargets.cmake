@@ -39,8 +39,10 @@ endfunction()
 # Qt application object created by the shared test main. GUI tests get a
 # QApplication (they run under the test command's Xvfb), others a
 # QCoreApplication. FUZZ labels the bounded fuzz tests "fuzz" (ctest -L fuzz).
+# LOCKS names resources that the test cases take one at a time across every
+# test process (for example the keyboard focus of the shared display).
 function(nolt_add_test target)
-  cmake_parse_arguments(ARG "GUI;FUZZ" "" "LIBS;LABELS;SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;FUZZ" "" "LIBS;LABELS;SOURCES;LOCKS" ${ARGN})
   if(ARG_FUZZ)
     list(APPEND ARG_LABELS fuzz)
   endif()
@@ -61,8 +63,16 @@ function(nolt_add_test target)
   target_compile_definitions(${target} PRIVATE
     NOLT_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   nolt_warnings(${target})
+  # Empty values would shift the property pairs: only the ones given.
+  set(properties)
+  if(ARG_LABELS)
+    list(APPEND properties LABELS "${ARG_LABELS}")
+  endif()
+  if(ARG_LOCKS)
+    list(APPEND properties RESOURCE_LOCK "${ARG_LOCKS}")
+  endif()
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES LABELS "${ARG_LABELS}")
+                       PROPERTIES ${properties})
 endfunction()
 
 # A Google Benchmark executable; the test command runs every one briefly.

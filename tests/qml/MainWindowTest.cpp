@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, F9TogglesTheTestModeWhereverTheFocusIs)
     EXPECT_FALSE(property(QStringLiteral("settingsButton"), "checked").toBool());
 
     QTest::keyClick(window, Qt::Key_F9);
-    EXPECT_FALSE(property(QStringLiteral("testModePage"), "visible").toBool());
+    EXPECT_TRUE(waitFor([&] { return !property(QStringLiteral("testModePage"), "visible").toBool(); }));
     EXPECT_TRUE(property(QStringLiteral("stepsPage"), "visible").toBool());
 }
 

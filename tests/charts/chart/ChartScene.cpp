@@ -1,6 +1,7 @@
 #include "tests/charts/chart/ChartScene.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -113,7 +114,10 @@ QImage ChartScene::frame()
 
 bool ChartScene::renderUntil(const std::function<bool()>& condition)
 {
-    for (int i = 0; i < 20; ++i) {
+    // A loaded machine may need many frames; a deadline, not a frame count.
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (elapsed.elapsed() < 10000) {
         QCoreApplication::processEvents();
         if (condition())
             return true;
