@@ -12,9 +12,12 @@ QUERIES = ("*OPC?", "NOLT:SYSTem:READy?", "NOLT:SENSe:FREQeuncy:STARt?", "NOLT:S
 
 
 def _querying_client(resources, slow, stop, tally, lock):
-    resource = instruments.open_socket(resources, 5026, int(10000 * slow))
-    asked = answered = 0
+    resource = None
+    asked = 1  # the connection itself counts until it stands
+    answered = 0
     try:
+        resource = instruments.open_socket(resources, 5026, int(10000 * slow))
+        answered = 1
         while not stop.is_set():
             for query in QUERIES:
                 asked += 1
@@ -23,7 +26,8 @@ def _querying_client(resources, slow, stop, tally, lock):
     except Exception:
         pass
     finally:
-        resource.close()
+        if resource is not None:
+            resource.close()
         with lock:
             tally[0] += asked
             tally[1] += answered
