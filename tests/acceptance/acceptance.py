@@ -12,6 +12,8 @@ import sys
 import tempfile
 import time
 
+# The walk's own modules sit beside it, and no byte code lands in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import instruments  # noqa: E402

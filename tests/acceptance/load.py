@@ -66,7 +66,7 @@ def run(walk, application, slow):
         rounds.append(processes.resident_kib(application))
     # The first round grows the pools and caches; later rounds reuse them.
     walk.check.that("memory stays bounded", rounds[2] <= rounds[0] * 1.2 + 20000, repr(rounds))
-    # Commands run one after another: this one ends after the measurements that
-    # the leaving clients queued, whose end left the step unmeasured.
+    # Commands run one after another, and a client's lines run to their end after
+    # it has left: this measurement ends after those the leaving clients queued.
     walk.expect_done("NOLT:CALCulate:STEP1:THRU", walk.ms(30000))
     walk.expect_reply("NOLT:SYSTem:STEP1:MEASured?", "1")

@@ -2,7 +2,6 @@
 
 import cmath
 import math
-import os
 import re
 
 
@@ -46,7 +45,7 @@ def read(path):
     kind = next((k for k in ("RI", "MA", "DB") if k in option), "MA")
     reference = float(option[option.index("R") + 1])
     width = 1 + 2 * ports * ports
-    if len(numbers) % width or os.path.getsize(path) == 0:
+    if len(numbers) % width:
         return None
     records = []
     for start in range(0, len(numbers), width):
