@@ -271,8 +271,10 @@ def main():
     options.nolt = os.path.abspath(options.nolt)
     options.simulator = os.path.abspath(options.simulator)
     if not os.environ.get("DISPLAY"):
-        print("acceptance: DISPLAY is not set; the program needs a display (start Xvfb first)", file=sys.stderr)
-        return 2
+        checks = Checks()
+        checks.that("a display", False, "DISPLAY is not set: the program's window needs one (start Xvfb first)")
+        print(checks.summary(), flush=True)
+        return 1
 
     checks = None
     with tempfile.TemporaryDirectory(prefix="nolt-acceptance-") as directory:

@@ -47,6 +47,8 @@ MESA_DRIVER = "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"
 
 def start_application(program, directory, log, seconds, sanitized):
     environment = dict(os.environ)
+    # The window belongs on the display, where it can be closed like a user does.
+    environment.pop("QT_QPA_PLATFORM", None)
     if sanitized:
         environment["LD_PRELOAD"] = MESA_DRIVER
         environment["ASAN_OPTIONS"] = "verify_asan_link_order=0"
