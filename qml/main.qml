@@ -77,6 +77,8 @@ NoltApplicationWindow {
             Layout.fillWidth: true
             Layout.fillHeight: true
             initialItem: mainLayout
+            // A pushed page longer than the stack scrolls inside it, not under the running tasks.
+            clip: true
 
             pushEnter: Transition { NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 350 } }
             pushExit: Transition { NumberAnimation { property: "opacity"; from: 1; to: 0; duration: 350 } }

@@ -47,11 +47,12 @@ NoltPage {
 
             clip: true
 
-            RowLayout {
+            // The steps' cabling goes below the switches when both do not fit side by side.
+            Flow {
+                width: tab.availableWidth
                 spacing: 24
 
                 ColumnLayout {
-                    Layout.alignment: Qt.AlignTop
                     spacing: 8
 
                     Label {
@@ -105,7 +106,6 @@ NoltPage {
                 }
 
                 ColumnLayout {
-                    Layout.alignment: Qt.AlignTop
                     spacing: 16
 
                     Repeater {

@@ -23,6 +23,7 @@ RowLayout {
     Label {
         text: choice.caption
         Layout.preferredWidth: 220
+        wrapMode: Text.WordWrap
     }
     Switch {
         id: toggle

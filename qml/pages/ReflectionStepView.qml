@@ -90,6 +90,7 @@ ColumnLayout {
     }
 
     Button {
+        objectName: "editCharacterization"
         text: qsTr("Edit characterization")
         onClicked: view.openCharacterization()
     }

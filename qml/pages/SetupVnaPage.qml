@@ -96,10 +96,12 @@ NoltPage {
                     text: qsTr("Click to set low pass mode:")
                 }
                 Button {
+                    objectName: "lowPassMode"
                     text: qsTr("Low pass mode")
                     onClicked: page.algorithmsSetup.setLowPassMode()
                 }
                 Button {
+                    objectName: "lowPass10MhzMode"
                     text: qsTr("10 MHz low pass mode")
                     onClicked: page.algorithmsSetup.set10MhzLowPassMode()
                 }

@@ -113,6 +113,7 @@ ColumnLayout {
     }
 
     Button {
+        objectName: "editCharacterization"
         text: qsTr("Edit characterization")
         onClicked: view.openCharacterization()
     }

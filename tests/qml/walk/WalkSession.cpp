@@ -1,0 +1,169 @@
+#include "tests/qml/walk/WalkSession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+QRectF sceneRect(QQuickItem* item)
+{
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
+
+// What of the item can show: its rectangle cut by every clipping item around it.
+QRectF shownRect(QQuickItem* item)
+{
+    QRectF shown = sceneRect(item);
+    for (QQuickItem* above = item->parentItem(); above; above = above->parentItem()) {
+        if (above->clip())
+            shown &= sceneRect(above);
+    }
+    return shown;
+}
+
+void collectVisible(QQuickItem* item, const QString& name, QList<QQuickItem*>& found)
+{
+    if (!item->isVisible())
+        return;
+    if (item->objectName() == name)
+        found.append(item);
+    for (QQuickItem* child : item->childItems())
+        collectVisible(child, name, found);
+}
+
+// Scrolls every flickable around the item, as the user's wheel would, until it is in view.
+void scrollIntoView(QQuickItem* item)
+{
+    for (QQuickItem* above = item->parentItem(); above; above = above->parentItem()) {
+        if (!above->inherits("QQuickFlickable"))
+            continue;
+        auto* content = above->property("contentItem").value<QQuickItem*>();
+        const qreal top = item->mapToItem(content, QPointF(0, 0)).y();
+        const qreal contentY = above->property("contentY").toReal();
+        const qreal last = std::max(0.0, above->property("contentHeight").toReal() - above->height());
+        if (top < contentY || top + item->height() > contentY + above->height())
+            above->setProperty("contentY", std::clamp(top + item->height() - above->height(), 0.0, last));
+    }
+}
+
+} // namespace
+
+void WalkSession::SetUp()
+{
+    ASSERT_TRUE(m_lock.acquire());
+    WindowSession::SetUp();
+    simulator.changeModel([](Simulator::AnalyzerModel& model) {
+        model.maxFrequency = 2e9;
+        model.channel(1).stopFrequency = 2e9;
+    });
+}
+
+bool WalkSession::waitForWork(const std::function<bool()>& condition)
+{
+    return QTest::qWaitFor(condition, 15000);
+}
+
+QList<QQuickItem*> WalkSession::allVisible(const QString& name) const
+{
+    QList<QQuickItem*> found;
+    collectVisible(window->contentItem(), name, found);
+    return found;
+}
+
+QQuickItem* WalkSession::visible(const QString& name) const
+{
+    const QList<QQuickItem*> found = allVisible(name);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+QStringList WalkSession::textsUnder(QQuickItem* root, QQuickItem* cover) const
+{
+    const QRectF covered = sceneRect(cover);
+    QStringList texts;
+    std::function<void(QQuickItem*)> visit = [&](QQuickItem* item) {
+        if (!item->isVisible() || item->opacity() == 0.0)
+            return;
+        if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty()
+            && shownRect(item).intersects(covered))
+            texts << item->property("text").toString();
+        for (QQuickItem* child : item->childItems())
+            visit(child);
+    };
+    visit(root);
+    return texts;
+}
+
+bool WalkSession::inView(QQuickItem* item) const
+{
+    const QRectF rect = sceneRect(item);
+    if (!sceneRect(window->contentItem()).contains(rect))
+        return false;
+    for (QQuickItem* above = item->parentItem(); above; above = above->parentItem()) {
+        if (above->inherits("QQuickFlickable") && !sceneRect(above).contains(rect))
+            return false;
+    }
+    return true;
+}
+
+void WalkSession::press(QQuickItem* target)
+{
+    ASSERT_NE(target, nullptr);
+    scrollIntoView(target);
+    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+void WalkSession::pressVisible(const QString& name)
+{
+    QQuickItem* target = visible(name);
+    ASSERT_NE(target, nullptr) << name.toStdString();
+    press(target);
+}
+
+void WalkSession::next()
+{
+    const int step = property(QStringLiteral("stepsPage"), "currentStep").toInt();
+    pressVisible(QStringLiteral("nextButton"));
+    ASSERT_EQ(property(QStringLiteral("stepsPage"), "currentStep").toInt(), step + 1);
+}
+
+bool WalkSession::photograph(const QString& name)
+{
+    const QImage image = window->grabWindow();
+    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/walk-screens"));
+    EXPECT_TRUE(folder.mkpath(QStringLiteral(".")));
+    EXPECT_TRUE(image.save(folder.filePath(name + QStringLiteral(".png")))) << name.toStdString();
+    const QRgb first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != first)
+                return true;
+        }
+    }
+    ADD_FAILURE() << name.toStdString() << " is one flat colour";
+    return false;
+}
+
+int WalkSession::pixelsOfColour(QQuickItem* area, const QColor& colour)
+{
+    const QImage image = window->grabWindow();
+    const qreal ratio = image.devicePixelRatio();
+    const QRectF inScene = area->mapRectToScene(QRectF(0, 0, area->width(), area->height()));
+    const QRect rect = QRectF(inScene.topLeft() * ratio, inScene.size() * ratio).toRect() & image.rect();
+    // Anti-aliased edges blend into the background; the line's core keeps the colour.
+    const auto near = [&colour](QRgb pixel) {
+        return std::abs(qRed(pixel) - colour.red()) < 48 && std::abs(qGreen(pixel) - colour.green()) < 48
+               && std::abs(qBlue(pixel) - colour.blue()) < 48;
+    };
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += near(image.pixel(x, y)) ? 1 : 0;
+    }
+    return count;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "tests/qml/WindowSession.h"
+#include "tests/support/StateFilesLock.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+// The window on an analyzer whose 10 MHz low-pass grid is short (a 2 GHz
+// maximum gives 200 points), reached and photographed as the user sees it:
+// items found among the visible ones by object name, clicks at their centres.
+// Measurements save the analyzer state beside the test program, so the cases
+// of this program take turns when run side by side.
+class WalkSession : public WindowSession
+{
+protected:
+    void SetUp() override;
+
+    // For measurements and file work, which a loaded machine may slow down well beyond a page change.
+    static bool waitForWork(const std::function<bool()>& condition);
+
+    // The first visible item of that name in the window, popups included.
+    QQuickItem* visible(const QString& name) const;
+    QList<QQuickItem*> allVisible(const QString& name) const;
+    // Whole inside the window and every scrolled area around it, as it stands.
+    bool inView(QQuickItem* item) const;
+    // The texts below root that show (as far as clipping lets them) where `cover` lies.
+    QStringList textsUnder(QQuickItem* root, QQuickItem* cover) const;
+    void press(QQuickItem* target);
+    void pressVisible(const QString& name);
+    void next();
+
+    // Grabs the window into <test program folder>/walk-screens/<name>.png;
+    // false (with a failure) when it is one flat colour.
+    bool photograph(const QString& name);
+    // Pixels of about the colour inside the item's rectangle of a fresh grab.
+    int pixelsOfColour(QQuickItem* area, const QColor& colour);
+
+private:
+    StateFilesLock m_lock;
+};
