@@ -14,6 +14,7 @@ packages=(
   libfftw3-dev libeigen3-dev libalglib-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils libgl1-mesa-dri libglx-mesa0 libegl-mesa0 mesa-utils
+  python3-pyvisa python3-pyvisa-py
 )
 
 missing=()
