@@ -6,6 +6,7 @@
 #include "tests/measurement/steps/StepSession.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cmath>
 
@@ -145,6 +146,9 @@ TEST_P(ThruMeasurement, FromAFileGivesTheHalvesOfTheSameWorldOnTheAnalyzerAndSen
     EXPECT_LT(maxDifference(halfOf(right).s22(), fromAnalyzerRight.s22()), 1e-12);
     EXPECT_LT(maxDifference(halfOf(right).s12(), fromAnalyzerRight.s12()), 1e-12);
 
+    // The pre-measure commands travel on the device worker, which the backend
+    // worker does not wait for: the test thread serves the simulator until they arrive.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return allLines().size() >= 3; }, 2000));
     const QStringList lines = allLines();
     EXPECT_EQ(lines.size(), 3) << lines.join(" | ").toStdString();
     for (const QString& line : lines)
