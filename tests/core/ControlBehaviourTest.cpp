@@ -99,7 +99,7 @@ Stepper {
     ASSERT_NE(stepper, nullptr);
     QQuickWindow& window = show(stepper);
     const auto click = [&](int element) {
-        const QList<QQuickItem*> found = visibleNamed(stepper, QStringLiteral("stepperElement%1").arg(element));
+        const QList<QQuickItem*> found = visibleItemsNamed(stepper, QStringLiteral("stepperElement%1").arg(element));
         ASSERT_EQ(found.size(), 1);
         const QPointF centre = found.first()->mapToScene(QPointF(found.first()->width() / 2, found.first()->height() / 2));
         QTest::mouseClick(&window, Qt::LeftButton, {}, centre.toPoint());
@@ -139,7 +139,7 @@ Item {
         QSignalSpy discarded(dialog, SIGNAL(discarded()));
         QMetaObject::invokeMethod(dialog, "open");
 
-        const QList<QQuickItem*> found = visibleNamed(qvariant_cast<QObject*>(dialog->property("footer")), button);
+        const QList<QQuickItem*> found = visibleItemsNamed(qvariant_cast<QObject*>(dialog->property("footer")), button);
         ASSERT_EQ(found.size(), 1);
         const bool accepting = QString(button) == "acceptButton";
         EXPECT_EQ(found.first()->property("text").toString(), accepting ? "Perform" : "Cancel");
@@ -155,7 +155,7 @@ TEST_F(QmlTest, PageWithReturnNamesWhereItReturnsTo)
 {
     QObject* page = create(engine(), control("PageWithReturn"), {{"returnAdditionalText", "plug-in"}});
     ASSERT_NE(page, nullptr);
-    const QList<QQuickItem*> found = visibleNamed(qvariant_cast<QObject*>(page->property("header")), "returnButton");
+    const QList<QQuickItem*> found = visibleItemsNamed(qvariant_cast<QObject*>(page->property("header")), "returnButton");
     ASSERT_EQ(found.size(), 1);
     QObject* button = found.first();
     EXPECT_EQ(button->property("text").toString(), "Return to plug-in");

@@ -15,19 +15,19 @@ TEST_F(QmlTest, CheckTableOffersEachRowItsEditorAndVerdict)
     EXPECT_EQ(table->property("hasError").toInt(), 2);
 
     // Markers on the judged rows only, none in the header row.
-    const QList<QQuickItem*> verdicts = visibleNamed(table, "verdict");
+    const QList<QQuickItem*> verdicts = visibleItemsNamed(table, "verdict");
     ASSERT_EQ(verdicts.size(), 2);
     EXPECT_EQ(verdicts[0]->property("type").toInt(), 0);
     EXPECT_EQ(verdicts[1]->property("type").toInt(), 2);
 
     // Choices make a combo box on the chosen text; choosing writes the text.
-    const QList<QQuickItem*> choices = visibleNamed(table, "valueChoice");
+    const QList<QQuickItem*> choices = visibleItemsNamed(table, "valueChoice");
     ASSERT_EQ(choices.size(), 1);
     EXPECT_EQ(choices[0]->property("currentIndex").toInt(), 1);
     QMetaObject::invokeMethod(choices[0], "activated", Q_ARG(int, 0));
 
     // A field with units shows them only while it is not edited; Enter writes the text.
-    const QList<QQuickItem*> fields = visibleNamed(table, "valueField");
+    const QList<QQuickItem*> fields = visibleItemsNamed(table, "valueField");
     ASSERT_EQ(fields.size(), 2);
     QQuickItem* bandwidth = fields[0];
     EXPECT_EQ(bandwidth->property("text").toString(), "10 kHz");
@@ -70,9 +70,9 @@ TEST_F(QmlTest, ProgressViewColoursRunningCancelledAndFinishedTasks)
     ASSERT_NE(view, nullptr);
     show(view);
 
-    const QList<QQuickItem*> titles = visibleNamed(view, "progressTitle");
-    const QList<QQuickItem*> texts = visibleNamed(view, "progressText");
-    const QList<QQuickItem*> bars = visibleNamed(view, "progressBar");
+    const QList<QQuickItem*> titles = visibleItemsNamed(view, "progressTitle");
+    const QList<QQuickItem*> texts = visibleItemsNamed(view, "progressText");
+    const QList<QQuickItem*> bars = visibleItemsNamed(view, "progressBar");
     ASSERT_EQ(bars.size(), 2);
     ASSERT_EQ(titles.size(), 2);
     EXPECT_EQ(titles[0]->property("text").toString(), "Save setup");
@@ -101,7 +101,7 @@ TEST_F(QmlTest, PortPaneShowsTheMeasuredPortsResults)
                            {{"fixturePort", QVariant::fromValue<QObject*>(&port)}, {"status", 1}});
     ASSERT_NE(pane, nullptr);
     const auto line = [&](const char* name) {
-        const QList<QQuickItem*> found = visibleNamed(pane, name);
+        const QList<QQuickItem*> found = visibleItemsNamed(pane, name);
         return found.isEmpty() ? QStringLiteral("<hidden>") : found.first()->property("text").toString();
     };
     EXPECT_EQ(line("portLine"), "Port 3 | 50 Ohm");
@@ -131,7 +131,7 @@ TEST_F(QmlTest, FixtureConnectionMarksPortsCabledTwice)
                                   {"vnaPortsCount", 4}});
     ASSERT_NE(connection, nullptr);
     show(connection);
-    const QList<QQuickItem*> choices = visibleNamed(connection, "vnaPort1");
+    const QList<QQuickItem*> choices = visibleItemsNamed(connection, "vnaPort1");
     ASSERT_EQ(choices.size(), 1);
     EXPECT_EQ(choices[0]->property("count").toInt(), 4);
     EXPECT_EQ(choices[0]->property("currentIndex").toInt(), 1);

@@ -144,25 +144,3 @@ QQuickWindow& QmlTest::show(QObject* item)
     return *m_window;
 }
 
-QList<QQuickItem*> QmlTest::visibleNamed(QObject* root, const QString& name)
-{
-    QList<QQuickItem*> found;
-    auto* item = qobject_cast<QQuickItem*>(root);
-    if (item && item->objectName() == name && item->isVisible())
-        found.append(item);
-    // Rows made by views are children of their items only, declared parts of their objects only.
-    QObjectList below = root->children();
-    if (item) {
-        for (QQuickItem* child : item->childItems()) {
-            if (!below.contains(child))
-                below.append(child);
-        }
-    }
-    for (QObject* child : below) {
-        for (QQuickItem* match : visibleNamed(child, name)) {
-            if (!found.contains(match))
-                found.append(match);
-        }
-    }
-    return found;
-}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/VisibleItems.h"
+
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlFileSelector>
@@ -36,9 +38,6 @@ protected:
 
     // Shows the item in a window, as views create their rows only there.
     QQuickWindow& show(QObject* item);
-
-    // The visible items below root with the given object name, in tree order.
-    static QList<QQuickItem*> visibleNamed(QObject* root, const QString& name);
 
     // The QML warnings written so far; tests that expect one take it here.
     static QStringList takeWarnings();

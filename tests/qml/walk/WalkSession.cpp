@@ -26,16 +26,6 @@ QRectF shownRect(QQuickItem* item)
     return shown;
 }
 
-void collectVisible(QQuickItem* item, const QString& name, QList<QQuickItem*>& found)
-{
-    if (!item->isVisible())
-        return;
-    if (item->objectName() == name)
-        found.append(item);
-    for (QQuickItem* child : item->childItems())
-        collectVisible(child, name, found);
-}
-
 // Scrolls every flickable around the item, as the user's wheel would, until it is in view.
 void scrollIntoView(QQuickItem* item)
 {
@@ -70,9 +60,7 @@ bool WalkSession::waitForWork(const std::function<bool()>& condition)
 
 QList<QQuickItem*> WalkSession::allVisible(const QString& name) const
 {
-    QList<QQuickItem*> found;
-    collectVisible(window->contentItem(), name, found);
-    return found;
+    return visibleItemsNamed(window->contentItem(), name);
 }
 
 QQuickItem* WalkSession::visible(const QString& name) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/qml/WindowSession.h"
+#include "tests/support/VisibleItems.h"
 #include "tests/support/StateFilesLock.h"
 
 #include <QColor>

@@ -100,34 +100,9 @@ QQuickItem* WizardPageSession::showPage(const QString& name)
     return page;
 }
 
-QList<QQuickItem*> WizardPageSession::allVisible(QObject* root, const QString& name)
-{
-    QList<QQuickItem*> found;
-    auto* item = qobject_cast<QQuickItem*>(root);
-    if (item && !item->isVisible())
-        return found;
-    if (item && item->objectName() == name)
-        found.append(item);
-    // Rows made by views are children of their items only, declared parts of their objects only.
-    QObjectList below = root->children();
-    if (item) {
-        for (QQuickItem* child : item->childItems()) {
-            if (!below.contains(child))
-                below.append(child);
-        }
-    }
-    for (QObject* child : below) {
-        for (QQuickItem* match : allVisible(child, name)) {
-            if (!found.contains(match))
-                found.append(match);
-        }
-    }
-    return found;
-}
-
 QQuickItem* WizardPageSession::findVisible(QObject* root, const QString& name)
 {
-    const QList<QQuickItem*> found = allVisible(root, name);
+    const QList<QQuickItem*> found = visibleItemsNamed(root, name);
     return found.isEmpty() ? nullptr : found.front();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tests/app/support/BackendSession.h"
+#include "tests/support/VisibleItems.h"
 
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -25,7 +26,6 @@ protected:
 
     // The visible item below root with the object name (the first in tree order).
     static QQuickItem* findVisible(QObject* root, const QString& name);
-    static QList<QQuickItem*> allVisible(QObject* root, const QString& name);
 
     // What the user's typing does to a text field: the text, then the end of the edit.
     static void typeAndFinish(QQuickItem* field, const QString& text);

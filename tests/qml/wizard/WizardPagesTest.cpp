@@ -41,7 +41,7 @@ TEST_F(WizardPagesTest, EveryPageLoadsAndShowsTheAnalyzerAndTheSetup)
     QQuickItem* connectionPage = showPage("ConnectionPage");
     ASSERT_NE(connectionPage, nullptr);
     // The default 2x-thru between the fixtures: one port choice per fixture.
-    EXPECT_EQ(allVisible(connectionPage, "vnaPort0").size(), 2);
+    EXPECT_EQ(visibleItemsNamed(connectionPage, "vnaPort0").size(), 2);
 
     QQuickItem* setupPage = showPage("SetupVnaPage");
     ASSERT_NE(setupPage, nullptr);
@@ -69,7 +69,7 @@ TEST_F(WizardPagesTest, ChoicesReachTheSetupOnlyWhenTheUserMakesThemAndSurviveAL
     EXPECT_EQ(left->portsCount(), 2u);
 
     // The right fixture's choice in the connection page: the last of the four.
-    QList<QQuickItem*> vnaPorts = allVisible(showPage("ConnectionPage"), "vnaPort0");
+    QList<QQuickItem*> vnaPorts = visibleItemsNamed(showPage("ConnectionPage"), "vnaPort0");
     ASSERT_EQ(vnaPorts.size(), 2);
     QQuickItem* rightPort = vnaPorts.back();
     rightPort->setProperty("currentIndex", 0);
@@ -105,7 +105,7 @@ TEST_F(WizardPagesTest, MeasuresAThruByItsButtonTakesOnlyNumbersAsOffsetsAndSave
     ASSERT_TRUE(waitFor([step] { return step->thruMeasured() == MeasureEnums::MeasureStatus::MEASURED; }, 10000))
         << errors.join("; ").toStdString();
     ASSERT_TRUE(waitFor([measurePage] { return measurePage->property("done").toBool(); }));
-    const QList<QQuickItem*> lengths = allVisible(measurePage, "lengthLine");
+    const QList<QQuickItem*> lengths = visibleItemsNamed(measurePage, "lengthLine");
     ASSERT_EQ(lengths.size(), 2);
     const QRegularExpression length(QStringLiteral("^L[12] = [-0-9.]+ ?[munpf]?s$"));
     for (QQuickItem* line : lengths)
