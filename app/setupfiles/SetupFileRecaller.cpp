@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QMetaEnum>
 
+#include <cmath>
+
 namespace {
 
 QString tr(const char* text)
@@ -111,7 +113,10 @@ void SetupFileRecaller::applySharedSettings(VnaStateIO& file)
     const std::optional<QString> userZ0 = file.readValue(SetupSections::Settings, QStringLiteral("UserZ0"));
     bool ok = false;
     const double z0 = userZ0 ? userZ0->toDouble(&ok) : 0.0;
-    m_setups->setUserZ0(ok ? z0 : 0.0);
+    // No impedance of 0 ohm or less exists: a file without a usable one (an analyzer's
+    // own state file) keeps the impedance in use rather than having it refused.
+    if (ok && std::isfinite(z0) && z0 > 0.0)
+        m_setups->setUserZ0(z0);
 }
 
 void SetupFileRecaller::applySetup(VnaStateIO& file, int index, TaskProgress& task)

@@ -145,6 +145,9 @@ TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotR
     EXPECT_EQ(setup(0)->leftFixtureConn()->fixture()->portsCount(), 1u);
     EXPECT_EQ(setup(0)->leftFixtureConn()->getAttachedVnaPort(0), 0u);
     EXPECT_EQ(setup(0)->rightFixtureConn()->getAttachedVnaPort(0), 2u);
+    // A file without a user impedance keeps the one in use, silently.
+    EXPECT_EQ(setups()->getUserZ0(), before.userZ0);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 
     // With the link down the port count is unknown, and no file passes.
     simulator.close();
