@@ -129,8 +129,8 @@ void SetupFileRecaller::applySetup(VnaStateIO& file, int index, TaskProgress& ta
     };
     auto portsCount = [&](const char* key, VNAFixtureConnection* connection) {
         const std::optional<int> count = readInt(file, section, QLatin1String(key));
-        // No fixture has more ports than the analyzer it is cabled to.
-        const bool usable = count && *count >= 0 && *count <= m_analyzerPorts;
+        // A fixture has at least one port and no more than the analyzer it is cabled to.
+        const bool usable = count && *count >= 1 && *count <= m_analyzerPorts;
         connection->fixture()->setPortsCount(usable ? static_cast<uint>(*count) : 1u);
         task.nextStep();
     };

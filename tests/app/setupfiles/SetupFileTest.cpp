@@ -130,7 +130,7 @@ TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotR
     writeFile("wide.sta", "[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=5\n\n");
     writeFile("ports.sta",
               "[NOLT\\Settings]\nSetupCount=1\n\n[NOLT\\Settings\\FixtureSetup0]\nFixtureAPortsCount=9\n"
-              "FixtureBPortsCount=1\nFixtureAPort0=7\nFixtureBPort0=2\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=3\n\n");
+              "FixtureBPortsCount=0\nFixtureAPort0=7\nFixtureBPort0=2\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=3\n\n");
     const Values before = values();
 
     EXPECT_FALSE(backend->loadStateNow(path("many.sta")));
@@ -143,6 +143,7 @@ TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotR
     errors.clear();
     EXPECT_TRUE(backend->loadStateNow(path("ports.sta"))) << errors.join("; ").toStdString();
     EXPECT_EQ(setup(0)->leftFixtureConn()->fixture()->portsCount(), 1u);
+    EXPECT_EQ(setup(0)->rightFixtureConn()->fixture()->portsCount(), 1u);
     EXPECT_EQ(setup(0)->leftFixtureConn()->getAttachedVnaPort(0), 0u);
     EXPECT_EQ(setup(0)->rightFixtureConn()->getAttachedVnaPort(0), 2u);
     // A file without a user impedance keeps the one in use, silently.
