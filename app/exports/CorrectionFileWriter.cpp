@@ -47,7 +47,7 @@ std::optional<std::vector<WrittenCorrectionFile>> CorrectionFileWriter::write(co
         }
         // An analyzer port set to 0 ohm, or a file read at 0 ohm, would be wrong.
         if (!port.z0 || !std::isfinite(*port.z0) || *port.z0 <= 0.0) {
-            m_reportError(tr("The reference impedance of the fixture port is unknown"));
+            m_reportError(ExportTexts::unknownReferenceImpedance());
             return std::nullopt;
         }
         Algorithms::SParametersTwoPort half = *port.sParameters;

@@ -16,4 +16,9 @@ inline QString fileCannotBeCreated()
     return QCoreApplication::translate("MainQmlBackend", "File cannot be created. Path name contains invalid symbols");
 }
 
+inline QString unknownReferenceImpedance()
+{
+    return QCoreApplication::translate("MainQmlBackend", "The reference impedance of the fixture port is unknown");
+}
+
 } // namespace ExportTexts

@@ -66,8 +66,10 @@ bool TestModeExport::run(const QString& prefix, const std::vector<TableModelRow>
         }
         if (port.sParameters) {
             // A file read at 0 ohm would be wrong: without a reference impedance there is no file.
-            if (!port.z0 || !std::isfinite(*port.z0) || *port.z0 <= 0.0
-                || !TouchstoneIO().write(prefix + "_SParameters" + name, twoPortTouchstone(*port.sParameters, *port.z0)))
+            if (!port.z0 || !std::isfinite(*port.z0) || *port.z0 <= 0.0)
+                fail(ExportTexts::unknownReferenceImpedance());
+            else if (!TouchstoneIO().write(prefix + "_SParameters" + name,
+                                           twoPortTouchstone(*port.sParameters, *port.z0)))
                 fail(ExportTexts::fileCannotBeCreated());
         }
     }

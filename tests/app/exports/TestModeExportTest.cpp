@@ -2,6 +2,10 @@
 #include "app/testmode/TestModeTableModel.h"
 #include "engine/parameters/ProcessInputParameters.h"
 #include "measurement/progress/TaskProgress.h"
+#include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "simulator/physics/ExampleFixtures.h"
+#include "simulator/physics/Standards.h"
+#include "tests/app/support/MeasuredThruSession.h"
 
 #include <QFile>
 #include <QSettings>
@@ -32,4 +36,19 @@ TEST(TestModeExport, ParametersAreStoredUnderTheirNamesAndAnUnwritableFileIsAFai
     blocker.close();
     EXPECT_FALSE(testMode.run(directory.filePath("blocked/run"), table.rows(), nullptr, task, noRawData));
     EXPECT_EQ(errors, QStringList{"File cannot be created. Path name contains invalid symbols"});
+}
+
+using TestModeHalves = MeasuredThruSession;
+
+TEST_F(TestModeHalves, AHalfWithoutAReferenceImpedanceIsReportedAsSuchAndNotWritten)
+{
+    NoltAlgorithmsSetup setup(device.get(), &worker, &progress, &params);
+    ASSERT_TRUE(setup.leftFixtureConn()->getFixturePort(0)->measureData()->setCalculatedData(
+        Simulator::Physics::twoXThru(Simulator::Physics::exampleLeftHalf(), Simulator::Physics::exampleRightHalf(),
+                                     grid())));
+    TestModeExport testMode(&worker, [this](const QString& text) { errors << text; });
+    TaskProgress task;
+    EXPECT_FALSE(testMode.run(files.filePath("run"), {}, &setup, task, [](const QString&) {}));
+    EXPECT_EQ(errors, QStringList{"The reference impedance of the fixture port is unknown"});
+    EXPECT_FALSE(QFile::exists(files.filePath("run_SParametersA.s2p")));
 }
