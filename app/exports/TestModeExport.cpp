@@ -47,8 +47,11 @@ bool TestModeExport::run(const QString& prefix, const std::vector<TableModelRow>
         if (!enabled || ports.empty())
             continue;
         const auto results = readPortResults(m_worker, {ports.front()});
-        if (!results)
-            continue;
+        if (!results) {
+            // The worker was stopped or cleared: the files would lack this fixture.
+            fail(ExportTexts::noCalculatedData());
+            return false;
+        }
         const PortResult& port = results->front();
         const QString name = connection->fixture()->name();
         if (port.impulseResponse && impulse.addColumn(port.impulseResponse->times)

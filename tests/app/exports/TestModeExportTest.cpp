@@ -52,3 +52,14 @@ TEST_F(TestModeHalves, AHalfWithoutAReferenceImpedanceIsReportedAsSuchAndNotWrit
     EXPECT_EQ(errors, QStringList{"The reference impedance of the fixture port is unknown"});
     EXPECT_FALSE(QFile::exists(files.filePath("run_SParametersA.s2p")));
 }
+
+TEST_F(TestModeHalves, ResultsThatCannotBeReadAreAFailureNotASilentGap)
+{
+    NoltAlgorithmsSetup setup(device.get(), &worker, &progress, &params);
+    // A stopped worker drops the read, as a cancelled one does.
+    worker.stop();
+    TestModeExport testMode(&worker, [this](const QString& text) { errors << text; });
+    TaskProgress task;
+    EXPECT_FALSE(testMode.run(files.filePath("run"), {}, &setup, task, [](const QString&) {}));
+    EXPECT_EQ(errors, QStringList{"There is no calculated data"});
+}
