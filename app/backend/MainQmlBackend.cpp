@@ -164,8 +164,11 @@ void MainQmlBackend::trackSteps()
 void MainQmlBackend::watchRemoteServer()
 {
     // The server's first listen reports inside its constructor, before anyone could
-    // hear it: listen once more with the backend listening, and tell the user once
-    // the event loop runs.
+    // hear it. Only a server that failed listens once more, with the backend
+    // listening, to tell the user once the event loop runs: closing a listening one
+    // would reset the clients that connected meanwhile.
+    if (m_serverControl->isListening())
+        return;
     auto failure = std::make_shared<QString>();
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = connect(m_serverControl, &Orlix::Automation::RemoteControl::error, this,

@@ -22,6 +22,7 @@ public:
     void setEnabled(bool enabled);
     int port() const { return m_port; }
     void setPort(int port);
+    bool isListening() const { return server.isListening(); }
 
 signals:
     void error(QString msg);
