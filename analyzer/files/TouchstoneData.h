@@ -31,3 +31,13 @@ struct TouchstoneData
     // 0.001 .. 1000 ohm or one that is not a number, so that it is never taken for 50.
     double R = 50.0;
 };
+
+// The frequencies of the records, in file order (Hz).
+inline std::vector<double> frequenciesOf(const TouchstoneData& data)
+{
+    std::vector<double> frequencies;
+    frequencies.reserve(data.records.size());
+    for (const TouchstoneRecord& record : data.records)
+        frequencies.push_back(record.frequency);
+    return frequencies;
+}

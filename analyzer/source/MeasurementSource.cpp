@@ -65,11 +65,7 @@ std::optional<std::vector<double>> MeasurementSource::frequencies() const
         const std::optional<TouchstoneData> data = readFile(*filePath);
         if (!data)
             return std::nullopt;
-        std::vector<double> frequencies;
-        frequencies.reserve(data->records.size());
-        for (const TouchstoneRecord& record : data->records)
-            frequencies.push_back(record.frequency);
-        return frequencies;
+        return frequenciesOf(*data);
     }
     SyncedVnaDevice* device = std::get<SyncedVnaDevice*>(m_source);
     return waitForResult<std::optional<std::vector<double>>>(

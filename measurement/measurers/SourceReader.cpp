@@ -45,11 +45,7 @@ std::optional<std::vector<double>> SourceReader::frequencies()
     const TouchstoneData* data = file();
     if (!data)
         return std::nullopt;
-    std::vector<double> frequencies;
-    frequencies.reserve(data->records.size());
-    for (const TouchstoneRecord& record : data->records)
-        frequencies.push_back(record.frequency);
-    return frequencies;
+    return frequenciesOf(*data);
 }
 
 std::optional<double> SourceReader::portImpedance(uint port)
