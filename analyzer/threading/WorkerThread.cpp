@@ -50,6 +50,7 @@ void WorkerThread::post(Task task, Task dropped)
 
 void WorkerThread::clear()
 {
+    ++m_clearCount;
     dropPending();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <atomic>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -27,6 +29,9 @@ public:
     void post(Task task, Task dropped = {});
     // Drops every pending task; a running task is not affected.
     void clear();
+    // Counts the clears, so that a caller preparing a task can tell that the queue
+    // it meant to join was dropped meanwhile.
+    std::uint64_t clearCount() const { return m_clearCount; }
     // Returns once the thread has finished; pending tasks are dropped.
     void stop();
 
@@ -48,4 +53,5 @@ private:
     std::mutex m_queueMutex;
     std::deque<Entry> m_queue;
     bool m_accepting = true;
+    std::atomic<std::uint64_t> m_clearCount{0};
 };

@@ -13,6 +13,7 @@
 #include <QDebug>
 
 #include <cmath>
+#include <cstdint>
 #include <set>
 #include <utility>
 
@@ -139,6 +140,9 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     task->nextStep(tr("Save device state"));
     auto keeper = std::make_shared<DeviceStateKeeper>(device);
     emit started();
+    // Saving serves the GUI thread's events, so the queue may be cleared meanwhile
+    // (a preset): the measurement then counts as dropped, as if it had been queued.
+    const std::uint64_t clearsBefore = worker->clearCount();
     if (!keeper->saveAndPreset()) {
         task->cancel();
         emit finished();
@@ -155,16 +159,21 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         task->finish();
         checker->report();
     };
+    auto dropped = [end, task] {
+        task->cancel();
+        end();
+    };
+    if (worker->clearCount() != clearsBefore) {
+        dropped();
+        return true;
+    }
     worker->post(
         [end, work = std::move(work), task, device = device] {
             AtExit atEnd{end};
             SourceReader source(device);
             work(source, *task);
         },
-        [end, task] {
-            task->cancel();
-            end();
-        });
+        std::move(dropped));
     checker.wait();
     return true;
 }

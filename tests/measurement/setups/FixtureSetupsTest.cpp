@@ -145,20 +145,35 @@ TEST_F(FixtureSetupsTest, EditsRemovalsAndASecondMeasurementWhileAStepMeasures)
     EXPECT_TRUE(measuring.isNull());
 }
 
-// A measurement still queued when the list is preset: its waiter is released, the
-// analyzer restored and its task cancelled.
+// A measurement still queued, or still saving the analyzer's state, when the list is
+// preset: its waiter is released, the analyzer restored and its task cancelled.
 TEST_F(FixtureSetupsTest, PresetReleasesAMeasurementWaitingInTheQueue)
 {
-    std::atomic<bool> release{false};
-    worker.post([&release] {
-        while (!release)
-            QThread::msleep(1);
-    });
-    QTimer::singleShot(50, &setups(), [&] { setups().preset(); });
-    EXPECT_TRUE(firstThru().measureFromVna());
-    release = true;
-    drain();
-    EXPECT_EQ(allLines().filter("MMEMory:LOAD ").size(), 1);
-    EXPECT_EQ(allLines().filter("INITiate1:IMMediate").size(), 0);
-    EXPECT_EQ(progressTexts().last(), "Save device state (cancelled)");
+    for (const bool whileSaving : {true, false}) {
+        SCOPED_TRACE(whileSaving);
+        simulator.clearLog();
+        std::atomic<bool> release{false};
+        worker.post([&release] {
+            while (!release)
+                QThread::msleep(1);
+        });
+        if (whileSaving) {
+            auto connection = std::make_shared<QMetaObject::Connection>();
+            *connection = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &simulator,
+                                           [this, connection](int, const QString& line) {
+                                               if (!line.startsWith("MMEMory:STORe:STATe"))
+                                                   return;
+                                               QObject::disconnect(*connection);
+                                               QTimer::singleShot(0, &setups(), [this] { setups().preset(); });
+                                           });
+        } else {
+            QTimer::singleShot(50, &setups(), [this] { setups().preset(); });
+        }
+        EXPECT_TRUE(firstThru().measureFromVna());
+        release = true;
+        drain();
+        EXPECT_EQ(allLines().filter("MMEMory:LOAD ").size(), 1);
+        EXPECT_EQ(allLines().filter("INITiate1:IMMediate").size(), 0);
+        EXPECT_EQ(progressTexts().last(), "Save device state (cancelled)");
+    }
 }
