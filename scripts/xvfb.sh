@@ -4,18 +4,23 @@ start_xvfb() {
   if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     return
   fi
-  local n=90
-  while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do
-    n=$((n + 1))
-  done
-  Xvfb ":${n}" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  # The server picks a free display itself and reports it, so scripts started
+  # side by side never share one (and never kill each other's).
+  local numberFile
+  numberFile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
   XVFB_PID=$!
   trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
-  export DISPLAY=":${n}"
-  for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X${n}" ] && return
+  for _ in $(seq 100); do
+    if [ -s "$numberFile" ]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$numberFile")"
+      rm -f "$numberFile"
+      return
+    fi
+    kill -0 "$XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
+  rm -f "$numberFile"
   echo "Xvfb did not start" >&2
   return 1
 }
