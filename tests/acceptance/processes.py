@@ -46,6 +46,12 @@ MESA_DRIVER = "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"
 
 
 def start_application(program, directory, log, seconds, sanitized):
+    # Another program on the remote-control port would answer in place of ours.
+    try:
+        socket.create_connection(("127.0.0.1", 5026), timeout=0.5).close()
+        raise RuntimeError("port 5026 is taken by another program before ours started")
+    except OSError:
+        pass
     environment = dict(os.environ)
     # The window belongs on the display, where it can be closed like a user does.
     environment.pop("QT_QPA_PLATFORM", None)
