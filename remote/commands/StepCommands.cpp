@@ -75,19 +75,31 @@ void stepSetting(MainQmlBackend* backend, const NumericIndex& index, Change chan
 }
 
 // Off also takes the offset out of the results, as the page's switch does, so
-// files written later match the flag; on only stores the flag.
-template<typename T>
+// files written later match the flag. On applies the offset where `appliesOn` says
+// that no other command would (offsets that are calculated, not entered); otherwise
+// it only stores the flag.
+template<typename T, typename AppliesOn>
 void offsetSwitch(MainQmlBackend* backend, const NumericIndex& index, bool enabled, bool (T::*applied)() const,
-                  void (T::*setApplied)(bool), void (T::*remove)(bool))
+                  void (T::*setApplied)(bool), void (T::*apply)(bool), AppliesOn appliesOn)
 {
-    bridgedCommand(backend, [backend, stepIndex = int(index.value), enabled, applied, setApplied, remove] {
+    bridgedCommand(backend, [backend, stepIndex = int(index.value), enabled, applied, setApplied, apply, appliesOn] {
         T& s = *findStep<T>(backend, 0, stepIndex);
         requireMeasured(s);
-        if (!enabled && (s.*applied)()
-            && runOffsetTask(s, [&s, remove] { (s.*remove)(false); }))
+        if (enabled && appliesOn(s)) {
+            require(runOffsetTask(s, [&s, apply] { (s.*apply)(true); }), kExecutionError);
+            requireStillListed(backend, stepIndex, s);
+            return;
+        }
+        if (!enabled && (s.*applied)() && runOffsetTask(s, [&s, apply] { (s.*apply)(false); }))
             return;
         (s.*setApplied)(enabled);
     });
+}
+
+template<typename T>
+bool onlyStoresTheFlag(const T&)
+{
+    return false;
 }
 
 } // namespace
@@ -210,7 +222,7 @@ void reflectApproximation(MainQmlBackend* backend, const NumericIndex& step, con
 void reflectOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
 {
     offsetSwitch<ReflectionStep>(backend, step, enabled, &Step::appliedFixtureOffset, &Step::setAppliedFixtureOffset,
-                                 &ReflectionStep::applyOffset);
+                                 &ReflectionStep::applyOffset, onlyStoresTheFlag<ReflectionStep>);
 }
 
 void reflectOpenEnable(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
@@ -228,13 +240,16 @@ void reflectShortEnable(MainQmlBackend* backend, const NumericIndex& step, const
 void thruOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
 {
     offsetSwitch<TransmissionStep>(backend, step, enabled, &Step::appliedFixtureOffset,
-                                   &Step::setAppliedFixtureOffset, &TransmissionStep::applyThruOffset);
+                                   &Step::setAppliedFixtureOffset, &TransmissionStep::applyThruOffset,
+                                   onlyStoresTheFlag<TransmissionStep>);
 }
 
 void thruReflectOffsetSwitch(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)
 {
+    // Before both reflects are calculated, on only lets them be measured.
     offsetSwitch<TransmissionStep>(backend, step, enabled, &TransmissionStep::appliedReflectsOffset,
-                                   &TransmissionStep::setAppliedReflectsOffset, &TransmissionStep::applyReflectOffset);
+                                   &TransmissionStep::setAppliedReflectsOffset, &TransmissionStep::applyReflectOffset,
+                                   [](const TransmissionStep& s) { return s.reflectCalculated() == Status::MEASURED; });
 }
 
 void thruReflectOpenEnable(MainQmlBackend* backend, const NumericIndex& step, const bool& enabled)

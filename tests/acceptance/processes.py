@@ -45,13 +45,21 @@ def write_settings(directory, analyzer_port):
 MESA_DRIVER = "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"
 
 
+def wait_for_free_port(port, seconds):
+    """Another program on the port (a test run beside this one) would answer in its
+    place, and the walk would drive it instead."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            socket.create_connection(("127.0.0.1", port), timeout=0.5).close()
+        except OSError:
+            return
+        time.sleep(0.5)
+    raise RuntimeError("another program holds port %d" % port)
+
+
 def start_application(program, directory, log, seconds, sanitized):
-    # Another program on the remote-control port would answer in place of ours.
-    try:
-        socket.create_connection(("127.0.0.1", 5026), timeout=0.5).close()
-        raise RuntimeError("port 5026 is taken by another program before ours started")
-    except OSError:
-        pass
+    wait_for_free_port(5026, 30)
     environment = dict(os.environ)
     # The window belongs on the display, where it can be closed like a user does.
     environment.pop("QT_QPA_PLATFORM", None)

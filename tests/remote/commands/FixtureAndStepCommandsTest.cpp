@@ -1,3 +1,4 @@
+#include "simulator/physics/ExampleFixtures.h"
 #include "tests/remote/commands/RemoteCommandSession.h"
 
 #include <cmath>
@@ -115,6 +116,26 @@ TEST_F(FixtureAndStepCommandsTest, AThruMeasuredRemotelyGivesResultsAndTakesOffs
     EXPECT_EQ(run("NOLT:SYSTem:STEP1:DATA:DELete"), done());
     EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("0"));
     EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth:TRACe?"), failed(263));
+}
+
+TEST_F(FixtureAndStepCommandsTest, ReflectOffsetsSwitchedOnGiveEachUnequalHalfItsOwnLength)
+{
+    startWithAnalyzer();
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    const double split = realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?");
+
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet ON"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet:OPEN ON"), done());
+    simulator.setWorld(Simulator::FixtureWorld::Arrangement::Open);
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU:REFOFFSet:OPEN"), done());
+    // The opens tell how the 2x-thru's delay is shared between the halves.
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet ON"), done());
+    EXPECT_NEAR(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"),
+                Simulator::Physics::exampleLeftHalf().totalDelay(), 2e-12);
+    EXPECT_NEAR(realReply("NOLT:SYSTem:FIXTure:RIGHT:PORT1:LENgth?"),
+                Simulator::Physics::exampleRightHalf().totalDelay(), 2e-12);
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet OFF"), done());
+    EXPECT_EQ(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), split);
 }
 
 TEST_F(FixtureAndStepCommandsTest, AMeasurementCutOffDuringTheSweepIsAnExecutionError)
