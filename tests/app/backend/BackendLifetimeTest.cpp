@@ -8,8 +8,6 @@
 
 #include <QTimer>
 
-#include <atomic>
-
 namespace {
 
 class BackendLifetime : public BackendSession
@@ -32,19 +30,18 @@ TEST_F(BackendLifetime, APresetAskedForDuringAMeasurementWaitsForItsEnd)
     simulator.setSweepTimeMs(200);
     TransmissionStep* step = thruStep();
     ASSERT_TRUE(step);
+    simulator.clearLog();
     // Receives for this test body only.
     QObject listener;
-    std::atomic<bool> measuring{false};
-    bool presetDuringMeasurement = false;
-    QObject::connect(step, &Step::started, &listener, [&measuring] { measuring = true; });
-    QObject::connect(step, &Step::finished, &listener, [&measuring] { measuring = false; }, Qt::DirectConnection);
+    bool presetBeforeRestore = false;
     QObject::connect(backend.get(), &MainQmlBackend::message, &listener, [&](const QString& text) {
-        presetDuringMeasurement = presetDuringMeasurement || (measuring && text.contains("preset"));
+        presetBeforeRestore = presetBeforeRestore
+                              || (text.contains("preset") && !measurementRestored());
     });
     QTimer::singleShot(50, backend.get(), [this] { backend->preset(); });
     ASSERT_TRUE(step->measureFromVna());
     EXPECT_TRUE(waitFor([this] { return messages.contains("Plug-in preset was performed"); }));
-    EXPECT_FALSE(presetDuringMeasurement);
+    EXPECT_FALSE(presetBeforeRestore);
     EXPECT_EQ(setups()->getCount(), 1);
 }
 

@@ -12,6 +12,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -91,6 +92,13 @@ protected:
     {
         return waitForPortsCount(count)
             && waitFor([this] { return setups()->setup(0)->rightFixtureConn()->getAttachedVnaPort(0) == 1; });
+    }
+
+    // A measurement has ended for the analyzer once it has loaded its saved state
+    // back (since the last clearLog()).
+    bool measurementRestored() const
+    {
+        return !allLines().filter(QRegularExpression(QStringLiteral("^MMEMory:LOAD .*saveState"))).isEmpty();
     }
 
     FixtureSetups* setups() const { return backend->getFixtureSetups(); }
