@@ -46,41 +46,45 @@ void ColumnResampler::envelope(const double* source, size_t count, size_t source
     const double ratio = double(slotCount) / double(count);
     const size_t lastColumn = slotCount / 2 - 1;
     auto columnOf = [&](size_t k) { return std::min(size_t(double(k) * ratio / 2.0), lastColumn); };
+    // One past the last sample of `column`, found once per column rather than
+    // per sample: estimated, then settled with columnOf itself, so that every
+    // sample lands where the per-sample formula puts it. With more samples
+    // than slots no column is empty.
+    auto columnEnd = [&](size_t column) {
+        if (column == lastColumn)
+            return count;
+        size_t k = std::min(size_t(double(column + 1) * 2.0 / ratio), count);
+        while (k > 0 && columnOf(k - 1) > column)
+            --k;
+        while (k < count && columnOf(k) <= column)
+            ++k;
+        return k;
+    };
 
-    size_t column = columnOf(0);
-    double minimum = source[0];
-    double maximum = source[0];
-    size_t minimumAt = 0;
-    size_t maximumAt = 0;
-    float* first = destination + 2 * column * destinationStride;
-    first[0] = first[destinationStride] = saturatingFloat(source[0]);
-
-    auto writeColumn = [&] {
+    size_t begin = 0;
+    for (size_t column = columnOf(0); begin < count; ++column) {
+        const size_t end = columnEnd(column);
+        double minimum = source[begin * sourceStride];
+        double maximum = minimum;
+        size_t minimumAt = begin;
+        size_t maximumAt = begin;
+        for (size_t k = begin + 1; k < end; ++k) {
+            const double value = source[k * sourceStride];
+            if (value > maximum) {
+                maximum = value;
+                maximumAt = k;
+            }
+            if (value < minimum) {
+                minimum = value;
+                minimumAt = k;
+            }
+        }
         float* columnSlots = destination + 2 * column * destinationStride;
         const bool minimumFirst = minimumAt <= maximumAt;
         columnSlots[0] = saturatingFloat(minimumFirst ? minimum : maximum);
         columnSlots[destinationStride] = saturatingFloat(minimumFirst ? maximum : minimum);
-    };
-
-    for (size_t k = 1; k < count; ++k) {
-        const double value = source[k * sourceStride];
-        const size_t nextColumn = columnOf(k);
-        if (nextColumn != column) {
-            writeColumn();
-            column = nextColumn;
-            minimum = maximum = value;
-            minimumAt = maximumAt = k;
-            continue;
-        }
-        if (value > maximum) {
-            maximum = value;
-            maximumAt = k;
-        } else if (value < minimum) {
-            minimum = value;
-            minimumAt = k;
-        }
+        begin = end;
     }
-    writeColumn();
 }
 
 } // namespace Orlix::Frontend
