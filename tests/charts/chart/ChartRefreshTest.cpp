@@ -1,6 +1,8 @@
 #include "tests/charts/chart/ChartScene.h"
 
 #include <QSemaphore>
+#include <QSignalSpy>
+#include <QTest>
 #include <QThreadPool>
 
 #include <atomic>
@@ -49,6 +51,24 @@ TEST_F(ChartRefresh, CompletesWhileEveryPoolThreadIsBlocked)
     const QMatrix4x4 toDevice = trace->renderData()->matrices.value(0);
     EXPECT_TRUE(qFuzzyCompare(toDevice.map(QVector3D(5.0f, 10.0f, 0.0f)), QVector3D(1.0f, 1.0f, -1.0f)));
     EXPECT_EQ(image.pixel(60, 138), qRgb(255, 0, 0));
+}
+
+TEST_F(ChartRefresh, SchedulesAFrameOnlyForNewPointsOrANewWindow)
+{
+    Trace* trace = addTrace(Qt::red, segment({0.0, 2.5}, {10.0, 2.5}));
+    frame();
+    QTest::qWait(100); // frames already asked for are drawn
+
+    // The refresh timer keeps running: an idle chart asks for no frame.
+    QSignalSpy syncs(view.get(), &QQuickWindow::beforeSynchronizing);
+    QTest::qWait(200);
+    EXPECT_EQ(syncs.count(), 0);
+
+    trace->replace(segment({0.0, 5.0}, {10.0, 5.0}));
+    EXPECT_TRUE(syncs.wait(5000));
+    syncs.clear();
+    trace->domain()->setYRange({0.0, 20.0});
+    EXPECT_TRUE(syncs.wait(5000));
 }
 
 } // namespace
