@@ -3,9 +3,46 @@
 #include "charts/traces/SaturatingFloat.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace Orlix::Frontend {
+namespace {
+
+// The smallest and the largest value of one column of samples and where each
+// was first reached.
+struct Extremes
+{
+    Extremes() = default;
+    Extremes(double first, size_t at) : minimum(first), maximum(first), minimumAt(at), maximumAt(at) {}
+
+    void take(double value, size_t at)
+    {
+        if (value > maximum) {
+            maximum = value;
+            maximumAt = at;
+        }
+        if (value < minimum) {
+            minimum = value;
+            minimumAt = at;
+        }
+    }
+
+    // The earlier extreme into the first slot, the minimum first on a tie.
+    void write(float* first, size_t stride) const
+    {
+        const bool minimumFirst = minimumAt <= maximumAt;
+        first[0] = saturatingFloat(minimumFirst ? minimum : maximum);
+        first[stride] = saturatingFloat(minimumFirst ? maximum : minimum);
+    }
+
+    double minimum = 0.0;
+    double maximum = 0.0;
+    size_t minimumAt = 0;
+    size_t maximumAt = 0;
+};
+
+} // namespace
 
 void ColumnResampler::resample(const double* source, size_t count, size_t sourceStride, float* destination,
                                size_t slotCount, size_t destinationStride)
@@ -20,7 +57,17 @@ void ColumnResampler::resample(const double* source, size_t count, size_t source
     } else if (count <= slotCount) {
         interpolate(source, count, sourceStride, destination, slotCount, destinationStride);
     } else {
-        envelope(source, count, sourceStride, destination, slotCount, destinationStride);
+        envelope<1>(source, count, sourceStride, destination, slotCount, destinationStride);
+    }
+}
+
+void ColumnResampler::resamplePoints(const double* points, size_t count, float* slots, size_t slotCount)
+{
+    if (count <= slotCount) {
+        resample(points, count, 2, slots, slotCount, 2);
+        resample(points + 1, count, 2, slots + 1, slotCount, 2);
+    } else if (slotCount != 0) {
+        envelope<2>(points, count, 2, slots, slotCount, 2);
     }
 }
 
@@ -40,6 +87,7 @@ void ColumnResampler::interpolate(const double* source, size_t count, size_t sou
     }
 }
 
+template <size_t Columns>
 void ColumnResampler::envelope(const double* source, size_t count, size_t sourceStride, float* destination,
                                size_t slotCount, size_t destinationStride)
 {
@@ -64,25 +112,14 @@ void ColumnResampler::envelope(const double* source, size_t count, size_t source
     size_t begin = 0;
     for (size_t column = columnOf(0); begin < count; ++column) {
         const size_t end = columnEnd(column);
-        double minimum = source[begin * sourceStride];
-        double maximum = minimum;
-        size_t minimumAt = begin;
-        size_t maximumAt = begin;
-        for (size_t k = begin + 1; k < end; ++k) {
-            const double value = source[k * sourceStride];
-            if (value > maximum) {
-                maximum = value;
-                maximumAt = k;
-            }
-            if (value < minimum) {
-                minimum = value;
-                minimumAt = k;
-            }
-        }
-        float* columnSlots = destination + 2 * column * destinationStride;
-        const bool minimumFirst = minimumAt <= maximumAt;
-        columnSlots[0] = saturatingFloat(minimumFirst ? minimum : maximum);
-        columnSlots[destinationStride] = saturatingFloat(minimumFirst ? maximum : minimum);
+        std::array<Extremes, Columns> extremes;
+        for (size_t j = 0; j < Columns; ++j)
+            extremes[j] = Extremes(source[begin * sourceStride + j], begin);
+        for (size_t k = begin + 1; k < end; ++k)
+            for (size_t j = 0; j < Columns; ++j)
+                extremes[j].take(source[k * sourceStride + j], k);
+        for (size_t j = 0; j < Columns; ++j)
+            extremes[j].write(destination + 2 * column * destinationStride + j, destinationStride);
         begin = end;
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 using Orlix::Frontend::ColumnResampler;
@@ -79,6 +80,26 @@ TEST(ColumnResampler, LongListsKeepOneSamplePeaksOfBothSignsInTheirColumns)
                 ASSERT_EQ(second, 1.0f) << "column " << column << " of " << count;
             }
         }
+    }
+}
+
+TEST(ColumnResampler, PointsGiveTheSlotsOfTheirColumnsResampledAlone)
+{
+    // Long (x, y) lists take both columns in one pass. x falls; y has spikes of
+    // both signs and a NaN gap.
+    for (const size_t count : {size_t(10), slotCount + 1, size_t(3 * slotCount + 5)}) {
+        std::vector<double> points(2 * count);
+        for (size_t k = 0; k < count; ++k) {
+            points[2 * k] = -0.5 * double(k);
+            points[2 * k + 1] = std::sin(0.01 * double(k)) + (k % 7 == 3 ? 5.0 : 0.0) - (k % 11 == 5 ? 5.0 : 0.0);
+        }
+        points[2 * (count / 2) + 1] = std::nan("");
+        std::vector<float> alone(2 * slotCount);
+        ColumnResampler::resample(points.data(), count, 2, alone.data(), slotCount, 2);
+        ColumnResampler::resample(points.data() + 1, count, 2, alone.data() + 1, slotCount, 2);
+        std::vector<float> together(2 * slotCount);
+        ColumnResampler::resamplePoints(points.data(), count, together.data(), slotCount);
+        ASSERT_EQ(std::memcmp(alone.data(), together.data(), alone.size() * sizeof(float)), 0) << count << " points";
     }
 }
 
