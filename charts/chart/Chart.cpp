@@ -92,9 +92,17 @@ void Chart::refresh()
     // A few matrix products per trace: run here rather than on the global
     // pool, whose threads remote-control lines may hold while they wait for
     // this very thread.
-    for (AbstractTrace* trace : qAsConst(m_traces))
+    bool changed = m_tracesDirty || m_answersPending;
+    for (AbstractTrace* trace : qAsConst(m_traces)) {
         trace->updateRenderData();
-    update();
+        const TraceRenderData& data = *trace->renderData();
+        changed = changed || data.matrixChanged || !data.pendingUpload.isEmpty();
+    }
+    // A frame with nothing new would still hold this thread in a
+    // synchronisation, and the threaded render loop then idles for a whole
+    // frame interval, delaying the next frame that does carry new points.
+    if (changed)
+        update();
 }
 
 bool Chart::zoomAllTo(const QRectF& rect)
@@ -245,7 +253,10 @@ QSGNode* Chart::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
     renderer->setRect(rect);
     renderer->setTraces(m_tracesDirty, m_traces);
     renderer->setAntialiasing(antialiasing());
-    if (!m_eventQueue.empty())
+    // The renderer answers pointer events after this synchronisation; the
+    // next frame collects the answers.
+    m_answersPending = !m_eventQueue.empty();
+    if (m_answersPending)
         renderer->pushMouseEvents(std::exchange(m_eventQueue, {}));
     renderer->render();
     m_tracesDirty = false;

@@ -80,6 +80,8 @@ private:
     bool m_isZoomed = false;
     // Set by the last paint-node update: without a renderer, pointer events would never be taken.
     bool m_hasRenderer = false;
+    // Set by the last paint-node update when it handed pointer events to the renderer.
+    bool m_answersPending = false;
 };
 
 } // namespace Orlix::Frontend

@@ -131,6 +131,9 @@ void OpenGLRenderNode::render()
                 QOpenGLFramebufferObject::blitFramebuffer(m_resolveFbo.get(), whole, m_drawFbo.get(), whole,
                                                           GL_COLOR_BUFFER_BIT, GL_LINEAR);
             }
+            // Submitted now, the traces are rasterized while the scene graph
+            // prepares the rest of the frame, rather than once it samples them.
+            glFlush();
             markDirty(QSGNode::DirtyMaterial);
             qCDebug(chartRender) << "trace pass" << m_traces.size();
         }

@@ -17,9 +17,17 @@ public:
     static void resample(const double* source, size_t count, size_t sourceStride, float* destination,
                          size_t slotCount, size_t destinationStride);
 
+    // Both columns of count interleaved (x, y) points into slotCount
+    // interleaved (x, y) slots: the same as resampling each column alone, in
+    // one pass over the points.
+    static void resamplePoints(const double* points, size_t count, float* slots, size_t slotCount);
+
 private:
     static void interpolate(const double* source, size_t count, size_t sourceStride, float* destination,
                             size_t slotCount, size_t destinationStride);
+    // Columns interleaved columns at once, the source's column j at offset j
+    // of each stride and likewise in the destination.
+    template <size_t Columns>
     static void envelope(const double* source, size_t count, size_t sourceStride, float* destination,
                          size_t slotCount, size_t destinationStride);
 };

@@ -79,8 +79,7 @@ void Trace::replace(const QVector<QPointF>& data)
     m_data.validSlots.reset(slotCount);
     const double* points = reinterpret_cast<const double*>(data.constData());
     float* vertices = m_data.vertices.front().data();
-    ColumnResampler::resample(points, size_t(data.size()), 2, vertices, slotCount, 2);
-    ColumnResampler::resample(points + 1, size_t(data.size()), 2, vertices + 1, slotCount, 2);
+    ColumnResampler::resamplePoints(points, size_t(data.size()), vertices, slotCount);
     m_data.pendingUpload.append(0, slotCount);
     m_data.validSlots.append(0, slotCount);
 }

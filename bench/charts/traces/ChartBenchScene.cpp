@@ -64,7 +64,12 @@ ChartBenchScene::ChartBenchScene(int width, int height, int traceCount, int poin
     QObject::connect(view.get(), &QQuickWindow::beforeSynchronizing, view.get(),
                      [this] { m_syncClock.start(); }, Qt::DirectConnection);
     QObject::connect(view.get(), &QQuickWindow::afterSynchronizing, view.get(),
-                     [this] { m_syncNanoseconds += m_syncClock.nsecsElapsed(); }, Qt::DirectConnection);
+                     [this] {
+                         m_syncNanoseconds += m_syncClock.nsecsElapsed();
+                         m_syncClock.start();
+                     }, Qt::DirectConnection);
+    QObject::connect(view.get(), &QQuickWindow::frameSwapped, view.get(),
+                     [this] { m_renderNanoseconds += m_syncClock.nsecsElapsed(); }, Qt::DirectConnection);
     view->show();
     renderFrame();
 }
@@ -88,6 +93,11 @@ bool ChartBenchScene::renderFrame()
 double ChartBenchScene::synchronisingSeconds() const
 {
     return double(m_syncNanoseconds.load()) * 1e-9;
+}
+
+double ChartBenchScene::renderingSeconds() const
+{
+    return double(m_renderNanoseconds.load()) * 1e-9;
 }
 
 void ChartBenchScene::refresh()

@@ -32,6 +32,9 @@ struct ChartBenchScene
     void refresh();
     // Time the window spent synchronising, the chart's trace passes included.
     double synchronisingSeconds() const;
+    // Time from the end of the synchronisation to the buffer swap: the scene
+    // graph's drawing, which waits for the rasterizer to finish the traces.
+    double renderingSeconds() const;
 
     std::unique_ptr<QQuickView> view;
     Orlix::Frontend::Chart* chart = nullptr;
@@ -40,4 +43,5 @@ struct ChartBenchScene
 private:
     QElapsedTimer m_syncClock;
     std::atomic<qint64> m_syncNanoseconds{0};
+    std::atomic<qint64> m_renderNanoseconds{0};
 };

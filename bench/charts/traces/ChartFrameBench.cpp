@@ -22,10 +22,15 @@ void BM_ChartFrameAllTracesReplaced(benchmark::State& state)
     const QVector<QPointF> odd = sineTrace(pointCount, 1.0);
     const long long passesBefore = tracePassCount();
     const double syncBefore = scene.synchronisingSeconds();
+    const double renderBefore = scene.renderingSeconds();
+    double replaceSeconds = 0.0;
     long long frames = 0;
     for (auto _ : state) {
+        QElapsedTimer replaceClock;
+        replaceClock.start();
         for (Trace* trace : scene.traces)
             trace->replace(frames % 2 ? odd : even);
+        replaceSeconds += double(replaceClock.nsecsElapsed()) * 1e-9;
         scene.refresh();
         if (!scene.renderFrame()) {
             state.SkipWithError("no frame within a second");
@@ -37,6 +42,8 @@ void BM_ChartFrameAllTracesReplaced(benchmark::State& state)
     state.counters["trace_passes_per_frame"] = double(tracePassCount() - passesBefore) / framesDone;
     // The synchronisation holds the chart's trace pass (upload, draw, resolve).
     state.counters["sync_ms"] = (scene.synchronisingSeconds() - syncBefore) * 1000.0 / framesDone;
+    state.counters["render_ms"] = (scene.renderingSeconds() - renderBefore) * 1000.0 / framesDone;
+    state.counters["replace_ms"] = replaceSeconds * 1000.0 / framesDone;
 }
 BENCHMARK(BM_ChartFrameAllTracesReplaced)->MinTime(0.5)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 using Orlix::Frontend::ColumnResampler;
@@ -50,31 +51,55 @@ TEST(ColumnResampler, InterleavedColumnsAndASinglePoint)
 
 TEST(ColumnResampler, LongListsKeepOneSamplePeaksOfBothSignsInTheirColumns)
 {
-    constexpr size_t count = 100000;
-    std::vector<double> values(count, 1.0);
-    const size_t positiveAt = 31234;
-    const size_t negativeAt = 70001;
-    values[positiveAt] = 50.0;
-    values[negativeAt] = -40.0;
-    const std::vector<float> slots = resampled(values);
+    // Just above the slot count the columns hold two or three samples each.
+    for (const size_t count : {size_t(100000), slotCount + 1}) {
+        std::vector<double> values(count, 1.0);
+        const size_t positiveAt = count * 3 / 10 + 1;
+        const size_t negativeAt = count * 7 / 10 + 1;
+        values[positiveAt] = 50.0;
+        values[negativeAt] = -40.0;
+        const std::vector<float> slots = resampled(values);
 
-    auto columnOf = [](size_t k) { return size_t(double(k) * (4096.0 / count) / 2.0); };
-    const size_t positiveColumn = columnOf(positiveAt);
-    const size_t negativeColumn = columnOf(negativeAt);
-    for (size_t column = 0; column < slotCount / 2; ++column) {
-        const float first = slots[2 * column];
-        const float second = slots[2 * column + 1];
-        if (column == positiveColumn) {
-            // The column's minimum came first (its first sample), the peak later.
-            EXPECT_EQ(first, 1.0f);
-            EXPECT_EQ(second, 50.0f);
-        } else if (column == negativeColumn) {
-            EXPECT_EQ(first, 1.0f);
-            EXPECT_EQ(second, -40.0f);
-        } else {
-            ASSERT_EQ(first, 1.0f) << "column " << column;
-            ASSERT_EQ(second, 1.0f) << "column " << column;
+        auto columnOf = [count](size_t k) { return size_t(double(k) * (double(slotCount) / double(count)) / 2.0); };
+        const size_t positiveColumn = columnOf(positiveAt);
+        const size_t negativeColumn = columnOf(negativeAt);
+        ASSERT_EQ(columnOf(positiveAt - 1), positiveColumn) << "the peak must not open its column";
+        ASSERT_EQ(columnOf(negativeAt - 1), negativeColumn) << "the peak must not open its column";
+        for (size_t column = 0; column < slotCount / 2; ++column) {
+            const float first = slots[2 * column];
+            const float second = slots[2 * column + 1];
+            if (column == positiveColumn) {
+                // The column's minimum came first (its first sample), the peak later.
+                EXPECT_EQ(first, 1.0f);
+                EXPECT_EQ(second, 50.0f);
+            } else if (column == negativeColumn) {
+                EXPECT_EQ(first, 1.0f);
+                EXPECT_EQ(second, -40.0f);
+            } else {
+                ASSERT_EQ(first, 1.0f) << "column " << column << " of " << count;
+                ASSERT_EQ(second, 1.0f) << "column " << column << " of " << count;
+            }
         }
+    }
+}
+
+TEST(ColumnResampler, PointsGiveTheSlotsOfTheirColumnsResampledAlone)
+{
+    // Long (x, y) lists take both columns in one pass. x falls; y has spikes of
+    // both signs and a NaN gap.
+    for (const size_t count : {size_t(10), slotCount + 1, size_t(3 * slotCount + 5)}) {
+        std::vector<double> points(2 * count);
+        for (size_t k = 0; k < count; ++k) {
+            points[2 * k] = -0.5 * double(k);
+            points[2 * k + 1] = std::sin(0.01 * double(k)) + (k % 7 == 3 ? 5.0 : 0.0) - (k % 11 == 5 ? 5.0 : 0.0);
+        }
+        points[2 * (count / 2) + 1] = std::nan("");
+        std::vector<float> alone(2 * slotCount);
+        ColumnResampler::resample(points.data(), count, 2, alone.data(), slotCount, 2);
+        ColumnResampler::resample(points.data() + 1, count, 2, alone.data() + 1, slotCount, 2);
+        std::vector<float> together(2 * slotCount);
+        ColumnResampler::resamplePoints(points.data(), count, together.data(), slotCount);
+        ASSERT_EQ(std::memcmp(alone.data(), together.data(), alone.size() * sizeof(float)), 0) << count << " points";
     }
 }
 
