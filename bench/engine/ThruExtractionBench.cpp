@@ -56,11 +56,20 @@ double peakResidentMegabytes()
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// Page faults so far: memory the allocator maps afresh for a run costs one per page.
+double minorPageFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_minflt);
+}
+
 void extractThru(benchmark::State& state, int processNumber, Algorithms::Z0ConversionType conversion)
 {
     const SParametersTwoPort thru = thruOfShortFixture(static_cast<std::size_t>(state.range(0)));
     Algorithms::ProcessInputParameters parameters;
     bool succeeded = true;
+    const double faultsBefore = minorPageFaults();
     for (auto _ : state) {
         Algorithms::FixturePort left, right;
         for (auto* port : {&left, &right}) {
@@ -79,6 +88,8 @@ void extractThru(benchmark::State& state, int processNumber, Algorithms::Z0Conve
     if (!succeeded)
         state.SkipWithError("the extraction failed");
     state.counters["peak_rss_MB"] = peakResidentMegabytes();
+    state.counters["page_faults"] =
+        benchmark::Counter(minorPageFaults() - faultsBefore, benchmark::Counter::kAvgIterations);
 }
 
 } // namespace
