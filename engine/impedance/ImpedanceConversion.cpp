@@ -101,8 +101,10 @@ ComplexMatrix2x2 ReferenceChange::operator()(const ComplexMatrix2x2& s) const
     const std::complex<double> first = 1.0 - m_gamma1 * s11;
     const std::complex<double> second = 1.0 - m_gamma2 * s22;
     const std::complex<double> determinant = plainProduct(first, second) - m_gamma1 * m_gamma2 * through;
-    // 1 / determinant; a zero one gives non-finite entries, which the callers test.
-    const std::complex<double> inverse = std::conj(determinant) / std::norm(determinant);
+    // 1 / determinant; a zero one gives non-finite entries, which the callers test. The
+    // squared magnitude is formed directly: std::norm goes through hypot.
+    const double magnitudeSquared = determinant.real() * determinant.real() + determinant.imag() * determinant.imag();
+    const std::complex<double> inverse = std::conj(determinant) / magnitudeSquared;
     ComplexMatrix2x2 converted;
     converted(0, 0) = plainProduct(plainProduct(s11 - m_gamma1, second) + m_gamma2 * through, inverse);
     converted(0, 1) = m_c1c2 * plainProduct(s12, inverse);

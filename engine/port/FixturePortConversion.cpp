@@ -20,7 +20,7 @@ bool isConvertedPoint(const ComplexMatrix2x2& m)
         const std::complex<double> value = m(k / 2, k % 2);
         if (!isFiniteComplex(value))
             return false;
-        if (std::norm(value) > 1e-24)
+        if (value.real() * value.real() + value.imag() * value.imag() > 1e-24)
             allZero = false;
     }
     return !allZero;
