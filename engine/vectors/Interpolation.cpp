@@ -16,25 +16,41 @@ double interpolateDoubleValue(double x, double x1, double x2, double y1, double 
     return (x - x1) * (y2 - y1) / (x2 - x1) + y1;
 }
 
-double interp1(const std::vector<double>& x, const std::vector<double>& y, double xi)
+namespace {
+
+// interp1 on the samples y(0) ... y(count - 1), each formed only when it is used.
+template <typename Sample>
+double interpolateSamples(const std::vector<double>& x, std::size_t count, double xi, Sample y)
 {
     const std::size_t n = x.size();
     if (n < 2)
         return -1.0;
-    if (y.size() != n || xi > x[n - 1] || x[0] > xi) {
+    if (count != n || xi > x[n - 1] || x[0] > xi) {
         qDebug() << "ERROR INTERP1";
         return -1.0;
     }
     if (qFuzzyCompare(x[0], xi))
-        return y[0];
+        return y(0);
     for (std::size_t k = 1; k < n; ++k) {
         if (qFuzzyCompare(x[k], xi))
-            return y[k];
+            return y(k);
         if (x[k - 1] < xi && xi < x[k])
-            return interpolateDoubleValue(xi, x[k - 1], x[k], y[k - 1], y[k]);
+            return interpolateDoubleValue(xi, x[k - 1], x[k], y(k - 1), y(k));
     }
     qDebug() << "ERROR2 INTERP1";
     return -1.0;
+}
+
+} // namespace
+
+double interp1(const std::vector<double>& x, const std::vector<double>& y, double xi)
+{
+    return interpolateSamples(x, y.size(), xi, [&y](std::size_t k) { return y[k]; });
+}
+
+double interp1Magnitude(const std::vector<double>& x, const std::vector<std::complex<double>>& y, double xi)
+{
+    return interpolateSamples(x, y.size(), xi, [&y](std::size_t k) { return std::abs(y[k]); });
 }
 
 namespace {

@@ -10,6 +10,8 @@ double interpolateDoubleValue(double x, double x1, double x2, double y1, double 
 
 // One value of y(x) at xi, no extrapolation: -1.0 outside [x0, xlast] or on bad input.
 double interp1(const std::vector<double>& x, const std::vector<double>& y, double xi);
+// interp1 on the magnitudes of y, of which only the two around xi are formed.
+double interp1Magnitude(const std::vector<double>& x, const std::vector<std::complex<double>>& y, double xi);
 
 // y(x) at every xi, the end samples repeated outside x; empty when |x| != |y| or when x
 // or xi is not ascending.

@@ -59,12 +59,8 @@ std::optional<Gating> calculateImpulseResponseStage(const std::vector<std::compl
     auto response = computeImpulseResponse(values, frequencies, timeMin, 2.0 * delay, 6.0, pulseMode);
     if (!isValidResponse(response.times, response.values))
         return std::nullopt;
-    std::vector<double> magnitude(response.values.size());
-    for (std::size_t i = 0; i < magnitude.size(); ++i)
-        magnitude[i] = std::abs(response.values[i]);
-
     Gating gating;
-    gating.value = interp1(response.times, magnitude, delay);
+    gating.value = interp1Magnitude(response.times, response.values, delay);
     gating.values = std::move(response.values);
     gating.times = std::move(response.times);
     return gating;
