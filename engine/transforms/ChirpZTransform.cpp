@@ -224,18 +224,18 @@ ChirpZSums symmetricChirpZSums(std::complex<double> a, std::complex<double> w, c
     std::array<std::complex<double>, block> rotation;
     std::array<std::complex<double>, block> half;
     std::array<std::complex<double>, block> whole;
-    const std::complex<double> rotationBase = plainProduct(a, std::polar(1.0, centre * theta));
-    const std::complex<double> halfBase = std::polar(1.0, 0.5 * theta);
-    const std::complex<double> wholeBase = std::polar(1.0, 0.5 * count * theta);
+    const PowerSeries rotationPowers(plainProduct(a, std::polar(1.0, centre * theta)), 1.0);
+    const PowerSeries halfPowers(std::polar(1.0, 0.5 * theta), 1.0);
+    const PowerSeries wholePowers(std::polar(1.0, 0.5 * count * theta), 1.0);
 
     const double middle = upper[0].real() * upperWeights[0];
     double values = count * middle;
     double centred = 0.0;
     for (std::size_t first = 0; first <= n; first += block) {
         const std::size_t length = std::min(block, n + 1 - first);
-        fillPowers(rotationBase, 1.0, rotation.data(), length, first);
-        fillPowers(halfBase, 1.0, half.data(), length, first);
-        fillPowers(wholeBase, 1.0, whole.data(), length, first);
+        rotationPowers.fill(rotation.data(), length, first);
+        halfPowers.fill(half.data(), length, first);
+        wholePowers.fill(whole.data(), length, first);
         for (std::size_t r = first == 0 ? 1 : 0; r < length; ++r) {
             const std::size_t m = first + r;
             const std::complex<double> c = upperWeights[m] * plainProduct(upper[m], rotation[r]);

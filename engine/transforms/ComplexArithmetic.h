@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <complex>
 #include <cstddef>
 
@@ -28,5 +29,21 @@ std::complex<double> complexPower(std::complex<double> base, double exponent);
 // values of one call over the whole range.
 void fillPowers(std::complex<double> base, double exponentStep, std::complex<double>* out, std::size_t count,
                 std::size_t first = 0);
+
+// The powers of fillPowers for callers that fill one series block by block: the short
+// table is formed once.
+class PowerSeries
+{
+public:
+    PowerSeries(std::complex<double> base, double exponentStep);
+    // out[k] = base^((first + k) * exponentStep), k = 0 ... count-1, as fillPowers.
+    void fill(std::complex<double>* out, std::size_t count, std::size_t first = 0) const;
+
+private:
+    static constexpr std::size_t tableLength = 32;
+    std::complex<double> m_logBase;
+    double m_exponentStep;
+    std::array<std::complex<double>, tableLength> m_table;
+};
 
 } // namespace Algorithms
