@@ -57,7 +57,7 @@ bool ProcessFiltering::extractFixtures()
         emit error(fitFailed);
         return false;
     }
-    return splitFixtureHalves(*gammaA, *gammaB);
+    return splitFixtureHalves(std::move(*gammaA), std::move(*gammaB));
 }
 
 } // namespace Algorithms

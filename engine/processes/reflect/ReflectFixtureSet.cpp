@@ -30,7 +30,7 @@ bool ReflectProcessOpenOrShort::fixtureSetStage()
         x[i] = (1.0 - q) / s;
         square[i] = standardReflection[i] / s;
     }
-    std::vector<std::complex<double>> t = continuousSquareRoot(square);
+    std::vector<std::complex<double>> t = continuousSquareRoot(std::move(square));
     // The reflection passes the half twice.
     if (port->impulseResponse())
         alignWithDelay(t, measured.frequencies(), 0.5 * port->impulseResponse()->delay);

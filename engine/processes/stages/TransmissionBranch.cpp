@@ -13,20 +13,19 @@ constexpr double pi = 3.14159265358979323846;
 
 } // namespace
 
-std::vector<std::complex<double>> continuousSquareRoot(const std::vector<std::complex<double>>& w)
+std::vector<std::complex<double>> continuousSquareRoot(std::vector<std::complex<double>> w)
 {
-    std::vector<std::complex<double>> roots(w.size());
     std::complex<double> previous = 0.0;
-    for (std::size_t i = 0; i < w.size(); ++i) {
-        std::complex<double> root = std::sqrt(w[i]);
+    for (auto& value : w) {
+        std::complex<double> root = std::sqrt(value);
         // Compared with the last root that has a phase at all.
         if (root.real() * previous.real() + root.imag() * previous.imag() < 0.0)
             root = -root;
         if (root != 0.0)
             previous = root;
-        roots[i] = root;
+        value = root;
     }
-    return roots;
+    return w;
 }
 
 void alignWithDelay(std::vector<std::complex<double>>& t, const std::vector<double>& frequencies, double oneWayDelay)

@@ -7,7 +7,8 @@ namespace Algorithms {
 
 // The square roots of w, each with the sign that keeps it within a quarter turn of its
 // neighbour below: the phase of the roots runs on without jumps of pi over the band.
-std::vector<std::complex<double>> continuousSquareRoot(const std::vector<std::complex<double>>& w);
+// The roots take the place of the values.
+std::vector<std::complex<double>> continuousSquareRoot(std::vector<std::complex<double>> w);
 
 // A half's transmission comes from a square root and is known only up to its sign; its
 // phase is made continuous over the band, which fixes the sign everywhere once it is right

@@ -30,12 +30,12 @@ ComplexVector halfTransmission(const ComplexVector& thru, const ComplexVector& x
     ComplexVector square(thru.size());
     for (std::size_t i = 0; i < square.size(); ++i)
         square[i] = thru[i] * (1.0 - xA[i] * xB[i]);
-    return continuousSquareRoot(square);
+    return continuousSquareRoot(std::move(square));
 }
 
 } // namespace
 
-bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const ComplexVector& gammaB)
+bool TransmissionProcess::splitFixtureHalves(ComplexVector gammaA, ComplexVector gammaB)
 {
     ComplexVector xB = junctionReflection(measured.s11(), gammaA, measured.s21());
     if (isCanceled())
@@ -44,22 +44,26 @@ bool TransmissionProcess::splitFixtureHalves(const ComplexVector& gammaA, const 
     if (isCanceled())
         return false;
     const double delay = halfDelay();
-    ComplexVector t21 = halfTransmission(measured.s21(), xA, xB);
-    alignWithDelay(t21, measured.frequencies(), delay);
+    ComplexVector t = halfTransmission(measured.s21(), xA, xB);
+    alignWithDelay(t, measured.frequencies(), delay);
     if (isCanceled())
         return false;
     ComplexVector t12 = halfTransmission(measured.s12(), xA, xB);
     alignWithDelay(t12, measured.frequencies(), delay);
     if (isCanceled())
         return false;
-    ComplexVector t(t21.size());
+    // The mean of the two transmissions, in place of the first.
     for (std::size_t i = 0; i < t.size(); ++i)
-        t[i] = (t21[i] + t12[i]) / 2.0;
+        t[i] = (t[i] + t12[i]) / 2.0;
+    t12 = ComplexVector();
     if (isCanceled())
         return false;
 
-    // Arguments are evaluated in no fixed order: t is copied into both, never moved.
-    return storeFixtureHalves({gammaA, t, t, std::move(xA)}, {std::move(xB), t, t, gammaB});
+    // A half's set holds its own copies of the transmission; the last one takes t itself.
+    // Each half is built in its own statement: arguments are evaluated in no fixed order.
+    HalfParameters leftHalf{std::move(gammaA), t, t, std::move(xA)};
+    HalfParameters rightHalf{std::move(xB), t, std::move(t), std::move(gammaB)};
+    return storeFixtureHalves(std::move(leftHalf), std::move(rightHalf));
 }
 
 double TransmissionProcess::halfDelay() const

@@ -4,6 +4,8 @@
 #include "engine/port/FixturePort.h"
 #include "engine/processes/stages/GatingParameters.h"
 
+#include <utility>
+
 namespace Algorithms {
 
 bool ProcessTimeGate::extractFixtures()
@@ -27,7 +29,7 @@ bool ProcessTimeGate::extractFixtures()
     }
     if (isCanceled())
         return false;
-    return splitFixtureHalves(*gammaA, *gammaB);
+    return splitFixtureHalves(std::move(*gammaA), std::move(*gammaB));
 }
 
 } // namespace Algorithms

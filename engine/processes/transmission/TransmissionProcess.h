@@ -44,9 +44,9 @@ protected:
     // timeMin = minus the left impulse delay, for methods without a time gate.
     void setTimeMinFromLeftDelay();
     // Forms both halves from the thru and the two outer reflections and stores them;
-    // false when cancelled or when a port refuses its set.
-    bool splitFixtureHalves(const std::vector<std::complex<double>>& gammaA,
-                            const std::vector<std::complex<double>>& gammaB);
+    // false when cancelled or when a port refuses its set. The reflections become the
+    // halves' outer parameters.
+    bool splitFixtureHalves(std::vector<std::complex<double>> gammaA, std::vector<std::complex<double>> gammaB);
     // The one-way delay of a half: half the thru's impulse delay, or half the delay of its
     // transmission's phase where no impulse response could be formed.
     double halfDelay() const;
