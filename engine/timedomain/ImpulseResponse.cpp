@@ -16,6 +16,46 @@
 
 namespace Algorithms {
 
+namespace {
+
+// The response on a low-pass grid. The two-sided spectrum [dc, S_1 ... S_N, conj(S_N) ...
+// conj(S_1)] of a real response has real time values; the transform takes only its upper
+// half, 0 Hz and f_1 ... f_N, under the centre half of the window, so neither the whole
+// spectrum nor the whole window is formed.
+TimeDomainResponse lowPassImpulseResponse(const LowPassSamples& samples, double tStart, double tStop, double beta,
+                                          FourierPlans& plans)
+{
+    const std::vector<std::complex<double>>& S = samples.values();
+    const std::optional<NaturalTimeStep> natural = naturalTimeStep(samples.frequencies(), 0);
+    if (!natural || !natural->finite || !isValidComplexVector(S) || !isFiniteValue(samples.zeroFrequencyValue()))
+        return {};
+    const std::size_t n = S.size();
+    const std::size_t points = natural->points;
+    TimeDomainResponse response;
+    response.times =
+        tStart < tStop ? spreadTimes(tStart, tStop, points) : transformTimes(samples.frequencies(), 0);
+    const TimeContour contour = timeContour(response.times, natural->step, points);
+
+    std::vector<std::complex<double>> upper(n + 1);
+    upper[0] = samples.zeroFrequencyValue();
+    std::copy(S.begin(), S.end(), upper.begin() + 1);
+    const std::vector<double> window = kaiserHalfWindow(points, beta);
+    // Divided by L and then by the mean window value: a flat spectrum sums to the window's
+    // sum, taken in transform order (the negative frequencies, f_N first, then 0 Hz and the
+    // positive ones).
+    double windowSum = 0.0;
+    for (std::size_t k = n; k >= 1; --k)
+        windowSum += window[k];
+    windowSum = std::accumulate(window.begin(), window.end(), windowSum);
+    const std::vector<double> real = symmetricChirpZTransform(contour.a, contour.w, upper.data(), window.data(), n + 1, plans);
+    response.values.resize(real.size());
+    for (std::size_t k = 0; k < real.size(); ++k)
+        response.values[k] = real[k] / windowSum;
+    return response;
+}
+
+} // namespace
+
 TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>>& S, const std::vector<double>& f,
                                           double tStart, double tStop, double beta, int kind)
 {
@@ -23,6 +63,8 @@ TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>
         return {};
     FourierPlans plans;
     const LowPassSamples samples(f, S, kind);
+    if (kind == 0)
+        return lowPassImpulseResponse(samples, tStart, tStop, beta, plans);
     PreparedSpectrum prepared =
         prepareSpectrum(samples.frequencies(), samples.values(), {samples.zeroFrequencyValue(), 0.0}, kind);
     if (!isValidVector(prepared.times) || !isValidComplexVector(prepared.spectrum)
@@ -37,22 +79,7 @@ TimeDomainResponse computeImpulseResponse(const std::vector<std::complex<double>
     const std::vector<double> window = kaiserWindow(prepared.windowIndex, beta);
     const TimeContour contour = timeContour(response.times, naturalStep, points);
     // Divided by L and then by the mean window value: a flat spectrum sums to the window's sum.
-    double windowSum = 0.0;
-    if (kind == 0) {
-        // The two-sided spectrum of a real response: its time values are real. The transform
-        // takes the upper half of the natural order [-f_N ... 0 ... f_N], which is the first
-        // N + 1 points of the transform order [0, f_1 ... f_N, -f_N ... -f_1].
-        const std::size_t n = points / 2;
-        windowSum = std::accumulate(window.begin() + static_cast<std::ptrdiff_t>(n + 1), window.end(), 0.0);
-        windowSum = std::accumulate(window.begin(), window.begin() + static_cast<std::ptrdiff_t>(n + 1), windowSum);
-        const std::vector<double> real =
-            symmetricChirpZTransform(contour.a, contour.w, prepared.spectrum.data(), window.data(), n + 1, plans);
-        response.values.resize(real.size());
-        for (std::size_t k = 0; k < real.size(); ++k)
-            response.values[k] = real[k] / windowSum;
-        return response;
-    }
-    windowSum = std::accumulate(window.begin(), window.end(), 0.0);
+    const double windowSum = std::accumulate(window.begin(), window.end(), 0.0);
     response.values = chirpZTransform(contour.a, contour.w, prepared.spectrum, window, kind, plans);
     for (auto& value : response.values)
         value /= windowSum;

@@ -81,14 +81,15 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
     const std::size_t n = S.size();
     StepResponseWork work;
     work.dc = samples.zeroFrequencyValue();
-    PreparedSpectrum prepared = prepareSpectrum(samples.frequencies(), S, {work.dc, 0.0}, 0);
-    if (prepared.times.size() < 2)
+    // The natural time axis of the two-sided spectrum gives the time unit of the transforms.
+    const std::optional<NaturalTimeStep> natural = naturalTimeStep(samples.frequencies(), 0);
+    if (!natural || natural->points < 2)
         return {};
-    work.points = prepared.times.size();
-    work.naturalStep = prepared.times[1] - prepared.times[0];
+    work.points = natural->points;
+    work.naturalStep = natural->step;
 
     StepResponseResult result;
-    result.times = tStart < tStop ? spreadTimes(tStart, tStop, work.points) : std::move(prepared.times);
+    result.times = tStart < tStop ? spreadTimes(tStart, tStop, work.points) : transformTimes(samples.frequencies(), 0);
 
     work.integrated.resize(n + 1);
     work.integrated[0] = work.dc;
@@ -98,8 +99,7 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
     // The Kaiser window over 0 Hz and the grid (the first N + 1 points of the transform
     // order), with the 0 Hz sample left out of the transform: the 0 Hz value enters only as
     // the ramp dc * u / L.
-    work.windowed = kaiserWindow(prepared.windowIndex, beta);
-    work.windowed.resize(n + 1);
+    work.windowed = kaiserHalfWindow(work.points, beta);
     work.windowed[0] = 0.0;
     work.flat.assign(n + 1, 1.0);
     work.flat[0] = 0.0;

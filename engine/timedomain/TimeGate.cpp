@@ -134,23 +134,25 @@ void weightByGate(FourierBuffer& buffer, const std::vector<double>& f, int kind,
 // points. Its values at 0 ... N are a linear convolution of X (indices -N ... N) with H
 // continued periodically over the lags -N ... 2N, which one transform length P >= 3N + 1
 // carries without wrapping: three transforms of P in place of the four transforms of 2M
-// that Bluestein's method takes for the two of M.
-std::vector<std::complex<double>> gateLowPass(const std::vector<std::complex<double>>& spectrum,
+// that Bluestein's method takes for the two of M. X = [dc, S_1 ... S_N, conj(S_N) ...
+// conj(S_1)] is laid out from the measured samples S directly.
+std::vector<std::complex<double>> gateLowPass(double dc, const std::vector<std::complex<double>>& S,
                                               const std::vector<double>& f, const GateDescription& gate,
                                               FourierPlans& plans)
 {
-    const std::size_t points = spectrum.size();
-    const std::size_t n = (points - 1) / 2;
+    const std::size_t n = S.size();
+    const std::size_t points = 2 * n + 1;
     const std::size_t length = smoothLengthAtLeast(3 * n + 1);
     FourierBuffer gateSpectrum(points);
     fillGateSpectrum(f, 0, gate, gateSpectrum);
 
     FourierBuffer x(length);
     FourierBuffer h(length);
-    for (std::size_t i = 0; i <= n; ++i)
-        x[i] = spectrum[i];
-    for (std::size_t i = n + 1; i < points; ++i)
-        x[length - (points - i)] = spectrum[i];
+    x[0] = dc;
+    for (std::size_t k = 0; k < n; ++k) {
+        x[1 + k] = S[k];
+        x[length - 1 - k] = std::conj(S[k]);
+    }
     for (std::size_t d = 0; d <= 2 * n; ++d)
         h[d] = gateSpectrum[d];
     for (std::size_t d = 1; d <= n; ++d)
@@ -201,13 +203,18 @@ std::vector<std::complex<double>> applyTimeGate(const std::vector<std::complex<d
         shift[k] = std::polar(1.0, 2.0 * pi * gate.center * f[k]);
         shifted[k] = S[k] * shift[k];
     }
-    const PreparedSpectrum prepared = prepareSpectrum(f, shifted, {dc, 0.0}, kind);
-    if (!isValidComplexVector(prepared.spectrum))
-        return {};
     std::vector<std::complex<double>> spectrum;
     if (kind == 0) {
-        spectrum = gateLowPass(prepared.spectrum, f, gate, plans);
+        // The two-sided spectrum is formed in the transform's buffer; it needs a time axis and
+        // finite values, as prepareSpectrum's would.
+        const std::optional<NaturalTimeStep> natural = naturalTimeStep(f, 0);
+        if (!natural || !isValidComplexVector(shifted) || !isFiniteValue(dc))
+            return {};
+        spectrum = gateLowPass(dc, shifted, f, gate, plans);
     } else {
+        const PreparedSpectrum prepared = prepareSpectrum(f, shifted, {dc, 0.0}, kind);
+        if (!isValidComplexVector(prepared.spectrum))
+            return {};
         FourierBuffer buffer(prepared.spectrum.size());
         std::copy(prepared.spectrum.begin(), prepared.spectrum.end(), buffer.data());
         weightByGate(buffer, f, kind, gate, plans);

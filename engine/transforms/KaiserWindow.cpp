@@ -74,12 +74,30 @@ std::vector<double> kaiserWindow(const std::vector<double>& windowIndex, double 
     for (std::size_t k = 0; k < points; ++k) {
         const double index = windowIndex[k];
         const double mirrored = std::min(index, span - index);
-        if (mirrored >= 0.0 && mirrored < half && mirrored == std::floor(mirrored))
-            window[k] = table->values[static_cast<Eigen::Index>(mirrored)];
+        // Whole indices within the table, tested by a round trip through an integer (floor
+        // is a library call here).
+        const auto whole = static_cast<Eigen::Index>(mirrored >= 0.0 && mirrored < half ? mirrored : -1.0);
+        if (whole >= 0 && static_cast<double>(whole) == mirrored)
+            window[k] = table->values[whole];
         else
             window[k] = kaiserWindowValue(position(index, span), beta);
     }
     return window;
+}
+
+std::vector<double> kaiserHalfWindow(std::size_t points, double beta)
+{
+    if (points == 0)
+        return {};
+    const std::size_t centre = (points - 1) / 2;
+    if (points == 1 || beta == 0.0)
+        return std::vector<double>(centre + 1, 1.0);
+    // The table holds the indices 0 ... centre.
+    const std::shared_ptr<const KaiserHalf> table = halfWindow(points, beta);
+    std::vector<double> values(centre + 1);
+    for (std::size_t k = 0; k <= centre; ++k)
+        values[k] = table->values[static_cast<Eigen::Index>(centre - k)];
+    return values;
 }
 
 } // namespace Algorithms

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace Algorithms {
@@ -11,5 +12,10 @@ double kaiserWindowValue(double x, double beta);
 // The window over L = |windowIndex| points: point k lies at x = (2 * windowIndex[k] - L + 1) / (L - 1).
 // A single point gets the value 1.
 std::vector<double> kaiserWindow(const std::vector<double>& windowIndex, double beta);
+
+// The values of kaiserWindow over an odd number of points from the centre outwards: value k
+// is that of the point (points - 1) / 2 - k, k = 0 ... (points - 1) / 2. A symmetric window
+// needs no more.
+std::vector<double> kaiserHalfWindow(std::size_t points, double beta);
 
 } // namespace Algorithms

@@ -28,32 +28,43 @@ std::vector<double> twoSidedWindowIndex(std::size_t n)
     return index;
 }
 
-// [0, f_1 ... f_N, -f_N ... -f_1]
-std::vector<double> twoSidedFrequencies(const std::vector<double>& f)
+// The time axis of a transform over n frequencies from low to high: the colon range from 0
+// to (n - 1) dt, less the offset that centres it.
+struct AxisLayout
 {
-    const std::size_t n = f.size();
-    std::vector<double> result(2 * n + 1);
-    result[0] = 0.0;
-    for (std::size_t k = 0; k < n; ++k) {
-        result[1 + k] = f[k];
-        result[2 * n - k] = -f[k];
-    }
-    return result;
-}
+    std::size_t points = 0;
+    double dt = 0.0;
+    double offset = 0.0;
+};
 
-// The time axis of a transform over n frequencies from low to high.
-std::vector<double> timeAxis(double low, double high, std::size_t n, double df)
+std::optional<AxisLayout> axisLayout(double low, double high, std::size_t n, double df)
 {
     const double span = high - low;
     const double dt = 1.0 / (span + df);
     if (!isFiniteValue(span + df) || !isFiniteValue(dt))
-        return {};
-    std::vector<double> t = colonRange(0.0, static_cast<double>(n - 1) * dt, dt);
+        return std::nullopt;
     const double denominator = (n % 2 == 0) ? 2.0 * span : 2.0 * (span + df);
-    const double offset = static_cast<double>(n - 1) / denominator;
+    return AxisLayout{n, dt, static_cast<double>(n - 1) / denominator};
+}
+
+std::vector<double> timeAxis(const AxisLayout& layout)
+{
+    std::vector<double> t = colonRange(0.0, static_cast<double>(layout.points - 1) * layout.dt, layout.dt);
     for (double& value : t)
-        value -= offset;
+        value -= layout.offset;
     return t;
+}
+
+// The layout of the axis of prepareSpectrum on f (a low-pass grid without its 0 Hz point).
+std::optional<AxisLayout> transformAxisLayout(const std::vector<double>& f, int kind)
+{
+    const auto [low, high] = std::minmax_element(f.begin(), f.end());
+    const double df = f[1] - f[0];
+    if (kind == 0) {
+        // The two-sided grid [0, f_1 ... f_N, -f_N ... -f_1].
+        return axisLayout(std::min({0.0, *low, -*high}), std::max({0.0, *high, -*low}), 2 * f.size() + 1, df);
+    }
+    return axisLayout(*low, *high, f.size(), df);
 }
 
 } // namespace
@@ -67,16 +78,11 @@ PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector
     if (kind == 0 && hasZeroFrequencyPoint(f))
         return prepareSpectrum({f.begin() + 1, f.end()}, {S.begin() + 1, S.end()}, S.front().real(), 0);
     const std::size_t n = f.size();
+    const std::optional<AxisLayout> layout = transformAxisLayout(f, kind);
+    if (!layout)
+        return {};
     PreparedSpectrum prepared;
-    const auto [low, high] = std::minmax_element(f.begin(), f.end());
-    double lowest = *low;
-    double highest = *high;
-    std::size_t count = n;
     if (kind == 0) {
-        // The two-sided grid [0, f_1 ... f_N, -f_N ... -f_1].
-        lowest = std::min({0.0, *low, -*high});
-        highest = std::max({0.0, *high, -*low});
-        count = 2 * n + 1;
         prepared.spectrum.resize(2 * n + 1);
         prepared.spectrum[0] = dc;
         for (std::size_t k = 0; k < n; ++k) {
@@ -88,10 +94,37 @@ PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector
         prepared.spectrum = S;
         prepared.windowIndex = colonRange(0.0, static_cast<double>(n - 1), 1.0);
     }
-    prepared.times = timeAxis(lowest, highest, count, f[1] - f[0]);
-    if (prepared.times.empty())
-        return {};
+    prepared.times = timeAxis(*layout);
     return prepared;
+}
+
+std::vector<double> transformTimes(const std::vector<double>& f, int kind)
+{
+    if (!isTransformableGrid(f, kind))
+        return {};
+    // The axis of the two-sided grid around the 0 Hz point, as prepareSpectrum forms it.
+    if (kind == 0 && hasZeroFrequencyPoint(f))
+        return transformTimes({f.begin() + 1, f.end()}, 0);
+    const std::optional<AxisLayout> layout = transformAxisLayout(f, kind);
+    return layout ? timeAxis(*layout) : std::vector<double>();
+}
+
+std::optional<NaturalTimeStep> naturalTimeStep(const std::vector<double>& f, int kind)
+{
+    if (!isTransformableGrid(f, kind))
+        return std::nullopt;
+    if (kind == 0 && hasZeroFrequencyPoint(f))
+        return naturalTimeStep({f.begin() + 1, f.end()}, 0);
+    const std::optional<AxisLayout> layout = transformAxisLayout(f, kind);
+    if (!layout)
+        return std::nullopt;
+    // t[0] = 0 - offset and t[1] = dt - offset; the colon range ascends from 0 to its last
+    // value (n - 1) dt, so the axis is finite when its ends are.
+    const double first = 0.0 - layout->offset;
+    const double second = layout->dt - layout->offset;
+    const double last = static_cast<double>(layout->points - 1) * layout->dt - layout->offset;
+    return NaturalTimeStep{layout->points, second - first,
+                           isFiniteValue(first) && isFiniteValue(second) && isFiniteValue(last)};
 }
 
 std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate)
@@ -103,44 +136,41 @@ std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int ki
 void fillGateSpectrum(const std::vector<double>& f, int kind, const GateDescription& gate, FourierBuffer& spectrum)
 {
     const std::size_t n = f.size();
-    const double df = f[1] - f[0];
-    std::vector<double> frequencies;
-    std::vector<double> windowIndex;
-    if (kind == 0) {
-        frequencies = twoSidedFrequencies(f);
-        windowIndex = twoSidedWindowIndex(n);
-    } else {
-        // Transform order with 0 Hz and h positive frequencies first, then the negative ones.
-        const std::size_t h = (n % 2 == 0) ? n / 2 - 1 : (n - 1) / 2;
-        frequencies.resize(n);
-        windowIndex.resize(n);
-        for (std::size_t k = 0; k <= h; ++k) {
-            frequencies[k] = static_cast<double>(k) * df;
-            windowIndex[k] = static_cast<double>(h - k);
-        }
-        for (std::size_t k = h + 1; k < n; ++k) {
-            frequencies[k] = -static_cast<double>(n - k) * df;
-            windowIndex[k] = static_cast<double>(k - h - 1);
-        }
-    }
-    const std::vector<double> window = kaiserWindow(windowIndex, gate.kaiserBetaX);
     const double width = 2.0 * gate.halfWidth;
     const double shift = gate.center - 0.5 * (gate.timeStart + gate.timeStop);
-
-    const std::size_t points = frequencies.size();
-    auto gateSpectrum = [&](std::size_t k) {
-        const double nu = frequencies[k];
+    auto gateValue = [&](double nu, double window) {
         const double s = width * nu;
         const double sinc = (s == 0.0) ? 1.0 : std::sin(pi * s) / (pi * s);
-        return width * sinc * std::polar(window[k], 2.0 * pi * nu * shift);
+        return width * sinc * std::polar(window, 2.0 * pi * nu * shift);
     };
-    // On the two-sided grid -f_k shares the window value of f_k, so its kernel value is the
-    // conjugate: the sine and cosine are odd and even to the last bit.
-    const std::size_t evaluated = kind == 0 ? n + 1 : points;
-    for (std::size_t k = 0; k < evaluated; ++k)
-        spectrum[k] = gateSpectrum(k);
-    for (std::size_t k = evaluated; k < points; ++k)
-        spectrum[k] = std::conj(spectrum[points - k]);
+    if (kind == 0) {
+        // The two-sided grid [0, f_1 ... f_N, -f_N ... -f_1]: -f_k shares the window value of
+        // f_k, so its kernel value is the conjugate (the sine and cosine are odd and even to
+        // the last bit).
+        const std::vector<double> window = kaiserHalfWindow(2 * n + 1, gate.kaiserBetaX);
+        spectrum[0] = gateValue(0.0, window[0]);
+        for (std::size_t k = 1; k <= n; ++k)
+            spectrum[k] = gateValue(f[k - 1], window[k]);
+        for (std::size_t k = n + 1; k <= 2 * n; ++k)
+            spectrum[k] = std::conj(spectrum[2 * n + 1 - k]);
+        return;
+    }
+    // Transform order with 0 Hz and h positive frequencies first, then the negative ones.
+    const double df = f[1] - f[0];
+    const std::size_t h = (n % 2 == 0) ? n / 2 - 1 : (n - 1) / 2;
+    std::vector<double> frequencies(n);
+    std::vector<double> windowIndex(n);
+    for (std::size_t k = 0; k <= h; ++k) {
+        frequencies[k] = static_cast<double>(k) * df;
+        windowIndex[k] = static_cast<double>(h - k);
+    }
+    for (std::size_t k = h + 1; k < n; ++k) {
+        frequencies[k] = -static_cast<double>(n - k) * df;
+        windowIndex[k] = static_cast<double>(k - h - 1);
+    }
+    const std::vector<double> window = kaiserWindow(windowIndex, gate.kaiserBetaX);
+    for (std::size_t k = 0; k < n; ++k)
+        spectrum[k] = gateValue(frequencies[k], window[k]);
 }
 
 std::vector<double> kaiserWindowedTransform(const std::vector<double>& f, int kind, const GateDescription& gate,

@@ -3,6 +3,7 @@
 #include "engine/transforms/GateDescription.h"
 
 #include <complex>
+#include <optional>
 #include <vector>
 
 namespace Algorithms {
@@ -26,6 +27,21 @@ struct PreparedSpectrum
 // step is not finite.
 PreparedSpectrum prepareSpectrum(const std::vector<double>& f, const std::vector<std::complex<double>>& S,
                                  std::complex<double> dc, int kind);
+
+// The time axis of prepareSpectrum on the grid f of kind `kind`, alone; empty where that
+// gives empty vectors.
+std::vector<double> transformTimes(const std::vector<double>& f, int kind);
+
+// The number of points of that axis and its natural step t[1] - t[0], without forming it,
+// and whether all of its values are finite; empty where it would be empty. The transforms
+// that put their samples on other times need no more of it.
+struct NaturalTimeStep
+{
+    std::size_t points = 0;
+    double step = 0.0;
+    bool finite = false;
+};
+std::optional<NaturalTimeStep> naturalTimeStep(const std::vector<double>& f, int kind);
 
 // The time-domain weighting of the gate (a rectangle of the gate's width at its centre,
 // seen through a Kaiser-windowed band of the grid's spacing), one value per point of the
