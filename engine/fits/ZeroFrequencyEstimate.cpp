@@ -41,38 +41,38 @@ double formEstimate(const std::vector<std::complex<double>>& x, double fMax)
     const std::vector<double> t = colonRange(tStart, tStop, (tStop - tStart) / (2.0 * count));
     if (t.size() != m)
         return notANumber;
+    // The times in natural samples, u = t / dt.
     const double dt = 2.0 * count / (2.0 * fMax * points);
-    std::vector<double> u(m);
-    for (std::size_t k = 0; k < m; ++k)
-        u[k] = t[k] / dt;
+    const double u0 = t[0] / dt;
+    const double u1 = t[1] / dt;
 
     const std::complex<double> j(0.0, 1.0);
-    const std::complex<double> a = std::exp(j * (2.0 * pi * u[0] / points));
-    const std::complex<double> w = std::exp(j * (2.0 * pi * (u[1] - u[0]) / points));
+    const std::complex<double> a = std::exp(j * (2.0 * pi * u0 / points));
+    const std::complex<double> w = std::exp(j * (2.0 * pi * (u1 - u0) / points));
 
-    // The spectrum divided by j 2 pi k: the transform of the running integral.
-    std::vector<std::complex<double>> z(m);
-    for (std::size_t i = 0; i < n; ++i) {
-        z[i] = divideByImaginary(std::conj(x[n - 1 - i]), -2.0 * pi * static_cast<double>(n - i));
-        z[n + 1 + i] = divideByImaginary(x[i], 2.0 * pi * static_cast<double>(i + 1));
-    }
-    z[n] = 0.0;
-    std::vector<double> weights(m, 1.0);
-    weights[n] = 0.0;
+    // The spectrum divided by j 2 pi k: the transform of the running integral. Its two-sided
+    // sequence is conjugate-symmetric, so the sums take only its upper half: 0 at 0 Hz (left
+    // out of the sums by a zero weight), then the samples.
+    std::vector<std::complex<double>> upper(n + 1);
+    upper[0] = 0.0;
+    for (std::size_t i = 0; i < n; ++i)
+        upper[1 + i] = divideByImaginary(x[i], 2.0 * pi * static_cast<double>(i + 1));
+    std::vector<double> upperWeights(n + 1, 1.0);
+    upperWeights[0] = 0.0;
 
     // Least-squares line b = p0 + p1 * (-u / M) through the normal equations, b being the
     // transform at the times u[0] + k (u[1] - u[0]): its right side needs only the sums of
     // b and of k b, which are formed without the transform itself.
-    const ChirpZSums sums = symmetricChirpZSums(a, w, z, weights);
+    const ChirpZSums sums = symmetricChirpZSums(a, w, upper.data(), upperWeights.data(), n + 1);
     Eigen::Matrix2d normal = Eigen::Matrix2d::Zero();
     for (std::size_t k = 0; k < m; ++k) {
-        const double column = -u[k] / points;
+        const double column = -(t[k] / dt) / points;
         normal(0, 0) += 1.0;
         normal(0, 1) += column;
         normal(1, 1) += column * column;
     }
     normal(1, 0) = normal(0, 1);
-    const Eigen::Vector2d right(sums.values, -(u[0] * sums.values + (u[1] - u[0]) * sums.indexWeighted) / points);
+    const Eigen::Vector2d right(sums.values, -(u0 * sums.values + (u1 - u0) * sums.indexWeighted) / points);
     const Eigen::Vector2d p = normal.inverse() * right;
     return p(1);
 }
