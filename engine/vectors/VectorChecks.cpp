@@ -3,6 +3,8 @@
 #include <QDebug>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 namespace Algorithms {
 
@@ -19,20 +21,22 @@ bool isEqualVector(const std::vector<double>& a, const std::vector<double>& b)
 
 namespace {
 
-// Whether all of the values are finite. x - x is 0 for a finite x and NaN otherwise, so one
-// sum over the differences tells without a branch per value; four partial sums keep the
-// additions independent. The routines test every result vector, so this runs often.
+// Whether all of the values are finite, from their bits: a value is not finite when its
+// exponent field is all ones, and adding one to a full exponent field carries into the sign
+// bit. Integer operations without a branch per value vectorise, where a sum of x - x is held
+// up by the latency of the additions; the routines test every result vector, so this runs
+// often.
 bool allFinite(const double* values, std::size_t count)
 {
-    double sums[4] = {0.0, 0.0, 0.0, 0.0};
-    std::size_t k = 0;
-    for (; k + 4 <= count; k += 4) {
-        for (std::size_t lane = 0; lane < 4; ++lane)
-            sums[lane] += values[k + lane] - values[k + lane];
+    constexpr std::uint64_t exponentField = 0x7ff0000000000000u;
+    constexpr std::uint64_t exponentOne = 0x0010000000000000u;
+    std::uint64_t carries = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        std::uint64_t bits;
+        std::memcpy(&bits, values + k, sizeof bits);
+        carries |= (bits & exponentField) + exponentOne;
     }
-    for (; k < count; ++k)
-        sums[0] += values[k] - values[k];
-    return (sums[0] + sums[1]) + (sums[2] + sums[3]) == 0.0;
+    return (carries >> 63) == 0;
 }
 
 } // namespace
