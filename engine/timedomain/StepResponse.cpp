@@ -39,10 +39,9 @@ std::vector<double> level(const StepResponseWork& work, const std::vector<double
     const TimeContour contour = timeContour(times, work.naturalStep, work.points);
     std::vector<double> result = symmetricChirpZTransform(contour.a, contour.w, work.integrated.data(),
                                                           weights.data(), work.integrated.size(), plans);
-    const std::vector<double> u = naturalTimes(times, work.naturalStep);
     const double length = static_cast<double>(work.points);
     for (std::size_t k = 0; k < work.points; ++k)
-        result[k] += work.dc * u[k] / length;
+        result[k] += work.dc * (times[k] / work.naturalStep) / length;
     return result;
 }
 
@@ -53,8 +52,8 @@ double meanLevel(const StepResponseWork& work, const std::vector<double>& times,
     const TimeContour contour = timeContour(times, work.naturalStep, work.points);
     const double length = static_cast<double>(work.points);
     double ramp = 0.0;
-    for (double u : naturalTimes(times, work.naturalStep))
-        ramp += u;
+    for (double t : times)
+        ramp += t / work.naturalStep;
     const double sum =
         symmetricChirpZSums(contour.a, contour.w, work.integrated.data(), weights.data(), work.integrated.size())
             .values;

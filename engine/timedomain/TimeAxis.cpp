@@ -23,14 +23,6 @@ TimeContour timeContour(const std::vector<double>& times, double naturalStep, st
     return contour;
 }
 
-std::vector<double> naturalTimes(const std::vector<double>& times, double naturalStep)
-{
-    std::vector<double> u(times.size());
-    for (std::size_t k = 0; k < times.size(); ++k)
-        u[k] = times[k] / naturalStep;
-    return u;
-}
-
 std::vector<double> spreadTimes(double start, double stop, std::size_t points)
 {
     std::vector<double> times = colonRange(start, stop, (stop - start) / static_cast<double>(points - 1));

@@ -15,8 +15,6 @@ struct TimeContour
 };
 TimeContour timeContour(const std::vector<double>& times, double naturalStep, std::size_t points);
 
-// The times in natural samples, u = t / naturalStep.
-std::vector<double> naturalTimes(const std::vector<double>& times, double naturalStep);
 
 // `points` times from start to stop (the colon range with step (stop - start) / (points - 1),
 // cut or padded with zeros to exactly `points` values).

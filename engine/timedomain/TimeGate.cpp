@@ -143,11 +143,14 @@ std::vector<std::complex<double>> gateLowPass(double dc, const std::vector<std::
     const std::size_t n = S.size();
     const std::size_t points = 2 * n + 1;
     const std::size_t length = smoothLengthAtLeast(3 * n + 1);
-    FourierBuffer gateSpectrum(points);
+    FourierBuffer gateSpectrum(points, false);
     fillGateSpectrum(f, 0, gate, gateSpectrum);
 
-    FourierBuffer x(length);
-    FourierBuffer h(length);
+    // Both are written where they are not zero.
+    FourierBuffer x(length, false);
+    FourierBuffer h(length, false);
+    std::fill(x.data() + n + 1, x.data() + length - n, std::complex<double>(0.0));
+    std::fill(h.data() + 2 * n + 1, h.data() + length - n, std::complex<double>(0.0));
     x[0] = dc;
     for (std::size_t k = 0; k < n; ++k) {
         x[1 + k] = S[k];

@@ -108,7 +108,8 @@ std::shared_ptr<const ChirpContour> chirpContour(std::complex<double> w, std::si
 }
 
 // Element k (k = 0 ... outputs-1) of the sum over n < inputs of x[n] * weights[n] * a^n * w^(nk)
-// by Bluestein's method, left in y[k] of the work buffer y (contour.length values).
+// by Bluestein's method, left in y[k] of the work buffer y (contour.length values, of any
+// contents).
 void bluesteinSum(std::complex<double> a, const std::complex<double>* x, const double* weights, std::size_t inputs,
                   const ChirpContour& contour, FourierPlans& plans, FourierBuffer& y)
 {
@@ -119,6 +120,7 @@ void bluesteinSum(std::complex<double> a, const std::complex<double>* x, const d
     fillPowers(a, 1.0, y.data(), inputs);
     for (std::size_t k = 0; k < inputs; ++k)
         y[k] = weights[k] * plainProduct(plainProduct(x[k], y[k]), chirp[k]);
+    std::fill(y.data() + inputs, y.data() + contour.length, std::complex<double>(0.0));
 
     // The circular convolution: the forward transform of the product is taken as the
     // conjugate of the backward transform of its conjugate, so that one plan serves both.
@@ -152,7 +154,7 @@ std::vector<std::complex<double>> chirpZTransform(std::complex<double> a, std::c
     if (n == 0 || weights.size() < n)
         return {};
     const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n, n, plans);
-    FourierBuffer y(contour->length);
+    FourierBuffer y(contour->length, false);
     bluesteinSum(a, x.data(), weights.data(), n, *contour, plans, y);
     std::vector<std::complex<double>> result(y.data(), y.data() + n);
     if (shiftMode == 0) {
@@ -187,7 +189,7 @@ std::vector<double> symmetricChirpZTransform(std::complex<double> a, std::comple
     std::vector<double> halfWeights(upperWeights, upperWeights + halfCount);
     halfWeights[0] *= 0.5;
     const std::shared_ptr<const ChirpContour> contour = chirpContour(w, n + 1, points, plans);
-    FourierBuffer y(contour->length);
+    FourierBuffer y(contour->length, false);
     bluesteinSum(a, upper, halfWeights.data(), n + 1, *contour, plans, y);
     std::vector<double> result(points);
     for (std::size_t k = 0; k < points; ++k)
