@@ -89,27 +89,11 @@ ReferenceChange::ReferenceChange(const std::vector<double>& from, const std::vec
     m_c1c2 = std::sqrt((1.0 - m_gamma1 * m_gamma1) * (1.0 - m_gamma2 * m_gamma2));
 }
 
-// C^-1 (S - R) (I - R S)^-1 C written out for the diagonal R and C: a fixture set is
-// converted point by point, and the general 2 x 2 products and inverses cost several
-// times this.
 ComplexMatrix2x2 ReferenceChange::operator()(const ComplexMatrix2x2& s) const
 {
-    if (!m_valid || !isFiniteMatrix(s))
-        return ComplexMatrix2x2::Zero();
-    const std::complex<double> s11 = s(0, 0), s12 = s(0, 1), s21 = s(1, 0), s22 = s(1, 1);
-    const std::complex<double> through = plainProduct(s12, s21);
-    const std::complex<double> first = 1.0 - m_gamma1 * s11;
-    const std::complex<double> second = 1.0 - m_gamma2 * s22;
-    const std::complex<double> determinant = plainProduct(first, second) - m_gamma1 * m_gamma2 * through;
-    // 1 / determinant; a zero one gives non-finite entries, which the callers test. The
-    // squared magnitude is formed directly: std::norm goes through hypot.
-    const double magnitudeSquared = determinant.real() * determinant.real() + determinant.imag() * determinant.imag();
-    const std::complex<double> inverse = std::conj(determinant) / magnitudeSquared;
+    // Row-major: the memory order S11, S12, S21, S22.
     ComplexMatrix2x2 converted;
-    converted(0, 0) = plainProduct(plainProduct(s11 - m_gamma1, second) + m_gamma2 * through, inverse);
-    converted(0, 1) = m_c1c2 * plainProduct(s12, inverse);
-    converted(1, 0) = m_c1c2 * plainProduct(s21, inverse);
-    converted(1, 1) = plainProduct(plainProduct(s22 - m_gamma2, first) + m_gamma1 * through, inverse);
+    convert(s.data(), converted.data());
     return converted;
 }
 

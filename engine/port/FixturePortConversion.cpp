@@ -12,12 +12,12 @@ namespace Algorithms {
 
 namespace {
 
-// The converter answers bad input with an all-zero matrix.
-bool isConvertedPoint(const ComplexMatrix2x2& m)
+// The converter answers bad input with an all-zero point.
+bool isConvertedPoint(const std::complex<double>* point)
 {
     bool allZero = true;
     for (int k = 0; k < 4; ++k) {
-        const std::complex<double> value = m(k / 2, k % 2);
+        const std::complex<double> value = point[k];
         if (!isFiniteComplex(value))
             return false;
         if (value.real() * value.real() + value.imag() * value.imag() > 1e-24)
@@ -80,15 +80,15 @@ bool FixturePort::convertImpedance()
     // The reflection-coefficient formulation also handles a point without transmission.
     const ReferenceChange change(from, to);
     for (std::size_t i = 0; i < n; ++i) {
-        ComplexMatrix2x2 s;
-        s << set.s11()[i], set.s12()[i], set.s21()[i], set.s22()[i];
-        const ComplexMatrix2x2 converted = change(s);
+        const std::complex<double> point[4] = {set.s11()[i], set.s12()[i], set.s21()[i], set.s22()[i]};
+        std::complex<double> converted[4];
+        change.convert(point, converted);
         if (!isConvertedPoint(converted)) {
             emit error(tr("Invalid converted data. Check system and fixture impedances"));
             return false;
         }
         for (std::size_t k = 0; k < 4; ++k)
-            work[k][i] = converted(static_cast<Eigen::Index>(k / 2), static_cast<Eigen::Index>(k % 2));
+            work[k][i] = converted[k];
     }
     std::swap(set.s11(), work[0]);
     std::swap(set.s12(), work[1]);
