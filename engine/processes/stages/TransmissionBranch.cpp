@@ -11,13 +11,33 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 
+// The principal square root from real square roots. The library's complex root scales its
+// argument for values near the ends of the double range at a cost on every call; such
+// values are left to it.
+std::complex<double> principalRoot(std::complex<double> z)
+{
+    const double x = z.real();
+    const double y = z.imag();
+    const double ax = std::abs(x);
+    const double ay = std::abs(y);
+    if (!(ax < 1e150 && ay < 1e150) || (ax < 1e-150 && ay < 1e-150))
+        return std::sqrt(z);
+    const double magnitude = std::sqrt(x * x + y * y);
+    if (x >= 0.0) {
+        const double t = std::sqrt(0.5 * (magnitude + x));
+        return {t, y / (2.0 * t)};
+    }
+    const double t = std::sqrt(0.5 * (magnitude - x));
+    return {ay / (2.0 * t), std::copysign(t, y)};
+}
+
 } // namespace
 
 std::vector<std::complex<double>> continuousSquareRoot(std::vector<std::complex<double>> w)
 {
     std::complex<double> previous = 0.0;
     for (auto& value : w) {
-        std::complex<double> root = std::sqrt(value);
+        std::complex<double> root = principalRoot(value);
         // Compared with the last root that has a phase at all.
         if (root.real() * previous.real() + root.imag() * previous.imag() < 0.0)
             root = -root;
