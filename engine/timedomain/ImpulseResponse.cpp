@@ -48,9 +48,10 @@ TimeDomainResponse lowPassImpulseResponse(const LowPassSamples& samples, double 
         windowSum += window[k];
     windowSum = std::accumulate(window.begin(), window.end(), windowSum);
     const std::vector<double> real = symmetricChirpZTransform(contour.a, contour.w, upper.data(), window.data(), n + 1, plans);
-    response.values.resize(real.size());
-    for (std::size_t k = 0; k < real.size(); ++k)
-        response.values[k] = real[k] / windowSum;
+    // Each value written once, without zeroing the vector first.
+    response.values.reserve(real.size());
+    for (double value : real)
+        response.values.emplace_back(value / windowSum);
     return response;
 }
 

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace Algorithms {
 
@@ -103,15 +104,15 @@ StepResponseResult computeStepResponse(const std::vector<std::complex<double>>& 
     work.flat.assign(n + 1, 1.0);
     work.flat[0] = 0.0;
 
-    const std::vector<double> response = level(work, result.times, work.windowed, plans);
+    std::vector<double> response = level(work, result.times, work.windowed, plans);
     const double mean = meanLevel(work, spreadTimes(refStart, refStop, work.points), work.flat);
 
-    result.stepResponse.resize(work.points);
-    result.impedanceProfile.resize(work.points);
-    for (std::size_t k = 0; k < work.points; ++k) {
-        const double rho = response[k] - mean;
-        result.stepResponse[k] = rho;
-        result.impedanceProfile[k] = Z0 * (rho + 1.0) / (1.0 - rho);
+    // The level less its mean is the step response, in place.
+    result.stepResponse = std::move(response);
+    result.impedanceProfile.reserve(work.points);
+    for (double& rho : result.stepResponse) {
+        rho -= mean;
+        result.impedanceProfile.push_back(Z0 * (rho + 1.0) / (1.0 - rho));
     }
     return result;
 }
