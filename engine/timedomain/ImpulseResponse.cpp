@@ -41,12 +41,8 @@ TimeDomainResponse lowPassImpulseResponse(const LowPassSamples& samples, double 
     std::copy(S.begin(), S.end(), upper.begin() + 1);
     const std::vector<double> window = kaiserHalfWindow(points, beta);
     // Divided by L and then by the mean window value: a flat spectrum sums to the window's
-    // sum, taken in transform order (the negative frequencies, f_N first, then 0 Hz and the
-    // positive ones).
-    double windowSum = 0.0;
-    for (std::size_t k = n; k >= 1; --k)
-        windowSum += window[k];
-    windowSum = std::accumulate(window.begin(), window.end(), windowSum);
+    // sum.
+    const double windowSum = kaiserTwoSidedSum(points, beta);
     const std::vector<double> real = symmetricChirpZTransform(contour.a, contour.w, upper.data(), window.data(), n + 1, plans);
     // Each value written once, without zeroing the vector first.
     response.values.reserve(real.size());

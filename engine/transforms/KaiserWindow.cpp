@@ -18,6 +18,9 @@ namespace {
 struct KaiserHalf
 {
     Eigen::ArrayXd values;
+    // For an odd number of points 2N + 1: the sum over the whole window in the transform
+    // order of a two-sided spectrum, the indices 0 ... N - 1 and then N ... 0.
+    double twoSidedSum = 0.0;
     std::size_t bytes() const { return static_cast<std::size_t>(values.size()) * sizeof(double); }
 };
 
@@ -42,7 +45,13 @@ KaiserHalf evaluateHalf(std::size_t points, double beta)
         const double x = position(static_cast<double>(j), span);
         arguments[static_cast<Eigen::Index>(j)] = beta * std::sqrt(std::max(0.0, 1.0 - x * x));
     }
-    return {Eigen::bessel_i0(arguments) / Eigen::numext::bessel_i0(beta)};
+    KaiserHalf window{Eigen::bessel_i0(arguments) / Eigen::numext::bessel_i0(beta)};
+    const auto centre = static_cast<Eigen::Index>(half - 1);
+    for (Eigen::Index j = 0; j < centre; ++j)
+        window.twoSidedSum += window.values[j];
+    for (Eigen::Index j = centre; j >= 0; --j)
+        window.twoSidedSum += window.values[j];
+    return window;
 }
 
 // A calculation asks for the same few windows again and again (each transform of a process
@@ -98,6 +107,16 @@ std::vector<double> kaiserHalfWindow(std::size_t points, double beta)
     for (std::size_t k = 0; k <= centre; ++k)
         values[k] = table->values[static_cast<Eigen::Index>(centre - k)];
     return values;
+}
+
+double kaiserTwoSidedSum(std::size_t points, double beta)
+{
+    if (points == 0)
+        return 0.0;
+    // Sums of ones are exact.
+    if (points == 1 || beta == 0.0)
+        return static_cast<double>(points);
+    return halfWindow(points, beta)->twoSidedSum;
 }
 
 } // namespace Algorithms

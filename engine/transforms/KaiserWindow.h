@@ -18,4 +18,8 @@ std::vector<double> kaiserWindow(const std::vector<double>& windowIndex, double 
 // needs no more.
 std::vector<double> kaiserHalfWindow(std::size_t points, double beta);
 
+// The sum of that window over all of its (odd number of) points in the transform order of a
+// two-sided spectrum, [0 Hz, f_1 ... f_N, -f_N ... -f_1], beginning with -f_N ... -f_1.
+double kaiserTwoSidedSum(std::size_t points, double beta);
+
 } // namespace Algorithms
