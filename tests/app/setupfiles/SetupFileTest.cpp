@@ -151,11 +151,26 @@ TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotR
     writeFile("ports.sta",
               "[NOLT\\Settings]\nSetupCount=1\n\n[NOLT\\Settings\\FixtureSetup0]\nFixtureAPortsCount=9\n"
               "FixtureBPortsCount=0\nFixtureAPort0=8\nFixtureBPort0=2\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=3\n\n");
+    // The analyzer's own file, and one of ours cut short inside its first setup.
+    ASSERT_TRUE(Simulator::saveStateFile(simulator.model(), path("plain.sta")).isEmpty());
+    ASSERT_TRUE(backend->saveStateNow(path("cut.sta")));
+    QFile cut(path("cut.sta"));
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(cut.resize(cut.readAll().indexOf("FixtureAPort0")));
+    cut.close();
+    setups()->setCorrectionMethod(MeasureEnums::CorrectionMethod::BISECT);
+    setup(0)->leftFixtureConn()->fixture()->setPortsCount(2);
+    ASSERT_TRUE(setup(0)->leftFixtureConn()->setAttachedVnaPort(1, 5));
+    simulator.clearLog();
+    errors.clear();
     const Values before = values();
 
-    EXPECT_FALSE(backend->loadStateNow(path("many.sta")));
+    for (const QString name : {"many.sta", "plain.sta", "cut.sta"})
+        EXPECT_FALSE(backend->loadStateNow(path(name))) << name.toStdString();
     EXPECT_FALSE(backend->loadStateNow(path("wide.sta")));
-    EXPECT_EQ(errors, QStringList({"Cannot recall state file: " + path("many.sta"), "Not enough number of ports"}));
+    EXPECT_EQ(errors, QStringList({"Cannot recall state file: " + path("many.sta"),
+                                   "Cannot recall state file: " + path("plain.sta"),
+                                   "Cannot recall state file: " + path("cut.sta"), "Not enough number of ports"}));
     EXPECT_TRUE(values() == before);
     EXPECT_EQ(setups()->getCount(), 1);
     EXPECT_TRUE(saveTypeLines().isEmpty());
