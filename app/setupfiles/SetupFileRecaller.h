@@ -29,8 +29,8 @@ public:
 
     // True once the analyzer has loaded the file (a refresh queued behind the load
     // has answered) and every setup was read back. Nothing changes when the file
-    // cannot be read, the analyzer's port count is unknown or too small, or the
-    // setup count is implausible.
+    // cannot be read, lacks the sections a save writes first and last, the
+    // analyzer's port count is unknown or too small, or the setup count is implausible.
     bool recall(const QString& filePath, TaskProgress& task);
 
 private:

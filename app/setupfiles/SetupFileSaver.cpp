@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMetaEnum>
 
 #include <algorithm>
@@ -113,7 +114,10 @@ bool SetupFileSaver::appendSections(const QString& path, TaskProgress& task)
     ok = ok && file.writeValue(QStringLiteral("MeasureMethod"), keyName(m_setups->getCorrectionMethod()));
     ok = ok && file.writeValue(QStringLiteral("LowPassCheck"), boolText(m_sweepTable->lowPassCheck()));
     ok = ok && file.writeValue(QStringLiteral("Z0ConversionType"), keyName(m_setups->getZ0ConversionType()));
-    ok = ok && file.writeValue(QStringLiteral("UserZ0"), QString::number(m_setups->getUserZ0(), 'g', 6));
+    // Every digit the impedance has, so that it is recalled as it was entered.
+    ok = ok
+        && file.writeValue(QStringLiteral("UserZ0"),
+                           QString::number(m_setups->getUserZ0(), 'g', QLocale::FloatingPointShortest));
     ok = ok && file.writeEmptyLine();
 
     uint requiredPorts = m_setups->getCount() > 0 ? 0 : 1;

@@ -1,4 +1,5 @@
 #include "app/checks/SetupVnaTableModel.h"
+#include "simulator/files/StateFile.h"
 #include "tests/app/support/BackendSession.h"
 
 #include <QRegularExpression>
@@ -12,9 +13,9 @@ protected:
     void SetUp() override
     {
         BackendSession::SetUp();
-        simulator.setPortCount(4);
+        simulator.setPortCount(8);
         startBackend();
-        ASSERT_TRUE(waitForAssignedPorts(4));
+        ASSERT_TRUE(waitForAssignedPorts(8));
         simulator.clearLog();
     }
 
@@ -74,37 +75,61 @@ protected:
 
 TEST_F(SetupFile, SavedThenRecalledSetupsComeBackValueForValue)
 {
-    setups()->setCorrectionMethod(MeasureEnums::CorrectionMethod::TIME_GATING);
+    ASSERT_TRUE(QDir(workingDirectory.path()).mkdir(QString::fromUtf8("my setups \u00e4\u03a9")));
+    const QString stored = path(QString::fromUtf8("my setups \u00e4\u03a9/bench \u00fc.sta"));
+    // An older setup in the same file is replaced, not followed.
+    ASSERT_TRUE(backend->saveStateNow(stored)) << errors.join("; ").toStdString();
+    simulator.clearLog();
+    setups()->setCorrectionMethod(MeasureEnums::CorrectionMethod::FILTERING);
     setups()->setZ0ConversionType(MeasureEnums::Z0Conversion::User);
-    setups()->setUserZ0(75.0);
+    setups()->setUserZ0(42.123456789);
     backend->getSetupVnaTable()->setLowPassCheck(false);
-    setup(0)->leftFixtureConn()->fixture()->setPortsCount(2);
+    setup(0)->leftFixtureConn()->fixture()->setPortsCount(4);
     setup(0)->rightFixtureConn()->fixture()->setPortsCount(2);
-    ASSERT_TRUE(setup(0)->leftFixtureConn()->setAttachedVnaPort(0, 3));
+    for (uint row = 0; row < 4; ++row)
+        ASSERT_TRUE(setup(0)->leftFixtureConn()->setAttachedVnaPort(static_cast<int>(row), 7 - row));
     ASSERT_TRUE(setup(0)->rightFixtureConn()->setAttachedVnaPort(1, 0));
-    setup(0)->setAbDutConnectionEnabled(true);
     setups()->addSetup();
     setup(1)->setRightFixtureEnabled(false);
+    setup(1)->setAbThruConnectionEnabled(false);
     setup(1)->setAaConnectionEnabled(true);
-    ASSERT_TRUE(setup(1)->leftFixtureAuxConn()->setAttachedVnaPort(0, 2));
+    setup(1)->setBbConnectionEnabled(true);
+    ASSERT_TRUE(setup(1)->leftFixtureAuxConn()->setAttachedVnaPort(0, 6));
+    ASSERT_TRUE(setup(1)->rightFixtureAuxConn()->setAttachedVnaPort(0, 5));
+    setups()->addSetup();
+    setup(2)->setLeftFixtureEnabled(false);
+    setup(2)->rightFixtureConn()->fixture()->setPortsCount(1);
+    ASSERT_TRUE(setup(2)->rightFixtureConn()->setAttachedVnaPort(0, 4));
     const Values saved = values();
     const auto saveTypeBefore = simulator.model().saveType;
 
-    ASSERT_TRUE(backend->saveStateNow("setup")) << errors.join("; ").toStdString();
-    const QString stored = path("setup.sta");
+    ASSERT_TRUE(backend->saveStateNow(stored)) << errors.join("; ").toStdString();
     EXPECT_EQ(messages.last(), "Save setup was performed: " + stored);
     EXPECT_EQ(saveTypeLines(), QStringList({"MMEMory:STORe:STYPe?", "MMEMory:STORe:STYPe CSTate",
                                             "MMEMory:STORe:STATe " + stored, "MMEMory:STORe:STYPe STATe",
                                             "MMEMory:STORe:STYPe?"}));
     EXPECT_EQ(simulator.model().saveType, saveTypeBefore);
+    // Our sections follow the analyzer's content, which stays byte for byte as it wrote it.
+    Simulator::AnalyzerModel written = simulator.model();
+    written.saveType = Simulator::SaveType::CalibrationState;
+    ASSERT_TRUE(Simulator::saveStateFile(written, path("analyzer.sta")).isEmpty());
+    QFile analyzerPart(path("analyzer.sta"));
+    QFile setupFile(stored);
+    ASSERT_TRUE(analyzerPart.open(QIODevice::ReadOnly) && setupFile.open(QIODevice::ReadOnly));
+    const QByteArray content = setupFile.readAll();
+    EXPECT_TRUE(content.startsWith(analyzerPart.readAll()));
+    EXPECT_EQ(content.count("[NOLT\\Settings]"), 1);
 
     ASSERT_TRUE(backend->presetNow());
+    backend->getSetupVnaTable()->setLowPassCheck(true);
     ASSERT_FALSE(values() == saved);
+    simulator.changeModel([](Simulator::AnalyzerModel& model) { model.channel(1).points = 11; });
     simulator.clearLog();
     ASSERT_TRUE(backend->loadStateNow(stored)) << errors.join("; ").toStdString();
     EXPECT_TRUE(values() == saved);
-    EXPECT_EQ(pauses, 2);
+    EXPECT_EQ(pauses, 3);
     EXPECT_EQ(saveTypeLines(), QStringList{"MMEMory:LOAD " + stored});
+    EXPECT_EQ(simulator.model().channel(1).points, 200);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }
 
@@ -127,15 +152,34 @@ TEST_F(SetupFile, ASaveThatTheAnalyzerDidNotWriteLeavesNoFileOfOursAndAnOldFileA
 TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotRead)
 {
     writeFile("many.sta", "[NOLT\\Settings]\nSetupCount=1000000\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=2\n\n");
-    writeFile("wide.sta", "[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=5\n\n");
+    writeFile("count.sta", "[NOLT\\Settings]\nSetupCount=3\n\n[NOLT\\Settings\\FixtureSetup0]\nFixtureAPortsCount=2\n\n"
+                           "[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=2\n\n");
+    writeFile("wide.sta", "[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=9\n\n");
     writeFile("ports.sta",
               "[NOLT\\Settings]\nSetupCount=1\n\n[NOLT\\Settings\\FixtureSetup0]\nFixtureAPortsCount=9\n"
-              "FixtureBPortsCount=0\nFixtureAPort0=7\nFixtureBPort0=2\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=3\n\n");
+              "FixtureBPortsCount=0\nFixtureAPort0=8\nFixtureBPort0=2\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=3\n\n");
+    // The analyzer's own file, and one of ours cut short inside its first setup.
+    ASSERT_TRUE(Simulator::saveStateFile(simulator.model(), path("plain.sta")).isEmpty());
+    ASSERT_TRUE(backend->saveStateNow(path("cut.sta")));
+    QFile cut(path("cut.sta"));
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(cut.resize(cut.readAll().indexOf("FixtureAPort0")));
+    cut.close();
+    setups()->setCorrectionMethod(MeasureEnums::CorrectionMethod::BISECT);
+    setup(0)->leftFixtureConn()->fixture()->setPortsCount(2);
+    ASSERT_TRUE(setup(0)->leftFixtureConn()->setAttachedVnaPort(1, 5));
+    simulator.clearLog();
+    errors.clear();
     const Values before = values();
 
-    EXPECT_FALSE(backend->loadStateNow(path("many.sta")));
+    const QStringList damaged{"many.sta", "count.sta", "plain.sta", "cut.sta"};
+    for (const QString& name : damaged)
+        EXPECT_FALSE(backend->loadStateNow(path(name))) << name.toStdString();
     EXPECT_FALSE(backend->loadStateNow(path("wide.sta")));
-    EXPECT_EQ(errors, QStringList({"Cannot recall state file: " + path("many.sta"), "Not enough number of ports"}));
+    QStringList expected;
+    for (const QString& name : damaged)
+        expected << "Cannot recall state file: " + path(name);
+    EXPECT_EQ(errors, expected << "Not enough number of ports");
     EXPECT_TRUE(values() == before);
     EXPECT_EQ(setups()->getCount(), 1);
     EXPECT_TRUE(saveTypeLines().isEmpty());

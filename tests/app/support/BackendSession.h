@@ -54,10 +54,10 @@ protected:
             QFile::remove(QDir(QCoreApplication::applicationDirPath()).filePath("tmp/tmp-" + temporaryName + ".sta"));
     }
 
-    // A temporary setup of this test alone.
+    // A temporary setup of this test alone, named with a blank and a non-ASCII letter.
     void useTemporarySetup()
     {
-        temporaryName = QStringLiteral("backend-test-%1").arg(QCoreApplication::applicationPid());
+        temporaryName = QString::fromUtf8("backend test \u00fc-%1").arg(QCoreApplication::applicationPid());
         settings->setLoadedStateFile(temporaryName);
     }
 
