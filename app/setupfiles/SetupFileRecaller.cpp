@@ -80,12 +80,16 @@ bool SetupFileRecaller::recall(const QString& filePath, TaskProgress& task)
     m_analyzerPorts = *analyzerPorts;
     const int setupCount = readInt(file, SetupSections::Settings, QStringLiteral("SetupCount")).value_or(0);
     // A save writes the shared settings first, then every setup's section, and the
-    // port count last: a file without them was cut short or never held a setup, and
-    // would reset every setup or add setups of nothing but defaults.
-    const bool complete = file.readValue(SetupSections::Settings, QStringLiteral("SetupCount"))
-        && file.readValue(SetupSections::SetupsInfo, QStringLiteral("MinimumRequiredPortCount"))
-        && (setupCount <= 0
-            || file.readValue(SetupSections::fixtureSetup(setupCount - 1), QStringLiteral("FixtureAPortsCount")));
+    // port count last: a file with only some of them was cut short, and would reset
+    // every setup or add setups of nothing but defaults. One with none of them is the
+    // analyzer's own state file, recalled with every setup at its defaults.
+    const bool hasSettings = bool(file.readValue(SetupSections::Settings, QStringLiteral("SetupCount")));
+    const bool hasPortCount =
+        bool(file.readValue(SetupSections::SetupsInfo, QStringLiteral("MinimumRequiredPortCount")));
+    const bool complete = (!hasSettings && !hasPortCount)
+        || (hasSettings && hasPortCount
+            && (setupCount <= 0
+                || file.readValue(SetupSections::fixtureSetup(setupCount - 1), QStringLiteral("FixtureAPortsCount"))));
     if (!complete || setupCount < 0 || setupCount > MaxSetupCount) {
         m_reportError(tr("Cannot recall state file: ") + filePath);
         return false;

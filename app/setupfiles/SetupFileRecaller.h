@@ -29,8 +29,10 @@ public:
 
     // True once the analyzer has loaded the file (a refresh queued behind the load
     // has answered) and every setup was read back. Nothing changes when the file
-    // cannot be read, lacks the sections a save writes first and last, the
-    // analyzer's port count is unknown or too small, or the setup count is implausible.
+    // cannot be read, was cut short (it holds only some of the sections a save
+    // writes), the analyzer's port count is unknown or too small, or the setup count
+    // is implausible. The analyzer's own state file, without any of them, is
+    // recalled with every setup at its defaults.
     bool recall(const QString& filePath, TaskProgress& task);
 
 private:

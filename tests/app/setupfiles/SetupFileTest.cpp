@@ -172,7 +172,7 @@ TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotR
     errors.clear();
     const Values before = values();
 
-    const QStringList damaged{"many.sta", "count.sta", "plain.sta", "cut.sta"};
+    const QStringList damaged{"many.sta", "count.sta", "cut.sta"};
     for (const QString& name : damaged)
         EXPECT_FALSE(backend->loadStateNow(path(name))) << name.toStdString();
     EXPECT_FALSE(backend->loadStateNow(path("wide.sta")));
@@ -193,6 +193,12 @@ TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotR
     // A file without a user impedance keeps the one in use, silently.
     EXPECT_EQ(setups()->getUserZ0(), before.userZ0);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+
+    // The analyzer's own file: its state is loaded and the setups take their defaults.
+    EXPECT_TRUE(backend->loadStateNow(path("plain.sta"))) << errors.join("; ").toStdString();
+    EXPECT_EQ(setups()->getCorrectionMethod(), MeasureEnums::CorrectionMethod::TIME_GATING);
+    EXPECT_EQ(setup(0)->leftFixtureConn()->fixture()->portsCount(), 1u);
+    EXPECT_EQ(setup(0)->rightFixtureConn()->getAttachedVnaPort(0), 0u);
 
     // With the link down the port count is unknown, and no file passes.
     simulator.close();
