@@ -220,7 +220,9 @@ NoltApplicationWindow {
                 objectName: "notificationsButton"
                 icon.source: Icons.list
                 highlighted: drawer.opened
-                onClicked: drawer.opened ? drawer.close() : drawer.open()
+                // A press outside the open drawer starts closing it before this
+                // click arrives; while it slides away the click must not reopen it.
+                onClicked: drawer.visible ? drawer.close() : drawer.open()
             }
 
             ToolButton {

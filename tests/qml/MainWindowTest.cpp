@@ -92,6 +92,14 @@ TEST_F(MainWindowTest, ListsNotificationsNewestFirst)
     EXPECT_EQ(model->index(0, 0).data(typeRole).toString(), "message");
     EXPECT_TRUE(model->index(1, 0).data(textRole).toString().endsWith(": Not enough number of ports"));
     EXPECT_EQ(model->index(1, 0).data(typeRole).toString(), "error");
+
+    // The list button opens the drawer and closes it again.
+    auto* drawer = window->findChild<QObject*>(QStringLiteral("notificationDrawer"));
+    ASSERT_NE(drawer, nullptr);
+    click(QStringLiteral("notificationsButton"));
+    ASSERT_TRUE(waitFor([&] { return drawer->property("opened").toBool(); }));
+    click(QStringLiteral("notificationsButton"));
+    EXPECT_TRUE(waitFor([&] { return !drawer->property("visible").toBool(); }));
 }
 
 TEST_F(MainWindowTest, PortFieldsTakeWholePortsFrom1To65535AndTheServerPortWhenEntered)
