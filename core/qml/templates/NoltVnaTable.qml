@@ -97,7 +97,8 @@ TableView {
             result: visible ? cell.cellModel.recommended : undefined
             readOnly: !visible || cell.cellModel.edit !== true
             placeholderText: "---"
-            text: activeFocus || units === "" ? value : value + units
+            // Prefixed values end in their prefix ("10 k"), plain ones need the blank before the unit.
+            text: activeFocus || units === "" ? value : value + (/ \S?$/.test(value) ? "" : " ") + units
             validator: units !== "" ? decimal : integer
             onAccepted: {
                 if (table.isNumber(text))
