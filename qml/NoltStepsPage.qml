@@ -155,6 +155,8 @@ Item {
 
             NoltHelpPageGroup {
                 Layout.fillHeight: true
+                // On a small window the pages keep the room their controls need.
+                Layout.maximumWidth: Math.max(200, outer.width - 560)
                 pages: [fixturePage, connectionPage, setupVnaPage, calibrateVnaPage, measureFixturePage,
                     saveCorrectionPage, characterizationPage, testModePage]
             }

@@ -43,15 +43,10 @@ NoltPage {
         columnSpacing: 24
         rowSpacing: 16
 
-        ColumnLayout {
-            Label {
-                text: qsTr("Apply results")
-                font.bold: true
-            }
-            Label {
-                text: qsTr("To transmit the calculated") + qsTr(" data to the VNA software \n")
-                      + qsTr(" and apply them for de-embedding")
-            }
+        ResultCaption {
+            title: qsTr("Apply results")
+            text: qsTr("To transmit the calculated") + qsTr(" data to the VNA software \n")
+                  + qsTr(" and apply them for de-embedding")
         }
         Button {
             objectName: "applyCorrection"
@@ -60,14 +55,9 @@ NoltPage {
             onClicked: backend.applyCorrection()
         }
 
-        ColumnLayout {
-            Label {
-                text: qsTr("Save correction files (.sNp)")
-                font.bold: true
-            }
-            Label {
-                text: qsTr("For future use if desired")
-            }
+        ResultCaption {
+            title: qsTr("Save correction files (.sNp)")
+            text: qsTr("For future use if desired")
         }
         Button {
             objectName: "saveCorrection"
@@ -75,14 +65,9 @@ NoltPage {
             onClicked: correctionDialog.open()
         }
 
-        ColumnLayout {
-            Label {
-                text: qsTr("Save setup")
-                font.bold: true
-            }
-            Label {
-                text: qsTr("To save the current Noltworks") + qsTr(" settings \n NOLT & VNA configuration files")
-            }
+        ResultCaption {
+            title: qsTr("Save setup")
+            text: qsTr("To save the current Noltworks") + qsTr(" settings \n NOLT & VNA configuration files")
         }
         Button {
             objectName: "saveSetup"
@@ -90,14 +75,9 @@ NoltPage {
             onClicked: setupDialog.open()
         }
 
-        ColumnLayout {
-            Label {
-                text: qsTr("Save raw data")
-                font.bold: true
-            }
-            Label {
-                text: qsTr("To save the raw data")
-            }
+        ResultCaption {
+            title: qsTr("Save raw data")
+            text: qsTr("To save the raw data")
         }
         Button {
             objectName: "saveRawData"

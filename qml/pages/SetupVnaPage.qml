@@ -90,12 +90,17 @@ NoltPage {
                 }
             }
 
-            RowLayout {
+            // Rows of buttons wrap on a narrow window instead of running off the page.
+            Flow {
+                Layout.fillWidth: true
                 spacing: 8
                 Label {
+                    height: lowPassMode.height
+                    verticalAlignment: Text.AlignVCenter
                     text: qsTr("Click to set low pass mode:")
                 }
                 Button {
+                    id: lowPassMode
                     objectName: "lowPassMode"
                     text: qsTr("Low pass mode")
                     onClicked: page.algorithmsSetup.setLowPassMode()
@@ -107,11 +112,14 @@ NoltPage {
                 }
             }
 
-            RowLayout {
+            Flow {
+                Layout.fillWidth: true
                 spacing: 8
                 enabled: page.lowPass && page.conversion !== MeasureEnums.Z0Conversion.None
 
                 Label {
+                    height: Math.max(implicitHeight, lowPassMode.height)
+                    verticalAlignment: Text.AlignVCenter
                     text: qsTr("After removal set \n VNA cal reference Zo to:")
                 }
                 Repeater {

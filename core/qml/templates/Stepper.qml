@@ -40,7 +40,9 @@ Item {
                 readonly property bool inError: element.hasError === CoreMeasureEnums.RecommendedResult.Error
 
                 spacing: 8
-                Layout.fillWidth: index > 0
+                // Every step shrinks when the row is short: the names give way
+                // (elided), the current one last, so that all steps stay in view.
+                Layout.fillWidth: true
 
                 Rectangle {
                     Layout.fillWidth: true
@@ -58,6 +60,9 @@ Item {
                     enabled: stepper.clickable
                     implicitWidth: content.implicitWidth
                     implicitHeight: content.implicitHeight
+                    Layout.fillWidth: true
+                    Layout.maximumWidth: implicitWidth
+                    Layout.minimumWidth: step.current ? implicitWidth : 24
                     onClicked: stepper.currentIndex = index
 
                     contentItem: RowLayout {
@@ -90,9 +95,12 @@ Item {
                         }
 
                         ColumnLayout {
+                            Layout.fillWidth: true
                             spacing: 0
 
                             Text {
+                                Layout.fillWidth: true
+                                elide: Text.ElideRight
                                 text: step.element.text
                                 color: stepper.textColor
                                 font.bold: step.current
@@ -100,6 +108,8 @@ Item {
                             }
 
                             Text {
+                                Layout.fillWidth: true
+                                elide: Text.ElideRight
                                 text: step.element.supportingText !== "" ? step.element.supportingText
                                                                          : step.element.optional ? qsTr("Optional") : ""
                                 color: stepper.secondaryTextColor

@@ -1,0 +1,48 @@
+#include "tests/qml/walk/WalkSession.h"
+
+namespace {
+
+// The wizard in the smallest window the program allows.
+class MinimumWindowTest : public WalkSession
+{
+protected:
+    static bool encloses(QQuickItem* outer, QQuickItem* inner)
+    {
+        const auto inScene = [](QQuickItem* item) {
+            return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+        };
+        return inScene(outer).contains(inScene(inner));
+    }
+};
+
+TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
+{
+    window->resize(window->minimumWidth(), window->minimumHeight());
+    connectAnalyzer();
+    ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
+
+    QQuickItem* stepper = visible(QStringLiteral("stepper"));
+    ASSERT_NE(stepper, nullptr);
+    for (int step = 0; step < 6; ++step) {
+        QQuickItem* element = visible(QStringLiteral("stepperElement%1").arg(step));
+        ASSERT_NE(element, nullptr) << step;
+        EXPECT_TRUE(encloses(stepper, element)) << step;
+    }
+
+    // The low-pass buttons answer a click where they show.
+    pressVisible(QStringLiteral("stepperElement2"));
+    pressVisible(QStringLiteral("lowPass10MhzMode"));
+    EXPECT_TRUE(waitFor([&] { return simulator.model().channel(1).startFrequency == 10e6; }));
+
+    // The results page's buttons stay beside their captions, clear of the help pane.
+    pressVisible(QStringLiteral("stepperElement5"));
+    QQuickItem* pages = visible(QStringLiteral("wizardPages"));
+    ASSERT_NE(pages, nullptr);
+    for (const char* action : {"applyCorrection", "saveCorrection", "saveSetup", "saveRawData"}) {
+        QQuickItem* button = visible(QString::fromLatin1(action));
+        ASSERT_NE(button, nullptr) << action;
+        EXPECT_TRUE(encloses(pages, button)) << action;
+    }
+}
+
+} // namespace
