@@ -39,98 +39,118 @@ NoltPage {
                            + "parameters, or recall a configuration saved earlier. The plug-in preset deletes all "
                            + "measured data and returns the plug-in to its initial state.</p>")
 
-    ColumnLayout {
+    // A short window scrolls the page rather than laying its rows over each other.
+    ScrollView {
+        id: scroll
         anchors.fill: parent
         anchors.margins: 12
-        spacing: 12
+        clip: true
 
-        SetupTabs {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            fixtureSetups: page.fixtureSetups
-            content: Item {
-                readonly property var setup: model.value
+        ColumnLayout {
+            width: scroll.availableWidth
+            height: Math.max(implicitHeight, scroll.availableHeight)
+            spacing: 12
 
-                RowLayout {
-                    anchors.fill: parent
-                    anchors.topMargin: 12
-                    spacing: 48
+            SetupTabs {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                fixtureSetups: page.fixtureSetups
+                content: Item {
+                    readonly property var setup: model.value
 
-                    FixtureDescription {
-                        Layout.alignment: Qt.AlignTop
-                        side: "A"
-                        connection: setup.leftFixtureConn
-                        fixtureEnabled: setup.leftFixtureEnabled
-                        vnaPortsCount: page.vnaPortsCount
-                        direction: Port.Direction.Left
-                        onEnabledToggled: enabled => setup.leftFixtureEnabled = enabled
-                    }
-                    FixtureDescription {
-                        Layout.alignment: Qt.AlignTop
-                        side: "B"
-                        connection: setup.rightFixtureConn
-                        fixtureEnabled: setup.rightFixtureEnabled
-                        vnaPortsCount: page.vnaPortsCount
-                        direction: Port.Direction.Right
-                        onEnabledToggled: enabled => setup.rightFixtureEnabled = enabled
-                    }
-                    Item {
-                        Layout.fillWidth: true
+                    Layout.minimumHeight: descriptions.implicitHeight + descriptions.anchors.topMargin
+
+                    RowLayout {
+                        id: descriptions
+                        anchors.fill: parent
+                        anchors.topMargin: 12
+                        spacing: 24
+
+                        FixtureDescription {
+                            Layout.alignment: Qt.AlignTop
+                            side: "A"
+                            connection: setup.leftFixtureConn
+                            fixtureEnabled: setup.leftFixtureEnabled
+                            vnaPortsCount: page.vnaPortsCount
+                            direction: Port.Direction.Left
+                            onEnabledToggled: enabled => setup.leftFixtureEnabled = enabled
+                        }
+                        FixtureDescription {
+                            Layout.alignment: Qt.AlignTop
+                            side: "B"
+                            connection: setup.rightFixtureConn
+                            fixtureEnabled: setup.rightFixtureEnabled
+                            vnaPortsCount: page.vnaPortsCount
+                            direction: Port.Direction.Right
+                            onEnabledToggled: enabled => setup.rightFixtureEnabled = enabled
+                        }
+                        Item {
+                            Layout.fillWidth: true
+                        }
                     }
                 }
             }
-        }
 
-        RowLayout {
-            spacing: 12
+            RowLayout {
+                spacing: 12
+
+                Label {
+                    objectName: "vnaPorts"
+                    text: qsTr("Available VNA ports: ") + page.vnaPortsCount
+                }
+                Label {
+                    objectName: "fixturePorts"
+                    text: qsTr("Fixture ports: ") + (page.selectedSetup ? page.fixturePortsCount(page.selectedSetup) : 0)
+                }
+                NoltWarning {
+                    objectName: "tooManyPorts"
+                    type: CoreMeasureEnums.RecommendedResult.Error
+                    visible: page.tooManyPorts
+                    toolTip.description: qsTr("<p align=justify>VNA ports are not enough for the fixture connection. "
+                                              + "Further measurements will lead to incorrect results.</p>")
+                }
+            }
 
             Label {
-                objectName: "vnaPorts"
-                text: qsTr("Available VNA ports: ") + page.vnaPortsCount
+                text: qsTr("Select the method for fixture parameters calculation")
             }
+            RowLayout {
+                Label {
+                    text: qsTr("Method")
+                }
+                ComboBox {
+                    id: method
+                    objectName: "method"
+                    // Wide enough for the longest name, which a translation may lengthen.
+                    Layout.preferredWidth: Math.max(implicitWidth, longestMethod.advanceWidth + leftPadding + rightPadding + 12)
+                    model: [qsTr("Time Gating"), qsTr("Filtering"), qsTr("Bisection")]
+                    currentIndex: page.fixtureSetups ? page.methods.indexOf(page.fixtureSetups.correctionMethod) : -1
+                    onActivated: page.fixtureSetups.correctionMethod = page.methods[index]
+
+                    TextMetrics {
+                        id: longestMethod
+                        font: method.font
+                        text: method.model.reduce((longest, name) => name.length > longest.length ? name : longest)
+                    }
+                }
+            }
+
             Label {
-                objectName: "fixturePorts"
-                text: qsTr("Fixture ports: ") + (page.selectedSetup ? page.fixturePortsCount(page.selectedSetup) : 0)
+                text: qsTr("Recall the saved configuration setup where applicable")
             }
-            NoltWarning {
-                objectName: "tooManyPorts"
-                type: CoreMeasureEnums.RecommendedResult.Error
-                visible: page.tooManyPorts
-                toolTip.description: qsTr("<p align=justify>VNA ports are not enough for the fixture connection. "
-                                          + "Further measurements will lead to incorrect results.</p>")
-            }
-        }
+            RowLayout {
+                spacing: 12
 
-        Label {
-            text: qsTr("Select the method for fixture parameters calculation")
-        }
-        RowLayout {
-            Label {
-                text: qsTr("Method")
-            }
-            ComboBox {
-                objectName: "method"
-                model: [qsTr("Time Gating"), qsTr("Filtering"), qsTr("Bisection")]
-                currentIndex: page.fixtureSetups ? page.methods.indexOf(page.fixtureSetups.correctionMethod) : -1
-                onActivated: page.fixtureSetups.correctionMethod = page.methods[index]
-            }
-        }
-
-        Label {
-            text: qsTr("Recall the saved configuration setup where applicable")
-        }
-        RowLayout {
-            spacing: 12
-
-            Button {
-                objectName: "recallSetup"
-                text: qsTr("Recall setup")
-                onClicked: recallDialog.open()
-            }
-            Button {
-                objectName: "pluginPreset"
-                text: qsTr("Plug-in preset")
-                onClicked: presetDialog.open()
+                Button {
+                    objectName: "recallSetup"
+                    text: qsTr("Recall setup")
+                    onClicked: recallDialog.open()
+                }
+                Button {
+                    objectName: "pluginPreset"
+                    text: qsTr("Plug-in preset")
+                    onClicked: presetDialog.open()
+                }
             }
         }
     }
