@@ -183,6 +183,7 @@ NoltApplicationWindow {
                         id: messageRow
                         MessageSwipeDelegate {
                             objectName: "messageRow"
+                            width: notifications.width
                             text: rowText
                             onRemoveMe: notificatiom_model.remove(row)
                         }
@@ -192,6 +193,7 @@ NoltApplicationWindow {
                         id: errorRow
                         ErrorSwipeDelegate {
                             objectName: "errorRow"
+                            width: notifications.width
                             text: rowText
                             onRemoveMe: notificatiom_model.remove(row)
                         }

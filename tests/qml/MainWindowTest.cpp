@@ -3,6 +3,7 @@
 #include "measurement/steps/Step.h"
 #include "remote/server/SocketRemoteControl.h"
 #include "tests/qml/WindowSession.h"
+#include "tests/support/VisibleItems.h"
 
 #include <QAbstractItemModel>
 #include <QRegularExpression>
@@ -79,7 +80,7 @@ TEST_F(MainWindowTest, StaysBusyUntilTheLastMeasuringStepHasFinished)
 TEST_F(MainWindowTest, ListsNotificationsNewestFirst)
 {
     emit backend->error(QStringLiteral("Not enough number of ports"));
-    emit backend->message(QStringLiteral("Save setup was performed: a.sta"));
+    emit backend->message(QStringLiteral("Save setup was performed: C:/measurements/fixtures/board-17/left-and-right/a.sta"));
 
     auto* model = window->findChild<QAbstractItemModel*>(QStringLiteral("notificationModel"));
     ASSERT_NE(model, nullptr);
@@ -88,7 +89,7 @@ TEST_F(MainWindowTest, ListsNotificationsNewestFirst)
     const int typeRole = model->roleNames().key("type");
     const QRegularExpression minute(QStringLiteral("^\\d{1,2}:\\d\\d: "));
     EXPECT_TRUE(model->index(0, 0).data(textRole).toString().contains(minute));
-    EXPECT_TRUE(model->index(0, 0).data(textRole).toString().endsWith(": Save setup was performed: a.sta"));
+    EXPECT_TRUE(model->index(0, 0).data(textRole).toString().endsWith("board-17/left-and-right/a.sta"));
     EXPECT_EQ(model->index(0, 0).data(typeRole).toString(), "message");
     EXPECT_TRUE(model->index(1, 0).data(textRole).toString().endsWith(": Not enough number of ports"));
     EXPECT_EQ(model->index(1, 0).data(typeRole).toString(), "error");
@@ -98,6 +99,14 @@ TEST_F(MainWindowTest, ListsNotificationsNewestFirst)
     ASSERT_NE(drawer, nullptr);
     click(QStringLiteral("notificationsButton"));
     ASSERT_TRUE(waitFor([&] { return drawer->property("opened").toBool(); }));
+    // A long path wraps, leaving every row its close button.
+    QQuickItem* list = visibleItemsNamed(window, QStringLiteral("notifications")).value(0);
+    ASSERT_NE(list, nullptr);
+    const QRectF listRect = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+    const QList<QQuickItem*> closeButtons = visibleItemsNamed(window, QStringLiteral("closeButton"));
+    ASSERT_EQ(closeButtons.size(), 2);
+    for (QQuickItem* button : closeButtons)
+        EXPECT_TRUE(listRect.contains(button->mapRectToScene(QRectF(0, 0, button->width(), button->height()))));
     click(QStringLiteral("notificationsButton"));
     EXPECT_TRUE(waitFor([&] { return !drawer->property("visible").toBool(); }));
 }

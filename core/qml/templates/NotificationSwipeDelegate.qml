@@ -23,7 +23,8 @@ SwipeDelegate {
             Layout.fillWidth: true
             text: row.text
             color: row.textColor
-            wrapMode: Text.WordWrap
+            // File paths in the messages have no blanks to break at.
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
         }
 
         ToolButton {
