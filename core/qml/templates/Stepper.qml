@@ -62,7 +62,7 @@ Item {
                     implicitHeight: content.implicitHeight
                     Layout.fillWidth: true
                     Layout.maximumWidth: implicitWidth
-                    Layout.minimumWidth: step.current ? implicitWidth : 24
+                    Layout.minimumWidth: step.current ? Math.min(implicitWidth, 120) : 24
                     onClicked: stepper.currentIndex = index
 
                     contentItem: RowLayout {
@@ -101,6 +101,8 @@ Item {
                             Text {
                                 Layout.fillWidth: true
                                 elide: Text.ElideRight
+                                // No lone ellipsis where the name has no room at all.
+                                opacity: width < 16 ? 0 : 1
                                 text: step.element.text
                                 color: stepper.textColor
                                 font.bold: step.current

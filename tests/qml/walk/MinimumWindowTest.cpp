@@ -13,6 +13,22 @@ protected:
         };
         return inScene(outer).contains(inScene(inner));
     }
+
+    // Every step of the stepper inside it, each clear of the next.
+    void expectStepsSideBySide() const
+    {
+        QQuickItem* stepper = visible(QStringLiteral("stepper"));
+        ASSERT_NE(stepper, nullptr);
+        qreal previousRight = 0;
+        for (int step = 0; step < 6; ++step) {
+            QQuickItem* element = visible(QStringLiteral("stepperElement%1").arg(step));
+            ASSERT_NE(element, nullptr) << step;
+            EXPECT_TRUE(encloses(stepper, element)) << step;
+            const qreal left = element->mapToScene(QPointF(0, 0)).x();
+            EXPECT_GE(left, previousRight) << step;
+            previousRight = element->mapToScene(QPointF(element->width(), 0)).x();
+        }
+    }
 };
 
 TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
@@ -21,13 +37,10 @@ TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
     connectAnalyzer();
     ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
 
-    QQuickItem* stepper = visible(QStringLiteral("stepper"));
-    ASSERT_NE(stepper, nullptr);
-    for (int step = 0; step < 6; ++step) {
-        QQuickItem* element = visible(QStringLiteral("stepperElement%1").arg(step));
-        ASSERT_NE(element, nullptr) << step;
-        EXPECT_TRUE(encloses(stepper, element)) << step;
-    }
+    expectStepsSideBySide();
+    // The longest name as the current step's.
+    pressVisible(QStringLiteral("stepperElement4"));
+    expectStepsSideBySide();
 
     // The low-pass buttons answer a click where they show.
     pressVisible(QStringLiteral("stepperElement2"));
