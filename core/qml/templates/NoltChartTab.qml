@@ -56,12 +56,16 @@ Item {
             fVisibleUserMarkers: showUserMarkers.checked
         }
 
+        // The marker panel gives way to the chart on a narrow tab: its texts are elided.
         ColumnLayout {
-            Layout.preferredWidth: 220
+            Layout.fillWidth: false
+            Layout.preferredWidth: Math.min(220, Math.max(140, tab.width / 3))
             Layout.fillHeight: true
             spacing: 6
 
             Label {
+                Layout.fillWidth: true
+                elide: Text.ElideRight
                 text: qsTr("Reference markers")
                 color: tab.textColor
                 font.bold: true
@@ -70,12 +74,16 @@ Item {
             Repeater {
                 model: tab.referenceProperty !== "" ? tab.ports : []
                 Label {
+                    Layout.fillWidth: true
+                    elide: Text.ElideRight
                     text: graphs.graphName(modelData) + ": " + tab.referenceText(modelData, tab.referenceProperty)
                     color: tab.textColor
                 }
             }
 
             Label {
+                Layout.fillWidth: true
+                elide: Text.ElideRight
                 text: qsTr("Movable reference markers")
                 color: tab.textColor
                 font.bold: true
@@ -84,6 +92,8 @@ Item {
             Repeater {
                 model: tab.offsetApplied ? tab.ports : []
                 Label {
+                    Layout.fillWidth: true
+                    elide: Text.ElideRight
                     text: graphs.graphName(modelData) + ": " + tab.referenceText(modelData, "length")
                     color: tab.textColor
                 }
@@ -95,12 +105,15 @@ Item {
             }
 
             Label {
+                Layout.fillWidth: true
+                elide: Text.ElideRight
                 text: qsTr("User markers")
                 color: tab.textColor
                 font.bold: true
             }
             Switch {
                 id: showUserMarkers
+                Layout.fillWidth: true
                 text: qsTr("Show user markers")
             }
 
