@@ -54,10 +54,28 @@ PageWithReturn {
             }
         }
 
-        NoltVnaTable {
+        // The table shows every row and a short window scrolls it, since it does not scroll itself.
+        ScrollView {
+            id: tableScroll
             Layout.fillWidth: true
             Layout.fillHeight: true
-            model: page.table
+            clip: true
+            contentWidth: tableArea.width
+            contentHeight: tableArea.height
+
+            Item {
+                id: tableArea
+                // Never narrower than the table's own width, which its column widths need.
+                width: Math.max(tableScroll.availableWidth, testModeTable.implicitWidth)
+                height: testModeTable.implicitHeight
+
+                NoltVnaTable {
+                    id: testModeTable
+                    objectName: "testModeTable"
+                    anchors.fill: parent
+                    model: page.table
+                }
+            }
         }
     }
 

@@ -1,5 +1,9 @@
 #include "tests/qml/walk/WalkSession.h"
 
+#include <QTest>
+
+#include <algorithm>
+
 namespace {
 
 // The wizard in the smallest window the program allows.
@@ -56,6 +60,26 @@ TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
         ASSERT_NE(button, nullptr) << action;
         EXPECT_TRUE(encloses(pages, button)) << action;
     }
+}
+
+TEST_F(MinimumWindowTest, ScrollsTheTestModeTableToItsLastRow)
+{
+    window->resize(window->minimumWidth(), window->minimumHeight());
+    connectAnalyzer();
+    ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
+    QTest::keyClick(window, Qt::Key_F9);
+    QQuickItem* table = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (table = visible(QStringLiteral("testModeTable"))) != nullptr; }));
+
+    // The table does not scroll itself, so it holds every row and the page scrolls.
+    EXPECT_GE(table->height(), table->property("contentHeight").toReal());
+    const QList<QQuickItem*> fields = allVisible(QStringLiteral("valueField"));
+    ASSERT_FALSE(fields.isEmpty());
+    QQuickItem* last = *std::max_element(fields.begin(), fields.end(), [](QQuickItem* a, QQuickItem* b) {
+        return a->mapToScene(QPointF(0, 0)).y() < b->mapToScene(QPointF(0, 0)).y();
+    });
+    press(last);
+    EXPECT_TRUE(inView(last));
 }
 
 } // namespace
