@@ -46,6 +46,9 @@ NoltPage {
             readonly property bool rightOn: setup.rightFixtureEnabled
 
             clip: true
+            // Two fixtures side by side can be wider than a small window: the bar shows there is more.
+            ScrollBar.horizontal.policy: contentWidth > availableWidth ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
+            bottomPadding: ScrollBar.horizontal.policy === ScrollBar.AlwaysOn ? ScrollBar.horizontal.height : 0
 
             // The steps' cabling goes below the switches when both do not fit side by side.
             Flow {
