@@ -239,7 +239,9 @@ NoltApplicationWindow {
 
             NoltErrorLabel {
                 objectName: "statusLabel"
-                Layout.maximumWidth: window.width / 2
+                // Whole while the footer has room, elided only when it has not.
+                Layout.fillWidth: true
+                Layout.maximumWidth: implicitWidth
                 elide: Text.ElideRight
                 text: window.statusText()
                 hasError: !!backend && (!window.deviceConnected || window.deviceReady !== true)

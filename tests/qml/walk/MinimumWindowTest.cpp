@@ -41,6 +41,8 @@ TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
     connectAnalyzer();
     ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
 
+    EXPECT_FALSE(property(QStringLiteral("statusLabel"), "truncated").toBool())
+        << property(QStringLiteral("statusLabel"), "text").toString().toStdString();
     expectStepsSideBySide();
     // The longest name as the current step's.
     pressVisible(QStringLiteral("stepperElement4"));
