@@ -23,8 +23,16 @@ RowLayout {
         text: row.text
         Layout.preferredWidth: 80
     }
-    NoltMeasureCheckmark {
-        status: row.status
+    // Keeps its place while hidden, so the buttons of measured and unmeasured rows line up.
+    Item {
+        implicitWidth: checkmark.implicitWidth
+        implicitHeight: checkmark.implicitHeight
+
+        NoltMeasureCheckmark {
+            id: checkmark
+            anchors.centerIn: parent
+            status: row.status
+        }
     }
     Button {
         objectName: row.standard + "Measure"

@@ -125,6 +125,9 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
     ASSERT_TRUE(waitFor([&] { return allVisible(QStringLiteral("lengthLine")).size() == 2; }));
     for (QQuickItem* line : allVisible(QStringLiteral("lengthLine")))
         EXPECT_TRUE(length.match(line->property("text").toString()).hasMatch()) << line->property("text").toString().toStdString();
+    // The measured standard's buttons stay in line with those of the standards not measured.
+    EXPECT_EQ(visible(QStringLiteral("thruMeasure"))->mapToScene(QPointF(0, 0)).x(),
+              visible(QStringLiteral("openMeasure"))->mapToScene(QPointF(0, 0)).x());
     photograph(QStringLiteral("5-thru"));
 
     // The characterization's impulse response is drawn inside its chart.
