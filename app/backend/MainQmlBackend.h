@@ -83,6 +83,7 @@ public slots:
     QString getProjectVersion() const { return projectVersion; }
     SyncedVnaDevice* getVnaDevice() const { return m_vnaDevice; }
     FixtureSetups* getFixtureSetups() const { return m_fixtureSetups; }
+    WorkerThread* getBackendWorker() const { return m_backendWorker; }
     SetupVnaTableModel* getSetupVnaTable() const { return m_setupVnaTable; }
     CalibrateVnaTableModel* getCalibrateVnaTable() const { return m_calibrateVnaTable; }
     TestModeTableModel* getTestModeTable() const { return m_testModeTable; }

@@ -186,10 +186,10 @@ void stepCountQuery(MainQmlBackend* backend, DeviceFunctions* functions)
 
 void deleteStepData(MainQmlBackend* backend, const NumericIndex& step)
 {
-    stepSetting<Step>(backend, step, [](Step& s) {
+    stepSetting<Step>(backend, step, [backend](Step& s) {
         if (qobject_cast<DutStep*>(&s))
             throw AutomationException(kDeleteError);
-        clearStepData(s);
+        clearStepData(s, *backend->getBackendWorker());
     });
 }
 

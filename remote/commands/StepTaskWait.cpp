@@ -1,6 +1,7 @@
 #include "remote/commands/StepTaskWait.h"
 
 #include "analyzer/threading/Checker.h"
+#include "analyzer/threading/WorkerThread.h"
 #include "measurement/steps/Step.h"
 #include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/GuiThreadBridge.h"
@@ -37,19 +38,18 @@ bool runOffsetTask(Step& step, const std::function<void()>& start)
     return started;
 }
 
-void clearStepData(Step& step)
+void clearStepData(Step& step, WorkerThread& worker)
 {
     const std::shared_ptr<Step> held = step.shared_from_this();
-    const bool hadData = step.measureStatus() != MeasureEnums::MeasureStatus::NONE;
-    Checker checker;
-    const QMetaObject::Connection onChange = QObject::connect(
-        &step, &Step::isMeasuredChanged, &checker, [&checker] { checker.report(); }, Qt::DirectConnection);
     step.deleteData();
-    // The clearing runs on the worker behind work already queued; a step without
-    // data announces nothing.
-    if (hadData)
-        checker.wait();
-    QObject::disconnect(onChange);
+    // The clear runs on the worker behind work already queued, and the GUI-side
+    // copies of the results take their change through this thread's queue: the end
+    // is queued behind both. A dropped item (preset, shutdown) ends the wait too.
+    Checker checker;
+    worker.post(
+        [&checker] { QMetaObject::invokeMethod(&checker, [&checker] { checker.report(); }, Qt::QueuedConnection); },
+        [&checker] { checker.report(); });
+    checker.wait();
 }
 
 } // namespace Orlix::Automation

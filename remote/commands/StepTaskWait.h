@@ -3,6 +3,7 @@
 #include <functional>
 
 class Step;
+class WorkerThread;
 
 namespace Orlix::Automation {
 
@@ -13,8 +14,9 @@ namespace Orlix::Automation {
 // GUI thread; events are served meanwhile.
 bool runOffsetTask(Step& step, const std::function<void()>& start);
 
-// Clears the step's data and returns once the step reports it no longer
-// measured, so a query on the next line sees the cleared state. GUI thread.
-void clearStepData(Step& step);
+// Clears the step's data on `worker` and returns once the clear has run and its
+// results have reached the GUI side, so a query on the next line sees the cleared
+// state. GUI thread; events are served meanwhile.
+void clearStepData(Step& step, WorkerThread& worker);
 
 } // namespace Orlix::Automation
