@@ -237,6 +237,7 @@ QSGNode* Chart::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
     if (rect.isEmpty() || size.isEmpty()) {
         delete oldNode;
         m_hasRenderer = false;
+        takeUndrawnChanges();
         return nullptr;
     }
     auto* node = static_cast<ChartNode*>(oldNode);
@@ -245,7 +246,7 @@ QSGNode* Chart::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
     AbstractRenderNode* renderer = node->renderer();
     m_hasRenderer = renderer != nullptr;
     if (!renderer) {
-        m_eventQueue.clear();
+        takeUndrawnChanges();
         return node;
     }
     if (renderer->fboSize() != size)
@@ -265,6 +266,21 @@ QSGNode* Chart::updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData*)
     if (!m_responses.isEmpty())
         emit mouseEventResponsesReceived();
     return node;
+}
+
+void Chart::takeUndrawnChanges()
+{
+    // Left pending, they would ask for another frame at every refresh. A
+    // renderer made later starts with empty buffers and uploads and draws
+    // every trace anyway.
+    m_eventQueue.clear();
+    m_answersPending = false;
+    m_tracesDirty = false;
+    for (AbstractTrace* trace : qAsConst(m_traces)) {
+        TraceRenderData& data = *trace->renderData();
+        data.matrixChanged = false;
+        data.pendingUpload.reset(data.pendingUpload.capacity());
+    }
 }
 
 void Chart::deliverResponses()

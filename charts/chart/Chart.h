@@ -65,6 +65,9 @@ private:
     // Zooms every domain to rect, or none when one of them refuses.
     bool zoomAllTo(const QRectF& rect);
     void finishZoomIn();
+    // Takes the changes that no renderer will draw: the item has no size, or
+    // the scene graph does not render with OpenGL.
+    void takeUndrawnChanges();
 
     QPointF m_lastPosition;
     int m_lastButton = Qt::NoButton;

@@ -45,6 +45,13 @@ double walkToBracket(const std::vector<Vertex>& vertices, size_t from, double x,
     return vertices[i][1];
 }
 
+// Compared bitwise: a matrix of an undefined (NaN) window is unequal to itself
+// and would count as a change at every refresh.
+bool sameMatrix(const QMatrix4x4& a, const QMatrix4x4& b)
+{
+    return std::memcmp(a.constData(), b.constData(), 16 * sizeof(float)) == 0;
+}
+
 } // namespace
 
 Trace::Trace(QObject* parent) : AbstractTrace(parent)
@@ -101,7 +108,7 @@ void Trace::updateRenderData()
     QMatrix4x4 viewport;
     viewport.viewport(frame.xMin(), frame.yMin(), frame.xSpan(), frame.ySpan(), 0.0f, 1.0f);
     const QMatrix4x4 toDeviceCoordinates = viewport.inverted();
-    if (m_data.matrices.size() != 1 || m_data.matrices.front() != toDeviceCoordinates) {
+    if (m_data.matrices.size() != 1 || !sameMatrix(m_data.matrices.front(), toDeviceCoordinates)) {
         m_data.matrices = {toDeviceCoordinates};
         changed = true;
     }

@@ -13,7 +13,7 @@ namespace Orlix::Frontend {
 
 // What the renderer reads of a trace, during the scene graph's synchronisation
 // only (the GUI thread is blocked then); the renderer clears the rings and
-// matrixChanged.
+// matrixChanged, or the chart when no renderer draws.
 struct TraceRenderData
 {
     using Vertex = std::array<float, 2>;

@@ -1,4 +1,5 @@
 #include "tests/charts/chart/ChartScene.h"
+#include "tests/charts/chart/PaintCounting.h"
 
 #include <QSemaphore>
 #include <QTest>
@@ -52,43 +53,80 @@ TEST_F(ChartRefresh, CompletesWhileEveryPoolThreadIsBlocked)
     EXPECT_EQ(image.pixel(60, 138), qRgb(255, 0, 0));
 }
 
-// Counts its paint-node updates, which only a repaint that it asked for brings.
-class CountingChart : public Orlix::Frontend::Chart
+// A chart of its own, over the scene's empty one, with one red line at y = 2.5
+// in the data window (0, 10) x (0, 10).
+CountingChart* addCountingChart(QQuickItem* parent, const QSizeF& size, Trace** trace = nullptr)
 {
-public:
-    using Chart::Chart;
-    std::atomic<int> updates{0};
+    auto* counting = new CountingChart(parent);
+    counting->setAntialiasing(false);
+    counting->setSize(size);
+    auto* line = new Trace(counting);
+    line->setColor(Qt::red);
+    line->setLineWidth(3.0f);
+    line->domain()->setXRange({0.0, 10.0});
+    line->domain()->setYRange({0.0, 10.0});
+    line->replace(segment({0.0, 2.5}, {10.0, 2.5}));
+    counting->addTrace(line);
+    if (trace)
+        *trace = line;
+    return counting;
+}
 
-protected:
-    QSGNode* updatePaintNode(QSGNode* oldNode, UpdatePaintNodeData* data) override
-    {
-        ++updates;
-        return Chart::updatePaintNode(oldNode, data);
-    }
-};
+// The red line drawn at y = 2.5 of a 50 pixels high chart, 12.5 pixels above its
+// bottom. Polled: the refresh that follows a change comes with the timer.
+bool showsTheRedLine(QQuickWindow& window)
+{
+    return QTest::qWaitFor(
+        [&window] {
+            const QImage image = window.grabWindow();
+            for (int y = 35; y <= 40; ++y)
+                if (image.pixel(50, y) == qRgb(255, 0, 0))
+                    return true;
+            return false;
+        },
+        5000);
+}
 
 TEST_F(ChartRefresh, AsksForAFrameOnlyForNewPointsOrANewWindow)
 {
-    auto* counting = new CountingChart(view->contentItem());
-    counting->setSize(QSizeF(100.0, 50.0));
-    auto* trace = new Trace(counting);
-    trace->domain()->setXRange({0.0, 10.0});
-    trace->domain()->setYRange({0.0, 10.0});
-    trace->replace(segment({0.0, 2.5}, {10.0, 2.5}));
-    counting->addTrace(trace);
+    Trace* trace = nullptr;
+    CountingChart* counting = addCountingChart(view->contentItem(), QSizeF(100.0, 50.0), &trace);
     ASSERT_TRUE(QTest::qWaitFor([&] { return counting->updates > 0; }, 5000));
-    QTest::qWait(100); // frames already asked for are drawn
 
     // The refresh timer keeps running every 33 ms: an idle chart asks for nothing.
-    const int idle = counting->updates;
-    QTest::qWait(200);
-    EXPECT_EQ(counting->updates, idle);
+    EXPECT_TRUE(staysIdle(*counting));
 
+    const int idle = counting->updates;
     trace->replace(segment({0.0, 5.0}, {10.0, 5.0}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return counting->updates > idle; }, 5000));
     const int replaced = counting->updates;
     trace->domain()->setYRange({0.0, 20.0});
     EXPECT_TRUE(QTest::qWaitFor([&] { return counting->updates > replaced; }, 5000));
+}
+
+TEST_F(ChartRefresh, AsksForNoFramesWhileItHasNoSizeAndDrawsOnceItHasOne)
+{
+    CountingChart* counting = addCountingChart(view->contentItem(), QSizeF(0.0, 0.0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counting->updates > 0; }, 5000));
+    EXPECT_TRUE(staysIdle(*counting));
+
+    // The points given while it had no size are drawn.
+    counting->setSize(QSizeF(100.0, 50.0));
+    EXPECT_TRUE(showsTheRedLine(*view));
+}
+
+TEST_F(ChartRefresh, AsksForNoFramesWhileItsRangeIsUndefined)
+{
+    Trace* trace = nullptr;
+    CountingChart* counting = addCountingChart(view->contentItem(), QSizeF(100.0, 50.0), &trace);
+    trace->domain()->setXRange({0.0, qQNaN()});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counting->updates > 0; }, 5000));
+    EXPECT_TRUE(staysIdle(*counting));
+
+    const int idle = counting->updates;
+    trace->domain()->setXRange({0.0, 10.0});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counting->updates > idle; }, 5000));
+    EXPECT_TRUE(showsTheRedLine(*view));
 }
 
 } // namespace

@@ -100,6 +100,13 @@ TEST(Trace, RenderDataChangesOnlyWhenWhatIsDrawnChanges)
     EXPECT_TRUE(changedAfter([&] { trace.setLineWidth(3.0f); }));
     EXPECT_TRUE(changedAfter([&] { trace.domain()->setSize({200.0, 50.0}); }));
     EXPECT_FALSE(changedAfter([&] { trace.setLineWidth(3.00001f); }));
+
+    // An undefined window changes once, not at every refresh.
+    EXPECT_TRUE(changedAfter([&] { trace.domain()->setXRange({0.0, qQNaN()}); }));
+    EXPECT_FALSE(changedAfter([] {}));
+    EXPECT_TRUE(changedAfter([&] { trace.domain()->setYRange({qQNaN(), qQNaN()}); }));
+    EXPECT_FALSE(changedAfter([] {}));
+    EXPECT_TRUE(changedAfter([&] { trace.domain()->setYRange({-1.0, 1.0}); }));
 }
 
 TEST(Trace, TheTraceOwnsItsDomain)
