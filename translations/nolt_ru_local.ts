@@ -325,8 +325,8 @@
     </message>
     <message>
         <location filename="../qml/pages/FixtureCharacterization.qml" line="78"/>
-        <source>Impedance (Ω)</source>
-        <translation>Импеданс (Ω)</translation>
+        <source>Impedance (Ω)</source>
+        <translation>Импеданс (Ω)</translation>
     </message>
     <message>
         <location filename="../qml/pages/FixtureCharacterization.qml" line="90"/>

@@ -146,12 +146,12 @@
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="56"/>
         <source>Z%1 = %2Ohm</source>
-        <translation>Z%1 = %2Ω</translation>
+        <translation>Z%1 = %2Ω</translation>
     </message>
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="64"/>
         <source>Z%1 → %2Ohm</source>
-        <translation>Z%1 → %2Ω</translation>
+        <translation>Z%1 → %2Ω</translation>
     </message>
 </context>
 <context>

@@ -58,24 +58,33 @@ PageWithReturn {
                     ports: tab.thruPairs
                     referenceProperty: "impRespLength"
                     referenceUnit: Units.secondsUnit
+                    referencePlace: "impRespLength"
+                    xUnit: Units.secondsUnit
                     xAxisTitle: qsTr("Time (s)")
                     yAxisTitle: qsTr("Magnitude (linear)")
+                    onSetDefaultOffset: CharacterizedPorts.setDefaultOffsets(ports)
                 }
                 NoltChartTab {
                     quantity: "G"
                     curve: "gating"
                     ports: tab.ports
+                    xUnit: Units.secondsUnit
                     xAxisTitle: qsTr("Time (s)")
                     yAxisTitle: qsTr("Magnitude (linear)")
                 }
                 NoltChartTab {
+                    objectName: "impedanceChart"
                     quantity: "Z"
                     curve: "stepResponse"
                     ports: tab.ports
                     referenceProperty: "impedance"
                     referenceUnit: Units.resistanceUnit
+                    referencePlace: "impedanceReferenceLength"
+                    xUnit: Units.secondsUnit
+                    yUnit: Units.resistanceUnit
                     xAxisTitle: qsTr("Time (s)")
-                    yAxisTitle: qsTr("Impedance (Ω)")
+                    yAxisTitle: qsTr("Impedance (Ω)")
+                    onSetDefaultOffset: CharacterizedPorts.setDefaultOffsets(ports)
                 }
                 GridLayout {
                     columns: 2
@@ -87,6 +96,8 @@ PageWithReturn {
                             quantity: modelData
                             curve: modelData
                             ports: tab.ports
+                            xUnit: Units.frequencyUnit
+                            yUnit: Units.decibelUnit
                             xAxisTitle: qsTr("Frequency (Hz)")
                             yAxisTitle: qsTr("Magnitude (dB)")
                         }

@@ -5,7 +5,8 @@ import "../controls"
 // The markers of one trace over its plot area, placed through the trace's
 // domain: user markers named after the trace, a reference marker "Ref" and a
 // moving reference line with a faint band to its left. A marker is an object
-// with x, y and visible; dragging one sideways moves its x along the data.
+// with x, y, arg and visible whose x and y notify their changes; dragging one
+// sideways moves its x along the data unless its `movable` is false.
 Item {
     id: view
 
@@ -32,13 +33,24 @@ Item {
     }
 
     // Pixels of a data x or y within the area, NaN when there is no domain or
-    // the range has no width.
+    // the range has no width: such a range has no place for any value, not
+    // even at an edge.
     function geometryX(x) {
-        return revision >= 0 && domain ? clamp(domain.domainToGeometryX(x), 0, width) : NaN;
+        if (revision < 0 || !domain)
+            return NaN;
+        const pixel = domain.domainToGeometryX(x);
+        return isFinite(pixel) ? clamp(pixel, 0, width) : NaN;
     }
 
     function geometryY(y) {
-        return revision >= 0 && domain ? clamp(height - domain.domainToGeometryY(y), 0, height) : NaN;
+        if (revision < 0 || !domain)
+            return NaN;
+        const pixel = domain.domainToGeometryY(y);
+        return isFinite(pixel) ? clamp(height - pixel, 0, height) : NaN;
+    }
+
+    function isMovable(marker) {
+        return !!marker && marker.movable !== false;
     }
 
     // Moves a marker's x to the data x under a pixel of the area.
@@ -87,6 +99,7 @@ Item {
 
         MouseArea {
             anchors.fill: parent
+            enabled: view.isMovable(pin.marker)
             preventStealing: true
             onPositionChanged: view.dragTo(pin.marker, mapToItem(view, mouse.x, 0).x)
         }
@@ -109,6 +122,7 @@ Item {
         }
 
         Rectangle {
+            objectName: "movingReferenceLine"
             x: movingReference.lineX - 1
             width: 2
             height: parent.height
@@ -117,6 +131,7 @@ Item {
             MouseArea {
                 anchors.fill: parent
                 anchors.margins: -4
+                enabled: view.isMovable(movingReference.marker)
                 preventStealing: true
                 onPositionChanged: view.dragTo(movingReference.marker, mapToItem(view, mouse.x, 0).x)
             }

@@ -5,6 +5,10 @@ import com.orlix.chart 1.0
 // One trace per measured fixture port, fed with one of the port's curves and
 // added to a plotter and its scale manager. A graph is named by the quantity,
 // the fixture and its port; a 2x-thru's impulse response names both halves.
+// Each trace carries its markers (`markerSet`, as the plotter takes them): the
+// reference marker at the graph's reference place, the moving reference marker
+// where the applied fixture offset puts the calibration plane, and one user
+// marker, first in the middle of the data.
 Instantiator {
     id: graphs
 
@@ -15,8 +19,26 @@ Instantiator {
     property string quantity
     // The result object's curve: "impulseResponse", "gating", "stepResponse", "S11", ...
     property string curve
-    // Entries { fixtureName, port, results } with, for a 2x-thru, { pairedFixtureName, pairedPort }.
+    // Entries { fixtureName, port, results, step } with, for a 2x-thru,
+    // { pairedFixtureName, pairedPort, pairedResults }; `step` offers
+    // `appliedFixtureOffset`.
     property var ports: []
+    // The result property that places the reference marker on the time axis
+    // ("impRespLength", "impedanceReferenceLength"); empty when the graph has none.
+    property string referencePlace
+
+    // A marker on a trace: it stands at the data x `x` (the trace's argument,
+    // `arg`, on an XY chart) and reads its y from the trace there. The trace's
+    // data change unseen by bindings, hence `dataRevision`.
+    component Marker: QtObject {
+        property var trace: null
+        property int dataRevision: 0
+        property real x: NaN
+        readonly property real arg: x
+        readonly property real y: dataRevision >= 0 && trace && isFinite(x) ? trace.domainY(x) : NaN
+        property bool visible: true
+        property bool movable: true
+    }
 
     function graphName(entry) {
         let name = quantity + entry.fixtureName + (entry.port + 1);
@@ -25,19 +47,71 @@ Instantiator {
         return name;
     }
 
+    // A result value, NaN when the result has none.
+    function resultValue(results, property) {
+        const value = results ? results[property] : undefined;
+        return value === undefined || value === null ? NaN : value;
+    }
+
+    // How far the applied offsets move the calibration plane along the graph's
+    // time axis: a 2x-thru's response runs once through each of its halves,
+    // a port's own response through its half and back.
+    function planeShift(entry) {
+        const passes = entry.pairedResults ? [entry.results, entry.pairedResults] : [entry.results, entry.results];
+        let shift = 0;
+        for (const results of passes) {
+            const offset = resultValue(results, "length") - resultValue(results, "lengthWithoutOffset");
+            if (isFinite(offset))
+                shift += offset;
+        }
+        return shift;
+    }
+
+    function middleOf(range) {
+        return (range.x + range.y) / 2;
+    }
+
     model: ports
 
     delegate: Trace {
         id: trace
 
+        readonly property var entry: modelData
         readonly property var results: modelData.results
         // Kept for the disconnection: the row's data is gone once the trace is destroyed.
         property var followed: null
         property string followedSignal
+        property int dataRevision: 0
+
+        readonly property QtObject markerSet: QtObject {
+            readonly property QtObject referenceMarker: Marker {
+                id: reference
+                trace: trace
+                dataRevision: trace.dataRevision
+                x: graphs.referencePlace !== "" ? graphs.resultValue(trace.results, graphs.referencePlace) : NaN
+                movable: false
+            }
+            readonly property QtObject movingReferenceMarker: Marker {
+                trace: trace
+                dataRevision: trace.dataRevision
+                x: reference.x + graphs.planeShift(trace.entry)
+                visible: graphs.referencePlace !== "" && !!trace.entry.step
+                         && trace.entry.step.appliedFixtureOffset === true
+                movable: false
+            }
+            // Dragging it ends its place in the middle of the data.
+            readonly property QtObject userMarker: Marker {
+                trace: trace
+                dataRevision: trace.dataRevision
+                x: graphs.scaleManager ? graphs.middleOf(graphs.scaleManager.minMaxX) : NaN
+            }
+            readonly property var markers: [userMarker]
+        }
 
         function refresh() {
             const points = results[graphs.curve];
             replaceOnPtrData(points);
+            dataRevision += 1;
             if (!graphs.scaleManager)
                 return;
             if (!graphs.scaleManager.addDataPtr(name, points))

@@ -21,17 +21,27 @@ Item {
     // "impedance"), empty when the quantity has none, and the value's unit.
     property string referenceProperty
     property string referenceUnit
-    // Whether the step's fixture offset is applied.
-    property bool offsetApplied: false
+    // The result property that places the reference marker, see MeasureGraphInstantiator.
+    property alias referencePlace: graphs.referencePlace
+    // The units of the chart's x and y, for the marker values.
+    property string xUnit
+    property string yUnit
+    // Whether the fixture offset of a graph's step is applied: its moving
+    // reference marker shows then, and the way back to the default offset.
+    readonly property bool offsetApplied: plot.traces.some((trace) => trace.markerSet.movingReferenceMarker.visible)
     readonly property alias plotter: plot
     property color textColor: Color.textHighEmphasis
 
+    // The offsets of the graphs' steps are to go back to their defaults.
     signal setDefaultOffset()
 
+    function valueText(value, unit) {
+        return value === undefined || value === null || !isFinite(value)
+               ? "---" : UnitFormatter.toNormalized(value, 2) + unit;
+    }
+
     function referenceText(entry, property) {
-        const value = entry.results[property];
-        return value === undefined || value === null
-               ? "---" : UnitFormatter.toNormalized(value, 2) + tab.referenceUnit;
+        return valueText(entry.results[property], tab.referenceUnit);
     }
 
     ChartScaleManager {
@@ -54,6 +64,7 @@ Item {
             Layout.fillHeight: true
             scaleManager: scale
             fVisibleUserMarkers: showUserMarkers.checked
+            markersOf: (trace) => trace.markerSet
         }
 
         // The marker panel gives way to the chart on a narrow tab: its texts are elided.
@@ -74,6 +85,7 @@ Item {
             Repeater {
                 model: tab.referenceProperty !== "" ? tab.ports : []
                 Label {
+                    objectName: "referenceValue"
                     Layout.fillWidth: true
                     elide: Text.ElideRight
                     text: graphs.graphName(modelData) + ": " + tab.referenceText(modelData, tab.referenceProperty)
@@ -90,15 +102,20 @@ Item {
                 visible: tab.offsetApplied
             }
             Repeater {
-                model: tab.offsetApplied ? tab.ports : []
+                model: plot.traces
                 Label {
+                    readonly property var marker: modelData.markerSet.movingReferenceMarker
+
+                    objectName: "movingReferenceValue"
                     Layout.fillWidth: true
+                    visible: marker.visible
                     elide: Text.ElideRight
-                    text: graphs.graphName(modelData) + ": " + tab.referenceText(modelData, "length")
+                    text: modelData.name + ": " + tab.valueText(marker.x, tab.xUnit)
                     color: tab.textColor
                 }
             }
             Button {
+                objectName: "setDefaultOffset"
                 text: qsTr("Set default offset")
                 visible: tab.offsetApplied
                 onClicked: tab.setDefaultOffset()
@@ -113,8 +130,23 @@ Item {
             }
             Switch {
                 id: showUserMarkers
+                objectName: "showUserMarkers"
                 Layout.fillWidth: true
                 text: qsTr("Show user markers")
+            }
+            Repeater {
+                model: plot.traces
+                Label {
+                    readonly property var marker: modelData.markerSet.userMarker
+
+                    objectName: "userMarkerValue"
+                    Layout.fillWidth: true
+                    visible: showUserMarkers.checked && modelData.visible
+                    elide: Text.ElideRight
+                    text: modelData.name + ": " + tab.valueText(marker.x, tab.xUnit) + ", "
+                          + tab.valueText(marker.y, tab.yUnit)
+                    color: tab.textColor
+                }
             }
 
             Item {

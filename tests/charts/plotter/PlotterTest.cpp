@@ -146,7 +146,7 @@ TEST_F(PlotterScene, ZoomNarrowsTheRangesUntilItIsReset)
 
 TEST_F(PlotterScene, LimitsThatTurnTheRangeInsideOutGiveWayToTheData)
 {
-    addTrace(QStringLiteral("Z A1"));
+    Trace* trace = addTrace(QStringLiteral("Z A1"));
     const auto yLabelCount = [&] {
         settle();
         return visibleNamed(QStringLiteral("yLabel")).size();
@@ -180,10 +180,20 @@ TEST_F(PlotterScene, LimitsThatTurnTheRangeInsideOutGiveWayToTheData)
     EXPECT_NEAR(pointOf("yRange").y(), 1.2, 1e-12);
     EXPECT_GT(yLabelCount(), 1);
 
-    // An x range without width gives the marker no place: it is hidden, not put at a place that is not a number.
+    // An x range without width gives a marker no place, neither on its one point nor at an edge: it is hidden.
     EXPECT_EQ(visibleNamed(QStringLiteral("referenceMarker")).size(), 1);
     manager.setMinMaxX({5.0, 5.0});
     EXPECT_TRUE(visibleNamed(QStringLiteral("referenceMarker")).isEmpty());
+    QObject* reference = root->property("reference").value<QObject*>();
+    for (const double x : {3.0, 7.0}) {
+        reference->setProperty("x", x);
+        EXPECT_TRUE(visibleNamed(QStringLiteral("referenceMarker")).isEmpty()) << x;
+    }
+    // A range with width places it again, at the edge when it lies outside.
+    manager.setMinMaxX({4.0, 6.0});
+    const QList<QQuickItem*> shown = visibleNamed(QStringLiteral("referenceMarker"));
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_NEAR(shown[0]->x() + shown[0]->width() / 2, trace->domain()->size().width(), 0.5);
 }
 
 } // namespace PlotterTest

@@ -142,6 +142,11 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(waitFor([&] { return pixelsOfColour(chart, traceColour) > 50; }))
         << pixelsOfColour(chart, traceColour) << " pixels of " << traceColour.name().toStdString();
+    // The photograph shows the reference marker on the response, in the trace's colour.
+    QQuickItem* referenceMarker = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (referenceMarker = visible(QStringLiteral("referenceMarker"))) != nullptr; }));
+    EXPECT_TRUE(inView(referenceMarker));
+    EXPECT_GT(pixelsOfColour(referenceMarker, traceColour), 20);
     photograph(QStringLiteral("5-characterization"));
     pressVisible(QStringLiteral("returnButton"));
     ASSERT_TRUE(waitFor([&] { return visible(QStringLiteral("stepper")) != nullptr; }));
