@@ -21,7 +21,7 @@
 
 namespace Startup {
 
-int runWindow(Settings& settings, const BackendOptions& options)
+WindowRun runWindow(Settings& settings, const BackendOptions& options)
 {
     QQmlApplicationEngine engine;
     SharedControls::selectStyle();
@@ -43,15 +43,23 @@ int runWindow(Settings& settings, const BackendOptions& options)
 
     const int result = QApplication::exec();
     settings.save();
-    return result;
+    return {result, RestartRequest::take()};
+}
+
+int runInstance(const std::function<WindowRun(Settings&)>& run, const InstanceStarter& start)
+{
+    WindowRun finished;
+    {
+        Settings settings;
+        finished = run(settings);
+    }
+    finished.restart.carryOut(start);
+    return finished.result;
 }
 
 int runApplication(int& argc, char** argv)
 {
-    RestartRequest restart;
-    int result = 0;
-    {
-        Settings settings;
+    return runInstance([&argc, argv](Settings& settings) {
         applyStoredScaling(settings);
         QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
         QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -67,11 +75,8 @@ int runApplication(int& argc, char** argv)
         localization.install();
         std::set_terminate(terminateHandler);
 
-        result = runWindow(settings);
-        restart = RestartRequest::take();
-    }
-    restart.carryOut();
-    return result;
+        return runWindow(settings);
+    });
 }
 
 } // namespace Startup

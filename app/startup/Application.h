@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/backend/MainQmlBackend.h"
+#include "app/startup/Restart.h"
+
+#include <functional>
 
 class Settings;
 
@@ -15,9 +18,22 @@ namespace Startup {
 // starts the new instance. Returns the event loop's result.
 int runApplication(int& argc, char** argv);
 
+// What a run of the window leaves: the event loop's result and the restart
+// that the application object was asked for.
+struct WindowRun
+{
+    int result = 0;
+    RestartRequest restart;
+};
+
+// One instance from its settings to its restart: `run` builds the application
+// object on the settings and runs the window; once it has returned and the
+// settings are saved and gone, the restart it asked for is started through `start`.
+int runInstance(const std::function<WindowRun(Settings&)>& run, const InstanceStarter& start = startDetached);
+
 // The window's run on the application object that exists: engine, backend,
 // main page and remote command set, then the event loop. On return the
 // settings are saved and the engine, and with it the backend, is gone.
-int runWindow(Settings& settings, const BackendOptions& options = {});
+WindowRun runWindow(Settings& settings, const BackendOptions& options = {});
 
 } // namespace Startup

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <tuple>
+
 namespace {
 
 class SetupFile : public BackendSession
@@ -206,4 +208,61 @@ TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotR
     errors.clear();
     EXPECT_FALSE(backend->loadStateNow(path("ports.sta")));
     EXPECT_EQ(errors, QStringList{"Not enough number of ports"});
+}
+
+TEST_F(SetupFile, TheSectionsAfterTheAnalyzersContentHoldEveryKeyAsWritten)
+{
+    setups()->setCorrectionMethod(MeasureEnums::CorrectionMethod::BISECT);
+    setups()->setZ0ConversionType(MeasureEnums::Z0Conversion::User);
+    setups()->setUserZ0(42.5);
+    backend->getSetupVnaTable()->setLowPassCheck(false);
+    NoltAlgorithmsSetup* only = setup(0);
+    only->leftFixtureConn()->fixture()->setPortsCount(2);
+    only->setAaConnectionEnabled(true);
+    // Analyzer ports 0 to 3 only: four are needed, whatever the fixtures' sizes.
+    for (const auto& [connection, row, port] : std::vector<std::tuple<VNAFixtureConnection*, int, uint>>{
+             {only->leftFixtureConn(), 0, 0},    {only->leftFixtureConn(), 1, 3},
+             {only->rightFixtureConn(), 0, 1},   {only->leftFixtureAuxConn(), 0, 1},
+             {only->leftFixtureAuxConn(), 1, 2}, {only->rightFixtureAuxConn(), 0, 0}})
+        ASSERT_TRUE(connection->setAttachedVnaPort(row, port));
+
+    ASSERT_TRUE(backend->saveStateNow(path("bench"))) << errors.join("; ").toStdString();
+    QFile file(path("bench.sta"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    file.close();
+    EXPECT_EQ(content.mid(content.indexOf("[NOLT\\Settings]")).toStdString(),
+              "[NOLT\\Settings]\n"
+              "SetupCount=1\n"
+              "MeasureMethod=BISECT\n"
+              "LowPassCheck=false\n"
+              "Z0ConversionType=User\n"
+              "UserZ0=42.5\n"
+              "\n"
+              "[NOLT\\Settings\\FixtureSetup0]\n"
+              "FixtureAEnabled=true\n"
+              "FixtureAPortsCount=2\n"
+              "FixtureBEnabled=true\n"
+              "FixtureBPortsCount=1\n"
+              "ABEnabled=false\n"
+              "AAuxEnabled=true\n"
+              "BAuxEnabled=false\n"
+              "DutEnabled=false\n"
+              "FixtureAPort0=0\n"
+              "FixtureAPort1=3\n"
+              "FixtureBPort0=1\n"
+              "FixtureAAuxPort0=1\n"
+              "FixtureAAuxPort1=2\n"
+              "FixtureBAuxPort0=0\n"
+              "\n"
+              "[NOLT\\SetupsInfo]\n"
+              "MinimumRequiredPortCount=4\n"
+              "\n");
+
+    // An analyzer of exactly the required count takes the file back.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(content).replace("MinimumRequiredPortCount=4", "MinimumRequiredPortCount=8"));
+    file.close();
+    EXPECT_TRUE(backend->loadStateNow(path("bench.sta"))) << errors.join("; ").toStdString();
+    EXPECT_EQ(setup(0)->leftFixtureAuxConn()->getAttachedVnaPort(1), 2u);
 }

@@ -113,26 +113,27 @@ TEST_F(StoredSettings, ARestartStartsTheNewInstanceOnlyOnceTheOldOneHasLetGo)
         backend->restart();
     });
 
-    Startup::RestartRequest restart;
-    {
-        Settings settings;
-        BackendOptions options;
-        options.remotePort = port;
-        options.connectTimeLimit = std::chrono::milliseconds(250);
-        EXPECT_EQ(Startup::runWindow(settings, options), 0);
-        restart = Startup::RestartRequest::take();
-        qApp->setProperty("restart", false);
-    }
-    EXPECT_TRUE(serverWasUp);
-
+    BackendOptions options;
+    options.remotePort = port;
+    options.connectTimeLimit = std::chrono::milliseconds(250);
     int started = 0;
-    EXPECT_TRUE(restart.carryOut([&](const QString& program, const QStringList&) {
-        ++started;
-        EXPECT_EQ(program, QCoreApplication::applicationFilePath());
-        EXPECT_TRUE(portIsFree(port));
-        EXPECT_EQ(Settings().scalingFactor, QStringLiteral("1.5"));
-        return true;
-    }));
+    const int result = Startup::runInstance(
+        [&options](Settings& settings) {
+            Startup::WindowRun run = Startup::runWindow(settings, options);
+            // This process goes on with the tests after the restart.
+            qApp->setProperty("restart", false);
+            return run;
+        },
+        [&](const QString& program, const QStringList& arguments) {
+            ++started;
+            EXPECT_EQ(program, QCoreApplication::applicationFilePath());
+            EXPECT_EQ(arguments, QCoreApplication::arguments().mid(1));
+            EXPECT_TRUE(portIsFree(port));
+            EXPECT_EQ(Settings().scalingFactor, QStringLiteral("1.5"));
+            return true;
+        });
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(serverWasUp);
     EXPECT_EQ(started, 1);
 }
 
