@@ -34,7 +34,9 @@ std::optional<std::vector<WrittenCorrectionFile>> CorrectionFileWriter::write(co
         return std::nullopt;
     }
     const std::optional<std::vector<PortResult>> ports = readPortResults(m_worker, connection->measuredPorts());
-    if (!ports) {
+    // A fixture without ports has no half to write, and writing nothing is no
+    // correction either (results left from before its ports went are not its own).
+    if (!ports || ports->empty() || connection->fixture()->portsCount() == 0) {
         m_reportError(ExportTexts::noCalculatedData());
         return std::nullopt;
     }

@@ -31,9 +31,10 @@ public:
     CorrectionFileWriter(SyncedVnaDevice* device, WorkerThread* backendWorker, ErrorSink reportError);
 
     // The files written, or no value after reporting why not (files written before
-    // the failure stay). Nothing is written for a port whose results cannot give a
-    // sound file: no set, no known reference impedance, or a set that does not
-    // re-grid onto the analyzer's grid.
+    // the failure stay); never an empty list, as a fixture without ports gives no
+    // file. Nothing is written for a port whose results cannot give a sound file:
+    // no set, no known reference impedance, or a set that does not re-grid onto
+    // the analyzer's grid.
     std::optional<std::vector<WrittenCorrectionFile>> write(const QString& prefix, VNAFixtureConnection* connection);
 
 private:

@@ -19,6 +19,7 @@
 #include <QVector>
 
 #include <cmath>
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -385,29 +386,36 @@ bool NoltAlgorithmsSetup::isLowPassMode() const
     return start && step && stop && std::abs(*start - *step) < 1.0;
 }
 
-void NoltAlgorithmsSetup::setLowPassMode()
+bool NoltAlgorithmsSetup::setLowPassMode()
 {
     const auto stop = m_device ? m_device->stopFreq() : std::nullopt;
     const auto points = m_device ? m_device->pointsCount() : std::nullopt;
     if (!stop || !points || *points == 0)
-        return;
+        return false;
     m_device->setStartFreq(*stop / *points);
+    return true;
 }
 
-void NoltAlgorithmsSetup::set10MhzLowPassMode()
+bool NoltAlgorithmsSetup::set10MhzLowPassMode()
 {
     const auto maximum = m_device ? m_device->maxFreq() : std::nullopt;
     if (!maximum)
-        return;
+        return false;
     const double points = std::trunc(*maximum / LowPassStep);
     if (!(points >= 2.0)) {
         emit error(tr("The analyzer's maximum frequency is too low for a 10 MHz low-pass sweep"));
-        return;
+        return false;
+    }
+    // More points than a point count can hold cannot be sent.
+    if (!(points <= static_cast<double>(std::numeric_limits<uint>::max()))) {
+        emit error(tr("The analyzer's maximum frequency is too high for a 10 MHz low-pass sweep"));
+        return false;
     }
     // The stop lies on the 10 MHz grid, within the maximum, so that every point is a harmonic.
     m_device->setPointsCount(static_cast<uint>(points));
     m_device->setStartFreq(LowPassStep);
     m_device->setStopFreq(points * LowPassStep);
+    return true;
 }
 
 void NoltAlgorithmsSetup::interrupt()

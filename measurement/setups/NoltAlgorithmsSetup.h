@@ -84,8 +84,10 @@ public:
     ValueModel<uint>* usedPorts() { return &m_usedPorts; }
 
 public slots:
-    void setLowPassMode();
-    void set10MhzLowPassMode();
+    // True when the analyzer was sent the new grid; false when its sweep (or its
+    // maximum frequency) is unknown or the grid does not fit it.
+    bool setLowPassMode();
+    bool set10MhzLowPassMode();
     void interrupt();
     uint selectedPortsCount() const;
 

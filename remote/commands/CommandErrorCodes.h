@@ -6,6 +6,7 @@ namespace Orlix::Automation {
 constexpr int kExecutionError = 200;
 constexpr int kInvalidPortIndex = 221;
 constexpr int kDataOutOfRange = 222;
+constexpr int kIllegalParameterValue = 224;
 constexpr int kAnalyzerNotReady = 240;
 constexpr int kInvalidSetupIndex = 260;
 constexpr int kInvalidStepIndex = 261;

@@ -7,10 +7,27 @@
 #include "remote/commands/GuiThreadBridge.h"
 #include "remote/parser/AutomationException.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <memory>
 
 namespace Orlix::Automation {
+
+namespace {
+
+// The end is reported by the worker itself: once the application quits, a nested
+// event loop returns at once without serving events, so an end queued to this
+// thread would never arrive. What the worker queued to this thread before it
+// reported (a port's refusal, the step's flags, the GUI-side copies of the
+// results) is delivered before returning, so the next line sees it.
+void waitForWorkerReport(Checker& checker)
+{
+    checker.wait();
+    QCoreApplication::sendPostedEvents();
+}
+
+} // namespace
 
 bool runOffsetTask(Step& step, const std::function<void()>& start)
 {
@@ -19,17 +36,15 @@ bool runOffsetTask(Step& step, const std::function<void()>& start)
     Checker checker;
     std::atomic<bool> started{false};
     std::atomic<bool> failed{false};
-    // The task reports from the worker; a refusal of one of its ports reaches the
-    // step through the GUI thread's queue, so the end is queued behind it.
     const QMetaObject::Connection onStarted =
         QObject::connect(&step, &Step::started, &checker, [&started] { started = true; }, Qt::DirectConnection);
     const QMetaObject::Connection onStepError =
         QObject::connect(&step, &Step::error, &checker, [&failed] { failed = true; }, Qt::DirectConnection);
     const QMetaObject::Connection onFinished =
-        QObject::connect(&step, &Step::finished, &checker, [&checker] { checker.report(); }, Qt::QueuedConnection);
+        QObject::connect(&step, &Step::finished, &checker, [&checker] { checker.report(); }, Qt::DirectConnection);
     start();
     if (started)
-        checker.wait();
+        waitForWorkerReport(checker);
     for (const QMetaObject::Connection& connection : {onStarted, onStepError, onFinished})
         QObject::disconnect(connection);
     // A task dropped from the queue (preset, shutdown) ends without an error text.
@@ -42,14 +57,11 @@ void clearStepData(Step& step, WorkerThread& worker)
 {
     const std::shared_ptr<Step> held = step.shared_from_this();
     step.deleteData();
-    // The clear runs on the worker behind work already queued, and the GUI-side
-    // copies of the results take their change through this thread's queue: the end
-    // is queued behind both. A dropped item (preset, shutdown) ends the wait too.
+    // The clear runs on the worker behind work already queued; a dropped item
+    // (preset, shutdown) ends the wait too.
     Checker checker;
-    worker.post(
-        [&checker] { QMetaObject::invokeMethod(&checker, [&checker] { checker.report(); }, Qt::QueuedConnection); },
-        [&checker] { checker.report(); });
-    checker.wait();
+    worker.post([&checker] { checker.report(); }, [&checker] { checker.report(); });
+    waitForWorkerReport(checker);
 }
 
 } // namespace Orlix::Automation

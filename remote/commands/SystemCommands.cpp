@@ -49,20 +49,13 @@ void fileOperation(MainQmlBackend* backend, const std::string& path,
     bridgedCommand(backend, [backend, filePath, operation] { raiseOnFailure((backend->*operation)(filePath)); });
 }
 
-void lowPassCommand(MainQmlBackend* backend, void (NoltAlgorithmsSetup::*mode)())
+void lowPassCommand(MainQmlBackend* backend, bool (NoltAlgorithmsSetup::*mode)())
 {
-    // Returns once the analyzer's new grid is cached, like the sweep setters. The
-    // standalone setup's refusal (an analyzer too small for the grid) reaches no
-    // panel, so the client hears it.
+    // Returns once the analyzer's new grid is cached, like the sweep setters. A grid
+    // that was not set (the analyzer's sweep or maximum unknown, or beyond what it
+    // can sweep) reaches no panel from the standalone setup, so the client hears it.
     bridgedCommand(backend, [backend, mode] {
-        NoltAlgorithmsSetup* setup = backend->getAlgorithmsSetup();
-        bool refused = false;
-        const QMetaObject::Connection onError =
-            QObject::connect(setup, &NoltAlgorithmsSetup::error, setup, [&refused] { refused = true; });
-        (setup->*mode)();
-        QObject::disconnect(onError);
-        if (refused)
-            throw AutomationException(kExecutionError);
+        raiseOnFailure((backend->getAlgorithmsSetup()->*mode)());
         waitForVnaRefresh(backend);
     });
 }
@@ -207,7 +200,11 @@ void analyzerDefaultAddress(MainQmlBackend* backend)
 
 void analyzerAddress(MainQmlBackend* backend, const std::string& address)
 {
+    requireBackend(backend);
     const QString text = QString::fromStdString(address);
+    // Without an address the analyzer link would break without a word.
+    if (text.trimmed().isEmpty())
+        throw AutomationException(kIllegalParameterValue);
     bridgedCommand(backend, [backend, text] { backend->getVnaDevice()->setAddress(text); }, Preamble::BackendOnly);
 }
 

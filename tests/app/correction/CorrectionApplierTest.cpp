@@ -106,3 +106,16 @@ TEST_F(CorrectionApplierTest, ALinkClosedPartWayIsAFailure)
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.value(0).startsWith("VNA did not take the correction")) << errors.join("; ").toStdString();
 }
+
+TEST_F(CorrectionApplierTest, AFixtureWithoutPortsLeavesTheFixtureSimulatorOff)
+{
+    measureThru();
+    errors.clear();
+    simulator.clearLog();
+    Fixture portless;
+    portless.setPortsCount(0);
+    VNAFixtureConnection connection(&portless, device.get());
+    EXPECT_FALSE(apply({{true, &connection, false, right.get()}}));
+    EXPECT_EQ(errors, QStringList{"There is no calculated data"});
+    EXPECT_TRUE(applyCommands().isEmpty());
+}

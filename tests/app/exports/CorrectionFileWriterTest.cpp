@@ -79,3 +79,18 @@ TEST_F(CorrectionFileWriterTest, AHalfWithoutAReferenceImpedanceIsNeverWrittenAt
     EXPECT_EQ(errors, QStringList{"The reference impedance of the fixture port is unknown"});
     EXPECT_TRUE(QDir(files.path()).isEmpty());
 }
+
+TEST_F(CorrectionFileWriterTest, AFixtureWithoutPortsHasNothingToWriteAndSaysSo)
+{
+    Fixture portless;
+    portless.setPortsCount(0);
+    VNAFixtureConnection connection(&portless, device.get());
+    EXPECT_FALSE(write(&connection));
+    // A measured fixture whose ports were taken away afterwards.
+    measureThru();
+    errors.clear();
+    fixtureA.setPortsCount(0);
+    EXPECT_FALSE(write(left.get()));
+    EXPECT_EQ(errors, QStringList{"There is no calculated data"});
+    EXPECT_TRUE(QDir(files.path()).isEmpty());
+}
