@@ -1318,11 +1318,6 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="100"/>
-        <source>Mode</source>
-        <translation>Режим</translation>
-    </message>
-    <message>
-        <location filename="../app/testmode/TestModeTableModel.cpp" line="100"/>
         <source>BAND</source>
         <translation>BAND</translation>
     </message>

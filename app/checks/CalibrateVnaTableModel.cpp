@@ -79,6 +79,9 @@ void CalibrateVnaTableModel::changeRecommendedPorts(QSet<uint32_t> ports)
         .setRecommended(
             texts.join(QStringLiteral(", ")),
             [this, required] {
+                // With no port to be calibrated, no calibration state can be wrong.
+                if (required.empty())
+                    return RecommendedResult::Correct;
                 const std::vector<double> calibrated = m_device->calibratedPorts();
                 const bool covered = std::all_of(required.begin(), required.end(), [&calibrated](uint32_t port) {
                     return std::count(calibrated.begin(), calibrated.end(), static_cast<double>(port)) > 0;

@@ -26,6 +26,20 @@ bool isTypedPresentationRole(int role)
     }
 }
 
+// The name by which the interface picks the field for a row's input.
+QString inputName(TableModelRow::Input input)
+{
+    switch (input) {
+    case TableModelRow::Input::Number:
+        return QStringLiteral("number");
+    case TableModelRow::Input::PrefixedNumber:
+        return QStringLiteral("prefixedNumber");
+    case TableModelRow::Input::WholeNumber:
+        break;
+    }
+    return QStringLiteral("wholeNumber");
+}
+
 } // namespace
 
 BaseTableModel::BaseTableModel(QObject* parent)
@@ -81,6 +95,8 @@ QVariant BaseTableModel::settingData(const TableModelRow& row, int column, int r
         return row.units();
     case EnumerationValuesRole:
         return row.enumerationValues().value_or(QStringList());
+    case InputRole:
+        return inputName(row.input());
     default:
         return recommendation ? QVariant(static_cast<int>(recommendation->check())) : QVariant();
     }
@@ -104,6 +120,7 @@ QHash<int, QByteArray> BaseTableModel::roleNames() const
     names.insert(UnitsRole, "units");
     names.insert(RecommendedRole, "recommended");
     names.insert(EnumerationValuesRole, "enumerationValues");
+    names.insert(InputRole, "input");
     return names;
 }
 

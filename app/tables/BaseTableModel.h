@@ -30,6 +30,7 @@ public:
         UnitsRole = 257,
         RecommendedRole = 258,
         EnumerationValuesRole = 259,
+        InputRole = 260,
     };
 
     explicit BaseTableModel(QObject* parent = nullptr);

@@ -32,3 +32,8 @@ void TableModelRow::setUnits(QString units)
 {
     m_units = std::move(units);
 }
+
+void TableModelRow::setInput(Input input)
+{
+    m_input = input;
+}

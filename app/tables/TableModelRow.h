@@ -19,6 +19,13 @@ public:
     using Check = std::function<CoreMeasureEnums::RecommendedResult()>;
     using Setter = std::function<void(QVariant)>;
 
+    // The text that the setter of a row without units reads.
+    enum class Input {
+        WholeNumber,    // digits with an optional sign
+        Number,         // a decimal number, optionally with an exponent
+        PrefixedNumber, // a decimal number, optionally followed by an SI prefix and the unit
+    };
+
     struct Recommendation
     {
         QString recommendedText;
@@ -33,9 +40,11 @@ public:
     void setSetter(Setter setter);
     void setEnumerationValues(QStringList list);
     void setUnits(QString units);
+    void setInput(Input input);
 
     const QString& name() const { return m_name; }
     const QString& units() const { return m_units; }
+    Input input() const { return m_input; }
     const std::optional<Recommendation>& recommendation() const { return m_recommendation; }
     const std::optional<Setter>& valueSetter() const { return m_valueSetter; }
     const std::optional<QStringList>& enumerationValues() const { return m_enumerationValues; }
@@ -49,4 +58,5 @@ private:
     std::optional<Setter> m_valueSetter;
     std::optional<QStringList> m_enumerationValues;
     QString m_units;
+    Input m_input = Input::WholeNumber;
 };

@@ -92,12 +92,23 @@ TableModelRow& TestModeTableModel::addRow(const QString& name, std::function<QVa
     return m_rows.back();
 }
 
+void TestModeTableModel::addEditableRow(const QString& name, std::function<QVariant()> value,
+                                        const QString& description, TableModelRow::Input input,
+                                        TableModelRow::Setter setter)
+{
+    TableModelRow& editable = addRow(name, std::move(value), description);
+    editable.setInput(input);
+    editable.setSetter(std::move(setter));
+}
+
 void TestModeTableModel::addParameterRows()
 {
     ProcessInputParameters* p = m_parameters;
     const auto nonNegative = [](double beta) { return beta >= 0.0; };
+    // The row names are the keys of the exported parameter file, which read the
+    // same in every language: this one has no translation of its own.
     addRow(
-        tr("Mode"), [p]() -> QVariant { return p->pulseMode() != 0 ? tr("BAND") : tr("LOW"); },
+        QStringLiteral("Mode"), [p]() -> QVariant { return p->pulseMode() != 0 ? tr("BAND") : tr("LOW"); },
         tr("Low pass: Fstart = Fstep Band pass: Fstart ≠ Fstep"));
     addRow(tr("Length"), [this] { return fixtureDelayText(); }, tr("Calculated fixture delay"));
     addRow(
@@ -107,35 +118,35 @@ void TestModeTableModel::addParameterRows()
         tr("Rise time"), [p]() -> QVariant { return toNormalized(p->riseTime(), ShownPrecision); },
         tr("Nrt / max (F)"));
 
-    addRow(
-        tr("Coefficient N"), [p]() -> QVariant { return p->nRiseTime(); }, tr("For gating window width calculation"))
-        .setSetter(numberSetter(
-        [](double n) { return n >= 1.0 && n < static_cast<double>(std::numeric_limits<int>::max()) + 1.0; },
-        [p](double n) { p->setNRiseTime(static_cast<int>(n)); }));
+    addEditableRow(
+        tr("Coefficient N"), [p]() -> QVariant { return p->nRiseTime(); }, tr("For gating window width calculation"),
+        TableModelRow::Input::Number,
+        numberSetter(
+            [](double n) { return n >= 1.0 && n < static_cast<double>(std::numeric_limits<int>::max()) + 1.0; },
+            [p](double n) { p->setNRiseTime(static_cast<int>(n)); }));
 
     // The rise time is this coefficient over the highest frequency: it must stay positive.
-    addRow(
-        tr("Coefficient Nrt"), [p]() -> QVariant { return p->normalizingValue(); }, tr("For rise time calculation"))
-        .setSetter(
-            numberSetter([](double nrt) { return nrt > 0.0; }, [p](double nrt) { p->setNormalizingValue(nrt); }));
+    addEditableRow(
+        tr("Coefficient Nrt"), [p]() -> QVariant { return p->normalizingValue(); }, tr("For rise time calculation"),
+        TableModelRow::Input::Number,
+        numberSetter([](double nrt) { return nrt > 0.0; }, [p](double nrt) { p->setNormalizingValue(nrt); }));
 
-    addRow(
+    addEditableRow(
         tr("Min gate time"), [p]() -> QVariant { return toNormalized(p->timeMin(), ShownPrecision) + "s"; },
-        tr("Minus Calculated Fixture Delay "))
-        .setSetter([p](const QVariant& edit) {
+        tr("Minus Calculated Fixture Delay "), TableModelRow::Input::PrefixedNumber, [p](const QVariant& edit) {
             if (const std::optional<double> time = readMetric(edit.toString().remove('s')))
                 p->setTimeMin(*time);
         });
 
     addCenterModeRows();
 
-    addRow(
+    addEditableRow(
         tr("Kaiser Beta X"), [p]() -> QVariant { return p->kaiserBetaX(); },
-        tr("Windowing to reduce effects of truncation"))
-        .setSetter(numberSetter(nonNegative, [p](double beta) { p->setKaiserBetaX(beta); }));
-    addRow(
-        tr("Kaiser Beta"), [p]() -> QVariant { return p->kaiserBeta(); }, tr("Gating window"))
-        .setSetter(numberSetter(nonNegative, [p](double beta) { p->setKaiserBeta(beta); }));
+        tr("Windowing to reduce effects of truncation"), TableModelRow::Input::Number,
+        numberSetter(nonNegative, [p](double beta) { p->setKaiserBetaX(beta); }));
+    addEditableRow(
+        tr("Kaiser Beta"), [p]() -> QVariant { return p->kaiserBeta(); }, tr("Gating window"),
+        TableModelRow::Input::Number, numberSetter(nonNegative, [p](double beta) { p->setKaiserBeta(beta); }));
 
     addRow(
         tr("Step response start"),

@@ -47,6 +47,9 @@ public:
 private:
     // A row judged Correct whatever its value, with its description as the recommendation.
     TableModelRow& addRow(const QString& name, std::function<QVariant()> value, const QString& description);
+    // Such a row that the user edits by typing text of that input.
+    void addEditableRow(const QString& name, std::function<QVariant()> value, const QString& description,
+                        TableModelRow::Input input, TableModelRow::Setter setter);
     void addParameterRows();
     void addCenterModeRows();
     void connectRefreshes();

@@ -193,9 +193,14 @@ import "../controls/FilePath.js" as FilePath
 QtObject {
     property string windows: FilePath.fromUrl("file:///C:/VNA%20data/%D0%B0.s2p", true)
     property string unix: FilePath.fromUrl("file:///home/user/a%20b.s2p", false)
+    property string windowsShare: FilePath.fromUrl(Qt.resolvedUrl("file://lab-server/VNA%20data/x.s2p"), true)
+    property string unixShare: FilePath.fromUrl("file://lab-server/share/x.s2p", false)
 }
 )");
     ASSERT_NE(probe, nullptr);
     EXPECT_EQ(probe->property("windows").toString(), QString::fromUtf8("C:/VNA data/а.s2p"));
     EXPECT_EQ(probe->property("unix").toString(), "/home/user/a b.s2p");
+    // A network share keeps its host, as the two leading slashes of a UNC path.
+    EXPECT_EQ(probe->property("windowsShare").toString(), "//lab-server/VNA data/x.s2p");
+    EXPECT_EQ(probe->property("unixShare").toString(), "//lab-server/share/x.s2p");
 }

@@ -17,12 +17,32 @@ TableView {
 
     // Numbers with an optional blank and a k, M or G prefix.
     readonly property var valuePattern: /^[+-]?((([0-9]{0,15}[.])?[0-9]{0,15})|([0-9]{0,30}))( [kMG])?/
+    // What may be typed into a row without units, by the row's "input".
+    readonly property var numberPattern: /^[+-]?[0-9]*[.]?[0-9]*([eE][+-]?[0-9]*)?$/
+    readonly property var prefixedNumberPattern: /^[+-]?[0-9]*([.][0-9]*)? *[A-Za-zµ]*$/
 
     // The pattern lets half-typed text such as "", "+" or "." through; only a
     // finite number, with its prefix, may reach the analyzer's setting.
     function isNumber(text) {
         const number = /^([+-]?([0-9]+[.]?[0-9]*|[.][0-9]+))( [kMG])?$/.exec(text);
         return number !== null && isFinite(parseFloat(number[1]));
+    }
+
+    // The text to write for what was typed into a row without units, or null
+    // when its setter cannot read it. A plain number typed next to a prefixed
+    // value counts in the prefix and unit shown: "-150" next to "-200 ps" is
+    // -150 ps, never -150 s.
+    function typedValue(text, input, shown) {
+        if (input === "number")
+            return /^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?$/.test(text) ? text : null;
+        if (input !== "prefixedNumber")
+            return /^[+-]?[0-9]+$/.test(text) ? text : null;
+        const prefixed = /^[+-]?[0-9]+([.][0-9]+)? *([A-Za-zµ]*)$/;
+        const typed = prefixed.exec(text);
+        if (typed === null)
+            return null;
+        const scale = prefixed.exec(shown);
+        return typed[2] === "" && scale !== null && scale[2] !== "" ? text + " " + scale[2] : text;
     }
 
     implicitWidth: 640
@@ -88,8 +108,13 @@ TableView {
             id: field
             objectName: "valueField"
 
+            // The model row whose value it edits.
+            readonly property int tableRow: row
+
             readonly property string units: visible && cell.cellModel.units ? cell.cellModel.units : ""
             readonly property string value: visible ? String(cell.cellModel.display) : ""
+            // What the setter of a row without units reads; tables that do not say take whole numbers.
+            readonly property string input: visible && cell.cellModel.input ? cell.cellModel.input : "wholeNumber"
 
             anchors.fill: parent
             anchors.rightMargin: 6
@@ -99,19 +124,30 @@ TableView {
             placeholderText: "---"
             // Prefixed values end in their prefix ("10 k"), plain ones need the blank before the unit.
             text: activeFocus || units === "" ? value : value + (/ \S?$/.test(value) ? "" : " ") + units
-            validator: units !== "" ? decimal : integer
+            validator: units !== "" ? withUnits : input === "number" ? number
+                     : input === "prefixedNumber" ? prefixedNumber : wholeNumber
             onAccepted: {
-                if (table.isNumber(text))
-                    cell.cellModel.display = text;
+                const written = units !== "" ? (table.isNumber(text) ? text : null)
+                                             : table.typedValue(text, input, value);
+                if (written !== null)
+                    cell.cellModel.display = written;
                 focus = false;
             }
 
             RegularExpressionValidator {
-                id: decimal
+                id: withUnits
                 regularExpression: table.valuePattern
             }
+            RegularExpressionValidator {
+                id: number
+                regularExpression: table.numberPattern
+            }
+            RegularExpressionValidator {
+                id: prefixedNumber
+                regularExpression: table.prefixedNumberPattern
+            }
             IntValidator {
-                id: integer
+                id: wholeNumber
             }
         }
     }

@@ -77,3 +77,19 @@ TEST_F(CalibrateVnaTableModelTest, RowsFollowTheAnalyzersCalibrationState)
     EXPECT_EQ(text(*table, Table::ImpedanceRow), "---");
     EXPECT_EQ(text(*table, Table::CalibratedPortsRow), "---");
 }
+
+TEST_F(CalibrateVnaTableModelTest, NoRequiredPortIsCorrectOnAnUncalibratedAnalyzer)
+{
+    simulator.changeModel([](AnalyzerModel& model) { model.channel(1).calibration = Simulator::Calibration{}; });
+    refreshTwice();
+    ASSERT_EQ(text(*table, Table::CalibratedPortsRow), "---");
+
+    table->changeRecommendedPorts({});
+    EXPECT_EQ(recommended(*table, Table::CalibratedPortsRow), "");
+    EXPECT_EQ(verdict(*table, Table::CalibratedPortsRow), Correct);
+    EXPECT_FALSE(verdict(*table, Table::CalibrationRow).isValid());
+    EXPECT_FALSE(table->getError().isValid());
+
+    table->changeRecommendedPorts({0});
+    EXPECT_EQ(verdict(*table, Table::CalibratedPortsRow), Error);
+}

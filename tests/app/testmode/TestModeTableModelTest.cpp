@@ -1,13 +1,19 @@
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "analyzer/threading/WorkerThread.h"
+#include "app/exports/TestModeExport.h"
+#include "app/startup/InterfaceRegistration.h"
+#include "app/startup/Localization.h"
 #include "app/testmode/TestModeTableModel.h"
 #include "engine/parameters/ProcessInputParameters.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/progress/ProgressManager.h"
+#include "measurement/progress/TaskProgress.h"
 #include "measurement/setups/FixtureSetups.h"
 #include "tests/analyzer/device/support/QtPrinting.h"
 
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -160,4 +166,32 @@ TEST_F(TestModeTableModelTest, LengthFollowsTheFirstFixturePortWithAnImpulseResp
     EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [](const QList<QVariant>& change) {
         return change.at(0).toModelIndex().row() == Table::LengthRow;
     }));
+}
+
+TEST(TestModeTableKeys, ARussianRunExportsTheParametersUnderTheEnglishKeys)
+{
+    Startup::initPageResources();
+    Startup::Localization russian;
+    ASSERT_TRUE(russian.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
+    russian.install();
+    ASSERT_EQ(TestModeTableModel::tr("Parameter"), QStringLiteral("Параметр"));
+
+    ProcessInputParameters parameters;
+    TestModeTableModel table(&parameters, nullptr);
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    TaskProgress task;
+    const QString prefix = directory.filePath("run");
+    const auto ignore = [](const QString&) {};
+    ASSERT_TRUE(TestModeExport(nullptr, ignore).run(prefix, table.rows(), nullptr, task, ignore));
+
+    QSettings written(prefix + "_ParametersTestMode.ini", QSettings::IniFormat);
+    written.beginGroup(QStringLiteral("PARAMETERS"));
+    QStringList keys = written.childKeys();
+    keys.sort();
+    QStringList english{"Mode", "Length", "4_x_Rise_time", "Rise_time", "Coefficient_N", "Coefficient_Nrt",
+                        "Min_gate_time", "Low_signal_center_mode", "High_signal_center_mode", "Kaiser_Beta_X",
+                        "Kaiser_Beta", "Step_response_start"};
+    english.sort();
+    EXPECT_EQ(keys, english);
 }
