@@ -24,6 +24,20 @@ void clearResults(const FixtureRows& rows)
         row.port->measureData()->clear();
 }
 
+void markWrittenBy(const FixtureRows& rows, std::uint64_t step)
+{
+    for (const FixtureRow& row : rows)
+        row.port->setWriter(step);
+}
+
+void clearResultsWrittenBy(const FixtureRows& rows, std::uint64_t step)
+{
+    for (const FixtureRow& row : rows) {
+        if (row.port->writer() == step)
+            row.port->measureData()->clear();
+    }
+}
+
 std::optional<QString> checkAnalyzerPorts(const std::vector<const FixtureRows*>& fixtures,
                                           std::optional<uint> portCount)
 {

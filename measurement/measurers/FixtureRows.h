@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -26,6 +27,12 @@ FixtureRows takeFixtureRows(const VNAFixtureConnection& connection);
 
 // The results of every row cleared, on the thread that writes results.
 void clearResults(const FixtureRows& rows);
+
+// On the thread that writes results: the rows now hold what the step measures.
+void markWrittenBy(const FixtureRows& rows, std::uint64_t step);
+// The results of the rows the step wrote last cleared; rows a newer step has
+// measured since keep that step's results.
+void clearResultsWrittenBy(const FixtureRows& rows, std::uint64_t step);
 
 // A text for the user when a row uses a port the data cannot have, or when a port
 // is used by more than one row of the given lists; no value when all is well.

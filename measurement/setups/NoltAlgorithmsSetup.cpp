@@ -86,6 +86,7 @@ std::shared_ptr<VNAFixtureConnection> NoltAlgorithmsSetup::makeFixture(const QSt
     fixture->setName(name);
     auto connection = makeLaterDeleted<VNAFixtureConnection>(fixture, m_device);
     fixture->setParent(connection.get());
+    connection->setWorker(m_worker);
     return connection;
 }
 

@@ -40,8 +40,10 @@ ReflectionStep::ReflectionStep(std::shared_ptr<ConnectionReflect> connection,
 
 ReflectionStep::~ReflectionStep()
 {
+    // Work of this step may have kept it alive past a newer step's measurement on the
+    // same rows: only what this step wrote last is cleared.
     if (worker)
-        worker->post([rows = takeFixtureRows(*m_fixture)] { clearResults(rows); });
+        worker->post([rows = takeFixtureRows(*m_fixture), step = serial()] { clearResultsWrittenBy(rows, step); });
 }
 
 ConnectionBase* ReflectionStep::connection() const
@@ -108,6 +110,7 @@ Step::Work ReflectionStep::standardWork(ReflectionMeasurer::Standard standard)
 {
     return [this, standard, target = ReflectionMeasurer::Target{m_connection.get(), takeFixtureRows(*m_fixture)}](
                SourceReader& source, TaskProgress& task) {
+        markWrittenBy(target.rows, serial());
         if (m_measurer->measure(standard, source, task, target)
             && m_measurer->calculatingStatus() == BaseMeasurer::Measured)
             onGuiThread([this] { setAppliedFixtureOffset(false); });

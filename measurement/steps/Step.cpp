@@ -28,6 +28,12 @@ std::set<const SyncedVnaDevice*>& busyAnalyzers()
     return busy;
 }
 
+std::uint64_t nextSerial()
+{
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 // Runs its function when it leaves scope, also by an exception.
 template <typename Function>
 struct AtExit
@@ -45,6 +51,7 @@ Step::Step(SyncedVnaDevice* device, WorkerThread* worker, ProgressManager* progr
     , device(device)
     , worker(worker)
     , progress(progress)
+    , m_serial(nextSerial())
 {
 }
 

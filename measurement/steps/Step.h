@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -92,6 +93,8 @@ protected:
     void post(std::function<void()> work);
     // A setter for a property QML reads, carried out on this object's thread.
     void onGuiThread(std::function<void()> change);
+    // Never reused, unlike the step's address: marks the results this step wrote.
+    std::uint64_t serial() const { return m_serial; }
 
     SyncedVnaDevice* device;
     QPointer<WorkerThread> worker;
@@ -101,6 +104,7 @@ private:
     // The step and its owner, held by a work item until it ends.
     std::shared_ptr<void> holdForWork();
 
+    const std::uint64_t m_serial;
     std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
     std::atomic<Algorithms::Z0ConversionType> m_conversionT{Algorithms::Z0ConversionType::System};
     std::atomic<double> m_userDefZ0{50.0};

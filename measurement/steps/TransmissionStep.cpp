@@ -85,12 +85,14 @@ TransmissionStep::TransmissionStep(std::shared_ptr<ConnectionTransmisson> connec
 
 TransmissionStep::~TransmissionStep()
 {
-    // Results are written on the worker only; the rows outlive this step there.
+    // Results are written on the worker only; the rows outlive this step there. Work
+    // of this step may have kept it alive past a newer step's measurement on the same
+    // rows, so only what this step wrote last is cleared.
     if (worker) {
         FixtureRows rows = takeFixtureRows(*m_left);
         const FixtureRows right = takeFixtureRows(*m_right);
         rows.insert(rows.end(), right.begin(), right.end());
-        worker->post([rows] { clearResults(rows); });
+        worker->post([rows, step = serial()] { clearResultsWrittenBy(rows, step); });
     }
 }
 
@@ -184,6 +186,10 @@ std::optional<TransmissionMeasurer::Rows> TransmissionStep::thruRows() const
 Step::Work TransmissionStep::thruWork()
 {
     return [this, rows = thruRows(), connection = m_connection](SourceReader& source, TaskProgress& task) {
+        if (rows) {
+            markWrittenBy(rows->left, serial());
+            markWrittenBy(rows->right, serial());
+        }
         if (!m_thru->measure(source, task, rows))
             return;
         // New halves carry no offset.

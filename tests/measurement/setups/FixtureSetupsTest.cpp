@@ -1,9 +1,14 @@
+#include "analyzer/files/TouchstoneIO.h"
 #include "measurement/setups/FixtureSetups.h"
 #include "measurement/steps/DutStep.h"
+#include "measurement/steps/ReflectionStep.h"
 #include "measurement/steps/TransmissionStep.h"
+#include "simulator/physics/ExampleFixtures.h"
+#include "simulator/physics/Standards.h"
 #include "tests/measurement/steps/StepSession.h"
 
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <atomic>
@@ -48,7 +53,59 @@ protected:
                                        });
     }
 
+    // The example fixture on the test's grid: its 2x-thru and its left half's open.
+    void writeStandardFiles()
+    {
+        using namespace Simulator::Physics;
+        ASSERT_TRUE(files.isValid());
+        const auto thru = twoXThru(exampleLeftHalf(), exampleRightHalf(), grid());
+        const auto open = openStandard(exampleLeftHalf(), grid());
+        TouchstoneData thruData;
+        TouchstoneData openData;
+        thruData.unit = openData.unit = TouchstoneData::HZ;
+        for (std::size_t i = 0; i < grid().size(); ++i) {
+            thruData.records.push_back({grid()[i], {thru.s11()[i], thru.s12()[i], thru.s21()[i], thru.s22()[i]}, 2});
+            openData.records.push_back({grid()[i], {open.s11()[i]}, 1});
+        }
+        ASSERT_TRUE(TouchstoneIO().write(thruFile(), thruData));
+        ASSERT_TRUE(TouchstoneIO().write(openFile(), openData));
+    }
+    QString thruFile() const { return files.filePath("thru.s2p"); }
+    QString openFile() const { return files.filePath("open.s1p"); }
+
+    // A thru step measures the thru file, a reflect step the open file.
+    void measureFromFile(Step* step)
+    {
+        if (auto* thru = qobject_cast<TransmissionStep*>(step))
+            thru->measureFromTouchstoneFile(thruFile());
+        else
+            qobject_cast<ReflectionStep*>(step)->measureOpenFromTouchstone(openFile());
+    }
+
+    static bool hasResults(VNAFixtureConnection* fixture)
+    {
+        return fixture->getFixturePort(0)->measureData()->isCalculated();
+    }
+
+    // Keeps the worker busy until `release` is set, so that what the GUI thread posts meanwhile queues up.
+    void holdWorker(std::atomic<bool>& release)
+    {
+        worker.post([&release] {
+            while (!release)
+                QThread::msleep(1);
+        });
+    }
+
+    // Until the worker is idle and the objects released meanwhile are gone.
+    void settle()
+    {
+        drain();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        drain();
+    }
+
     std::unique_ptr<FixtureSetups> list;
+    QTemporaryDir files;
 };
 
 } // namespace
@@ -176,4 +233,52 @@ TEST_F(FixtureSetupsTest, PresetReleasesAMeasurementWaitingInTheQueue)
         EXPECT_EQ(allLines().filter("INITiate1:IMMediate").size(), 0);
         EXPECT_EQ(progressTexts().last(), "Save device state (cancelled)");
     }
+}
+
+// A step replaced while its measurement runs goes away only after it, and so after
+// what the step replacing it measured meanwhile on the same fixtures: it clears only
+// results it wrote itself.
+TEST_F(FixtureSetupsTest, AStepReplacedWhileItMeasuresLeavesTheResultsOfTheStepReplacingIt)
+{
+    writeStandardFiles();
+    NoltAlgorithmsSetup* setup = setups().setup(0);
+    for (const bool reflect : {false, true}) {
+        SCOPED_TRACE(reflect);
+        setup->setRightFixtureEnabled(!reflect);
+        settle();
+        std::atomic<bool> release{false};
+        holdWorker(release);
+        measureFromFile(setup->steps().at(0).get());
+        // A rebuild puts the same kind of step on the same fixtures.
+        setup->setAbDutConnectionEnabled(!setup->abDutConnectionEnabled());
+        const QPointer<Step> replacing = setup->steps().at(0).get();
+        measureFromFile(replacing);
+        release = true;
+        settle();
+        ASSERT_FALSE(replacing.isNull());
+        EXPECT_EQ(replacing->measureStatus(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+        EXPECT_TRUE(hasResults(setup->leftFixtureConn()));
+        EXPECT_EQ(hasResults(setup->rightFixtureConn()), !reflect);
+    }
+    // With nothing measured since, a step that goes away clears its results.
+    setup->setRightFixtureEnabled(true);
+    settle();
+    EXPECT_FALSE(hasResults(setup->leftFixtureConn()));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+// The worker may be writing a fixture's results: a clear asked for on the GUI thread
+// waits for the measurement asked for before it.
+TEST_F(FixtureSetupsTest, ClearingAFixturesResultsComesAfterTheMeasurementBeforeIt)
+{
+    writeStandardFiles();
+    std::atomic<bool> release{false};
+    holdWorker(release);
+    firstThru().measureFromTouchstoneFile(thruFile());
+    setups().setup(0)->leftFixtureConn()->clearMeasureData();
+    release = true;
+    drain();
+    EXPECT_EQ(firstThru().thruMeasured(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    EXPECT_FALSE(hasResults(setups().setup(0)->leftFixtureConn()));
+    EXPECT_TRUE(hasResults(setups().setup(0)->rightFixtureConn()));
 }
