@@ -5,33 +5,7 @@
 
 namespace {
 
-class FixtureAndStepCommandsTest : public RemoteCommandSession
-{
-protected:
-    double realReply(const QByteArray& line)
-    {
-        const RemoteOutcome outcome = run(line);
-        EXPECT_EQ(outcome.code, 0) << line.toStdString();
-        bool ok = false;
-        const double value = outcome.reply.toDouble(&ok);
-        EXPECT_TRUE(ok) << line.toStdString() << ": " << outcome.reply.toStdString();
-        return value;
-    }
-
-    // The curve's values; every one must be a finite number.
-    std::vector<double> curveReply(const QByteArray& line)
-    {
-        const RemoteOutcome outcome = run(line);
-        EXPECT_EQ(outcome.code, 0) << line.toStdString();
-        std::vector<double> values;
-        for (const QByteArray& text : outcome.reply.split(',')) {
-            bool ok = false;
-            values.push_back(text.toDouble(&ok));
-            EXPECT_TRUE(ok && std::isfinite(values.back())) << line.toStdString() << ": " << text.toStdString();
-        }
-        return values;
-    }
-};
+using FixtureAndStepCommandsTest = RemoteCommandSession;
 
 } // namespace
 

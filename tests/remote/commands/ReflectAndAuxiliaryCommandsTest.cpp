@@ -12,29 +12,6 @@ namespace {
 class ReflectAndAuxiliaryCommandsTest : public RemoteCommandSession
 {
 protected:
-    double realReply(const QByteArray& line)
-    {
-        const RemoteOutcome outcome = run(line);
-        EXPECT_EQ(outcome.code, 0) << line.toStdString();
-        bool ok = false;
-        const double value = outcome.reply.toDouble(&ok);
-        EXPECT_TRUE(ok) << line.toStdString() << ": " << outcome.reply.toStdString();
-        return value;
-    }
-
-    std::vector<double> curveReply(const QByteArray& line)
-    {
-        const RemoteOutcome outcome = run(line);
-        EXPECT_EQ(outcome.code, 0) << line.toStdString();
-        std::vector<double> values;
-        for (const QByteArray& text : outcome.reply.split(',')) {
-            bool ok = false;
-            values.push_back(text.toDouble(&ok));
-            EXPECT_TRUE(ok && std::isfinite(values.back())) << line.toStdString() << ": " << text.toStdString();
-        }
-        return values;
-    }
-
     RemoteOutcome measure(FixtureWorld::Arrangement standard, const QByteArray& line)
     {
         simulator.setWorld(standard);

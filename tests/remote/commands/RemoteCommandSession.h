@@ -9,6 +9,7 @@
 
 #include <QRegularExpression>
 
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -84,6 +85,31 @@ protected:
     }
 
     RemoteOutcome run(const QByteArray& line, int timeoutMs = 5000) { return run(*client, line, timeoutMs); }
+
+    // A line's real reply, which must come without an error.
+    double realReply(const QByteArray& line)
+    {
+        const RemoteOutcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 0) << line.toStdString();
+        bool ok = false;
+        const double value = outcome.reply.toDouble(&ok);
+        EXPECT_TRUE(ok) << line.toStdString() << ": " << outcome.reply.toStdString();
+        return value;
+    }
+
+    // A curve's values; every one must be a finite number.
+    std::vector<double> curveReply(const QByteArray& line)
+    {
+        const RemoteOutcome outcome = run(line);
+        EXPECT_EQ(outcome.code, 0) << line.toStdString();
+        std::vector<double> values;
+        for (const QByteArray& text : outcome.reply.split(',')) {
+            bool ok = false;
+            values.push_back(text.toDouble(&ok));
+            EXPECT_TRUE(ok && std::isfinite(values.back())) << line.toStdString() << ": " << text.toStdString();
+        }
+        return values;
+    }
 
     static RemoteOutcome reply(const QByteArray& text) { return {text, 0}; }
     static RemoteOutcome done() { return {}; }
