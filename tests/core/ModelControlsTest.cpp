@@ -169,6 +169,7 @@ Item {
     }
     QtObject {
         id: scale
+        property point minMaxX: Qt.point(0, 1e-12)
         function addDataPtr(name, points) { ranged.push(name); return true }
         function removeData(name) { }
     }

@@ -188,6 +188,8 @@ public:
         fedSizes.push_back(data ? data->size() : -1);
         return data && !data->isEmpty();
     }
+    // Markers read their y from the trace; the graphs' names and feeding do not need one.
+    Q_INVOKABLE double domainY(double) const { return 0.0; }
 
     QString name;
     std::vector<int> fedSizes;
