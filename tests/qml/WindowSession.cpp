@@ -90,7 +90,13 @@ void WindowSession::TearDown()
 void WindowSession::connectAnalyzer()
 {
     backend->getVnaDevice()->setPort(simulator.port());
-    refresh();
+    // The connection's time limit is short for the closed port of the start; a
+    // loaded machine may miss it, so a few more tries (quick when merely not ready).
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        if (backend->getVnaDevice()->callAndWait(&SyncedVnaDevice::refresh))
+            break;
+    }
+    QCoreApplication::processEvents();
 }
 
 void WindowSession::refresh()

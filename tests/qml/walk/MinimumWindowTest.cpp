@@ -38,8 +38,7 @@ protected:
 TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
 {
     window->resize(window->minimumWidth(), window->minimumHeight());
-    connectAnalyzer();
-    ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
+    ASSERT_TRUE(reachWizard());
 
     EXPECT_FALSE(property(QStringLiteral("statusLabel"), "truncated").toBool())
         << property(QStringLiteral("statusLabel"), "text").toString().toStdString();
@@ -67,8 +66,7 @@ TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
 TEST_F(MinimumWindowTest, ScrollsTheTestModeTableToItsLastRow)
 {
     window->resize(window->minimumWidth(), window->minimumHeight());
-    connectAnalyzer();
-    ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
+    ASSERT_TRUE(reachWizard());
     QTest::keyClick(window, Qt::Key_F9);
     QQuickItem* table = nullptr;
     ASSERT_TRUE(waitFor([&] { return (table = visible(QStringLiteral("testModeTable"))) != nullptr; }));

@@ -58,6 +58,12 @@ bool WalkSession::waitForWork(const std::function<bool()>& condition)
     return QTest::qWaitFor(condition, 15000);
 }
 
+bool WalkSession::reachWizard()
+{
+    connectAnalyzer();
+    return waitForWork([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; });
+}
+
 QList<QQuickItem*> WalkSession::allVisible(const QString& name) const
 {
     return visibleItemsNamed(window->contentItem(), name);

@@ -20,6 +20,8 @@ protected:
 
     // For measurements and file work, which a loaded machine may slow down well beyond a page change.
     static bool waitForWork(const std::function<bool()>& condition);
+    // Connects the simulator and waits for the wizard, as long as work may take.
+    bool reachWizard();
 
     // The first visible item of that name in the window, popups included.
     QQuickItem* visible(const QString& name) const;

@@ -58,8 +58,7 @@ protected:
 
 TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
 {
-    connectAnalyzer();
-    ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
+    ASSERT_TRUE(reachWizard());
 
     // 1. The method, chosen in the combo: filtering, then back to time gating, which the DUT step needs.
     FixtureSetups* setups = backend->getFixtureSetups();
@@ -232,8 +231,7 @@ private:
 TEST_F(RussianWalkTest, ShowsEveryWizardPageInRussian)
 {
     EXPECT_EQ(property(QStringLiteral("statusLabel"), "text").toString(), "ВАЦ НЕ ПОДКЛЮЧЕН");
-    connectAnalyzer();
-    ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
+    ASSERT_TRUE(reachWizard());
     const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
     EXPECT_TRUE(property(QStringLiteral("nextButton"), "text").toString().contains(cyrillic))
         << property(QStringLiteral("nextButton"), "text").toString().toStdString();
