@@ -21,11 +21,8 @@ PageWithReturn {
     title: qsTr("SETTINGS")
     returnAdditionalText: qsTr("plug-in")
 
-    // A port typed into a field, when it is a whole number from 1 to 65535.
-    function portFrom(text) {
-        const value = Number(text);
-        return Number.isInteger(value) && value >= 1 && value <= 65535 ? value : undefined;
-    }
+    // What the server reported while it last tried to listen; empty when it did not complain.
+    property string serverFailure: ""
 
     function applyAddress(address) {
         settings.ipAddress = address;
@@ -33,19 +30,33 @@ PageWithReturn {
             page.device.address = address;
     }
 
-    function applyAnalyzerPort(text) {
-        const port = portFrom(text);
-        if (port === undefined)
-            return;
+    function applyAnalyzerPort(port) {
         settings.port = port;
         if (page.device)
             page.device.port = port;
     }
 
-    function applyServerPort(text) {
-        const port = portFrom(text);
-        if (port !== undefined && page.server)
-            page.server.port = port;
+    // A port the server cannot listen on is refused: the server goes back to the
+    // port it had.
+    function applyServerPort(port) {
+        if (!page.server)
+            return;
+        const previous = page.server.port;
+        page.serverFailure = "";
+        page.server.port = port;
+        if (page.serverFailure === "")
+            return;
+        const failure = page.serverFailure;
+        page.server.port = previous;
+        serverPortField.refuse(qsTr("Port %1 cannot be used (%2); port %3 stays in use.")
+                               .arg(port).arg(failure).arg(previous));
+    }
+
+    Connections {
+        target: page.server
+        function onError(message) {
+            page.serverFailure = message;
+        }
     }
 
     ScrollView {
@@ -116,17 +127,18 @@ PageWithReturn {
                         }
                     }
 
-                    Label { text: qsTr("Port") }
-                    TextField {
+                    Label {
+                        Layout.alignment: Qt.AlignTop
+                        Layout.preferredHeight: analyzerPortField.fieldHeight
+                        verticalAlignment: Text.AlignVCenter
+                        text: qsTr("Port")
+                    }
+                    PortField {
                         id: analyzerPortField
-                        objectName: "analyzerPort"
+                        name: "analyzerPort"
                         Layout.fillWidth: true
-                        text: page.device ? page.device.port : "---"
-                        validator: IntValidator { bottom: 1; top: 65535 }
-                        onTextEdited: {
-                            if (acceptableInput)
-                                page.applyAnalyzerPort(text);
-                        }
+                        portInUse: page.device ? page.device.port : undefined
+                        onPortEntered: port => page.applyAnalyzerPort(port)
                     }
 
                     Button {
@@ -134,6 +146,7 @@ PageWithReturn {
                         Layout.alignment: Qt.AlignRight
                         text: qsTr("Default")
                         onClicked: {
+                            analyzerPortField.reset();
                             page.applyAddress(page.defaultAddress);
                             page.applyAnalyzerPort(page.defaultAnalyzerPort);
                         }
@@ -160,26 +173,28 @@ PageWithReturn {
                         onToggled: page.server.enabled = checked
                     }
 
-                    Label { text: qsTr("Port") }
-                    TextField {
+                    Label {
+                        Layout.alignment: Qt.AlignTop
+                        Layout.preferredHeight: serverPortField.fieldHeight
+                        verticalAlignment: Text.AlignVCenter
+                        text: qsTr("Port")
+                    }
+                    PortField {
                         id: serverPortField
-                        objectName: "serverPort"
+                        name: "serverPort"
                         Layout.fillWidth: true
-                        text: page.server ? page.server.port : "---"
-                        validator: IntValidator { bottom: 1; top: 65535 }
-                        // The server listens anew on each port: only the finished entry counts.
-                        onEditingFinished: page.applyServerPort(text)
-                        onActiveFocusChanged: {
-                            if (!activeFocus && !acceptableInput)
-                                text = Qt.binding(() => page.server ? page.server.port : "---");
-                        }
+                        portInUse: page.server ? page.server.port : undefined
+                        onPortEntered: port => page.applyServerPort(port)
                     }
 
                     Button {
                         Layout.columnSpan: 2
                         Layout.alignment: Qt.AlignRight
                         text: qsTr("Default")
-                        onClicked: page.applyServerPort(page.defaultServerPort)
+                        onClicked: {
+                            serverPortField.reset();
+                            page.applyServerPort(page.defaultServerPort);
+                        }
                     }
                 }
             }

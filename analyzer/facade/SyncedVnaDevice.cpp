@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -500,11 +501,15 @@ bool SyncedVnaDevice::runRefresh()
     store(m_vnaInfo, m_device->identification(), notBothKnownAndEqual<VnaInfo>, &SyncedVnaDevice::vnaInfoChanged);
     if (m_activeChannel)
         refreshCalibration(*m_activeChannel);
-    refreshImpedances();
 
+    // The count goes out before the impedances are read: an analyzer that lost ports
+    // is shown at once, and the ports it no longer has are not asked (each such
+    // query would wait for its time limit).
+    const int previousCount = portsCount().value_or(0);
     const std::optional<uint> count = m_device->portCount();
     store(m_portsCount, count ? std::optional<int>(static_cast<int>(*count)) : std::nullopt,
           notBothKnownAndEqual<int>, &SyncedVnaDevice::portsCountChanged);
+    refreshImpedances(count ? std::min(previousCount, static_cast<int>(*count)) : previousCount);
     return true;
 }
 
@@ -521,10 +526,8 @@ void SyncedVnaDevice::refreshCalibration(uint channel)
               &SyncedVnaDevice::calibratedPortsChanged);
 }
 
-void SyncedVnaDevice::refreshImpedances()
+void SyncedVnaDevice::refreshImpedances(int count)
 {
-    // The count of the previous refresh: the first refresh reads none.
-    const int count = portsCount().value_or(0);
     std::vector<std::optional<double>> impedances;
     for (int port = 0; port < count; ++port)
         impedances.push_back(m_device->impedance(static_cast<uint>(port)));

@@ -175,7 +175,8 @@ private:
     bool runRefresh();
     void refreshChannelSettings(uint channel);
     void refreshCalibration(uint channel);
-    void refreshImpedances();
+    // Ports 0 .. count - 1: the first refresh, which knows no count yet, reads none.
+    void refreshImpedances(int count);
     void resetCache();
     std::optional<std::vector<Trace>> runMeasurement(const std::vector<PortPair>& pairs);
 

@@ -94,8 +94,6 @@ TEST_F(QmlTest, PortPaneShowsTheMeasuredPortsResults)
     StandInMeasuredPort port;
     port.measuredPort = 2;
     port.z0Port = 50.0;
-    port.results.length = 1.5e-10;
-    port.results.impedance = 48.2;
 
     QObject* pane = create(engine(), control("PortMeasureDataPane"),
                            {{"fixturePort", QVariant::fromValue<QObject*>(&port)}, {"status", 1}});
@@ -104,6 +102,16 @@ TEST_F(QmlTest, PortPaneShowsTheMeasuredPortsResults)
         const QList<QQuickItem*> found = visibleItemsNamed(pane, name);
         return found.isEmpty() ? QStringLiteral("<hidden>") : found.first()->property("text").toString();
     };
+    // Nothing measured yet: no value, whatever the row holds from before.
+    EXPECT_EQ(line("portLine"), "Port 3 | --- Ohm");
+    EXPECT_EQ(line("lengthLine"), "L3 = --- s");
+    EXPECT_EQ(line("impedanceLine"), "Z3 = --- Ohm");
+    EXPECT_EQ(line("conversionLine"), "<hidden>");
+
+    port.results.isMeasured = true;
+    port.results.length = 1.5e-10;
+    port.results.impedance = 48.2;
+    emit port.results.changed();
     EXPECT_EQ(line("portLine"), "Port 3 | 50 Ohm");
     EXPECT_EQ(line("lengthLine"), "L3 = 1.5e-10|2 s");
     EXPECT_EQ(line("impedanceLine"), "Z3 = 48.2|2 Ohm");

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemModel>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTest>
 
 namespace {
@@ -111,32 +112,65 @@ TEST_F(MainWindowTest, ListsNotificationsNewestFirst)
     EXPECT_TRUE(waitFor([&] { return !drawer->property("visible").toBool(); }));
 }
 
-TEST_F(MainWindowTest, PortFieldsTakeWholePortsFrom1To65535AndTheServerPortWhenEntered)
+TEST_F(MainWindowTest, PortFieldsTakeFinishedWholePortsFrom1To65535AndOtherwiseShowThePortInUseAndWhy)
 {
-    const ushort analyzerPort = backend->getVnaDevice()->port();
-    const std::optional<uint32_t> storedPort = settings->port;
+    SyncedVnaDevice* device = backend->getVnaDevice();
+    auto* server = backend->getServerControl();
     click(QStringLiteral("settingsButton"));
     ASSERT_TRUE(waitFor([&] { return item(QStringLiteral("analyzerPort")) != nullptr; }));
     EXPECT_TRUE(property(QStringLiteral("settingsButton"), "checked").toBool());
+    const auto shown = [this](const char* field) { return property(field, "text").toString(); };
+    const auto reason = [this](const char* field) {
+        QQuickItem* line = item(QString::fromLatin1(field) + QStringLiteral("Refusal"));
+        return line && line->isVisible() ? line->property("text").toString() : QString();
+    };
 
-    typeInto(QStringLiteral("analyzerPort"), QStringLiteral("0"));
-    EXPECT_EQ(backend->getVnaDevice()->port(), analyzerPort);
-    EXPECT_EQ(settings->port, storedPort);
-    typeInto(QStringLiteral("analyzerPort"), QStringLiteral("70000"));
-    EXPECT_EQ(backend->getVnaDevice()->port(), 7000);
+    // Only the finished entry counts.
+    const ushort analyzerPort = device->port();
+    typeInto(QStringLiteral("analyzerPort"), QStringLiteral("7000"));
+    EXPECT_EQ(device->port(), analyzerPort);
+    QTest::keyClick(window, Qt::Key_Return);
+    EXPECT_EQ(device->port(), 7000);
     EXPECT_EQ(settings->port, 7000u);
+    for (const QString& refused : {QStringLiteral("0"), QStringLiteral("65536"), QStringLiteral("99999")}) {
+        typeInto(QStringLiteral("analyzerPort"), refused);
+        QTest::keyClick(window, Qt::Key_Return);
+        EXPECT_EQ(device->port(), 7000) << refused.toStdString();
+        EXPECT_EQ(settings->port, 7000u) << refused.toStdString();
+        EXPECT_EQ(shown("analyzerPort"), "7000") << refused.toStdString();
+        EXPECT_EQ(reason("analyzerPort"), "A port is a whole number from 1 to 65535; port 7000 stays in use.");
+    }
+    // Letters cannot be typed; typing again drops the reason, and leaving the field finishes the entry.
+    typeInto(QStringLiteral("analyzerPort"), QStringLiteral("x5x"));
+    EXPECT_EQ(shown("analyzerPort"), "5");
+    EXPECT_EQ(reason("analyzerPort"), "");
+    item(QStringLiteral("serverPort"))->forceActiveFocus();
+    EXPECT_EQ(device->port(), 5);
 
-    auto* server = backend->getServerControl();
-    const int serverPort = server->port();
-    typeInto(QStringLiteral("serverPort"), QStringLiteral("0"));
+    const int serverPort = closedPort();
+    typeInto(QStringLiteral("serverPort"), QString::number(serverPort));
+    QTest::keyClick(window, Qt::Key_Return);
+    ASSERT_EQ(server->port(), serverPort);
+    for (const QString& refused : {QStringLiteral("0"), QStringLiteral("65536"), QStringLiteral("99999")}) {
+        typeInto(QStringLiteral("serverPort"), refused);
+        item(QStringLiteral("analyzerPort"))->forceActiveFocus();
+        EXPECT_EQ(server->port(), serverPort) << refused.toStdString();
+        EXPECT_EQ(shown("serverPort"), QString::number(serverPort)) << refused.toStdString();
+        EXPECT_EQ(reason("serverPort"),
+                  QStringLiteral("A port is a whole number from 1 to 65535; port %1 stays in use.").arg(serverPort));
+    }
+    EXPECT_TRUE(server->isListening());
+
+    // A port another program holds: the server stays where it listens.
+    QTcpServer occupant;
+    ASSERT_TRUE(occupant.listen(QHostAddress::LocalHost, 0));
+    typeInto(QStringLiteral("serverPort"), QString::number(occupant.serverPort()));
     QTest::keyClick(window, Qt::Key_Return);
     EXPECT_EQ(server->port(), serverPort);
-
-    const QString freePort = QString::number(closedPort());
-    typeInto(QStringLiteral("serverPort"), freePort);
-    EXPECT_EQ(server->port(), serverPort);
-    QTest::keyClick(window, Qt::Key_Return);
-    EXPECT_EQ(QString::number(server->port()), freePort);
+    EXPECT_TRUE(server->isListening());
+    EXPECT_EQ(shown("serverPort"), QString::number(serverPort));
+    EXPECT_TRUE(reason("serverPort").startsWith(QStringLiteral("Port %1 cannot be used (").arg(occupant.serverPort())))
+        << reason("serverPort").toStdString();
 }
 
 TEST_F(MainWindowTest, F9TogglesTheTestModeWhereverTheFocusIs)

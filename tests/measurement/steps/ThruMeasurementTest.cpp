@@ -96,6 +96,34 @@ TEST_P(ThruMeasurement, FromTheAnalyzerDeembedsTheThruToAnIdealOneAndLeavesTheAn
     EXPECT_EQ(progressTexts(), QStringList{"Finished"});
 }
 
+using ThruPortNames = ThruMeasurement;
+
+TEST_F(ThruPortNames, RowsNameTheirCablingUntilMeasuredThenTheMeasuredPortsUntilTheDataIsDeleted)
+{
+    // The halves swapped on the analyzer's ports.
+    left->setAttachedVnaPort(0, 1);
+    right->setAttachedVnaPort(0, 0);
+    const MeasuredFixturePort& leftRow = *left->getFixturePort(0);
+    const MeasuredFixturePort& rightRow = *right->getFixturePort(0);
+    EXPECT_EQ(leftRow.measuredPort(), 1u);
+    EXPECT_EQ(rightRow.measuredPort(), 0u);
+
+    auto step = thruStep(CalcMethod::TimeGating);
+    ASSERT_TRUE(step->measureFromVna());
+    drain();
+    ASSERT_EQ(step->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    // Cabled back: the results are still those of the swapped ports.
+    left->setAttachedVnaPort(0, 0);
+    right->setAttachedVnaPort(0, 1);
+    EXPECT_EQ(leftRow.measuredPort(), 1u);
+    EXPECT_EQ(rightRow.measuredPort(), 0u);
+
+    step->deleteData();
+    drain();
+    EXPECT_EQ(leftRow.measuredPort(), 0u);
+    EXPECT_EQ(rightRow.measuredPort(), 1u);
+}
+
 // The methods that separate the halves by their reflections (bisection only splits the thru).
 class SeparatingThru : public ThruMeasurement
 {

@@ -141,3 +141,61 @@ TEST_F(WizardPagesTest, MeasuresAThruByItsButtonTakesOnlyNumbersAsOffsetsAndSave
     EXPECT_TRUE(waitFor([&folder] { return folder.exists("my corr1.s2p") && folder.exists("my corr2.s2p"); }))
         << folder.entryList(QDir::Files).join(", ").toStdString() << " " << errors.join("; ").toStdString();
 }
+
+TEST_F(WizardPagesTest, PortPanesAndChartLabelsNameTheCabledPortsUntilMeasuredThenTheMeasuredOnes)
+{
+    startOnAnalyzer(4);
+    ASSERT_TRUE(waitForAssignedPorts(4));
+    TransmissionStep* step = firstStep();
+    ASSERT_NE(step, nullptr);
+    QQuickItem* measurePage = showPage("MeasureFixturePage");
+    ASSERT_NE(measurePage, nullptr);
+    QQuickItem* characterization = showPage("FixtureCharacterization");
+    ASSERT_NE(characterization, nullptr);
+    QObject* lengthPlotter = findVisible(characterization, "lengthChart")->property("plotter").value<QObject*>();
+    QQuickItem* connectionPage = showPage("ConnectionPage");
+    ASSERT_NE(connectionPage, nullptr);
+    const QList<QQuickItem*> vnaPorts = visibleItemsNamed(connectionPage, "vnaPort0");
+    ASSERT_EQ(vnaPorts.size(), 2);
+    const auto cableTo = [&vnaPorts](int leftPort, int rightPort) {
+        QMetaObject::invokeMethod(vnaPorts.front(), "activated", Q_ARG(int, leftPort - 1));
+        QMetaObject::invokeMethod(vnaPorts.back(), "activated", Q_ARG(int, rightPort - 1));
+    };
+    const auto lines = [measurePage](const char* name) {
+        QStringList texts;
+        for (QQuickItem* line : visibleItemsNamed(measurePage, name))
+            texts << line->property("text").toString();
+        return texts;
+    };
+    const auto lengthLabels = [lengthPlotter] {
+        QStringList names;
+        for (const QVariant& trace : lengthPlotter->property("traces").toList())
+            names << trace.value<QObject*>()->property("name").toString();
+        return names;
+    };
+
+    EXPECT_EQ(lines("portLine"), (QStringList{"Port 1 | --- Ohm", "Port 2 | --- Ohm"}));
+    EXPECT_EQ(lines("lengthLine"), (QStringList{"L1 = --- s", "L2 = --- s"}));
+    EXPECT_EQ(lengthLabels(), QStringList{"LA1B2"});
+
+    // The simulator's ports 3 and 4 see a thru of their own.
+    cableTo(3, 4);
+    EXPECT_EQ(lines("portLine"), (QStringList{"Port 3 | --- Ohm", "Port 4 | --- Ohm"}));
+    EXPECT_EQ(lines("lengthLine"), (QStringList{"L3 = --- s", "L4 = --- s"}));
+    EXPECT_EQ(lengthLabels(), QStringList{"LA3B4"});
+
+    connectionPage->setVisible(false);
+    characterization->setVisible(false);
+    click(findVisible(measurePage, "thruMeasure"));
+    ASSERT_TRUE(waitFor([step] { return step->thruMeasured() == MeasureEnums::MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+    const QStringList measured{"Port 3 | 50 Ohm", "Port 4 | 50 Ohm"};
+    EXPECT_TRUE(waitFor([&] { return lines("portLine") == measured; })) << lines("portLine").join(", ").toStdString();
+    EXPECT_FALSE(lines("lengthLine").join(" ").contains("---"));
+
+    // Cabled back, the results are still those of ports 3 and 4.
+    cableTo(1, 2);
+    EXPECT_EQ(setup(0)->rightFixtureConn()->getAttachedVnaPort(0), 1u);
+    EXPECT_EQ(lines("portLine"), measured);
+    EXPECT_EQ(lengthLabels(), QStringList{"LA3B4"});
+}

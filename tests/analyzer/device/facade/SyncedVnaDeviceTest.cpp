@@ -114,6 +114,32 @@ TEST_F(SyncedVnaDeviceTest, RefreshReadsTheSettingsAndImpedancesFromTheSecondTim
     EXPECT_TRUE(connected.count() > 0 || connected.wait(1000));
 }
 
+TEST_F(SyncedVnaDeviceTest, FewerPortsAreAnnouncedBeforeTheImpedancesAndTheLostOnesAreNotAsked)
+{
+    simulator.setPortCount(4);
+    ASSERT_TRUE(refresh());
+    ASSERT_TRUE(refresh());
+    ASSERT_EQ(device->impedance(3), 50.0);
+
+    // Both come from the worker; the relays keep the order they were emitted in.
+    QStringList announced;
+    QueuedRelay count(device.get(), &SyncedVnaDevice::portsCountChanged);
+    QueuedRelay impedances(device.get(), &SyncedVnaDevice::impedancesChanged);
+    QObject::connect(&count, &QueuedRelay::relayed, [&announced] { announced << "ports count"; });
+    QObject::connect(&impedances, &QueuedRelay::relayed, [&announced] { announced << "impedances"; });
+    simulator.setPortCount(2);
+    simulator.clearLog();
+
+    ASSERT_TRUE(refresh());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(announced, (QStringList{"ports count", "impedances"}));
+    EXPECT_EQ(device->portsCount(), 2);
+    EXPECT_EQ(device->impedance(1), 50.0);
+    EXPECT_FALSE(device->impedance(2).has_value());
+    EXPECT_EQ(countOf(lines(), "IMPedance?"), 2);
+    EXPECT_EQ(countOf(lines(), "PORT3:IMPedance?") + countOf(lines(), "PORT4:IMPedance?"), 0);
+}
+
 TEST_F(SyncedVnaDeviceTest, NotReadyAnalyzerKeepsThePreviousSweepValues)
 {
     ASSERT_TRUE(refresh());

@@ -30,9 +30,9 @@ QStringList refreshLines(bool calibrated)
     lines << "CALCulate1:CORRection:STATus?"
           << "CALCulate1:CORRection:STATus?"
           << "SENSe1:CORRection:TYPE?"
+          << "SERVice:PORT:COUNt?"
           << "SENSe:CORRection:PORT1:IMPedance?"
-          << "SENSe:CORRection:PORT2:IMPedance?"
-          << "SERVice:PORT:COUNt?";
+          << "SENSe:CORRection:PORT2:IMPedance?";
     return lines;
 }
 
@@ -85,7 +85,7 @@ protected:
     QStringList reappliedLines(const DeviceStateKeeper& keeper) const
     {
         const QStringList received = allLines();
-        const int refreshEnd = received.indexOf("SERVice:PORT:COUNt?");
+        const int refreshEnd = received.indexOf(refreshLines(true).last());
         const int load = received.indexOf("MMEMory:LOAD:CHANnel1:CALibration " + keeper.calibrationFilePath());
         if (refreshEnd < 0 || load < refreshEnd)
             return {"<sequence incomplete>"};
