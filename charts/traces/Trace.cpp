@@ -54,7 +54,9 @@ bool sameMatrix(const QMatrix4x4& a, const QMatrix4x4& b)
 
 } // namespace
 
-Trace::Trace(QObject* parent) : AbstractTrace(parent)
+Trace::Trace(QObject* parent)
+    : AbstractTrace(parent), m_pointsXRange(std::numeric_limits<double>::quiet_NaN(),
+                                            std::numeric_limits<double>::quiet_NaN())
 {
 }
 
@@ -89,6 +91,19 @@ void Trace::replace(const QVector<QPointF>& data)
     ColumnResampler::resamplePoints(points, size_t(data.size()), vertices, slotCount);
     m_data.pendingUpload.append(0, slotCount);
     m_data.validSlots.append(0, slotCount);
+    const auto [lowest, highest] = std::minmax_element(
+        data.begin(), data.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    m_pointsXRange = QPointF(lowest->x(), highest->x());
+}
+
+void Trace::clear()
+{
+    m_data.vertices.clear();
+    m_data.pendingUpload.reset(TraceRenderData::slotCount);
+    m_data.validSlots.reset(TraceRenderData::slotCount);
+    // The chart draws a pass without it.
+    m_data.matrixChanged = true;
+    m_pointsXRange = QPointF(std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN());
 }
 
 bool Trace::replaceOnPtrData(QVector<QPointF>* data)

@@ -26,6 +26,12 @@ public:
     Q_INVOKABLE double domainY(double domainX) const;
     Q_INVOKABLE void replace(const QVector<QPointF>& data);
     Q_INVOKABLE bool replaceOnPtrData(QVector<QPointF>* data);
+    // Drops the points: the trace draws nothing, as before its first replace,
+    // until the next one.
+    Q_INVOKABLE void clear();
+    // The smallest and the largest x of the points last given; NaN for both
+    // while the trace has none.
+    Q_INVOKABLE QPointF pointsXRange() const { return m_pointsXRange; }
 
 public slots:
     Orlix::Frontend::TraceRenderData* renderData() override { return &m_data; }
@@ -37,4 +43,5 @@ signals:
 
 private:
     Orlix::Frontend::TraceRenderData m_data;
+    QPointF m_pointsXRange;
 };

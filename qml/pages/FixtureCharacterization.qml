@@ -38,6 +38,7 @@ PageWithReturn {
 
             TabBar {
                 id: charts
+                objectName: "chartTabs"
                 Layout.fillWidth: true
                 TabButton { text: qsTr("Length") }
                 TabButton { text: qsTr("Gating") }
@@ -63,6 +64,7 @@ PageWithReturn {
                     xAxisTitle: qsTr("Time (s)")
                     yAxisTitle: qsTr("Magnitude (linear)")
                     onSetDefaultOffset: CharacterizedPorts.setDefaultOffsets(ports)
+                    onCalibrationPlaneMoved: (entry, shift) => CharacterizedPorts.shiftCalibrationPlane(entry, shift)
                 }
                 NoltChartTab {
                     quantity: "G"
@@ -85,6 +87,7 @@ PageWithReturn {
                     xAxisTitle: qsTr("Time (s)")
                     yAxisTitle: qsTr("Impedance (Ω)")
                     onSetDefaultOffset: CharacterizedPorts.setDefaultOffsets(ports)
+                    onCalibrationPlaneMoved: (entry, shift) => CharacterizedPorts.shiftCalibrationPlane(entry, shift)
                 }
                 GridLayout {
                     columns: 2

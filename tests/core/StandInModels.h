@@ -99,7 +99,9 @@ class StandInPortResults : public QObject
     Q_PROPERTY(QVariant length MEMBER length NOTIFY changed)
     Q_PROPERTY(QVariant impedance MEMBER impedance NOTIFY changed)
     Q_PROPERTY(QVariant z0Transform MEMBER z0Transform NOTIFY changed)
+    Q_PROPERTY(bool isMeasured MEMBER isMeasured NOTIFY changed)
 public:
+    bool isMeasured = false;
     QVariant length;
     QVariant impedance;
     QVariant z0Transform;
@@ -190,6 +192,9 @@ public:
     }
     // Markers read their y from the trace; the graphs' names and feeding do not need one.
     Q_INVOKABLE double domainY(double) const { return 0.0; }
+    // A trace without points: the graphs' names and feeding do not need the markers' places.
+    Q_INVOKABLE void clear() {}
+    Q_INVOKABLE QPointF pointsXRange() const { return {qQNaN(), qQNaN()}; }
 
     QString name;
     std::vector<int> fedSizes;

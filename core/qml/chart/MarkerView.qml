@@ -6,7 +6,9 @@ import "../controls"
 // domain: user markers named after the trace, a reference marker "Ref" and a
 // moving reference line with a faint band to its left. A marker is an object
 // with x, y, arg and visible whose x and y notify their changes; dragging one
-// sideways moves its x along the data unless its `movable` is false.
+// sideways moves its x along the data unless its `movable` is false. A marker
+// with a function moveTo(x) is handed the new x instead, and the moving
+// reference line only where it is let go: it decides itself where it goes.
 Item {
     id: view
 
@@ -55,15 +57,41 @@ Item {
 
     // Moves a marker's x to the data x under a pixel of the area.
     function dragTo(marker, pixelX) {
-        if (domain)
-            marker.x = domain.geometryToDomainX(clamp(pixelX, 0, width));
+        if (!domain)
+            return;
+        const x = domain.geometryToDomainX(clamp(pixelX, 0, width));
+        if (typeof marker.moveTo === "function")
+            marker.moveTo(x);
+        else
+            marker.x = x;
     }
+
+    // The pins shown, whose names the plotter keeps apart.
+    function shownPins() {
+        let pins = [];
+        for (let i = 0; i < userPins.count; ++i) {
+            const pin = userPins.itemAt(i);
+            if (pin && pin.visible)
+                pins.push(pin);
+        }
+        if (referencePin.item && referencePin.item.visible)
+            pins.push(referencePin.item);
+        return pins;
+    }
+
+    // A pin was shown, hidden or moved.
+    signal pinsMoved()
+
+    onVisibleChanged: pinsMoved()
 
     component Pin: Item {
         id: pin
 
         property var marker
         property string label
+        // How many label heights the name is lifted to stay clear of other names.
+        property int lane: 0
+        readonly property alias labelItem: labelText
 
         readonly property real pointX: view.geometryX(marker.x)
         readonly property real pointY: view.geometryY(marker.y)
@@ -74,14 +102,24 @@ Item {
         height: 18
         visible: marker.visible !== false && isFinite(pointX) && isFinite(pointY)
 
+        onXChanged: view.pinsMoved()
+        onYChanged: view.pinsMoved()
+        onVisibleChanged: view.pinsMoved()
+
+        // Sized as the pin, not anchored to it: an icon that takes its size from
+        // its parent's sizes it anew while its image loads, a binding loop.
         ColorImage {
-            anchors.fill: parent
+            width: 18
+            height: 18
             source: view.active ? Icons.marker : Icons.inactive_marker
             color: view.color
         }
 
         Text {
+            id: labelText
+            objectName: "markerLabel"
             anchors.bottom: parent.top
+            anchors.bottomMargin: pin.lane * height
             anchors.horizontalCenter: parent.horizontalCenter
             text: pin.label
             color: view.color
@@ -109,7 +147,9 @@ Item {
         id: movingReference
 
         readonly property var marker: view.movingReferenceMarker
-        readonly property real lineX: marker ? view.geometryX(marker.x) : NaN
+        // The line's pixel while it is dragged, NaN otherwise.
+        property real draggedX: NaN
+        readonly property real lineX: isFinite(draggedX) ? draggedX : marker ? view.geometryX(marker.x) : NaN
 
         anchors.fill: parent
         visible: marker !== null && marker.visible !== false && isFinite(lineX)
@@ -128,17 +168,26 @@ Item {
             height: parent.height
             color: view.color
 
+            // The line follows the pointer; the marker moves once where it is let go.
             MouseArea {
                 anchors.fill: parent
                 anchors.margins: -4
                 enabled: view.isMovable(movingReference.marker)
                 preventStealing: true
-                onPositionChanged: view.dragTo(movingReference.marker, mapToItem(view, mouse.x, 0).x)
+                onPositionChanged: movingReference.draggedX = view.clamp(mapToItem(view, mouse.x, 0).x, 0, view.width)
+                onReleased: {
+                    const place = movingReference.draggedX;
+                    movingReference.draggedX = NaN;
+                    if (isFinite(place))
+                        view.dragTo(movingReference.marker, place);
+                }
+                onCanceled: movingReference.draggedX = NaN
             }
         }
     }
 
     Repeater {
+        id: userPins
         model: view.markers
 
         Pin {
@@ -150,6 +199,7 @@ Item {
     }
 
     Loader {
+        id: referencePin
         active: view.referenceMarker !== null && view.referenceMarker !== undefined
         sourceComponent: Pin {
             objectName: "referenceMarker"

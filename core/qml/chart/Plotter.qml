@@ -85,6 +85,35 @@ Item {
         Qt.callLater(xAxis.layout);
     }
 
+    // Lifts marker names that would overlap names placed before them, the
+    // reference markers' first, by as many label heights as it takes.
+    function arrangeMarkerLabels() {
+        let pins = [];
+        for (let i = 0; i < markerViews.count; ++i) {
+            const view = markerViews.itemAt(i);
+            if (view && view.visible)
+                pins = pins.concat(view.shownPins());
+        }
+        const isReference = (pin) => pin.objectName === "referenceMarker";
+        const ordered = pins.filter(isReference).concat(pins.filter((pin) => !isReference(pin)));
+        let placed = [];
+        for (const pin of ordered) {
+            const label = pin.labelItem;
+            const left = pin.x + (pin.width - label.width) / 2;
+            const clearAt = (lane) => {
+                const top = pin.y - (lane + 1) * label.height;
+                return placed.every((other) => left + label.width <= other.left || left >= other.right
+                                               || top + label.height <= other.top || top >= other.bottom);
+            };
+            let lane = 0;
+            while (!clearAt(lane))
+                ++lane;
+            pin.lane = lane;
+            const top = pin.y - (lane + 1) * label.height;
+            placed.push({ left: left, right: left + label.width, top: top, bottom: top + label.height });
+        }
+    }
+
     clip: true
 
     onTracesChanged: recolour()
@@ -238,6 +267,8 @@ Item {
             markers: supplied.markers || []
             referenceMarker: supplied.referenceMarker || null
             movingReferenceMarker: supplied.movingReferenceMarker || null
+
+            onPinsMoved: Qt.callLater(plotter.arrangeMarkerLabels)
         }
     }
 

@@ -30,7 +30,9 @@ Item {
     }
 
     // Centres each label at its value's place, shown only when it lies wholly
-    // on the axis and overlaps no label shown before it.
+    // on the axis and overlaps no label shown before it. Whether a label is
+    // shown is decided here, never read back from the label: a label of a
+    // hidden page reads as not visible whatever it was given.
     function layout() {
         const count = Math.min(repeater.count, labels.length);
         if (count === 0)
@@ -40,19 +42,21 @@ Item {
             const centre = axis.domainToGeometryX(labels[index]);
             const fits = isFinite(centre) && centre - label.width / 2 >= 0 && centre + label.width / 2 <= axis.width;
             label.x = fits ? centre - label.width / 2 : 0;
-            label.visible = fits && label.text !== "";
-            return label;
+            return { label: label, shown: fits && label.text !== "" };
         };
         const middle = place(middleIndex);
+        middle.label.visible = middle.shown;
         let previousRight = -Infinity;
         for (let i = 0; i < count; ++i) {
             if (i === middleIndex)
                 continue;
-            const label = place(i);
+            const { label, shown } = place(i);
             const right = label.x + label.width;
-            const clearOfMiddle = !middle.visible || right <= middle.x || label.x >= middle.x + middle.width;
-            label.visible = label.visible && label.x > previousRight && clearOfMiddle;
-            if (label.visible)
+            const clearOfMiddle = !middle.shown || right <= middle.label.x
+                                  || label.x >= middle.label.x + middle.label.width;
+            const kept = shown && label.x > previousRight && clearOfMiddle;
+            label.visible = kept;
+            if (kept)
                 previousRight = right;
         }
     }

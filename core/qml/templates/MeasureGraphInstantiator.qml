@@ -7,8 +7,9 @@ import com.orlix.chart 1.0
 // the fixture and its port; a 2x-thru's impulse response names both halves.
 // Each trace carries its markers (`markerSet`, as the plotter takes them): the
 // reference marker at the graph's reference place, the moving reference marker
-// where the applied fixture offset puts the calibration plane, and one user
-// marker, first in the middle of the data.
+// where the applied fixture offset puts the calibration plane (dragged, it
+// asks for the plane to move), and one user marker, first in the middle of the
+// trace's data. A port without results draws no curve and no marker.
 Instantiator {
     id: graphs
 
@@ -19,7 +20,7 @@ Instantiator {
     property string quantity
     // The result object's curve: "impulseResponse", "gating", "stepResponse", "S11", ...
     property string curve
-    // Entries { fixtureName, port, results, step } with, for a 2x-thru,
+    // Entries { fixtureName, port, results, step, side } with, for a 2x-thru,
     // { pairedFixtureName, pairedPort, pairedResults }; `step` offers
     // `appliedFixtureOffset`.
     property var ports: []
@@ -27,16 +28,23 @@ Instantiator {
     // ("impRespLength", "impedanceReferenceLength"); empty when the graph has none.
     property string referencePlace
 
+    // A moving reference marker was dragged `shift` seconds along the time
+    // axis of the entry's graph.
+    signal calibrationPlaneMoved(var entry, real shift)
+
     // A marker on a trace: it stands at the data x `x` (the trace's argument,
-    // `arg`, on an XY chart) and reads its y from the trace there. The trace's
-    // data change unseen by bindings, hence `dataRevision`.
+    // `arg`, on an XY chart) and reads its y from the trace there. It shows
+    // while it `applies`, its trace has points and it has a place on them.
+    // The trace's data change unseen by bindings, hence `dataRevision`.
     component Marker: QtObject {
         property var trace: null
         property int dataRevision: 0
         property real x: NaN
         readonly property real arg: x
-        readonly property real y: dataRevision >= 0 && trace && isFinite(x) ? trace.domainY(x) : NaN
-        property bool visible: true
+        readonly property bool placed: !!trace && trace.hasData && isFinite(x)
+        readonly property real y: dataRevision >= 0 && placed ? trace.domainY(x) : NaN
+        property bool applies: true
+        readonly property bool visible: applies && placed
         property bool movable: true
     }
 
@@ -71,6 +79,29 @@ Instantiator {
         return (range.x + range.y) / 2;
     }
 
+    // Whether a graph other than `except` has points.
+    function anyDataBut(except) {
+        for (let i = 0; i < count; ++i) {
+            const other = objectAt(i);
+            if (other && other !== except && other.hasData)
+                return true;
+        }
+        return false;
+    }
+
+    // Takes a graph's curve out of the scale manager. The manager announces
+    // nothing when its last curve goes, so the tab's no-data ranges are
+    // announced here: the axes show them, labelled, as before any data.
+    function forgetData(trace) {
+        if (!scaleManager)
+            return;
+        scaleManager.removeData(trace.name);
+        if (!anyDataBut(trace)) {
+            scaleManager.setMinMaxX(Qt.point(0, 1));
+            scaleManager.setMinMaxY(Qt.point(0, 1));
+        }
+    }
+
     model: ports
 
     delegate: Trace {
@@ -82,6 +113,9 @@ Instantiator {
         property var followed: null
         property string followedSignal
         property int dataRevision: 0
+        property bool hasData: false
+        // The smallest and largest x of the points, NaN without points.
+        property point dataXRange: Qt.point(NaN, NaN)
 
         readonly property QtObject markerSet: QtObject {
             readonly property QtObject referenceMarker: Marker {
@@ -91,31 +125,43 @@ Instantiator {
                 x: graphs.referencePlace !== "" ? graphs.resultValue(trace.results, graphs.referencePlace) : NaN
                 movable: false
             }
+            // Dragged, it moves the calibration plane through the step's offsets.
             readonly property QtObject movingReferenceMarker: Marker {
                 trace: trace
                 dataRevision: trace.dataRevision
                 x: reference.x + graphs.planeShift(trace.entry)
-                visible: graphs.referencePlace !== "" && !!trace.entry.step
+                applies: graphs.referencePlace !== "" && !!trace.entry.step
                          && trace.entry.step.appliedFixtureOffset === true
-                movable: false
+
+                function moveTo(place) {
+                    graphs.calibrationPlaneMoved(trace.entry, place - x);
+                }
             }
-            // Dragging it ends its place in the middle of the data.
+            // First in the middle of the trace's data; dragging ends that until
+            // the data no longer reach the marker.
             readonly property QtObject userMarker: Marker {
+                id: user
                 trace: trace
                 dataRevision: trace.dataRevision
-                x: graphs.scaleManager ? graphs.middleOf(graphs.scaleManager.minMaxX) : NaN
+                x: graphs.middleOf(trace.dataXRange)
             }
             readonly property var markers: [userMarker]
         }
 
         function refresh() {
             const points = results[graphs.curve];
-            replaceOnPtrData(points);
+            hasData = replaceOnPtrData(points);
+            // An emptied curve shows as no curve: the trace keeps its points otherwise.
+            if (!hasData)
+                clear();
+            dataXRange = pointsXRange();
+            if (!(user.x >= dataXRange.x && user.x <= dataXRange.y))
+                user.x = Qt.binding(() => graphs.middleOf(trace.dataXRange));
             dataRevision += 1;
             if (!graphs.scaleManager)
                 return;
             if (!graphs.scaleManager.addDataPtr(name, points))
-                graphs.scaleManager.removeData(name);
+                graphs.forgetData(trace);
         }
 
         name: graphs.graphName(modelData)
@@ -138,7 +184,6 @@ Instantiator {
     onObjectRemoved: (index, object) => {
         if (plotter)
             plotter.removeTrace(object);
-        if (scaleManager)
-            scaleManager.removeData(object.name);
+        forgetData(object);
     }
 }

@@ -26,14 +26,18 @@ Item {
     // The units of the chart's x and y, for the marker values.
     property string xUnit
     property string yUnit
-    // Whether the fixture offset of a graph's step is applied: its moving
-    // reference marker shows then, and the way back to the default offset.
-    readonly property bool offsetApplied: plot.traces.some((trace) => trace.markerSet.movingReferenceMarker.visible)
+    // Whether a shown graph's moving reference marker has a place: the fixture
+    // offset of its step is applied. The way back to the default offset shows then.
+    readonly property bool offsetApplied: plot.traces.some(
+                                              (trace) => trace.visible && trace.markerSet.movingReferenceMarker.visible)
     readonly property alias plotter: plot
     property color textColor: Color.textHighEmphasis
 
     // The offsets of the graphs' steps are to go back to their defaults.
     signal setDefaultOffset()
+    // A moving reference marker was dragged `shift` seconds along the time
+    // axis of the entry's graph.
+    signal calibrationPlaneMoved(var entry, real shift)
 
     function valueText(value, unit) {
         return value === undefined || value === null || !isFinite(value)
@@ -44,6 +48,11 @@ Item {
         return valueText(entry.results[property], tab.referenceUnit);
     }
 
+    // A user marker's place, "---" while its trace has no points.
+    function userMarkerText(marker) {
+        return marker.visible ? valueText(marker.x, tab.xUnit) + ", " + valueText(marker.y, tab.yUnit) : "---";
+    }
+
     ChartScaleManager {
         id: scale
     }
@@ -52,6 +61,7 @@ Item {
         id: graphs
         plotter: plot
         scaleManager: scale
+        onCalibrationPlaneMoved: (entry, shift) => tab.calibrationPlaneMoved(entry, shift)
     }
 
     RowLayout {
@@ -67,7 +77,8 @@ Item {
             markersOf: (trace) => trace.markerSet
         }
 
-        // The marker panel gives way to the chart on a narrow tab: its texts are elided.
+        // The marker panel gives way to the chart on a narrow tab: its headings
+        // and the switch wrap onto further lines, the values are elided.
         ColumnLayout {
             Layout.fillWidth: false
             Layout.preferredWidth: Math.min(220, Math.max(140, tab.width / 3))
@@ -76,6 +87,8 @@ Item {
 
             Label {
                 Layout.fillWidth: true
+                wrapMode: Text.WordWrap
+                maximumLineCount: 3
                 elide: Text.ElideRight
                 text: qsTr("Reference markers")
                 color: tab.textColor
@@ -83,18 +96,21 @@ Item {
                 visible: tab.referenceProperty !== ""
             }
             Repeater {
-                model: tab.referenceProperty !== "" ? tab.ports : []
+                model: tab.referenceProperty !== "" ? plot.traces : []
                 Label {
                     objectName: "referenceValue"
                     Layout.fillWidth: true
+                    visible: modelData.visible
                     elide: Text.ElideRight
-                    text: graphs.graphName(modelData) + ": " + tab.referenceText(modelData, tab.referenceProperty)
+                    text: modelData.name + ": " + tab.referenceText(modelData.entry, tab.referenceProperty)
                     color: tab.textColor
                 }
             }
 
             Label {
                 Layout.fillWidth: true
+                wrapMode: Text.WordWrap
+                maximumLineCount: 3
                 elide: Text.ElideRight
                 text: qsTr("Movable reference markers")
                 color: tab.textColor
@@ -108,7 +124,7 @@ Item {
 
                     objectName: "movingReferenceValue"
                     Layout.fillWidth: true
-                    visible: marker.visible
+                    visible: marker.visible && modelData.visible
                     elide: Text.ElideRight
                     text: modelData.name + ": " + tab.valueText(marker.x, tab.xUnit)
                     color: tab.textColor
@@ -123,16 +139,29 @@ Item {
 
             Label {
                 Layout.fillWidth: true
+                wrapMode: Text.WordWrap
+                maximumLineCount: 3
                 elide: Text.ElideRight
                 text: qsTr("User markers")
                 color: tab.textColor
                 font.bold: true
             }
+            // Its text wraps onto further lines before it is cut short.
             Switch {
                 id: showUserMarkers
                 objectName: "showUserMarkers"
                 Layout.fillWidth: true
                 text: qsTr("Show user markers")
+                contentItem: Text {
+                    leftPadding: showUserMarkers.indicator.width + showUserMarkers.spacing
+                    text: showUserMarkers.text
+                    font: showUserMarkers.font
+                    color: tab.textColor
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 3
+                    elide: Text.ElideRight
+                    verticalAlignment: Text.AlignVCenter
+                }
             }
             Repeater {
                 model: plot.traces
@@ -143,8 +172,7 @@ Item {
                     Layout.fillWidth: true
                     visible: showUserMarkers.checked && modelData.visible
                     elide: Text.ElideRight
-                    text: modelData.name + ": " + tab.valueText(marker.x, tab.xUnit) + ", "
-                          + tab.valueText(marker.y, tab.yUnit)
+                    text: modelData.name + ": " + tab.userMarkerText(marker)
                     color: tab.textColor
                 }
             }

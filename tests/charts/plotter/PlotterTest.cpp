@@ -115,6 +115,29 @@ TEST_F(PlotterScene, RangesFollowTheScaleManagerWithOrderedLabels)
     EXPECT_NEAR(pointOf("yRange").y(), 5.1, 1e-12);
 }
 
+TEST_F(PlotterScene, NamesOfMarkersAtOnePlaceStayApartAboveThem)
+{
+    // Both traces' reference markers stand at (5, 5).
+    addTrace(QStringLiteral("Z A1"));
+    addTrace(QStringLiteral("Z B1"));
+    manager.addData(QStringLiteral("Z A1"), line({0.0, 0.0}, {10.0, 10.0}));
+    settle();
+
+    const QList<QQuickItem*> pins = visibleNamed(QStringLiteral("referenceMarker"));
+    const QList<QQuickItem*> names = visibleNamed(QStringLiteral("markerLabel"));
+    ASSERT_EQ(pins.size(), 2);
+    ASSERT_EQ(names.size(), 2);
+    const auto sceneRect = [](QQuickItem* item) {
+        return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    };
+    EXPECT_FALSE(sceneRect(names[0]).intersects(sceneRect(names[1])))
+        << sceneRect(names[0]).y() << " " << sceneRect(names[1]).y();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_NEAR(sceneRect(names[i]).center().x(), sceneRect(pins[i]).center().x(), 0.5) << i;
+        EXPECT_LE(sceneRect(names[i]).bottom(), sceneRect(pins[i]).top() + 0.5) << i;
+    }
+}
+
 TEST_F(PlotterScene, ZoomNarrowsTheRangesUntilItIsReset)
 {
     Trace* trace = addTrace(QStringLiteral("S11 A1"));

@@ -70,6 +70,38 @@ TEST(Trace, AnEmptyReplacementKeepsTheCurve)
     EXPECT_EQ(trace.renderData()->pendingUpload.count(), 4096);
 }
 
+TEST(Trace, ClearingDropsThePointsUntilTheNextReplacement)
+{
+    Trace trace;
+    EXPECT_TRUE(std::isnan(trace.pointsXRange().x()));
+    EXPECT_TRUE(std::isnan(trace.pointsXRange().y()));
+    // Points out of order: the range is their smallest and largest x.
+    trace.replace({QPointF(4.0, 1.0), QPointF(-2.0, 3.0), QPointF(7.5, 2.0)});
+    EXPECT_EQ(trace.pointsXRange(), QPointF(-2.0, 7.5));
+
+    Orlix::Frontend::TraceRenderData& data = *trace.renderData();
+    data.matrixChanged = false; // as the renderer does when it draws
+    trace.clear();
+    EXPECT_TRUE(data.vertices.empty());
+    EXPECT_TRUE(data.validSlots.isEmpty());
+    EXPECT_TRUE(data.pendingUpload.isEmpty());
+    EXPECT_TRUE(data.matrixChanged);
+    EXPECT_EQ(trace.domainY(1.0), 0.0);
+    EXPECT_TRUE(std::isnan(trace.pointsXRange().x()));
+    EXPECT_TRUE(std::isnan(trace.pointsXRange().y()));
+
+    // An empty list still keeps what there is, here nothing.
+    QVector<QPointF> empty;
+    EXPECT_FALSE(trace.replaceOnPtrData(&empty));
+    EXPECT_TRUE(data.vertices.empty());
+
+    QVector<QPointF> points = line(3, 10.0, 1.0, 10.0, 1.0);
+    EXPECT_TRUE(trace.replaceOnPtrData(&points));
+    EXPECT_EQ(data.validSlots.count(), 4096);
+    EXPECT_NEAR(trace.domainY(11.0), 11.0, 1e-6);
+    EXPECT_EQ(trace.pointsXRange(), QPointF(10.0, 12.0));
+}
+
 TEST(Trace, RenderDataChangesOnlyWhenWhatIsDrawnChanges)
 {
     Trace trace;

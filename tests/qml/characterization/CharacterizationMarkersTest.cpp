@@ -1,3 +1,4 @@
+#include "analyzer/facade/SyncedVnaDevice.h"
 #include "app/formatting/MetricText.h"
 #include "app/startup/Localization.h"
 #include "charts/traces/Trace.h"
@@ -8,8 +9,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,17 +27,38 @@ protected:
     {
         startOnAnalyzer(2);
         ASSERT_TRUE(waitForAssignedPorts(2));
+        measureThru();
+        if (HasFatalFailure())
+            return;
+        showCharacterization();
+        if (HasFatalFailure())
+            return;
+        ASSERT_TRUE(waitFor([this] { return left->property("impRespLength").isValid(); }));
+    }
+
+    void measureThru()
+    {
         thru = qobject_cast<TransmissionStep*>(setup(0)->steps().rows().front().get());
         ASSERT_NE(thru, nullptr);
         ASSERT_TRUE(thru->measureFromVna());
         ASSERT_TRUE(waitFor([this] { return thru->thruMeasured() == MeasureStatus::MEASURED; }, 10000))
             << errors.join("; ").toStdString();
-        QQuickItem* page = showPage("FixtureCharacterization");
-        ASSERT_NE(page, nullptr);
-        lengthChart = findVisible(page, "lengthChart");
+    }
+
+    void showCharacterization()
+    {
+        characterization = showPage("FixtureCharacterization");
+        ASSERT_NE(characterization, nullptr);
+        lengthChart = findVisible(characterization, "lengthChart");
         ASSERT_NE(lengthChart, nullptr);
-        auto* plotter = lengthChart->property("plotter").value<QObject*>();
+        plotter = lengthChart->property("plotter").value<QQuickItem*>();
         chart = plotter->property("chart").value<QQuickItem*>();
+        findLengthGraph();
+    }
+
+    // The graph of the "Length" chart, made anew when a measurement renames its ports.
+    void findLengthGraph()
+    {
         const QVariantList traces = plotter->property("traces").toList();
         ASSERT_EQ(traces.size(), 1);
         trace = qobject_cast<Trace*>(traces.front().value<QObject*>());
@@ -42,7 +66,8 @@ protected:
         const QVariantMap entry = lengthChart->property("ports").toList().front().toMap();
         left = entry.value("results").value<QObject*>();
         ASSERT_NE(left, nullptr);
-        ASSERT_TRUE(waitFor([this] { return left->property("impRespLength").isValid(); }));
+        right = entry.value("pairedResults").value<QObject*>();
+        ASSERT_NE(right, nullptr);
     }
 
     QObject* marker(const char* which) const
@@ -119,11 +144,56 @@ protected:
         return first < 0 ? std::nan("") : (first + last + 1) / 2.0;
     }
 
+    // Pixels of about the trace's colour inside the chart's plot area, on a fresh grab.
+    int tracePixels() const
+    {
+        const QImage image = window->grabWindow();
+        const QRect area = chart->mapRectToScene(QRectF(0, 0, chart->width(), chart->height())).toRect() & image.rect();
+        const QColor colour = trace->color();
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                count += std::abs(qRed(pixel) - colour.red()) < 48 && std::abs(qGreen(pixel) - colour.green()) < 48
+                                 && std::abs(qBlue(pixel) - colour.blue()) < 48
+                             ? 1
+                             : 0;
+            }
+        }
+        return count;
+    }
+
+    // The texts of the x-axis labels shown, left to right, once at least `atLeast` show.
+    static QStringList xLabelsOnceShown(QQuickItem* tab, int atLeast)
+    {
+        waitFor([&] { return visibleItemsNamed(tab, QStringLiteral("xLabel")).size() >= atLeast; });
+        return xLabelsShown(tab);
+    }
+
+    // The texts of the x-axis labels shown, left to right.
+    static QStringList xLabelsShown(QQuickItem* tab)
+    {
+        QList<QQuickItem*> labels = visibleItemsNamed(tab, QStringLiteral("xLabel"));
+        std::sort(labels.begin(), labels.end(), [](QQuickItem* a, QQuickItem* b) { return a->x() < b->x(); });
+        QStringList texts;
+        for (QQuickItem* label : labels)
+            texts << label->property("text").toString();
+        return texts;
+    }
+
+    QPointF xRangeOf(QQuickItem* tab) const
+    {
+        return tab->property("plotter").value<QObject*>()->property("xRange").toPointF();
+    }
+
     TransmissionStep* thru = nullptr;
+    QQuickItem* characterization = nullptr;
     QQuickItem* lengthChart = nullptr;
+    QQuickItem* plotter = nullptr;
     QQuickItem* chart = nullptr;
     Trace* trace = nullptr;
     QObject* left = nullptr;
+    QObject* right = nullptr;
 };
 
 } // namespace
@@ -228,8 +298,173 @@ TEST_F(CharacterizationMarkersTest, MovingReferenceMarkerShowsTheAppliedOffsetUn
     EXPECT_TRUE(shown("movingReferenceValue").isEmpty());
 }
 
-// The Russian texts of impedances end in the ohm sign the units use, not in a Greek letter.
-TEST_F(CharacterizationMarkersTest, ImpedancesShowTheOhmSignInRussian)
+TEST_F(CharacterizationMarkersTest, DraggingTheMovingReferenceMarkerSetsTheOffsetsAsTypingThemDoes)
+{
+    measureThruAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    // The measurement page's offset fields, out of view behind the charts.
+    QQuickItem* measurePage = showPage("MeasureFixturePage");
+    ASSERT_NE(measurePage, nullptr);
+    measurePage->setVisible(false);
+    QQuickItem* leftField = anyNamed(measurePage, "leftOffset");
+    QQuickItem* rightField = anyNamed(measurePage, "rightOffset");
+    ASSERT_NE(leftField, nullptr);
+    ASSERT_NE(rightField, nullptr);
+    const auto lengths = [&] { return QPointF(left->property("length").toDouble(), right->property("length").toDouble()); };
+    const QPointF measured = lengths();
+
+    thru->applyThruOffset(true);
+    QQuickItem* line = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (line = findVisible(lengthChart, "movingReferenceLine")) != nullptr; }));
+    const double from = marker("movingReferenceMarker")->property("x").toDouble();
+
+    // Dragged 60 pixels to the right, low on the line, clear of the reference marker on the peak.
+    const QPoint press = line->mapToScene(QPointF(line->width() / 2, line->height() * 0.9)).toPoint();
+    drag(press, 60);
+    const double to = trace->domain()->geometryToDomainX(chart->mapFromScene(QPointF(press.x() + 60, 0)).x());
+    // The thru's response runs through both halves: each takes half the shift, in picoseconds to the
+    // fields' two decimals.
+    const double half = std::round((to - from) / 2 * 1e12 * 100) / 100;
+    ASSERT_GT(half, 1.0);
+    ASSERT_TRUE(waitFor([&] { return lengths().x() != measured.x() && lengths().y() != measured.y(); }));
+    EXPECT_NEAR(thru->leftOffset(), half, 0.011);
+    EXPECT_EQ(thru->rightOffset(), thru->leftOffset());
+    const QPointF dragged = lengths();
+    EXPECT_NEAR(dragged.x(), measured.x() + thru->leftOffset() * 1e-12, 1e-18);
+    EXPECT_NEAR(dragged.y(), measured.y() + thru->rightOffset() * 1e-12, 1e-18);
+    EXPECT_TRUE(waitFor([&] { return std::abs(centreX(line) - (press.x() + 60)) <= 1.5; })) << centreX(line);
+    // The fields follow the step.
+    const QString leftText = leftField->property("text").toString();
+    const QString rightText = rightField->property("text").toString();
+    EXPECT_DOUBLE_EQ(leftText.toDouble(), thru->leftOffset());
+    EXPECT_DOUBLE_EQ(rightText.toDouble(), thru->rightOffset());
+
+    // Back at the default, the same offsets typed into the fields give the same lengths.
+    click(findVisible(lengthChart, "setDefaultOffset"));
+    ASSERT_TRUE(waitFor([&] { return lengths() == measured; }));
+    typeAndFinish(leftField, leftText);
+    typeAndFinish(rightField, rightText);
+    EXPECT_TRUE(waitFor([&] { return lengths() == dragged; }));
+}
+
+TEST_F(CharacterizationMarkersTest, MarkerListsNameOnlyShownGraphsAndPlacedMarkers)
+{
+    startOnAnalyzer(2);
+    ASSERT_TRUE(waitForAssignedPorts(2));
+    // No conversion: the impedances have no reference length, so their moving markers no place.
+    setups()->setZ0ConversionType(MeasureEnums::Z0Conversion::None);
+    measureThru();
+    if (HasFatalFailure())
+        return;
+    showCharacterization();
+    if (HasFatalFailure())
+        return;
+    thru->applyThruOffset(true);
+    ASSERT_TRUE(waitFor([&] { return findVisible(lengthChart, "movingReferenceValue") != nullptr; }));
+    click(findVisible(lengthChart, "showUserMarkers"));
+    ASSERT_TRUE(waitFor([&] { return findVisible(lengthChart, "userMarkerValue") != nullptr; }));
+    EXPECT_NE(findVisible(lengthChart, "referenceValue"), nullptr);
+
+    findVisible(characterization, "chartTabs")->setProperty("currentIndex", 2);
+    QQuickItem* impedanceChart = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (impedanceChart = findVisible(characterization, "impedanceChart")) != nullptr; }));
+    EXPECT_EQ(findVisible(impedanceChart, "movingReferenceValue"), nullptr);
+    EXPECT_EQ(findVisible(impedanceChart, "setDefaultOffset"), nullptr);
+
+    // A graph hidden from the legend leaves every list.
+    findVisible(characterization, "chartTabs")->setProperty("currentIndex", 0);
+    ASSERT_TRUE(waitFor([&] { return findVisible(characterization, "lengthChart") != nullptr; }));
+    trace->setVisible(false);
+    for (const char* list : {"referenceValue", "movingReferenceValue", "userMarkerValue"})
+        EXPECT_TRUE(waitFor([&] { return findVisible(lengthChart, list) == nullptr; })) << list;
+}
+
+TEST_F(CharacterizationMarkersTest, DeletedDataLeavesNoCurveNoMarkersAndLabelledAxes)
+{
+    measureThruAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    click(findVisible(lengthChart, "showUserMarkers"));
+    ASSERT_TRUE(waitFor([&] { return findVisible(lengthChart, "userMarker") != nullptr; }));
+    ASSERT_TRUE(waitFor([&] { return tracePixels() > 100; })) << tracePixels();
+    QQuickItem* impedanceChart = anyNamed(characterization, "impedanceChart");
+    ASSERT_NE(impedanceChart, nullptr);
+    ASSERT_NE(xRangeOf(impedanceChart), QPointF(0.0, 1.0));
+
+    thru->deleteData();
+    // Neither the curve nor a marker stays drawn in the plot area.
+    EXPECT_TRUE(waitFor([&] { return tracePixels() == 0; })) << tracePixels();
+    EXPECT_EQ(findVisible(lengthChart, "referenceMarker"), nullptr);
+    EXPECT_EQ(findVisible(lengthChart, "userMarker"), nullptr);
+    EXPECT_EQ(shown("referenceValue"), trace->name() + ": ---");
+    EXPECT_EQ(shown("userMarkerValue"), trace->name() + ": ---");
+
+    // The axes of every chart of the step show the ranges of no data, (0, 1) in time, labelled.
+    EXPECT_EQ(xRangeOf(lengthChart), QPointF(0.0, 1.0));
+    EXPECT_EQ(xRangeOf(impedanceChart), QPointF(0.0, 1.0));
+    EXPECT_GE(xLabelsOnceShown(lengthChart, 3).size(), 3);
+    EXPECT_GE(visibleItemsNamed(lengthChart, QStringLiteral("yLabel")).size(), 3);
+}
+
+TEST_F(CharacterizationMarkersTest, UserMarkersWaitForDataAndTakeTheMiddleOfTheirOwnTrace)
+{
+    startOnAnalyzer(2);
+    ASSERT_TRUE(waitForAssignedPorts(2));
+    showCharacterization();
+    if (HasFatalFailure())
+        return;
+
+    // Shown before anything is measured: no pin, and the list says so.
+    click(findVisible(lengthChart, "showUserMarkers"));
+    QQuickItem* listed = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (listed = findVisible(lengthChart, "userMarkerValue")) != nullptr; }));
+    EXPECT_EQ(listed->property("text").toString(), trace->name() + ": ---");
+    EXPECT_EQ(findVisible(lengthChart, "userMarker"), nullptr);
+
+    measureThru();
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(waitFor([&] { return findVisible(lengthChart, "userMarker") != nullptr; }));
+    findLengthGraph();
+    const QPointF points = trace->pointsXRange();
+    EXPECT_DOUBLE_EQ(marker("userMarker")->property("x").toDouble(), (points.x() + points.y()) / 2);
+}
+
+TEST_F(CharacterizationMarkersTest, AReMeasurementOnAnotherGridKeepsTheTimeAxisLabelled)
+{
+    measureThruAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    const QStringList before = xLabelsOnceShown(lengthChart, 3);
+    ASSERT_GE(before.size(), 3);
+
+    // Measured again on a band-pass grid (its first point is not its step) while the user is elsewhere.
+    characterization->setVisible(false);
+    const QPointF lowPassRange = xRangeOf(lengthChart);
+    const int revision = trace->property("dataRevision").toInt();
+    simulator.changeModel([](Simulator::AnalyzerModel& model) {
+        model.channel(1).startFrequency = 100e6;
+        model.channel(1).stopFrequency = 50e6 * 200;
+        model.channel(1).points = 199;
+    });
+    backend->getVnaDevice()->callAndWait(&SyncedVnaDevice::refresh);
+    simulator.clearLog();
+    ASSERT_TRUE(thru->measureFromVna());
+    ASSERT_TRUE(waitFor([&] { return trace->property("dataRevision").toInt() > revision
+                                      && trace->property("hasData").toBool() && measurementRestored(); }, 10000))
+        << errors.join("; ").toStdString();
+    ASSERT_NE(xRangeOf(lengthChart), lowPassRange);
+    // The axis relabelled while hidden: back in view, its labels are there at once.
+    QCoreApplication::processEvents();
+    characterization->setVisible(true);
+    const QStringList after = xLabelsShown(lengthChart);
+    EXPECT_GE(after.size(), 3) << after.join(", ").toStdString();
+    EXPECT_NE(after, before);
+}
+
+// A Russian run writes Russian units and prefixes in the panes, the markers and the charts alike.
+TEST_F(CharacterizationMarkersTest, ARussianRunShowsRussianUnitsEverywhere)
 {
     Startup::Localization russian;
     ASSERT_TRUE(russian.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
@@ -237,18 +472,24 @@ TEST_F(CharacterizationMarkersTest, ImpedancesShowTheOhmSignInRussian)
     measureThruAndShowCharacterization();
     if (HasFatalFailure())
         return;
-    const QChar ohm(0x2126);
-    const QChar omega(0x03A9);
+    const double length = left->property("impRespLength").toDouble();
+    const QRegularExpression russianTime(QStringLiteral(" [пн]с$"));
+    EXPECT_TRUE(valueText(length, QStringLiteral("с")).contains(russianTime)) << valueText(length, "с").toStdString();
+    EXPECT_EQ(shown("referenceValue"), "LA1B2: " + valueText(length, QStringLiteral("с")));
 
     QQuickItem* impedanceChart = anyNamed(window->contentItem(), "impedanceChart");
     ASSERT_NE(impedanceChart, nullptr);
-    EXPECT_EQ(impedanceChart->property("yAxisTitle").toString(), QString::fromUtf8("Импеданс (") + ohm + ")");
+    EXPECT_EQ(impedanceChart->property("yAxisTitle").toString(), QStringLiteral("Импеданс (Ом)"));
+    EXPECT_EQ(impedanceChart->property("xAxisTitle").toString(), QStringLiteral("Время (с)"));
 
     QQuickItem* measurePage = showPage("MeasureFixturePage");
     ASSERT_NE(measurePage, nullptr);
     QQuickItem* impedance = nullptr;
     ASSERT_TRUE(waitFor([&] { return (impedance = findVisible(measurePage, "impedanceLine")) != nullptr; }));
-    const QString text = impedance->property("text").toString();
-    EXPECT_TRUE(text.endsWith(ohm)) << text.toStdString();
-    EXPECT_FALSE(text.contains(omega)) << text.toStdString();
+    EXPECT_TRUE(impedance->property("text").toString().endsWith(QStringLiteral(" Ом")))
+        << impedance->property("text").toString().toStdString();
+    QQuickItem* lengthLine = findVisible(measurePage, "lengthLine");
+    ASSERT_NE(lengthLine, nullptr);
+    EXPECT_TRUE(lengthLine->property("text").toString().contains(russianTime))
+        << lengthLine->property("text").toString().toStdString();
 }
