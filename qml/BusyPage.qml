@@ -29,9 +29,11 @@ Page {
             text: qsTr("Cancel")
             flat: true
             enabled: !!backend
+            // The steps learn of the cancel first, so that the analyzer's reading
+            // it cuts short counts as cancelled, not as failed.
             onClicked: {
-                backend.getVnaDevice().interrupt();
                 backend.getFixtureSetups().interrupt();
+                backend.getVnaDevice().interrupt();
             }
         }
     }

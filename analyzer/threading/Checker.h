@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <condition_variable>
+#include <functional>
 #include <mutex>
 
 // What a caller waits on, in a nested event loop, until a task on another
@@ -15,16 +17,23 @@ public:
     using QObject::QObject;
     ~Checker() override;
 
-    // Returns once report() has run; events of the calling thread are served meanwhile.
+    // Returns once report() has run; events of the calling thread are served
+    // meanwhile. Once the application has been told to quit, the application's
+    // thread serves no more events: the wait then blocks until the report.
     void wait();
     // Any thread; the caller stores its result before calling this.
     void report();
     bool isDone() const;
+
+    // Runs on the application's thread when one of its waits learns that the
+    // application has been told to quit; one observer per process.
+    static void setQuitObserver(std::function<void()> observer);
 
 signals:
     void checked();
 
 private:
     mutable std::recursive_mutex m_mutex;
+    std::condition_variable_any m_reported;
     bool m_done = false;
 };

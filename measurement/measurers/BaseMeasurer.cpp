@@ -3,6 +3,7 @@
 #include "analyzer/facade/CacheComparison.h"
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "engine/port/FixturePort.h"
+#include "measurement/measurers/BaseMeasurerTemplates.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -54,15 +55,10 @@ void BaseMeasurer::interrupt()
     emit interrupted();
 }
 
-void BaseMeasurer::preMeasure()
-{
-    prepareAnalyzer();
-    reset();
-}
-
 void BaseMeasurer::prepareAnalyzer()
 {
     m_interruptRequested = false;
+    m_endedByCancel = false;
     if (device) {
         device->setDeembeddingState(false);
         device->setFixtureSimulationState(false);
@@ -87,7 +83,16 @@ void BaseMeasurer::watchProcess(Algorithms::IProcessMethod* process)
     // everything else the connections keep.
     if (process->thread() != thread())
         process->moveToThread(thread());
-    connect(process, &Algorithms::IProcessMethod::error, this, &BaseMeasurer::error);
+    forwardErrors(process);
+}
+
+bool BaseMeasurer::takeCancel()
+{
+    if (!takeInterrupt())
+        return false;
+    m_endedByCancel = true;
+    emit cancelled();
+    return true;
 }
 
 bool BaseMeasurer::startExecute(const std::shared_ptr<Algorithms::IProcessMethod>& process)

@@ -37,6 +37,9 @@ public:
 
     // Statuses, measured ports and raw data back to "not measured"; on the worker.
     virtual void reset() = 0;
+    // Whether the last measurement ended by a cancel: a step measuring with several
+    // measurers stops there.
+    bool endedByCancel() const { return m_endedByCancel; }
 
 public slots:
     void setCalcMethod(Algorithms::CalcMethod method);
@@ -49,14 +52,15 @@ public slots:
 signals:
     void interrupted();
     void error(QString err);
+    // A measurement ended because an interrupt came: a cancel, not a failure.
+    void cancelled();
     void calcMethodChanged(Algorithms::CalcMethod method);
     void conversionTChanged(Algorithms::Z0ConversionType conversionT);
     void userDefZ0Changed(double z0);
 
 protected:
-    // Clears the interrupt, switches the analyzer's own de-embedding off and resets.
-    void preMeasure();
-    // The same without the reset.
+    // Clears the interrupt and switches the analyzer's own de-embedding off; the
+    // results stay until the new measurement replaces them.
     void prepareAnalyzer();
     void setupFixture(Algorithms::FixturePort* port, double portImpedance);
     // A process of the factory, owned as the connections keep it and living on this
@@ -69,6 +73,14 @@ protected:
     bool startExecute(const std::shared_ptr<Algorithms::IProcessMethod>& process);
     // Whether an interrupt was requested, clearing the request.
     bool takeInterrupt() { return m_interruptRequested.exchange(false); }
+    // Whether an interrupt was requested; a reading cut short by it is a cancel.
+    bool interruptRequested() const { return m_interruptRequested; }
+    // Takes a requested interrupt and announces the cancel; false when none came.
+    bool takeCancel();
+    // Forwards the object's error texts, except those a requested interrupt caused:
+    // the cancel is announced once, by cancelled().
+    template <typename Sender>
+    void forwardErrors(Sender* sender);
     // Stores the status; true when it changed (the caller announces it).
     static bool storeStatus(std::atomic<int>& field, Status status) { return field.exchange(status) != status; }
     // Status Failed, the text (when any) emitted, the task cancelled; false.
@@ -81,6 +93,7 @@ private:
     void watchProcess(Algorithms::IProcessMethod* process);
 
     std::atomic<bool> m_interruptRequested{false};
+    std::atomic<bool> m_endedByCancel{false};
     std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
     std::atomic<Algorithms::Z0ConversionType> m_conversionT{Algorithms::Z0ConversionType::System};
     std::atomic<double> m_userDefZ0{50.0};

@@ -27,3 +27,16 @@ bool BaseMeasurer::failWith(std::atomic<int>& status, Announce announce, TaskPro
     task.cancel();
     return false;
 }
+
+template <typename Sender>
+void BaseMeasurer::forwardErrors(Sender* sender)
+{
+    // Direct: the flag is read when the text is emitted, not when it arrives.
+    connect(
+        sender, &Sender::error, this,
+        [this](const QString& text) {
+            if (!interruptRequested())
+                emit error(text);
+        },
+        Qt::DirectConnection);
+}

@@ -35,7 +35,7 @@ DutMeasurer::DutMeasurer(VNAFixtureConnection* fixture, ConnectionBase* fixtureC
     , m_fixtureConnection(fixtureConnection)
     , m_sdata(this)
 {
-    connect(&m_sdata, &SDataMeasurer::error, this, &BaseMeasurer::error);
+    forwardErrors(&m_sdata);
 }
 
 QVector<Algorithms::SParametersOnePortVNA> DutMeasurer::rawData() const
@@ -65,10 +65,19 @@ void DutMeasurer::reset()
 
 bool DutMeasurer::read(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
 {
-    preMeasure();
+    prepareAnalyzer();
     task.nextStep(tr("Read s-data"));
-    if (!m_sdata.read(source, rows))
+    if (!m_sdata.read(source, rows)) {
+        // A reading cut short by a cancel leaves the earlier measurement as it was.
+        if (takeCancel()) {
+            task.cancel();
+            return false;
+        }
+        reset();
         return fail(task);
+    }
+    // From here the new reflections are the measurement; its calculation decides the status.
+    setStatus(NotMeasured);
     task.nextStep(tr("Read freqs"));
     const SDataMeasurer::Data data = m_sdata.data();
     QVector<Algorithms::SParametersOnePortVNA> raw;
@@ -129,6 +138,9 @@ bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReade
                               const FixtureRows& leftRows, const FixtureRows& rightRows)
 {
     const bool leftRead = left.read(source, task, leftRows);
+    // A cancel ends the measurement: the right side keeps its earlier one.
+    if (!leftRead && left.endedByCancel())
+        return false;
     const bool rightRead = right.read(source, task, rightRows);
     if (!leftRead || !rightRead)
         return false;

@@ -29,7 +29,8 @@ public:
     ConnectionBase* fixtureConnection() const { return m_fixtureConnection; }
     QVector<Algorithms::SParametersOnePortVNA> rawData() const;
 
-    // On the worker: reads the DUT reflections, then calculates.
+    // On the worker: reads the DUT reflections, then calculates. The earlier measurement
+    // gives way once the new reflections are read: a cancel before that keeps it.
     bool measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
     // Both sides of one 2x-thru in one calculation per process: the thru process
     // returns both ports to their base sets first, so two separate calls would undo

@@ -29,8 +29,8 @@ ReflectionMeasurer::ReflectionMeasurer(SyncedVnaDevice* device, QObject* parent)
 {
     connect(&m_open, &SDataMeasurer::statusChanged, this, &ReflectionMeasurer::openStatusChanged);
     connect(&m_short, &SDataMeasurer::statusChanged, this, &ReflectionMeasurer::shortStatusChanged);
-    connect(&m_open, &SDataMeasurer::error, this, &BaseMeasurer::error);
-    connect(&m_short, &SDataMeasurer::error, this, &BaseMeasurer::error);
+    forwardErrors(&m_open);
+    forwardErrors(&m_short);
 }
 
 void ReflectionMeasurer::setState(FixturePossibleState state)
@@ -97,16 +97,19 @@ bool ReflectionMeasurer::readyToCalculate(Standard standard) const
 
 bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target)
 {
-    // Only this standard starts afresh: the other one may be waiting for it.
+    // Only this standard is read anew: the other one may be waiting for it.
     prepareAnalyzer();
     SDataMeasurer& measurer = standard == Standard::Open ? m_open : m_short;
-    measurer.clear();
 
     task.nextStep(tr("Read s-data"));
     if (!target.connection || !measurer.read(source, target.rows)) {
         if (!target.connection)
             emit error(tr("The step has no fixtures to measure"));
-        measurer.setStatus(Failed);
+        // A reading cut short by a cancel leaves the standard as it was before.
+        if (!target.connection || !takeCancel()) {
+            measurer.clear();
+            measurer.setStatus(Failed);
+        }
         task.cancel();
         return false;
     }
@@ -124,15 +127,18 @@ bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskPr
 
 bool ReflectionMeasurer::failCalculation(const FixtureRows& rows, const QString& text)
 {
-    if (!text.isEmpty())
+    const bool cancelled = takeCancel();
+    if (!cancelled && !text.isEmpty())
         emit error(text);
     clearResults(rows);
-    setCalculatingStatus(Failed);
+    // Cut short by a cancel, the calculation leaves nothing: not calculated, not failed.
+    setCalculatingStatus(cancelled ? NotMeasured : Failed);
     return false;
 }
 
 bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
 {
+    markWrittenBy(target.rows, target.writer);
     target.connection->processes().clear();
     dropRawData();
     if (target.rows.empty()) {
@@ -182,7 +188,7 @@ bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
         }
         const bool executed = startExecute(process);
         target.connection->processes().append(process, {row.port});
-        if (!executed || takeInterrupt())
+        if (!executed || interruptRequested())
             return failCalculation(target.rows);
     }
     setCalculatingStatus(Measured);

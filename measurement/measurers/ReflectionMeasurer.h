@@ -7,6 +7,7 @@
 #include "measurement/measurers/FixtureRows.h"
 #include "measurement/measurers/SDataMeasurer.h"
 
+#include <cstdint>
 #include <mutex>
 #include <vector>
 
@@ -26,11 +27,13 @@ public:
     enum class Standard { Open, Short };
 
     // What one measurement works on, taken on the GUI thread; the caller keeps the
-    // connection alive until the measurement ends.
+    // connection alive until the measurement ends. The rows become the writer's
+    // once the calculation writes them.
     struct Target
     {
         ConnectionReflect* connection = nullptr;
         FixtureRows rows;
+        std::uint64_t writer = 0;
     };
 
     explicit ReflectionMeasurer(SyncedVnaDevice* device, QObject* parent = nullptr);
@@ -47,7 +50,8 @@ public:
     std::vector<Algorithms::SParametersOnePortVNA> openRawData() const;
     std::vector<Algorithms::SParametersOnePortVNA> shortRawData() const;
 
-    // On the worker: reads the standard and calculates when the state allows.
+    // On the worker: reads the standard and calculates when the state allows. A reading
+    // cut short by a cancel keeps the standard read before, and with it the calculation.
     bool measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target);
     // On the worker: a calculation belongs to the fixture ports it ran on, so a measurement
     // on new ports starts without one; the standards stay.

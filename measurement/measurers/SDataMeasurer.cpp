@@ -35,24 +35,21 @@ void SDataMeasurer::clear()
     setStatus(BaseMeasurer::NotMeasured);
 }
 
-bool SDataMeasurer::fail(const QString& text)
-{
-    emit error(text);
-    setStatus(BaseMeasurer::Failed);
-    return false;
-}
-
 bool SDataMeasurer::read(SourceReader& source, const FixtureRows& rows)
 {
     std::vector<SourceReader::PortPair> pairs;
     for (const FixtureRow& row : rows)
         pairs.emplace_back(row.analyzerPort, row.analyzerPort);
     std::optional<std::vector<double>> frequencies = source.frequencies();
-    if (!frequencies)
-        return fail(tr("Cannot read the frequency grid"));
+    if (!frequencies) {
+        emit error(tr("Cannot read the frequency grid"));
+        return false;
+    }
     std::optional<std::vector<Column>> columns = source.sParameters(pairs);
-    if (!columns)
-        return fail(tr("Cannot read S-parameters data"));
+    if (!columns) {
+        emit error(tr("Cannot read S-parameters data"));
+        return false;
+    }
     {
         std::lock_guard<std::mutex> lock(m_dataMutex);
         m_data = {std::move(*frequencies), std::move(*columns)};

@@ -39,6 +39,8 @@ public:
     Algorithms::SParametersOnePort oneport(std::size_t row) const;
 
     // On the worker: the grid and the reflection S(p, p) of every row's analyzer port.
+    // A failed reading emits its reason and changes nothing: the caller knows whether
+    // it failed or was cancelled.
     bool read(SourceReader& source, const FixtureRows& rows);
     // Data emptied, status "not measured".
     void clear();
@@ -49,8 +51,6 @@ signals:
     void error(QString err);
 
 private:
-    bool fail(const QString& text);
-
     std::atomic<int> m_status{BaseMeasurer::NotMeasured};
     mutable std::mutex m_dataMutex;
     Data m_data;

@@ -46,44 +46,76 @@ void TransmissionMeasurer::reset()
     setStatus(NotMeasured);
 }
 
+void TransmissionMeasurer::replace(const Rows& rows)
+{
+    reset();
+    clearResults(rows.left);
+    clearResults(rows.right);
+    markWrittenBy(rows.left, rows.writer);
+    markWrittenBy(rows.right, rows.writer);
+    m_connection->processes().clear();
+}
+
+bool TransmissionMeasurer::stop(TaskProgress& task, const QString& text)
+{
+    return fail(task, takeCancel() ? QString() : text);
+}
+
+bool TransmissionMeasurer::stopBeforeReplacing(TaskProgress& task, const Rows& rows, const QString& text)
+{
+    if (takeCancel()) {
+        task.cancel();
+        return false;
+    }
+    replace(rows);
+    return fail(task, text);
+}
+
 bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, const std::optional<Rows>& rows)
 {
     task.nextStep(tr("Check data"));
     if (!m_connection || !rows)
         return fail(task, tr("The step has no fixtures to measure"));
-    preMeasure();
-    clearResults(rows->left);
-    clearResults(rows->right);
+    prepareAnalyzer();
 
     task.nextStep(tr("Read freqs"));
     const std::optional<std::vector<double>> frequencies = source.frequencies();
     if (!frequencies)
-        return fail(task, tr("Cannot read the frequency grid"));
+        return stopBeforeReplacing(task, *rows, tr("Cannot read the frequency grid"));
 
     task.nextStep(tr("Check configuration"));
     if (rows->left.size() != rows->right.size())
-        return fail(task, tr("The two fixtures of the 2x-thru have different port counts (%1 and %2)")
-                              .arg(rows->left.size())
-                              .arg(rows->right.size()));
+        return stopBeforeReplacing(task, *rows,
+                                   tr("The two fixtures of the 2x-thru have different port counts (%1 and %2)")
+                                       .arg(rows->left.size())
+                                       .arg(rows->right.size()));
     if (const std::optional<QString> text = checkAnalyzerPorts({&rows->left, &rows->right}, source.portCount()))
-        return fail(task, *text);
+        return stopBeforeReplacing(task, *rows, *text);
+    if (rows->left.empty())
+        replace(*rows);
 
-    m_connection->processes().clear();
     for (std::size_t i = 0; i < rows->left.size(); ++i) {
         const FixtureRow& left = rows->left[i];
         const FixtureRow& right = rows->right[i];
+        const bool replaced = i > 0;
 
         task.nextStep(tr("Setup measure data"));
-        const std::shared_ptr<Algorithms::TransmissionProcess> process = prepareProcess(source, left, right);
-        if (!process)
-            return fail(task);
+        const std::optional<Pair> pair = preparePair(source, left, right);
+        if (!pair)
+            return replaced ? stop(task) : stopBeforeReplacing(task, *rows);
 
         task.nextStep(tr("Read SParameters"));
         const uint pL = left.analyzerPort;
         const uint pR = right.analyzerPort;
         const auto columns = source.sParameters({{pL, pL}, {pL, pR}, {pR, pL}, {pR, pR}});
-        if (!columns)
-            return fail(task, tr("Cannot read S-parameters data"));
+        if (!columns) {
+            const QString text = tr("Cannot read S-parameters data");
+            return replaced ? stop(task, text) : stopBeforeReplacing(task, *rows, text);
+        }
+        if (!replaced)
+            replace(*rows);
+        if (!setupRows(*pair, left, right))
+            return stop(task);
         Algorithms::SParametersTwoPortVNA measured;
         measured.setFrequencies(*frequencies);
         measured.setS11((*columns)[0]);
@@ -96,43 +128,45 @@ bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, con
             std::lock_guard<std::mutex> lock(m_rawDataMutex);
             m_rawData.push_back(measured);
         }
-        process->setMeasuredData(measured);
+        pair->process->setMeasuredData(measured);
 
-        process->setInputParameters(m_connection->params());
+        pair->process->setInputParameters(m_connection->params());
         task.nextStep(tr("Execute algorithm"));
-        const bool executed = startExecute(process);
-        m_connection->processes().append(process, {left.port, right.port});
-        if (!executed || takeInterrupt())
-            return fail(task);
+        const bool executed = startExecute(pair->process);
+        m_connection->processes().append(pair->process, {left.port, right.port});
+        if (!executed || interruptRequested())
+            return stop(task);
     }
     setStatus(Measured);
     return true;
 }
 
-std::shared_ptr<Algorithms::TransmissionProcess>
-TransmissionMeasurer::prepareProcess(SourceReader& source, const FixtureRow& left, const FixtureRow& right)
+std::optional<TransmissionMeasurer::Pair>
+TransmissionMeasurer::preparePair(SourceReader& source, const FixtureRow& left, const FixtureRow& right)
 {
     qDebug() << "Z0 For attached ports";
     const std::optional<double> leftZ0 = source.portImpedance(left.analyzerPort);
     const std::optional<double> rightZ0 = source.portImpedance(right.analyzerPort);
     if (!leftZ0 || !rightZ0) {
         emit error(tr("Cannot read z0 impedance value"));
-        return nullptr;
+        return std::nullopt;
     }
     QString errorText;
     auto process = adoptProcess<Algorithms::TransmissionProcess>(
         Algorithms::createProcessMethod(0, calcMethod(), &errorText), errorText);
     if (!process)
-        return nullptr;
+        return std::nullopt;
+    return Pair{std::move(process), *leftZ0, *rightZ0};
+}
 
-    for (const auto& [row, z0] : {std::pair{&left, *leftZ0}, std::pair{&right, *rightZ0}}) {
+bool TransmissionMeasurer::setupRows(const Pair& pair, const FixtureRow& left, const FixtureRow& right)
+{
+    for (const auto& [row, z0] : {std::pair{&left, pair.leftZ0}, std::pair{&right, pair.rightZ0}}) {
         row->port->setMeasuredPort(row->analyzerPort);
         row->port->setZ0Port(z0);
         row->port->setInLowPasMode(false);
     }
-    setupFixture(left.port->measureData(), *leftZ0);
-    setupFixture(right.port->measureData(), *rightZ0);
-    if (!process->setFixturesForCalculate(left.port->measureData(), right.port->measureData()))
-        return nullptr;
-    return process;
+    setupFixture(left.port->measureData(), pair.leftZ0);
+    setupFixture(right.port->measureData(), pair.rightZ0);
+    return pair.process->setFixturesForCalculate(left.port->measureData(), right.port->measureData());
 }

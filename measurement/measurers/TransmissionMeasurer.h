@@ -4,8 +4,10 @@
 #include "measurement/measurers/BaseMeasurer.h"
 #include "measurement/measurers/FixtureRows.h"
 
+#include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class ConnectionTransmisson;
@@ -22,11 +24,13 @@ class TransmissionMeasurer : public BaseMeasurer
     Q_OBJECT
 
 public:
-    // The rows of both fixtures, taken on the GUI thread when the measurement starts.
+    // The rows of both fixtures, taken on the GUI thread when the measurement starts,
+    // and the step whose results they become once the measurement writes them.
     struct Rows
     {
         FixtureRows left;
         FixtureRows right;
+        std::uint64_t writer = 0;
     };
 
     TransmissionMeasurer(ConnectionTransmisson* connection, SyncedVnaDevice* device, QObject* parent = nullptr);
@@ -38,7 +42,9 @@ public:
     // (left fixture's port count + 1) x 3.
     int progressStepCount(const Rows& rows) const;
 
-    // On the worker. No rows: the step has no fixtures.
+    // On the worker. No rows: the step has no fixtures. The earlier results stay
+    // until the first pair's S-parameters are read: a cancel before that keeps them
+    // and the status.
     bool measure(SourceReader& source, TaskProgress& task, const std::optional<Rows>& rows);
     void reset() override;
 
@@ -46,8 +52,22 @@ signals:
     void statusChanged(BaseMeasurer::Status st);
 
 private:
-    std::shared_ptr<Algorithms::TransmissionProcess> prepareProcess(SourceReader& source, const FixtureRow& left,
-                                                                    const FixtureRow& right);
+    // A process for the pair, and the impedances of its analyzer ports; the rows are not touched.
+    struct Pair
+    {
+        std::shared_ptr<Algorithms::TransmissionProcess> process;
+        double leftZ0 = 0.0;
+        double rightZ0 = 0.0;
+    };
+    std::optional<Pair> preparePair(SourceReader& source, const FixtureRow& left, const FixtureRow& right);
+    // The pair's rows set up for the process, which then calculates them.
+    bool setupRows(const Pair& pair, const FixtureRow& left, const FixtureRow& right);
+    // The earlier measurement gives way: results, raw data, kept processes and status.
+    void replace(const Rows& rows);
+    // Ends the measurement: a cancel is announced, anything else fails with the text.
+    bool stop(TaskProgress& task, const QString& text = {});
+    // As stop(), before anything was replaced: a cancel keeps the earlier measurement.
+    bool stopBeforeReplacing(TaskProgress& task, const Rows& rows, const QString& text = {});
     bool fail(TaskProgress& task, const QString& text = {});
     void setStatus(Status status);
 

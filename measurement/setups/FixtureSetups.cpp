@@ -49,6 +49,7 @@ void FixtureSetups::addSetup()
     connect(this, &FixtureSetups::userZ0Changed, raw, pushImpedance);
     connect(this, &FixtureSetups::correctionMethodChanged, raw, &NoltAlgorithmsSetup::setCorrectionMethod);
     connect(raw, &NoltAlgorithmsSetup::error, this, &FixtureSetups::error);
+    connect(raw, &NoltAlgorithmsSetup::message, this, &FixtureSetups::message);
     connect(raw, &NoltAlgorithmsSetup::selectedPortsCountChanged, this, &FixtureSetups::selectedPortsCountChanged);
     connect(raw->usedPorts(), &details::Base::changed, this, &FixtureSetups::usedVnaPortsChanged);
     connect(this, &FixtureSetups::interrupted, raw, &NoltAlgorithmsSetup::interrupt);

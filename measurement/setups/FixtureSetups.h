@@ -64,6 +64,7 @@ public slots:
 signals:
     void interrupted();
     void error(QString err);
+    void message(QString text);
     void countChanged();
     void selectedChanged();
     void z0ConversionTypeChanged();

@@ -338,6 +338,7 @@ void NoltAlgorithmsSetup::rebuildSteps()
 void NoltAlgorithmsSetup::registerStep(const std::shared_ptr<Step>& step)
 {
     connect(step.get(), &Step::error, this, &NoltAlgorithmsSetup::error);
+    connect(step.get(), &Step::cancelled, this, [this] { emit message(tr("Measurement cancelled")); });
     connect(this, &NoltAlgorithmsSetup::interrupted, step.get(), &Step::interrupt);
     step->setKeepAlive([setup = QPointer<NoltAlgorithmsSetup>(this)]() -> std::shared_ptr<QObject> {
         return setup ? setup->weak_from_this().lock() : nullptr;

@@ -94,6 +94,7 @@ public slots:
 signals:
     void interrupted();
     void error(QString err);
+    void message(QString text);
     void lowPassModeChanged();
     void leftFixtureEnabledChanged();
     void rightFixtureEnabledChanged();

@@ -23,6 +23,10 @@ DutStep::DutStep(std::shared_ptr<ConnectionBase> connection, std::vector<std::sh
     }
     for (DutMeasurer* measurer : m_measurers) {
         connect(measurer, &BaseMeasurer::error, this, &Step::error);
+        connect(measurer, &BaseMeasurer::cancelled, this, &Step::cancelled);
+        // Direct: the flag is set while the worker is busy with the measurement, so
+        // that the reading a cancel cuts short counts as cancelled, not as failed.
+        connect(this, &Step::interrupted, measurer, &BaseMeasurer::interrupt, Qt::DirectConnection);
         connect(measurer, &DutMeasurer::statusChanged, this, &DutStep::dutMeasuredChanged);
     }
     connect(this, &DutStep::dutMeasuredChanged, this, &Step::isMeasuredChanged);
@@ -75,8 +79,11 @@ Step::Work DutStep::dutWork()
             DutMeasurer::measurePair(*m_measurers[0], *m_measurers[1], source, task, rows[0], rows[1]);
             return;
         }
-        for (std::size_t i = 0; i < m_measurers.size(); ++i)
-            m_measurers[i]->measure(source, task, rows[i]);
+        // A failure leaves the next fixture to be measured; a cancel ends the step's measurement.
+        for (std::size_t i = 0; i < m_measurers.size(); ++i) {
+            if (!m_measurers[i]->measure(source, task, rows[i]) && m_measurers[i]->endedByCancel())
+                return;
+        }
     };
 }
 

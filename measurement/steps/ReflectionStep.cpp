@@ -18,6 +18,10 @@ ReflectionStep::ReflectionStep(std::shared_ptr<ConnectionReflect> connection,
     , m_measurer(new ReflectionMeasurer(device, this))
 {
     connect(m_measurer, &BaseMeasurer::error, this, &Step::error);
+    connect(m_measurer, &BaseMeasurer::cancelled, this, &Step::cancelled);
+    // Direct: the flag is set while the worker is busy with the measurement, so that
+    // the reading a cancel cuts short counts as cancelled, not as failed.
+    connect(this, &Step::interrupted, m_measurer, &BaseMeasurer::interrupt, Qt::DirectConnection);
     connect(this, &Step::calcMethodChanged, m_measurer, &BaseMeasurer::setCalcMethod);
     connect(this, &Step::conversionTChanged, m_measurer, &BaseMeasurer::setConversionT);
     connect(this, &Step::userDefZ0Changed, m_measurer, &BaseMeasurer::setUserDefZ0);
@@ -108,9 +112,9 @@ MeasureEnums::MeasureStatus ReflectionStep::calculated() const
 
 Step::Work ReflectionStep::standardWork(ReflectionMeasurer::Standard standard)
 {
-    return [this, standard, target = ReflectionMeasurer::Target{m_connection.get(), takeFixtureRows(*m_fixture)}](
+    return [this, standard,
+            target = ReflectionMeasurer::Target{m_connection.get(), takeFixtureRows(*m_fixture), serial()}](
                SourceReader& source, TaskProgress& task) {
-        markWrittenBy(target.rows, serial());
         if (m_measurer->measure(standard, source, task, target)
             && m_measurer->calculatingStatus() == BaseMeasurer::Measured)
             onGuiThread([this] { setAppliedFixtureOffset(false); });

@@ -69,6 +69,8 @@ public slots:
 signals:
     void interrupted();
     void error(QString err);
+    // A measurement of the step ended by an interrupt: cancelled, not failed.
+    void cancelled();
     void measureDataChanged();
     void started();
     void finished();

@@ -61,6 +61,7 @@ TransmissionStep::TransmissionStep(std::shared_ptr<ConnectionTransmisson> connec
     for (BaseMeasurer* measurer : {static_cast<BaseMeasurer*>(m_thru), static_cast<BaseMeasurer*>(m_leftReflect),
                                    static_cast<BaseMeasurer*>(m_rightReflect)}) {
         connect(measurer, &BaseMeasurer::error, this, &Step::error);
+        connect(measurer, &BaseMeasurer::cancelled, this, &Step::cancelled);
         connect(this, &Step::calcMethodChanged, measurer, &BaseMeasurer::setCalcMethod);
         connect(this, &Step::conversionTChanged, measurer, &BaseMeasurer::setConversionT);
         connect(this, &Step::userDefZ0Changed, measurer, &BaseMeasurer::setUserDefZ0);
@@ -185,11 +186,10 @@ std::optional<TransmissionMeasurer::Rows> TransmissionStep::thruRows() const
 
 Step::Work TransmissionStep::thruWork()
 {
-    return [this, rows = thruRows(), connection = m_connection](SourceReader& source, TaskProgress& task) {
-        if (rows) {
-            markWrittenBy(rows->left, serial());
-            markWrittenBy(rows->right, serial());
-        }
+    std::optional<TransmissionMeasurer::Rows> rows = thruRows();
+    if (rows)
+        rows->writer = serial();
+    return [this, rows = std::move(rows), connection = m_connection](SourceReader& source, TaskProgress& task) {
         if (!m_thru->measure(source, task, rows))
             return;
         // New halves carry no offset.
@@ -279,6 +279,9 @@ void TransmissionStep::measureReflect(const ReflectRun& run, ReflectionMeasurer:
     m_leftReflect->dropCalculation();
     m_rightReflect->dropCalculation();
     m_leftReflect->measure(standard, source, task, {run.leftConnection.get(), run.leftRows});
+    // A cancel ends the measurement of both sides.
+    if (m_leftReflect->endedByCancel())
+        return;
     m_rightReflect->measure(standard, source, task, {run.rightConnection.get(), run.rightRows});
     if (m_leftReflect->calculatingStatus() != BaseMeasurer::Measured
         || m_rightReflect->calculatingStatus() != BaseMeasurer::Measured)

@@ -24,26 +24,50 @@ ColumnLayout {
         font.bold: true
     }
 
-    StandardRow {
-        standard: "thru"
-        text: qsTr("Thru")
-        status: view.step.thruMeasured
-        onMeasure: view.step.measureFromVna()
-        onRecall: path => view.step.measureFromTouchstoneFile(path)
+    RowLayout {
+        // Where the standards have their check boxes, so that every row's buttons line up.
+        Item {
+            implicitWidth: openCheck.implicitWidth
+        }
+        StandardRow {
+            standard: "thru"
+            text: qsTr("Thru")
+            status: view.step.thruMeasured
+            onMeasure: view.step.measureFromVna()
+            onRecall: path => view.step.measureFromTouchstoneFile(path)
+        }
     }
-    StandardRow {
-        standard: "open"
-        text: qsTr("Open")
-        status: view.step.openMeasured
-        onMeasure: view.step.measureOpenFromVna()
-        onRecall: path => view.step.measureOpenFromTouchstoneFile(path)
+    // The checked standards are those the reflect offsets are calculated from.
+    RowLayout {
+        CheckBox {
+            id: openCheck
+            objectName: "openEnabled"
+            checked: view.step.openMeasurementEnable
+            onToggled: view.step.openMeasurementEnable = checked
+        }
+        StandardRow {
+            standard: "open"
+            enabled: view.step.openMeasurementEnable
+            text: qsTr("Open")
+            status: view.step.openMeasured
+            onMeasure: view.step.measureOpenFromVna()
+            onRecall: path => view.step.measureOpenFromTouchstoneFile(path)
+        }
     }
-    StandardRow {
-        standard: "short"
-        text: qsTr("Short")
-        status: view.step.shortMeasured
-        onMeasure: view.step.measureShortFromVna()
-        onRecall: path => view.step.measureShortFromTouchstoneFile(path)
+    RowLayout {
+        CheckBox {
+            objectName: "shortEnabled"
+            checked: view.step.shortMeasurementEnable
+            onToggled: view.step.shortMeasurementEnable = checked
+        }
+        StandardRow {
+            standard: "short"
+            enabled: view.step.shortMeasurementEnable
+            text: qsTr("Short")
+            status: view.step.shortMeasured
+            onMeasure: view.step.measureShortFromVna()
+            onRecall: path => view.step.measureShortFromTouchstoneFile(path)
+        }
     }
 
     Button {
@@ -72,7 +96,10 @@ ColumnLayout {
             objectName: "thruOffsetApplied"
             text: qsTr("Apply fixture \n%1\ncalibration plane offset").arg(view.fixtures)
             checked: view.step.appliedFixtureOffset
-            onToggled: view.step.applyThruOffset(checked)
+            onToggled: {
+                view.step.applyThruOffset(checked);
+                checked = Qt.binding(() => view.step.appliedFixtureOffset);
+            }
         }
         OffsetField {
             objectName: "leftOffset"
@@ -101,13 +128,19 @@ ColumnLayout {
             objectName: "reflectsOffsetApplied"
             text: qsTr("Apply fixture \n%1\ncalibration plane offset\nusing reflects, ps").arg(view.fixtures)
             checked: view.step.appliedReflectsOffset
-            onToggled: view.step.applyReflectOffset(checked)
+            onToggled: {
+                view.step.applyReflectOffset(checked);
+                // The switch shows what the step holds: refused, it goes back; applied, the step turns it on.
+                checked = Qt.binding(() => view.step.appliedReflectsOffset);
+            }
         }
         // The reflects' offsets are calculated from the standards, not entered.
         Label {
+            objectName: "leftReflectOffset"
             text: UnitFormatter.toPrecision(view.step.leftReflectOffset, 3)
         }
         Label {
+            objectName: "rightReflectOffset"
             text: UnitFormatter.toPrecision(view.step.rightReflectOffset, 3)
         }
     }

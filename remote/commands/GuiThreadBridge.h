@@ -45,9 +45,10 @@ QString runInGuiThread(QObject* context, std::function<void(const TicketHandle&)
 QString runQueryInGuiThread(QObject* context, std::function<QString()> work);
 void runCommandInGuiThread(QObject* context, std::function<void()> work);
 
-// Once the main loop ends, bridged work is refused and queued work that has not
-// started is answered with an error. Called on aboutToQuit, and by whoever tears
-// the application down first.
+// Once the application is told to quit, bridged work is refused and queued work
+// that has not started is answered with an error. Called by the first wait of the
+// GUI thread that learns of the quit, on aboutToQuit, and by whoever tears the
+// application down first.
 void stopAcceptingRemoteWork();
 bool acceptsRemoteWork();
 // Resets the flag for a new application run in the same process.

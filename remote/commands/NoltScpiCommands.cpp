@@ -1,5 +1,6 @@
 #include "remote/commands/NoltScpiCommands.h"
 
+#include "analyzer/threading/Checker.h"
 #include "remote/commands/FixtureCommands.h"
 #include "remote/commands/GuiThreadBridge.h"
 #include "remote/commands/MeasureEnumKeywords.h"
@@ -109,6 +110,9 @@ void registerNoltScpiCommands(MainQmlBackend* backend)
     if (QCoreApplication* application = QCoreApplication::instance())
         QObject::connect(application, &QCoreApplication::aboutToQuit, application, &stopAcceptingRemoteWork,
                          Qt::UniqueConnection);
+    // A wait of the GUI thread is the first to learn that the application was told to
+    // quit: from then on no remote work starts, not even work queued before.
+    Checker::setQuitObserver(&stopAcceptingRemoteWork);
 
     add(backend, "*OPC?", &opcQuery);
     add(backend, "NOLT:SYSTem:READy?", &readyQuery);

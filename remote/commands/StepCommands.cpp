@@ -38,13 +38,18 @@ void require(bool condition, int code)
 
 // Runs the step's measurement slot as the measurement page does and returns
 // when it has ended; a failed or cancelled measurement, or a standard that is
-// not measured afterwards, is an execution error.
+// not measured afterwards, is an execution error. A cancel may leave the
+// earlier measurement in place, so the status alone does not tell.
 template<typename T>
 void measure(T& step, bool (T::*slot)(), Status (T::*standardStatus)() const)
 {
     const std::shared_ptr<Step> held = step.shared_from_this();
+    bool cancelled = false;
+    const QMetaObject::Connection onCancel = QObject::connect(
+        &step, &Step::cancelled, &step, [&cancelled] { cancelled = true; }, Qt::DirectConnection);
     const bool succeeded = (step.*slot)();
-    if (!succeeded || (step.*standardStatus)() != Status::MEASURED)
+    QObject::disconnect(onCancel);
+    if (!succeeded || cancelled || (step.*standardStatus)() != Status::MEASURED)
         throw AutomationException(kExecutionError);
 }
 

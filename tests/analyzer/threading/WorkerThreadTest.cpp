@@ -3,7 +3,9 @@
 #include "analyzer/threading/WorkerThread.h"
 #include "tests/support/MessageCapture.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QSemaphore>
 #include <QThread>
 #include <QTimer>
 
@@ -172,6 +174,36 @@ TEST(CheckerTest, ReportBeforeWaitReturnsAtOnce)
     reporter.join();
     checker.wait();
     EXPECT_TRUE(checker.isDone());
+}
+
+// Once the application has been told to quit, its thread's event loops return at
+// once: a wait then tells the observer and blocks until the report, serving nothing.
+TEST(CheckerTest, AWaitOutlivingTheApplicationsQuitBlocksUntilTheReport)
+{
+    QSemaphore quitSeen;
+    int told = 0;
+    Checker::setQuitObserver([&] {
+        ++told;
+        quitSeen.release();
+    });
+    Checker checker;
+    bool queuedCallRan = false;
+    QMetaObject::invokeMethod(&checker, [&queuedCallRan] { queuedCallRan = true; }, Qt::QueuedConnection);
+    QCoreApplication::exit(0);
+    std::thread reporter([&] {
+        quitSeen.acquire();
+        checker.report();
+    });
+    checker.wait();
+    reporter.join();
+    EXPECT_TRUE(checker.isDone());
+    EXPECT_EQ(told, 1);
+    EXPECT_FALSE(queuedCallRan);
+    Checker::setQuitObserver({});
+    // A run of the main loop forgets the quit.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    EXPECT_TRUE(queuedCallRan);
 }
 
 TEST(CheckerTest, WaitingThreadServesItsQueuedCalls)

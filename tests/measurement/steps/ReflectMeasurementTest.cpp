@@ -156,3 +156,78 @@ TEST_F(ReflectMeasurement, AReflectBeforeTheThruLeavesTheThruAloneAndNeverUsesAT
     EXPECT_EQ(step->leftReflectOffset(), 0.0);
     EXPECT_EQ(step->rightReflectOffset(), 0.0);
 }
+
+// A cancel while the analyzer sweeps for a standard is told as a cancel: a standard
+// not read before stays "not measured", one read before keeps its reading and the
+// fixture calculated from it. A calculation cut short leaves nothing calculated.
+TEST_F(ReflectMeasurement, ACancelledStandardIsNoErrorAndKeepsWhatWasCompleteBeforeIt)
+{
+    auto step = reflectStep();
+    QSignalSpy cancelled(step.get(), &Step::cancelled);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    cancelDuringTheNextSweep(*step);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    EXPECT_EQ(cancelled.count(), 1);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(step->openMeasured(), MeasureStatus::NONE);
+    EXPECT_EQ(step->calculated(), MeasureStatus::NONE);
+    EXPECT_EQ(progressTexts().last(), "Read s-data (cancelled)");
+
+    simulator.setSweepTimeMs(0);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(step->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const std::optional<double> length = port(left).fixtureLength();
+    ASSERT_TRUE(length);
+
+    cancelDuringTheNextSweep(*step);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    EXPECT_EQ(cancelled.count(), 2);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(step->openMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(step->calculated(), MeasureStatus::MEASURED);
+    EXPECT_EQ(port(left).fixtureLength(), length);
+
+    // Once read, the standard is new; a cancel while its process runs leaves nothing calculated.
+    simulator.setSweepTimeMs(0);
+    const QMetaObject::Connection whileCalculating = QObject::connect(
+        &params, &Algorithms::ProcessInputParameters::sigTimeMinChanged, step.get(),
+        [step = step.get()] { step->interrupt(); }, Qt::DirectConnection);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    QObject::disconnect(whileCalculating);
+    EXPECT_EQ(cancelled.count(), 3);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(step->openMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(step->calculated(), MeasureStatus::NONE);
+    EXPECT_FALSE(left->getFixturePort(0)->measureData()->isCalculated());
+}
+
+// On a 2x-thru the cancel ends the measurement of both sides: the right side is not
+// read after the left one was cancelled, and each keeps its open. The earlier reflect
+// offsets belonged to copies of the halves that a new standard replaces, so nothing
+// is calculated afterwards.
+TEST_F(ReflectMeasurement, AThrusOpenCancelledDuringTheSweepReadsNoFurtherSide)
+{
+    auto step = thruStep();
+    ASSERT_TRUE(step->measureFromVna());
+    step->setOpenMeasurementEnable(true);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+
+    QSignalSpy cancelled(step.get(), &Step::cancelled);
+    QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
+    cancelDuringTheNextSweep(*step);
+    ASSERT_TRUE(step->measureOpenFromVna());
+    drain();
+    EXPECT_EQ(cancelled.count(), 1);
+    EXPECT_EQ(sweeps.count(), 1);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(step->openMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(step->reflectCalculated(), MeasureStatus::NONE);
+    EXPECT_EQ(step->thruMeasured(), MeasureStatus::MEASURED);
+}

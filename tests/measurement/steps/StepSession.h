@@ -88,6 +88,21 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // Cancels as the busy page does once the analyzer starts its next sweep: the step
+    // learns of the cancel first, then the analyzer's reading is cut short (the sweep
+    // is long enough for that on a loaded machine and ends with the abort).
+    void cancelDuringTheNextSweep(Step& step)
+    {
+        simulator.setSweepTimeMs(2000);
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepStarted, &simulator,
+                                 [this, &step, once] {
+                                     QObject::disconnect(*once);
+                                     step.interrupt();
+                                     device->interrupt();
+                                 });
+    }
+
     // The texts of the progress rows, oldest first, with " (cancelled)" after a cancelled one.
     QStringList progressTexts()
     {

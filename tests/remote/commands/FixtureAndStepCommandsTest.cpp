@@ -125,6 +125,21 @@ TEST_F(FixtureAndStepCommandsTest, AMeasurementCutOffDuringTheSweepIsAnExecution
     EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:GATing?"), failed(263));
 }
 
+// Cancelled as the busy page's Cancel does while the analyzer sweeps for the thru
+// again: the command fails, and the thru measured before stays.
+TEST_F(FixtureAndStepCommandsTest, AMeasurementCancelledDuringTheSweepFailsAndKeepsTheEarlierThru)
+{
+    startWithAnalyzer();
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    const double left = realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?");
+    cancelDuringTheNextSweep();
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), failed(200));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(messages, QStringList{"Measurement cancelled"});
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("1"));
+    EXPECT_EQ(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), left);
+}
+
 TEST_F(FixtureAndStepCommandsTest, EmptyCurvesOfABisectedLogSweepRaiseTheirCodes)
 {
     // Bisection works point by point on any grid; a logarithmic sweep leaves the

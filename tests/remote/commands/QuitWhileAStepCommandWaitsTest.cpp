@@ -7,6 +7,8 @@
 #include <QSemaphore>
 #include <QTimer>
 
+#include <atomic>
+
 #include <cstdlib>
 #include <iostream>
 #include <thread>
@@ -81,7 +83,58 @@ protected:
     }
 };
 
+// Counts the calls queued to an object that it has received.
+class QueuedCallCounter : public QObject
+{
+public:
+    explicit QueuedCallCounter(QObject* watched) { watched->installEventFilter(this); }
+    int count() const { return m_count; }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MetaCall)
+            ++m_count;
+        return false;
+    }
+
+private:
+    std::atomic<int> m_count{0};
+};
+
 } // namespace
+
+// A second client's command that reached the application while the first one waited
+// is not carried out once the application has been told to quit: the wait, not
+// spinning, lets nothing start, and the client hears an execution error.
+TEST_F(QuitWhileAStepCommandWaitsTest, ACommandQueuedWhenTheApplicationQuitsNeverStarts)
+{
+    ASSERT_EQ(run("NOLT:SYSTem:STEP1:THRU:OFFSet ON"), done());
+    RemoteTest::TestClient* second = connectClient();
+    ASSERT_NE(second, nullptr);
+    QSemaphore release;
+    backend->getBackendWorker()->post([&release] { release.acquire(); });
+    QObject context;
+    QueuedCallCounter calls(backend.get());
+    QTimer quitOnceQueued;
+    QObject::connect(&quitOnceQueued, &QTimer::timeout, &context, [&] {
+        if (calls.count() == 0)
+            return;
+        quitOnceQueued.stop();
+        QCoreApplication::exit(7);
+        release.release();
+    });
+    // The first command waits for the worker; then the second one comes.
+    QObject::connect(thruStep(), &Step::started, &context, [&] {
+        second->send("NOLT:SYSTem:STEP1:DATA:DELete\nNOLT:SYSTem:ERRor?\n");
+        quitOnceQueued.start(1);
+    });
+    QTimer::singleShot(0, &context, [this] { client->send("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10\n"); });
+    HangGuard guard("a command queued behind a waiting one");
+    EXPECT_EQ(QCoreApplication::exec(), 7);
+    EXPECT_EQ(thruStep()->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
+    EXPECT_EQ(codeOf(second->readLine().trimmed()), 200);
+}
 
 TEST_F(QuitWhileAStepCommandWaitsTest, AnOffsetCommandLetsTheApplicationEnd)
 {

@@ -76,6 +76,34 @@ TEST_F(ReflectAndAuxiliaryCommandsTest, AReflectStepMeasuresOpenShortOrBothAndTa
     EXPECT_EQ(run("NOLT:SYSTem:STEP1:REFlect:APPRoximation MAYBE"), failed(104));
 }
 
+// Cancelled as the busy page's Cancel does while the analyzer sweeps for the open or
+// the DUT again: each command fails, and what was measured before stays.
+TEST_F(ReflectAndAuxiliaryCommandsTest, ReflectAndDutMeasurementsCancelledDuringTheSweepFailAndKeepTheEarlierOnes)
+{
+    startWithAnalyzer();
+    ASSERT_TRUE(waitForAssignedPorts(2));
+    for (const char* line : {"NOLT:SYSTem:CALCulation:METHod TIME", "NOLT:SYSTem:FIXTure:RIGHT OFF",
+                             "NOLT:SYSTem:FIXTure:CONNECTion:DUT:DIFFerent ON"})
+        ASSERT_EQ(run(line), done()) << line;
+    ASSERT_EQ(run("NOLT:SYSTem:STEP2:TYPE?"), reply("DUT"));
+    ASSERT_EQ(measure(FixtureWorld::Arrangement::Open, "NOLT:CALCulate:STEP1:REFlect:OPEN"), done())
+        << errors.join("; ").toStdString();
+    ASSERT_EQ(measure(FixtureWorld::Arrangement::Dut, "NOLT:CALCulate:STEP2:DUT"), done())
+        << errors.join("; ").toStdString();
+    const QByteArray length = "NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?";
+    const double measured = realReply(length);
+
+    cancelDuringTheNextSweep();
+    EXPECT_EQ(measure(FixtureWorld::Arrangement::Dut, "NOLT:CALCulate:STEP2:DUT"), failed(200));
+    cancelDuringTheNextSweep();
+    EXPECT_EQ(measure(FixtureWorld::Arrangement::Open, "NOLT:CALCulate:STEP1:REFlect:OPEN"), failed(200));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(messages, (QStringList{"Measurement cancelled", "Measurement cancelled"}));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("1"));
+    EXPECT_EQ(run("NOLT:SYSTem:STEP2:MEASured?"), reply("1"));
+    EXPECT_EQ(realReply(length), measured);
+}
+
 TEST_F(ReflectAndAuxiliaryCommandsTest, AnAuxiliaryThruGivesBothItsFixturesAndTheOtherSideReflects)
 {
     startWithAnalyzer();

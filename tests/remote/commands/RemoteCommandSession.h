@@ -111,6 +111,20 @@ protected:
         return values;
     }
 
+    // Cancels as the busy page does once the analyzer starts its next sweep: the
+    // steps learn of the cancel first, then the analyzer's reading is cut short (the
+    // sweep is long enough for that on a loaded machine and ends with the abort).
+    void cancelDuringTheNextSweep()
+    {
+        simulator.setSweepTimeMs(2000);
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepStarted, &simulator, [this, once] {
+            QObject::disconnect(*once);
+            backend->getFixtureSetups()->interrupt();
+            backend->getVnaDevice()->interrupt();
+        });
+    }
+
     static RemoteOutcome reply(const QByteArray& text) { return {text, 0}; }
     static RemoteOutcome done() { return {}; }
     static RemoteOutcome failed(int code) { return {{}, code}; }

@@ -1,0 +1,100 @@
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "simulator/physics/ExampleFixtures.h"
+#include "tests/qml/wizard/WizardPageSession.h"
+
+#include <QTest>
+
+namespace {
+
+using MeasureEnums::MeasureStatus;
+using Simulator::FixtureWorld;
+
+// The measurement page on the default 2x-thru of the example fixture, whose
+// halves have unequal delays; everything done by clicks in the page.
+class ThruReflectOffsetsViewTest : public WizardPageSession
+{
+protected:
+    void SetUp() override
+    {
+        WizardPageSession::SetUp();
+        startOnAnalyzer(2);
+        ASSERT_TRUE(waitForAssignedPorts(2));
+        page = showPage("MeasureFixturePage");
+        ASSERT_NE(page, nullptr);
+        step = qobject_cast<TransmissionStep*>(setup(0)->steps().rows().front().get());
+        ASSERT_NE(step, nullptr);
+    }
+
+    void click(const QString& name)
+    {
+        QQuickItem* target = findVisible(page, name);
+        ASSERT_NE(target, nullptr) << name.toStdString();
+        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+        QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    }
+
+    bool reflectsSwitchOn() const { return findVisible(page, "reflectsOffsetApplied")->property("checked").toBool(); }
+    double shownOffset(const QString& name) const { return findVisible(page, name)->property("text").toDouble(); }
+    std::optional<double> length(VNAFixtureConnection* fixture) const
+    {
+        return fixture->getFixturePort(0)->measureData()->fixtureLength();
+    }
+
+    QQuickItem* page = nullptr;
+    TransmissionStep* step = nullptr;
+};
+
+} // namespace
+
+TEST_F(ThruReflectOffsetsViewTest, TheReflectsSwitchGoesBackToOffWhenTheStepRefuses)
+{
+    for (const QString& switchName : {QStringLiteral("reflectsOffsetApplied"), QStringLiteral("thruOffsetApplied")}) {
+        click(switchName);
+        EXPECT_FALSE(findVisible(page, switchName)->property("checked").toBool()) << switchName.toStdString();
+    }
+    EXPECT_FALSE(step->appliedReflectsOffset());
+    EXPECT_FALSE(step->appliedFixtureOffset());
+}
+
+// The checked standards, measured by their buttons after the thru, give each half
+// its own share of the 2x-thru's delay.
+TEST_F(ThruReflectOffsetsViewTest, CheckedStandardsMeasuredByTheirButtonsGiveTheHalvesTheirOwnLengths)
+{
+    click("openEnabled");
+    click("shortEnabled");
+    EXPECT_TRUE(step->openMeasurementEnable());
+    EXPECT_TRUE(step->shortMeasurementEnable());
+
+    click("thruMeasure");
+    ASSERT_TRUE(waitFor([this] { return step->thruMeasured() == MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    click("openMeasure");
+    ASSERT_TRUE(waitFor([this] { return step->openMeasured() == MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+    // Both standards are checked: the open waits for the short.
+    EXPECT_EQ(step->reflectCalculated(), MeasureStatus::NONE);
+    simulator.setWorld(FixtureWorld::Arrangement::Short);
+    click("shortMeasure");
+    ASSERT_TRUE(waitFor([this] { return step->reflectCalculated() == MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+
+    // The thru shares its delay equally; each half's own is half the difference away.
+    const double leftDelay = Simulator::Physics::exampleLeftHalf().totalDelay();
+    const double rightDelay = Simulator::Physics::exampleRightHalf().totalDelay();
+    const double halfDifferencePs = (leftDelay - rightDelay) / 2 * 1e12;
+    ASSERT_TRUE(waitFor([this] { return step->leftReflectOffset() != 0.0; }));
+    EXPECT_NEAR(step->leftReflectOffset(), halfDifferencePs, 0.5);
+    EXPECT_NEAR(step->rightReflectOffset(), -halfDifferencePs, 0.5);
+    EXPECT_NEAR(shownOffset("leftReflectOffset"), step->leftReflectOffset(), 1e-3);
+    EXPECT_NEAR(shownOffset("rightReflectOffset"), step->rightReflectOffset(), 1e-3);
+
+    click("reflectsOffsetApplied");
+    ASSERT_TRUE(waitFor([this] { return step->appliedReflectsOffset() && reflectsSwitchOn(); }));
+    ASSERT_TRUE(waitFor([this] { return length(setup(0)->leftFixtureConn()) > length(setup(0)->rightFixtureConn()); }));
+    EXPECT_NEAR(*length(setup(0)->leftFixtureConn()), leftDelay, 0.5e-12);
+    EXPECT_NEAR(*length(setup(0)->rightFixtureConn()), rightDelay, 0.5e-12);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
