@@ -70,53 +70,54 @@ Item {
         objectName: "stepsLayout"
         anchors.fill: parent
 
-        RowLayout {
-            spacing: 0
+        // The stepper spans the help pane too, so that every step's name has room.
+        ColumnLayout {
+            spacing: 8
 
-            ColumnLayout {
+            Stepper {
+                id: stepper
+                objectName: "stepper"
+                Layout.fillWidth: true
+                Layout.margins: 12
+
+                onCurrentIndexChanged: stepsPage.markShown(currentIndex)
+
+                StepperElement {
+                    text: fixturePage.name
+                    done: fixturePage.done
+                    hasError: fixturePage.hasError
+                }
+                StepperElement {
+                    text: connectionPage.name
+                    done: connectionPage.done
+                    hasError: connectionPage.hasError
+                }
+                StepperElement {
+                    text: setupVnaPage.name
+                    done: setupVnaPage.done
+                    hasError: setupVnaPage.hasError
+                }
+                StepperElement {
+                    text: calibrateVnaPage.name
+                    done: calibrateVnaPage.done
+                    hasError: calibrateVnaPage.hasError
+                }
+                StepperElement {
+                    text: measureFixturePage.name
+                    done: measureFixturePage.done
+                    hasError: measureFixturePage.hasError
+                }
+                StepperElement {
+                    text: saveCorrectionPage.name
+                    done: saveCorrectionPage.done
+                    hasError: saveCorrectionPage.hasError
+                }
+            }
+
+            RowLayout {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                spacing: 8
-
-                Stepper {
-                    id: stepper
-                    objectName: "stepper"
-                    Layout.fillWidth: true
-                    Layout.margins: 12
-
-                    onCurrentIndexChanged: stepsPage.markShown(currentIndex)
-
-                    StepperElement {
-                        text: fixturePage.name
-                        done: fixturePage.done
-                        hasError: fixturePage.hasError
-                    }
-                    StepperElement {
-                        text: connectionPage.name
-                        done: connectionPage.done
-                        hasError: connectionPage.hasError
-                    }
-                    StepperElement {
-                        text: setupVnaPage.name
-                        done: setupVnaPage.done
-                        hasError: setupVnaPage.hasError
-                    }
-                    StepperElement {
-                        text: calibrateVnaPage.name
-                        done: calibrateVnaPage.done
-                        hasError: calibrateVnaPage.hasError
-                    }
-                    StepperElement {
-                        text: measureFixturePage.name
-                        done: measureFixturePage.done
-                        hasError: measureFixturePage.hasError
-                    }
-                    StepperElement {
-                        text: saveCorrectionPage.name
-                        done: saveCorrectionPage.done
-                        hasError: saveCorrectionPage.hasError
-                    }
-                }
+                spacing: 0
 
                 StackLayout {
                     id: pages
@@ -151,14 +152,14 @@ Item {
                         active: stepsPage.wizardShown && pages.currentIndex === 5
                     }
                 }
-            }
 
-            NoltHelpPageGroup {
-                Layout.fillHeight: true
-                // On a small window the pages keep the room their controls need.
-                Layout.maximumWidth: Math.max(200, outer.width - 560)
-                pages: [fixturePage, connectionPage, setupVnaPage, calibrateVnaPage, measureFixturePage,
-                    saveCorrectionPage, characterizationPage, testModePage]
+                NoltHelpPageGroup {
+                    Layout.fillHeight: true
+                    // On a small window the pages keep the room their controls need.
+                    Layout.maximumWidth: Math.max(200, outer.width - 560)
+                    pages: [fixturePage, connectionPage, setupVnaPage, calibrateVnaPage, measureFixturePage,
+                        saveCorrectionPage, characterizationPage, testModePage]
+                }
             }
         }
 

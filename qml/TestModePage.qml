@@ -73,6 +73,8 @@ PageWithReturn {
                     id: testModeTable
                     objectName: "testModeTable"
                     anchors.fill: parent
+                    // The descriptions are the longest texts here.
+                    columnShares: [0, 0.3, 0.25, 0.45]
                     model: page.table
                 }
             }

@@ -239,9 +239,10 @@ NoltApplicationWindow {
 
             NoltErrorLabel {
                 objectName: "statusLabel"
-                // Whole while the footer has room, elided only when it has not.
+                // Whole while the footer has room, elided only when it has not. The
+                // layout gives whole pixels: a fraction short would cut the text.
                 Layout.fillWidth: true
-                Layout.maximumWidth: implicitWidth
+                Layout.maximumWidth: Math.ceil(implicitWidth)
                 elide: Text.ElideRight
                 text: window.statusText()
                 hasError: !!backend && (!window.deviceConnected || window.deviceReady !== true)

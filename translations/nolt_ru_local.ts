@@ -161,7 +161,7 @@
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="163"/>
         <source> Ω</source>
-        <translation> Ω</translation>
+        <translation> Ом</translation>
     </message>
     <message>
         <location filename="../app/checks/CalibrateVnaTableModel.cpp" line="185"/>
@@ -315,7 +315,7 @@
         <location filename="../qml/pages/FixtureCharacterization.qml" line="68"/>
         <location filename="../qml/pages/FixtureCharacterization.qml" line="77"/>
         <source>Time (s)</source>
-        <translation>Время (s)</translation>
+        <translation>Время (с)</translation>
     </message>
     <message>
         <location filename="../qml/pages/FixtureCharacterization.qml" line="62"/>
@@ -326,12 +326,12 @@
     <message>
         <location filename="../qml/pages/FixtureCharacterization.qml" line="78"/>
         <source>Impedance (Ω)</source>
-        <translation>Импеданс (Ω)</translation>
+        <translation>Импеданс (Ом)</translation>
     </message>
     <message>
         <location filename="../qml/pages/FixtureCharacterization.qml" line="90"/>
         <source>Frequency (Hz)</source>
-        <translation>Частота (Hz)</translation>
+        <translation>Частота (Гц)</translation>
     </message>
     <message>
         <location filename="../qml/pages/FixtureCharacterization.qml" line="91"/>
@@ -569,6 +569,11 @@ S-параметры: рассчитанные половины оснастки
         <source>File cannot be created. Path name contains invalid symbols</source>
         <translation>Не удается создать файл. Путь содержит недопустимые символы</translation>
     </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
+        <source>The reference impedance of the fixture port is unknown</source>
+        <translation>Опорный импеданс порта оснастки неизвестен</translation>
+    </message>
 </context>
 <context>
     <name>MeasureFixturePage</name>
@@ -621,62 +626,62 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="55"/>
         <source>a</source>
-        <translation>a</translation>
+        <translation>а</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="55"/>
         <source>f</source>
-        <translation>f</translation>
+        <translation>ф</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="55"/>
         <source>p</source>
-        <translation>p</translation>
+        <translation>п</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="56"/>
         <source>n</source>
-        <translation>n</translation>
+        <translation>н</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="56"/>
         <source>µ</source>
-        <translation>µ</translation>
+        <translation>мк</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="56"/>
         <source>m</source>
-        <translation>m</translation>
+        <translation>м</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="57"/>
         <source>k</source>
-        <translation>k</translation>
+        <translation>к</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="57"/>
         <source>M</source>
-        <translation>M</translation>
+        <translation>М</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="58"/>
         <source>G</source>
-        <translation>G</translation>
+        <translation>Г</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="58"/>
         <source>T</source>
-        <translation>T</translation>
+        <translation>Т</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="58"/>
         <source>P</source>
-        <translation>P</translation>
+        <translation>П</translation>
     </message>
     <message>
         <location filename="../app/formatting/UnitPrefixTable.cpp" line="59"/>
         <source>E</source>
-        <translation>E</translation>
+        <translation>Э</translation>
     </message>
 </context>
 <context>
@@ -957,6 +962,19 @@ S-параметры: рассчитанные половины оснастки
         <source>Later</source>
         <translation>Позже</translation>
     </message>
+    <message>
+        <location filename="../qml/SettingsPage.qml" line="51"/>
+        <source>Port %1 cannot be used (%2); port %3 stays in use.</source>
+        <translation>Порт %1 недоступен (%2); по-прежнему используется порт %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PortField</name>
+    <message>
+        <location filename="../qml/PortField.qml" line="59"/>
+        <source>A port is a whole number from 1 to 65535; port %1 stays in use.</source>
+        <translation>Порт — целое число от 1 до 65535; по-прежнему используется порт %1.</translation>
+    </message>
 </context>
 <context>
     <name>SetupFileRecaller</name>
@@ -1050,7 +1068,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../qml/pages/SetupVnaPage.qml" line="105"/>
         <source>10 MHz low pass mode</source>
-        <translation>Режим НЧ от 10 MHz</translation>
+        <translation>Режим НЧ от 10 МГц</translation>
     </message>
     <message>
         <location filename="../qml/pages/SetupVnaPage.qml" line="115"/>
@@ -1091,7 +1109,7 @@ S-параметры: рассчитанные половины оснастки
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="79"/>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="163"/>
         <source>Hz</source>
-        <translation>Hz</translation>
+        <translation>Гц</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="93"/>
@@ -1162,7 +1180,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="170"/>
         <source>It is recommended to use an IF bandwidth value below 10 kHz to reduce the impact of VNA trace noise.</source>
-        <translation>Рекомендуется полоса ПЧ ниже 10 kHz, чтобы уменьшить влияние шума графиков ВАЦ.</translation>
+        <translation>Рекомендуется полоса ПЧ ниже 10 кГц, чтобы уменьшить влияние шума графиков ВАЦ.</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="178"/>
@@ -1172,7 +1190,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="182"/>
         <source>dBm</source>
-        <translation>dBm</translation>
+        <translation>дБм</translation>
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp" line="184"/>
@@ -1319,12 +1337,12 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="100"/>
         <source>BAND</source>
-        <translation>BAND</translation>
+        <translation>ПОЛОСА</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="100"/>
         <source>LOW</source>
-        <translation>LOW</translation>
+        <translation>НЧ</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="101"/>
@@ -1334,7 +1352,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="102"/>
         <source>Length</source>
-        <translation>Length</translation>
+        <translation>Длина</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="102"/>
@@ -1344,7 +1362,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="104"/>
         <source>4 x Rise time</source>
-        <translation>4 x Rise time</translation>
+        <translation>4 x Время нарастания</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="105"/>
@@ -1354,7 +1372,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="107"/>
         <source>Rise time</source>
-        <translation>Rise time</translation>
+        <translation>Время нарастания</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="108"/>
@@ -1364,7 +1382,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="111"/>
         <source>Coefficient N</source>
-        <translation>Coefficient N</translation>
+        <translation>Коэффициент N</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="111"/>
@@ -1374,7 +1392,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="118"/>
         <source>Coefficient Nrt</source>
-        <translation>Coefficient Nrt</translation>
+        <translation>Коэффициент Nrt</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="118"/>
@@ -1384,7 +1402,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="123"/>
         <source>Min gate time</source>
-        <translation>Min gate time</translation>
+        <translation>Мин. время строба</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="124"/>
@@ -1394,7 +1412,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="133"/>
         <source>Kaiser Beta X</source>
-        <translation>Kaiser Beta X</translation>
+        <translation>Бета Кайзера X</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="134"/>
@@ -1404,7 +1422,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="137"/>
         <source>Kaiser Beta</source>
-        <translation>Kaiser Beta</translation>
+        <translation>Бета Кайзера</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="137"/>
@@ -1414,7 +1432,7 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="141"/>
         <source>Step response start</source>
-        <translation>Step response start</translation>
+        <translation>Начало переходной характеристики</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="145"/>
@@ -1426,7 +1444,7 @@ S-параметры: рассчитанные половины оснастки
         <location filename="../app/testmode/TestModeTableModel.cpp" line="157"/>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="163"/>
         <source>BASE</source>
-        <translation>BASE</translation>
+        <translation>БАЗА</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="151"/>
@@ -1434,12 +1452,12 @@ S-параметры: рассчитанные половины оснастки
         <location filename="../app/testmode/TestModeTableModel.cpp" line="157"/>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="163"/>
         <source>MEAS</source>
-        <translation>MEAS</translation>
+        <translation>ИЗМ</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="155"/>
         <source>Low signal center mode</source>
-        <translation>Low signal center mode</translation>
+        <translation>Центрирование слабого сигнала</translation>
     </message>
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="156"/>
@@ -1450,7 +1468,17 @@ S-параметры: рассчитанные половины оснастки
     <message>
         <location filename="../app/testmode/TestModeTableModel.cpp" line="161"/>
         <source>High signal center mode</source>
-        <translation>High signal center mode</translation>
+        <translation>Центрирование сильного сигнала</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp"/>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <location filename="../app/testmode/TestModeTableModel.cpp"/>
+        <source>s</source>
+        <translation>с</translation>
     </message>
 </context>
 <context>
@@ -1610,6 +1638,633 @@ using reflects, ps</source>
         <location filename="../qml/main.qml" line="256"/>
         <source>NEXT</source>
         <translation>ДАЛЕЕ</translation>
+    </message>
+</context>
+<context>
+    <name>TestModeExport</name>
+    <message>
+        <location filename="../app/exports/TestModeExport.cpp"/>
+        <source>%1 saved</source>
+        <translation>%1: сохранено</translation>
+    </message>
+</context>
+<context>
+    <name>TaskProgress</name>
+    <message>
+        <location filename="../measurement/progress/TaskProgress.cpp"/>
+        <source>Finished</source>
+        <translation>Завершено</translation>
+    </message>
+</context>
+<context>
+    <name>Step</name>
+    <message>
+        <location filename="../measurement/steps/Step.cpp"/>
+        <source>Save device state</source>
+        <translation>Сохранение состояния ВАЦ</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/Step.cpp"/>
+        <source>Restore device state</source>
+        <translation>Восстановление состояния ВАЦ</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/Step.cpp"/>
+        <source>A measurement is already running</source>
+        <translation>Измерение уже выполняется</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionStep</name>
+    <message>
+        <location filename="../measurement/steps/TransmissionStep.cpp"/>
+        <source>Transmission</source>
+        <translation>Передача</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/TransmissionStep.cpp"/>
+        <source>Transmission Open</source>
+        <translation>Передача, ХХ</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/TransmissionStep.cpp"/>
+        <source>Transmission Short</source>
+        <translation>Передача, КЗ</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/TransmissionStep.cpp"/>
+        <source>Transmission offset</source>
+        <translation>Смещение передачи</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/TransmissionStep.cpp"/>
+        <source>Applying offset</source>
+        <translation>Применение смещения</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/TransmissionStep.cpp"/>
+        <source>Calculate reflect offset</source>
+        <translation>Расчет смещения по отражениям</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/TransmissionStep.cpp"/>
+        <source>Check measure data</source>
+        <translation>Проверка измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/TransmissionStep.cpp"/>
+        <source>Fixture is not measured</source>
+        <translation>Оснастка не измерена</translation>
+    </message>
+</context>
+<context>
+    <name>ReflectionStep</name>
+    <message>
+        <location filename="../measurement/steps/ReflectionStep.cpp"/>
+        <source>Reflection Open</source>
+        <translation>Отражение, ХХ</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/ReflectionStep.cpp"/>
+        <source>Reflection Short</source>
+        <translation>Отражение, КЗ</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/ReflectionStep.cpp"/>
+        <source>Reflection offset</source>
+        <translation>Смещение отражения</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/ReflectionStep.cpp"/>
+        <source>Applying offset</source>
+        <translation>Применение смещения</translation>
+    </message>
+</context>
+<context>
+    <name>DutStep</name>
+    <message>
+        <location filename="../measurement/steps/DutStep.cpp"/>
+        <source>DUT</source>
+        <translation>ИУ</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/DutStep.cpp"/>
+        <source>Critical error. Please restart application</source>
+        <translation>Критическая ошибка. Перезапустите приложение</translation>
+    </message>
+</context>
+<context>
+    <name>TransmissionMeasurer</name>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Check data</source>
+        <translation>Проверка данных</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Read freqs</source>
+        <translation>Чтение частот</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Check configuration</source>
+        <translation>Проверка конфигурации</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Setup measure data</source>
+        <translation>Подготовка данных измерения</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Read SParameters</source>
+        <translation>Чтение S-параметров</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Execute algorithm</source>
+        <translation>Расчет</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Cannot read S-parameters data</source>
+        <translation>Не удается прочитать S-параметры</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Cannot read the frequency grid</source>
+        <translation>Не удается прочитать сетку частот</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>Cannot read z0 impedance value</source>
+        <translation>Не удается прочитать импеданс z0</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>The step has no fixtures to measure</source>
+        <translation>В шаге нет оснасток для измерения</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
+        <source>The two fixtures of the 2x-thru have different port counts (%1 and %2)</source>
+        <translation>У двух оснасток 2x-thru разное число портов (%1 и %2)</translation>
+    </message>
+</context>
+<context>
+    <name>ReflectionMeasurer</name>
+    <message>
+        <location filename="../measurement/measurers/ReflectionMeasurer.cpp"/>
+        <source>Read s-data</source>
+        <translation>Чтение S-параметров</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/ReflectionMeasurer.cpp"/>
+        <source>Read frequencies</source>
+        <translation>Чтение частот</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/ReflectionMeasurer.cpp"/>
+        <source>Calculate</source>
+        <translation>Расчет</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/ReflectionMeasurer.cpp"/>
+        <source>Cannot read z0 impedance value</source>
+        <translation>Не удается прочитать импеданс z0</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/ReflectionMeasurer.cpp"/>
+        <source>The step has no fixtures to measure</source>
+        <translation>В шаге нет оснасток для измерения</translation>
+    </message>
+</context>
+<context>
+    <name>DutMeasurer</name>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>Read s-data</source>
+        <translation>Чтение S-параметров</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>Read freqs</source>
+        <translation>Чтение частот</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>Calculating</source>
+        <translation>Расчет</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The fixture changed since it was characterised: measure it again</source>
+        <translation>Оснастка изменилась после расчета ее характеристик: измерьте ее снова</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The fixture was not characterised by this 2x-thru</source>
+        <translation>Характеристики оснастки рассчитаны не по этому 2x-thru</translation>
+    </message>
+</context>
+<context>
+    <name>SDataMeasurer</name>
+    <message>
+        <location filename="../measurement/measurers/SDataMeasurer.cpp"/>
+        <source>Cannot read S-parameters data</source>
+        <translation>Не удается прочитать S-параметры</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SDataMeasurer.cpp"/>
+        <source>Cannot read the frequency grid</source>
+        <translation>Не удается прочитать сетку частот</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ProcessFactory</name>
+    <message>
+        <location filename="../engine/processes/base/ProcessFactory.cpp"/>
+        <source>The correction method does not support this measurement</source>
+        <translation>Метод коррекции не поддерживает это измерение</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/base/ProcessFactory.cpp"/>
+        <source>Unknown correction method</source>
+        <translation>Неизвестный метод коррекции</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureOffsets</name>
+    <message>
+        <location filename="../measurement/steps/FixtureOffsets.cpp"/>
+        <source>Calculation error. There is no length data</source>
+        <translation>Ошибка расчета. Нет данных о длине</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/FixtureOffsets.cpp"/>
+        <source>Cannot apply the offset</source>
+        <translation>Не удается применить смещение</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/FixtureOffsets.cpp"/>
+        <source>Calculation error. Left side fixture data is empty</source>
+        <translation>Ошибка расчета. Нет данных левой оснастки</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/FixtureOffsets.cpp"/>
+        <source>Calculation error. Right side fixture data is empty</source>
+        <translation>Ошибка расчета. Нет данных правой оснастки</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/FixtureOffsets.cpp"/>
+        <source>Calculation error. Fixture data is empty</source>
+        <translation>Ошибка расчета. Нет данных оснастки</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/FixtureOffsets.cpp"/>
+        <source>Calculation error. Check fixture configuration and measured data for validity.</source>
+        <translation>Ошибка расчета. Проверьте конфигурацию оснастки и правильность измеренных данных.</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::FixturePort</name>
+    <message>
+        <location filename="../engine/port/FixturePort.cpp"/>
+        <source>Invalid impulse response. NaN or Inf value found. Check measured data for validity</source>
+        <translation>Неверная импульсная характеристика: найдено значение NaN или Inf. Проверьте правильность измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePort.cpp"/>
+        <source>Invalid gating</source>
+        <translation>Неверное стробирование</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePort.cpp"/>
+        <source>Invalid step response. NaN or Inf value found. Check the measured data for validity</source>
+        <translation>Неверная переходная характеристика: найдено значение NaN или Inf. Проверьте правильность измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePort.cpp"/>
+        <source>Invalid calculated data. NaN or Inf value found. Check measured data for validity</source>
+        <translation>Неверные рассчитанные данные: найдено значение NaN или Inf. Проверьте правильность измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePort.cpp"/>
+        <source>Invalid uncorrected fixture SParameters default</source>
+        <translation>Неверные нескорректированные S-параметры оснастки (по умолчанию)</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePort.cpp"/>
+        <source>Invalid uncorrected fixture SParameters z conversion</source>
+        <translation>Неверные нескорректированные S-параметры оснастки (преобразование импеданса)</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePort.cpp"/>
+        <source>Invalid custom impedance value.</source>
+        <translation>Неверное значение своего импеданса.</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePort.cpp"/>
+        <source>Invalid Z0 impedance. It is recommended using the latest VNA software version</source>
+        <translation>Неверный импеданс Z0. Рекомендуется использовать последнюю версию программы ВАЦ</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePortConversion.cpp"/>
+        <source>Invalid input data for impedance conversion</source>
+        <translation>Неверные входные данные для преобразования импеданса</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePortConversion.cpp"/>
+        <source>Invalid converted data. Check system and fixture impedances</source>
+        <translation>Неверные преобразованные данные. Проверьте импедансы системы и оснастки</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePortOffset.cpp"/>
+        <source>Offset was not performed. The offset must leave the fixture a positive electrical length</source>
+        <translation>Смещение не выполнено. После смещения электрическая длина оснастки должна остаться положительной</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePortOffset.cpp"/>
+        <source>Offset was not performed. Check offset value</source>
+        <translation>Смещение не выполнено. Проверьте значение смещения</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePortOffset.cpp"/>
+        <source>Offset was not performed. Check measured data for validity</source>
+        <translation>Смещение не выполнено. Проверьте правильность измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePortOffset.cpp"/>
+        <source>Invalid uncorrected fixture SParameters offset</source>
+        <translation>Неверные нескорректированные S-параметры оснастки (смещение)</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureRows</name>
+    <message>
+        <location filename="../measurement/measurers/FixtureRows.cpp"/>
+        <source>Port %1 is not among the %2 ports of the measured data</source>
+        <translation>Порта %1 нет среди %2 портов измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/FixtureRows.cpp"/>
+        <source>Port %1 is cabled to more than one fixture port</source>
+        <translation>Порт %1 подключен более чем к одному порту оснастки</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureSetups</name>
+    <message>
+        <location filename="../measurement/setups/FixtureSetups.cpp"/>
+        <source>The impedance must be a positive number of ohms</source>
+        <translation>Импеданс должен быть положительным числом ом</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::IProcessMethod</name>
+    <message>
+        <location filename="../engine/processes/base/IProcessMethod.cpp"/>
+        <source>Not enough memory for the calculation</source>
+        <translation>Недостаточно памяти для расчета</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/base/IProcessMethod.cpp"/>
+        <source>The calculation failed</source>
+        <translation>Расчет не выполнен</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/base/IProcessMethod.cpp"/>
+        <source>The measurement was canceled</source>
+        <translation>Измерение отменено</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/base/IProcessMethod.cpp"/>
+        <source>The signal is too noisy. Check fixture connections and repeat the measurement.</source>
+        <translation>Сигнал слишком зашумлен. Проверьте подключение оснастки и повторите измерение.</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/stages/ImpulseStages.cpp"/>
+        <source>A negative fixture delay. Check measured data for validity</source>
+        <translation>Отрицательная задержка оснастки. Проверьте правильность измеренных данных</translation>
+    </message>
+</context>
+<context>
+    <name>NoltAlgorithmsSetup</name>
+    <message>
+        <location filename="../measurement/setups/NoltAlgorithmsSetup.cpp"/>
+        <source>The analyzer's maximum frequency is too low for a 10 MHz low-pass sweep</source>
+        <translation>Максимальная частота анализатора слишком низка для развертки НЧ от 10 МГц</translation>
+    </message>
+    <message>
+        <location filename="../measurement/setups/NoltAlgorithmsSetup.cpp"/>
+        <source>The analyzer's maximum frequency is too high for a 10 MHz low-pass sweep</source>
+        <translation>Максимальная частота анализатора слишком высока для развертки НЧ от 10 МГц</translation>
+    </message>
+    <message>
+        <location filename="../measurement/setups/NoltAlgorithmsSetup.cpp"/>
+        <source>Measurement cancelled</source>
+        <translation>Измерение отменено</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ProcessBisect</name>
+    <message>
+        <location filename="../engine/processes/bisection/ProcessBisect.cpp"/>
+        <source>The bisection method error. Impedance of the selected VNA ports has to be the same!</source>
+        <translation>Ошибка метода бисекции. Импедансы выбранных портов ВАЦ должны совпадать!</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/bisection/ProcessBisect.cpp"/>
+        <source>The bisection method error!</source>
+        <translation>Ошибка метода бисекции!</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ProcessFiltering</name>
+    <message>
+        <location filename="../engine/processes/filtering/ProcessFiltering.cpp"/>
+        <source>The filtering method error. Fixture delay is too long. Select a different correction method</source>
+        <translation>Ошибка метода фильтрации. Задержка оснастки слишком велика. Выберите другой метод коррекции</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/filtering/ProcessFiltering.cpp"/>
+        <source>The filtering method error. The fixture reflections could not be separated. Select a different correction method</source>
+        <translation>Ошибка метода фильтрации. Не удалось разделить отражения оснастки. Выберите другой метод коррекции</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ProcessFilteringReflect</name>
+    <message>
+        <location filename="../engine/processes/reflect/ProcessFilteringReflect.cpp"/>
+        <source>The filtering method error. The fixture reflections could not be separated. Select a different correction method</source>
+        <translation>Ошибка метода фильтрации. Не удалось разделить отражения оснастки. Выберите другой метод коррекции</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ProcessTimeGate</name>
+    <message>
+        <location filename="../engine/processes/transmission/ProcessTimeGate.cpp"/>
+        <source>Process TimeGate: Error gating S11</source>
+        <translation>Временное стробирование: ошибка стробирования S11</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/ProcessTimeGate.cpp"/>
+        <source>Process TimeGate: Error gating S22</source>
+        <translation>Временное стробирование: ошибка стробирования S22</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/ProcessTimeGateDut.cpp"/>
+        <source>ProcessTimeGate::calculateDUT: Error gating S11</source>
+        <translation>Временное стробирование ИУ: ошибка стробирования S11</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/ProcessTimeGateDut.cpp"/>
+        <source>ProcessTimeGate::calculateDUT: Error gating S22</source>
+        <translation>Временное стробирование ИУ: ошибка стробирования S22</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/ProcessTimeGateDut.cpp"/>
+        <source>ProcessTimeGate::calculateDUT: invalid result vectors</source>
+        <translation>Временное стробирование ИУ: неверные результаты</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/ProcessTimeGateDut.cpp"/>
+        <source>ProcessTimeGate::calculateDUT: error input parameters</source>
+        <translation>Временное стробирование ИУ: неверные входные параметры</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/ProcessTimeGateDut.cpp"/>
+        <source>ProcessTimeGate::calculateDUT: error uncorrected fixture s parameters</source>
+        <translation>Временное стробирование ИУ: неверные нескорректированные S-параметры оснастки</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ProcessTimeGateReflect</name>
+    <message>
+        <location filename="../engine/processes/reflect/ProcessTimeGateReflect.cpp"/>
+        <source>Process TimeGate: Error gating S11</source>
+        <translation>Временное стробирование: ошибка стробирования S11</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ReflectProcess</name>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectDut.cpp"/>
+        <source>Invalid input data of  DUT with fixture</source>
+        <translation>Неверные входные данные ИУ с оснасткой</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectDut.cpp"/>
+        <source>Invalid calculated data of DUT with fixture. NaN or Inf value found</source>
+        <translation>Неверные рассчитанные данные ИУ с оснасткой: найдено значение NaN или Inf</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectProcess.cpp"/>
+        <source>The correction method does not support this measurement</source>
+        <translation>Метод коррекции не поддерживает это измерение</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ReflectProcessOpenAndShort</name>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectProcessOpenAndShort.cpp"/>
+        <source>Invalid open and short input data</source>
+        <translation>Неверные входные данные ХХ и КЗ</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectProcessOpenAndShort.cpp"/>
+        <source>Reflection. Invalid input data</source>
+        <translation>Отражение. Неверные входные данные</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::ReflectProcessOpenOrShort</name>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectFixtureSet.cpp"/>
+        <source>Invalid calculated data. NaN or Inf value found. Check measured data for validity</source>
+        <translation>Неверные рассчитанные данные: найдено значение NaN или Inf. Проверьте правильность измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectProcessOpenOrShort.cpp"/>
+        <source>Reflection. Invalid input data</source>
+        <translation>Отражение. Неверные входные данные</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectProcessOpenOrShort.cpp"/>
+        <source>The frequency sweep is not linear, so no time-domain transform is possible. Measure with a linear sweep</source>
+        <translation>Развертка по частоте нелинейная, преобразование во временную область невозможно. Измеряйте с линейной разверткой</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectStages.cpp"/>
+        <source>Invalid step response. Calculation error. Check the measured data for validity</source>
+        <translation>Неверная переходная характеристика. Ошибка расчета. Проверьте правильность измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/reflect/ReflectStages.cpp"/>
+        <source>Invalid fixture impedance. NaN, Inf or 0 value found</source>
+        <translation>Неверный импеданс оснастки: найдено значение NaN, Inf или 0</translation>
+    </message>
+</context>
+<context>
+    <name>ScpiDevice</name>
+    <message>
+        <location filename="../analyzer/scpi/ScpiDevice.cpp"/>
+        <source>The error during data exchange with VNA has been occurred</source>
+        <translation>Ошибка обмена данными с ВАЦ</translation>
+    </message>
+</context>
+<context>
+    <name>SharedProcess</name>
+    <message>
+        <location filename="../measurement/connections/SharedProcess.h"/>
+        <source>No process for the chosen correction method</source>
+        <translation>Нет расчета для выбранного метода коррекции</translation>
+    </message>
+    <message>
+        <location filename="../measurement/connections/SharedProcess.h"/>
+        <source>The process does not fit this measurement</source>
+        <translation>Расчет не подходит для этого измерения</translation>
+    </message>
+</context>
+<context>
+    <name>Algorithms::TransmissionProcess</name>
+    <message>
+        <location filename="../engine/processes/transmission/TransmissionProcess.cpp"/>
+        <source>This process does not have a DUT calculation method</source>
+        <translation>У этого расчета нет метода расчета ИУ</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/TransmissionProcess.cpp"/>
+        <source>Transmission. Invalid input data</source>
+        <translation>Передача. Неверные входные данные</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/TransmissionProcess.cpp"/>
+        <source>The frequency sweep is not linear, so no time-domain transform is possible. Measure with a linear sweep or use the bisection method</source>
+        <translation>Развертка по частоте нелинейная, преобразование во временную область невозможно. Измеряйте с линейной разверткой или используйте метод бисекции</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/TransmissionStages.cpp"/>
+        <source>Step Response. Invalid input data</source>
+        <translation>Переходная характеристика. Неверные входные данные</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/TransmissionStages.cpp"/>
+        <source>Invalid step response. Calculation error. Check the measured data for validity</source>
+        <translation>Неверная переходная характеристика. Ошибка расчета. Проверьте правильность измеренных данных</translation>
+    </message>
+    <message>
+        <location filename="../engine/processes/transmission/TransmissionStages.cpp"/>
+        <source>Error in calculating the step response characteristic</source>
+        <translation>Ошибка расчета переходной характеристики</translation>
+    </message>
+</context>
+<context>
+    <name>VNADevice</name>
+    <message>
+        <location filename="../analyzer/device/VNADevice.cpp"/>
+        <source>The file path contains a line break, a control character or ";" and was not sent to VNA:</source>
+        <translation>Путь к файлу содержит перевод строки, управляющий символ или ";" и не был передан в ВАЦ:</translation>
     </message>
 </context>
 </TS>

@@ -134,6 +134,7 @@ void MainQmlBackend::applyStoredAnalyzerAddress()
 void MainQmlBackend::connectSetups()
 {
     connect(m_fixtureSetups, &FixtureSetups::error, this, &MainQmlBackend::error);
+    connect(m_fixtureSetups, &FixtureSetups::message, this, &MainQmlBackend::message);
     auto portsCount = [this] {
         m_calibrateVnaTable->changeRecommendedPortsCount(m_fixtureSetups->selectedPortsCount());
     };
@@ -256,35 +257,41 @@ bool MainQmlBackend::saveCorrectionFilesNow(const QString& filename)
     });
 }
 
-bool MainQmlBackend::saveRawDataFilesNow(const QString& filename)
+bool MainQmlBackend::writeRawDataFiles(const QString& filename)
 {
     return runOperation(tr("Save the raw data"), [this, &filename](TaskProgress&) {
         std::vector<RawDataExport::SetupSteps> setups;
         for (int i = 0; i < m_fixtureSetups->getCount(); ++i)
             setups.push_back(m_fixtureSetups->setup(i)->steps().rows());
-        RawDataExport rawData([this](const QString& text) { emit error(text); });
-        if (!rawData.run(filename, setups))
-            return false;
-        emit message(tr("Save the raw data files was performed:") + " " + filename);
-        return true;
+        return RawDataExport([this](const QString& text) { emit error(text); }).run(filename, setups);
     });
+}
+
+bool MainQmlBackend::saveRawDataFilesNow(const QString& filename)
+{
+    if (!writeRawDataFiles(filename))
+        return false;
+    emit message(tr("Save the raw data files was performed:") + " " + filename);
+    return true;
 }
 
 bool MainQmlBackend::saveTestModeFilesNow(const QString& fileName)
 {
-    bool rawDataSaved = true;
-    const bool saved = runOperation(tr("Save test mode parameters"), [this, &fileName, &rawDataSaved](TaskProgress& task) {
+    return runOperation(tr("Save test mode parameters"), [this, &fileName](TaskProgress& task) {
         TestModeExport testMode(m_backendWorker, [this](const QString& text) { emit error(text); });
         const NoltAlgorithmsSetup* first = m_fixtureSetups->getCount() > 0 ? m_fixtureSetups->setup(0) : nullptr;
-        const bool done = testMode.run(fileName, m_testModeTable->rows(), first, task,
-                                       [this, &rawDataSaved](const QString& prefix) {
-                                           rawDataSaved = saveRawDataFilesNow(prefix);
-                                       });
-        if (done)
-            emit message(tr("Save test mode parameters was performed:") + " " + fileName);
-        return done;
+        bool rawDataWritten = true;
+        const auto writeRawData = [this, &rawDataWritten](const QString& prefix) {
+            rawDataWritten = writeRawDataFiles(prefix);
+        };
+        const bool written = testMode.run(fileName, m_testModeTable->rows(), first, task, writeRawData);
+        // One save, one outcome: the raw data are part of it, and a part that
+        // failed has been reported without any success following.
+        if (!written || !rawDataWritten)
+            return false;
+        emit message(tr("Save test mode parameters was performed:") + " " + fileName);
+        return true;
     });
-    return saved && rawDataSaved;
 }
 
 bool MainQmlBackend::saveStateNow(const QString& filePath)

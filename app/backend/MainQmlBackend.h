@@ -112,6 +112,8 @@ private:
     // A progress task under the title for the operation's life, holding the gate;
     // finished on success, cancelled on failure.
     bool runOperation(const QString& title, const std::function<bool(TaskProgress&)>& operation);
+    // The raw-data files as a task of their own, failures reported, success left to the caller.
+    bool writeRawDataFiles(const QString& filename);
     QString temporaryDirectory() const;
 
     Settings* m_settings;

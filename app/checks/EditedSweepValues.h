@@ -8,10 +8,12 @@
 // read as a sensible value gives no value, and then nothing reaches the analyzer.
 namespace EditedSweepValues {
 
-// A positive frequency with an optional SI prefix and "Hz" ("1.5 GHz", "1.5G").
+// A positive frequency with an optional SI prefix and unit, in the table's language or
+// in English ("1.5 GHz", "1.5G").
 std::optional<double> frequency(const QVariant& edit);
 
-// A power in dBm, the unit optional and with or without blanks before it.
+// A power in dBm, the unit (in the table's language or in English) optional and with
+// or without blanks before it.
 std::optional<double> power(const QVariant& edit);
 
 // A whole positive number of points.

@@ -12,7 +12,7 @@ namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("MainQmlBackend", text);
+    return QCoreApplication::translate("CorrectionFileWriter", text);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "measurement/progress/TaskProgress.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include <cmath>
@@ -89,9 +90,10 @@ bool TestModeExport::writeParameters(const QString& prefix, const std::vector<Ta
     task.setProgressRange(0, static_cast<int>(parameters.size()));
     QSettings file(prefix + "_ParametersTestMode.ini", QSettings::IniFormat);
     file.beginGroup(QStringLiteral("PARAMETERS"));
+    // The file reads alike in every language; the progress speaks the user's.
     for (const TableModelRow& row : parameters) {
-        file.setValue(QString(row.name()).replace(' ', '_'), row.value());
-        task.nextStep(row.name() + " saved");
+        file.setValue(row.exportedKey().replace(' ', '_'), row.exportedValue());
+        task.nextStep(QCoreApplication::translate("TestModeExport", "%1 saved").arg(row.name()));
     }
     file.endGroup();
     file.sync();

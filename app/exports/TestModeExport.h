@@ -11,7 +11,8 @@ class NoltAlgorithmsSetup;
 class TaskProgress;
 class WorkerThread;
 
-// The test mode's files: the algorithm parameters as prefix + "_ParametersTestMode.ini",
+// The test mode's files: the algorithm parameters as prefix + "_ParametersTestMode.ini"
+// (each row's exported key and value, English in every language),
 // the raw data of every step, the time-domain curves of the first setup's fixtures
 // as the tables "ImpulseResponse", "StepResponse" and "Gating", and each fixture
 // half's S-parameters as prefix + "_SParameters" + fixture name.

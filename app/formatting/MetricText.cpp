@@ -42,7 +42,7 @@ double toPrecision(double value, int precision)
     return std::round(scaled) / scale;
 }
 
-QString toNormalized(double value, int precision)
+QString toNormalized(double value, int precision, PrefixLanguage language)
 {
     if (!std::isfinite(value))
         return QString::number(value, 'g', ShownDigits);
@@ -50,7 +50,7 @@ QString toNormalized(double value, int precision)
     if (magnitude == 0.0)
         return QString::number(toPrecision(value, precision), 'g', std::clamp(precision, 1, 17));
 
-    const auto table = UnitPrefixTable::current();
+    const auto table = language == PrefixLanguage::English ? UnitPrefixTable::english() : UnitPrefixTable::current();
     const UnitPrefix* nearest = &table->prefixes().front();
     for (const UnitPrefix& prefix : table->prefixes())
         if (std::abs(magnitude - prefix.factor) < std::abs(magnitude - nearest->factor))

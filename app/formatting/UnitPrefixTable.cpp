@@ -51,20 +51,39 @@ void watchTranslations()
 
 } // namespace
 
-UnitPrefixTable::UnitPrefixTable(unsigned generation)
-    : m_prefixes{{1e-18, QObject::tr("a")}, {1e-15, QObject::tr("f")}, {1e-12, QObject::tr("p")},
-                 {1e-9, QObject::tr("n")},  {1e-6, QObject::tr("µ")},  {1e-3, QObject::tr("m")},
-                 {1.0, QObject::tr("")},    {1e3, QObject::tr("k")},   {1e6, QObject::tr("M")},
-                 {1e9, QObject::tr("G")},   {1e12, QObject::tr("T")},  {1e15, QObject::tr("P")},
-                 {1e18, QObject::tr("E")}}
-    , m_translationGeneration(generation)
+UnitPrefixTable::UnitPrefixTable(Texts texts, unsigned generation)
+    : m_translationGeneration(generation)
 {
+    static const std::pair<double, const char*> sources[] = {
+        {1e-18, QT_TRANSLATE_NOOP("QObject", "a")}, {1e-15, QT_TRANSLATE_NOOP("QObject", "f")},
+        {1e-12, QT_TRANSLATE_NOOP("QObject", "p")}, {1e-9, QT_TRANSLATE_NOOP("QObject", "n")},
+        {1e-6, QT_TRANSLATE_NOOP("QObject", "µ")},  {1e-3, QT_TRANSLATE_NOOP("QObject", "m")},
+        {1.0, ""},                                  {1e3, QT_TRANSLATE_NOOP("QObject", "k")},
+        {1e6, QT_TRANSLATE_NOOP("QObject", "M")},   {1e9, QT_TRANSLATE_NOOP("QObject", "G")},
+        {1e12, QT_TRANSLATE_NOOP("QObject", "T")},  {1e15, QT_TRANSLATE_NOOP("QObject", "P")},
+        {1e18, QT_TRANSLATE_NOOP("QObject", "E")}};
+    for (const auto& [factor, source] : sources) {
+        const QString english = QString::fromUtf8(source);
+        const QString shown = texts == Texts::Translated && *source ? QObject::tr(source) : english;
+        m_prefixes.push_back({factor, shown});
+        // What a user types on an English keyboard reads in every language.
+        if (shown != english)
+            m_englishPrefixes.push_back({factor, english});
+    }
+
     QStringList alternatives;
-    for (const UnitPrefix& prefix : m_prefixes)
-        alternatives << QRegularExpression::escape(prefix.text);
+    for (const std::vector<UnitPrefix>* prefixes : {&m_prefixes, &m_englishPrefixes})
+        for (const UnitPrefix& prefix : *prefixes)
+            alternatives << QRegularExpression::escape(prefix.text);
     m_prefixedNumber.setPattern(QStringLiteral("^(?<value>[+-]?\\d+(\\.\\d+)?)\\s*(?<prefix>(%2))$")
                                     .replace(QLatin1String("%2"), alternatives.join('|')));
     m_prefixedNumber.optimize();
+}
+
+std::shared_ptr<const UnitPrefixTable> UnitPrefixTable::english()
+{
+    static const std::shared_ptr<const UnitPrefixTable> table(new UnitPrefixTable(Texts::English, 0));
+    return table;
 }
 
 std::shared_ptr<const UnitPrefixTable> UnitPrefixTable::current()
@@ -78,7 +97,7 @@ std::shared_ptr<const UnitPrefixTable> UnitPrefixTable::current()
     table = std::atomic_load(&currentTable);
     const unsigned generation = translationGeneration.load();
     if (!table || table->m_translationGeneration != generation) {
-        table.reset(new UnitPrefixTable(generation));
+        table.reset(new UnitPrefixTable(Texts::Translated, generation));
         std::atomic_store(&currentTable, table);
     }
     return table;
@@ -94,8 +113,9 @@ QString UnitPrefixTable::textOf(double factor) const
 
 const UnitPrefix* UnitPrefixTable::find(const QString& text) const
 {
-    for (const UnitPrefix& prefix : m_prefixes)
-        if (prefix.text == text)
-            return &prefix;
+    for (const std::vector<UnitPrefix>* prefixes : {&m_prefixes, &m_englishPrefixes})
+        for (const UnitPrefix& prefix : *prefixes)
+            if (prefix.text == text)
+                return &prefix;
     return nullptr;
 }

@@ -17,7 +17,7 @@ namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("MainQmlBackend", text);
+    return QCoreApplication::translate("SetupFileRecaller", text);
 }
 
 bool readBool(VnaStateIO& file, const QString& section, const QString& key, bool fallback)

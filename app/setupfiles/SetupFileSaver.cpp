@@ -20,7 +20,7 @@ namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("MainQmlBackend", text);
+    return QCoreApplication::translate("SetupFileSaver", text);
 }
 
 QString boolText(bool value)

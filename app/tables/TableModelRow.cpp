@@ -37,3 +37,19 @@ void TableModelRow::setInput(Input input)
 {
     m_input = input;
 }
+
+void TableModelRow::setExported(QString key, std::function<QVariant()> valueGetter)
+{
+    m_exportedKey = std::move(key);
+    m_exportedValueGetter = std::move(valueGetter);
+}
+
+QString TableModelRow::exportedKey() const
+{
+    return m_exportedKey.isEmpty() ? m_name : m_exportedKey;
+}
+
+QVariant TableModelRow::exportedValue() const
+{
+    return m_exportedValueGetter ? m_exportedValueGetter() : value();
+}

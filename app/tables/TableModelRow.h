@@ -41,6 +41,9 @@ public:
     void setEnumerationValues(QStringList list);
     void setUnits(QString units);
     void setInput(Input input);
+    // How files name and write the row, alike in every language; by default the
+    // shown name and value.
+    void setExported(QString key, std::function<QVariant()> valueGetter);
 
     const QString& name() const { return m_name; }
     const QString& units() const { return m_units; }
@@ -50,11 +53,15 @@ public:
     const std::optional<QStringList>& enumerationValues() const { return m_enumerationValues; }
     // The value as shown, evaluated now.
     QVariant value() const { return m_valueGetter(); }
+    QString exportedKey() const;
+    QVariant exportedValue() const;
 
 private:
     QString m_name;
     std::optional<Recommendation> m_recommendation;
     std::function<QVariant()> m_valueGetter;
+    QString m_exportedKey;
+    std::function<QVariant()> m_exportedValueGetter;
     std::optional<Setter> m_valueSetter;
     std::optional<QStringList> m_enumerationValues;
     QString m_units;

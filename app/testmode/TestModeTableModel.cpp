@@ -84,74 +84,96 @@ QVariant TestModeTableModel::headerRowData(const QModelIndex& index) const
     }
 }
 
-TableModelRow& TestModeTableModel::addRow(const QString& name, std::function<QVariant()> value,
-                                          const QString& description)
+TableModelRow& TestModeTableModel::addRow(const char* name, Value value, const QString& description)
 {
-    m_rows.emplace_back(name, std::move(value));
-    m_rows.back().setRecommended(description, alwaysCorrect);
-    return m_rows.back();
+    m_rows.emplace_back(tr(name), [value] { return value(Language::Shown); });
+    TableModelRow& added = m_rows.back();
+    added.setExported(QString::fromLatin1(name), [value] { return value(Language::English); });
+    added.setRecommended(description, alwaysCorrect);
+    return added;
 }
 
-void TestModeTableModel::addEditableRow(const QString& name, std::function<QVariant()> value,
-                                        const QString& description, TableModelRow::Input input,
-                                        TableModelRow::Setter setter)
+void TestModeTableModel::addEditableRow(const char* name, Value value, const QString& description,
+                                        TableModelRow::Input input, TableModelRow::Setter setter)
 {
     TableModelRow& editable = addRow(name, std::move(value), description);
     editable.setInput(input);
     editable.setSetter(std::move(setter));
 }
 
+QString TestModeTableModel::word(const char* english, Language language)
+{
+    return language == Language::Shown ? tr(english) : QString::fromLatin1(english);
+}
+
+QString TestModeTableModel::prefixed(double value, Language language)
+{
+    return toNormalized(value, ShownPrecision,
+                        language == Language::Shown ? PrefixLanguage::Interface : PrefixLanguage::English);
+}
+
+QString TestModeTableModel::seconds(double value, Language language)
+{
+    return prefixed(value, language) + word(QT_TR_NOOP("s"), language);
+}
+
 void TestModeTableModel::addParameterRows()
 {
     ProcessInputParameters* p = m_parameters;
     const auto nonNegative = [](double beta) { return beta >= 0.0; };
-    // The row names are the keys of the exported parameter file, which read the
-    // same in every language: this one has no translation of its own.
     addRow(
-        QStringLiteral("Mode"), [p]() -> QVariant { return p->pulseMode() != 0 ? tr("BAND") : tr("LOW"); },
+        QT_TR_NOOP("Mode"),
+        [p](Language language) -> QVariant {
+            return p->pulseMode() != 0 ? word(QT_TR_NOOP("BAND"), language) : word(QT_TR_NOOP("LOW"), language);
+        },
         tr("Low pass: Fstart = Fstep Band pass: Fstart ≠ Fstep"));
-    addRow(tr("Length"), [this] { return fixtureDelayText(); }, tr("Calculated fixture delay"));
     addRow(
-        tr("4 x Rise time"), [p]() -> QVariant { return toNormalized(4 * p->riseTime(), ShownPrecision); },
+        QT_TR_NOOP("Length"), [this](Language language) { return fixtureDelayText(language); },
+        tr("Calculated fixture delay"));
+    addRow(
+        QT_TR_NOOP("4 x Rise time"),
+        [p](Language language) -> QVariant { return prefixed(4 * p->riseTime(), language); },
         tr("4 * Nrt / max (F)"));
     addRow(
-        tr("Rise time"), [p]() -> QVariant { return toNormalized(p->riseTime(), ShownPrecision); },
+        QT_TR_NOOP("Rise time"), [p](Language language) -> QVariant { return prefixed(p->riseTime(), language); },
         tr("Nrt / max (F)"));
 
     addEditableRow(
-        tr("Coefficient N"), [p]() -> QVariant { return p->nRiseTime(); }, tr("For gating window width calculation"),
-        TableModelRow::Input::Number,
+        QT_TR_NOOP("Coefficient N"), [p](Language) -> QVariant { return p->nRiseTime(); },
+        tr("For gating window width calculation"), TableModelRow::Input::Number,
         numberSetter(
             [](double n) { return n >= 1.0 && n < static_cast<double>(std::numeric_limits<int>::max()) + 1.0; },
             [p](double n) { p->setNRiseTime(static_cast<int>(n)); }));
 
     // The rise time is this coefficient over the highest frequency: it must stay positive.
     addEditableRow(
-        tr("Coefficient Nrt"), [p]() -> QVariant { return p->normalizingValue(); }, tr("For rise time calculation"),
-        TableModelRow::Input::Number,
+        QT_TR_NOOP("Coefficient Nrt"), [p](Language) -> QVariant { return p->normalizingValue(); },
+        tr("For rise time calculation"), TableModelRow::Input::Number,
         numberSetter([](double nrt) { return nrt > 0.0; }, [p](double nrt) { p->setNormalizingValue(nrt); }));
 
     addEditableRow(
-        tr("Min gate time"), [p]() -> QVariant { return toNormalized(p->timeMin(), ShownPrecision) + "s"; },
+        QT_TR_NOOP("Min gate time"), [p](Language language) -> QVariant { return seconds(p->timeMin(), language); },
         tr("Minus Calculated Fixture Delay "), TableModelRow::Input::PrefixedNumber, [p](const QVariant& edit) {
-            if (const std::optional<double> time = readMetric(edit.toString().remove('s')))
+            // The unit in either language; no prefix text holds its letters.
+            const QString typed = edit.toString().remove(word("s", Language::Shown)).remove('s');
+            if (const std::optional<double> time = readMetric(typed))
                 p->setTimeMin(*time);
         });
 
     addCenterModeRows();
 
     addEditableRow(
-        tr("Kaiser Beta X"), [p]() -> QVariant { return p->kaiserBetaX(); },
+        QT_TR_NOOP("Kaiser Beta X"), [p](Language) -> QVariant { return p->kaiserBetaX(); },
         tr("Windowing to reduce effects of truncation"), TableModelRow::Input::Number,
         numberSetter(nonNegative, [p](double beta) { p->setKaiserBetaX(beta); }));
     addEditableRow(
-        tr("Kaiser Beta"), [p]() -> QVariant { return p->kaiserBeta(); }, tr("Gating window"),
+        QT_TR_NOOP("Kaiser Beta"), [p](Language) -> QVariant { return p->kaiserBeta(); }, tr("Gating window"),
         TableModelRow::Input::Number, numberSetter(nonNegative, [p](double beta) { p->setKaiserBeta(beta); }));
 
     addRow(
-        tr("Step response start"),
-        [p]() -> QVariant {
-            return p->pulseMode() != 0 ? QStringLiteral("---") : toNormalized(p->startZero(), ShownPrecision);
+        QT_TR_NOOP("Step response start"),
+        [p](Language language) -> QVariant {
+            return p->pulseMode() != 0 ? QStringLiteral("---") : prefixed(p->startZero(), language);
         },
         tr("-0.5 /(F(2)-F(1))"));
 }
@@ -159,25 +181,35 @@ void TestModeTableModel::addParameterRows()
 void TestModeTableModel::addCenterModeRows()
 {
     ProcessInputParameters* p = m_parameters;
-    const auto modeText = [](int mode) -> QVariant { return mode != 0 ? tr("BASE") : tr("MEAS"); };
-    const auto modeOf = [](const QVariant& edit) { return edit.toString() == tr("MEAS") ? 0 : 1; };
+    const auto modeText = [](int mode, Language language) -> QVariant {
+        return mode != 0 ? word(QT_TR_NOOP("BASE"), language) : word(QT_TR_NOOP("MEAS"), language);
+    };
+    // The choice writes back the text it shows; the English one reads alike.
+    const auto modeOf = [](const QVariant& edit) {
+        const QString chosen = edit.toString();
+        return chosen == QLatin1String("MEAS") || chosen == tr("MEAS") ? 0 : 1;
+    };
+    const QStringList choices{tr("MEAS"), tr("BASE")};
 
     TableModelRow& low = addRow(
-        tr("Low signal center mode"), [p, modeText] { return modeText(p->lowSignalCenterMode()); },
+        QT_TR_NOOP("Low signal center mode"),
+        [p, modeText](Language language) { return modeText(p->lowSignalCenterMode(), language); },
         tr("To reduce edge effects"));
-    low.setEnumerationValues({tr("MEAS"), tr("BASE")});
+    low.setEnumerationValues(choices);
     low.setSetter([p, modeOf](const QVariant& edit) { p->setLowSignalCenterMode(modeOf(edit)); });
 
     TableModelRow& high = addRow(
-        tr("High signal center mode"), [p, modeText] { return modeText(p->highSignalCenterMode()); },
+        QT_TR_NOOP("High signal center mode"),
+        [p, modeText](Language language) { return modeText(p->highSignalCenterMode(), language); },
         tr("To reduce edge effects"));
-    high.setEnumerationValues({tr("MEAS"), tr("BASE")});
+    high.setEnumerationValues(choices);
     high.setSetter([p, modeOf](const QVariant& edit) { p->setHighSignalCenterMode(modeOf(edit)); });
 }
 
 void TestModeTableModel::connectRefreshes()
 {
-    refreshOn(m_parameters, &ProcessInputParameters::sigPulseModeChanged, {ModeRow});
+    // The step response has no start on a band-pass grid: that row follows the mode too.
+    refreshOn(m_parameters, &ProcessInputParameters::sigPulseModeChanged, {ModeRow, StepResponseStartRow});
     refreshOn(m_parameters, &ProcessInputParameters::sigRiseTimeChanged, {FourRiseTimesRow, RiseTimeRow});
     refreshOn(m_parameters, &ProcessInputParameters::sigNRiseTimeChanged, {CoefficientNRow});
     refreshOn(m_parameters, &ProcessInputParameters::sigNormalizingValueChanged, {CoefficientNrtRow});
@@ -189,14 +221,14 @@ void TestModeTableModel::connectRefreshes()
     refreshOn(m_parameters, &ProcessInputParameters::sigStartZeroChanged, {StepResponseStartRow});
 }
 
-QVariant TestModeTableModel::fixtureDelayText() const
+QVariant TestModeTableModel::fixtureDelayText(Language language) const
 {
     if (!m_setups)
         return QStringLiteral("---");
     for (const QmlFixturePort* port : setupFixturePorts(setupFixtures(*m_setups))) {
         const QVariant delay = port->impRespLength();
         if (delay.isValid())
-            return toNormalized(delay.toDouble(), ShownPrecision) + "s";
+            return seconds(delay.toDouble(), language);
     }
     return QStringLiteral("---");
 }

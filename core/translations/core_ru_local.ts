@@ -141,17 +141,17 @@
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="48"/>
         <source>L%1 = %2s</source>
-        <translation>L%1 = %2s</translation>
+        <translation>L%1 = %2с</translation>
     </message>
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="56"/>
         <source>Z%1 = %2Ohm</source>
-        <translation>Z%1 = %2Ω</translation>
+        <translation>Z%1 = %2Ом</translation>
     </message>
     <message>
         <location filename="../qml/templates/PortMeasureDataPane.qml" line="64"/>
         <source>Z%1 → %2Ohm</source>
-        <translation>Z%1 → %2Ω</translation>
+        <translation>Z%1 → %2Ом</translation>
     </message>
 </context>
 <context>
@@ -180,12 +180,12 @@
     <message>
         <location filename="../qml/controls/Units.qml" line="5"/>
         <source>s</source>
-        <translation>s</translation>
+        <translation>с</translation>
     </message>
     <message>
         <location filename="../qml/controls/Units.qml" line="6"/>
         <source>Ω</source>
-        <translation>Ω</translation>
+        <translation>Ом</translation>
     </message>
     <message>
         <location filename="../qml/controls/Units.qml" line="7"/>
@@ -195,7 +195,7 @@
     <message>
         <location filename="../qml/controls/Units.qml" line="8"/>
         <source>Hz</source>
-        <translation>Hz</translation>
+        <translation>Гц</translation>
     </message>
 </context>
 </TS>

@@ -66,7 +66,7 @@ void TaskProgress::finish()
     std::lock_guard lock(m_mutex);
     if (isCanceled() || isFinished())
         return;
-    complete(QStringLiteral("Finished"));
+    complete(tr("Finished"));
     reportFinished();
 }
 

@@ -10,21 +10,22 @@ TableView {
 
     readonly property var hasError: model ? model.hasError : undefined
     readonly property int markerColumnWidth: 40
-    readonly property var columnShares: [0, 0.4, 0.3, 0.3]
+    // The shares of the width beside the marker column, per column.
+    property var columnShares: [0, 0.4, 0.3, 0.3]
     property int rowHeight: 40
     property color textColor: Color.textHighEmphasis
     property color lineColor: Color.enabledLine
 
-    // Numbers with an optional blank and a k, M or G prefix.
-    readonly property var valuePattern: /^[+-]?((([0-9]{0,15}[.])?[0-9]{0,15})|([0-9]{0,30}))( [kMG])?/
+    // Numbers with an optional blank and a k, M or G prefix, in English or Russian.
+    readonly property var valuePattern: /^[+-]?((([0-9]{0,15}[.])?[0-9]{0,15})|([0-9]{0,30}))( [kMGкМГ])?/
     // What may be typed into a row without units, by the row's "input".
     readonly property var numberPattern: /^[+-]?[0-9]*[.]?[0-9]*([eE][+-]?[0-9]*)?$/
-    readonly property var prefixedNumberPattern: /^[+-]?[0-9]*([.][0-9]*)? *[A-Za-zµ]*$/
+    readonly property var prefixedNumberPattern: /^[+-]?[0-9]*([.][0-9]*)? *[A-Za-zµА-Яа-яЁё]*$/
 
     // The pattern lets half-typed text such as "", "+" or "." through; only a
     // finite number, with its prefix, may reach the analyzer's setting.
     function isNumber(text) {
-        const number = /^([+-]?([0-9]+[.]?[0-9]*|[.][0-9]+))( [kMG])?$/.exec(text);
+        const number = /^([+-]?([0-9]+[.]?[0-9]*|[.][0-9]+))( [kMGкМГ])?$/.exec(text);
         return number !== null && isFinite(parseFloat(number[1]));
     }
 
@@ -37,7 +38,7 @@ TableView {
             return /^[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?$/.test(text) ? text : null;
         if (input !== "prefixedNumber")
             return /^[+-]?[0-9]+$/.test(text) ? text : null;
-        const prefixed = /^[+-]?[0-9]+([.][0-9]+)? *([A-Za-zµ]*)$/;
+        const prefixed = /^[+-]?[0-9]+([.][0-9]+)? *([A-Za-zµА-Яа-яЁё]*)$/;
         const typed = prefixed.exec(text);
         if (typed === null)
             return null;
@@ -83,12 +84,16 @@ TableView {
         }
 
         Label {
+            objectName: "cellText"
             anchors.fill: parent
             anchors.leftMargin: 6
             visible: column === 1 || column === 3 || (column === 2 && cell.header)
             text: visible ? model.display : ""
             color: table.textColor
             font.bold: cell.header
+            // A text longer than its column takes a second line before it is cut.
+            wrapMode: Text.Wrap
+            maximumLineCount: 2
             elide: Text.ElideRight
             verticalAlignment: Text.AlignVCenter
         }

@@ -22,6 +22,8 @@ ListView {
         readonly property bool finished: watcher ? watcher.isFinished : false
         readonly property color stateColor: watcher && watcher.isCanceled ? Color.errorBackground
                                                                           : Color.successBackground
+        readonly property color stateTextColor: watcher && watcher.isCanceled ? Color.errorForeground
+                                                                              : Color.successForeground
 
         width: ListView.view.width
         spacing: 2
@@ -39,6 +41,8 @@ ListView {
             objectName: "progressBar"
 
             readonly property color barColor: row.finished ? row.stateColor : Qt.lighter(row.stateColor, 2)
+            // The groove behind the bar, see-through onto the page.
+            readonly property color grooveColor: Color.enabledLine
 
             Layout.fillWidth: true
             implicitHeight: 18
@@ -48,11 +52,16 @@ ListView {
 
             background: Rectangle {
                 radius: 2
-                color: Color.enabledLine
+                color: bar.grooveColor
             }
 
+            // The text is written twice, each copy shown only where its colour reads:
+            // dark on the bar's colour, the page's text colour on the groove.
             contentItem: Item {
+                id: groove
+
                 Rectangle {
+                    id: fill
                     width: bar.visualPosition * parent.width
                     height: parent.height
                     radius: 2
@@ -77,12 +86,35 @@ ListView {
                     }
                 }
 
-                Text {
-                    objectName: "progressText"
-                    anchors.centerIn: parent
-                    text: row.watcher ? row.watcher.progressText : ""
-                    color: "#212121"
-                    font.pixelSize: 11
+                Item {
+                    width: fill.width
+                    height: parent.height
+                    clip: true
+
+                    Text {
+                        objectName: "progressText"
+                        x: (groove.width - width) / 2
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: row.watcher ? row.watcher.progressText : ""
+                        color: row.stateTextColor
+                        font.pixelSize: 11
+                    }
+                }
+
+                Item {
+                    x: fill.width
+                    width: groove.width - fill.width
+                    height: parent.height
+                    clip: true
+
+                    Text {
+                        objectName: "progressGrooveText"
+                        x: (groove.width - width) / 2 - parent.x
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: row.watcher ? row.watcher.progressText : ""
+                        color: view.textColor
+                        font.pixelSize: 11
+                    }
                 }
             }
         }

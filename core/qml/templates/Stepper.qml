@@ -40,8 +40,8 @@ Item {
                 readonly property bool inError: element.hasError === CoreMeasureEnums.RecommendedResult.Error
 
                 spacing: 8
-                // Every step shrinks when the row is short: the names give way
-                // (elided), the current one last, so that all steps stay in view.
+                // When the row is short the other steps' names give way (elided)
+                // and the current one stays whole, so that all steps stay in view.
                 Layout.fillWidth: true
 
                 Rectangle {
@@ -61,8 +61,9 @@ Item {
                     implicitWidth: content.implicitWidth
                     implicitHeight: content.implicitHeight
                     Layout.fillWidth: true
-                    Layout.maximumWidth: implicitWidth
-                    Layout.minimumWidth: step.current ? Math.min(implicitWidth, 120) : 24
+                    // Whole pixels, as the layout gives them: a fraction short would cut the name.
+                    Layout.maximumWidth: Math.ceil(implicitWidth)
+                    Layout.minimumWidth: step.current ? Layout.maximumWidth : 24
                     onClicked: stepper.currentIndex = index
 
                     contentItem: RowLayout {
@@ -99,6 +100,7 @@ Item {
                             spacing: 0
 
                             Text {
+                                objectName: "stepName"
                                 Layout.fillWidth: true
                                 elide: Text.ElideRight
                                 // No lone ellipsis where the name has no room at all.

@@ -1,4 +1,7 @@
 #include "app/checks/SetupVnaTableModel.h"
+#include "app/startup/InterfaceRegistration.h"
+#include "app/startup/Localization.h"
+#include "tests/analyzer/device/support/QtPrinting.h"
 #include "tests/app/checks/CheckTableSession.h"
 
 #include <QSignalSpy>
@@ -143,4 +146,41 @@ TEST_F(SetupVnaTableModelTest, UnreadableEditsWriteNothing)
     drainAnalyzerQueue();
     EXPECT_EQ(settingLines(), QStringList());
     EXPECT_EQ(simulator.model().findChannel(1)->points, 100);
+}
+
+TEST_F(SetupVnaTableModelTest, ARussianRunShowsAndReadsRussianUnits)
+{
+    Startup::initPageResources();
+    Startup::Localization russian;
+    ASSERT_TRUE(russian.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
+    russian.install();
+    // Built as the backend builds it, after the catalogues were installed.
+    SetupVnaTableModel russianTable(device.get());
+    simulator.changeModel([](AnalyzerModel& model) { model.channel(1).ifBandwidth = 30e3; });
+    setSweep(10e6, 1e9, 100);
+
+    const auto units = [&russianTable](int row) {
+        return russianTable.data(russianTable.index(row, BaseTableModel::VALUE_COLUMN), BaseTableModel::UnitsRole);
+    };
+    EXPECT_EQ(text(russianTable, Table::StartFrequencyRow), QStringLiteral("10 М"));
+    EXPECT_EQ(units(Table::StartFrequencyRow), QStringLiteral("Гц"));
+    EXPECT_EQ(text(russianTable, Table::IfBandwidthRow), QStringLiteral("30 к"));
+    EXPECT_EQ(recommended(russianTable, Table::IfBandwidthRow), QStringLiteral("≤ 10 кГц"));
+    EXPECT_EQ(recommended(russianTable, Table::StepFrequencyRow), QStringLiteral("10 МГц"));
+    EXPECT_EQ(units(Table::OutputPowerRow), QStringLiteral("дБм"));
+
+    // What the window writes back: Russian text, or English typed on another keyboard.
+    simulator.clearLog();
+    const auto edit = [&russianTable](int row, const QString& typed) {
+        const QModelIndex value = russianTable.index(row, BaseTableModel::VALUE_COLUMN);
+        EXPECT_TRUE(russianTable.setData(value, typed, Qt::DisplayRole));
+    };
+    edit(Table::StopFrequencyRow, QStringLiteral("1.5 ГГц"));
+    edit(Table::StartFrequencyRow, QStringLiteral("20 М"));
+    edit(Table::IfBandwidthRow, QStringLiteral("3 kHz"));
+    edit(Table::OutputPowerRow, QStringLiteral("-10 дБм"));
+    drainAnalyzerQueue();
+    EXPECT_EQ(settingLines(),
+              QStringList({"SENSe1:FREQuency:STOP 1500000000", "SENSe1:FREQuency:STARt 20000000",
+                           "SENSe1:BWIDth:RESolution 3000", "SOURce1:POWer:LEVel:IMMediate:AMPLitude -10"}));
 }

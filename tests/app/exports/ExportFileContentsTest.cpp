@@ -170,7 +170,10 @@ TEST_F(ExportFileContents, AThruSetupWritesTheThruAndBothFixturesTablesSideBySid
     TransmissionStep* thru = step<TransmissionStep>(0);
     ASSERT_NE(thru, nullptr);
     measure(FixtureWorld::Arrangement::Thru, [thru] { return thru->measureFromVna(); });
+    messages.clear();
     ASSERT_TRUE(backend->saveTestModeFilesNow(path("bench"))) << errors.join("; ").toStdString();
+    // One save, one outcome, the raw data included.
+    EXPECT_EQ(messages, QStringList{"Save test mode parameters was performed: " + path("bench")});
 
     const auto joined = twoXThru(exampleLeftHalf(), exampleRightHalf(), grid());
     expectClose(entry(path("bench_Transmission_Step1.s2p"), 2, 1, 0), joined.s21(), "thru S21");

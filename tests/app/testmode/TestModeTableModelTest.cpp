@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 using Algorithms::ProcessInputParameters;
@@ -103,25 +104,29 @@ TEST_F(TestModeTableModelTest, EditsOutsideAParametersRangeAreRefused)
     EXPECT_EQ(parameters.highSignalCenterMode(), 0);
 }
 
-TEST_F(TestModeTableModelTest, SetDefaultRefreshesEveryRow)
+TEST_F(TestModeTableModelTest, SetDefaultRefreshesEveryRowWithItsNewValue)
 {
     table.setTestMode(true);
     edit(Table::CoefficientNRow, "7");
     edit(Table::KaiserBetaRow, "3");
     parameters.setRiseTime(1e-10);
+    // A band-pass grid: the step response has no start.
     parameters.setPulseMode(1);
-    ASSERT_NE(values(), defaults);
+    ASSERT_EQ(values()[Table::StepResponseStartRow - 1], "---");
 
-    QSignalSpy changes(&table, &QAbstractItemModel::dataChanged);
+    // What a view reads at each refresh, as it reads it then.
+    std::map<int, QString> lastRead;
+    QObject::connect(&table, &QAbstractItemModel::dataChanged,
+                     [this, &lastRead](const QModelIndex& from, const QModelIndex& to) {
+                         for (int row = from.row(); row <= to.row(); ++row)
+                             lastRead[row] = values()[row - 1];
+                     });
     table.setDefault();
-    std::set<int> refreshed;
-    for (const QList<QVariant>& change : changes)
-        refreshed.insert(change.at(0).toModelIndex().row());
-    std::set<int> parameterRows;
+    std::map<int, QString> expected;
     for (int row = 1; row < table.rowCount(); ++row)
         if (row != Table::LengthRow)
-            parameterRows.insert(row);
-    EXPECT_EQ(refreshed, parameterRows);
+            expected[row] = defaults[row - 1];
+    EXPECT_EQ(lastRead, expected);
     EXPECT_EQ(values(), defaults);
     EXPECT_TRUE(table.isTestMode());
 }
@@ -168,22 +173,54 @@ TEST_F(TestModeTableModelTest, LengthFollowsTheFirstFixturePortWithAnImpulseResp
     }));
 }
 
-TEST(TestModeTableKeys, ARussianRunExportsTheParametersUnderTheEnglishKeys)
-{
-    Startup::initPageResources();
-    Startup::Localization russian;
-    ASSERT_TRUE(russian.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
-    russian.install();
-    ASSERT_EQ(TestModeTableModel::tr("Parameter"), QStringLiteral("Параметр"));
+namespace {
 
+// The table as a Russian run builds it, after the start-up installed the catalogues.
+class RussianTestModeTable : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Startup::initPageResources();
+        ASSERT_TRUE(russian.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
+        russian.install();
+        ASSERT_EQ(TestModeTableModel::tr("Parameter"), QStringLiteral("Параметр"));
+        table = std::make_unique<TestModeTableModel>(&parameters, nullptr);
+    }
+
+    QString shown(int row, int column = BaseTableModel::VALUE_COLUMN) const
+    {
+        return table->data(table->index(row, column)).toString();
+    }
+
+    void edit(int row, const QString& typed)
+    {
+        EXPECT_TRUE(table->setData(table->index(row, BaseTableModel::VALUE_COLUMN), typed, Qt::DisplayRole));
+    }
+
+    Startup::Localization russian;
     ProcessInputParameters parameters;
-    TestModeTableModel table(&parameters, nullptr);
+    std::unique_ptr<TestModeTableModel> table;
+};
+
+} // namespace
+
+TEST_F(RussianTestModeTable, ShowsRussianNamesAndUnitsAndExportsTheEnglishOnes)
+{
+    EXPECT_EQ(shown(Table::ModeRow, BaseTableModel::NAME_COLUMN), QStringLiteral("Режим"));
+    EXPECT_EQ(shown(Table::KaiserBetaRow, BaseTableModel::NAME_COLUMN), QStringLiteral("Бета Кайзера"));
+    EXPECT_EQ(shown(Table::ModeRow), QStringLiteral("НЧ"));
+    EXPECT_EQ(shown(Table::RiseTimeRow), QStringLiteral("49 п"));
+    EXPECT_EQ(shown(Table::MinGateTimeRow), QStringLiteral("-200 пс"));
+    EXPECT_EQ(shown(Table::HighSignalCenterModeRow), QStringLiteral("БАЗА"));
+    EXPECT_EQ(shown(Table::StepResponseStartRow), QStringLiteral("-49 н"));
+
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
     TaskProgress task;
     const QString prefix = directory.filePath("run");
     const auto ignore = [](const QString&) {};
-    ASSERT_TRUE(TestModeExport(nullptr, ignore).run(prefix, table.rows(), nullptr, task, ignore));
+    ASSERT_TRUE(TestModeExport(nullptr, ignore).run(prefix, table->rows(), nullptr, task, ignore));
 
     QSettings written(prefix + "_ParametersTestMode.ini", QSettings::IniFormat);
     written.beginGroup(QStringLiteral("PARAMETERS"));
@@ -194,4 +231,38 @@ TEST(TestModeTableKeys, ARussianRunExportsTheParametersUnderTheEnglishKeys)
                         "Kaiser_Beta", "Step_response_start"};
     english.sort();
     EXPECT_EQ(keys, english);
+    EXPECT_EQ(written.value("Mode").toString(), "LOW");
+    EXPECT_EQ(written.value("4_x_Rise_time").toString(), "196 p");
+    EXPECT_EQ(written.value("Min_gate_time").toString(), "-200 ps");
+    EXPECT_EQ(written.value("Low_signal_center_mode").toString(), "MEAS");
+    EXPECT_EQ(written.value("High_signal_center_mode").toString(), "BASE");
+    EXPECT_EQ(written.value("Step_response_start").toString(), "-49 n");
+}
+
+TEST_F(RussianTestModeTable, TranslatedChoicesAndUnitsSetTheirValues)
+{
+    table->setTestMode(true);
+    const QStringList choices{QStringLiteral("ИЗМ"), QStringLiteral("БАЗА")};
+    EXPECT_EQ(table->data(table->index(Table::LowSignalCenterModeRow, BaseTableModel::VALUE_COLUMN),
+                          BaseTableModel::EnumerationValuesRole)
+                  .toStringList(),
+              choices);
+    // The choice writes back the text it shows.
+    edit(Table::LowSignalCenterModeRow, choices[1]);
+    edit(Table::HighSignalCenterModeRow, choices[0]);
+    EXPECT_EQ(parameters.lowSignalCenterMode(), 1);
+    EXPECT_EQ(parameters.highSignalCenterMode(), 0);
+    edit(Table::LowSignalCenterModeRow, "MEAS");
+    EXPECT_EQ(parameters.lowSignalCenterMode(), 0);
+
+    // Russian units and prefixes, and the English ones a user may type as well.
+    for (const auto& [typed, time] : {std::pair{QStringLiteral("150 пс"), 1.5e-10},
+                                      {QStringLiteral("-0.3 нс"), -3e-10},
+                                      {QStringLiteral("120 ps"), 1.2e-10},
+                                      {QStringLiteral("2н"), 2e-9}}) {
+        parameters.setTimeMin(0.0);
+        edit(Table::MinGateTimeRow, typed);
+        EXPECT_DOUBLE_EQ(parameters.timeMin(), time) << typed.toStdString();
+    }
+    EXPECT_EQ(shown(Table::MinGateTimeRow), QStringLiteral("2 нс"));
 }

@@ -1,0 +1,113 @@
+#include "measurement/progress/ProgressManager.h"
+#include "measurement/progress/TaskProgress.h"
+#include "tests/qml/WindowSession.h"
+#include "tests/support/VisibleItems.h"
+
+#include <QColor>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double luminance(const QColor& colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// A see-through colour as it shows over an opaque one.
+QColor over(const QColor& top, const QColor& below)
+{
+    const auto blend = [&](double up, double down) { return up * top.alphaF() + down * (1.0 - top.alphaF()); };
+    return QColor::fromRgbF(blend(top.redF(), below.redF()), blend(top.greenF(), below.greenF()),
+                            blend(top.blueF(), below.blueF()));
+}
+
+QRectF sceneRect(const QQuickItem* item)
+{
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
+
+// The running tasks' list above the footer, as the window shows it in either theme.
+class ProgressViewTest : public WindowSession
+{
+protected:
+    static constexpr double ReadableContrast = 4.5;
+
+    QQuickItem* only(const char* name) const
+    {
+        const QList<QQuickItem*> found = visibleItemsNamed(item(QStringLiteral("progressView")), name);
+        return found.size() == 1 ? found.front() : nullptr;
+    }
+
+    // The text shows in two colours, each only over its own part of the bar:
+    // dark on the bar's colour, the page's text colour on the groove.
+    void expectReadableText(const char* state) const
+    {
+        SCOPED_TRACE(state);
+        QQuickItem* bar = only("progressBar");
+        QQuickItem* onBar = only("progressText");
+        QQuickItem* onGroove = only("progressGrooveText");
+        ASSERT_TRUE(bar && onBar && onGroove);
+        EXPECT_EQ(onBar->property("text").toString(), "Save device state");
+        EXPECT_EQ(onGroove->property("text").toString(), "Save device state");
+        EXPECT_EQ(sceneRect(onBar), sceneRect(onGroove));
+
+        const QRectF groove = sceneRect(bar->property("contentItem").value<QQuickItem*>());
+        const qreal fillEnd = groove.left() + bar->property("visualPosition").toReal() * groove.width();
+        const QRectF barPart = sceneRect(onBar->parentItem());
+        const QRectF groovePart = sceneRect(onGroove->parentItem());
+        EXPECT_TRUE(onBar->parentItem()->clip() && onGroove->parentItem()->clip());
+        EXPECT_DOUBLE_EQ(barPart.left(), groove.left());
+        EXPECT_DOUBLE_EQ(barPart.right(), fillEnd);
+        EXPECT_DOUBLE_EQ(groovePart.left(), fillEnd);
+        EXPECT_DOUBLE_EQ(groovePart.right(), groove.right());
+
+        const QColor barColour = bar->property("barColor").value<QColor>();
+        const QColor grooveColour = over(bar->property("grooveColor").value<QColor>(), window->color());
+        EXPECT_GE(contrast(onBar->property("color").value<QColor>(), barColour), ReadableContrast)
+            << barColour.name().toStdString();
+        EXPECT_GE(contrast(onGroove->property("color").value<QColor>(), grooveColour), ReadableContrast)
+            << grooveColour.name().toStdString();
+    }
+
+    void expectReadableInBothThemes(const char* state)
+    {
+        SCOPED_TRACE(state);
+        for (const bool dark : {true, false}) {
+            settings->setDarkTheme(dark);
+            ASSERT_TRUE(waitFor([&] { return window->color() == QColor(dark ? "#121212" : "#FFFFFF"); }));
+            expectReadableText(dark ? "dark" : "light");
+        }
+    }
+};
+
+TEST_F(ProgressViewTest, TextReadsOnTheBarAndOnTheGrooveInBothThemes)
+{
+    TaskProgress task;
+    task.setProgressRange(0, 3);
+    task.setProgressValueAndText(2, QStringLiteral("Save device state"));
+    backend->getProgressManager()->add(&task, QStringLiteral("Transmission"));
+    ASSERT_TRUE(waitFor([&] { return only("progressText") != nullptr
+                                     && only("progressText")->property("text").toString() == "Save device state"; }));
+    expectReadableInBothThemes("running");
+
+    // Cancelled, the bar turns red.
+    const QVariant runningColour = only("progressBar")->property("barColor");
+    task.cancel();
+    ASSERT_TRUE(waitFor([&] { return only("progressBar")->property("barColor") != runningColour; }));
+    expectReadableInBothThemes("cancelled");
+}
+
+} // namespace

@@ -1,0 +1,95 @@
+#include "app/startup/Localization.h"
+#include "tests/qml/walk/WalkSession.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+// The window at the size it opens with, in English and in Russian ("-r"): the
+// stepper, the footer and the test-mode table have room for their texts, so
+// none of them is cut.
+class DefaultWindowTest : public WalkSession, public ::testing::WithParamInterface<bool>
+{
+protected:
+    void SetUp() override
+    {
+        if (GetParam()) {
+            ASSERT_TRUE(m_localization.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
+            m_localization.install();
+        }
+        WalkSession::SetUp();
+    }
+
+    // The layouts settle on the next frame after a change, so the texts are given until then.
+    static void expectWhole(const QList<QQuickItem*>& texts)
+    {
+        ASSERT_FALSE(texts.isEmpty());
+        waitFor([&] {
+            return std::none_of(texts.begin(), texts.end(),
+                                [](QQuickItem* text) { return text->property("truncated").toBool(); });
+        });
+        for (QQuickItem* text : texts) {
+            EXPECT_FALSE(text->property("truncated").toBool())
+                << text->property("text").toString().toStdString() << ": " << text->width() << " wide, needs "
+                << text->implicitWidth();
+        }
+    }
+
+    void expectWholeStatus(const char* state) const
+    {
+        SCOPED_TRACE(state);
+        expectWhole({item(QStringLiteral("statusLabel"))});
+    }
+
+private:
+    Startup::Localization m_localization;
+};
+
+TEST_P(DefaultWindowTest, ShowsTheAnalyzerStatusWhole)
+{
+    const QString notConnected = property(QStringLiteral("statusLabel"), "text").toString();
+    expectWholeStatus("not connected");
+
+    simulator.setReady(false);
+    connectAnalyzer();
+    ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("statusLabel"), "text").toString() != notConnected; }));
+    expectWholeStatus("connected, not ready");
+
+    simulator.setReady(true);
+    ASSERT_TRUE(reachWizard());
+    expectWholeStatus("ready");
+}
+
+TEST_P(DefaultWindowTest, ShowsEveryStepNameWholeWhicheverStepIsCurrent)
+{
+    ASSERT_TRUE(reachWizard());
+    for (int step = 0; step < 6; ++step) {
+        SCOPED_TRACE(step);
+        pressVisible(QStringLiteral("stepperElement%1").arg(step));
+        ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("stepsPage"), "currentStep").toInt() == step; }));
+        const QList<QQuickItem*> names = allVisible(QStringLiteral("stepName"));
+        EXPECT_EQ(names.size(), 6);
+        expectWhole(names);
+    }
+}
+
+TEST_P(DefaultWindowTest, ShowsTheTestModeTableWhole)
+{
+    ASSERT_TRUE(reachWizard());
+    QTest::keyClick(window, Qt::Key_F9);
+    QQuickItem* table = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (table = visible(QStringLiteral("testModeTable"))) != nullptr; }));
+    // Names, descriptions and the header's titles, among them the mode's two-part description.
+    const QList<QQuickItem*> texts = visibleItemsNamed(table, QStringLiteral("cellText"));
+    EXPECT_GE(texts.size(), 2 * table->property("rows").toInt());
+    expectWhole(texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DefaultWindowTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Russian" : "English";
+                         });
+
+} // namespace
