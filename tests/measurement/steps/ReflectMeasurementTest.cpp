@@ -38,6 +38,18 @@ protected:
         return step;
     }
 
+    // A 2x-thru step whose thru and open are measured and whose reflect offsets are calculated.
+    void measureThruAndOpen(std::shared_ptr<TransmissionStep>& step)
+    {
+        step = thruStep();
+        ASSERT_TRUE(step->measureFromVna());
+        step->setOpenMeasurementEnable(true);
+        simulator.setWorld(FixtureWorld::Arrangement::Open);
+        ASSERT_TRUE(step->measureOpenFromVna());
+        drain();
+        ASSERT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    }
+
     const Algorithms::FixturePort& port(const std::shared_ptr<VNAFixtureConnection>& fixture)
     {
         return *fixture->getFixturePort(0)->measureData();
@@ -93,13 +105,8 @@ TEST_F(ReflectMeasurement, OpenAndShortFromDifferentGridsGiveTheHalfOfOneGrid)
 // The thru splits 500 ps into two halves of 250 ps; the opens find 300 ps and 200 ps.
 TEST_F(ReflectMeasurement, ReflectOffsetsOfUnequalHalvesAreTheirDifferencesInPicosecondsAndMoveTheThru)
 {
-    auto step = thruStep();
-    ASSERT_TRUE(step->measureFromVna());
-    step->setOpenMeasurementEnable(true);
-    simulator.setWorld(FixtureWorld::Arrangement::Open);
-    ASSERT_TRUE(step->measureOpenFromVna());
-    drain();
-    ASSERT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    std::shared_ptr<TransmissionStep> step;
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(step));
     EXPECT_NEAR(step->leftReflectOffset(), 50.0, 2.0);
     EXPECT_NEAR(step->rightReflectOffset(), -50.0, 2.0);
     EXPECT_NEAR(step->leftReflectOffset() - step->rightReflectOffset(), 100.0, 2.0);
@@ -211,13 +218,8 @@ TEST_F(ReflectMeasurement, ACancelledStandardIsNoErrorAndKeepsWhatWasCompleteBef
 // is calculated afterwards.
 TEST_F(ReflectMeasurement, AThrusOpenCancelledDuringTheSweepReadsNoFurtherSide)
 {
-    auto step = thruStep();
-    ASSERT_TRUE(step->measureFromVna());
-    step->setOpenMeasurementEnable(true);
-    simulator.setWorld(FixtureWorld::Arrangement::Open);
-    ASSERT_TRUE(step->measureOpenFromVna());
-    drain();
-    ASSERT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    std::shared_ptr<TransmissionStep> step;
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(step));
 
     QSignalSpy cancelled(step.get(), &Step::cancelled);
     QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
