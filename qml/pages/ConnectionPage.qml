@@ -47,8 +47,11 @@ NoltPage {
 
             clip: true
             // Two fixtures side by side can be wider than a small window: the bar shows there is more.
-            ScrollBar.horizontal.policy: contentWidth > availableWidth ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
-            bottomPadding: ScrollBar.horizontal.policy === ScrollBar.AlwaysOn ? ScrollBar.horizontal.height : 0
+            // Otherwise it is off, not as needed: the style fades out a bar that was on only seconds
+            // later, and the page is laid out narrower before it first shows. Its strip stays
+            // reserved, since a height that followed the bar would tie the page's height to its width.
+            ScrollBar.horizontal.policy: contentWidth > availableWidth ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            bottomPadding: ScrollBar.horizontal.height
 
             // The steps' cabling goes below the switches when both do not fit side by side.
             Flow {

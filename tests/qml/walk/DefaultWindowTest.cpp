@@ -9,7 +9,8 @@ namespace {
 
 // The window at the size it opens with, in English and in Russian ("-r"): the
 // stepper, the footer and the test-mode table have room for their texts, so
-// none of them is cut.
+// none of them is cut, and the connection page for its cabling, so it shows no
+// horizontal scroll bar.
 class DefaultWindowTest : public WalkSession, public ::testing::WithParamInterface<bool>
 {
 protected:
@@ -35,6 +36,14 @@ protected:
                 << text->property("text").toString().toStdString() << ": " << text->width() << " wide, needs "
                 << text->implicitWidth();
         }
+    }
+
+    // The cabling laid out for the window's width: every fixture's first port choice in view.
+    bool portChoicesInView() const
+    {
+        const QList<QQuickItem*> choices = allVisible(QStringLiteral("vnaPort0"));
+        return !choices.isEmpty()
+               && std::all_of(choices.begin(), choices.end(), [this](QQuickItem* choice) { return inView(choice); });
     }
 
     void expectWholeStatus(const char* state) const
@@ -85,6 +94,33 @@ TEST_P(DefaultWindowTest, ShowsTheTestModeTableWhole)
     const QList<QQuickItem*> texts = visibleItemsNamed(table, QStringLiteral("cellText"));
     EXPECT_GE(texts.size(), 2 * table->property("rows").toInt());
     expectWhole(texts);
+}
+
+// Shown first, shown again after another page, and after the window was narrower than the cabling.
+TEST_P(DefaultWindowTest, ShowsTheConnectionPageWithoutAHorizontalScrollBar)
+{
+    ASSERT_TRUE(reachWizard());
+    QQuickItem* pages = visible(QStringLiteral("wizardPages"));
+    ASSERT_NE(pages, nullptr);
+    const QSize defaultSize = window->size();
+    const auto expectNoBar = [&](const char* when) {
+        SCOPED_TRACE(when);
+        ASSERT_TRUE(waitFor([&] { return portChoicesInView(); }));
+        EXPECT_EQ(shownHorizontalBar(pages), nullptr);
+    };
+
+    pressVisible(QStringLiteral("stepperElement1"));
+    expectNoBar("first shown");
+    pressVisible(QStringLiteral("stepperElement2"));
+    pressVisible(QStringLiteral("stepperElement1"));
+    expectNoBar("shown again");
+    // Narrower than the cabling the page shows its bar; widened again it has none, each time.
+    for (const char* round : {"widened once", "widened twice"}) {
+        window->resize(window->minimumSize());
+        EXPECT_TRUE(waitFor([&] { return !portChoicesInView() && shownHorizontalBar(pages) != nullptr; })) << round;
+        window->resize(defaultSize);
+        expectNoBar(round);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DefaultWindowTest, ::testing::Values(false, true),

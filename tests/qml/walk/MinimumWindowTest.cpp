@@ -1,3 +1,7 @@
+#include "measurement/fixtures/Fixture.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/setups/FixtureSetups.h"
+#include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "tests/qml/walk/WalkSession.h"
 
 #include <QTest>
@@ -87,6 +91,43 @@ TEST_F(MinimumWindowTest, ScrollsTheTestModeTableToItsLastRow)
     });
     press(last);
     EXPECT_TRUE(inView(last));
+}
+
+// Two 4-port fixtures side by side are wider than the connection page: it shows its horizontal bar,
+// and the bar brings the right fixture's port choices into view.
+TEST_F(MinimumWindowTest, ScrollsTheConnectionPageToTheRightFixturesPortChoice)
+{
+    simulator.setPortCount(4);
+    ASSERT_TRUE(reachWizard());
+    for (const char* count : {"portsCountA", "portsCountB"}) {
+        QQuickItem* combo = visible(QString::fromLatin1(count));
+        ASSERT_NE(combo, nullptr) << count;
+        QMetaObject::invokeMethod(combo, "activated", Q_ARG(int, 3));
+    }
+    const NoltAlgorithmsSetup* setup = backend->getFixtureSetups()->setup(0);
+    ASSERT_EQ(setup->leftFixtureConn()->fixture()->portsCount(), 4u);
+    ASSERT_EQ(setup->rightFixtureConn()->fixture()->portsCount(), 4u);
+    QQuickItem* pages = visible(QStringLiteral("wizardPages"));
+    ASSERT_NE(pages, nullptr);
+    const qreal defaultWidth = pages->width();
+    window->resize(window->minimumWidth(), window->minimumHeight());
+    // The next click lands on what the smaller window shows, once the pages with many ports are laid out anew.
+    ASSERT_TRUE(waitForWork([&] { return pages->width() < defaultWidth; }));
+
+    pressVisible(QStringLiteral("stepperElement1"));
+    QQuickItem* bar = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (bar = shownHorizontalBar(pages)) != nullptr; }));
+    const QList<QQuickItem*> choices = allVisible(QStringLiteral("vnaPort0"));
+    ASSERT_FALSE(choices.isEmpty());
+    QQuickItem* right = *std::max_element(choices.begin(), choices.end(), [](QQuickItem* a, QQuickItem* b) {
+        return a->mapToScene(QPointF(0, 0)).x() < b->mapToScene(QPointF(0, 0)).x();
+    });
+    EXPECT_FALSE(inView(right));
+
+    // A click at the bar's right end takes the content to its right edge.
+    const QPointF end = bar->mapToScene(QPointF(bar->width() - 1, bar->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, end.toPoint());
+    EXPECT_TRUE(waitFor([&] { return inView(right); }));
 }
 
 } // namespace

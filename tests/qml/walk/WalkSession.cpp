@@ -75,6 +75,21 @@ QQuickItem* WalkSession::visible(const QString& name) const
     return found.isEmpty() ? nullptr : found.front();
 }
 
+QQuickItem* WalkSession::shownHorizontalBar(QQuickItem* root)
+{
+    if (!root || !root->isVisible() || root->width() <= 0)
+        return nullptr;
+    if (root->inherits("QQuickScrollBar") && root->property("orientation").toInt() == Qt::Horizontal) {
+        const auto* handle = root->property("contentItem").value<QQuickItem*>();
+        return handle && handle->isVisible() && handle->opacity() > 0 ? root : nullptr;
+    }
+    for (QQuickItem* child : root->childItems()) {
+        if (QQuickItem* bar = shownHorizontalBar(child))
+            return bar;
+    }
+    return nullptr;
+}
+
 QStringList WalkSession::textsUnder(QQuickItem* root, QQuickItem* cover) const
 {
     const QRectF covered = sceneRect(cover);
