@@ -27,18 +27,26 @@ protected:
         step->setConversionT(Algorithms::Z0ConversionType::None);
         return step;
     }
+
+    // The lossy halves' thru measured, and the DUT step of both halves on it.
+    void measureThruAndMakeDut(std::shared_ptr<TransmissionStep>& thru, std::shared_ptr<DutStep>& dut)
+    {
+        simulator.setFixture(lossyHalf, lossyHalf, ledDut);
+        const auto connection = thruConnection();
+        thru = thruStep(connection);
+        ASSERT_TRUE(thru->measureFromVna());
+        dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
+                                             std::vector{left, right}, device.get(), &worker, &progress));
+    }
 };
 
 } // namespace
 
 TEST_F(DutMeasurement, BothSidesOfOneThruAreRegatedTogetherCloseToTheTruth)
 {
-    simulator.setFixture(lossyHalf, lossyHalf, ledDut);
-    const auto connection = thruConnection();
-    auto thru = thruStep(connection);
-    ASSERT_TRUE(thru->measureFromVna());
-    auto dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
-                                              std::vector{left, right}, device.get(), &worker, &progress));
+    std::shared_ptr<TransmissionStep> thru;
+    std::shared_ptr<DutStep> dut;
+    ASSERT_NO_FATAL_FAILURE(measureThruAndMakeDut(thru, dut));
     EXPECT_EQ(dut->measureType(), MeasureEnums::MeasureType::TRANSMISSION);
     simulator.setWorld(FixtureWorld::Arrangement::Dut);
     ASSERT_TRUE(dut->measureFromVna());
@@ -212,12 +220,9 @@ TEST_F(DutMeasurement, AnInterruptDuringTheFirstPairEndsTheThru)
 // without a cancel is still an error.
 TEST_F(DutMeasurement, ADutMeasurementCancelledDuringTheSweepKeepsTheEarlierOne)
 {
-    simulator.setFixture(lossyHalf, lossyHalf, ledDut);
-    const auto connection = thruConnection();
-    auto thru = thruStep(connection);
-    ASSERT_TRUE(thru->measureFromVna());
-    auto dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
-                                              std::vector{left, right}, device.get(), &worker, &progress));
+    std::shared_ptr<TransmissionStep> thru;
+    std::shared_ptr<DutStep> dut;
+    ASSERT_NO_FATAL_FAILURE(measureThruAndMakeDut(thru, dut));
     simulator.setWorld(FixtureWorld::Arrangement::Dut);
     ASSERT_TRUE(dut->measureFromVna());
     drain();
