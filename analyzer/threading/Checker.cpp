@@ -24,10 +24,13 @@ Checker::~Checker()
 
 void Checker::wait()
 {
-    if (!isDone()) {
+    {
+        // Connected before the check: a report that comes between the two still
+        // reaches the loop, queued, and ends it.
         QEventLoop loop;
         connect(this, &Checker::checked, &loop, &QEventLoop::quit);
-        loop.exec();
+        if (!isDone())
+            loop.exec();
     }
     if (isDone())
         return;

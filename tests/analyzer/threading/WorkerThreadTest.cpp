@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <future>
+#include <iostream>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -165,6 +167,33 @@ TEST(WorkerThreadTest, QueuedCallsToObjectsMovedOntoTheWorkerRunThere)
     QThread* testThread = QThread::currentThread();
     worker.post([&onWorker, testThread] { onWorker.moveToThread(testThread); });
     drain(worker);
+}
+
+// A report that lands while the wait is starting is never lost: each wait here
+// returns, or the watchdog ends the process instead of the suite hanging.
+TEST(CheckerTest, AReportRacingTheStartOfTheWaitEndsIt)
+{
+    QSemaphore finished;
+    std::thread watchdog([&finished] {
+        if (!finished.tryAcquire(1, 60000)) {
+            std::cerr << "A wait missed its report" << std::endl;
+            std::abort();
+        }
+    });
+    for (int i = 0; i < 2000; ++i) {
+        Checker checker;
+        std::atomic<bool> go{false};
+        std::thread reporter([&] {
+            while (!go.load())
+                ;
+            checker.report();
+        });
+        go.store(true);
+        checker.wait();
+        reporter.join();
+    }
+    finished.release();
+    watchdog.join();
 }
 
 TEST(CheckerTest, ReportBeforeWaitReturnsAtOnce)
