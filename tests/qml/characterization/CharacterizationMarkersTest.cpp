@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -23,10 +24,13 @@ using MeasureEnums::MeasureStatus;
 class CharacterizationMarkersTest : public WizardPageSession
 {
 protected:
-    void measureThruAndShowCharacterization()
+    // On a 2-port analyzer, with the given Z0 conversion when one is given.
+    void measureThruAndShowCharacterization(std::optional<MeasureEnums::Z0Conversion> conversion = std::nullopt)
     {
         startOnAnalyzer(2);
         ASSERT_TRUE(waitForAssignedPorts(2));
+        if (conversion)
+            setups()->setZ0ConversionType(*conversion);
         measureThru();
         if (HasFatalFailure())
             return;
@@ -350,14 +354,8 @@ TEST_F(CharacterizationMarkersTest, DraggingTheMovingReferenceMarkerSetsTheOffse
 
 TEST_F(CharacterizationMarkersTest, MarkerListsNameOnlyShownGraphsAndPlacedMarkers)
 {
-    startOnAnalyzer(2);
-    ASSERT_TRUE(waitForAssignedPorts(2));
     // No conversion: the impedances have no reference length, so their moving markers no place.
-    setups()->setZ0ConversionType(MeasureEnums::Z0Conversion::None);
-    measureThru();
-    if (HasFatalFailure())
-        return;
-    showCharacterization();
+    measureThruAndShowCharacterization(MeasureEnums::Z0Conversion::None);
     if (HasFatalFailure())
         return;
     thru->applyThruOffset(true);
