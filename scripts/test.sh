@@ -20,7 +20,11 @@ ctest --test-dir "$root/build" --output-on-failure -j "$jobs" --timeout 900
 cmake -S "$root" -B "$root/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
       -DNOLT_SANITIZE=ON -DNOLT_BUILD_BENCHMARKS=OFF
 cmake --build "$root/build-sanitize" -j "$jobs"
-export LSAN_OPTIONS="suppressions=$root/tests/support/lsan-mesa.supp:print_suppressions=0"
+# GCC 12's __tls_get_addr interceptor takes some dynamic TLS blocks for an old
+# glibc layout and hands the leak checker a bogus range, which crashes its
+# tracer at exit now and then; the blocks stay reachable through glibc's own
+# thread vectors without it.
+export LSAN_OPTIONS="suppressions=$root/tests/support/lsan-mesa.supp:print_suppressions=0:intercept_tls_get_addr=0"
 ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs" --timeout 900
 
 if cmake --build "$root/build" --target help | grep -q '^benchmarks'; then
