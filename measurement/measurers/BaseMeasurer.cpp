@@ -55,10 +55,22 @@ void BaseMeasurer::interrupt()
     emit interrupted();
 }
 
+BaseMeasurer::Measuring::Measuring(BaseMeasurer& measurer)
+    : m_measurer(measurer)
+{
+    m_measurer.m_interruptRequested = false;
+    m_measurer.m_endedByCancel = false;
+    m_measurer.m_measuring = true;
+}
+
+BaseMeasurer::Measuring::~Measuring()
+{
+    m_measurer.m_measuring = false;
+    m_measurer.m_interruptRequested = false;
+}
+
 void BaseMeasurer::prepareAnalyzer()
 {
-    m_interruptRequested = false;
-    m_endedByCancel = false;
     if (device) {
         device->setDeembeddingState(false);
         device->setFixtureSimulationState(false);

@@ -59,8 +59,24 @@ signals:
     void userDefZ0Changed(double z0);
 
 protected:
-    // Clears the interrupt and switches the analyzer's own de-embedding off; the
-    // results stay until the new measurement replaces them.
+    // Held from the start to the end of one measurement of the measurer. An interrupt
+    // belongs to the measurement it came to: it counts only meanwhile and is forgotten
+    // at the end, so a cancel that reached an idle measurer (the busy page cancels them
+    // all) never silences the texts of its processes' later calculations.
+    class Measuring
+    {
+    public:
+        explicit Measuring(BaseMeasurer& measurer);
+        ~Measuring();
+        Measuring(const Measuring&) = delete;
+        Measuring& operator=(const Measuring&) = delete;
+
+    private:
+        BaseMeasurer& m_measurer;
+    };
+
+    // Switches the analyzer's own de-embedding off; the results stay until the new
+    // measurement replaces them.
     void prepareAnalyzer();
     void setupFixture(Algorithms::FixturePort* port, double portImpedance);
     // A process of the factory, owned as the connections keep it and living on this
@@ -77,8 +93,8 @@ protected:
     bool interruptRequested() const { return m_interruptRequested; }
     // Takes a requested interrupt and announces the cancel; false when none came.
     bool takeCancel();
-    // Forwards the object's error texts, except those a requested interrupt caused:
-    // the cancel is announced once, by cancelled().
+    // Forwards the object's error texts, except those an interrupt of the running
+    // measurement caused: the cancel is announced once, by cancelled().
     template <typename Sender>
     void forwardErrors(Sender* sender);
     // Stores the status; true when it changed (the caller announces it).
@@ -93,6 +109,7 @@ private:
     void watchProcess(Algorithms::IProcessMethod* process);
 
     std::atomic<bool> m_interruptRequested{false};
+    std::atomic<bool> m_measuring{false};
     std::atomic<bool> m_endedByCancel{false};
     std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
     std::atomic<Algorithms::Z0ConversionType> m_conversionT{Algorithms::Z0ConversionType::System};

@@ -35,7 +35,7 @@ void BaseMeasurer::forwardErrors(Sender* sender)
     connect(
         sender, &Sender::error, this,
         [this](const QString& text) {
-            if (!interruptRequested())
+            if (!m_measuring || !interruptRequested())
                 emit error(text);
         },
         Qt::DirectConnection);

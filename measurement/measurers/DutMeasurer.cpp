@@ -95,6 +95,7 @@ bool DutMeasurer::read(SourceReader& source, TaskProgress& task, const FixtureRo
 
 bool DutMeasurer::measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
 {
+    const Measuring measuring(*this);
     return read(source, task, rows) && calculate(task, rows);
 }
 
@@ -137,6 +138,8 @@ bool DutMeasurer::sharesThru(const DutMeasurer& left, const DutMeasurer& right)
 bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReader& source, TaskProgress& task,
                               const FixtureRows& leftRows, const FixtureRows& rightRows)
 {
+    const Measuring leftMeasuring(left);
+    const Measuring rightMeasuring(right);
     const bool leftRead = left.read(source, task, leftRows);
     // A cancel ends the measurement: the right side keeps its earlier one.
     if (!leftRead && left.endedByCancel())

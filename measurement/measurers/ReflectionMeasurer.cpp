@@ -97,6 +97,7 @@ bool ReflectionMeasurer::readyToCalculate(Standard standard) const
 
 bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target)
 {
+    const Measuring measuring(*this);
     // Only this standard is read anew: the other one may be waiting for it.
     prepareAnalyzer();
     SDataMeasurer& measurer = standard == Standard::Open ? m_open : m_short;

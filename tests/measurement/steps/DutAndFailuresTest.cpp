@@ -38,6 +38,16 @@ protected:
         dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
                                              std::vector{left, right}, device.get(), &worker, &progress));
     }
+
+    // As above, with the DUT measured on both sides.
+    void measureThruAndDut(std::shared_ptr<TransmissionStep>& thru, std::shared_ptr<DutStep>& dut)
+    {
+        ASSERT_NO_FATAL_FAILURE(measureThruAndMakeDut(thru, dut));
+        simulator.setWorld(FixtureWorld::Arrangement::Dut);
+        ASSERT_TRUE(dut->measureFromVna());
+        drain();
+        ASSERT_EQ(dut->measureStatus(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    }
 };
 
 } // namespace
@@ -222,11 +232,7 @@ TEST_F(DutMeasurement, ADutMeasurementCancelledDuringTheSweepKeepsTheEarlierOne)
 {
     std::shared_ptr<TransmissionStep> thru;
     std::shared_ptr<DutStep> dut;
-    ASSERT_NO_FATAL_FAILURE(measureThruAndMakeDut(thru, dut));
-    simulator.setWorld(FixtureWorld::Arrangement::Dut);
-    ASSERT_TRUE(dut->measureFromVna());
-    drain();
-    ASSERT_EQ(dut->measureStatus(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    ASSERT_NO_FATAL_FAILURE(measureThruAndDut(thru, dut));
     const std::vector<std::complex<double>> regated = left->getFixturePort(0)->measureData()->sParameters()->s11();
 
     QSignalSpy cancelled(dut.get(), &Step::cancelled);
@@ -248,4 +254,31 @@ TEST_F(DutMeasurement, ADutMeasurementCancelledDuringTheSweepKeepsTheEarlierOne)
     EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
     EXPECT_EQ(errors, (QStringList{"Cannot read the frequency grid", "Cannot read the frequency grid"}));
     EXPECT_EQ(cancelled.count(), 1);
+}
+
+// The busy page's cancel reaches every step, idle ones as well; a DUT calculation that
+// fails later still tells why, through the thru that characterised the fixture.
+TEST_F(DutMeasurement, ACalculationFailingAfterACancelStillTellsWhy)
+{
+    std::shared_ptr<TransmissionStep> thru;
+    std::shared_ptr<DutStep> dut;
+    ASSERT_NO_FATAL_FAILURE(measureThruAndDut(thru, dut));
+    QObject::connect(dut.get(), &Step::interrupted, thru.get(), &Step::interrupt, Qt::DirectConnection);
+    QSignalSpy cancelled(dut.get(), &Step::cancelled);
+    cancelDuringTheNextSweep(*dut);
+    ASSERT_TRUE(dut->measureFromVna());
+    drain();
+    ASSERT_EQ(cancelled.count(), 1);
+    ASSERT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+
+    // Two points are too few for a time gate.
+    QTemporaryDir dir;
+    QFile twoPoints(dir.filePath("dut.s2p"));
+    ASSERT_TRUE(twoPoints.open(QIODevice::WriteOnly));
+    twoPoints.write("# GHz S RI R 50\n1 0.1 0 0.9 0 0.9 0 0.1 0\n2 0.1 0 0.9 0 0.9 0 0.1 0\n");
+    twoPoints.close();
+    dut->measureFromTouchstoneFile(twoPoints.fileName());
+    drain();
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
+    EXPECT_FALSE(errors.isEmpty());
 }
