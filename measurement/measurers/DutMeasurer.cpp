@@ -76,9 +76,14 @@ bool DutMeasurer::read(SourceReader& source, TaskProgress& task, const FixtureRo
         reset();
         return fail(task);
     }
+    task.nextStep(tr("Read freqs"));
+    return true;
+}
+
+void DutMeasurer::adopt(const FixtureRows& rows)
+{
     // From here the new reflections are the measurement; its calculation decides the status.
     setStatus(NotMeasured);
-    task.nextStep(tr("Read freqs"));
     const SDataMeasurer::Data data = m_sdata.data();
     QVector<Algorithms::SParametersOnePortVNA> raw;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -90,13 +95,15 @@ bool DutMeasurer::read(SourceReader& source, TaskProgress& task, const FixtureRo
     }
     std::lock_guard<std::mutex> lock(m_rawDataMutex);
     m_rawData = std::move(raw);
-    return true;
 }
 
 bool DutMeasurer::measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
 {
     const Measuring measuring(*this);
-    return read(source, task, rows) && calculate(task, rows);
+    if (!read(source, task, rows))
+        return false;
+    adopt(rows);
+    return calculate(task, rows);
 }
 
 bool DutMeasurer::calculate(TaskProgress& task, const FixtureRows& rows)
@@ -145,6 +152,14 @@ bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReade
     if (!leftRead && left.endedByCancel())
         return false;
     const bool rightRead = right.read(source, task, rightRows);
+    // The two sides are one measurement: a cancel while the right side is read keeps
+    // the earlier one on the left side too, as its ports still show it.
+    if (!rightRead && right.endedByCancel())
+        return false;
+    if (leftRead)
+        left.adopt(leftRows);
+    if (rightRead)
+        right.adopt(rightRows);
     if (!leftRead || !rightRead)
         return false;
     task.nextStep(tr("Calculating"));

@@ -30,7 +30,8 @@ public:
     QVector<Algorithms::SParametersOnePortVNA> rawData() const;
 
     // On the worker: reads the DUT reflections, then calculates. The earlier measurement
-    // gives way once the new reflections are read: a cancel before that keeps it.
+    // gives way once the new reflections are read (for a pair, those of both sides): a
+    // cancel before that keeps it.
     bool measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
     // Both sides of one 2x-thru in one calculation per process: the thru process
     // returns both ports to their base sets first, so two separate calls would undo
@@ -45,7 +46,10 @@ signals:
     void statusChanged(BaseMeasurer::Status st);
 
 private:
+    // The new reflections, read; the earlier measurement stays until adopt().
     bool read(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
+    // The reflections read replace the earlier measurement, still to be calculated.
+    void adopt(const FixtureRows& rows);
     bool calculate(TaskProgress& task, const FixtureRows& rows);
     bool fail(TaskProgress& task, const QString& text = {});
     void setStatus(Status status);

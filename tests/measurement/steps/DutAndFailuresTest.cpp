@@ -256,6 +256,43 @@ TEST_F(DutMeasurement, ADutMeasurementCancelledDuringTheSweepKeepsTheEarlierOne)
     EXPECT_EQ(cancelled.count(), 1);
 }
 
+// Both sides of a thru are one measurement: a cancel while the analyzer sweeps for the
+// right side keeps the earlier DUT on both, as the ports still show it.
+TEST_F(DutMeasurement, ADutPairCancelledDuringTheRightSweepKeepsBothEarlierSides)
+{
+    std::shared_ptr<TransmissionStep> thru;
+    std::shared_ptr<DutStep> dut;
+    ASSERT_NO_FATAL_FAILURE(measureThruAndDut(thru, dut));
+    std::vector<std::vector<std::complex<double>>> earlierRaw;
+    for (DutMeasurer* measurer : dut->measurers())
+        earlierRaw.push_back(measurer->rawData().value(0).s11());
+    const auto& leftPort = *left->getFixturePort(0)->measureData();
+    const auto& rightPort = *right->getFixturePort(0)->measureData();
+    const auto leftRegated = leftPort.sParameters()->s11();
+    const auto rightRegated = rightPort.sParameters()->s22();
+
+    // Another DUT, so that a side that took the new reading would show it.
+    simulator.setFixture(lossyHalf, lossyHalf, LineCascade({{50.0, 300e-12, 0.02}, {25.0, 60e-12, 0.05}}));
+    QSignalSpy cancelled(dut.get(), &Step::cancelled);
+    QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
+    cancelDuringTheNextSweep(*dut, 2);
+    ASSERT_TRUE(dut->measureFromVna());
+    drain();
+    EXPECT_EQ(sweeps.count(), 2);
+    EXPECT_EQ(cancelled.count(), 1);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(progressTexts().last(), "Read s-data (cancelled)");
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::MEASURED);
+    for (std::size_t i = 0; i < dut->measurers().size(); ++i) {
+        EXPECT_EQ(dut->measurers()[i]->status(), BaseMeasurer::Measured);
+        EXPECT_EQ(dut->measurers()[i]->rawData().value(0).s11(), earlierRaw[i]);
+    }
+    EXPECT_EQ(leftPort.currentSParametersKind(), Algorithms::FixturePort::DutLowPassKind);
+    EXPECT_EQ(rightPort.currentSParametersKind(), Algorithms::FixturePort::DutLowPassKind);
+    EXPECT_EQ(leftPort.sParameters()->s11(), leftRegated);
+    EXPECT_EQ(rightPort.sParameters()->s22(), rightRegated);
+}
+
 // The busy page's cancel reaches every step, idle ones as well; a DUT calculation that
 // fails later still tells why, through the thru that characterised the fixture.
 TEST_F(DutMeasurement, ACalculationFailingAfterACancelStillTellsWhy)

@@ -88,15 +88,23 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // Cancels as the busy page does once the analyzer starts its next sweep: the step
-    // learns of the cancel first, then the analyzer's reading is cut short (the sweep
-    // is long enough for that on a loaded machine and ends with the abort).
-    void cancelDuringTheNextSweep(Step& step)
+    // Cancels as the busy page does once the analyzer starts the given one of its next
+    // sweeps (counted from 1): the step learns of the cancel first, then the analyzer's
+    // reading is cut short (that sweep is long enough for it on a loaded machine and
+    // ends with the abort; the sweeps before it keep their length).
+    void cancelDuringTheNextSweep(Step& step, int sweep = 1)
     {
-        simulator.setSweepTimeMs(2000);
+        if (sweep == 1)
+            simulator.setSweepTimeMs(2000);
+        auto started = std::make_shared<int>(0);
         auto once = std::make_shared<QMetaObject::Connection>();
         *once = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepStarted, &simulator,
-                                 [this, &step, once] {
+                                 [this, &step, once, started, sweep] {
+                                     // A sweep's length is fixed as it starts.
+                                     if (++*started == sweep - 1)
+                                         simulator.setSweepTimeMs(2000);
+                                     if (*started < sweep)
+                                         return;
                                      QObject::disconnect(*once);
                                      step.interrupt();
                                      device->interrupt();
