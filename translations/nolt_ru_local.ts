@@ -2019,6 +2019,21 @@ using reflects, ps</source>
         <source>The impedance must be a positive number of ohms</source>
         <translation>Импеданс должен быть положительным числом ом</translation>
     </message>
+    <message>
+        <location filename="../measurement/setups/FixtureSetups.cpp"/>
+        <source>Results measured with another correction method or on other analyzer ports were cleared: measure the fixtures again</source>
+        <translation>Результаты, измеренные другим методом коррекции или на других портах анализатора, удалены: измерьте оснастки снова</translation>
+    </message>
+    <message>
+        <location filename="../measurement/setups/FixtureSetups.cpp"/>
+        <source>Results measured with another correction method were cleared: measure the fixtures again</source>
+        <translation>Результаты, измеренные другим методом коррекции, удалены: измерьте оснастки снова</translation>
+    </message>
+    <message>
+        <location filename="../measurement/setups/FixtureSetups.cpp"/>
+        <source>Results measured on other analyzer ports were cleared: measure the fixtures again</source>
+        <translation>Результаты, измеренные на других портах анализатора, удалены: измерьте оснастки снова</translation>
+    </message>
 </context>
 <context>
     <name>Algorithms::IProcessMethod</name>

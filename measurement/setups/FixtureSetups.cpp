@@ -5,6 +5,7 @@
 #include <QQmlEngine>
 
 #include <cmath>
+#include <utility>
 
 FixtureSetups::FixtureSetups(Algorithms::ProcessInputParameters* params, SyncedVnaDevice* device,
                              WorkerThread* worker, ProgressManager* progress, QObject* parent)
@@ -50,6 +51,7 @@ void FixtureSetups::addSetup()
     connect(this, &FixtureSetups::correctionMethodChanged, raw, &NoltAlgorithmsSetup::setCorrectionMethod);
     connect(raw, &NoltAlgorithmsSetup::error, this, &FixtureSetups::error);
     connect(raw, &NoltAlgorithmsSetup::message, this, &FixtureSetups::message);
+    connect(raw, &NoltAlgorithmsSetup::resultsCleared, this, &FixtureSetups::noteClearedResults);
     connect(raw, &NoltAlgorithmsSetup::selectedPortsCountChanged, this, &FixtureSetups::selectedPortsCountChanged);
     connect(raw->usedPorts(), &details::Base::changed, this, &FixtureSetups::usedVnaPortsChanged);
     connect(this, &FixtureSetups::interrupted, raw, &NoltAlgorithmsSetup::interrupt);
@@ -129,6 +131,30 @@ void FixtureSetups::restoreDefaults()
     addSetup();
     m_selected = 0;
     emit selectedChanged();
+}
+
+void FixtureSetups::noteClearedResults(Step::Conditions changed)
+{
+    // A change reaches every setup, and a recall changes several in a row: the notice
+    // waits for the action to end.
+    if (!m_clearedFor)
+        QMetaObject::invokeMethod(this, &FixtureSetups::announceClearedResults, Qt::QueuedConnection);
+    m_clearedFor |= changed;
+    emit resultsCleared();
+}
+
+void FixtureSetups::announceClearedResults()
+{
+    const Step::Conditions changed = std::exchange(m_clearedFor, {});
+    const bool method = changed.testFlag(Step::Condition::Method);
+    const bool cabling = changed.testFlag(Step::Condition::Cabling);
+    if (method && cabling)
+        emit message(tr("Results measured with another correction method or on other analyzer ports were cleared: "
+                        "measure the fixtures again"));
+    else if (method)
+        emit message(tr("Results measured with another correction method were cleared: measure the fixtures again"));
+    else if (cabling)
+        emit message(tr("Results measured on other analyzer ports were cleared: measure the fixtures again"));
 }
 
 void FixtureSetups::preset()

@@ -72,9 +72,15 @@ signals:
     void correctionMethodChanged(MeasureEnums::CorrectionMethod correctionMethod);
     void selectedPortsCountChanged();
     void usedVnaPortsChanged();
+    // Results made under other conditions were cleared (their clear is posted to the
+    // worker); the notice for the user follows once the action has ended.
+    void resultsCleared();
 
 private:
     void restoreDefaults();
+    // One notice per user action, however many setups and steps it cleared.
+    void noteClearedResults(Step::Conditions changed);
+    void announceClearedResults();
 
     SyncedVnaDevice* m_device;
     WorkerThread* m_worker;
@@ -85,4 +91,6 @@ private:
     double m_userZ0 = 50.0;
     UniquePtr_Model<NoltAlgorithmsSetup> m_setups;
     int m_selected = 0;
+    // Why results were cleared since the last notice.
+    Step::Conditions m_clearedFor;
 };

@@ -132,10 +132,13 @@ void NoltAlgorithmsSetup::connectRules()
         rebuildUsedPorts();
     });
     connect(this, &NoltAlgorithmsSetup::correctionMethodChanged, this, [this] {
-        if (m_correctionMethod != MeasureEnums::CorrectionMethod::TIME_GATING)
-            setAbDutConnectionEnabled(false);
+        // The steps learn the method before the DUT rule may replace them, so that
+        // the results it takes away are announced too.
         for (const auto& step : m_steps.rows())
             step->setCalcMethod(toCalcMethod(m_correctionMethod));
+        clearResultsOfOtherConditions();
+        if (m_correctionMethod != MeasureEnums::CorrectionMethod::TIME_GATING)
+            setAbDutConnectionEnabled(false);
     });
     connect(this, &NoltAlgorithmsSetup::z0ConversionTypeChanged, this, [this] {
         for (const auto& step : m_steps.rows())
@@ -153,6 +156,11 @@ void NoltAlgorithmsSetup::connectRules()
         connect(ports, &QAbstractItemModel::rowsInserted, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
         connect(ports, &QAbstractItemModel::rowsRemoved, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
         connect(ports, &QAbstractItemModel::modelReset, this, &NoltAlgorithmsSetup::rebuildUsedPorts);
+        // Results are another cabling's once a measured step's ports differ from those it measured on.
+        connect(ports, &QAbstractItemModel::dataChanged, this, &NoltAlgorithmsSetup::clearResultsOfOtherConditions);
+        connect(ports, &QAbstractItemModel::rowsInserted, this, &NoltAlgorithmsSetup::clearResultsOfOtherConditions);
+        connect(ports, &QAbstractItemModel::rowsRemoved, this, &NoltAlgorithmsSetup::clearResultsOfOtherConditions);
+        connect(ports, &QAbstractItemModel::modelReset, this, &NoltAlgorithmsSetup::clearResultsOfOtherConditions);
     }
     if (m_device) {
         connect(m_device, &SyncedVnaDevice::startFreqChanged, this, &NoltAlgorithmsSetup::lowPassModeChanged);
@@ -333,6 +341,15 @@ void NoltAlgorithmsSetup::rebuildSteps()
         step->setUserDefZ0(m_userZ0);
         step->setCalcMethod(toCalcMethod(m_correctionMethod));
     }
+}
+
+void NoltAlgorithmsSetup::clearResultsOfOtherConditions()
+{
+    Step::Conditions changed;
+    for (const auto& step : m_steps.rows())
+        changed |= step->clearResultsOfOtherConditions();
+    if (changed)
+        emit resultsCleared(changed);
 }
 
 void NoltAlgorithmsSetup::registerStep(const std::shared_ptr<Step>& step)

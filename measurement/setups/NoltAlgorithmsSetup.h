@@ -107,6 +107,8 @@ signals:
     void correctionMethodChanged();
     void selectedPortsCountChanged();
     void stepsChanged();
+    // Results made with another method or on other analyzer ports than now were cleared.
+    void resultsCleared(Step::Conditions changed);
 
 private:
     std::shared_ptr<VNAFixtureConnection> makeFixture(const QString& name);
@@ -116,6 +118,8 @@ private:
     void updateAbThru();
     void rebuildUsedPorts();
     void rebuildSteps();
+    // Steps whose results were made under other conditions go back to not measured.
+    void clearResultsOfOtherConditions();
     void registerStep(const std::shared_ptr<Step>& step);
     // The analyzer's port count, when known.
     std::optional<int> analyzerPortsCount() const;

@@ -110,6 +110,18 @@ MeasureEnums::MeasureStatus ReflectionStep::calculated() const
     return toMeasureStatus(m_measurer->calculatingStatus());
 }
 
+bool ReflectionStep::hasResults() const
+{
+    return m_measurer->openStatus() != BaseMeasurer::NotMeasured
+        || m_measurer->shortStatus() != BaseMeasurer::NotMeasured
+        || m_measurer->calculatingStatus() != BaseMeasurer::NotMeasured;
+}
+
+std::vector<std::vector<uint>> ReflectionStep::cabling() const
+{
+    return {m_fixture->attachedPorts().rows()};
+}
+
 Step::Work ReflectionStep::standardWork(ReflectionMeasurer::Standard standard)
 {
     return [this, standard,

@@ -68,6 +68,10 @@ signals:
     void calculatedChanged();
     void stepStatusChanged();
 
+protected:
+    bool hasResults() const override;
+    std::vector<std::vector<uint>> cabling() const override;
+
 private:
     Work standardWork(ReflectionMeasurer::Standard standard);
     void followEnables();

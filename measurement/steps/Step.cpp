@@ -98,6 +98,28 @@ void Step::setUserDefZ0(double z0)
     emit userDefZ0Changed(z0);
 }
 
+Step::Conditions Step::clearResultsOfOtherConditions()
+{
+    if (!holdsResults())
+        return {};
+    Conditions changed;
+    if (m_measuredMethod != calcMethod())
+        changed |= Condition::Method;
+    if (m_measuredCabling != cabling())
+        changed |= Condition::Cabling;
+    if (changed)
+        deleteData();
+    return changed;
+}
+
+void Step::beginMeasurement()
+{
+    // The work was made just before, on this thread: it reads the cabling recorded here.
+    m_measuredMethod = calcMethod();
+    m_measuredCabling = cabling();
+    ++m_measuring;
+}
+
 void Step::interrupt()
 {
     qDebug() << "Step interrupted";
@@ -143,6 +165,7 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     const std::shared_ptr<void> held = holdForWork();
     busyAnalyzers().insert(device);
     AtExit release{[this] { busyAnalyzers().erase(device); }};
+    beginMeasurement();
 
     task->nextStep(tr("Save device state"));
     auto keeper = std::make_shared<DeviceStateKeeper>(device);
@@ -151,6 +174,7 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     // (a preset): the measurement then counts as dropped, as if it had been queued.
     const std::uint64_t clearsBefore = worker->clearCount();
     if (!keeper->saveAndPreset()) {
+        --m_measuring;
         task->cancel();
         emit finished();
         return false;
@@ -162,6 +186,7 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     auto end = [held = holdForWork(), self = this, keeper, task, checker = &checker] {
         task->nextStep(tr("Restore device state"));
         keeper->restore();
+        --self->m_measuring;
         emit self->finished();
         task->finish();
         checker->report();
@@ -170,7 +195,8 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         task->cancel();
         end();
     };
-    if (worker->clearCount() != clearsBefore) {
+    // So is one whose method or cabling changed meanwhile: its work was made for the old ones.
+    if (worker->clearCount() != clearsBefore || m_measuredMethod != calcMethod() || m_measuredCabling != cabling()) {
         dropped();
         return true;
     }
@@ -187,8 +213,10 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
 
 void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath, Work work)
 {
+    beginMeasurement();
     emit started();
     auto end = [held = holdForWork(), self = this, task] {
+        --self->m_measuring;
         emit self->finished();
         task->finish();
     };

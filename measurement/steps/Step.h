@@ -6,6 +6,7 @@
 #include "measurement/enums/MeasureEnums.h"
 #include "measurement/models/LaterDeleter.h"
 
+#include <QFlags>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class ConnectionBase;
 class ProgressManager;
@@ -38,6 +40,9 @@ class Step : public QObject, public std::enable_shared_from_this<Step>
 
 public:
     using ObjectDeleter = LaterDeleter;
+    // What results are made under: a change of either makes them another setup's results.
+    enum class Condition { Method = 0x1, Cabling = 0x2 };
+    Q_DECLARE_FLAGS(Conditions, Condition)
     // A measurement's work on the worker, with its source and task.
     using Work = std::function<void(SourceReader& source, TaskProgress& task)>;
 
@@ -54,6 +59,13 @@ public:
     virtual ConnectionBase* connection() const = 0;
     virtual MeasureEnums::MeasureStatus measureStatus() const;
     virtual int kind() const = 0;
+
+    // Results of the step exist, or a measurement is on its way to make them.
+    bool holdsResults() const { return m_measuring > 0 || hasResults(); }
+    // When the step holds results made with another method or on other analyzer ports
+    // than it has now, clears them (on the worker, after the work asked for before)
+    // and gives the conditions that differ; nothing otherwise.
+    Conditions clearResultsOfOtherConditions();
 
     // What every work item of this step holds besides the step (the setup that
     // owns the fixtures), asked for when the item is posted.
@@ -81,6 +93,10 @@ signals:
     void userDefZ0Changed(double z0);
 
 protected:
+    // Results of the step's own measurers exist (measured or failed).
+    virtual bool hasResults() const { return false; }
+    // The analyzer ports of each fixture the step measures, fixture by fixture.
+    virtual std::vector<std::vector<uint>> cabling() const { return {}; }
     // A task listed under the title, with the range 0..steps.
     std::shared_ptr<TaskProgress> newTask(const QString& title, int steps);
     // Saves and presets the analyzer, runs the work on the worker and waits for it,
@@ -105,6 +121,8 @@ protected:
 private:
     // The step and its owner, held by a work item until it ends.
     std::shared_ptr<void> holdForWork();
+    // A measurement begins with the method and cabling the step has now.
+    void beginMeasurement();
 
     const std::uint64_t m_serial;
     std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
@@ -112,4 +130,11 @@ private:
     std::atomic<double> m_userDefZ0{50.0};
     bool m_appliedFixtureOffset = false;
     std::function<std::shared_ptr<QObject>()> m_keepAlive;
+    // Measurements begun and not yet ended; they end on the worker.
+    std::atomic<int> m_measuring{0};
+    // The conditions of the last measurement begun; GUI thread only.
+    Algorithms::CalcMethod m_measuredMethod = Algorithms::CalcMethod::TimeGating;
+    std::vector<std::vector<uint>> m_measuredCabling;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Step::Conditions)

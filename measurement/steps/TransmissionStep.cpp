@@ -179,6 +179,23 @@ MeasureStatus TransmissionStep::reflectCalculated() const
     return pairStatus(m_leftReflect->calculatingStatus(), m_rightReflect->calculatingStatus());
 }
 
+bool TransmissionStep::hasResults() const
+{
+    if (m_thru->status() != BaseMeasurer::NotMeasured)
+        return true;
+    for (const ReflectionMeasurer* side : {m_leftReflect, m_rightReflect}) {
+        if (side->openStatus() != BaseMeasurer::NotMeasured || side->shortStatus() != BaseMeasurer::NotMeasured
+            || side->calculatingStatus() != BaseMeasurer::NotMeasured)
+            return true;
+    }
+    return false;
+}
+
+std::vector<std::vector<uint>> TransmissionStep::cabling() const
+{
+    return {m_left->attachedPorts().rows(), m_right->attachedPorts().rows()};
+}
+
 std::optional<TransmissionMeasurer::Rows> TransmissionStep::thruRows() const
 {
     return TransmissionMeasurer::Rows{takeFixtureRows(*m_left), takeFixtureRows(*m_right)};

@@ -93,6 +93,10 @@ signals:
     void reflectStateChanged(MeasureEnums::FixturePossibleState state);
     void clearMeasureData();
 
+protected:
+    bool hasResults() const override;
+    std::vector<std::vector<uint>> cabling() const override;
+
 private:
     struct ReflectRun;
 

@@ -4,11 +4,13 @@
 #include "app/backend/MainQmlBackend.h"
 #include "measurement/fixtures/Fixture.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/setups/FixtureSetups.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/CommandPreamble.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/StepLookup.h"
+#include "remote/commands/StepTaskWait.h"
 #include "remote/parser/AutomationException.h"
 #include "remote/parser/DeviceFunctions.h"
 
@@ -118,7 +120,8 @@ void attachedPort(MainQmlBackend* backend, const NumericIndex& fixturePort, cons
             throw AutomationException(kInvalidPortIndex);
         VNAFixtureConnection* connection = sideConnection(setup, side, aux);
         requireFixturePort(*connection, row);
-        connection->setAttachedVnaPort(int(row), uint(port));
+        changeMeasuredConditions(*backend->getFixtureSetups(), *backend->getBackendWorker(),
+                                 [connection, row, port] { connection->setAttachedVnaPort(int(row), uint(port)); });
     });
 }
 
@@ -143,7 +146,9 @@ void portsCount(MainQmlBackend* backend, const int& count)
         const std::optional<int> analyzerPorts = backend->getVnaDevice()->portsCount();
         if (count < 1 || !analyzerPorts || count > *analyzerPorts)
             throw AutomationException(kInvalidPortsNumber);
-        sideConnection(setup, side, false)->fixture()->setPortsCount(uint(count));
+        Fixture* fixture = sideConnection(setup, side, false)->fixture();
+        changeMeasuredConditions(*backend->getFixtureSetups(), *backend->getBackendWorker(),
+                                 [fixture, count] { fixture->setPortsCount(uint(count)); });
     });
 }
 

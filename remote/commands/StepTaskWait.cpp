@@ -2,6 +2,7 @@
 
 #include "analyzer/threading/Checker.h"
 #include "analyzer/threading/WorkerThread.h"
+#include "measurement/setups/FixtureSetups.h"
 #include "measurement/steps/Step.h"
 #include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/GuiThreadBridge.h"
@@ -25,6 +26,15 @@ void waitForWorkerReport(Checker& checker)
 {
     checker.wait();
     QCoreApplication::sendPostedEvents();
+}
+
+// Clears run on the worker behind work already queued; a dropped item (preset,
+// shutdown) ends the wait too.
+void waitForWorkerToPass(WorkerThread& worker)
+{
+    Checker checker;
+    worker.post([&checker] { checker.report(); }, [&checker] { checker.report(); });
+    waitForWorkerReport(checker);
 }
 
 } // namespace
@@ -57,11 +67,18 @@ void clearStepData(Step& step, WorkerThread& worker)
 {
     const std::shared_ptr<Step> held = step.shared_from_this();
     step.deleteData();
-    // The clear runs on the worker behind work already queued; a dropped item
-    // (preset, shutdown) ends the wait too.
-    Checker checker;
-    worker.post([&checker] { checker.report(); }, [&checker] { checker.report(); });
-    waitForWorkerReport(checker);
+    waitForWorkerToPass(worker);
+}
+
+void changeMeasuredConditions(FixtureSetups& setups, WorkerThread& worker, const std::function<void()>& change)
+{
+    bool cleared = false;
+    const QMetaObject::Connection onCleared =
+        QObject::connect(&setups, &FixtureSetups::resultsCleared, [&cleared] { cleared = true; });
+    change();
+    QObject::disconnect(onCleared);
+    if (cleared)
+        waitForWorkerToPass(worker);
 }
 
 } // namespace Orlix::Automation

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class FixtureSetups;
 class Step;
 class WorkerThread;
 
@@ -18,5 +19,9 @@ bool runOffsetTask(Step& step, const std::function<void()>& start);
 // results have reached the GUI side, so a query on the next line sees the cleared
 // state. GUI thread; events are served meanwhile.
 void clearStepData(Step& step, WorkerThread& worker);
+
+// Runs a change of the method or the cabling; when it cleared results made under
+// the old ones, returns once those clears have run, as clearStepData does.
+void changeMeasuredConditions(FixtureSetups& setups, WorkerThread& worker, const std::function<void()>& change);
 
 } // namespace Orlix::Automation

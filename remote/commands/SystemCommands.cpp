@@ -9,6 +9,7 @@
 #include "remote/commands/CommandPreamble.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/StepLookup.h"
+#include "remote/commands/StepTaskWait.h"
 #include "remote/commands/VnaRefreshWait.h"
 #include "remote/parser/AutomationException.h"
 #include "remote/parser/DeviceFunctions.h"
@@ -139,7 +140,11 @@ void lowPassIgnoreQuery(MainQmlBackend* backend, DeviceFunctions* functions)
 
 void calculationMethod(MainQmlBackend* backend, const MeasureEnums::CorrectionMethod& method)
 {
-    bridgedCommand(backend, [backend, method] { backend->getFixtureSetups()->setCorrectionMethod(method); });
+    bridgedCommand(backend, [backend, method] {
+        FixtureSetups* setups = backend->getFixtureSetups();
+        changeMeasuredConditions(*setups, *backend->getBackendWorker(),
+                                 [setups, method] { setups->setCorrectionMethod(method); });
+    });
 }
 
 void calculationMethodQuery(MainQmlBackend* backend, DeviceFunctions* functions)

@@ -1,10 +1,12 @@
 #include "app/checks/SetupVnaTableModel.h"
+#include "measurement/steps/TransmissionStep.h"
 #include "simulator/files/StateFile.h"
 #include "tests/app/support/BackendSession.h"
 
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <atomic>
 #include <tuple>
 
 namespace {
@@ -265,4 +267,50 @@ TEST_F(SetupFile, TheSectionsAfterTheAnalyzersContentHoldEveryKeyAsWritten)
     file.close();
     EXPECT_TRUE(backend->loadStateNow(path("bench.sta"))) << errors.join("; ").toStdString();
     EXPECT_EQ(setup(0)->leftFixtureAuxConn()->getAttachedVnaPort(1), 2u);
+}
+
+// A recall that restores the method and cabling the results were measured with keeps
+// them; one that changes both clears them, with one notice for the recall.
+TEST_F(SetupFile, ARecallKeepsTheResultsOfTheConditionsItRestoresAndClearsOthers)
+{
+    setups()->setCorrectionMethod(MeasureEnums::CorrectionMethod::FILTERING);
+    auto* thru = qobject_cast<TransmissionStep*>(setup(0)->steps().at(0).get());
+    ASSERT_TRUE(thru);
+    ASSERT_TRUE(thru->measureFromVna());
+    ASSERT_TRUE(waitFor([thru] { return thru->thruMeasured() == MeasureEnums::MeasureStatus::MEASURED; }))
+        << errors.join("; ").toStdString();
+    ASSERT_TRUE(backend->saveStateNow(path("measured.sta"))) << errors.join("; ").toStdString();
+    QFile file(path("measured.sta"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    file.close();
+    QFile other(path("other.sta"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write(QByteArray(content)
+                    .replace("MeasureMethod=FILTERING", "MeasureMethod=BISECT")
+                    .replace("FixtureAPort0=0", "FixtureAPort0=2"));
+    other.close();
+    const QString cleared =
+        "Results measured with another correction method or on other analyzer ports were cleared: "
+        "measure the fixtures again";
+
+    ASSERT_TRUE(backend->loadStateNow(path("measured.sta"))) << errors.join("; ").toStdString();
+    ASSERT_TRUE(backend->loadStateNow(path("measured.sta"))) << errors.join("; ").toStdString();
+    // A clear would run on the worker, before this.
+    std::atomic<bool> workerPassed{false};
+    backend->getBackendWorker()->post([&workerPassed] { workerPassed = true; });
+    ASSERT_TRUE(waitFor([&workerPassed] { return workerPassed.load(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(thru->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
+    EXPECT_TRUE(messages.filter("were cleared").isEmpty()) << messages.join("; ").toStdString();
+
+    ASSERT_TRUE(backend->loadStateNow(path("other.sta"))) << errors.join("; ").toStdString();
+    EXPECT_TRUE(waitFor([this, thru] {
+        return thru->thruMeasured() == MeasureEnums::MeasureStatus::NONE && !messages.filter("were cleared").isEmpty();
+    }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(setups()->getCorrectionMethod(), MeasureEnums::CorrectionMethod::BISECT);
+    EXPECT_EQ(setup(0)->leftFixtureConn()->getAttachedVnaPort(0), 2u);
+    EXPECT_EQ(messages.filter("were cleared"), QStringList{cleared});
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }

@@ -325,3 +325,67 @@ TEST_F(FixtureSetupsTest, AReplacingReflectStepThatWritesNothingLeavesTheRowsToT
         errors.clear();
     }
 }
+
+// Results stand for the method they were calculated with: a change of method takes
+// them from every setup, with one notice for the change.
+TEST_F(FixtureSetupsTest, AMethodChangeLeavesTheMeasuredStepsNotMeasuredWithOneNotice)
+{
+    writeStandardFiles();
+    QStringList messages;
+    QObject::connect(&setups(), &FixtureSetups::message, [&messages](const QString& text) { messages << text; });
+    setups().setCorrectionMethod(CorrectionMethod::FILTERING);
+    setups().addSetup();
+    ASSERT_TRUE(firstThru().measureFromVna());
+    measureFromFile(setups().setup(1)->steps().at(0).get());
+    settle();
+    for (int row = 0; row < 2; ++row)
+        ASSERT_EQ(setups().setup(row)->steps().at(0)->measureStatus(), MeasureEnums::MeasureStatus::MEASURED)
+            << errors.join("; ").toStdString();
+
+    setups().setCorrectionMethod(CorrectionMethod::BISECT);
+    settle();
+    for (int row = 0; row < 2; ++row) {
+        NoltAlgorithmsSetup* setup = setups().setup(row);
+        EXPECT_EQ(setup->steps().at(0)->measureStatus(), MeasureEnums::MeasureStatus::NONE) << row;
+        EXPECT_FALSE(hasResults(setup->leftFixtureConn())) << row;
+        EXPECT_FALSE(hasResults(setup->rightFixtureConn())) << row;
+    }
+    EXPECT_EQ(messages,
+              QStringList{"Results measured with another correction method were cleared: measure the fixtures again"});
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+// Results stand for the analyzer ports they were measured on: a measured row moved to
+// another port leaves its step not measured, with one notice; the same port again
+// changes nothing.
+TEST_F(FixtureSetupsTest, AMeasuredFixtureMovedToAnotherPortLeavesItsStepNotMeasuredWithOneNotice)
+{
+    writeStandardFiles();
+    QStringList messages;
+    QObject::connect(&setups(), &FixtureSetups::message, [&messages](const QString& text) { messages << text; });
+    NoltAlgorithmsSetup* setup = setups().setup(0);
+    for (const bool reflect : {false, true}) {
+        SCOPED_TRACE(reflect);
+        setup->setRightFixtureEnabled(!reflect);
+        ASSERT_TRUE(setup->leftFixtureConn()->setAttachedVnaPort(0, 0));
+        settle();
+        messages.clear();
+        Step* step = setup->steps().at(0).get();
+        measureFromFile(step);
+        settle();
+        ASSERT_EQ(step->measureStatus(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+
+        ASSERT_TRUE(setup->leftFixtureConn()->setAttachedVnaPort(0, 0));
+        settle();
+        EXPECT_EQ(step->measureStatus(), MeasureEnums::MeasureStatus::MEASURED);
+        EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+
+        ASSERT_TRUE(setup->leftFixtureConn()->setAttachedVnaPort(0, 1));
+        settle();
+        EXPECT_EQ(step->measureStatus(), MeasureEnums::MeasureStatus::NONE);
+        EXPECT_FALSE(hasResults(setup->leftFixtureConn()));
+        EXPECT_EQ(messages,
+                  QStringList{"Results measured on other analyzer ports were cleared: measure the fixtures again"});
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}

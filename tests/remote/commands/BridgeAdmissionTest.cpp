@@ -62,14 +62,14 @@ TEST_F(BridgeAdmissionTest, QueriesAnswerDuringAMeasurementWhileCommandsWaitForI
     simulator.setSweepTimeMs(300);
     onFirstSweep([second, third] {
         // The query after the command tells whether the command ran after the measurement.
-        second->send("NOLT:SYSTem:CALCulation:METHod BI;:NOLT:SYSTem:STEP1:MEASured?\n");
+        second->send("NOLT:SYSTem:LPass:IGNore ON;:NOLT:SYSTem:STEP1:MEASured?\n");
         third->send("NOLT:SYSTem:STEP1:MEASured?\n");
     });
     first->send("NOLT:CALCulate:STEP1:THRU;*OPC?\n");
     ASSERT_TRUE(waitFor([this] { return arrivals.size() == 3; }, 5000)) << arrivals.join("; ").toStdString();
     arrivals.sort();
     EXPECT_EQ(arrivals, QStringList({"first 1", "second 1", "third 0 (sweeping)"}));
-    EXPECT_EQ(run("NOLT:SYSTem:CALCulation:METHod?"), reply("BI"));
+    EXPECT_EQ(run("NOLT:SYSTem:LPass:IGNore?"), reply("1"));
 }
 
 TEST_F(BridgeAdmissionTest, ClientsWaitingOnAMeasurementLeaveThePoolToTheOthers)

@@ -92,6 +92,24 @@ TEST_F(FixtureAndStepCommandsTest, AThruMeasuredRemotelyGivesResultsAndTakesOffs
     EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth:TRACe?"), failed(263));
 }
 
+// A port or method command that takes a measured step's conditions away answers once
+// the step is not measured; the port in use again changes nothing.
+TEST_F(FixtureAndStepCommandsTest, PortAndMethodCommandsLeaveAMeasuredStepNotMeasured)
+{
+    startWithAnalyzer();
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1 1"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("1"));
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1 2"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("0"));
+
+    EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1 1"), done());
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("1"));
+    EXPECT_EQ(run("NOLT:SYSTem:CALCulation:METHod BI"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("0"));
+}
+
 TEST_F(FixtureAndStepCommandsTest, ReflectOffsetsSwitchedOnGiveEachUnequalHalfItsOwnLength)
 {
     startWithAnalyzer();
