@@ -240,6 +240,11 @@
 <context>
     <name>CorrectionFileWriter</name>
     <message>
+        <location filename="../app/exports/CorrectionFileWriter.cpp" line="28"/>
+        <source>The frequency grid of VNA (%1Hz to %2Hz) reaches outside the band the fixture was measured in (%3Hz to %4Hz): measure the fixture again</source>
+        <translation>Сетка частот ВАЦ (от %1Гц до %2Гц) выходит за полосу, в которой измерена оснастка (от %3Гц до %4Гц): измерьте оснастку снова</translation>
+    </message>
+    <message>
         <location filename="../app/exports/CorrectionFileWriter.cpp" line="33"/>
         <source>Cannot read the frequency grid from VNA</source>
         <translation>Не удается прочитать сетку частот ВАЦ</translation>

@@ -8,7 +8,6 @@
 #include "app/checks/SetupVnaTableModel.h"
 #include "app/correction/CorrectionApplier.h"
 #include "app/exports/CorrectionFileWriter.h"
-#include "app/exports/ExportTexts.h"
 #include "app/exports/RawDataExport.h"
 #include "app/exports/TestModeExport.h"
 #include "app/formatting/TextInputDoubleValidator.h"
@@ -35,6 +34,17 @@ namespace {
 void sleepFor(std::chrono::milliseconds duration)
 {
     QThread::msleep(static_cast<unsigned long>(duration.count()));
+}
+
+std::vector<FixtureHalves> fixtureHalvesOf(FixtureSetups* fixtureSetups)
+{
+    std::vector<FixtureHalves> setups;
+    for (int i = 0; i < fixtureSetups->getCount(); ++i) {
+        NoltAlgorithmsSetup* setup = fixtureSetups->setup(i);
+        setups.push_back({setup->leftFixtureEnabled(), setup->leftFixtureConn(), setup->rightFixtureEnabled(),
+                          setup->rightFixtureConn()});
+    }
+    return setups;
 }
 
 } // namespace
@@ -213,12 +223,7 @@ bool MainQmlBackend::runOperation(const QString& title, const std::function<bool
 bool MainQmlBackend::applyCorrectionNow()
 {
     return runOperation(tr("Correction"), [this](TaskProgress& task) {
-        std::vector<FixtureHalves> setups;
-        for (int i = 0; i < m_fixtureSetups->getCount(); ++i) {
-            NoltAlgorithmsSetup* setup = m_fixtureSetups->setup(i);
-            setups.push_back({setup->leftFixtureEnabled(), setup->leftFixtureConn(), setup->rightFixtureEnabled(),
-                              setup->rightFixtureConn()});
-        }
+        const std::vector<FixtureHalves> setups = fixtureHalvesOf(m_fixtureSetups);
         task.setProgressRange(0, static_cast<int>(setups.size()));
         QDir(QCoreApplication::applicationDirPath()).mkpath(QStringLiteral("tmp"));
         CorrectionApplier applier(m_vnaDevice, m_backendWorker, [this](const QString& text) { emit error(text); });
@@ -233,25 +238,11 @@ bool MainQmlBackend::applyCorrectionNow()
 bool MainQmlBackend::saveCorrectionFilesNow(const QString& filename)
 {
     return runOperation(tr("Save correction"), [this, &filename](TaskProgress& task) {
-        const int count = m_fixtureSetups->getCount();
-        if (count == 0) {
-            emit error(ExportTexts::noCalculatedData());
-            return false;
-        }
-        task.setProgressRange(0, count);
+        const std::vector<FixtureHalves> setups = fixtureHalvesOf(m_fixtureSetups);
+        task.setProgressRange(0, static_cast<int>(setups.size()));
         CorrectionFileWriter writer(m_vnaDevice, m_backendWorker, [this](const QString& text) { emit error(text); });
-        for (int i = 0; i < count; ++i) {
-            NoltAlgorithmsSetup* setup = m_fixtureSetups->setup(i);
-            if (!setup->leftFixtureEnabled() && !setup->rightFixtureEnabled()) {
-                emit error(ExportTexts::noCalculatedData());
-                return false;
-            }
-            if (setup->leftFixtureEnabled() && !writer.write(filename, setup->leftFixtureConn()))
-                return false;
-            if (setup->rightFixtureEnabled() && !writer.write(filename, setup->rightFixtureConn()))
-                return false;
-            task.nextStep();
-        }
+        if (!writer.write(filename, setups, task))
+            return false;
         emit message(tr("Save correction files was performed: ") + filename);
         return true;
     });

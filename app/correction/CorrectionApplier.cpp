@@ -1,8 +1,6 @@
 #include "app/correction/CorrectionApplier.h"
 
 #include "analyzer/facade/SyncedVnaDevice.h"
-#include "app/exports/ExportTexts.h"
-#include "measurement/progress/TaskProgress.h"
 
 #include <QCoreApplication>
 
@@ -16,34 +14,8 @@ CorrectionApplier::CorrectionApplier(SyncedVnaDevice* device, WorkerThread* back
 bool CorrectionApplier::apply(const std::vector<FixtureHalves>& setups, const QString& filePrefix,
                               TaskProgress& task)
 {
-    const auto files = writeFiles(setups, filePrefix, task);
+    const auto files = m_writer.write(filePrefix, setups, task);
     return files && sendAndConfirm(*files);
-}
-
-std::optional<std::vector<WrittenCorrectionFile>> CorrectionApplier::writeFiles(
-    const std::vector<FixtureHalves>& setups, const QString& filePrefix, TaskProgress& task)
-{
-    if (setups.empty()) {
-        m_reportError(ExportTexts::noCalculatedData());
-        return std::nullopt;
-    }
-    std::vector<WrittenCorrectionFile> files;
-    for (const FixtureHalves& setup : setups) {
-        if (!setup.leftEnabled && !setup.rightEnabled) {
-            m_reportError(ExportTexts::noCalculatedData());
-            return std::nullopt;
-        }
-        for (auto [enabled, connection] : {std::pair{setup.leftEnabled, setup.left}, {setup.rightEnabled, setup.right}}) {
-            if (!enabled)
-                continue;
-            const auto written = m_writer.write(filePrefix, connection);
-            if (!written)
-                return std::nullopt;
-            files.insert(files.end(), written->begin(), written->end());
-        }
-        task.nextStep();
-    }
-    return files;
 }
 
 bool CorrectionApplier::sendAndConfirm(const std::vector<WrittenCorrectionFile>& files)

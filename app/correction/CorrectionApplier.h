@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/correction/FixtureHalves.h"
 #include "app/exports/CorrectionFileWriter.h"
 
 #include <QString>
@@ -30,8 +29,6 @@ public:
     bool apply(const std::vector<FixtureHalves>& setups, const QString& filePrefix, TaskProgress& task);
 
 private:
-    std::optional<std::vector<WrittenCorrectionFile>> writeFiles(const std::vector<FixtureHalves>& setups,
-                                                                 const QString& filePrefix, TaskProgress& task);
     bool sendAndConfirm(const std::vector<WrittenCorrectionFile>& files);
 
     SyncedVnaDevice* m_device;

@@ -3,16 +3,32 @@
 #include "analyzer/files/TouchstoneIO.h"
 #include "analyzer/source/MeasurementSource.h"
 #include "app/exports/ExportTexts.h"
+#include "app/exports/FrequencyBand.h"
 #include "app/exports/PortResults.h"
 #include "app/exports/TouchstoneRecords.h"
+#include "app/formatting/MetricText.h"
+#include "measurement/progress/TaskProgress.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
+constexpr int ShownPrecision = 6;
+
 QString tr(const char* text)
 {
     return QCoreApplication::translate("CorrectionFileWriter", text);
+}
+
+QString outsideMeasuredBand(const std::vector<double>& grid, const std::vector<double>& measured)
+{
+    const FrequencyBand gridBand = FrequencyBand::of(grid);
+    const FrequencyBand measuredBand = FrequencyBand::of(measured);
+    return tr("The frequency grid of VNA (%1Hz to %2Hz) reaches outside the band the fixture was measured in "
+              "(%3Hz to %4Hz): measure the fixture again")
+        .arg(toNormalized(gridBand.lowest, ShownPrecision), toNormalized(gridBand.highest, ShownPrecision),
+             toNormalized(measuredBand.lowest, ShownPrecision), toNormalized(measuredBand.highest, ShownPrecision));
 }
 
 } // namespace
@@ -26,47 +42,83 @@ CorrectionFileWriter::CorrectionFileWriter(SyncedVnaDevice* device, WorkerThread
 }
 
 std::optional<std::vector<WrittenCorrectionFile>> CorrectionFileWriter::write(const QString& prefix,
-                                                                              VNAFixtureConnection* connection)
+                                                                              const std::vector<FixtureHalves>& setups,
+                                                                              TaskProgress& task)
 {
+    const bool everySetupHasAFixture = std::all_of(setups.begin(), setups.end(), [](const FixtureHalves& setup) {
+        return setup.leftEnabled || setup.rightEnabled;
+    });
+    if (setups.empty() || !everySetupHasAFixture) {
+        m_reportError(ExportTexts::noCalculatedData());
+        return std::nullopt;
+    }
     const std::optional<std::vector<double>> grid = MeasurementSource(m_device).frequencies();
     if (!grid) {
         m_reportError(tr("Cannot read the frequency grid from VNA"));
         return std::nullopt;
     }
+
+    std::vector<GriddedHalf> halves;
+    for (const FixtureHalves& setup : setups) {
+        for (auto [enabled, connection] : {std::pair{setup.leftEnabled, setup.left}, {setup.rightEnabled, setup.right}}) {
+            if (enabled && !addHalves(connection, *grid, halves))
+                return std::nullopt;
+        }
+        task.nextStep();
+    }
+    return store(prefix, halves);
+}
+
+bool CorrectionFileWriter::addHalves(VNAFixtureConnection* connection, const std::vector<double>& grid,
+                                     std::vector<GriddedHalf>& halves)
+{
     const std::optional<std::vector<PortResult>> ports = readPortResults(m_worker, connection->measuredPorts());
     // A fixture without ports has no half to write, and writing nothing is no
     // correction either (results left from before its ports went are not its own).
     if (!ports || ports->empty() || connection->fixture()->portsCount() == 0) {
         m_reportError(ExportTexts::noCalculatedData());
-        return std::nullopt;
+        return false;
     }
 
-    std::vector<WrittenCorrectionFile> written;
     for (const PortResult& port : *ports) {
         if (!port.sParameters) {
             m_reportError(ExportTexts::noCalculatedData());
-            return std::nullopt;
+            return false;
         }
         // An analyzer port set to 0 ohm, or a file read at 0 ohm, would be wrong.
         if (!port.z0 || !std::isfinite(*port.z0) || *port.z0 <= 0.0) {
             m_reportError(ExportTexts::unknownReferenceImpedance());
-            return std::nullopt;
+            return false;
         }
-        Algorithms::SParametersTwoPort half = *port.sParameters;
+        GriddedHalf half{port.analyzerPort, *port.sParameters, *port.z0};
         if (port.mirrored)
-            half.mirror();
-        if (!half.interpolate(*grid)) {
+            half.sParameters.mirror();
+        const std::vector<double> measured = half.sParameters.frequencies();
+        if (!half.sParameters.interpolate(grid)) {
             m_reportError(tr("The fixture data cannot be brought onto the frequency grid of VNA"));
-            return std::nullopt;
+            return false;
         }
+        if (!coversGrid(measured, grid)) {
+            m_reportError(outsideMeasuredBand(grid, measured));
+            return false;
+        }
+        halves.push_back(std::move(half));
+    }
+    return true;
+}
 
-        const QString file = prefix + QString::number(port.analyzerPort + 1) + ".s2p";
+std::optional<std::vector<WrittenCorrectionFile>> CorrectionFileWriter::store(const QString& prefix,
+                                                                              const std::vector<GriddedHalf>& halves)
+{
+    std::vector<WrittenCorrectionFile> written;
+    for (const GriddedHalf& half : halves) {
+        const QString file = prefix + QString::number(half.port + 1) + ".s2p";
         TouchstoneIO io;
-        if (!io.write(file, twoPortTouchstone(half, *port.z0))) {
+        if (!io.write(file, twoPortTouchstone(half.sParameters, half.impedance))) {
             m_reportError(ExportTexts::fileCannotBeCreated());
             return std::nullopt;
         }
-        written.push_back({port.analyzerPort, file, *port.z0});
+        written.push_back({half.port, file, half.impedance});
     }
     return written;
 }

@@ -5,6 +5,7 @@
 #include "tests/app/support/MeasuredThruSession.h"
 #include "tests/engine/processes/ThruExtraction.h"
 
+#include <QDir>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -118,4 +119,17 @@ TEST_F(CorrectionApplierTest, AFixtureWithoutPortsLeavesTheFixtureSimulatorOff)
     EXPECT_FALSE(apply({{true, &connection, false, right.get()}}));
     EXPECT_EQ(errors, QStringList{"There is no calculated data"});
     EXPECT_TRUE(applyCommands().isEmpty());
+}
+
+TEST_F(CorrectionApplierTest, AfterAPresetWidenedTheGridNothingIsWrittenOrLoaded)
+{
+    measureThru();
+    errors.clear();
+    simulator.changeModel([](Simulator::AnalyzerModel& model) { model.preset(); });
+    simulator.clearLog();
+    EXPECT_FALSE(apply(bothHalves()));
+    EXPECT_EQ(errors, QStringList{"The frequency grid of VNA (100 kHz to 20 GHz) reaches outside the band the fixture "
+                                  "was measured in (25 MHz to 20 GHz): measure the fixture again"});
+    EXPECT_TRUE(applyCommands().isEmpty());
+    EXPECT_TRUE(QDir(files.path()).isEmpty());
 }

@@ -1,5 +1,6 @@
 #include "analyzer/files/TouchstoneIO.h"
 #include "app/exports/CorrectionFileWriter.h"
+#include "measurement/progress/TaskProgress.h"
 #include "simulator/physics/ExampleFixtures.h"
 #include "simulator/physics/ScatteringSets.h"
 #include "simulator/physics/Standards.h"
@@ -18,7 +19,8 @@ protected:
     std::optional<std::vector<WrittenCorrectionFile>> write(VNAFixtureConnection* connection)
     {
         CorrectionFileWriter writer(device.get(), &worker, [this](const QString& text) { errors << text; });
-        return writer.write(prefix(), connection);
+        TaskProgress task;
+        return writer.write(prefix(), {{true, connection, false, nullptr}}, task);
     }
 
     static ScatteringMatrix matrixOf(const TouchstoneRecord& record)
@@ -93,4 +95,39 @@ TEST_F(CorrectionFileWriterTest, AFixtureWithoutPortsHasNothingToWriteAndSaysSo)
     EXPECT_FALSE(write(left.get()));
     EXPECT_EQ(errors, QStringList{"There is no calculated data"});
     EXPECT_TRUE(QDir(files.path()).isEmpty());
+}
+
+TEST_F(CorrectionFileWriterTest, AGridReachingOutsideTheMeasuredBandIsRefusedAndOneWithinItIsWritten)
+{
+    setSweep(GridStep, GridPoints / 2);
+    ASSERT_TRUE(refresh());
+    measureThru();
+    const auto sweep = [this](double start, double stop) {
+        simulator.changeModel([start, stop](Simulator::AnalyzerModel& model) {
+            model.channel(1).startFrequency = start;
+            model.channel(1).stopFrequency = stop;
+        });
+    };
+    const QString measuredBand = "(25 MHz to 10 GHz): measure the fixture again";
+    sweep(100e3, 10e9);
+    EXPECT_FALSE(write(left.get()));
+    sweep(GridStep, 20e9);
+    EXPECT_FALSE(write(right.get()));
+    EXPECT_EQ(errors, QStringList({"The frequency grid of VNA (100 kHz to 10 GHz) reaches outside the band the "
+                                   "fixture was measured in " + measuredBand,
+                                   "The frequency grid of VNA (25 MHz to 20 GHz) reaches outside the band the "
+                                   "fixture was measured in " + measuredBand}));
+    EXPECT_TRUE(QDir(files.path()).isEmpty());
+
+    // Edges read back a hertz off the measured ones, and a band within the measured one.
+    errors.clear();
+    sweep(GridStep - 1.0, 10e9 + 1.0);
+    EXPECT_TRUE(write(left.get())) << errors.join("; ").toStdString();
+    sweep(1e9, 5e9);
+    const auto written = write(right.get());
+    ASSERT_TRUE(written) << errors.join("; ").toStdString();
+    const auto half = TouchstoneIO().read(written->front().filePath);
+    ASSERT_TRUE(half);
+    EXPECT_EQ(half->records.front().frequency, 1e9);
+    EXPECT_EQ(half->records.back().frequency, 5e9);
 }
