@@ -1233,6 +1233,36 @@ S-параметры: рассчитанные половины оснастки
         <source>The low pass mode requires that the start frequency is equal to the step frequency. Disable the low pass check to ignore it.</source>
         <translation>Режим нижних частот требует, чтобы начальная частота была равна шагу частоты. Отключите проверку режима НЧ, чтобы не учитывать это.</translation>
     </message>
+    <message>
+        <location filename="../app/checks/SetupVnaTableModel.cpp"/>
+        <source>%1 is not a frequency</source>
+        <translation>%1 — не частота</translation>
+    </message>
+    <message>
+        <location filename="../app/checks/SetupVnaTableModel.cpp"/>
+        <source>%1 is above the analyzer&apos;s highest frequency, %2</source>
+        <translation>%1 выше наибольшей частоты анализатора, %2</translation>
+    </message>
+    <message>
+        <location filename="../app/checks/SetupVnaTableModel.cpp"/>
+        <source>The stop frequency cannot be below the start frequency, %1</source>
+        <translation>Конечная частота не может быть ниже начальной, %1</translation>
+    </message>
+    <message>
+        <location filename="../app/checks/SetupVnaTableModel.cpp"/>
+        <source>The analyzer did not take %1 and keeps %2</source>
+        <translation>Анализатор не принял %1 и оставил %2</translation>
+    </message>
+    <message>
+        <location filename="../app/checks/SetupVnaTableModel.cpp"/>
+        <source>%1 is not a whole positive number of points</source>
+        <translation>%1 — не целое положительное число точек</translation>
+    </message>
+    <message>
+        <location filename="../app/checks/SetupVnaTableModel.cpp"/>
+        <source>%1 is not a power in dBm</source>
+        <translation>%1 — не мощность в дБм</translation>
+    </message>
 </context>
 <context>
     <name>StandardRow</name>

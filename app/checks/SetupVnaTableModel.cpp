@@ -7,6 +7,11 @@
 #include "app/formatting/UnitPrefixTable.h"
 #include "app/tables/TableRegistration.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <cmath>
 
 using CoreMeasureEnums::RecommendedResult;
@@ -38,6 +43,13 @@ std::optional<double> lowPassPoints(double start, double stop)
 RecommendedResult alwaysError()
 {
     return RecommendedResult::Error;
+}
+
+// What the analyzer reads back of a written value: its own number formatting may
+// round the last digits.
+bool readBackAs(const std::optional<double>& readBack, double written)
+{
+    return readBack && std::abs(*readBack - written) <= 1e-9 * std::max(std::abs(*readBack), std::abs(written));
 }
 
 } // namespace
@@ -80,12 +92,94 @@ TableModelRow SetupVnaTableModel::frequencyRow(const QString& name,
     return row;
 }
 
-TableModelRow::Setter SetupVnaTableModel::frequencySetter(void (SyncedVnaDevice::*set)(double))
+TableModelRow::Setter SetupVnaTableModel::frequencySetter(int modelRow, void (SyncedVnaDevice::*set)(double),
+                                                         std::optional<double> (SyncedVnaDevice::*value)() const)
 {
-    return [device = m_device, set](const QVariant& edit) {
-        if (const std::optional<double> frequency = EditedSweepValues::frequency(edit))
-            (device->*set)(*frequency);
+    return [this, modelRow, set, value](const QVariant& edit) {
+        const std::optional<double> frequency = EditedSweepValues::frequency(edit);
+        if (!frequency) {
+            setRefusal(modelRow, tr("%1 is not a frequency").arg(edit.toString()));
+            return;
+        }
+        if (const QString reason = frequencyRefusal(modelRow, *frequency); !reason.isEmpty()) {
+            setRefusal(modelRow, reason);
+            return;
+        }
+        writeAndCheck(
+            modelRow, [this, set, frequency] { (m_device->*set)(*frequency); },
+            [this, value, frequency] { return readBackAs((m_device->*value)(), *frequency); },
+            prefixedOrUnknown(frequency) + tr("Hz"));
     };
+}
+
+QString SetupVnaTableModel::frequencyRefusal(int modelRow, double frequency) const
+{
+    if (modelRow == IfBandwidthRow)
+        return {};
+    const std::optional<double> highest = m_device->maxFreq();
+    if (highest && frequency > *highest && !CacheComparison::fuzzyEqual(frequency, *highest))
+        return tr("%1 is above the analyzer's highest frequency, %2")
+            .arg(prefixedOrUnknown(frequency) + tr("Hz"), prefixedOrUnknown(highest) + tr("Hz"));
+    const std::optional<double> start = m_device->startFreq();
+    if (modelRow == StopFrequencyRow && start && frequency < *start)
+        return tr("The stop frequency cannot be below the start frequency, %1")
+            .arg(prefixedOrUnknown(start) + tr("Hz"));
+    return {};
+}
+
+void SetupVnaTableModel::writeAndCheck(int modelRow, const std::function<void()>& write, std::function<bool()> taken,
+                                       const QString& written)
+{
+    setRefusal(modelRow, QString());
+    write();
+    // The refresh runs after the write on the analyzer's worker and reads what it holds.
+    m_device->refresh([guarded = QPointer<SetupVnaTableModel>(this), modelRow, taken = std::move(taken),
+                       written](bool refreshed) {
+        if (!refreshed)
+            return;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [guarded, modelRow, taken, written] {
+            if (guarded && !taken())
+                guarded->setRefusal(modelRow, tr("The analyzer did not take %1 and keeps %2")
+                                                  .arg(written, guarded->shownValue(modelRow)));
+        });
+    });
+}
+
+QString SetupVnaTableModel::shownValue(int modelRow)
+{
+    const TableModelRow& shown = row(modelRow);
+    const QString value = shown.value().toString();
+    if (shown.units().isEmpty())
+        return value;
+    // A prefixed value ends in its prefix ("20 G"), a plain one needs the blank before the unit.
+    static const QRegularExpression prefixed(QStringLiteral(" \\S?$"));
+    return value + (value.contains(prefixed) ? QString() : QStringLiteral(" ")) + shown.units();
+}
+
+void SetupVnaTableModel::setRefusal(int modelRow, const QString& reason)
+{
+    if (m_refusals.value(modelRow) == reason)
+        return;
+    if (reason.isEmpty())
+        m_refusals.remove(modelRow);
+    else
+        m_refusals.insert(modelRow, reason);
+    emit dataChanged(index(modelRow, VALUE_COLUMN), index(modelRow, VALUE_COLUMN), {RefusalRole});
+    emit refusalsChanged();
+}
+
+QVariant SetupVnaTableModel::data(const QModelIndex& index, int role) const
+{
+    if (role == RefusalRole)
+        return index.isValid() ? m_refusals.value(index.row()) : QString();
+    return BaseDeviceVnaTableModel::data(index, role);
+}
+
+QHash<int, QByteArray> SetupVnaTableModel::roleNames() const
+{
+    QHash<int, QByteArray> names = BaseDeviceVnaTableModel::roleNames();
+    names.insert(RefusalRole, "refusal");
+    return names;
 }
 
 void SetupVnaTableModel::addSweepTypeRow()
@@ -130,12 +224,12 @@ void SetupVnaTableModel::addFrequencyRows()
 
     TableModelRow start = frequencyRow(tr("Start frequency"), &SyncedVnaDevice::startFreq);
     start.setRecommended(recommended, differentEnds, messages);
-    start.setSetter(frequencySetter(&SyncedVnaDevice::setStartFreq));
+    start.setSetter(frequencySetter(StartFrequencyRow, &SyncedVnaDevice::setStartFreq, &SyncedVnaDevice::startFreq));
     m_rows.push_back(start);
 
     TableModelRow stop = frequencyRow(tr("Stop frequency"), &SyncedVnaDevice::stopFreq);
     stop.setRecommended(recommended, differentEnds, messages);
-    stop.setSetter(frequencySetter(&SyncedVnaDevice::setStopFreq));
+    stop.setSetter(frequencySetter(StopFrequencyRow, &SyncedVnaDevice::setStopFreq, &SyncedVnaDevice::stopFreq));
     m_rows.push_back(stop);
 }
 
@@ -146,8 +240,14 @@ void SetupVnaTableModel::addPointsAndStepRows()
         return count ? QVariant(QString::number(*count)) : QVariant(QStringLiteral("---"));
     });
     points.setSetter([this](const QVariant& edit) {
-        if (const std::optional<uint> count = EditedSweepValues::pointsCount(edit))
-            m_device->setPointsCount(*count);
+        const std::optional<uint> count = EditedSweepValues::pointsCount(edit);
+        if (!count) {
+            setRefusal(SweepPointsRow, tr("%1 is not a whole positive number of points").arg(edit.toString()));
+            return;
+        }
+        writeAndCheck(
+            SweepPointsRow, [this, count] { m_device->setPointsCount(*count); },
+            [this, count] { return m_device->pointsCount() == count; }, QString::number(*count));
     });
     m_rows.push_back(points);
     recommendAtLeast100Points();
@@ -169,7 +269,8 @@ void SetupVnaTableModel::addIfBandwidthRow()
         },
         {{key(RecommendedResult::Warning), tr("It is recommended to use an IF bandwidth value below 10 kHz to reduce "
                                                "the impact of VNA trace noise.")}});
-    bandwidth.setSetter(frequencySetter(&SyncedVnaDevice::setIfBandwidth));
+    bandwidth.setSetter(
+        frequencySetter(IfBandwidthRow, &SyncedVnaDevice::setIfBandwidth, &SyncedVnaDevice::ifBandwidth));
     m_rows.push_back(bandwidth);
 }
 
@@ -192,8 +293,15 @@ void SetupVnaTableModel::addOutputPowerRow()
         {{key(RecommendedResult::Warning), tr("It is recommended to stay within -30 to 0 dBm of the output power "
                                                "range to achieve stable results.")}});
     power.setSetter([this](const QVariant& edit) {
-        if (const std::optional<double> power = EditedSweepValues::power(edit))
-            m_device->setOutputPower(*power);
+        const std::optional<double> power = EditedSweepValues::power(edit);
+        if (!power) {
+            setRefusal(OutputPowerRow, tr("%1 is not a power in dBm").arg(edit.toString()));
+            return;
+        }
+        writeAndCheck(
+            OutputPowerRow, [this, power] { m_device->setOutputPower(*power); },
+            [this, power] { return readBackAs(m_device->outputPower(), *power); },
+            QString::number(*power) + QLatin1Char(' ') + tr("dBm"));
     });
     m_rows.push_back(power);
 }

@@ -22,6 +22,10 @@ QPointer<ProgressWatcher> ProgressManager::add(TaskProgress* task, const QString
     if (watcher->future() != future)
         watcher->setFuture(future);
     watcher->setName(title);
+    // Queued onto the watcher's thread, where it reads the step the future holds by then.
+    ProgressWatcher* notified = watcher.get();
+    connect(task, &TaskProgress::advanced, notified, &ProgressWatcher::progressValueChanged);
+    connect(task, &TaskProgress::advanced, notified, &ProgressWatcher::progressTextChanged);
     QPointer<ProgressWatcher> guarded(watcher.get());
     // The manager as context: the removal starts on its thread, and never after its end.
     connect(task, &QObject::destroyed, this, [this, guarded] { scheduleRemoval(guarded); });

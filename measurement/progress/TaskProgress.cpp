@@ -43,13 +43,16 @@ void TaskProgress::nextStep(const QString& text)
 
 void TaskProgress::advance(const QString& text)
 {
-    std::lock_guard lock(m_mutex);
-    if (isCanceled() || isFinished())
-        return;
-    const int next = progressValue() + 1;
-    if (next >= progressMaximum())
-        QFutureInterface<void>::setProgressRange(progressMinimum(), next + 1);
-    QFutureInterface<void>::setProgressValueAndText(next, text);
+    {
+        std::lock_guard lock(m_mutex);
+        if (isCanceled() || isFinished())
+            return;
+        const int next = progressValue() + 1;
+        if (next >= progressMaximum())
+            QFutureInterface<void>::setProgressRange(progressMinimum(), next + 1);
+        QFutureInterface<void>::setProgressValueAndText(next, text);
+    }
+    emit advanced();
 }
 
 void TaskProgress::cancel()

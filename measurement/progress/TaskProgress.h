@@ -35,6 +35,12 @@ public:
 
     QFuture<void> future() const;
 
+signals:
+    // After every step, from the thread that took it. The future interface drops the
+    // notices of steps that follow each other closely, which would leave a row on a
+    // stage long over while a slow one (a sweep) runs.
+    void advanced();
+
 private:
     void advance(const QString& text);
     void complete(const QString& text);

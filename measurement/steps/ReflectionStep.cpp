@@ -158,16 +158,25 @@ void ReflectionStep::applyOffset(bool val)
     if (m_measurer->calculatingStatus() != BaseMeasurer::Measured)
         return;
     const double offset = val ? m_offset : 0.0;
+    const double inForce = appliedFixtureOffset() ? m_appliedOffset : 0.0;
     runDetached(newTask(tr("Reflection offset"), 1),
-                [this, val, offset, rows = takeFixtureRows(*m_fixture)](TaskProgress& task) {
+                [this, val, offset, inForce, rows = takeFixtureRows(*m_fixture)](TaskProgress& task) {
                     task.nextStep(tr("Applying offset"));
                     QString errorText;
                     if (!FixtureOffsets::applyToReflect(rows, offset, errorText)) {
                         emit error(errorText);
                         task.cancel();
+                        // Ports before the refusing one took the new offset.
+                        QString ignored;
+                        FixtureOffsets::applyToReflect(rows, inForce, ignored);
+                        onGuiThread([this] { setOffset(m_appliedOffset); });
                         return;
                     }
-                    onGuiThread([this, val] { setAppliedFixtureOffset(val); });
+                    onGuiThread([this, val, offset] {
+                        if (val)
+                            m_appliedOffset = offset;
+                        setAppliedFixtureOffset(val);
+                    });
                 });
 }
 

@@ -83,4 +83,6 @@ private:
     bool m_shortMeasurementEnable = false;
     bool m_useCompensation = true;
     double m_offset = 0.0;
+    // The entered offset as last applied.
+    double m_appliedOffset = 0.0;
 };

@@ -324,12 +324,17 @@ void TransmissionStep::applyThruOffset(bool val)
 {
     if (m_thru->status() != BaseMeasurer::Measured)
         return;
-    runThruOffset(newTask(tr("Transmission offset"), 1), val ? m_leftOffset : 0.0, val ? m_rightOffset : 0.0,
-                  [this, val] {
-                      // One offset is in force at a time: each works from the halves as computed.
-                      setAppliedFixtureOffset(val);
-                      setAppliedReflectsOffset(false);
-                  });
+    const double left = val ? m_leftOffset : 0.0;
+    const double right = val ? m_rightOffset : 0.0;
+    runThruOffset(newTask(tr("Transmission offset"), 1), left, right, [this, val, left, right] {
+        if (val) {
+            m_appliedLeftOffset = left;
+            m_appliedRightOffset = right;
+        }
+        // One offset is in force at a time: each works from the halves as computed.
+        setAppliedFixtureOffset(val);
+        setAppliedReflectsOffset(false);
+    });
 }
 
 void TransmissionStep::applyReflectOffset(bool val)
@@ -350,16 +355,33 @@ void TransmissionStep::applyReflectOffset(bool val)
     });
 }
 
+std::pair<double, double> TransmissionStep::offsetsInForce() const
+{
+    if (appliedFixtureOffset())
+        return {m_appliedLeftOffset, m_appliedRightOffset};
+    if (m_appliedReflectsOffset)
+        return {m_leftReflectOffset, m_rightReflectOffset};
+    return {0.0, 0.0};
+}
+
 void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
                                      std::function<void()> applied)
 {
-    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows()](TaskProgress& task) {
+    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows(),
+                       inForce = offsetsInForce()](TaskProgress& task) {
         task.nextStep(tr("Applying offset"));
         QString errorText;
         if (!FixtureOffsets::applyToThru(rows.left, rows.right, left, right, errorText)) {
             if (!errorText.isEmpty())
                 emit error(errorText);
             task.cancel();
+            // Ports before the refusing one took the new offsets.
+            QString ignored;
+            FixtureOffsets::applyToThru(rows.left, rows.right, inForce.first, inForce.second, ignored);
+            onGuiThread([this] {
+                setLeftOffset(m_appliedLeftOffset);
+                setRightOffset(m_appliedRightOffset);
+            });
             return;
         }
         // The flags say what the ports hold, so they change only once every port took the offset.

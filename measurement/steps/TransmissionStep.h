@@ -5,6 +5,7 @@
 #include "measurement/steps/Step.h"
 
 #include <memory>
+#include <utility>
 
 class ConnectionReflect;
 class ConnectionTransmisson;
@@ -107,8 +108,11 @@ private:
     void measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard, SourceReader& source,
                         TaskProgress& task);
     void setReflectOffsets(double left, double right);
+    // The pair of offsets the thru's ports hold now, in picoseconds.
+    std::pair<double, double> offsetsInForce() const;
     // Applies (left, right) picoseconds to the thru's ports on the worker; `applied`
-    // runs on the GUI thread once every port took them.
+    // runs on the GUI thread once every port took them. Refused, the ports go back
+    // to the offsets in force and the entered offsets to the last applied ones.
     void runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
                        std::function<void()> applied);
     void followEnables();
@@ -119,6 +123,9 @@ private:
     bool m_appliedReflectsOffset = false;
     double m_leftOffset = 0.0;
     double m_rightOffset = 0.0;
+    // The entered offsets as last applied.
+    double m_appliedLeftOffset = 0.0;
+    double m_appliedRightOffset = 0.0;
     bool m_openMeasurementEnable = false;
     bool m_shortMeasurementEnable = false;
     double m_leftReflectOffset = 0.0;

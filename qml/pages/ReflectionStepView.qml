@@ -74,7 +74,11 @@ ColumnLayout {
             objectName: "offsetApplied"
             text: qsTr("Apply fixture \n calibration plane offset")
             checked: view.step.appliedFixtureOffset
-            onToggled: view.step.applyOffset(checked)
+            onToggled: {
+                view.step.applyOffset(checked);
+                // The switch shows what the step holds: refused, it goes back; applied, the step turns it on.
+                checked = Qt.binding(() => view.step.appliedFixtureOffset);
+            }
         }
         OffsetField {
             objectName: "offset"

@@ -4,7 +4,8 @@ import "../controls"
 
 // A check table: per setting its verdict marker, name, current value (a combo
 // box over the row's choices, or a text field) and recommended value. Row 0 is
-// the header row.
+// the header row. A table whose rows say why an edit was refused (the role
+// "refusal") shows the reason below the value field, in a taller row.
 TableView {
     id: table
 
@@ -13,6 +14,8 @@ TableView {
     // The shares of the width beside the marker column, per column.
     property var columnShares: [0, 0.4, 0.3, 0.3]
     property int rowHeight: 40
+    // The room below a value field for the reason of a refused edit.
+    property int refusalHeight: 36
     property color textColor: Color.textHighEmphasis
     property color lineColor: Color.enabledLine
 
@@ -47,16 +50,27 @@ TableView {
     }
 
     implicitWidth: 640
-    implicitHeight: rows * rowHeight
+    // Rows with a refusal are taller: the laid-out height once known.
+    implicitHeight: Math.max(rows * rowHeight, contentHeight)
     clip: true
     interactive: false
     columnWidthProvider: function (column) {
         return column === 0 ? markerColumnWidth : (width - markerColumnWidth) * columnShares[column];
     }
-    rowHeightProvider: function () {
-        return rowHeight;
+    rowHeightProvider: function (row) {
+        return model && model.refusal !== undefined && model.refusal(row) !== "" ? rowHeight + refusalHeight
+                                                                                   : rowHeight;
     }
     onWidthChanged: forceLayout()
+
+    Connections {
+        // A model may also be a plain count of rows.
+        target: typeof table.model === "object" ? table.model : null
+        ignoreUnknownSignals: true
+        function onRefusalsChanged() {
+            table.forceLayout();
+        }
+    }
 
     delegate: Item {
         id: cell
@@ -77,7 +91,8 @@ TableView {
 
         NoltWarning {
             objectName: "verdict"
-            anchors.centerIn: parent
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: (table.rowHeight - height) / 2
             visible: column === 0 && !cell.header && model.recommended !== undefined
             type: cell.header ? undefined : model.recommended
             toolTip.description: cell.header ? "" : model.display
@@ -85,8 +100,9 @@ TableView {
 
         Label {
             objectName: "cellText"
-            anchors.fill: parent
-            anchors.leftMargin: 6
+            width: parent.width - 6
+            height: table.rowHeight
+            x: 6
             visible: column === 1 || column === 3 || (column === 2 && cell.header)
             text: visible ? model.display : ""
             color: table.textColor
@@ -100,8 +116,8 @@ TableView {
 
         ComboBox {
             objectName: "valueChoice"
-            anchors.fill: parent
-            anchors.rightMargin: 6
+            width: parent.width - 6
+            height: table.rowHeight
             visible: column === 2 && !cell.header && cell.choices.length > 0
             enabled: visible && cell.cellModel.edit === true
             model: cell.choices
@@ -121,22 +137,29 @@ TableView {
             // What the setter of a row without units reads; tables that do not say take whole numbers.
             readonly property string input: visible && cell.cellModel.input ? cell.cellModel.input : "wholeNumber"
 
-            anchors.fill: parent
-            anchors.rightMargin: 6
+            width: parent.width - 6
+            height: table.rowHeight
             visible: column === 2 && !cell.header && cell.choices.length === 0
             result: visible ? cell.cellModel.recommended : undefined
             readOnly: !visible || cell.cellModel.edit !== true
             placeholderText: "---"
             // Prefixed values end in their prefix ("10 k"), plain ones need the blank before the unit.
-            text: activeFocus || units === "" ? value : value + (/ \S?$/.test(value) ? "" : " ") + units
+            text: shownText()
             validator: units !== "" ? withUnits : input === "number" ? number
                      : input === "prefixedNumber" ? prefixedNumber : wholeNumber
             onAccepted: {
                 const written = units !== "" ? (table.isNumber(text) ? text : null)
                                              : table.typedValue(text, input, value);
-                if (written !== null)
-                    cell.cellModel.display = written;
+                // A table that says why hears of unreadable text too.
+                if (written !== null || cell.cellModel.refusal !== undefined)
+                    cell.cellModel.display = written !== null ? written : text;
                 focus = false;
+                // What the analyzer holds, also when the edit changed nothing.
+                text = Qt.binding(() => shownText());
+            }
+
+            function shownText() {
+                return activeFocus || units === "" ? value : value + (/ \S?$/.test(value) ? "" : " ") + units;
             }
 
             RegularExpressionValidator {
@@ -154,6 +177,22 @@ TableView {
             IntValidator {
                 id: wholeNumber
             }
+        }
+
+        // Below the value field and the recommended value beside it.
+        Label {
+            objectName: "refusal"
+            y: table.rowHeight
+            width: (table.width - table.markerColumnWidth) * (table.columnShares[2] + table.columnShares[3]) - 6
+            height: table.refusalHeight
+            visible: column === 2 && !cell.header && text !== ""
+            text: cell.header || cell.cellModel.refusal === undefined ? "" : cell.cellModel.refusal
+            color: Color.errorBackground
+            font.pixelSize: 11
+            wrapMode: Text.Wrap
+            maximumLineCount: 2
+            elide: Text.ElideRight
+            verticalAlignment: Text.AlignTop
         }
     }
 }

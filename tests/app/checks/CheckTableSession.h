@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 #include <memory>
 
 // A check table on the facade of a simulated analyzer served by the test's
@@ -39,11 +41,13 @@ protected:
             [this](auto done) { device->readStateFileSaveType([done](auto) { done(true); }); }));
     }
 
-    // The lines that changed a setting (the drain's query left out).
+    // The lines that changed a setting (queries, such as the drain's and the reading
+    // back of an edit, left out).
     QStringList settingLines() const
     {
         QStringList sent = lines();
-        sent.removeAll(QStringLiteral("MMEMory:STORe:STYPe?"));
+        sent.erase(std::remove_if(sent.begin(), sent.end(), [](const QString& line) { return line.endsWith('?'); }),
+                   sent.end());
         return sent;
     }
 

@@ -31,6 +31,11 @@ protected:
     {
         return table->setData(table->index(row, BaseTableModel::VALUE_COLUMN), typed, Qt::DisplayRole);
     }
+
+    QString refusal(int row) const
+    {
+        return table->data(table->index(row, BaseTableModel::VALUE_COLUMN), Table::RefusalRole).toString();
+    }
 };
 
 } // namespace
@@ -146,6 +151,37 @@ TEST_F(SetupVnaTableModelTest, UnreadableEditsWriteNothing)
     drainAnalyzerQueue();
     EXPECT_EQ(settingLines(), QStringList());
     EXPECT_EQ(simulator.model().findChannel(1)->points, 100);
+}
+
+// A value the analyzer cannot take is refused with its reason, known limits before
+// anything is sent and the analyzer's own after it was read back; the next edit it
+// takes clears the reason.
+TEST_F(SetupVnaTableModelTest, RefusedEditsSayWhy)
+{
+    setSweep(10e6, 1e9, 100);
+    simulator.clearLog();
+    QSignalSpy refusals(table.get(), &Table::refusalsChanged);
+
+    EXPECT_TRUE(edit(Table::StopFrequencyRow, "25 GHz"));
+    EXPECT_EQ(refusal(Table::StopFrequencyRow), "25 GHz is above the analyzer's highest frequency, 20 GHz");
+    EXPECT_TRUE(edit(Table::StopFrequencyRow, "5 MHz"));
+    EXPECT_EQ(refusal(Table::StopFrequencyRow), "The stop frequency cannot be below the start frequency, 10 MHz");
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "abc"));
+    EXPECT_EQ(refusal(Table::SweepPointsRow), "abc is not a whole positive number of points");
+
+    // Below the analyzer's lowest frequency, which only the analyzer knows.
+    refusals.clear();
+    EXPECT_TRUE(edit(Table::StartFrequencyRow, "50 kHz"));
+    EXPECT_TRUE(refusal(Table::StartFrequencyRow).isEmpty());
+    ASSERT_TRUE(refusals.wait(3000));
+    EXPECT_EQ(refusal(Table::StartFrequencyRow), "The analyzer did not take 50 kHz and keeps 100 kHz");
+
+    EXPECT_TRUE(edit(Table::StopFrequencyRow, "2 GHz"));
+    EXPECT_TRUE(refusal(Table::StopFrequencyRow).isEmpty());
+    drainAnalyzerQueue();
+    EXPECT_EQ(settingLines(), QStringList({"SENSe1:FREQuency:STARt 50000", "SENSe1:FREQuency:STOP 2000000000"}));
+    EXPECT_EQ(refusal(Table::StartFrequencyRow), "The analyzer did not take 50 kHz and keeps 100 kHz");
+    EXPECT_TRUE(refusal(Table::StopFrequencyRow).isEmpty());
 }
 
 TEST_F(SetupVnaTableModelTest, ARussianRunShowsAndReadsRussianUnits)

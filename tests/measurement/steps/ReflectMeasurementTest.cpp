@@ -164,6 +164,48 @@ TEST_F(ReflectMeasurement, AReflectBeforeTheThruLeavesTheThruAloneAndNeverUsesAT
     EXPECT_EQ(step->rightReflectOffset(), 0.0);
 }
 
+// An offset a port refuses leaves every port and the entered offsets as they were
+// last applied, also on the thru's halves before the refusing one.
+TEST_F(ReflectMeasurement, ARefusedOffsetLeavesThePortsAndTheEnteredOffsetsAsLastApplied)
+{
+    auto thru = thruStep();
+    ASSERT_TRUE(thru->measureFromVna());
+    thru->setLeftOffset(20.0);
+    thru->applyThruOffset(true);
+    drain();
+    ASSERT_TRUE(thru->appliedFixtureOffset());
+    ASSERT_NEAR(*port(left).fixtureLength(), 270e-12, 2e-12);
+    // The left half takes 40 ps; the right half cannot lose 2 ns.
+    thru->setLeftOffset(40.0);
+    thru->setRightOffset(-2000.0);
+    thru->applyThruOffset(true);
+    drain();
+    EXPECT_TRUE(thru->appliedFixtureOffset());
+    EXPECT_NEAR(*port(left).fixtureLength(), 270e-12, 2e-12);
+    EXPECT_NEAR(*port(right).fixtureLength(), 250e-12, 2e-12);
+    EXPECT_EQ(thru->leftOffset(), 20.0);
+    EXPECT_EQ(thru->rightOffset(), 0.0);
+    steps.clear();
+    drain();
+
+    auto reflect = reflectStep();
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    reflect->setOffset(10.0);
+    reflect->applyOffset(true);
+    drain();
+    ASSERT_TRUE(reflect->appliedFixtureOffset());
+    const std::optional<double> applied = port(left).fixtureLength();
+    reflect->setOffset(-2000.0);
+    reflect->applyOffset(true);
+    drain();
+    EXPECT_TRUE(reflect->appliedFixtureOffset());
+    EXPECT_EQ(port(left).fixtureLength(), applied);
+    EXPECT_EQ(reflect->offset(), 10.0);
+}
+
 // A cancel while the analyzer sweeps for a standard is told as a cancel: a standard
 // not read before stays "not measured", one read before keeps its reading and the
 // fixture calculated from it. A calculation cut short leaves nothing calculated.

@@ -1,5 +1,6 @@
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "measurement/steps/ReflectionStep.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "simulator/physics/ExampleFixtures.h"
 #include "tests/qml/wizard/WizardPageSession.h"
@@ -35,6 +36,8 @@ protected:
         QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     }
 
+    bool switchOn(const QString& name) const { return findVisible(page, name)->property("checked").toBool(); }
+    QString shownText(const QString& name) const { return findVisible(page, name)->property("text").toString(); }
     bool reflectsSwitchOn() const { return findVisible(page, "reflectsOffsetApplied")->property("checked").toBool(); }
     double shownOffset(const QString& name) const { return findVisible(page, name)->property("text").toDouble(); }
     std::optional<double> length(VNAFixtureConnection* fixture) const
@@ -97,4 +100,47 @@ TEST_F(ThruReflectOffsetsViewTest, CheckedStandardsMeasuredByTheirButtonsGiveThe
     EXPECT_NEAR(*length(setup(0)->leftFixtureConn()), leftDelay, 0.5e-12);
     EXPECT_NEAR(*length(setup(0)->rightFixtureConn()), rightDelay, 0.5e-12);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+// An offset the halves refuse leaves the fields on the offsets in force.
+TEST_F(ThruReflectOffsetsViewTest, ARefusedOffsetReturnsTheFieldsToTheAppliedOffsets)
+{
+    click("thruMeasure");
+    ASSERT_TRUE(waitFor([this] { return step->thruMeasured() == MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+    typeAndFinish(findVisible(page, "leftOffset"), "12.5");
+    ASSERT_TRUE(waitFor([this] { return step->appliedFixtureOffset() && switchOn("thruOffsetApplied"); }));
+
+    typeAndFinish(findVisible(page, "rightOffset"), "-9000");
+    EXPECT_TRUE(waitFor([this] { return step->rightOffset() == 0.0 && shownText("rightOffset") == "0"; }))
+        << shownText("rightOffset").toStdString();
+    EXPECT_EQ(shownText("leftOffset"), "12.5");
+    EXPECT_TRUE(step->appliedFixtureOffset());
+}
+
+// The same on a fixture characterised by its reflection alone, whose switch also
+// goes back to off when there is nothing to apply the offset to.
+TEST_F(ThruReflectOffsetsViewTest, TheReflectViewShowsTheAppliedOffsetAfterARefusal)
+{
+    const Simulator::Physics::LineCascade half({{50.0, 1e-9, 0.05}});
+    simulator.setFixture(half, half, Simulator::Physics::exampleDut());
+    setup(0)->setRightFixtureEnabled(false);
+    ReflectionStep* reflect = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        reflect = qobject_cast<ReflectionStep*>(setup(0)->steps().rows().front().get());
+        return reflect != nullptr && findVisible(page, "offsetApplied") != nullptr;
+    }));
+    click("offsetApplied");
+    EXPECT_FALSE(switchOn("offsetApplied"));
+
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    click("openMeasure");
+    ASSERT_TRUE(waitFor([&] { return reflect->calculated() == MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+    typeAndFinish(findVisible(page, "offset"), "5");
+    ASSERT_TRUE(waitFor([&] { return reflect->appliedFixtureOffset() && switchOn("offsetApplied"); }));
+    typeAndFinish(findVisible(page, "offset"), "-9000");
+    EXPECT_TRUE(waitFor([&] { return reflect->offset() == 5.0 && shownText("offset") == "5"; }))
+        << shownText("offset").toStdString();
+    EXPECT_TRUE(switchOn("offsetApplied"));
 }

@@ -1,3 +1,4 @@
+#include "app/checks/SetupVnaTableModel.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "measurement/steps/TransmissionStep.h"
@@ -198,4 +199,41 @@ TEST_F(WizardPagesTest, PortPanesAndChartLabelsNameTheCabledPortsUntilMeasuredTh
     EXPECT_EQ(setup(0)->rightFixtureConn()->getAttachedVnaPort(0), 1u);
     EXPECT_EQ(lines("portLine"), measured);
     EXPECT_EQ(lengthLabels(), QStringList{"LA3B4"});
+}
+
+// A stop frequency above the analyzer's highest is refused: the field returns to the
+// analyzer's value and the reason shows below it.
+TEST_F(WizardPagesTest, ARefusedStopFrequencyShowsItsReasonBesideTheField)
+{
+    startOnAnalyzer(2);
+    QQuickItem* setupPage = showPage("SetupVnaPage");
+    ASSERT_NE(setupPage, nullptr);
+    QQuickItem* table = findVisible(setupPage, "setupTable");
+    ASSERT_NE(table, nullptr);
+    const auto stopField = [table]() -> QQuickItem* {
+        for (QQuickItem* field : visibleItemsNamed(table, QStringLiteral("valueField")))
+            if (field->property("tableRow").toInt() == SetupVnaTableModel::StopFrequencyRow)
+                return field;
+        return nullptr;
+    };
+    ASSERT_TRUE(waitFor([&] { return stopField() && stopField()->property("text").toString() == "10 GHz"; }));
+    ASSERT_TRUE(waitFor([this] { return backend->getVnaDevice()->maxFreq().has_value(); }));
+
+    QQuickItem* field = stopField();
+    field->forceActiveFocus();
+    field->setProperty("text", "25 G");
+    QMetaObject::invokeMethod(field, "accepted");
+    QQuickItem* reason = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (reason = findVisible(table, "refusal")) != nullptr; }));
+    EXPECT_EQ(reason->property("text").toString(), "25 GHz is above the analyzer's highest frequency, 20 GHz");
+    field = stopField();
+    EXPECT_TRUE(waitFor([&] { return field->property("text").toString() == "10 GHz"; }))
+        << field->property("text").toString().toStdString();
+    // Below the field, inside the table's row.
+    const QRectF fieldRect = field->mapRectToScene(QRectF(0, 0, field->width(), field->height()));
+    const QRectF reasonRect = reason->mapRectToScene(QRectF(0, 0, reason->width(), reason->height()));
+    EXPECT_GE(reasonRect.top(), fieldRect.bottom());
+    EXPECT_LT(reasonRect.top(), fieldRect.bottom() + fieldRect.height());
+    EXPECT_NEAR(reasonRect.left(), fieldRect.left(), 1.0);
+    EXPECT_LE(reasonRect.bottom(), table->mapRectToScene(QRectF(0, 0, table->width(), table->height())).bottom());
 }
