@@ -296,6 +296,33 @@ TEST_F(CharacterizationMarkersTest, MarkerNamesBesideTheReferenceMarkerLeaveEver
     }
 }
 
+// On the narrow S-parameter charts a user marker's place takes more than one line of the marker panel.
+TEST_F(CharacterizationMarkersTest, SParameterUserMarkerPlacesReadWhole)
+{
+    measureThruAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    findVisible(characterization, "chartTabs")->setProperty("currentIndex", 3);
+    QList<QQuickItem*> switches;
+    ASSERT_TRUE(waitFor([&] {
+        return (switches = visibleItemsNamed(characterization, "showUserMarkers")).size() == 4;
+    }));
+    for (QQuickItem* toggle : switches)
+        click(toggle);
+    QList<QQuickItem*> places;
+    ASSERT_TRUE(waitFor([&] {
+        return (places = visibleItemsNamed(characterization, "userMarkerValue")).size() >= 4;
+    }));
+    for (QQuickItem* place : places) {
+        const QString text = place->property("text").toString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("dB"))) << text.toStdString();
+        // Whole and inside the window once the layouts have settled.
+        const auto right = [&] { return place->mapToScene(QPointF(place->width(), 0)).x(); };
+        EXPECT_TRUE(waitFor([&] { return !place->property("truncated").toBool() && right() <= window->width(); }))
+            << text.toStdString() << ": " << place->width() << " wide, right edge at " << right();
+    }
+}
+
 TEST_F(CharacterizationMarkersTest, MovingReferenceMarkerShowsTheAppliedOffsetUntilTheDefaultIsSet)
 {
     measureThruAndShowCharacterization();
