@@ -15,6 +15,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils libgl1-mesa-dri libglx-mesa0 libegl-mesa0 mesa-utils
   python3-pyvisa python3-pyvisa-py
+  qttranslations5-l10n
 )
 
 missing=()

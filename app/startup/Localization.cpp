@@ -1,8 +1,16 @@
 #include "app/startup/Localization.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 
 namespace Startup {
+namespace {
+
+// Qt's own catalogues of the modules the window uses: "qt" gathers the base
+// texts (file dialogs, system error strings), the others the declarative ones.
+constexpr const char* qtCatalogues[] = {"qt_ru", "qtdeclarative_ru", "qtquickcontrols_ru"};
+
+} // namespace
 
 Localization::Localization()
     : m_russian(QStringList{QStringLiteral("r"), QStringLiteral("russian")}, QStringLiteral("RUS LOCALIZATION"))
@@ -31,7 +39,16 @@ void Localization::install()
 {
     if (!isRussian())
         return;
-    // A missing catalogue leaves the texts English.
+    // A missing catalogue leaves the texts English. Qt's catalogues go first:
+    // the program's own, installed later, are looked up before them.
+    const QString qtDirectory = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    for (const char* name : qtCatalogues) {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(QString::fromLatin1(name), qtDirectory))
+            continue;
+        QCoreApplication::installTranslator(translator.get());
+        m_qtTranslators.push_back(std::move(translator));
+    }
     if (m_pagesTranslator.load(QStringLiteral(":/translations/nolt_ru_local.qm")))
         QCoreApplication::installTranslator(&m_pagesTranslator);
     if (m_controlsTranslator.load(QStringLiteral(":/core/translations/core_ru_local.qm")))

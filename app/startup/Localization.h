@@ -5,12 +5,16 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <memory>
+#include <vector>
+
 class QCoreApplication;
 
 namespace Startup {
 
-// The command line ("-r"/"--russian", "-e"/"--english") and the two Russian
-// catalogues, of the pages and of the shared controls.
+// The command line ("-r"/"--russian", "-e"/"--english") and the Russian
+// catalogues: the program's two, of the pages and of the shared controls, and
+// Qt's own.
 class Localization
 {
 public:
@@ -22,7 +26,7 @@ public:
     bool parse(const QStringList& arguments);
 
     bool isRussian() const;
-    // Installs both catalogues when Russian was asked for.
+    // Installs every catalogue when Russian was asked for.
     void install();
 
 private:
@@ -31,6 +35,7 @@ private:
     QCommandLineOption m_english;
     QTranslator m_controlsTranslator;
     QTranslator m_pagesTranslator;
+    std::vector<std::unique_ptr<QTranslator>> m_qtTranslators;
 };
 
 } // namespace Startup

@@ -85,8 +85,9 @@ Item {
         Qt.callLater(xAxis.layout);
     }
 
-    // Lifts marker names that would overlap names placed before them, the
-    // reference markers' first, by as many label heights as it takes.
+    // Lifts marker names that would cover another marker's triangle or a name
+    // placed before them, the reference markers' first, by as many label
+    // heights as it takes.
     function arrangeMarkerLabels() {
         let pins = [];
         for (let i = 0; i < markerViews.count; ++i) {
@@ -96,7 +97,10 @@ Item {
         }
         const isReference = (pin) => pin.objectName === "referenceMarker";
         const ordered = pins.filter(isReference).concat(pins.filter((pin) => !isReference(pin)));
-        let placed = [];
+        // The triangles are taken from the start; a name stands on its own
+        // triangle, touching it only.
+        let placed = pins.map((pin) => ({ left: pin.x, right: pin.x + pin.width,
+                                          top: pin.y, bottom: pin.y + pin.height }));
         for (const pin of ordered) {
             const label = pin.labelItem;
             const left = pin.x + (pin.width - label.width) / 2;

@@ -15,6 +15,8 @@ Item {
     // Data x to pixels from the left edge of the axis.
     property var domainToGeometryX: function (x) { return NaN; }
     property var labels: []
+    // The least room between two labels shown, so that neighbours never read as one.
+    readonly property real labelGap: 8
 
     readonly property int middleIndex: Math.round((labels.length - 1) / 2)
 
@@ -30,9 +32,9 @@ Item {
     }
 
     // Centres each label at its value's place, shown only when it lies wholly
-    // on the axis and overlaps no label shown before it. Whether a label is
-    // shown is decided here, never read back from the label: a label of a
-    // hidden page reads as not visible whatever it was given.
+    // on the axis and keeps a gap to every label shown before it. Whether a
+    // label is shown is decided here, never read back from the label: a label
+    // of a hidden page reads as not visible whatever it was given.
     function layout() {
         const count = Math.min(repeater.count, labels.length);
         if (count === 0)
@@ -52,9 +54,9 @@ Item {
                 continue;
             const { label, shown } = place(i);
             const right = label.x + label.width;
-            const clearOfMiddle = !middle.shown || right <= middle.label.x
-                                  || label.x >= middle.label.x + middle.label.width;
-            const kept = shown && label.x > previousRight && clearOfMiddle;
+            const clearOfMiddle = !middle.shown || right + labelGap <= middle.label.x
+                                  || label.x >= middle.label.x + middle.label.width + labelGap;
+            const kept = shown && label.x >= previousRight + labelGap && clearOfMiddle;
             label.visible = kept;
             if (kept)
                 previousRight = right;

@@ -81,7 +81,8 @@ T.ComboBox {
 
     popup: T.Popup {
         y: control.height
-        width: control.width
+        // Never narrower than a row's text needs, which a translation may lengthen beyond the box.
+        width: Math.max(control.width, contentItem.implicitWidth + leftPadding + rightPadding)
         height: Math.min(contentItem.implicitHeight + topPadding + bottomPadding,
                          control.Window.height - topMargin - bottomMargin)
         transformOrigin: Item.Top
@@ -90,8 +91,21 @@ T.ComboBox {
         verticalPadding: 4
 
         contentItem: ListView {
+            id: rows
+
             clip: true
             implicitHeight: contentHeight
+            // The widest text of the rows made, with the rows' own padding.
+            implicitWidth: {
+                let widest = 0;
+                const made = rows.contentItem.children;
+                for (let i = 0; i < made.length; ++i) {
+                    const row = made[i];
+                    if (row.contentItem)
+                        widest = Math.max(widest, row.contentItem.implicitWidth + row.leftPadding + row.rightPadding);
+                }
+                return widest;
+            }
             model: control.delegateModel
             currentIndex: control.highlightedIndex
             highlightMoveDuration: 0

@@ -77,8 +77,9 @@ Item {
             markersOf: (trace) => trace.markerSet
         }
 
-        // The marker panel gives way to the chart on a narrow tab: its headings
-        // and the switch wrap onto further lines, the values are elided.
+        // The marker panel gives way to the chart on a narrow tab: its headings,
+        // the switch and the values wrap onto further lines; a value is read
+        // whole, never cut short.
         ColumnLayout {
             Layout.fillWidth: false
             Layout.preferredWidth: Math.min(220, Math.max(140, tab.width / 3))
@@ -101,7 +102,7 @@ Item {
                     objectName: "referenceValue"
                     Layout.fillWidth: true
                     visible: modelData.visible
-                    elide: Text.ElideRight
+                    wrapMode: Text.Wrap
                     text: modelData.name + ": " + tab.referenceText(modelData.entry, tab.referenceProperty)
                     color: tab.textColor
                 }
@@ -125,7 +126,7 @@ Item {
                     objectName: "movingReferenceValue"
                     Layout.fillWidth: true
                     visible: marker.visible && modelData.visible
-                    elide: Text.ElideRight
+                    wrapMode: Text.Wrap
                     text: modelData.name + ": " + tab.valueText(marker.x, tab.xUnit)
                     color: tab.textColor
                 }
@@ -171,7 +172,7 @@ Item {
                     objectName: "userMarkerValue"
                     Layout.fillWidth: true
                     visible: showUserMarkers.checked && modelData.visible
-                    elide: Text.ElideRight
+                    wrapMode: Text.Wrap
                     text: modelData.name + ": " + tab.userMarkerText(marker)
                     color: tab.textColor
                 }

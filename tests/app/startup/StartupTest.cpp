@@ -6,17 +6,25 @@
 #include "app/startup/Restart.h"
 #include "app/startup/TerminateHandler.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QQmlComponent>
 #include <QQmlEngine>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include <exception>
+#include <memory>
 #include <stdexcept>
 #include <thread>
 
@@ -77,6 +85,57 @@ TEST(Localization, ShortAndLongRussianOptionsTranslatePagesAndControls)
     english.install();
     EXPECT_EQ(pageText(), QStringLiteral("VNA NOT CONNECTED"));
     EXPECT_EQ(controlText(), QStringLiteral("Return"));
+}
+
+bool readsRussian(const QString& text)
+{
+    return text.contains(QRegularExpression(QStringLiteral("[А-Яа-я]")));
+}
+
+// Qt's own texts: the file dialogs the pages open and the system's reasons the settings page quotes.
+TEST(Localization, ARussianRunShowsQtsOwnTextsInRussian)
+{
+    Startup::Localization russian;
+    ASSERT_TRUE(russian.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
+    russian.install();
+
+    QTcpServer holder;
+    ASSERT_TRUE(holder.listen(QHostAddress::LocalHost));
+    QTcpServer second;
+    ASSERT_FALSE(second.listen(QHostAddress::LocalHost, holder.serverPort()));
+    EXPECT_TRUE(readsRussian(second.errorString())) << second.errorString().toStdString();
+
+    // A save dialog declared as the pages declare theirs.
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.15\nimport QtQuick.Dialogs 1.3\nFileDialog { selectExisting: false }", QUrl());
+    std::unique_ptr<QObject> dialog(component.create());
+    ASSERT_TRUE(dialog) << component.errorString().toStdString();
+    QMetaObject::invokeMethod(dialog.get(), "open");
+    QFileDialog* shown = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            shown = qobject_cast<QFileDialog*>(widget);
+            if (shown && shown->isVisible())
+                return true;
+        }
+        return false;
+    }));
+    const QList<QPushButton*> buttons = shown->findChildren<QPushButton*>();
+    QStringList texts;
+    for (QPushButton* button : buttons) {
+        if (button->isVisible())
+            texts << button->text().remove(QLatin1Char('&'));
+    }
+    for (QLabel* label : shown->findChildren<QLabel*>()) {
+        if (label->isVisible() && !label->text().isEmpty())
+            texts << label->text().remove(QLatin1Char('&'));
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("Сохранить"))) << texts.join(", ").toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Отмена"))) << texts.join(", ").toStdString();
+    for (const char* english : {"Save", "Cancel", "Look in:", "File name:", "Files of type:"})
+        EXPECT_FALSE(texts.contains(QString::fromLatin1(english))) << english;
+    QMetaObject::invokeMethod(dialog.get(), "close");
 }
 
 TEST(Restart, TheNewInstanceGetsTheArgumentsWithoutTheProgramPath)

@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QVector>
 
+#include <algorithm>
 #include <limits>
 
 namespace PlotterTest {
@@ -113,6 +114,30 @@ TEST_F(PlotterScene, RangesFollowTheScaleManagerWithOrderedLabels)
     manager.addData(QStringLiteral("S11 A1"), line({0.0, 5.0}, {10.0, 5.0}));
     EXPECT_NEAR(pointOf("yRange").x(), 4.9, 1e-12);
     EXPECT_NEAR(pointOf("yRange").y(), 5.1, 1e-12);
+}
+
+// Frequency labels such as "10G" and "12G" read as one when nothing parts them.
+TEST_F(PlotterScene, FrequencyLabelsKeepAGapAtEveryWidthAndGrid)
+{
+    addTrace(QStringLiteral("S11 A1"));
+    const double leastGap = 4.0;
+    for (const QPointF band : {QPointF(10e6, 20e9), QPointF(10e6, 8.5e9), QPointF(1e9, 26.5e9), QPointF(50e6, 2e9)}) {
+        manager.addData(QStringLiteral("S11 A1"), line({band.x(), -40.0}, {band.y(), 0.0}));
+        const std::string bandText = ::testing::PrintToString(band);
+        for (int width = 200; width <= 640; width += 15) {
+            root->setWidth(width);
+            settle();
+            QList<QQuickItem*> shown = visibleNamed(QStringLiteral("xLabel"));
+            std::sort(shown.begin(), shown.end(), [](QQuickItem* a, QQuickItem* b) { return a->x() < b->x(); });
+            ASSERT_GE(shown.size(), 2) << bandText << " at " << width;
+            for (int i = 1; i < shown.size(); ++i) {
+                const double gap = shown[i]->x() - (shown[i - 1]->x() + shown[i - 1]->width());
+                EXPECT_GE(gap, leastGap) << bandText << " at " << width << ": "
+                                         << shown[i - 1]->property("text").toString().toStdString() << " "
+                                         << shown[i]->property("text").toString().toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(PlotterScene, NamesOfMarkersAtOnePlaceStayApartAboveThem)

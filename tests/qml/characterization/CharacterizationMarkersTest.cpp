@@ -262,6 +262,67 @@ TEST_F(CharacterizationMarkersTest, ReferenceMarkerStandsAtTheLengthAndTheUserMa
     EXPECT_EQ(userMarker->property("x").toDouble(), x);
 }
 
+// Beside the thru's peak the user marker stands lower on the curve than the reference marker: its name,
+// lifted clear of the reference's name, may reach into the reference triangle. Neither name covers the
+// other marker's triangle, wherever the user marker stands near the peak.
+TEST_F(CharacterizationMarkersTest, MarkerNamesBesideTheReferenceMarkerLeaveEveryTriangleUncovered)
+{
+    measureThruAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    click(findVisible(lengthChart, "showUserMarkers"));
+    QQuickItem* user = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (user = findVisible(lengthChart, "userMarker")) != nullptr; }));
+    QQuickItem* reference = findVisible(lengthChart, "referenceMarker");
+    ASSERT_NE(reference, nullptr);
+    const auto sceneRect = [](QQuickItem* item) {
+        return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    };
+    const auto nameOf = [](QQuickItem* pin) { return findVisible(pin, "markerLabel"); };
+    ASSERT_NE(nameOf(user), nullptr);
+    ASSERT_NE(nameOf(reference), nullptr);
+
+    const double atLength = sceneX(left->property("impRespLength").toDouble());
+    for (int apart = -24; apart <= 24; apart += 3) {
+        const double place = atLength + apart;
+        marker("userMarker")->setProperty(
+            "x", trace->domain()->geometryToDomainX(chart->mapFromScene(QPointF(place, 0)).x()));
+        ASSERT_TRUE(waitFor([&] { return std::abs(centreX(user) - place) <= 1.0; })) << apart;
+        // The names are laid out once the pins have moved.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(sceneRect(nameOf(user)).intersects(sceneRect(reference))) << apart;
+        EXPECT_FALSE(sceneRect(nameOf(reference)).intersects(sceneRect(user))) << apart;
+    }
+}
+
+// On the narrow S-parameter charts a user marker's place takes more than one line of the marker panel.
+TEST_F(CharacterizationMarkersTest, SParameterUserMarkerPlacesReadWhole)
+{
+    measureThruAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    findVisible(characterization, "chartTabs")->setProperty("currentIndex", 3);
+    QList<QQuickItem*> switches;
+    ASSERT_TRUE(waitFor([&] {
+        return (switches = visibleItemsNamed(characterization, "showUserMarkers")).size() == 4;
+    }));
+    for (QQuickItem* toggle : switches)
+        click(toggle);
+    QList<QQuickItem*> places;
+    ASSERT_TRUE(waitFor([&] {
+        return (places = visibleItemsNamed(characterization, "userMarkerValue")).size() >= 4;
+    }));
+    for (QQuickItem* place : places) {
+        const QString text = place->property("text").toString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("dB"))) << text.toStdString();
+        // Whole and inside the window once the layouts have settled.
+        const auto right = [&] { return place->mapToScene(QPointF(place->width(), 0)).x(); };
+        EXPECT_TRUE(waitFor([&] { return !place->property("truncated").toBool() && right() <= window->width(); }))
+            << text.toStdString() << ": " << place->width() << " wide, right edge at " << right();
+    }
+}
+
 TEST_F(CharacterizationMarkersTest, MovingReferenceMarkerShowsTheAppliedOffsetUntilTheDefaultIsSet)
 {
     measureThruAndShowCharacterization();

@@ -96,6 +96,41 @@ TEST_P(DefaultWindowTest, ShowsTheTestModeTableWhole)
     expectWhole(texts);
 }
 
+// The chosen method in its box and every method in the opened list.
+TEST_P(DefaultWindowTest, ShowsEveryCorrectionMethodWhole)
+{
+    ASSERT_TRUE(reachWizard());
+    QQuickItem* method = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (method = visible(QStringLiteral("method"))) != nullptr; }));
+    const auto fits = [](QQuickItem* text) {
+        return text->implicitWidth() <= text->width() + 0.5;
+    };
+    auto* chosen = method->property("contentItem").value<QQuickItem*>();
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_TRUE(waitFor([&] { return fits(chosen); }))
+        << chosen->property("text").toString().toStdString() << ": " << chosen->width() << " wide, needs "
+        << chosen->implicitWidth();
+
+    auto* list = method->property("popup").value<QObject*>();
+    ASSERT_NE(list, nullptr);
+    QMetaObject::invokeMethod(list, "open");
+    ASSERT_TRUE(waitFor([&] { return list->property("opened").toBool(); }));
+    auto* rows = list->property("contentItem").value<QQuickItem*>();
+    ASSERT_NE(rows, nullptr);
+    QList<QQuickItem*> names;
+    for (QQuickItem* row : rows->property("contentItem").value<QQuickItem*>()->childItems()) {
+        if (auto* name = row->property("contentItem").value<QQuickItem*>())
+            names << name;
+    }
+    ASSERT_EQ(names.size(), 3);
+    for (QQuickItem* name : names) {
+        EXPECT_TRUE(waitFor([&] { return fits(name); }))
+            << name->property("text").toString().toStdString() << ": " << name->width() << " wide, needs "
+            << name->implicitWidth();
+    }
+    QMetaObject::invokeMethod(list, "close");
+}
+
 // Shown first, shown again after another page, and after the window was narrower than the cabling.
 TEST_P(DefaultWindowTest, ShowsTheConnectionPageWithoutAHorizontalScrollBar)
 {
