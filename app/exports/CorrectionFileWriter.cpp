@@ -63,7 +63,7 @@ std::optional<std::vector<WrittenCorrectionFile>> CorrectionFileWriter::write(co
         const QString file = prefix + QString::number(port.analyzerPort + 1) + ".s2p";
         TouchstoneIO io;
         if (!io.write(file, twoPortTouchstone(half, *port.z0))) {
-            m_reportError(ExportTexts::fileCannotBeCreated());
+            m_reportError(ExportTexts::fileCannotBeCreated(file));
             return std::nullopt;
         }
         written.push_back({port.analyzerPort, file, *port.z0});
