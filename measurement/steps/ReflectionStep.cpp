@@ -151,7 +151,8 @@ void ReflectionStep::applyOffset(bool val)
                     task.nextStep(tr("Applying offset"));
                     QString errorText;
                     if (!FixtureOffsets::applyToReflect(rows, offset, errorText)) {
-                        emit error(errorText);
+                        if (!errorText.isEmpty())
+                            emit error(errorText);
                         task.cancel();
                         return;
                     }
