@@ -576,6 +576,11 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../app/exports/ExportTexts.h"/>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«%1» не является папкой</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
         <source>The folder &quot;%1&quot; cannot be written: %2</source>
         <translation>В папку «%1» нельзя записать: %2</translation>
     </message>

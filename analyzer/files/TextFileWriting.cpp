@@ -29,8 +29,10 @@ CreationFailure creationFailure(const QString& filePath)
 {
     const QFileInfo folder(QFileInfo(filePath).absolutePath());
     const QString shown = QDir::toNativeSeparators(folder.absoluteFilePath());
-    if (!folder.isDir())
+    if (!folder.exists())
         return {CreationFailure::Cause::MissingFolder, shown, QString()};
+    if (!folder.isDir())
+        return {CreationFailure::Cause::NotAFolder, shown, QString()};
     // Permission bits do not tell (an administrator passes them, a read-only file
     // system does not): a file created and removed at once does.
     QTemporaryFile probe(QDir(folder.absoluteFilePath()).filePath(QStringLiteral(".write-check-XXXXXX")));

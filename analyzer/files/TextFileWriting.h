@@ -23,6 +23,8 @@ struct CreationFailure
     enum class Cause
     {
         MissingFolder,
+        // Something else, a file, stands where the folder should be.
+        NotAFolder,
         UnwritableFolder,
         // The folder takes new files: the name itself, or the file under it, is at fault.
         Other

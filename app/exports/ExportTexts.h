@@ -21,6 +21,8 @@ inline QString fileCannotBeCreated(const QString& filePath)
     switch (failure.cause) {
     case Cause::MissingFolder:
         return QCoreApplication::translate("MainQmlBackend", "The folder \"%1\" does not exist").arg(failure.folder);
+    case Cause::NotAFolder:
+        return QCoreApplication::translate("MainQmlBackend", "\"%1\" is not a folder").arg(failure.folder);
     case Cause::UnwritableFolder:
         return QCoreApplication::translate("MainQmlBackend", "The folder \"%1\" cannot be written: %2")
             .arg(failure.folder, failure.systemReason);
