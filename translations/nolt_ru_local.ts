@@ -576,6 +576,21 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../app/exports/ExportTexts.h"/>
+        <source>The folder &quot;%1&quot; does not exist</source>
+        <translation>Папка «%1» не существует</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
+        <source>&quot;%1&quot; is not a folder</source>
+        <translation>«%1» не является папкой</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
+        <source>The folder &quot;%1&quot; cannot be written: %2</source>
+        <translation>В папку «%1» нельзя записать: %2</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
         <source>The reference impedance of the fixture port is unknown</source>
         <translation>Опорный импеданс порта оснастки неизвестен</translation>
     </message>
@@ -1937,8 +1952,8 @@ using reflects, ps</source>
     </message>
     <message>
         <location filename="../measurement/steps/FixtureOffsets.cpp"/>
-        <source>Cannot apply the offset</source>
-        <translation>Не удается применить смещение</translation>
+        <source>Cannot apply the offset of %1 ps</source>
+        <translation>Не удается применить смещение %1 пс</translation>
     </message>
     <message>
         <location filename="../measurement/steps/FixtureOffsets.cpp"/>

@@ -1,6 +1,9 @@
 #include "analyzer/files/TextFileWriting.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QTextStream>
 
 namespace TextFileWriting {
@@ -20,6 +23,22 @@ bool closeWrittenFile(QTextStream& stream, QFile& file)
         return true;
     file.remove();
     return false;
+}
+
+CreationFailure creationFailure(const QString& filePath)
+{
+    const QFileInfo folder(QFileInfo(filePath).absolutePath());
+    const QString shown = QDir::toNativeSeparators(folder.absoluteFilePath());
+    if (!folder.exists())
+        return {CreationFailure::Cause::MissingFolder, shown, QString()};
+    if (!folder.isDir())
+        return {CreationFailure::Cause::NotAFolder, shown, QString()};
+    // Permission bits do not tell (an administrator passes them, a read-only file
+    // system does not): a file created and removed at once does.
+    QTemporaryFile probe(QDir(folder.absoluteFilePath()).filePath(QStringLiteral(".write-check-XXXXXX")));
+    if (!probe.open())
+        return {CreationFailure::Cause::UnwritableFolder, shown, probe.errorString()};
+    return {CreationFailure::Cause::Other, shown, QString()};
 }
 
 } // namespace TextFileWriting

@@ -205,19 +205,41 @@ void MainQmlBackend::requestTemporaryRecall()
     });
 }
 
-bool MainQmlBackend::runOperation(const QString& title, const std::function<bool(TaskProgress&)>& operation)
+bool MainQmlBackend::runOperation(const QString& title, const std::function<bool(TaskProgress&)>& operation,
+                                  bool partOfRunning)
 {
     BusyGate::Hold hold = m_gate.hold();
     auto* task = new TaskProgress();
     m_progressManager.add(task, title);
     task->reportStarted();
+    QStringList failures;
+    QStringList* const outer = m_operationErrors;
+    const bool ownNotification = !partOfRunning || !outer;
+    if (ownNotification)
+        m_operationErrors = &failures;
     const bool done = operation(*task);
     if (done)
         task->finish();
     else
         task->cancel();
     task->deleteLater();
+    if (ownNotification) {
+        m_operationErrors = outer;
+        if (!failures.isEmpty())
+            emit error(failures.join(QLatin1Char('\n')));
+    }
     return done;
+}
+
+void MainQmlBackend::reportError(const QString& text)
+{
+    if (!m_operationErrors) {
+        emit error(text);
+        return;
+    }
+    // Every file of a save into one folder fails for the same reason.
+    if (!m_operationErrors->contains(text))
+        m_operationErrors->append(text);
 }
 
 bool MainQmlBackend::applyCorrectionNow()
@@ -226,7 +248,7 @@ bool MainQmlBackend::applyCorrectionNow()
         const std::vector<FixtureHalves> setups = fixtureHalvesOf(m_fixtureSetups);
         task.setProgressRange(0, static_cast<int>(setups.size()));
         QDir(QCoreApplication::applicationDirPath()).mkpath(QStringLiteral("tmp"));
-        CorrectionApplier applier(m_vnaDevice, m_backendWorker, [this](const QString& text) { emit error(text); });
+        CorrectionApplier applier(m_vnaDevice, m_backendWorker, [this](const QString& text) { reportError(text); });
         const bool applied = applier.apply(setups, QDir(temporaryDirectory()).filePath("deembed-"), task);
         if (applied)
             emit message(tr("Correction was applied"));
@@ -240,7 +262,7 @@ bool MainQmlBackend::saveCorrectionFilesNow(const QString& filename)
     return runOperation(tr("Save correction"), [this, &filename](TaskProgress& task) {
         const std::vector<FixtureHalves> setups = fixtureHalvesOf(m_fixtureSetups);
         task.setProgressRange(0, static_cast<int>(setups.size()));
-        CorrectionFileWriter writer(m_vnaDevice, m_backendWorker, [this](const QString& text) { emit error(text); });
+        CorrectionFileWriter writer(m_vnaDevice, m_backendWorker, [this](const QString& text) { reportError(text); });
         if (!writer.write(filename, setups, task))
             return false;
         emit message(tr("Save correction files was performed: ") + filename);
@@ -248,14 +270,17 @@ bool MainQmlBackend::saveCorrectionFilesNow(const QString& filename)
     });
 }
 
-bool MainQmlBackend::writeRawDataFiles(const QString& filename)
+bool MainQmlBackend::writeRawDataFiles(const QString& filename, bool partOfRunning)
 {
-    return runOperation(tr("Save the raw data"), [this, &filename](TaskProgress&) {
-        std::vector<RawDataExport::SetupSteps> setups;
-        for (int i = 0; i < m_fixtureSetups->getCount(); ++i)
-            setups.push_back(m_fixtureSetups->setup(i)->steps().rows());
-        return RawDataExport([this](const QString& text) { emit error(text); }).run(filename, setups);
-    });
+    return runOperation(
+        tr("Save the raw data"),
+        [this, &filename](TaskProgress&) {
+            std::vector<RawDataExport::SetupSteps> setups;
+            for (int i = 0; i < m_fixtureSetups->getCount(); ++i)
+                setups.push_back(m_fixtureSetups->setup(i)->steps().rows());
+            return RawDataExport([this](const QString& text) { reportError(text); }).run(filename, setups);
+        },
+        partOfRunning);
 }
 
 bool MainQmlBackend::saveRawDataFilesNow(const QString& filename)
@@ -269,11 +294,11 @@ bool MainQmlBackend::saveRawDataFilesNow(const QString& filename)
 bool MainQmlBackend::saveTestModeFilesNow(const QString& fileName)
 {
     return runOperation(tr("Save test mode parameters"), [this, &fileName](TaskProgress& task) {
-        TestModeExport testMode(m_backendWorker, [this](const QString& text) { emit error(text); });
+        TestModeExport testMode(m_backendWorker, [this](const QString& text) { reportError(text); });
         const NoltAlgorithmsSetup* first = m_fixtureSetups->getCount() > 0 ? m_fixtureSetups->setup(0) : nullptr;
         bool rawDataWritten = true;
         const auto writeRawData = [this, &rawDataWritten](const QString& prefix) {
-            rawDataWritten = writeRawDataFiles(prefix);
+            rawDataWritten = writeRawDataFiles(prefix, true);
         };
         const bool written = testMode.run(fileName, m_testModeTable->rows(), first, task, writeRawData);
         // One save, one outcome: the raw data are part of it, and a part that
@@ -288,7 +313,8 @@ bool MainQmlBackend::saveTestModeFilesNow(const QString& fileName)
 bool MainQmlBackend::saveStateNow(const QString& filePath)
 {
     return runOperation(tr("Save setup"), [this, &filePath](TaskProgress& task) {
-        SetupFileSaver saver(m_vnaDevice, m_fixtureSetups, m_setupVnaTable, [this](const QString& text) { emit error(text); });
+        SetupFileSaver saver(m_vnaDevice, m_fixtureSetups, m_setupVnaTable,
+                             [this](const QString& text) { reportError(text); });
         const std::optional<QString> stored = saver.save(filePath, task);
         if (stored)
             emit message(tr("Save setup was performed: ") + *stored);
@@ -300,7 +326,7 @@ bool MainQmlBackend::loadStateNow(const QString& filePath)
 {
     return runOperation(tr("Recall setup"), [this, &filePath](TaskProgress& task) {
         SetupFileRecaller recaller(m_vnaDevice, m_fixtureSetups, m_setupVnaTable, m_options.recallPause,
-                                   [this](const QString& text) { emit error(text); });
+                                   [this](const QString& text) { reportError(text); });
         const bool recalled = recaller.recall(filePath, task);
         if (recalled)
             emit message(tr("Recall setup was performed: ") + filePath);

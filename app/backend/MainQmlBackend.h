@@ -110,10 +110,14 @@ private:
     void watchRemoteServer();
     void requestTemporaryRecall();
     // A progress task under the title for the operation's life, holding the gate;
-    // finished on success, cancelled on failure.
-    bool runOperation(const QString& title, const std::function<bool(TaskProgress&)>& operation);
+    // finished on success, cancelled on failure. What went wrong is one notification
+    // when it ends; an operation that is part of the running one adds to that one's.
+    bool runOperation(const QString& title, const std::function<bool(TaskProgress&)>& operation,
+                      bool partOfRunning = false);
+    // Into the running operation's notification, or at once outside operations.
+    void reportError(const QString& text);
     // The raw-data files as a task of their own, failures reported, success left to the caller.
-    bool writeRawDataFiles(const QString& filename);
+    bool writeRawDataFiles(const QString& filename, bool partOfRunning = false);
     QString temporaryDirectory() const;
 
     Settings* m_settings;
@@ -131,4 +135,6 @@ private:
     BackendOptions m_options;
     std::unique_ptr<TemporarySetupRecall> m_temporaryRecall;
     bool m_temporaryRecallQueued = false;
+    // The failures of the operation running now, distinct texts in order.
+    QStringList* m_operationErrors = nullptr;
 };

@@ -115,7 +115,7 @@ std::optional<std::vector<WrittenCorrectionFile>> CorrectionFileWriter::store(co
         const QString file = prefix + QString::number(half.port + 1) + ".s2p";
         TouchstoneIO io;
         if (!io.write(file, twoPortTouchstone(half.sParameters, half.impedance))) {
-            m_reportError(ExportTexts::fileCannotBeCreated());
+            m_reportError(ExportTexts::fileCannotBeCreated(file));
             return std::nullopt;
         }
         written.push_back({half.port, file, half.impedance});

@@ -109,7 +109,7 @@ void RawDataExport::writeFile(const QString& name, const std::optional<std::vect
     TouchstoneIO io;
     io.setOverwriteAllowed(false);
     if (!io.write(name, data)) {
-        m_reportError(ExportTexts::fileCannotBeCreated());
+        m_reportError(ExportTexts::fileCannotBeCreated(name));
         m_allWritten = false;
     }
 }

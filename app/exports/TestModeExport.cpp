@@ -72,14 +72,14 @@ bool TestModeExport::run(const QString& prefix, const std::vector<TableModelRow>
             // A file read at 0 ohm would be wrong: without a reference impedance there is no file.
             if (!port.z0 || !std::isfinite(*port.z0) || *port.z0 <= 0.0)
                 fail(ExportTexts::unknownReferenceImpedance());
-            else if (!TouchstoneIO().write(prefix + "_SParameters" + name,
-                                           twoPortTouchstone(*port.sParameters, *port.z0)))
-                fail(ExportTexts::fileCannotBeCreated());
+            else if (const QString file = prefix + "_SParameters" + name;
+                     !TouchstoneIO().write(file, twoPortTouchstone(*port.sParameters, *port.z0)))
+                fail(ExportTexts::fileCannotBeCreated(file));
         }
     }
     for (const ColumnFileWriter* table : {&impulse, &step, &gating}) {
         if (!table->columns().empty() && !table->write(prefix))
-            fail(ExportTexts::fileCannotBeCreated());
+            fail(ExportTexts::fileCannotBeCreated(prefix));
     }
     return m_allWritten;
 }
@@ -88,7 +88,8 @@ bool TestModeExport::writeParameters(const QString& prefix, const std::vector<Ta
                                      TaskProgress& task)
 {
     task.setProgressRange(0, static_cast<int>(parameters.size()));
-    QSettings file(prefix + "_ParametersTestMode.ini", QSettings::IniFormat);
+    const QString path = prefix + "_ParametersTestMode.ini";
+    QSettings file(path, QSettings::IniFormat);
     file.beginGroup(QStringLiteral("PARAMETERS"));
     // The file reads alike in every language; the progress speaks the user's.
     for (const TableModelRow& row : parameters) {
@@ -98,7 +99,7 @@ bool TestModeExport::writeParameters(const QString& prefix, const std::vector<Ta
     file.endGroup();
     file.sync();
     if (file.status() != QSettings::NoError) {
-        m_reportError(ExportTexts::fileCannotBeCreated());
+        m_reportError(ExportTexts::fileCannotBeCreated(path));
         return false;
     }
     return true;

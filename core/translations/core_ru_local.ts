@@ -155,6 +155,19 @@
     </message>
 </context>
 <context>
+    <name>ProgressView</name>
+    <message>
+        <location filename="../qml/templates/ProgressView.qml" line="25"/>
+        <source>Failed</source>
+        <translation>Не выполнено</translation>
+    </message>
+    <message>
+        <location filename="../qml/templates/ProgressView.qml" line="25"/>
+        <source>Cancelled</source>
+        <translation>Отменено</translation>
+    </message>
+</context>
+<context>
     <name>Stepper</name>
     <message>
         <location filename="../qml/templates/Stepper.qml" line="104"/>

@@ -18,6 +18,7 @@ ProgressManager::ProgressManager(std::chrono::milliseconds removalDelay, QObject
 QPointer<ProgressWatcher> ProgressManager::add(TaskProgress* task, const QString& title)
 {
     auto watcher = std::make_shared<ProgressWatcher>();
+    watcher->setInterruptedFlag(task->interruptedFlag());
     const QFuture<void> future = task->future();
     if (watcher->future() != future)
         watcher->setFuture(future);

@@ -12,6 +12,13 @@ ProgressWatcher::ProgressWatcher(QObject* parent)
             qOverload<>(&ProgressWatcher::progressTextChanged));
     for (auto status : {&Base::started, &Base::finished, &Base::canceled, &Base::paused, &Base::resumed})
         connect(this, status, this, &ProgressWatcher::statusChanged);
+    // A cancelled future drops the progress reports still on their way, the full bar
+    // of the cancel among them: the values are read anew.
+    connect(this, &Base::canceled, this, [this] {
+        emit progressRangeChanged();
+        emit progressValueChanged();
+        emit progressTextChanged();
+    });
 }
 
 void ProgressWatcher::setName(const QString& name)
@@ -28,4 +35,14 @@ void ProgressWatcher::setIndeterminate(bool indeterminate)
         return;
     m_indeterminate = indeterminate;
     emit isIndeterminateChanged();
+}
+
+bool ProgressWatcher::isFailed() const
+{
+    return isCanceled() && !(m_interrupted && *m_interrupted);
+}
+
+void ProgressWatcher::setInterruptedFlag(std::shared_ptr<const std::atomic<bool>> interrupted)
+{
+    m_interrupted = std::move(interrupted);
 }

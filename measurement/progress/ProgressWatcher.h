@@ -3,6 +3,9 @@
 #include <QFutureWatcher>
 #include <QString>
 
+#include <atomic>
+#include <memory>
+
 // One row of the progress panel: a task's title, bar, text and state for QML.
 class ProgressWatcher : public QFutureWatcher<void>
 {
@@ -17,6 +20,8 @@ class ProgressWatcher : public QFutureWatcher<void>
     Q_PROPERTY(bool isRunning READ isRunning NOTIFY statusChanged)
     Q_PROPERTY(bool isCanceled READ isCanceled NOTIFY statusChanged)
     Q_PROPERTY(bool isPaused READ isPaused NOTIFY statusChanged)
+    // Ended unfinished without the user asking for it; isCanceled alone is a cancel.
+    Q_PROPERTY(bool isFailed READ isFailed NOTIFY statusChanged)
     Q_PROPERTY(bool indeterminate READ indeterminate WRITE setIndeterminate NOTIFY isIndeterminateChanged)
 
 public:
@@ -27,6 +32,9 @@ public:
     bool indeterminate() const { return m_indeterminate; }
     // Written by QML only.
     void setIndeterminate(bool indeterminate);
+    bool isFailed() const;
+    // The task's record of an interrupt, set before the watcher follows the task.
+    void setInterruptedFlag(std::shared_ptr<const std::atomic<bool>> interrupted);
 
 signals:
     void progressRangeChanged();
@@ -39,4 +47,5 @@ signals:
 private:
     QString m_name;
     bool m_indeterminate = false;
+    std::shared_ptr<const std::atomic<bool>> m_interrupted;
 };

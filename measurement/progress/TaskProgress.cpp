@@ -64,6 +64,14 @@ void TaskProgress::cancel()
     QFutureInterface<void>::cancel();
 }
 
+void TaskProgress::interrupt()
+{
+    std::lock_guard lock(m_mutex);
+    if (isCanceled() || isFinished())
+        return;
+    *m_interrupted = true;
+}
+
 void TaskProgress::finish()
 {
     std::lock_guard lock(m_mutex);

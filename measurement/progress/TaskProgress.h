@@ -4,6 +4,8 @@
 #include <QFutureInterface>
 #include <QObject>
 
+#include <atomic>
+#include <memory>
 #include <mutex>
 
 // The producer side of one progress row. Any thread may advance it; watchers on
@@ -28,8 +30,13 @@ public:
     // a step count that falls short grows the range instead.
     void nextStep();
     void nextStep(const QString& text);
-    // Bar full with the last text kept, state cancelled.
+    // Bar full with the last text kept, state cancelled: failed, unless interrupt() came first.
     void cancel();
+    // The user asked the operation to stop: should it end by cancel() from here on, it
+    // was cancelled, not failed. Nothing once the task has ended.
+    void interrupt();
+    // Whether an interrupt came before the end; shared with the watchers, which may outlive the task.
+    std::shared_ptr<const std::atomic<bool>> interruptedFlag() const { return m_interrupted; }
     // Bar full with "Finished", state finished.
     void finish();
 
@@ -46,4 +53,5 @@ private:
     void complete(const QString& text);
 
     mutable std::mutex m_mutex;
+    const std::shared_ptr<std::atomic<bool>> m_interrupted = std::make_shared<std::atomic<bool>>(false);
 };

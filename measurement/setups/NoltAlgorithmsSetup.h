@@ -3,6 +3,7 @@
 #include "measurement/enums/MeasureEnums.h"
 #include "measurement/models/UniquePtrModel.h"
 #include "measurement/models/ValueModel.h"
+#include "measurement/setups/ErrorReports.h"
 #include "measurement/steps/Step.h"
 
 #include <QAbstractListModel>
@@ -133,6 +134,8 @@ private:
 
     SyncedVnaDevice* m_device;
     WorkerThread* m_worker;
+    // Every error of the fixture ports and the steps goes through here, so each event shows once.
+    ErrorReports m_errorReports{m_worker};
     ProgressManager* m_progress;
     Algorithms::ProcessInputParameters* m_params;
     MeasureEnums::CorrectionMethod m_correctionMethod = MeasureEnums::CorrectionMethod::TIME_GATING;

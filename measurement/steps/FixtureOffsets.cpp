@@ -62,8 +62,17 @@ bool applyToReflect(const FixtureRows& rows, double offsetPs, QString& errorText
 {
     const double seconds = offsetPs / PicosecondsPerSecond;
     for (const FixtureRow& row : rows) {
-        if (!row.port->measureData()->applyOffset(seconds)) {
-            errorText = tr("Cannot apply the offset") + QString::number(seconds, 'g') + QStringLiteral("s");
+        Algorithms::FixturePort* port = row.port->measureData();
+        // A port that refuses tells the user why through its fixture; a text here
+        // would be a second row for the same refusal.
+        bool explained = false;
+        const QMetaObject::Connection reason =
+            QObject::connect(port, &Algorithms::FixturePort::error, [&explained] { explained = true; });
+        const bool applied = port->applyOffset(seconds);
+        QObject::disconnect(reason);
+        if (!applied) {
+            if (!explained)
+                errorText = tr("Cannot apply the offset of %1 ps").arg(offsetPs);
             return false;
         }
     }

@@ -15,7 +15,8 @@ namespace FixtureOffsets {
 // the first port that refuses (unequal row counts refuse too).
 bool applyToThru(const FixtureRows& left, const FixtureRows& right, double leftPs, double rightPs,
                  QString& errorText);
-// Applies the offset to every port of a reflect fixture.
+// Applies the offset to every port of a reflect fixture; false at the first port that
+// refuses, with a reason only when the port gave none of its own.
 bool applyToReflect(const FixtureRows& rows, double offsetPs, QString& errorText);
 
 // The thru's reference plane moved onto each reflect standard's: (left average -

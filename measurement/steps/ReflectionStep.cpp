@@ -164,7 +164,8 @@ void ReflectionStep::applyOffset(bool val)
                     task.nextStep(tr("Applying offset"));
                     QString errorText;
                     if (!FixtureOffsets::applyToReflect(rows, offset, errorText)) {
-                        emit error(errorText);
+                        if (!errorText.isEmpty())
+                            emit error(errorText);
                         task.cancel();
                         // Ports before the refusing one took the new offset.
                         QString ignored;

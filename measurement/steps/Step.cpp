@@ -140,6 +140,8 @@ std::shared_ptr<TaskProgress> Step::newTask(const QString& title, int steps)
         progress->add(task.get(), title);
     task->setProgressRange(0, steps);
     task->reportStarted();
+    // A cancel asked for while the task runs ends it as cancelled, not as failed.
+    connect(this, &Step::interrupted, task.get(), [raw = task.get()] { raw->interrupt(); }, Qt::DirectConnection);
     return task;
 }
 
@@ -192,6 +194,7 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         checker->report();
     };
     auto dropped = [end, task] {
+        task->interrupt();
         task->cancel();
         end();
     };
@@ -227,6 +230,7 @@ void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString&
             work(source, *task);
         },
         [end, task] {
+            task->interrupt();
             task->cancel();
             end();
         });
@@ -245,6 +249,7 @@ void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<
             work(*task);
         },
         [end, task] {
+            task->interrupt();
             task->cancel();
             end();
         });

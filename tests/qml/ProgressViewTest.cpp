@@ -4,6 +4,7 @@
 #include "tests/support/VisibleItems.h"
 
 #include <QColor>
+#include <QTest>
 
 #include <algorithm>
 #include <cmath>
@@ -53,15 +54,15 @@ protected:
 
     // The text shows in two colours, each only over its own part of the bar:
     // dark on the bar's colour, the page's text colour on the groove.
-    void expectReadableText(const char* state) const
+    void expectReadableText(const char* state, const QString& text) const
     {
         SCOPED_TRACE(state);
         QQuickItem* bar = only("progressBar");
         QQuickItem* onBar = only("progressText");
         QQuickItem* onGroove = only("progressGrooveText");
         ASSERT_TRUE(bar && onBar && onGroove);
-        EXPECT_EQ(onBar->property("text").toString(), "Save device state");
-        EXPECT_EQ(onGroove->property("text").toString(), "Save device state");
+        EXPECT_EQ(onBar->property("text").toString(), text);
+        EXPECT_EQ(onGroove->property("text").toString(), text);
         EXPECT_EQ(sceneRect(onBar), sceneRect(onGroove));
 
         const QRectF groove = sceneRect(bar->property("contentItem").value<QQuickItem*>());
@@ -82,14 +83,31 @@ protected:
             << grooveColour.name().toStdString();
     }
 
-    void expectReadableInBothThemes(const char* state)
+    void expectReadableInBothThemes(const char* state, const QString& text)
     {
         SCOPED_TRACE(state);
         for (const bool dark : {true, false}) {
             settings->setDarkTheme(dark);
             ASSERT_TRUE(waitFor([&] { return window->color() == QColor(dark ? "#121212" : "#FFFFFF"); }));
-            expectReadableText(dark ? "dark" : "light");
+            expectReadableText(dark ? "dark" : "light", text);
         }
+    }
+
+    bool shows(const QString& text) const
+    {
+        QQuickItem* onBar = only("progressText");
+        return onBar && onBar->property("text").toString() == text;
+    }
+
+    // Ended: the bar in the error colour at full strength, no band running over it.
+    void expectEndedUnfinished() const
+    {
+        QQuickItem* bar = only("progressBar");
+        ASSERT_TRUE(bar);
+        EXPECT_EQ(bar->property("barColor").value<QColor>(), QColor("#FF453A"));
+        EXPECT_DOUBLE_EQ(bar->property("visualPosition").toReal(), 1.0);
+        const QList<QQuickItem*> runners = visibleItemsNamed(bar, "progressRunner");
+        EXPECT_TRUE(runners.isEmpty());
     }
 };
 
@@ -99,15 +117,42 @@ TEST_F(ProgressViewTest, TextReadsOnTheBarAndOnTheGrooveInBothThemes)
     task.setProgressRange(0, 3);
     task.setProgressValueAndText(2, QStringLiteral("Save device state"));
     backend->getProgressManager()->add(&task, QStringLiteral("Transmission"));
-    ASSERT_TRUE(waitFor([&] { return only("progressText") != nullptr
-                                     && only("progressText")->property("text").toString() == "Save device state"; }));
-    expectReadableInBothThemes("running");
+    ASSERT_TRUE(waitFor([&] { return shows("Save device state"); }));
+    expectReadableInBothThemes("running", "Save device state");
 
-    // Cancelled, the bar turns red.
-    const QVariant runningColour = only("progressBar")->property("barColor");
+    // Failed, the bar turns red.
     task.cancel();
-    ASSERT_TRUE(waitFor([&] { return only("progressBar")->property("barColor") != runningColour; }));
-    expectReadableInBothThemes("cancelled");
+    ASSERT_TRUE(waitFor([&] { return shows("Failed"); }));
+    expectReadableInBothThemes("failed", "Failed");
+}
+
+// A task that ends unfinished reads as cancelled (the user asked for it) or failed,
+// never as done or still running, until its row goes.
+TEST_F(ProgressViewTest, AnUnfinishedTasksRowReadsCancelledOrFailedUntilItGoes)
+{
+    for (const bool askedFor : {true, false}) {
+        SCOPED_TRACE(askedFor);
+        const QString ending = askedFor ? "Cancelled" : "Failed";
+        auto* task = new TaskProgress;
+        task->setProgressRange(0, 3);
+        task->nextStep(QStringLiteral("Save device state"));
+        backend->getProgressManager()->add(task, QStringLiteral("Transmission"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shows("Save device state"); }, 10000));
+        if (askedFor)
+            task->interrupt();
+        task->cancel();
+        // What the step does after a cancel.
+        task->finish();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shows(ending); }, 10000));
+        expectEndedUnfinished();
+
+        delete task;
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(shows(ending));
+        expectEndedUnfinished();
+        // Rows leave three seconds after their task.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return only("progressBar") == nullptr; }, 20000));
+    }
 }
 
 } // namespace

@@ -5,7 +5,8 @@ import "../controls"
 
 // The running and recently ended long operations: one row per progress
 // watcher (the role "value" of the progress manager's model), its title and a
-// bar that turns red when the task was cancelled and stays pale while it runs.
+// bar that stays pale while the task runs. A task that ended unfinished turns
+// red at once and says whether it failed or the user cancelled it.
 ListView {
     id: view
 
@@ -19,11 +20,13 @@ ListView {
         id: row
 
         readonly property var watcher: model.value
-        readonly property bool finished: watcher ? watcher.isFinished : false
-        readonly property color stateColor: watcher && watcher.isCanceled ? Color.errorBackground
-                                                                          : Color.successBackground
-        readonly property color stateTextColor: watcher && watcher.isCanceled ? Color.errorForeground
-                                                                              : Color.successForeground
+        readonly property bool cancelled: watcher ? watcher.isCanceled : false
+        // A cancelled task is never reported finished: it has ended all the same.
+        readonly property bool finished: watcher ? watcher.isFinished || cancelled : false
+        readonly property string stateText: !cancelled ? (watcher ? watcher.progressText : "")
+                                                       : watcher.isFailed ? qsTr("Failed") : qsTr("Cancelled")
+        readonly property color stateColor: cancelled ? Color.errorBackground : Color.successBackground
+        readonly property color stateTextColor: cancelled ? Color.errorForeground : Color.successForeground
 
         width: ListView.view.width
         spacing: 2
@@ -71,6 +74,7 @@ ListView {
                     // A light band runs over the bar while the task is at work.
                     Rectangle {
                         id: runner
+                        objectName: "progressRunner"
                         width: 40
                         height: parent.height
                         color: Qt.lighter(bar.barColor, 1.3)
@@ -95,7 +99,7 @@ ListView {
                         objectName: "progressText"
                         x: (groove.width - width) / 2
                         anchors.verticalCenter: parent.verticalCenter
-                        text: row.watcher ? row.watcher.progressText : ""
+                        text: row.stateText
                         color: row.stateTextColor
                         font.pixelSize: 11
                     }
@@ -111,7 +115,7 @@ ListView {
                         objectName: "progressGrooveText"
                         x: (groove.width - width) / 2 - parent.x
                         anchors.verticalCenter: parent.verticalCenter
-                        text: row.watcher ? row.watcher.progressText : ""
+                        text: row.stateText
                         color: view.textColor
                         font.pixelSize: 11
                     }

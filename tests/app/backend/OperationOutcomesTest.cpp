@@ -1,4 +1,13 @@
+#include "analyzer/files/TouchstoneIO.h"
+#include "app/exports/TouchstoneRecords.h"
+#include "measurement/progress/ProgressManager.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "simulator/physics/ExampleFixtures.h"
+#include "simulator/physics/FrequencyGrid.h"
+#include "simulator/physics/Standards.h"
 #include "tests/app/support/BackendSession.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -50,4 +59,49 @@ TEST_F(OperationOutcomes, APresetReportsOneSuccess)
     EXPECT_TRUE(backend->presetNow());
     EXPECT_EQ(messages.join("; ").toStdString(), "Plug-in preset was performed");
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+}
+
+// A folder that exists but takes no new file, for an administrator too: the kernel's
+// own file system refuses every new name.
+TEST_F(OperationOutcomes, ASaveIntoAFolderThatCannotBeWrittenSaysSoOnceAndItsRowReadsFailed)
+{
+    const QString folder = QStringLiteral("/sys");
+    if (!QFileInfo(folder).isDir())
+        GTEST_SKIP() << "no kernel file system at /sys";
+    const QString file = path("thru.s2p");
+    const auto grid = Simulator::Physics::lowPassGrid(50e6, 200);
+    ASSERT_TRUE(TouchstoneIO().write(file, twoPortTouchstone(Simulator::Physics::twoXThru(
+                                                                 Simulator::Physics::exampleLeftHalf(),
+                                                                 Simulator::Physics::exampleRightHalf(), grid),
+                                                             50.0)));
+    auto* thru = qobject_cast<TransmissionStep*>(setup(0)->steps().at(0).get());
+    ASSERT_TRUE(thru);
+    thru->measureFromTouchstoneFile(file);
+    ASSERT_TRUE(waitFor([thru] { return thru->thruMeasured() == MeasureEnums::MeasureStatus::MEASURED; }))
+        << errors.join("; ").toStdString();
+
+    QAbstractItemModel* rows = backend->getProgressManager()->model();
+    const std::vector<std::pair<QString, std::function<bool()>>> saves{
+        {"Save test mode parameters", [this, folder] { return backend->saveTestModeFilesNow(folder + "/bench"); }},
+        {"Save correction", [this, folder] { return backend->saveCorrectionFilesNow(folder + "/fixture"); }},
+    };
+    for (const auto& [title, save] : saves) {
+        SCOPED_TRACE(title.toStdString());
+        errors.clear();
+        messages.clear();
+        EXPECT_FALSE(save());
+        ASSERT_EQ(errors.size(), 1) << errors.join("\n").toStdString();
+        EXPECT_TRUE(errors.front().startsWith("The folder \"/sys\" cannot be written: ")) << errors.front().toStdString();
+        EXPECT_GT(errors.front().size(), QStringLiteral("The folder \"/sys\" cannot be written: ").size());
+        EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+
+        ProgressWatcher* row = nullptr;
+        for (int i = 0; i < rows->rowCount(); ++i) {
+            auto* watcher = rows->data(rows->index(i, 0), details::Base::ValueRole).value<ProgressWatcher*>();
+            if (watcher->name() == title)
+                row = watcher;
+        }
+        ASSERT_TRUE(row);
+        EXPECT_TRUE(row->isFailed());
+    }
 }

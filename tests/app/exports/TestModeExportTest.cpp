@@ -7,6 +7,7 @@
 #include "simulator/physics/Standards.h"
 #include "tests/app/support/MeasuredThruSession.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -35,7 +36,8 @@ TEST(TestModeExport, ParametersAreStoredUnderTheirNamesAndAnUnwritableFileIsAFai
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_FALSE(testMode.run(directory.filePath("blocked/run"), table.rows(), nullptr, task, noRawData));
-    EXPECT_EQ(errors, QStringList{"File cannot be created. Path name contains invalid symbols"});
+    EXPECT_EQ(errors, QStringList{QString("\"%1\" is not a folder")
+                                      .arg(QDir::toNativeSeparators(directory.filePath("blocked")))});
 }
 
 using TestModeHalves = MeasuredThruSession;

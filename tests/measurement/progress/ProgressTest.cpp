@@ -98,6 +98,33 @@ TEST(TaskProgress, CancelFillsTheBarKeepingTheLastTextAndAFinishAfterItChangesNo
     EXPECT_TRUE(plainRow->isCanceled());
 }
 
+TEST(TaskProgress, AnEndUnfinishedIsACancelAfterAnInterruptAndAFailureOtherwise)
+{
+    WorkerThread worker;
+    ProgressManager manager;
+    TaskProgress interrupted;
+    TaskProgress failed;
+    TaskProgress finished;
+    const QPointer<ProgressWatcher> interruptedRow = manager.add(&interrupted, QStringLiteral("Transmission"));
+    const QPointer<ProgressWatcher> failedRow = manager.add(&failed, QStringLiteral("Transmission"));
+    const QPointer<ProgressWatcher> finishedRow = manager.add(&finished, QStringLiteral("Transmission"));
+
+    interrupted.interrupt();
+    runOnWorker(worker, [&] {
+        interrupted.cancel();
+        failed.cancel();
+        finished.finish();
+    });
+    // Too late to change how they ended.
+    failed.interrupt();
+    finished.interrupt();
+    EXPECT_TRUE(interruptedRow->isCanceled());
+    EXPECT_FALSE(interruptedRow->isFailed());
+    EXPECT_TRUE(failedRow->isFailed());
+    EXPECT_FALSE(finishedRow->isFailed());
+    EXPECT_FALSE(finishedRow->isCanceled());
+}
+
 TEST(ProgressManager, RowsLeaveOnlyAfterTheDelayAndOnlyForTheirOwnDestroyedTask)
 {
     WorkerThread worker;

@@ -389,3 +389,65 @@ TEST_F(FixtureSetupsTest, AMeasuredFixtureMovedToAnotherPortLeavesItsStepNotMeas
     }
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }
+
+// A refused offset reaches the setup through its fixture port and again through the
+// process that watches the port, its measurer and its step: the user reads it once per
+// attempt, for a thru and for a reflect fixture alike.
+TEST_F(FixtureSetupsTest, ARefusedOffsetIsOneNotificationPerAttempt)
+{
+    writeStandardFiles();
+    NoltAlgorithmsSetup* setup = setups().setup(0);
+    // Far more than the fixture's electrical length, taken away.
+    constexpr double RefusedPs = -1e6;
+    const std::vector<std::pair<const char*, std::function<void(Step*)>>> refusals{
+        {"thru",
+         [](Step* step) {
+             auto* thru = qobject_cast<TransmissionStep*>(step);
+             thru->setLeftOffset(RefusedPs);
+             thru->applyThruOffset(true);
+         }},
+        {"reflect",
+         [](Step* step) {
+             auto* reflect = qobject_cast<ReflectionStep*>(step);
+             reflect->setOffset(RefusedPs);
+             reflect->applyOffset(true);
+         }},
+    };
+    for (const auto& [kind, refuse] : refusals) {
+        SCOPED_TRACE(kind);
+        if (std::string(kind) == "reflect")
+            setup->setRightFixtureEnabled(false);
+        settle();
+        Step* step = setup->steps().at(0).get();
+        measureFromFile(step);
+        settle();
+        ASSERT_EQ(step->measureStatus(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+        errors.clear();
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            refuse(step);
+            settle();
+            ASSERT_EQ(errors.size(), attempt) << errors.join("\n").toStdString();
+            EXPECT_TRUE(errors.last().contains("positive electrical length")) << errors.last().toStdString();
+        }
+    }
+}
+
+// A progress row says how its task ended: a measurement the user cancels reads as
+// cancelled, one that fails as failed.
+TEST_F(FixtureSetupsTest, ACancelledMeasurementsRowReadsCancelledAndAFailedOnesFailed)
+{
+    const auto lastRow = [this] {
+        QAbstractListModel* model = progress.model();
+        return model->data(model->index(model->rowCount() - 1), details::Base::ValueRole).value<ProgressWatcher*>();
+    };
+    cancelDuringTheNextSweep(firstThru());
+    EXPECT_TRUE(firstThru().measureFromVna());
+    drain();
+    EXPECT_TRUE(lastRow()->isCanceled());
+    EXPECT_FALSE(lastRow()->isFailed());
+
+    firstThru().measureFromTouchstoneFile(files.filePath("missing.s2p"));
+    drain();
+    EXPECT_TRUE(lastRow()->isCanceled());
+    EXPECT_TRUE(lastRow()->isFailed());
+}

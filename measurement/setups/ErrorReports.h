@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class WorkerThread;
+
+// Passes a setup's errors on to the user, each event once. One event can reach the
+// setup by several routes: a fixture port's error comes through the port and again
+// through every process that watches the port, its measurer and its step, each copy
+// queued from the backend worker while the work that caused it runs. A text is held
+// back while it is already shown for the work running on the worker, and accepted
+// again once the worker has gone past that work: by then every copy has arrived.
+class ErrorReports : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ErrorReports(WorkerThread* worker, QObject* parent = nullptr);
+
+    // GUI thread.
+    void report(const QString& text);
+
+signals:
+    void error(QString text);
+
+private:
+    struct Shown
+    {
+        QString text;
+        std::uint64_t ticket;
+    };
+
+    QPointer<WorkerThread> m_worker;
+    // Shared with the markers queued on the worker; read and written on the GUI thread only.
+    std::shared_ptr<std::vector<Shown>> m_shown = std::make_shared<std::vector<Shown>>();
+    std::uint64_t m_lastTicket = 0;
+};
