@@ -1871,6 +1871,16 @@ using reflects, ps</source>
         <source>The fixture was not characterised by this 2x-thru</source>
         <translation>Характеристики оснастки рассчитаны не по этому 2x-thru</translation>
     </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The fixture is not characterised yet: measure its 2x-thru step first</source>
+        <translation>Характеристики оснастки еще не рассчитаны: сначала выполните ее шаг 2x-thru</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The fixture is not characterised yet: measure its reflection step first</source>
+        <translation>Характеристики оснастки еще не рассчитаны: сначала выполните ее шаг измерения отражения</translation>
+    </message>
 </context>
 <context>
     <name>SDataMeasurer</name>

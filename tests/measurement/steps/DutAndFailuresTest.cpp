@@ -186,6 +186,30 @@ TEST_F(DutMeasurement, APortRemovedAndAddedAgainSinceTheFixtureWasMeasuredIsRefu
     EXPECT_FALSE(left->getFixturePort(1)->measureData()->isMeasured());
 }
 
+// With nothing kept by the step that characterises the fixture, the hint names that step.
+TEST_F(DutMeasurement, ADutBeforeItsFixtureIsCharacterisedSaysWhichStepToMeasureFirst)
+{
+    const auto thruLink = thruConnection();
+    thruStep(thruLink);
+    const auto reflectLink = makeLaterDeleted<ConnectionReflect>(left.get(), &params);
+    keep(makeLaterDeleted<ReflectionStep>(reflectLink, left, device.get(), &worker, &progress));
+    simulator.setWorld(FixtureWorld::Arrangement::Dut);
+    const std::vector<std::pair<std::shared_ptr<ConnectionBase>, QString>> cases{
+        {thruLink, "The fixture is not characterised yet: measure its 2x-thru step first"},
+        {reflectLink, "The fixture is not characterised yet: measure its reflection step first"},
+    };
+    for (const auto& [link, hint] : cases) {
+        errors.clear();
+        const auto fixtures = link == thruLink ? std::vector{left, right} : std::vector{left};
+        auto dut = keep(makeLaterDeleted<DutStep>(link, std::vector<std::shared_ptr<ConnectionBase>>{link}, fixtures,
+                                                  device.get(), &worker, &progress));
+        ASSERT_TRUE(dut->measureFromVna());
+        drain();
+        EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
+        EXPECT_EQ(errors, QStringList{hint});
+    }
+}
+
 // An interrupt that reaches the first pair's run (from the GUI thread, here from the
 // run itself) stops the thru there: the second pair is never started, and the stop
 // is a cancel, not an error.
