@@ -1723,6 +1723,11 @@ using reflects, ps</source>
         <source>A measurement is already running</source>
         <translation>Измерение уже выполняется</translation>
     </message>
+    <message>
+        <location filename="../measurement/steps/Step.cpp"/>
+        <source>Read file</source>
+        <translation>Чтение файла</translation>
+    </message>
 </context>
 <context>
     <name>TransmissionStep</name>
@@ -1916,6 +1921,16 @@ using reflects, ps</source>
         <source>The fixture was not characterised by this 2x-thru</source>
         <translation>Характеристики оснастки рассчитаны не по этому 2x-thru</translation>
     </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The fixture is not characterised yet: measure its 2x-thru step first</source>
+        <translation>Характеристики оснастки еще не рассчитаны: сначала выполните ее шаг 2x-thru</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The fixture is not characterised yet: measure its reflection step first</source>
+        <translation>Характеристики оснастки еще не рассчитаны: сначала выполните ее шаг измерения отражения</translation>
+    </message>
 </context>
 <context>
     <name>SDataMeasurer</name>
@@ -2047,6 +2062,54 @@ using reflects, ps</source>
         <location filename="../engine/port/FixturePortOffset.cpp"/>
         <source>Invalid uncorrected fixture SParameters offset</source>
         <translation>Неверные нескорректированные S-параметры оснастки (смещение)</translation>
+    </message>
+</context>
+<context>
+    <name>SourceReader</name>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>The file %1 is not a Touchstone file: its name does not end in .s1p to .s9p</source>
+        <translation>Файл %1 не является файлом Touchstone: его имя не оканчивается на .s1p – .s9p</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>Cannot read the file %1</source>
+        <translation>Не удается прочитать файл %1</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>The file %1 is damaged: line %2: &quot;%3&quot; is not a number</source>
+        <translation>Файл %1 поврежден: строка %2: «%3» не является числом</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>The file %1 is damaged: line %2: more values than a %3-port record holds</source>
+        <translation>Файл %1 поврежден: строка %2: значений больше, чем в записи для %3 портов</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>The file %1 is damaged: line %2: the frequency does not rise</source>
+        <translation>Файл %1 поврежден: строка %2: частота не возрастает</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>The file %1 is cut short: the record from line %2 is incomplete</source>
+        <translation>Файл %1 обрезан: запись, начинающаяся в строке %2, неполная</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>The file %1 holds %2-port data, but the step measures analyzer port %3</source>
+        <translation>Файл %1 содержит данные для %2 портов, а шаг измеряет порт ВАЦ %3</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>The file %1 holds %2 frequency points; a measurement needs at least %3</source>
+        <translation>Файл %1 содержит %2 частотных точек; для измерения нужно не менее %3</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/SourceReader.cpp"/>
+        <source>The file %1 names no usable reference impedance (R from 0.001 to 1000 ohm)</source>
+        <translation>В файле %1 нет пригодного опорного импеданса (R от 0,001 до 1000 Ом)</translation>
     </message>
 </context>
 <context>

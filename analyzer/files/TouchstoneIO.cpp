@@ -40,24 +40,37 @@ std::optional<uint> TouchstoneIO::portCountFromSuffix(const QFileInfo& file)
     return match.captured(QStringLiteral("count")).toUInt();
 }
 
-std::optional<TouchstoneData> TouchstoneIO::read(const QString& filePath) const
+std::optional<TouchstoneData> TouchstoneIO::read(const QString& filePath, TouchstoneReadIssue* issue) const
 {
+    TouchstoneReadIssue unasked;
+    TouchstoneReadIssue& found = issue ? *issue : unasked;
+    found = {};
     const auto portCount = portCountFromSuffix(QFileInfo(filePath));
-    if (!portCount || *portCount < 1 || *portCount > maximumReadPorts)
+    if (!portCount || *portCount < 1 || *portCount > maximumReadPorts) {
+        found.kind = TouchstoneReadIssue::NoPortCount;
         return std::nullopt;
+    }
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        found.kind = TouchstoneReadIssue::CannotOpen;
         return std::nullopt;
+    }
     QTextStream in(&file);
     in.setCodec("UTF-8");
     TouchstoneReader reader(static_cast<int>(*portCount));
     QString line;
     while (!reader.atEnd() && in.readLineInto(&line)) {
-        if (!reader.addLine(line))
+        if (!reader.addLine(line)) {
+            found = reader.issue();
             return std::nullopt;
+        }
     }
-    if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError) {
+        found.kind = TouchstoneReadIssue::CannotRead;
         return std::nullopt;
+    }
+    reader.finish();
+    found = reader.issue();
     return reader.data();
 }
 

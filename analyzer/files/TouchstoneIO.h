@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analyzer/files/TouchstoneData.h"
+#include "analyzer/files/TouchstoneReadIssue.h"
 
 #include <QFileInfo>
 #include <QObject>
@@ -27,7 +28,9 @@ public:
     // No value for a missing or unreadable file, a port count outside 1..16, a record
     // with too many tokens, a number that does not parse or is not finite, or a two-port
     // frequency that does not rise on any line but the first of the noise parameters.
-    std::optional<TouchstoneData> read(const QString& filePath) const;
+    // The issue, when asked for, tells why a read failed, or that it dropped a last
+    // record the file cut short.
+    std::optional<TouchstoneData> read(const QString& filePath, TouchstoneReadIssue* issue = nullptr) const;
 
     // Writes frequencies in Hz and values as RI. A name without an "s<digit>p" suffix
     // gets ".s" + the data's port count + "p"; with overwriting not allowed an existing

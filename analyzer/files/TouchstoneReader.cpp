@@ -37,6 +37,7 @@ TouchstoneReader::TouchstoneReader(int portCount)
 
 bool TouchstoneReader::addLine(const QString& line)
 {
+    ++m_line;
     QString text = line.simplified();
     const int comment = text.indexOf('!');
     if (comment >= 0)
@@ -62,7 +63,7 @@ void TouchstoneReader::applyOptionLine(const QString& line)
     // The option line starts the data afresh; whatever it leaves out takes the
     // format's defaults (GHz, S, MA, R 50).
     m_data = TouchstoneData();
-    m_tokens.clear();
+    clearTokens();
     const QStringList tokens = line.mid(1).toUpper().split(' ', Qt::SkipEmptyParts);
     for (int i = 0; i < tokens.size(); ++i) {
         const QString& token = tokens[i];
@@ -106,22 +107,60 @@ bool TouchstoneReader::addDataTokens(const QStringList& tokens)
         // after the step would otherwise be lost without a word.
         if (tokens.size() != noiseParameterTokens) {
             qDebug().noquote() << "Touchstone frequency does not rise:" << tokens.first();
-            return false;
+            return fail(TouchstoneReadIssue::FrequencyStepsBack, m_line);
         }
         m_atNoiseData = true;
         return true;
     }
+    m_tokenLines.emplace_back(m_tokens.size(), m_line);
     m_tokens += tokens;
     if (m_tokens.size() < m_tokensPerRecord)
         return true;
     if (m_tokens.size() > m_tokensPerRecord)
-        return false;
+        return fail(TouchstoneReadIssue::TooManyValues, m_line);
     const auto record = parseRecord();
-    m_tokens.clear();
     if (!record)
         return false;
+    clearTokens();
     m_data.records.push_back(*record);
     return true;
+}
+
+void TouchstoneReader::finish()
+{
+    if (m_tokens.isEmpty() || m_issue.kind != TouchstoneReadIssue::None)
+        return;
+    // A token that is no number says more about the damage than the cut does.
+    for (int k = 0; k < m_tokens.size(); ++k) {
+        if (!parseFinite(m_tokens[k])) {
+            fail(TouchstoneReadIssue::NotANumber, lineOfToken(k), m_tokens[k]);
+            return;
+        }
+    }
+    fail(TouchstoneReadIssue::IncompleteRecord, lineOfToken(0));
+}
+
+int TouchstoneReader::lineOfToken(int k) const
+{
+    int line = m_line;
+    for (const auto& [first, number] : m_tokenLines) {
+        if (first > k)
+            break;
+        line = number;
+    }
+    return line;
+}
+
+bool TouchstoneReader::fail(TouchstoneReadIssue::Kind kind, int line, const QString& token)
+{
+    m_issue = {kind, line, token};
+    return false;
+}
+
+void TouchstoneReader::clearTokens()
+{
+    m_tokens.clear();
+    m_tokenLines.clear();
 }
 
 bool TouchstoneReader::stepsBack(const QString& firstToken) const
@@ -133,25 +172,31 @@ bool TouchstoneReader::stepsBack(const QString& firstToken) const
         && *frequency * TouchstoneLayout::frequencyFactor(m_data.unit) <= m_data.records.back().frequency;
 }
 
-std::optional<TouchstoneRecord> TouchstoneReader::parseRecord() const
+std::optional<TouchstoneRecord> TouchstoneReader::parseRecord()
 {
     const auto frequency = parseFinite(m_tokens.first());
-    if (!frequency)
-        return std::nullopt;
     TouchstoneRecord record;
-    record.frequency = *frequency * TouchstoneLayout::frequencyFactor(m_data.unit);
-    if (!std::isfinite(record.frequency))
+    if (frequency)
+        record.frequency = *frequency * TouchstoneLayout::frequencyFactor(m_data.unit);
+    if (!frequency || !std::isfinite(record.frequency)) {
+        fail(TouchstoneReadIssue::NotANumber, lineOfToken(0), m_tokens.first());
         return std::nullopt;
+    }
     const std::size_t count = static_cast<std::size_t>(m_tokens.size() - 1) / 2;
     record.N = integerSquareRoot(count);
-    if (record.N * record.N != count)
+    if (record.N * record.N != count) {
+        fail(TouchstoneReadIssue::TooManyValues, m_line);
         return std::nullopt;
+    }
     record.values.resize(count);
     for (std::size_t k = 0; k < count; ++k) {
         const int first = static_cast<int>(2 * k + 1);
         const auto value = parseValue(m_tokens[first], m_tokens[first + 1]);
-        if (!value)
+        if (!value) {
+            const int bad = parseFinite(m_tokens[first]) ? first + 1 : first;
+            fail(TouchstoneReadIssue::NotANumber, lineOfToken(bad), m_tokens[bad]);
             return std::nullopt;
+        }
         record.values[TouchstoneLayout::matrixIndex(k, m_portCount, record.N)] = *value;
     }
     return record;

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "analyzer/files/TouchstoneData.h"
+#include "analyzer/files/TouchstoneReadIssue.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 // Turns the lines of a Touchstone file, one after the other, into TouchstoneData.
 class TouchstoneReader
@@ -22,17 +25,30 @@ public:
     // The records read so far; an incomplete last record is left out.
     const TouchstoneData& data() const { return m_data; }
 
+    // Called after the last line: notes a last record that the file cut short.
+    void finish();
+    // Why addLine() failed, or what finish() found; kind None when all was read.
+    const TouchstoneReadIssue& issue() const { return m_issue; }
+
 private:
     void applyOptionLine(const QString& line);
     bool addDataTokens(const QStringList& tokens);
     // True when a two-port record would start at a frequency that does not rise.
     bool stepsBack(const QString& firstToken) const;
-    std::optional<TouchstoneRecord> parseRecord() const;
+    std::optional<TouchstoneRecord> parseRecord();
+    // The line that token k of the record being gathered came from.
+    int lineOfToken(int k) const;
+    bool fail(TouchstoneReadIssue::Kind kind, int line, const QString& token = {});
+    void clearTokens();
     std::optional<std::complex<double>> parseValue(const QString& a, const QString& b) const;
 
     int m_portCount;
     int m_tokensPerRecord;
     TouchstoneData m_data;
     QStringList m_tokens;
+    // For each line of the record being gathered: its first token's index and its line number.
+    std::vector<std::pair<int, int>> m_tokenLines;
+    int m_line = 0;
+    TouchstoneReadIssue m_issue;
     bool m_atNoiseData = false;
 };

@@ -21,9 +21,16 @@ bool keptFor(const std::vector<Kept>& kept, const FixtureRows& rows, std::size_t
     return true;
 }
 
-QString changedFixtureText()
+// Why the kept processes cannot serve the rows: with none kept, the step that characterises
+// the fixture has not measured it.
+template <typename Kept>
+QString unusableKeptText(const std::vector<Kept>& kept, ConnectionBase* characterising)
 {
-    return DutMeasurer::tr("The fixture changed since it was characterised: measure it again");
+    if (!kept.empty())
+        return DutMeasurer::tr("The fixture changed since it was characterised: measure it again");
+    if (qobject_cast<ConnectionTransmisson*>(characterising))
+        return DutMeasurer::tr("The fixture is not characterised yet: measure its 2x-thru step first");
+    return DutMeasurer::tr("The fixture is not characterised yet: measure its reflection step first");
 }
 
 } // namespace
@@ -115,7 +122,7 @@ bool DutMeasurer::calculate(TaskProgress& task, const FixtureRows& rows)
         const bool left = m_fixture == thru->left();
         const auto kept = thru->processes().all();
         if (!keptFor(kept, rows, left ? 0 : 1))
-            return fail(task, changedFixtureText());
+            return fail(task, unusableKeptText(kept, m_fixtureConnection));
         for (std::size_t i = 0; i < kept.size(); ++i) {
             const Algorithms::SParametersOnePort dut = m_sdata.oneport(i);
             if (!kept[i].process->calculateDUT(left ? dut : Algorithms::SParametersOnePort(),
@@ -125,7 +132,7 @@ bool DutMeasurer::calculate(TaskProgress& task, const FixtureRows& rows)
     } else if (auto* reflect = qobject_cast<ConnectionReflect*>(m_fixtureConnection)) {
         const auto kept = reflect->processes().all();
         if (!keptFor(kept, rows, 0))
-            return fail(task, changedFixtureText());
+            return fail(task, unusableKeptText(kept, m_fixtureConnection));
         for (std::size_t i = 0; i < kept.size(); ++i) {
             if (!kept[i].process->calculateDUT(m_sdata.oneport(i)))
                 return fail(task);
@@ -167,7 +174,7 @@ bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReade
     auto* thru = static_cast<ConnectionTransmisson*>(left.m_fixtureConnection);
     const auto kept = thru->processes().all();
     if (!keptFor(kept, leftRows, 0) || !keptFor(kept, rightRows, 1)) {
-        left.fail(task, changedFixtureText());
+        left.fail(task, unusableKeptText(kept, thru));
         return right.fail(task);
     }
     for (std::size_t i = 0; i < kept.size(); ++i) {

@@ -25,6 +25,9 @@ using FixtureRows = std::vector<FixtureRow>;
 // Taken on the GUI thread, where the connection lives; the worker reads only the copy.
 FixtureRows takeFixtureRows(const VNAFixtureConnection& connection);
 
+// The analyzer ports the rows of the given lists are cabled to.
+std::vector<uint> analyzerPortsOf(const std::vector<const FixtureRows*>& fixtures);
+
 // The results of every row cleared, on the thread that writes results.
 void clearResults(const FixtureRows& rows);
 

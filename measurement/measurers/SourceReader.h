@@ -1,8 +1,10 @@
 #pragma once
 
 #include "analyzer/files/TouchstoneData.h"
+#include "analyzer/files/TouchstoneReadIssue.h"
 #include "analyzer/source/MeasurementSource.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -17,6 +19,8 @@ class SyncedVnaDevice;
 // Used on one thread (the backend worker).
 class SourceReader
 {
+    Q_DECLARE_TR_FUNCTIONS(SourceReader)
+
 public:
     using PortPair = MeasurementSource::PortPair;
     using Values = MeasurementSource::Values;
@@ -28,6 +32,10 @@ public:
     // The ports the data can have: the analyzer's reported count, or the count of
     // the file name's suffix; no value while unknown.
     std::optional<uint> portCount() const;
+    // For a file: why it cannot serve a measurement that reads these analyzer ports
+    // (0-based), naming the file and, where there is one, the line; no value when it
+    // can, and always for the analyzer. Reads the whole file.
+    std::optional<QString> fileProblem(const std::vector<uint>& analyzerPorts);
 
     std::optional<std::vector<double>> frequencies();
     // No value for an impedance that is not finite and positive.
@@ -43,4 +51,5 @@ private:
     QString m_filePath;
     bool m_fileRead = false;
     std::optional<TouchstoneData> m_file;
+    TouchstoneReadIssue m_fileIssue;
 };

@@ -94,5 +94,12 @@ bool DutStep::measureFromVna()
 
 void DutStep::measureFromTouchstoneFile(const QString& filePath)
 {
-    runFromFile(newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size())), filePath, dutWork());
+    std::vector<FixtureRows> rows;
+    for (const DutMeasurer* measurer : m_measurers)
+        rows.push_back(takeFixtureRows(*measurer->fixture()));
+    std::vector<const FixtureRows*> fixtures;
+    for (const FixtureRows& fixture : rows)
+        fixtures.push_back(&fixture);
+    runFromFile(newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size())), filePath, analyzerPortsOf(fixtures),
+                dutWork());
 }

@@ -145,12 +145,16 @@ bool ReflectionStep::measureShortFromVna()
 
 void ReflectionStep::measureOpenFromTouchstone(const QString& file)
 {
-    runFromFile(newTask(tr("Reflection Open"), 4), file, standardWork(ReflectionMeasurer::Standard::Open));
+    const FixtureRows rows = takeFixtureRows(*m_fixture);
+    runFromFile(newTask(tr("Reflection Open"), 4), file, analyzerPortsOf({&rows}),
+                standardWork(ReflectionMeasurer::Standard::Open));
 }
 
 void ReflectionStep::measureShortFromTouchstone(const QString& file)
 {
-    runFromFile(newTask(tr("Reflection Short"), 4), file, standardWork(ReflectionMeasurer::Standard::Short));
+    const FixtureRows rows = takeFixtureRows(*m_fixture);
+    runFromFile(newTask(tr("Reflection Short"), 4), file, analyzerPortsOf({&rows}),
+                standardWork(ReflectionMeasurer::Standard::Short));
 }
 
 void ReflectionStep::applyOffset(bool val)

@@ -214,7 +214,8 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     return true;
 }
 
-void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath, Work work)
+void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath,
+                       std::vector<uint> analyzerPorts, Work work)
 {
     beginMeasurement();
     emit started();
@@ -224,9 +225,15 @@ void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString&
         task->finish();
     };
     worker->post(
-        [end, work = std::move(work), task, filePath] {
+        [end, self = this, work = std::move(work), task, filePath, ports = std::move(analyzerPorts)] {
             AtExit atEnd{end};
             SourceReader source(filePath);
+            task->nextStep(tr("Read file"));
+            if (const std::optional<QString> problem = source.fileProblem(ports)) {
+                emit self->error(*problem);
+                task->cancel();
+                return;
+            }
             work(source, *task);
         },
         [end, task] {

@@ -103,8 +103,11 @@ protected:
     // restoring the analyzer after it (also when the work is dropped from the queue).
     // False when another analyzer measurement runs or the state could not be saved.
     bool runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work);
-    // Runs the work on the worker from the file, without waiting.
-    void runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath, Work work);
+    // Runs the work on the worker from the file, without waiting. The file is read and
+    // checked whole first: when it cannot serve a measurement of these analyzer ports,
+    // the error names it and nothing else happens (results, statuses, the analyzer).
+    void runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath,
+                     std::vector<uint> analyzerPorts, Work work);
     // Runs work that reads nothing (offsets, clears) on the worker, without waiting.
     void runDetached(const std::shared_ptr<TaskProgress>& task, std::function<void(TaskProgress&)> work);
     // Runs a plain function on the worker, in order with the measurements.

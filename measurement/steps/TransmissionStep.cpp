@@ -225,8 +225,9 @@ bool TransmissionStep::measureFromVna()
 
 void TransmissionStep::measureFromTouchstoneFile(const QString& filePath)
 {
-    const int steps = m_thru->progressStepCount(*thruRows());
-    runFromFile(newTask(tr("Transmission"), steps), filePath, thruWork());
+    const TransmissionMeasurer::Rows rows = *thruRows();
+    runFromFile(newTask(tr("Transmission"), m_thru->progressStepCount(rows)), filePath,
+                analyzerPortsOf({&rows.left, &rows.right}), thruWork());
 }
 
 Step::Work TransmissionStep::reflectWork(ReflectionMeasurer::Standard standard)
@@ -259,12 +260,16 @@ bool TransmissionStep::measureShortFromVna()
 
 void TransmissionStep::measureOpenFromTouchstoneFile(const QString& filePath)
 {
-    runFromFile(newTask(tr("Transmission Open"), 4), filePath, reflectWork(ReflectionMeasurer::Standard::Open));
+    const TransmissionMeasurer::Rows rows = *thruRows();
+    runFromFile(newTask(tr("Transmission Open"), 4), filePath, analyzerPortsOf({&rows.left, &rows.right}),
+                reflectWork(ReflectionMeasurer::Standard::Open));
 }
 
 void TransmissionStep::measureShortFromTouchstoneFile(const QString& filePath)
 {
-    runFromFile(newTask(tr("Transmission Short"), 4), filePath, reflectWork(ReflectionMeasurer::Standard::Short));
+    const TransmissionMeasurer::Rows rows = *thruRows();
+    runFromFile(newTask(tr("Transmission Short"), 4), filePath, analyzerPortsOf({&rows.left, &rows.right}),
+                reflectWork(ReflectionMeasurer::Standard::Short));
 }
 
 void TransmissionStep::setReflectOffsets(double left, double right)

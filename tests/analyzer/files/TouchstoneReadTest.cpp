@@ -239,3 +239,39 @@ TEST_F(TouchstoneRead, UnusableFilesGiveNoValue)
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.s1p"));
     EXPECT_FALSE(io.read(dir.filePath("folder.s1p")).has_value());
 }
+
+// The issue tells the caller which line went wrong and how, also for the last record a
+// cut file leaves incomplete, which the read itself drops.
+TEST_F(TouchstoneRead, IssuesNameTheirKindAndLine)
+{
+    struct Case
+    {
+        QByteArray content;
+        TouchstoneReadIssue::Kind kind;
+        int line;
+        QString token;
+        bool read; // a last record that ends with the file is dropped, the records before it stay
+    };
+    const Case cases[] = {
+        {"! head\n# Hz RI\n1 1 0 1 0 1 0 1 0 7\n", TouchstoneReadIssue::TooManyValues, 3, {}, false},
+        {"# Hz RI\n1 1 0\n1 x 1 0 1 0\n", TouchstoneReadIssue::NotANumber, 3, "x", false},
+        {"# Hz RI\nNot a\nTouchstone file\n", TouchstoneReadIssue::NotANumber, 2, "Not", true},
+        {"# Hz RI\n2 1 0 1 0 1 0 1 0\n1 1 0 1 0 1 0 1 0\n", TouchstoneReadIssue::FrequencyStepsBack, 3, {}, false},
+        {"# Hz RI\n1 1 0 1 0 1 0 1 0\n\n2 1 0 1 0\n1 0\n", TouchstoneReadIssue::IncompleteRecord, 4, {}, true},
+        {"# Hz RI\n1 1 0 1 0 1 0 1 0\n", TouchstoneReadIssue::None, 0, {}, true},
+    };
+    for (const Case& c : cases) {
+        const QString path = dir.filePath("i.s2p");
+        ASSERT_TRUE(TextFiles::writeBytes(path, c.content));
+        TouchstoneReadIssue issue;
+        EXPECT_EQ(TouchstoneIO().read(path, &issue).has_value(), c.read) << c.content.constData();
+        EXPECT_EQ(issue.kind, c.kind) << c.content.constData();
+        EXPECT_EQ(issue.line, c.line) << c.content.constData();
+        EXPECT_EQ(issue.token, c.token) << c.content.constData();
+    }
+    TouchstoneReadIssue issue;
+    EXPECT_FALSE(TouchstoneIO().read(dir.filePath("missing.s2p"), &issue).has_value());
+    EXPECT_EQ(issue.kind, TouchstoneReadIssue::CannotOpen);
+    EXPECT_FALSE(TouchstoneIO().read(dir.filePath("x.txt"), &issue).has_value());
+    EXPECT_EQ(issue.kind, TouchstoneReadIssue::NoPortCount);
+}

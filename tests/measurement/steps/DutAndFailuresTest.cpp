@@ -140,7 +140,8 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     fixtureB.setPortsCount(1);
     mismatched->measureFromTouchstoneFile(QStringLiteral(NOLT_TESTDATA_DIR "/touchstone/hfss_oneport.s1p"));
     drain();
-    EXPECT_EQ(errors, QStringList{"Port 2 is not among the 1 ports of the measured data"});
+    EXPECT_EQ(errors,
+              QStringList{"The file hfss_oneport.s1p holds 1-port data, but the step measures analyzer port 2"});
 
     // The reader gives an R it cannot use as 0 ohm, which no port is referenced to.
     errors.clear();
@@ -153,8 +154,9 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     mismatched->measureFromTouchstoneFile(unusableR.fileName());
     drain();
     EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::Error);
-    EXPECT_EQ(errors, QStringList{"Cannot read z0 impedance value"});
-    EXPECT_EQ(progressTexts().last(), "Setup measure data (cancelled)");
+    EXPECT_EQ(errors,
+              QStringList{"The file thru.s2p names no usable reference impedance (R from 0.001 to 1000 ohm)"});
+    EXPECT_EQ(progressTexts().last(), "Read file (cancelled)");
 
     errors.clear();
     auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
@@ -192,6 +194,30 @@ TEST_F(DutMeasurement, APortRemovedAndAddedAgainSinceTheFixtureWasMeasuredIsRefu
     EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
     EXPECT_EQ(errors, QStringList{"The fixture changed since it was characterised: measure it again"});
     EXPECT_FALSE(left->getFixturePort(1)->measureData()->isMeasured());
+}
+
+// With nothing kept by the step that characterises the fixture, the hint names that step.
+TEST_F(DutMeasurement, ADutBeforeItsFixtureIsCharacterisedSaysWhichStepToMeasureFirst)
+{
+    const auto thruLink = thruConnection();
+    thruStep(thruLink);
+    const auto reflectLink = makeLaterDeleted<ConnectionReflect>(left.get(), &params);
+    keep(makeLaterDeleted<ReflectionStep>(reflectLink, left, device.get(), &worker, &progress));
+    simulator.setWorld(FixtureWorld::Arrangement::Dut);
+    const std::vector<std::pair<std::shared_ptr<ConnectionBase>, QString>> cases{
+        {thruLink, "The fixture is not characterised yet: measure its 2x-thru step first"},
+        {reflectLink, "The fixture is not characterised yet: measure its reflection step first"},
+    };
+    for (const auto& [link, hint] : cases) {
+        errors.clear();
+        const auto fixtures = link == thruLink ? std::vector{left, right} : std::vector{left};
+        auto dut = keep(makeLaterDeleted<DutStep>(link, std::vector<std::shared_ptr<ConnectionBase>>{link}, fixtures,
+                                                  device.get(), &worker, &progress));
+        ASSERT_TRUE(dut->measureFromVna());
+        drain();
+        EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
+        EXPECT_EQ(errors, QStringList{hint});
+    }
 }
 
 // An interrupt that reaches the first pair's run (from the GUI thread, here from the
@@ -251,8 +277,8 @@ TEST_F(DutMeasurement, ADutMeasurementCancelledDuringTheSweepKeepsTheEarlierOne)
 
     dut->measureFromTouchstoneFile(QStringLiteral("missing.s2p"));
     drain();
-    EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
-    EXPECT_EQ(errors, (QStringList{"Cannot read the frequency grid", "Cannot read the frequency grid"}));
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::MEASURED);
+    EXPECT_EQ(errors, QStringList{"Cannot read the file missing.s2p"});
     EXPECT_EQ(cancelled.count(), 1);
 }
 

@@ -1,0 +1,199 @@
+#include "analyzer/files/TouchstoneIO.h"
+#include "measurement/steps/DutStep.h"
+#include "measurement/steps/ReflectionStep.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "tests/measurement/steps/StepSession.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using MeasureEnums::MeasureStatus;
+using Simulator::FixtureWorld;
+
+namespace {
+
+class UnusableFile : public StepSession
+{
+protected:
+    std::shared_ptr<TransmissionStep> thruStep(std::shared_ptr<ConnectionTransmisson> connection)
+    {
+        auto step = keep(makeLaterDeleted<TransmissionStep>(std::move(connection), left, right, device.get(), &worker,
+                                                            &progress));
+        step->setConversionT(Algorithms::Z0ConversionType::None);
+        return step;
+    }
+
+    // A file of the given text in the test's folder.
+    QString writeFile(const QString& name, const QByteArray& text)
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    }
+
+    // A well-formed file of `points` records with `ports` ports, as the writer lays it out.
+    QString writeTouchstone(const QString& name, int ports, int points)
+    {
+        TouchstoneData data;
+        data.R = 50.0;
+        for (int i = 1; i <= points; ++i)
+            data.records.push_back({i * 1e9, std::vector<std::complex<double>>(ports * ports, {0.1, 0.0}),
+                                    static_cast<std::size_t>(ports)});
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(TouchstoneIO().write(path, data));
+        return path;
+    }
+
+    // Switches the analyzer's own correction on, as applying the fixtures leaves it.
+    void applyOnTheAnalyzer()
+    {
+        device->setFixtureSimulationState(true);
+        device->setDeembeddingState(true);
+        ASSERT_TRUE(stillAppliedOnTheAnalyzer());
+    }
+
+    // Whether the analyzer's correction is on once every command sent so far has arrived.
+    bool stillAppliedOnTheAnalyzer()
+    {
+        if (!refresh())
+            return false;
+        const Simulator::ChannelSettings channel = simulator.model().channel(1);
+        return channel.fixtureSimulator && channel.deembedding;
+    }
+
+    std::vector<std::complex<double>> s21(const std::shared_ptr<VNAFixtureConnection>& fixture, int row = 0)
+    {
+        const auto& sParameters = fixture->getFixturePort(row)->measureData()->sParameters();
+        return sParameters ? sParameters->s21() : std::vector<std::complex<double>>{};
+    }
+
+    std::vector<std::complex<double>> s11(const std::shared_ptr<VNAFixtureConnection>& fixture)
+    {
+        const auto& sParameters = fixture->getFixturePort(0)->measureData()->sParameters();
+        return sParameters ? sParameters->s11() : std::vector<std::complex<double>>{};
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+// A file that cannot serve the thru is refused before anything is reset: the halves, the
+// step's status and the analyzer's correction stay, and the error says what is wrong.
+TEST_F(UnusableFile, RecalledOntoAMeasuredFourPortThruChangesNothingAndNamesTheFault)
+{
+    simulator.setPortCount(4);
+    device = std::make_unique<SyncedVnaDevice>(nullptr, ConnectLimit);
+    device->setPort(simulator.port());
+    ASSERT_TRUE(refresh());
+    ASSERT_TRUE(refresh());
+    left = makeLaterDeleted<VNAFixtureConnection>(&fixtureA, device.get());
+    right = makeLaterDeleted<VNAFixtureConnection>(&fixtureB, device.get());
+    fixtureA.setPortsCount(2);
+    fixtureB.setPortsCount(2);
+    // The simulated thrus join ports 1 and 2, and 3 and 4.
+    left->setAttachedVnaPort(1, 2);
+    right->setAttachedVnaPort(0, 1);
+    right->setAttachedVnaPort(1, 3);
+    auto thru = thruStep(thruConnection());
+    ASSERT_TRUE(thru->measureFromVna());
+    drain();
+    ASSERT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    ASSERT_NO_FATAL_FAILURE(applyOnTheAnalyzer());
+    const auto leftHalf = s21(left, 1);
+    const auto rightHalf = s21(right, 1);
+    ASSERT_FALSE(leftHalf.empty());
+
+    QFile whole(writeTouchstone("cut.s4p", 4, 4));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    // The writer's three head lines, then four lines per record: the fourth record starts
+    // on line 16 and loses its last line.
+    const QList<QByteArray> lines = whole.readAll().split('\n');
+    whole.close();
+    ASSERT_EQ(lines.size(), 3 + 4 * 4 + 1);
+    const QByteArray cut = lines.mid(0, 3 + 4 * 3 + 3).join('\n') + '\n';
+    const std::vector<std::pair<QString, QString>> files{
+        {writeFile("thru.s4p", "This is not\na Touchstone file\n"),
+         "The file thru.s4p is damaged: line 1: \"This\" is not a number"},
+        {writeTouchstone("thru.s2p", 2, 5),
+         "The file thru.s2p holds 2-port data, but the step measures analyzer port 4"},
+        {writeFile("cut.s4p", cut), "The file cut.s4p is cut short: the record from line 16 is incomplete"},
+        {writeTouchstone("few.s4p", 4, 2), "The file few.s4p holds 2 frequency points; a measurement needs at least 3"},
+        {dir.filePath("missing.s4p"), "Cannot read the file missing.s4p"},
+    };
+    QSignalSpy statusChanges(thru.get(), &Step::isMeasuredChanged);
+    for (const auto& [path, text] : files) {
+        errors.clear();
+        thru->measureFromTouchstoneFile(path);
+        drain();
+        EXPECT_EQ(errors, QStringList{text});
+        EXPECT_EQ(progressTexts().last(), "Read file (cancelled)");
+        EXPECT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED) << path.toStdString();
+        EXPECT_EQ(s21(left, 1), leftHalf) << path.toStdString();
+        EXPECT_EQ(s21(right, 1), rightHalf) << path.toStdString();
+        EXPECT_TRUE(stillAppliedOnTheAnalyzer()) << path.toStdString();
+    }
+    EXPECT_EQ(statusChanges.count(), 0);
+}
+
+// A reflect standard (of a reflection step and of a 2x-thru step) and a DUT from a file that
+// cannot serve them keep what was measured before.
+TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
+{
+    const QString damaged = writeFile("standard.s2p", "! measured\n1e9 0.1 0 0.2 0 x 0 0.1 0\n");
+    const QString damagedText = "The file standard.s2p is damaged: line 2: \"x\" is not a number";
+
+    auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
+                                                         device.get(), &worker, &progress));
+    reflect->setConversionT(Algorithms::Z0ConversionType::None);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const auto reflectHalf = s21(left);
+    errors.clear();
+    reflect->measureOpenFromTouchstone(damaged);
+    drain();
+    EXPECT_EQ(errors, QStringList{damagedText});
+    EXPECT_EQ(reflect->openMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(reflect->calculated(), MeasureStatus::MEASURED);
+    EXPECT_EQ(s21(left), reflectHalf);
+
+    const auto connection = thruConnection();
+    auto thru = thruStep(connection);
+    simulator.setWorld(FixtureWorld::Arrangement::Thru);
+    ASSERT_TRUE(thru->measureFromVna());
+    thru->setOpenMeasurementEnable(true);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(thru->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(thru->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const double leftOffset = thru->leftReflectOffset();
+    const double rightOffset = thru->rightReflectOffset();
+    ASSERT_NE(leftOffset, 0.0);
+    errors.clear();
+    thru->measureOpenFromTouchstoneFile(damaged);
+    drain();
+    EXPECT_EQ(errors, QStringList{damagedText});
+    EXPECT_EQ(thru->openMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(thru->reflectCalculated(), MeasureStatus::MEASURED);
+    EXPECT_EQ(thru->leftReflectOffset(), leftOffset);
+    EXPECT_EQ(thru->rightReflectOffset(), rightOffset);
+
+    auto dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
+                                              std::vector{left, right}, device.get(), &worker, &progress));
+    simulator.setWorld(FixtureWorld::Arrangement::Dut);
+    ASSERT_TRUE(dut->measureFromVna());
+    drain();
+    ASSERT_EQ(dut->measureStatus(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const auto regated = s11(left);
+    errors.clear();
+    dut->measureFromTouchstoneFile(damaged);
+    drain();
+    EXPECT_EQ(errors, QStringList{damagedText});
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::MEASURED);
+    EXPECT_EQ(s11(left), regated);
+    for (DutMeasurer* measurer : dut->measurers())
+        EXPECT_EQ(measurer->rawData().size(), 1);
+}
