@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analyzer/threading/QuitNotice.h"
 #include "app/backend/BusyGate.h"
 #include "measurement/progress/ProgressManager.h"
 
@@ -109,6 +110,10 @@ private:
     void connectSetups();
     void watchRemoteServer();
     void requestTemporaryRecall();
+    // Once the application is told to quit: nothing new starts, queued work is
+    // dropped (its waiters released), the running work is interrupted and the
+    // analyzer is given up on after a bounded time, so the main loop can end.
+    void stopForQuit();
     // A progress task under the title for the operation's life, holding the gate;
     // finished on success, cancelled on failure.
     bool runOperation(const QString& title, const std::function<bool(TaskProgress&)>& operation);
@@ -131,4 +136,6 @@ private:
     BackendOptions m_options;
     std::unique_ptr<TemporarySetupRecall> m_temporaryRecall;
     bool m_temporaryRecallQueued = false;
+    bool m_quitting = false;
+    QuitNotice::Observation m_quitObservation;
 };

@@ -18,7 +18,7 @@ namespace {
 
 // The end is reported by the worker itself: once the application quits, a nested
 // event loop returns at once without serving events, so an end queued to this
-// thread would never arrive. What the worker queued to this thread before it
+// thread would never arrive. The wait has told of the quit before it returns. What the worker queued to this thread before it
 // reported (a port's refusal, the step's flags, the GUI-side copies of the
 // results) is delivered before returning, so the next line sees it.
 void waitForWorkerReport(Checker& checker)
@@ -62,6 +62,9 @@ void clearStepData(Step& step, WorkerThread& worker)
     Checker checker;
     worker.post([&checker] { checker.report(); }, [&checker] { checker.report(); });
     waitForWorkerReport(checker);
+    // The quit drops the clear if it had not run yet.
+    if (!acceptsRemoteWork())
+        throw AutomationException(kExecutionError);
 }
 
 } // namespace Orlix::Automation
