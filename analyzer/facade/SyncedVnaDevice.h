@@ -41,8 +41,9 @@ public:
     using Trace = std::vector<std::complex<double>>;
 
     static constexpr int RefreshPauseMs = 1000;
-    // What the analyzer is given, once the program quits, for what is still to be asked.
-    static constexpr std::chrono::milliseconds QuitBudget{5000};
+    // What the analyzer is given, once the program quits, for what is still to be
+    // asked; the first query it leaves unanswered meanwhile ends it.
+    static constexpr std::chrono::milliseconds QuitBudget{10000};
 
     explicit SyncedVnaDevice(QObject* parent = nullptr,
                              std::chrono::milliseconds connectTimeLimit = ScpiDevice::DefaultConnectTimeLimit);

@@ -58,6 +58,9 @@ bool ScpiDevice::connectToHost(const QString& address, quint16 port)
     if (m_socket->state() != QAbstractSocket::ConnectedState)
         loop.exec();
 
+    // While the budget runs, an analyzer that does not take the connection is given up on.
+    if (!isConnected() && m_giveUp->isActive())
+        m_givenUp = true;
     if (isConnected()) {
         // Commands are short lines often followed by a query: without this, each
         // query would wait for the acknowledgement of the commands before it.
@@ -136,6 +139,10 @@ std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limi
         if (!isConnected())
             return std::nullopt;
         if ((limit && !limit->isActive()) || isGivenUp()) {
+            // Once the budget runs, the first query left unanswered ends it: an analyzer
+            // that does not answer gets no more time.
+            if (m_giveUp->isActive())
+                m_givenUp = true;
             abandonReply();
             return std::nullopt;
         }

@@ -45,8 +45,9 @@ public:
 
     // The analyzer is given `budget` from now for everything still to come: the
     // exchange waiting now and every later exchange or connection ends by then at
-    // the latest, and later ones fail at once. For the quit, so that an analyzer
-    // that does not answer cannot hold the program.
+    // the latest, and later ones fail at once; the first query left unanswered or
+    // connection refused meanwhile ends the budget at once. For the quit, so that
+    // an analyzer that does not answer cannot hold the program.
     void giveUpAfter(std::chrono::milliseconds budget);
 
 public slots:

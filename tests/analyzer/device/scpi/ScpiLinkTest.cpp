@@ -210,6 +210,18 @@ TEST_F(ScpiLinkTest, GivingUpEndsAWaitWithoutLimitWithinTheBudgetAndFailsLaterEx
     EXPECT_LT(elapsed.elapsed(), 3000);
 }
 
+// While the budget runs, the first query that the analyzer leaves unanswered ends it:
+// the next line is never sent.
+TEST_F(ScpiLinkTest, AQueryLeftUnansweredAfterGivingUpEndsTheBudgetAtOnce)
+{
+    ASSERT_TRUE(connectLink());
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::NoReply, "*IDN?", 1}));
+    link.giveUpAfter(std::chrono::milliseconds(60000));
+    EXPECT_FALSE(link.query("*IDN?\n", 200).has_value());
+    EXPECT_FALSE(link.query("SENSe1:FREQuency:STARt?\n", 3000).has_value());
+    EXPECT_TRUE(allLines().filter("FREQuency:STARt").isEmpty());
+}
+
 TEST_F(ScpiLinkTest, SecondOfTwoRepliesIsDiscardedBeforeTheNextQuery)
 {
     ASSERT_TRUE(connectLink());
