@@ -72,6 +72,12 @@ bool VNADevice::isConnected() const
     return m_mainConnected.load();
 }
 
+void VNADevice::giveUpAfter(std::chrono::milliseconds budget)
+{
+    m_mainLink->giveUpAfter(budget);
+    m_abortLink->giveUpAfter(budget);
+}
+
 void VNADevice::interrupt()
 {
     m_mainLink->interrupt();

@@ -107,10 +107,13 @@ public:
     std::optional<bool> isInterpolated(uint channel);
     std::optional<CalibrationType> calibrationType(uint channel);
     std::optional<std::vector<double>> correctionType(uint channel);
-    // Waits without a time limit; true only for the reply "1".
+    // Waits without a time limit (until given up on); true only for the reply "1".
     bool waitOperationComplete();
     // Single sweep on bus trigger; false at the first line that could not be written.
     bool triggerSingle(uint channel);
+
+    // Both links end every exchange by `budget` from now at the latest (the quit).
+    void giveUpAfter(std::chrono::milliseconds budget);
 
 public slots:
     // Ends the main link's pending query, then sends the abort on the abort link.

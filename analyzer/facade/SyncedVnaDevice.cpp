@@ -229,6 +229,17 @@ void SyncedVnaDevice::interrupt()
     QMetaObject::invokeMethod(m_device, &VNADevice::interrupt, Qt::AutoConnection);
 }
 
+void SyncedVnaDevice::giveUp()
+{
+    QMetaObject::invokeMethod(
+        m_device,
+        [device = m_device] {
+            device->giveUpAfter(QuitBudget);
+            device->interrupt();
+        },
+        Qt::AutoConnection);
+}
+
 // --- cached setters -------------------------------------------------------
 
 void SyncedVnaDevice::setSweepType(SweepType type)

@@ -41,6 +41,9 @@ public:
     using Trace = std::vector<std::complex<double>>;
 
     static constexpr int RefreshPauseMs = 1000;
+    // What the analyzer is given, once the program quits, for what is still to be
+    // asked; the first query it leaves unanswered meanwhile ends it.
+    static constexpr std::chrono::milliseconds QuitBudget{10000};
 
     explicit SyncedVnaDevice(QObject* parent = nullptr,
                              std::chrono::milliseconds connectTimeLimit = ScpiDevice::DefaultConnectTimeLimit);
@@ -126,6 +129,11 @@ public slots:
     // Served by the worker's event processing, not its task queue: it cuts a
     // waiting query short and sends the abort on the second link.
     void interrupt();
+    // For the quit, served as interrupt() is: aborts the sweep and ends the waiting
+    // query, and gives the analyzer QuitBudget from then on for whatever is still
+    // to be asked (restoring its state, the temporary setup); later exchanges fail
+    // at once. An analyzer that does not answer then cannot hold the program.
+    void giveUp();
 
 signals:
     void addressChanged();

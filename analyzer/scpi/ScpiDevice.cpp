@@ -12,7 +12,11 @@ ScpiDevice::ScpiDevice(QObject* parent, std::chrono::milliseconds connectTimeLim
     : QObject(parent)
     , m_socket(new QTcpSocket(this))
     , m_connectTimeLimit(connectTimeLimit)
+    , m_giveUp(new QTimer(this))
 {
+    m_giveUp->setSingleShot(true);
+    m_giveUp->setTimerType(Qt::PreciseTimer);
+    connect(m_giveUp, &QTimer::timeout, this, [this] { m_givenUp = true; });
     qRegisterMetaType<QAbstractSocket::SocketState>("QAbstractSocket::SocketState");
     m_socket->setProxy(QNetworkProxy::NoProxy);
     m_socket->setReadBufferSize(MaxReplyBytes);
@@ -39,18 +43,24 @@ bool ScpiDevice::connectToHost(const QString& address, quint16 port)
         m_socket->abort();
     m_peerAddress = host;
     m_peerPort = port;
+    if (isGivenUp())
+        return false;
 
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
     limit.setTimerType(Qt::PreciseTimer);
     connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    connect(m_giveUp, &QTimer::timeout, &loop, &QEventLoop::quit);
     connect(m_socket, &QTcpSocket::connected, &loop, &QEventLoop::quit);
     m_socket->connectToHost(host, port, QIODevice::ReadWrite);
     limit.start(m_connectTimeLimit);
     if (m_socket->state() != QAbstractSocket::ConnectedState)
         loop.exec();
 
+    // While the budget runs, an analyzer that does not take the connection is given up on.
+    if (!isConnected() && m_giveUp->isActive())
+        m_givenUp = true;
     if (isConnected()) {
         // Commands are short lines often followed by a query: without this, each
         // query would wait for the acknowledgement of the commands before it.
@@ -105,7 +115,7 @@ std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limi
     // Lines of earlier, abandoned exchanges are not answers to this one.
     if (m_socket->isOpen())
         m_socket->readAll();
-    if (!write(command))
+    if (isGivenUp() || !write(command))
         return std::nullopt;
 
     m_interrupted = false;
@@ -114,6 +124,7 @@ std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limi
     connect(m_socket, &QTcpSocket::disconnected, &loop, &QEventLoop::quit);
     connect(m_socket, &QTcpSocket::errorOccurred, &loop, &QEventLoop::quit);
     connect(this, &ScpiDevice::interrupted, &loop, &QEventLoop::quit);
+    connect(m_giveUp, &QTimer::timeout, &loop, &QEventLoop::quit);
     if (limit) {
         connect(limit, &QTimer::timeout, &loop, &QEventLoop::quit);
         limit->start();
@@ -127,7 +138,11 @@ std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limi
         }
         if (!isConnected())
             return std::nullopt;
-        if (limit && !limit->isActive()) {
+        if ((limit && !limit->isActive()) || isGivenUp()) {
+            // Once the budget runs, the first query left unanswered ends it: an analyzer
+            // that does not answer gets no more time.
+            if (m_giveUp->isActive())
+                m_givenUp = true;
             abandonReply();
             return std::nullopt;
         }
@@ -145,6 +160,19 @@ std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limi
         return std::nullopt;
     }
     return QString::fromLocal8Bit(line.simplified());
+}
+
+void ScpiDevice::giveUpAfter(std::chrono::milliseconds budget)
+{
+    // Given up on already: the earlier time stands.
+    if (m_giveUp->isActive() || m_givenUp)
+        return;
+    m_giveUp->start(budget);
+}
+
+bool ScpiDevice::isGivenUp() const
+{
+    return m_givenUp;
 }
 
 void ScpiDevice::interrupt()

@@ -43,6 +43,13 @@ public:
     // As above without a time limit (the operation-complete query).
     std::optional<QString> query(const QString& command);
 
+    // The analyzer is given `budget` from now for everything still to come: the
+    // exchange waiting now and every later exchange or connection ends by then at
+    // the latest, and later ones fail at once; the first query left unanswered or
+    // connection refused meanwhile ends the budget at once. For the quit, so that
+    // an analyzer that does not answer cannot hold the program.
+    void giveUpAfter(std::chrono::milliseconds budget);
+
 public slots:
     void interrupt();
 
@@ -54,12 +61,16 @@ signals:
 
 private:
     std::optional<QString> exchange(const QString& command, QTimer* timer);
+    bool isGivenUp() const;
     void abandonReply();
     void reportExchangeError(const QString& command);
 
     QTcpSocket* m_socket;
     std::chrono::milliseconds m_connectTimeLimit;
     bool m_interrupted = false;
+    // Runs out when the analyzer is given up on; inactive until then.
+    QTimer* m_giveUp;
+    bool m_givenUp = false;
     // While a connection is replaced its state changes are not passed on.
     bool m_reopening = false;
     QHostAddress m_peerAddress;

@@ -1,17 +1,22 @@
 #include "analyzer/threading/Checker.h"
 
+#include "analyzer/threading/QuitNotice.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 
-#include <utility>
-
 namespace {
 
-std::function<void()>& quitObserver()
+// The code with which the report ends a wait's loop. Any other code means that the
+// loop was ended from outside: only the application's quit (QCoreApplication::exit)
+// reaches a loop that nobody else knows of.
+constexpr int ReportedCode = -0x5eed;
+
+bool onApplicationThread()
 {
-    static std::function<void()> observer;
-    return observer;
+    const QCoreApplication* application = QCoreApplication::instance();
+    return application && application->thread() == QThread::currentThread();
 }
 
 } // namespace
@@ -24,21 +29,22 @@ Checker::~Checker()
 
 void Checker::wait()
 {
+    bool endedByQuit = false;
     {
-        // Connected before the check: a report that comes between the two still
-        // reaches the loop, queued, and ends it.
         QEventLoop loop;
-        connect(this, &Checker::checked, &loop, &QEventLoop::quit);
+        // Connected before the check: a report that comes between the two still
+        // reaches the loop, queued, and ends it. A loop that the quit has ended keeps
+        // the quit's code, whichever comes first: the report's own end, or the report
+        // landing before this thread looks again.
+        connect(this, &Checker::checked, &loop, [&loop] {
+            if (loop.isRunning())
+                loop.exit(ReportedCode);
+        });
         if (!isDone())
-            loop.exec();
+            endedByQuit = loop.exec() != ReportedCode;
     }
-    if (isDone())
-        return;
-    // Only the report quits the loop; ended otherwise, the thread's event loops were
-    // told to end, and every further one would return at once.
-    const QCoreApplication* application = QCoreApplication::instance();
-    if (application && application->thread() == QThread::currentThread() && quitObserver())
-        quitObserver()();
+    if (endedByQuit && onApplicationThread())
+        QuitNotice::notify();
     std::unique_lock<std::recursive_mutex> lock(m_mutex);
     m_reported.wait(lock, [this] { return m_done; });
 }
@@ -55,9 +61,4 @@ bool Checker::isDone() const
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
     return m_done;
-}
-
-void Checker::setQuitObserver(std::function<void()> observer)
-{
-    quitObserver() = std::move(observer);
 }

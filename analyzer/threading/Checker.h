@@ -3,7 +3,6 @@
 #include <QObject>
 
 #include <condition_variable>
-#include <functional>
 #include <mutex>
 
 // What a caller waits on, in a nested event loop, until a task on another
@@ -19,15 +18,13 @@ public:
 
     // Returns once report() has run; events of the calling thread are served
     // meanwhile. Once the application has been told to quit, the application's
-    // thread serves no more events: the wait then blocks until the report.
+    // thread serves no more events: the wait then blocks until the report. A wait
+    // on the application's thread whose loop the quit ended tells QuitNotice before
+    // it returns, also when the report came as well.
     void wait();
     // Any thread; the caller stores its result before calling this.
     void report();
     bool isDone() const;
-
-    // Runs on the application's thread when one of its waits learns that the
-    // application has been told to quit; one observer per process.
-    static void setQuitObserver(std::function<void()> observer);
 
 signals:
     void checked();

@@ -79,10 +79,12 @@ MainQmlBackend::MainQmlBackend(Settings* settings, QObject* parent, BackendOptio
     connect(m_vnaDevice, &SyncedVnaDevice::portsCountChanged, this,
             [this] { m_temporaryRecall->portsCountChanged(m_vnaDevice->portsCount()); });
     m_temporaryRecall->portsCountChanged(m_vnaDevice->portsCount());
+    m_quitObservation = QuitNotice::observe([this] { stopForQuit(); });
 }
 
 MainQmlBackend::~MainQmlBackend()
 {
+    m_quitObservation.reset();
     // No remote work, deferred change or recall may start from here on.
     m_gate.shutDown();
     m_serverControl->setEnabled(false);
@@ -189,6 +191,22 @@ void MainQmlBackend::watchRemoteServer()
     disconnect(*connection);
     if (!failure->isEmpty())
         QTimer::singleShot(0, this, [this, failure] { emit error(tr("Remote control is not available: ") + *failure); });
+}
+
+void MainQmlBackend::stopForQuit()
+{
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    m_gate.shutDown();
+    // First the analyzer: the sweep is aborted and nothing it is asked from now on
+    // can wait for longer than its budget, the restores of the items below included.
+    m_vnaDevice->giveUp();
+    m_fixtureSetups->interrupt();
+    m_algorithmsSetup->interrupt();
+    // Dropped items restore the analyzer and release their waiters; an item posted
+    // by a measurement that was still preparing counts as dropped too.
+    m_backendWorker->clear();
 }
 
 void MainQmlBackend::requestTemporaryRecall()
@@ -387,6 +405,7 @@ void MainQmlBackend::setScaling(QString scaleFactor)
 void MainQmlBackend::restart()
 {
     qApp->setProperty("restart", true);
+    QuitNotice::notify();
     QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     QEventLoop loop;
     loop.exec();

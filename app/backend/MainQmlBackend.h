@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analyzer/threading/QuitNotice.h"
 #include "app/backend/BusyGate.h"
 #include "measurement/progress/ProgressManager.h"
 
@@ -109,6 +110,10 @@ private:
     void connectSetups();
     void watchRemoteServer();
     void requestTemporaryRecall();
+    // Once the application is told to quit: nothing new starts, queued work is
+    // dropped (its waiters released), the running work is interrupted and the
+    // analyzer is given up on after a bounded time, so the main loop can end.
+    void stopForQuit();
     // A progress task under the title for the operation's life, holding the gate;
     // finished on success, cancelled on failure. What went wrong is one notification
     // when it ends; an operation that is part of the running one adds to that one's.
@@ -137,4 +142,6 @@ private:
     bool m_temporaryRecallQueued = false;
     // The failures of the operation running now, distinct texts in order.
     QStringList* m_operationErrors = nullptr;
+    bool m_quitting = false;
+    QuitNotice::Observation m_quitObservation;
 };

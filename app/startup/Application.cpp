@@ -1,5 +1,6 @@
 #include "app/startup/Application.h"
 
+#include "analyzer/threading/QuitNotice.h"
 #include "app/backend/MainQmlBackend.h"
 #include "app/settings/Settings.h"
 #include "app/startup/DisplayScaling.h"
@@ -34,6 +35,14 @@ WindowRun runWindow(Settings& settings, const BackendOptions& options)
                 QCoreApplication::exit(-1);
         },
         Qt::QueuedConnection);
+
+    // The closed window ends the program at once, also while a measurement waits: the
+    // work is told before any further event is served, and the quit is not left to
+    // a posted event that a nested event loop would discard.
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &engine, [] {
+        QuitNotice::notify();
+        QCoreApplication::quit();
+    });
 
     auto* backend = new MainQmlBackend(&settings, &engine, options);
     engine.rootContext()->setContextProperty(QStringLiteral("backend"), backend);

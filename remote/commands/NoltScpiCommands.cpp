@@ -1,6 +1,6 @@
 #include "remote/commands/NoltScpiCommands.h"
 
-#include "analyzer/threading/Checker.h"
+#include "analyzer/threading/QuitNotice.h"
 #include "remote/commands/FixtureCommands.h"
 #include "remote/commands/GuiThreadBridge.h"
 #include "remote/commands/MeasureEnumKeywords.h"
@@ -110,9 +110,10 @@ void registerNoltScpiCommands(MainQmlBackend* backend)
     if (QCoreApplication* application = QCoreApplication::instance())
         QObject::connect(application, &QCoreApplication::aboutToQuit, application, &stopAcceptingRemoteWork,
                          Qt::UniqueConnection);
-    // A wait of the GUI thread is the first to learn that the application was told to
-    // quit: from then on no remote work starts, not even work queued before.
-    Checker::setQuitObserver(&stopAcceptingRemoteWork);
+    // Whoever learns first that the application was told to quit (a wait of the GUI
+    // thread, the closed window) tells it before any further event is served: from
+    // then on no remote work starts, not even work queued before.
+    static const QuitNotice::Observation quitObservation = QuitNotice::observe(&stopAcceptingRemoteWork);
 
     add(backend, "*OPC?", &opcQuery);
     add(backend, "NOLT:SYSTem:READy?", &readyQuery);

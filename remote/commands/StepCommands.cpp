@@ -7,6 +7,7 @@
 #include "measurement/steps/TransmissionStep.h"
 #include "remote/commands/CommandErrorCodes.h"
 #include "remote/commands/CommandPreamble.h"
+#include "remote/commands/GuiThreadBridge.h"
 #include "remote/commands/ReplyFormatting.h"
 #include "remote/commands/StepLookup.h"
 #include "remote/commands/StepTaskWait.h"
@@ -39,7 +40,10 @@ void require(bool condition, int code)
 // Runs the step's measurement slot as the measurement page does and returns
 // when it has ended; a failed or cancelled measurement, or a standard that is
 // not measured afterwards, is an execution error. A cancel may leave the
-// earlier measurement in place, so the status alone does not tell.
+// earlier measurement in place, so the status alone does not tell. The quit
+// interrupts the measurement, and its cancel reaches this thread only through
+// events that are no longer served: a measurement that the quit overtook never
+// counts as done.
 template<typename T>
 void measure(T& step, bool (T::*slot)(), Status (T::*standardStatus)() const)
 {
@@ -49,7 +53,7 @@ void measure(T& step, bool (T::*slot)(), Status (T::*standardStatus)() const)
         &step, &Step::cancelled, &step, [&cancelled] { cancelled = true; }, Qt::DirectConnection);
     const bool succeeded = (step.*slot)();
     QObject::disconnect(onCancel);
-    if (!succeeded || cancelled || (step.*standardStatus)() != Status::MEASURED)
+    if (!succeeded || cancelled || !acceptsRemoteWork() || (step.*standardStatus)() != Status::MEASURED)
         throw AutomationException(kExecutionError);
 }
 

@@ -19,9 +19,10 @@ namespace {
 
 // The end is reported by the worker itself: once the application quits, a nested
 // event loop returns at once without serving events, so an end queued to this
-// thread would never arrive. What the worker queued to this thread before it
-// reported (a port's refusal, the step's flags, the GUI-side copies of the
-// results) is delivered before returning, so the next line sees it.
+// thread would never arrive. The wait has told of the quit before it returns.
+// What the worker queued to this thread before it reported (a port's refusal, the
+// step's flags, the GUI-side copies of the results) is delivered before returning,
+// so the next line sees it.
 void waitForWorkerReport(Checker& checker)
 {
     checker.wait();
@@ -35,6 +36,9 @@ void waitForWorkerToPass(WorkerThread& worker)
     Checker checker;
     worker.post([&checker] { checker.report(); }, [&checker] { checker.report(); });
     waitForWorkerReport(checker);
+    // The quit drops the clear if it had not run yet.
+    if (!acceptsRemoteWork())
+        throw AutomationException(kExecutionError);
 }
 
 } // namespace

@@ -17,7 +17,8 @@ bool runOffsetTask(Step& step, const std::function<void()>& start);
 
 // Clears the step's data on `worker` and returns once the clear has run and its
 // results have reached the GUI side, so a query on the next line sees the cleared
-// state. GUI thread; events are served meanwhile.
+// state; 200 when the application quit meanwhile (the clear may have been
+// dropped). GUI thread; events are served meanwhile.
 void clearStepData(Step& step, WorkerThread& worker);
 
 // Runs a change of the method or the cabling; when it cleared results made under

@@ -1,4 +1,5 @@
 #include "analyzer/threading/Checker.h"
+#include "analyzer/threading/QuitNotice.h"
 #include "analyzer/threading/WaitForResult.h"
 #include "analyzer/threading/WorkerThread.h"
 #include "tests/support/MessageCapture.h"
@@ -211,7 +212,7 @@ TEST(CheckerTest, AWaitOutlivingTheApplicationsQuitBlocksUntilTheReport)
 {
     QSemaphore quitSeen;
     int told = 0;
-    Checker::setQuitObserver([&] {
+    QuitNotice::Observation observation = QuitNotice::observe([&] {
         ++told;
         quitSeen.release();
     });
@@ -228,11 +229,30 @@ TEST(CheckerTest, AWaitOutlivingTheApplicationsQuitBlocksUntilTheReport)
     EXPECT_TRUE(checker.isDone());
     EXPECT_EQ(told, 1);
     EXPECT_FALSE(queuedCallRan);
-    Checker::setQuitObserver({});
+    observation.reset();
     // A run of the main loop forgets the quit.
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
     EXPECT_TRUE(queuedCallRan);
+}
+
+// The quit ends the wait's loop, and the report lands before the waiting thread
+// looks again: the wait still tells of the quit, so that nothing starts after it.
+TEST(CheckerTest, AReportLandingAfterTheQuitStillTellsOfTheQuit)
+{
+    int told = 0;
+    QuitNotice::Observation observation = QuitNotice::observe([&told] { ++told; });
+    Checker checker;
+    QObject context;
+    QTimer::singleShot(0, &context, [&checker] {
+        QCoreApplication::exit(0);
+        std::thread([&checker] { checker.report(); }).join();
+    });
+    checker.wait();
+    EXPECT_EQ(told, 1);
+    observation.reset();
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }
 
 TEST(CheckerTest, WaitingThreadServesItsQueuedCalls)

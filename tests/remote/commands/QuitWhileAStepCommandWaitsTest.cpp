@@ -1,3 +1,4 @@
+#include "analyzer/threading/QuitNotice.h"
 #include "analyzer/threading/WorkerThread.h"
 #include "measurement/fixtures/MeasuredFixturePort.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
@@ -7,7 +8,9 @@
 #include <QSemaphore>
 #include <QTimer>
 
-#include <atomic>
+#include <functional>
+#include <memory>
+#include <utility>
 
 #include <cstdlib>
 #include <iostream>
@@ -64,90 +67,126 @@ protected:
     }
 
     // The main loop's exit code. `waits` is emitted by the step as the command
-    // starts its wait.
+    // starts its wait; the worker is held until the application has learnt of the
+    // quit, so the command's work is still queued then. The command's error code
+    // goes to `code`.
     template <typename Signal>
-    int quitWhileWaiting(const QByteArray& line, Signal waits)
+    int quitWhileWaiting(const QByteArray& line, Signal waits, int& code)
     {
         QSemaphore release;
         backend->getBackendWorker()->post([&release] { release.acquire(); });
+        const QuitNotice::Observation releaseAtQuit = QuitNotice::observe([&release] { release.release(); });
         QObject context;
-        QObject::connect(thruStep(), waits, &context, [&context, &release] {
-            QTimer::singleShot(0, &context, [&release] {
-                QCoreApplication::exit(7);
-                release.release();
-            });
-        });
-        QTimer::singleShot(0, &context, [this, &line] { client->send(line + "\n"); });
+        QObject::connect(thruStep(), waits, &context,
+                         [&context] { QTimer::singleShot(0, &context, [] { QCoreApplication::exit(7); }); });
+        QTimer::singleShot(0, &context, [this, &line] { client->send(line + "\nNOLT:SYSTem:ERRor?\n"); });
         HangGuard guard(line.constData());
-        return QCoreApplication::exec();
+        const int result = QCoreApplication::exec();
+        code = codeOf(client->readLine().trimmed());
+        return result;
     }
 };
 
-// Counts the calls queued to an object that it has received.
-class QueuedCallCounter : public QObject
+// Tells once when the watched object receives a call queued to it.
+class QueuedCallWatch : public QObject
 {
 public:
-    explicit QueuedCallCounter(QObject* watched) { watched->installEventFilter(this); }
-    int count() const { return m_count; }
+    QueuedCallWatch(QObject* watched, std::function<void()> received) : m_received(std::move(received))
+    {
+        watched->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::MetaCall)
-            ++m_count;
+        if (event->type() == QEvent::MetaCall && m_received)
+            std::exchange(m_received, {})();
         return false;
     }
 
 private:
-    std::atomic<int> m_count{0};
+    std::function<void()> m_received;
 };
 
 } // namespace
 
 // A second client's command that reached the application while the first one waited
-// is not carried out once the application has been told to quit: the wait, not
-// spinning, lets nothing start, and the client hears an execution error.
+// is not carried out once the application has been told to quit, also when the
+// first command's work reports between the quit and the moment its wait looks
+// again: the client hears an execution error, and so does the first one.
 TEST_F(QuitWhileAStepCommandWaitsTest, ACommandQueuedWhenTheApplicationQuitsNeverStarts)
 {
     ASSERT_EQ(run("NOLT:SYSTem:STEP1:THRU:OFFSet ON"), done());
     RemoteTest::TestClient* second = connectClient();
     ASSERT_NE(second, nullptr);
+    WorkerThread* worker = backend->getBackendWorker();
     QSemaphore release;
-    backend->getBackendWorker()->post([&release] { release.acquire(); });
+    worker->post([&release] { release.acquire(); });
     QObject context;
-    QueuedCallCounter calls(backend.get());
-    QTimer quitOnceQueued;
-    QObject::connect(&quitOnceQueued, &QTimer::timeout, &context, [&] {
-        if (calls.count() == 0)
-            return;
-        quitOnceQueued.stop();
+    std::unique_ptr<QueuedCallWatch> calls;
+    // Once the second command has reached the application: quit, then let the first
+    // command's work run to its report before this thread looks again.
+    const auto quitOnceQueued = [&] {
+        QSemaphore reported;
+        worker->post([&reported] { reported.release(); });
         QCoreApplication::exit(7);
         release.release();
-    });
+        reported.acquire();
+    };
     // The first command waits for the worker; then the second one comes.
     QObject::connect(thruStep(), &Step::started, &context, [&] {
+        calls = std::make_unique<QueuedCallWatch>(backend.get(),
+                                                  [&] { QTimer::singleShot(0, &context, quitOnceQueued); });
         second->send("NOLT:SYSTem:STEP1:DATA:DELete\nNOLT:SYSTem:ERRor?\n");
-        quitOnceQueued.start(1);
     });
-    QTimer::singleShot(0, &context, [this] { client->send("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10\n"); });
+    QTimer::singleShot(0, &context, [this] { client->send("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10\nNOLT:SYSTem:ERRor?\n"); });
     HangGuard guard("a command queued behind a waiting one");
     EXPECT_EQ(QCoreApplication::exec(), 7);
     EXPECT_EQ(thruStep()->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
     EXPECT_EQ(codeOf(second->readLine().trimmed()), 200);
+    EXPECT_EQ(codeOf(client->readLine().trimmed()), 200);
 }
 
+// A re-measure that the user cancels as the application quits keeps the earlier
+// result; the client must not take it for a new one.
+TEST_F(QuitWhileAStepCommandWaitsTest, AReMeasureCancelledAtTheQuitAnswersAnError)
+{
+    QObject context;
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepStarted, &simulator, [&, once] {
+        QObject::disconnect(*once);
+        QMetaObject::invokeMethod(&context, [this] {
+            backend->getFixtureSetups()->interrupt();
+            backend->getVnaDevice()->interrupt();
+            QCoreApplication::exit(7);
+        }, Qt::QueuedConnection);
+    });
+    simulator.setSweepTimeMs(2000);
+    QTimer::singleShot(0, &context, [this] { client->send("NOLT:CALCulate:STEP1:THRU\nNOLT:SYSTem:ERRor?\n"); });
+    HangGuard guard("a re-measure cancelled at the quit");
+    EXPECT_EQ(QCoreApplication::exec(), 7);
+    EXPECT_EQ(thruStep()->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
+    EXPECT_EQ(codeOf(client->readLine(30000).trimmed()), 200);
+}
+
+// The quit drops work that has not started: the offset is not applied, the data
+// stay, and the client is not told otherwise.
 TEST_F(QuitWhileAStepCommandWaitsTest, AnOffsetCommandLetsTheApplicationEnd)
 {
     ASSERT_EQ(run("NOLT:SYSTem:STEP1:THRU:OFFSet ON"), done());
     const std::optional<double> before = leftLength();
     ASSERT_TRUE(before);
-    EXPECT_EQ(quitWhileWaiting("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10", &Step::started), 7);
+    int code = 0;
+    EXPECT_EQ(quitWhileWaiting("NOLT:CALCulate:STEP1:THRU:OFFSet 10,-10", &Step::started, code), 7);
+    EXPECT_EQ(code, 200);
     ASSERT_TRUE(leftLength());
-    EXPECT_NEAR(*leftLength(), *before + 10e-12, 1e-13);
+    EXPECT_NEAR(*leftLength(), *before, 1e-13);
 }
 
 TEST_F(QuitWhileAStepCommandWaitsTest, ADataDeletionLetsTheApplicationEnd)
 {
-    EXPECT_EQ(quitWhileWaiting("NOLT:SYSTem:STEP1:DATA:DELete", &TransmissionStep::clearMeasureData), 7);
-    EXPECT_EQ(thruStep()->thruMeasured(), MeasureEnums::MeasureStatus::NONE);
+    int code = 0;
+    EXPECT_EQ(quitWhileWaiting("NOLT:SYSTem:STEP1:DATA:DELete", &TransmissionStep::clearMeasureData, code), 7);
+    EXPECT_EQ(code, 200);
+    EXPECT_EQ(thruStep()->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
 }

@@ -192,6 +192,36 @@ TEST_F(ScpiLinkTest, InterruptEndsAWaitWithoutLimitAndItsReplyIsDropped)
     EXPECT_EQ(link.query("*IDN?\n", 3000), identification());
 }
 
+// Once given up on, a silent analyzer holds the waiting query only until the budget
+// runs out, and every later exchange and connection fails at once.
+TEST_F(ScpiLinkTest, GivingUpEndsAWaitWithoutLimitWithinTheBudgetAndFailsLaterExchangesAtOnce)
+{
+    ASSERT_TRUE(connectLink());
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::NoReply, "*OPC?", -1}));
+    QTimer::singleShot(0, &link, [this] { link.giveUpAfter(std::chrono::milliseconds(300)); });
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_FALSE(link.query("*OPC?\n").has_value());
+    EXPECT_GE(elapsed.elapsed(), 300);
+    EXPECT_FALSE(link.query("*IDN?\n", 3000).has_value());
+    link.disconnectFromHost();
+    EXPECT_FALSE(connectLink());
+    EXPECT_LT(elapsed.elapsed(), 3000);
+}
+
+// While the budget runs, the first query that the analyzer leaves unanswered ends it:
+// the next line is never sent.
+TEST_F(ScpiLinkTest, AQueryLeftUnansweredAfterGivingUpEndsTheBudgetAtOnce)
+{
+    ASSERT_TRUE(connectLink());
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::NoReply, "*IDN?", 1}));
+    link.giveUpAfter(std::chrono::milliseconds(60000));
+    EXPECT_FALSE(link.query("*IDN?\n", 200).has_value());
+    EXPECT_FALSE(link.query("SENSe1:FREQuency:STARt?\n", 3000).has_value());
+    EXPECT_TRUE(allLines().filter("FREQuency:STARt").isEmpty());
+}
+
 TEST_F(ScpiLinkTest, SecondOfTwoRepliesIsDiscardedBeforeTheNextQuery)
 {
     ASSERT_TRUE(connectLink());
