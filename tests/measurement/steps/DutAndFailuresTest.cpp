@@ -334,13 +334,14 @@ TEST_F(DutMeasurement, ACalculationFailingAfterACancelStillTellsWhy)
     ASSERT_EQ(cancelled.count(), 1);
     ASSERT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 
-    // Two points are too few for a time gate.
+    // Three points make a readable file but are too few for a time gate.
     QTemporaryDir dir;
-    QFile twoPoints(dir.filePath("dut.s2p"));
-    ASSERT_TRUE(twoPoints.open(QIODevice::WriteOnly));
-    twoPoints.write("# GHz S RI R 50\n1 0.1 0 0.9 0 0.9 0 0.1 0\n2 0.1 0 0.9 0 0.9 0 0.1 0\n");
-    twoPoints.close();
-    dut->measureFromTouchstoneFile(twoPoints.fileName());
+    QFile threePoints(dir.filePath("dut.s2p"));
+    ASSERT_TRUE(threePoints.open(QIODevice::WriteOnly));
+    threePoints.write("# GHz S RI R 50\n1 0.1 0 0.9 0 0.9 0 0.1 0\n2 0.1 0 0.9 0 0.9 0 0.1 0\n"
+                      "3 0.1 0 0.9 0 0.9 0 0.1 0\n");
+    threePoints.close();
+    dut->measureFromTouchstoneFile(threePoints.fileName());
     drain();
     EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
     EXPECT_FALSE(errors.isEmpty());
