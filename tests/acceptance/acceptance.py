@@ -277,6 +277,7 @@ def main():
         return 1
 
     checks = None
+    port_lock = processes.hold_remote_port()  # held until the walk ends
     with tempfile.TemporaryDirectory(prefix="nolt-acceptance-") as directory:
         folder = os.path.join(directory, "files")
         os.makedirs(folder)

@@ -1,9 +1,21 @@
 """Starts the simulator and the application program and ends them."""
 
+import fcntl
 import os
 import socket
 import subprocess
+import tempfile
 import time
+
+
+def hold_remote_port():
+    """Waits until no other test on this machine owns the remote-control port and
+    keeps it for this process: test runs side by side (another checkout's suite
+    among them) would otherwise start two programs on the one port. The lock goes
+    with the process."""
+    lock = open(os.path.join(tempfile.gettempdir(), "nolt-remote-port-5026.lock"), "a")
+    fcntl.flock(lock, fcntl.LOCK_EX)
+    return lock
 
 
 def free_port():

@@ -15,6 +15,10 @@
 
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr quint16 RemotePort = 5026;
@@ -30,6 +34,32 @@ quint16 announcedPort(QProcess& program)
     const auto match = QRegularExpression("listening on 127\\.0\\.0\\.1:(\\d+)").match(program.readAllStandardOutput());
     return match.hasMatch() ? static_cast<quint16>(match.captured(1).toUInt()) : 0;
 }
+
+// Held while the test owns the remote-control port: another test run on this
+// machine (the acceptance walk of a suite run side by side) takes it the same way.
+class RemotePortLock
+{
+public:
+    RemotePortLock()
+        : m_fd(::open(QDir(QDir::tempPath()).filePath("nolt-remote-port-5026.lock").toLocal8Bit().constData(),
+                      O_CREAT | O_RDWR | O_CLOEXEC, 0666))
+    {
+        if (m_fd >= 0)
+            m_held = ::flock(m_fd, LOCK_EX) == 0;
+    }
+    ~RemotePortLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    RemotePortLock(const RemotePortLock&) = delete;
+    RemotePortLock& operator=(const RemotePortLock&) = delete;
+    bool held() const { return m_held; }
+
+private:
+    int m_fd;
+    bool m_held = false;
+};
 
 bool remotePortIsFree()
 {
@@ -121,6 +151,8 @@ TEST(QuitDuringAMeasurement, ClosingTheWindowEndsTheProgramInTimeFreesTheRemoteP
 {
     WindowCloser closer;
     ASSERT_TRUE(closer.hasDisplay()) << "needs the test display";
+    const RemotePortLock portLock;
+    ASSERT_TRUE(portLock.held());
     ASSERT_TRUE(QTest::qWaitFor(remotePortIsFree, 60000)) << "another program holds the remote port";
 
     Program simulator;
