@@ -22,26 +22,10 @@ protected:
         simulator.setFixture(longLine, shortLine, exampleDut());
     }
 
-    std::shared_ptr<ReflectionStep> reflectStep()
-    {
-        auto step = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params),
-                                                          left, device.get(), &worker, &progress));
-        step->setConversionT(Algorithms::Z0ConversionType::None);
-        return step;
-    }
-
-    std::shared_ptr<TransmissionStep> thruStep()
-    {
-        auto step = keep(makeLaterDeleted<TransmissionStep>(thruConnection(), left, right, device.get(), &worker,
-                                                            &progress));
-        step->setConversionT(Algorithms::Z0ConversionType::None);
-        return step;
-    }
-
     // A 2x-thru step whose thru and open are measured and whose reflect offsets are calculated.
     void measureThruAndOpen(std::shared_ptr<TransmissionStep>& step)
     {
-        step = thruStep();
+        step = thruStep(thruConnection());
         ASSERT_TRUE(step->measureFromVna());
         step->setOpenMeasurementEnable(true);
         simulator.setWorld(FixtureWorld::Arrangement::Open);
@@ -130,7 +114,7 @@ TEST_F(ReflectMeasurement, ReflectOffsetsOfUnequalHalvesAreTheirDifferencesInPic
 
 TEST_F(ReflectMeasurement, AReflectBeforeTheThruLeavesTheThruAloneAndNeverUsesAThruThatWasDeleted)
 {
-    auto step = thruStep();
+    auto step = thruStep(thruConnection());
     step->setOpenMeasurementEnable(true);
     simulator.setWorld(FixtureWorld::Arrangement::Open);
     ASSERT_TRUE(step->measureOpenFromVna());
@@ -168,7 +152,7 @@ TEST_F(ReflectMeasurement, AReflectBeforeTheThruLeavesTheThruAloneAndNeverUsesAT
 // last applied, also on the thru's halves before the refusing one.
 TEST_F(ReflectMeasurement, ARefusedOffsetLeavesThePortsAndTheEnteredOffsetsAsLastApplied)
 {
-    auto thru = thruStep();
+    auto thru = thruStep(thruConnection());
     ASSERT_TRUE(thru->measureFromVna());
     thru->setLeftOffset(20.0);
     thru->applyThruOffset(true);
