@@ -22,18 +22,6 @@ protected:
         simulator.setFixture(longLine, shortLine, exampleDut());
     }
 
-    // A 2x-thru step whose thru and open are measured and whose reflect offsets are calculated.
-    void measureThruAndOpen(std::shared_ptr<TransmissionStep>& step)
-    {
-        step = thruStep(thruConnection());
-        ASSERT_TRUE(step->measureFromVna());
-        step->setOpenMeasurementEnable(true);
-        simulator.setWorld(FixtureWorld::Arrangement::Open);
-        ASSERT_TRUE(step->measureOpenFromVna());
-        drain();
-        ASSERT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
-    }
-
     const Algorithms::FixturePort& port(const std::shared_ptr<VNAFixtureConnection>& fixture)
     {
         return *fixture->getFixturePort(0)->measureData();
@@ -89,8 +77,8 @@ TEST_F(ReflectMeasurement, OpenAndShortFromDifferentGridsGiveTheHalfOfOneGrid)
 // The thru splits 500 ps into two halves of 250 ps; the opens find 300 ps and 200 ps.
 TEST_F(ReflectMeasurement, ReflectOffsetsOfUnequalHalvesAreTheirDifferencesInPicosecondsAndMoveTheThru)
 {
-    std::shared_ptr<TransmissionStep> step;
-    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(step));
+    auto step = thruStep(thruConnection());
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(*step));
     EXPECT_NEAR(step->leftReflectOffset(), 50.0, 2.0);
     EXPECT_NEAR(step->rightReflectOffset(), -50.0, 2.0);
     EXPECT_NEAR(step->leftReflectOffset() - step->rightReflectOffset(), 100.0, 2.0);
@@ -244,8 +232,8 @@ TEST_F(ReflectMeasurement, ACancelledStandardIsNoErrorAndKeepsWhatWasCompleteBef
 // is calculated afterwards.
 TEST_F(ReflectMeasurement, AThrusOpenCancelledDuringTheSweepReadsNoFurtherSide)
 {
-    std::shared_ptr<TransmissionStep> step;
-    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(step));
+    auto step = thruStep(thruConnection());
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(*step));
 
     QSignalSpy cancelled(step.get(), &Step::cancelled);
     QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);

@@ -115,6 +115,19 @@ protected:
         return step;
     }
 
+    // The 2x-thru step's thru and open measured and its reflect offsets calculated; the
+    // simulator is left on the open.
+    void measureThruAndOpen(TransmissionStep& step)
+    {
+        simulator.setWorld(Simulator::FixtureWorld::Arrangement::Thru);
+        ASSERT_TRUE(step.measureFromVna());
+        step.setOpenMeasurementEnable(true);
+        simulator.setWorld(Simulator::FixtureWorld::Arrangement::Open);
+        ASSERT_TRUE(step.measureOpenFromVna());
+        drain();
+        ASSERT_EQ(step.reflectCalculated(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    }
+
     // A file of the given text in the test's folder.
     QString writeFile(const QString& name, const QByteArray& text)
     {

@@ -133,13 +133,7 @@ TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
 
     const auto connection = thruConnection();
     auto thru = thruStep(connection);
-    simulator.setWorld(FixtureWorld::Arrangement::Thru);
-    ASSERT_TRUE(thru->measureFromVna());
-    thru->setOpenMeasurementEnable(true);
-    simulator.setWorld(FixtureWorld::Arrangement::Open);
-    ASSERT_TRUE(thru->measureOpenFromVna());
-    drain();
-    ASSERT_EQ(thru->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(*thru));
     const double leftOffset = thru->leftReflectOffset();
     const double rightOffset = thru->rightReflectOffset();
     ASSERT_NE(leftOffset, 0.0);
