@@ -5,8 +5,6 @@
 #include "tests/engine/processes/ThruExtraction.h"
 #include "tests/measurement/steps/StepSession.h"
 
-#include <QTemporaryDir>
-
 using namespace Simulator::Physics;
 using MeasureEnums::MeasureStatus;
 using Simulator::FixtureWorld;
@@ -17,17 +15,12 @@ namespace {
 const LineCascade lossyHalf({{50.0, 30e-12, 0.05}, {42.0, 120e-12, 0.05}, {58.0, 100e-12, 0.05}, {50.0, 150e-12, 0.05}});
 const LineCascade ledDut({{50.0, 300e-12, 0.02}, {30.0, 40e-12, 0.05}, {70.0, 40e-12, 0.05}, {50.0, 300e-12, 0.02}});
 
+// The records of a readable 2-port file of three points, for a head line of the test's.
+const QByteArray threeRecords("1 0.1 0 0.9 0 0.9 0 0.1 0\n2 0.1 0 0.9 0 0.9 0 0.1 0\n3 0.1 0 0.9 0 0.9 0 0.1 0\n");
+
 class DutMeasurement : public StepSession
 {
 protected:
-    std::shared_ptr<TransmissionStep> thruStep(std::shared_ptr<ConnectionTransmisson> connection)
-    {
-        auto step = keep(makeLaterDeleted<TransmissionStep>(std::move(connection), left, right, device.get(), &worker,
-                                                            &progress));
-        step->setConversionT(Algorithms::Z0ConversionType::None);
-        return step;
-    }
-
     // The lossy halves' thru measured, and the DUT step of both halves on it.
     void measureThruAndMakeDut(std::shared_ptr<TransmissionStep>& thru, std::shared_ptr<DutStep>& dut)
     {
@@ -145,13 +138,7 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
 
     // The reader gives an R it cannot use as 0 ohm, which no port is referenced to.
     errors.clear();
-    QTemporaryDir dir;
-    QFile unusableR(dir.filePath("thru.s2p"));
-    ASSERT_TRUE(unusableR.open(QIODevice::WriteOnly));
-    unusableR.write("# GHz S RI R 5000\n1 0.1 0 0.9 0 0.9 0 0.1 0\n2 0.1 0 0.9 0 0.9 0 0.1 0\n"
-                    "3 0.1 0 0.9 0 0.9 0 0.1 0\n");
-    unusableR.close();
-    mismatched->measureFromTouchstoneFile(unusableR.fileName());
+    mismatched->measureFromTouchstoneFile(writeFile("thru.s2p", "# GHz S RI R 5000\n" + threeRecords));
     drain();
     EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::Error);
     EXPECT_EQ(errors,
@@ -225,15 +212,7 @@ TEST_F(DutMeasurement, ADutBeforeItsFixtureIsCharacterisedSaysWhichStepToMeasure
 // is a cancel, not an error.
 TEST_F(DutMeasurement, AnInterruptDuringTheFirstPairEndsTheThru)
 {
-    simulator.setPortCount(4);
-    device = std::make_unique<SyncedVnaDevice>(nullptr, ConnectLimit);
-    device->setPort(simulator.port());
-    ASSERT_TRUE(refresh());
-    ASSERT_TRUE(refresh());
-    left = makeLaterDeleted<VNAFixtureConnection>(&fixtureA, device.get());
-    right = makeLaterDeleted<VNAFixtureConnection>(&fixtureB, device.get());
-    fixtureA.setPortsCount(2);
-    fixtureB.setPortsCount(2);
+    ASSERT_NO_FATAL_FAILURE(useFourPortAnalyzer());
     right->setAttachedVnaPort(0, 2);
     right->setAttachedVnaPort(1, 3);
     const auto connection = thruConnection();
@@ -335,13 +314,7 @@ TEST_F(DutMeasurement, ACalculationFailingAfterACancelStillTellsWhy)
     ASSERT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 
     // Three points make a readable file but are too few for a time gate.
-    QTemporaryDir dir;
-    QFile threePoints(dir.filePath("dut.s2p"));
-    ASSERT_TRUE(threePoints.open(QIODevice::WriteOnly));
-    threePoints.write("# GHz S RI R 50\n1 0.1 0 0.9 0 0.9 0 0.1 0\n2 0.1 0 0.9 0 0.9 0 0.1 0\n"
-                      "3 0.1 0 0.9 0 0.9 0 0.1 0\n");
-    threePoints.close();
-    dut->measureFromTouchstoneFile(threePoints.fileName());
+    dut->measureFromTouchstoneFile(writeFile("dut.s2p", "# GHz S RI R 50\n" + threeRecords));
     drain();
     EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
     EXPECT_FALSE(errors.isEmpty());

@@ -22,34 +22,6 @@ protected:
         simulator.setFixture(longLine, shortLine, exampleDut());
     }
 
-    std::shared_ptr<ReflectionStep> reflectStep()
-    {
-        auto step = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params),
-                                                          left, device.get(), &worker, &progress));
-        step->setConversionT(Algorithms::Z0ConversionType::None);
-        return step;
-    }
-
-    std::shared_ptr<TransmissionStep> thruStep()
-    {
-        auto step = keep(makeLaterDeleted<TransmissionStep>(thruConnection(), left, right, device.get(), &worker,
-                                                            &progress));
-        step->setConversionT(Algorithms::Z0ConversionType::None);
-        return step;
-    }
-
-    // A 2x-thru step whose thru and open are measured and whose reflect offsets are calculated.
-    void measureThruAndOpen(std::shared_ptr<TransmissionStep>& step)
-    {
-        step = thruStep();
-        ASSERT_TRUE(step->measureFromVna());
-        step->setOpenMeasurementEnable(true);
-        simulator.setWorld(FixtureWorld::Arrangement::Open);
-        ASSERT_TRUE(step->measureOpenFromVna());
-        drain();
-        ASSERT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
-    }
-
     const Algorithms::FixturePort& port(const std::shared_ptr<VNAFixtureConnection>& fixture)
     {
         return *fixture->getFixturePort(0)->measureData();
@@ -105,8 +77,8 @@ TEST_F(ReflectMeasurement, OpenAndShortFromDifferentGridsGiveTheHalfOfOneGrid)
 // The thru splits 500 ps into two halves of 250 ps; the opens find 300 ps and 200 ps.
 TEST_F(ReflectMeasurement, ReflectOffsetsOfUnequalHalvesAreTheirDifferencesInPicosecondsAndMoveTheThru)
 {
-    std::shared_ptr<TransmissionStep> step;
-    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(step));
+    auto step = thruStep(thruConnection());
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(*step));
     EXPECT_NEAR(step->leftReflectOffset(), 50.0, 2.0);
     EXPECT_NEAR(step->rightReflectOffset(), -50.0, 2.0);
     EXPECT_NEAR(step->leftReflectOffset() - step->rightReflectOffset(), 100.0, 2.0);
@@ -130,7 +102,7 @@ TEST_F(ReflectMeasurement, ReflectOffsetsOfUnequalHalvesAreTheirDifferencesInPic
 
 TEST_F(ReflectMeasurement, AReflectBeforeTheThruLeavesTheThruAloneAndNeverUsesAThruThatWasDeleted)
 {
-    auto step = thruStep();
+    auto step = thruStep(thruConnection());
     step->setOpenMeasurementEnable(true);
     simulator.setWorld(FixtureWorld::Arrangement::Open);
     ASSERT_TRUE(step->measureOpenFromVna());
@@ -168,7 +140,7 @@ TEST_F(ReflectMeasurement, AReflectBeforeTheThruLeavesTheThruAloneAndNeverUsesAT
 // last applied, also on the thru's halves before the refusing one.
 TEST_F(ReflectMeasurement, ARefusedOffsetLeavesThePortsAndTheEnteredOffsetsAsLastApplied)
 {
-    auto thru = thruStep();
+    auto thru = thruStep(thruConnection());
     ASSERT_TRUE(thru->measureFromVna());
     thru->setLeftOffset(20.0);
     thru->applyThruOffset(true);
@@ -260,8 +232,8 @@ TEST_F(ReflectMeasurement, ACancelledStandardIsNoErrorAndKeepsWhatWasCompleteBef
 // is calculated afterwards.
 TEST_F(ReflectMeasurement, AThrusOpenCancelledDuringTheSweepReadsNoFurtherSide)
 {
-    std::shared_ptr<TransmissionStep> step;
-    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(step));
+    auto step = thruStep(thruConnection());
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(*step));
 
     QSignalSpy cancelled(step.get(), &Step::cancelled);
     QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);

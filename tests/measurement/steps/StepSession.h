@@ -7,7 +7,9 @@
 #include "measurement/fixtures/Fixture.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/progress/ProgressManager.h"
+#include "measurement/steps/ReflectionStep.h"
 #include "measurement/steps/Step.h"
+#include "measurement/steps/TransmissionStep.h"
 #include "simulator/physics/FrequencyGrid.h"
 #include "tests/analyzer/device/support/FacadeSession.h"
 #include "tests/support/StateFilesLock.h"
@@ -16,6 +18,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -23,6 +26,7 @@
 // sweeping a low-pass grid of 25 MHz steps up to 20 GHz, fixtures "A" on port 1
 // and "B" on port 2, a backend worker and a progress list. The simulator is served
 // by the test's thread, which every analyzer measurement keeps busy in its wait.
+// Files the test writes go to a folder of its own.
 class StepSession : public FacadeSession
 {
 protected:
@@ -62,6 +66,21 @@ protected:
         });
     }
 
+    // Reconnects to the simulator as a 4-port analyzer with both fixtures of 2 ports; the
+    // test cables them.
+    void useFourPortAnalyzer()
+    {
+        simulator.setPortCount(4);
+        device = std::make_unique<SyncedVnaDevice>(nullptr, ConnectLimit);
+        device->setPort(simulator.port());
+        ASSERT_TRUE(refresh());
+        ASSERT_TRUE(refresh());
+        left = makeLaterDeleted<VNAFixtureConnection>(&fixtureA, device.get());
+        right = makeLaterDeleted<VNAFixtureConnection>(&fixtureB, device.get());
+        fixtureA.setPortsCount(2);
+        fixtureB.setPortsCount(2);
+    }
+
     std::vector<double> grid() const { return Simulator::Physics::lowPassGrid(GridStep, GridPoints); }
 
     // Keeps the step for the test's life and sends its errors to `errors`.
@@ -76,6 +95,46 @@ protected:
     std::shared_ptr<ConnectionTransmisson> thruConnection()
     {
         return makeLaterDeleted<ConnectionTransmisson>(left.get(), right.get(), &params);
+    }
+
+    // A reflection step of the left fixture, kept at the ports' reference impedance.
+    std::shared_ptr<ReflectionStep> reflectStep()
+    {
+        auto step = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params),
+                                                          left, device.get(), &worker, &progress));
+        step->setConversionT(Algorithms::Z0ConversionType::None);
+        return step;
+    }
+
+    // A 2x-thru step of the two fixtures, kept at the ports' reference impedance.
+    std::shared_ptr<TransmissionStep> thruStep(std::shared_ptr<ConnectionTransmisson> connection)
+    {
+        auto step = keep(makeLaterDeleted<TransmissionStep>(std::move(connection), left, right, device.get(), &worker,
+                                                            &progress));
+        step->setConversionT(Algorithms::Z0ConversionType::None);
+        return step;
+    }
+
+    // The 2x-thru step's thru and open measured and its reflect offsets calculated; the
+    // simulator is left on the open.
+    void measureThruAndOpen(TransmissionStep& step)
+    {
+        simulator.setWorld(Simulator::FixtureWorld::Arrangement::Thru);
+        ASSERT_TRUE(step.measureFromVna());
+        step.setOpenMeasurementEnable(true);
+        simulator.setWorld(Simulator::FixtureWorld::Arrangement::Open);
+        ASSERT_TRUE(step.measureOpenFromVna());
+        drain();
+        ASSERT_EQ(step.reflectCalculated(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    }
+
+    // A file of the given text in the test's folder.
+    QString writeFile(const QString& name, const QByteArray& text)
+    {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
     }
 
     // Until every item posted to the worker so far has run, serving the simulator meanwhile.
@@ -133,4 +192,5 @@ protected:
     std::shared_ptr<VNAFixtureConnection> right;
     std::vector<std::shared_ptr<Step>> steps;
     QStringList errors;
+    QTemporaryDir dir;
 };

@@ -5,7 +5,6 @@
 #include "tests/engine/processes/ThruExtraction.h"
 #include "tests/measurement/steps/StepSession.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -148,7 +147,6 @@ TEST_P(SeparatingThru, SymmetricSteppedHalvesMatchTheTruth)
 
 TEST_P(ThruMeasurement, FromAFileGivesTheHalvesOfTheSameWorldOnTheAnalyzerAndSendsOnlyThePreMeasureCommands)
 {
-    QTemporaryDir dir;
     const QString path = dir.filePath("thru.s2p");
     TouchstoneData data;
     data.unit = TouchstoneData::HZ;

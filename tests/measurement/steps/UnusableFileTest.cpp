@@ -4,7 +4,6 @@
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/measurement/steps/StepSession.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 using MeasureEnums::MeasureStatus;
@@ -15,23 +14,6 @@ namespace {
 class UnusableFile : public StepSession
 {
 protected:
-    std::shared_ptr<TransmissionStep> thruStep(std::shared_ptr<ConnectionTransmisson> connection)
-    {
-        auto step = keep(makeLaterDeleted<TransmissionStep>(std::move(connection), left, right, device.get(), &worker,
-                                                            &progress));
-        step->setConversionT(Algorithms::Z0ConversionType::None);
-        return step;
-    }
-
-    // A file of the given text in the test's folder.
-    QString writeFile(const QString& name, const QByteArray& text)
-    {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        return file.fileName();
-    }
-
     // A well-formed file of `points` records with `ports` ports, as the writer lays it out.
     QString writeTouchstone(const QString& name, int ports, int points)
     {
@@ -74,7 +56,6 @@ protected:
         return sParameters ? sParameters->s11() : std::vector<std::complex<double>>{};
     }
 
-    QTemporaryDir dir;
 };
 
 } // namespace
@@ -83,15 +64,7 @@ protected:
 // step's status and the analyzer's correction stay, and the error says what is wrong.
 TEST_F(UnusableFile, RecalledOntoAMeasuredFourPortThruChangesNothingAndNamesTheFault)
 {
-    simulator.setPortCount(4);
-    device = std::make_unique<SyncedVnaDevice>(nullptr, ConnectLimit);
-    device->setPort(simulator.port());
-    ASSERT_TRUE(refresh());
-    ASSERT_TRUE(refresh());
-    left = makeLaterDeleted<VNAFixtureConnection>(&fixtureA, device.get());
-    right = makeLaterDeleted<VNAFixtureConnection>(&fixtureB, device.get());
-    fixtureA.setPortsCount(2);
-    fixtureB.setPortsCount(2);
+    ASSERT_NO_FATAL_FAILURE(useFourPortAnalyzer());
     // The simulated thrus join ports 1 and 2, and 3 and 4.
     left->setAttachedVnaPort(1, 2);
     right->setAttachedVnaPort(0, 1);
@@ -144,9 +117,7 @@ TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
     const QString damaged = writeFile("standard.s2p", "! measured\n1e9 0.1 0 0.2 0 x 0 0.1 0\n");
     const QString damagedText = "The file standard.s2p is damaged: line 2: \"x\" is not a number";
 
-    auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), &params), left,
-                                                         device.get(), &worker, &progress));
-    reflect->setConversionT(Algorithms::Z0ConversionType::None);
+    auto reflect = reflectStep();
     simulator.setWorld(FixtureWorld::Arrangement::Open);
     ASSERT_TRUE(reflect->measureOpenFromVna());
     drain();
@@ -162,13 +133,7 @@ TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
 
     const auto connection = thruConnection();
     auto thru = thruStep(connection);
-    simulator.setWorld(FixtureWorld::Arrangement::Thru);
-    ASSERT_TRUE(thru->measureFromVna());
-    thru->setOpenMeasurementEnable(true);
-    simulator.setWorld(FixtureWorld::Arrangement::Open);
-    ASSERT_TRUE(thru->measureOpenFromVna());
-    drain();
-    ASSERT_EQ(thru->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(*thru));
     const double leftOffset = thru->leftReflectOffset();
     const double rightOffset = thru->rightReflectOffset();
     ASSERT_NE(leftOffset, 0.0);

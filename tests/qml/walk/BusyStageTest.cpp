@@ -1,31 +1,18 @@
-#include "app/startup/Localization.h"
 #include "tests/qml/walk/WalkSession.h"
 
 namespace {
 
 // The running task's text while the analyzer sweeps slowly for a thru, in English
 // and in Russian ("-r").
-class BusyStageTest : public WalkSession, public ::testing::WithParamInterface<bool>
+class BusyStageTest : public BilingualWalkSession
 {
 protected:
-    void SetUp() override
-    {
-        if (GetParam()) {
-            ASSERT_TRUE(m_localization.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
-            m_localization.install();
-        }
-        WalkSession::SetUp();
-    }
-
     // The text of the newest progress row.
     QString newestStage() const
     {
         const QList<QQuickItem*> texts = allVisible(QStringLiteral("progressGrooveText"));
         return texts.isEmpty() ? QString() : texts.back()->property("text").toString();
     }
-
-private:
-    Startup::Localization m_localization;
 };
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "app/startup/Localization.h"
 #include "tests/qml/walk/WalkSession.h"
 
 #include <QTest>
@@ -11,18 +10,9 @@ namespace {
 // stepper, the footer and the test-mode table have room for their texts, so
 // none of them is cut, and the connection page for its cabling, so it shows no
 // horizontal scroll bar.
-class DefaultWindowTest : public WalkSession, public ::testing::WithParamInterface<bool>
+class DefaultWindowTest : public BilingualWalkSession
 {
 protected:
-    void SetUp() override
-    {
-        if (GetParam()) {
-            ASSERT_TRUE(m_localization.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
-            m_localization.install();
-        }
-        WalkSession::SetUp();
-    }
-
     // The layouts settle on the next frame after a change, so the texts are given until then.
     static void expectWhole(const QList<QQuickItem*>& texts)
     {
@@ -51,9 +41,6 @@ protected:
         SCOPED_TRACE(state);
         expectWhole({item(QStringLiteral("statusLabel"))});
     }
-
-private:
-    Startup::Localization m_localization;
 };
 
 TEST_P(DefaultWindowTest, ShowsTheAnalyzerStatusWhole)

@@ -53,6 +53,15 @@ void WalkSession::SetUp()
     });
 }
 
+void BilingualWalkSession::SetUp()
+{
+    if (GetParam()) {
+        ASSERT_TRUE(m_localization.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
+        m_localization.install();
+    }
+    WalkSession::SetUp();
+}
+
 bool WalkSession::waitForWork(const std::function<bool()>& condition)
 {
     return QTest::qWaitFor(condition, 15000);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/startup/Localization.h"
 #include "tests/qml/WindowSession.h"
 #include "tests/support/VisibleItems.h"
 #include "tests/support/StateFilesLock.h"
@@ -7,6 +8,8 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+
+#include <gtest/gtest.h>
 
 // The window on an analyzer whose 10 MHz low-pass grid is short (a 2 GHz
 // maximum gives 200 points), reached and photographed as the user sees it:
@@ -44,4 +47,14 @@ protected:
 
 private:
     StateFilesLock m_lock;
+};
+
+// The session in English, or in Russian ("-r") when the case's parameter is true.
+class BilingualWalkSession : public WalkSession, public ::testing::WithParamInterface<bool>
+{
+protected:
+    void SetUp() override;
+
+private:
+    Startup::Localization m_localization;
 };
