@@ -106,8 +106,8 @@ TableModelRow::Setter SetupVnaTableModel::frequencySetter(int modelRow, void (Sy
             return;
         }
         writeAndCheck(
-            modelRow, [this, set, frequency] { (m_device->*set)(*frequency); },
-            [this, value, frequency] { return readBackAs((m_device->*value)(), *frequency); },
+            modelRow, [device = m_device, set, frequency] { (device->*set)(*frequency); },
+            [device = m_device, value, frequency] { return readBackAs((device->*value)(), *frequency); },
             prefixedOrUnknown(frequency) + tr("Hz"));
     };
 }
@@ -246,8 +246,8 @@ void SetupVnaTableModel::addPointsAndStepRows()
             return;
         }
         writeAndCheck(
-            SweepPointsRow, [this, count] { m_device->setPointsCount(*count); },
-            [this, count] { return m_device->pointsCount() == count; }, QString::number(*count));
+            SweepPointsRow, [device = m_device, count] { device->setPointsCount(*count); },
+            [device = m_device, count] { return device->pointsCount() == count; }, QString::number(*count));
     });
     m_rows.push_back(points);
     recommendAtLeast100Points();
@@ -299,8 +299,8 @@ void SetupVnaTableModel::addOutputPowerRow()
             return;
         }
         writeAndCheck(
-            OutputPowerRow, [this, power] { m_device->setOutputPower(*power); },
-            [this, power] { return readBackAs(m_device->outputPower(), *power); },
+            OutputPowerRow, [device = m_device, power] { device->setOutputPower(*power); },
+            [device = m_device, power] { return readBackAs(device->outputPower(), *power); },
             QString::number(*power) + QLatin1Char(' ') + tr("dBm"));
     });
     m_rows.push_back(power);
