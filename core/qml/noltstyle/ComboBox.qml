@@ -22,8 +22,27 @@ T.ComboBox {
     leftPadding: padding + (!control.mirrored || !indicator || !indicator.visible ? 0 : indicator.width + spacing)
     rightPadding: padding + (control.mirrored || !indicator || !indicator.visible ? 0 : indicator.width + spacing)
 
+    // A row's text padding on each side, and the width that the widest entry needs with it:
+    // the list is never narrower, though a translation may make an entry wider than the box.
+    // Measured from the texts, not from the rows, which exist only while the list is open.
+    readonly property int rowPadding: 16
+    readonly property real widestRowWidth: {
+        let widest = 0;
+        if (control.model !== undefined) {
+            for (let i = 0; i < count; ++i)
+                widest = Math.max(widest, rowMetrics.advanceWidth(textAt(i)));
+        }
+        return Math.ceil(widest) + 2 * rowPadding;
+    }
+
+    FontMetrics {
+        id: rowMetrics
+        font: control.font
+    }
+
     delegate: MenuItem {
         width: ListView.view.width
+        horizontalPadding: control.rowPadding
         text: control.textRole ? (Array.isArray(control.model) ? modelData[control.textRole] : model[control.textRole])
                                : modelData
         highlighted: control.highlightedIndex === index
@@ -81,8 +100,7 @@ T.ComboBox {
 
     popup: T.Popup {
         y: control.height
-        // Never narrower than a row's text needs, which a translation may lengthen beyond the box.
-        width: Math.max(control.width, contentItem.implicitWidth + leftPadding + rightPadding)
+        width: Math.max(control.width, control.widestRowWidth + leftPadding + rightPadding)
         height: Math.min(contentItem.implicitHeight + topPadding + bottomPadding,
                          control.Window.height - topMargin - bottomMargin)
         transformOrigin: Item.Top
@@ -91,21 +109,8 @@ T.ComboBox {
         verticalPadding: 4
 
         contentItem: ListView {
-            id: rows
-
             clip: true
             implicitHeight: contentHeight
-            // The widest text of the rows made, with the rows' own padding.
-            implicitWidth: {
-                let widest = 0;
-                const made = rows.contentItem.children;
-                for (let i = 0; i < made.length; ++i) {
-                    const row = made[i];
-                    if (row.contentItem)
-                        widest = Math.max(widest, row.contentItem.implicitWidth + row.leftPadding + row.rightPadding);
-                }
-                return widest;
-            }
             model: control.delegateModel
             currentIndex: control.highlightedIndex
             highlightMoveDuration: 0

@@ -1,5 +1,6 @@
 #include "tests/qml/walk/WalkSession.h"
 
+#include <QColor>
 #include <QTest>
 
 #include <algorithm>
@@ -114,6 +115,9 @@ TEST_P(DefaultWindowTest, ShowsEveryCorrectionMethodWhole)
         EXPECT_TRUE(waitFor([&] { return fits(name); }))
             << name->property("text").toString().toStdString() << ": " << name->width() << " wide, needs "
             << name->implicitWidth();
+        // The rows follow the window's theme, as the chosen name does: light text on a dark list.
+        const auto isLight = [](QQuickItem* text) { return text->property("color").value<QColor>().lightnessF() > 0.5; };
+        EXPECT_EQ(isLight(name), isLight(chosen)) << name->property("text").toString().toStdString();
     }
     QMetaObject::invokeMethod(list, "close");
 }
