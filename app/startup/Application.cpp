@@ -1,10 +1,10 @@
 #include "app/startup/Application.h"
 
-#include "analyzer/threading/QuitNotice.h"
 #include "app/backend/MainQmlBackend.h"
 #include "app/settings/Settings.h"
 #include "app/startup/DisplayScaling.h"
 #include "app/startup/InterfaceRegistration.h"
+#include "app/startup/LastWindowQuit.h"
 #include "app/startup/Localization.h"
 #include "app/startup/Restart.h"
 #include "app/startup/TerminateHandler.h"
@@ -36,13 +36,7 @@ WindowRun runWindow(Settings& settings, const BackendOptions& options)
         },
         Qt::QueuedConnection);
 
-    // The closed window ends the program at once, also while a measurement waits: the
-    // work is told before any further event is served, and the quit is not left to
-    // a posted event that a nested event loop would discard.
-    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, &engine, [] {
-        QuitNotice::notify();
-        QCoreApplication::quit();
-    });
+    quitWithTheLastWindow(&engine);
 
     auto* backend = new MainQmlBackend(&settings, &engine, options);
     engine.rootContext()->setContextProperty(QStringLiteral("backend"), backend);

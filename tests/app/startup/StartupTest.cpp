@@ -1,7 +1,9 @@
+#include "analyzer/threading/QuitNotice.h"
 #include "app/settings/Settings.h"
 #include "app/startup/Application.h"
 #include "app/startup/DisplayScaling.h"
 #include "app/startup/InterfaceRegistration.h"
+#include "app/startup/LastWindowQuit.h"
 #include "app/startup/Localization.h"
 #include "app/startup/Restart.h"
 #include "app/startup/TerminateHandler.h"
@@ -16,6 +18,7 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -194,6 +197,36 @@ TEST_F(StoredSettings, ARestartStartsTheNewInstanceOnlyOnceTheOldOneHasLetGo)
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(serverWasUp);
     EXPECT_EQ(started, 1);
+}
+
+// A file dialog is a widget: closing it announces the last window closed while the main
+// window still shows. Only the main window's close ends the program. The announcement
+// comes only inside the application's event loop.
+TEST(LastWindowQuit, AClosedDialogLeavesTheProgramRunningAndTheLastWindowEndsIt)
+{
+    QObject context;
+    Startup::quitWithTheLastWindow(&context);
+    int told = 0;
+    const QuitNotice::Observation observation = QuitNotice::observe([&told] { ++told; });
+    QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+    QWindow mainWindow;
+    QFileDialog dialog;
+    int toldAfterTheDialog = -1;
+    QTimer::singleShot(0, &context, [&] {
+        mainWindow.show();
+        dialog.show();
+        if (QTest::qWaitForWindowExposed(&dialog)) {
+            dialog.close();
+            toldAfterTheDialog = told;
+        }
+        mainWindow.close();
+        // Ends the loop also where the close did not.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
+    QApplication::exec();
+    EXPECT_EQ(lastClosed.count(), 2);
+    EXPECT_EQ(toldAfterTheDialog, 0);
+    EXPECT_EQ(told, 1);
 }
 
 TEST(TerminateHandlerDeathTest, AnExceptionOnAnotherThreadAbortsWithItsTextOnTheErrorOutput)

@@ -1,0 +1,13 @@
+#pragma once
+
+class QObject;
+
+namespace Startup {
+
+// Ends the program once its last window has closed, also while a measurement waits
+// in a nested event loop: the work is told of the quit before any further event is
+// served, and the quit is not left to a posted event that such a loop would discard.
+// Connected for the life of `context`.
+void quitWithTheLastWindow(QObject* context);
+
+} // namespace Startup
