@@ -26,6 +26,8 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
+
 #include <exception>
 #include <memory>
 #include <stdexcept>
@@ -227,6 +229,26 @@ TEST(LastWindowQuit, AClosedDialogLeavesTheProgramRunningAndTheLastWindowEndsIt)
     EXPECT_EQ(lastClosed.count(), 2);
     EXPECT_EQ(toldAfterTheDialog, 0);
     EXPECT_EQ(told, 1);
+}
+
+// A window tool may destroy the window instead of asking it to close; the program
+// must not live on without it.
+TEST(LastWindowQuit, AMainWindowDestroyedFromOutsideEndsTheProgram)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "needs the X test display";
+    QObject context;
+    Startup::quitWithTheLastWindow(&context);
+    int told = 0;
+    const QuitNotice::Observation observation = QuitNotice::observe([&told] { ++told; });
+    QWindow mainWindow;
+    mainWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+    const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr), XCloseDisplay);
+    ASSERT_NE(display, nullptr);
+    XDestroyWindow(display.get(), static_cast<Window>(mainWindow.winId()));
+    XFlush(display.get());
+    EXPECT_TRUE(QTest::qWaitFor([&told] { return told == 1; }, 10000));
 }
 
 TEST(TerminateHandlerDeathTest, AnExceptionOnAnotherThreadAbortsWithItsTextOnTheErrorOutput)
