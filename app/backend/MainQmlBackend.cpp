@@ -264,7 +264,6 @@ bool MainQmlBackend::applyCorrectionNow()
 {
     return runOperation(tr("Correction"), [this](TaskProgress& task) {
         const std::vector<FixtureHalves> setups = fixtureHalvesOf(m_fixtureSetups);
-        task.setProgressRange(0, static_cast<int>(setups.size()));
         QDir(QCoreApplication::applicationDirPath()).mkpath(QStringLiteral("tmp"));
         CorrectionApplier applier(m_vnaDevice, m_backendWorker, [this](const QString& text) { reportError(text); });
         const bool applied = applier.apply(setups, QDir(temporaryDirectory()).filePath("deembed-"), task);
@@ -279,7 +278,6 @@ bool MainQmlBackend::saveCorrectionFilesNow(const QString& filename)
 {
     return runOperation(tr("Save correction"), [this, &filename](TaskProgress& task) {
         const std::vector<FixtureHalves> setups = fixtureHalvesOf(m_fixtureSetups);
-        task.setProgressRange(0, static_cast<int>(setups.size()));
         CorrectionFileWriter writer(m_vnaDevice, m_backendWorker, [this](const QString& text) { reportError(text); });
         if (!writer.write(filename, setups, task))
             return false;

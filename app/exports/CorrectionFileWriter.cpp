@@ -45,6 +45,7 @@ std::optional<std::vector<WrittenCorrectionFile>> CorrectionFileWriter::write(co
                                                                               const std::vector<FixtureHalves>& setups,
                                                                               TaskProgress& task)
 {
+    task.setProgressRange(0, static_cast<int>(setups.size()));
     const bool everySetupHasAFixture = std::all_of(setups.begin(), setups.end(), [](const FixtureHalves& setup) {
         return setup.leftEnabled || setup.rightEnabled;
     });

@@ -38,8 +38,8 @@ public:
     // without an enabled fixture, a fixture without ports, a port without a set
     // or a known reference impedance, or a set that does not re-grid onto the
     // analyzer's grid, such as one measured on a band the grid reaches beyond.
-    // Only a failing write leaves the files written before it. The task advances
-    // by one step per setup.
+    // Only a failing write leaves the files written before it. The task's range is
+    // the setups, and it advances by one step per setup.
     std::optional<std::vector<WrittenCorrectionFile>> write(const QString& prefix,
                                                             const std::vector<FixtureHalves>& setups,
                                                             TaskProgress& task);
