@@ -92,6 +92,11 @@ TableModelRow SetupVnaTableModel::frequencyRow(const QString& name,
     return row;
 }
 
+QString SetupVnaTableModel::inHertz(const std::optional<double>& frequency)
+{
+    return prefixedOrUnknown(frequency) + tr("Hz");
+}
+
 TableModelRow::Setter SetupVnaTableModel::frequencySetter(int modelRow, void (SyncedVnaDevice::*set)(double),
                                                          std::optional<double> (SyncedVnaDevice::*value)() const)
 {
@@ -108,7 +113,7 @@ TableModelRow::Setter SetupVnaTableModel::frequencySetter(int modelRow, void (Sy
         writeAndCheck(
             modelRow, [device = m_device, set, frequency] { (device->*set)(*frequency); },
             [device = m_device, value, frequency] { return readBackAs((device->*value)(), *frequency); },
-            prefixedOrUnknown(frequency) + tr("Hz"));
+            inHertz(frequency));
     };
 }
 
@@ -119,11 +124,11 @@ QString SetupVnaTableModel::frequencyRefusal(int modelRow, double frequency) con
     const std::optional<double> highest = m_device->maxFreq();
     if (highest && frequency > *highest && !CacheComparison::fuzzyEqual(frequency, *highest))
         return tr("%1 is above the analyzer's highest frequency, %2")
-            .arg(prefixedOrUnknown(frequency) + tr("Hz"), prefixedOrUnknown(highest) + tr("Hz"));
+            .arg(inHertz(frequency), inHertz(highest));
     const std::optional<double> start = m_device->startFreq();
     if (modelRow == StopFrequencyRow && start && frequency < *start)
         return tr("The stop frequency cannot be below the start frequency, %1")
-            .arg(prefixedOrUnknown(start) + tr("Hz"));
+            .arg(inHertz(start));
     return {};
 }
 

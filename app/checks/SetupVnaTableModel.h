@@ -47,6 +47,8 @@ signals:
 private:
     // A row showing a frequency of the analyzer with SI prefix and "Hz".
     TableModelRow frequencyRow(const QString& name, std::optional<double> (SyncedVnaDevice::*value)() const);
+    // A frequency as the messages give it, with SI prefix and "Hz".
+    static QString inHertz(const std::optional<double>& frequency);
     // Writes a typed frequency through the facade's setter; unreadable text, a
     // frequency above the analyzer's highest and a stop below the start are refused.
     TableModelRow::Setter frequencySetter(int modelRow, void (SyncedVnaDevice::*set)(double),
