@@ -183,7 +183,7 @@ TableView {
         Label {
             objectName: "refusal"
             y: table.rowHeight
-            width: (table.width - table.markerColumnWidth) * (table.columnShares[2] + table.columnShares[3]) - 6
+            width: table.columnWidthProvider(2) + table.columnWidthProvider(3) - 6
             height: table.refusalHeight
             visible: column === 2 && !cell.header && text !== ""
             text: cell.header || cell.cellModel.refusal === undefined ? "" : cell.cellModel.refusal
