@@ -145,15 +145,13 @@ bool ReflectionStep::measureShortFromVna()
 
 void ReflectionStep::measureOpenFromTouchstone(const QString& file)
 {
-    const FixtureRows rows = takeFixtureRows(*m_fixture);
-    runFromFile(newTask(tr("Reflection Open"), 4), file, analyzerPortsOf({&rows}),
+    runFromFile(newTask(tr("Reflection Open"), 4), file, analyzerPortsOf({takeFixtureRows(*m_fixture)}),
                 standardWork(ReflectionMeasurer::Standard::Open));
 }
 
 void ReflectionStep::measureShortFromTouchstone(const QString& file)
 {
-    const FixtureRows rows = takeFixtureRows(*m_fixture);
-    runFromFile(newTask(tr("Reflection Short"), 4), file, analyzerPortsOf({&rows}),
+    runFromFile(newTask(tr("Reflection Short"), 4), file, analyzerPortsOf({takeFixtureRows(*m_fixture)}),
                 standardWork(ReflectionMeasurer::Standard::Short));
 }
 

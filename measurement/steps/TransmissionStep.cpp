@@ -201,6 +201,11 @@ std::optional<TransmissionMeasurer::Rows> TransmissionStep::thruRows() const
     return TransmissionMeasurer::Rows{takeFixtureRows(*m_left), takeFixtureRows(*m_right)};
 }
 
+std::vector<uint> TransmissionStep::thruAnalyzerPorts() const
+{
+    return analyzerPortsOf({takeFixtureRows(*m_left), takeFixtureRows(*m_right)});
+}
+
 Step::Work TransmissionStep::thruWork()
 {
     std::optional<TransmissionMeasurer::Rows> rows = thruRows();
@@ -225,9 +230,8 @@ bool TransmissionStep::measureFromVna()
 
 void TransmissionStep::measureFromTouchstoneFile(const QString& filePath)
 {
-    const TransmissionMeasurer::Rows rows = *thruRows();
-    runFromFile(newTask(tr("Transmission"), m_thru->progressStepCount(rows)), filePath,
-                analyzerPortsOf({&rows.left, &rows.right}), thruWork());
+    runFromFile(newTask(tr("Transmission"), m_thru->progressStepCount(*thruRows())), filePath, thruAnalyzerPorts(),
+                thruWork());
 }
 
 Step::Work TransmissionStep::reflectWork(ReflectionMeasurer::Standard standard)
@@ -260,15 +264,13 @@ bool TransmissionStep::measureShortFromVna()
 
 void TransmissionStep::measureOpenFromTouchstoneFile(const QString& filePath)
 {
-    const TransmissionMeasurer::Rows rows = *thruRows();
-    runFromFile(newTask(tr("Transmission Open"), 4), filePath, analyzerPortsOf({&rows.left, &rows.right}),
+    runFromFile(newTask(tr("Transmission Open"), 4), filePath, thruAnalyzerPorts(),
                 reflectWork(ReflectionMeasurer::Standard::Open));
 }
 
 void TransmissionStep::measureShortFromTouchstoneFile(const QString& filePath)
 {
-    const TransmissionMeasurer::Rows rows = *thruRows();
-    runFromFile(newTask(tr("Transmission Short"), 4), filePath, analyzerPortsOf({&rows.left, &rows.right}),
+    runFromFile(newTask(tr("Transmission Short"), 4), filePath, thruAnalyzerPorts(),
                 reflectWork(ReflectionMeasurer::Standard::Short));
 }
 
