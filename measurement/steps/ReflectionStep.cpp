@@ -112,9 +112,7 @@ MeasureEnums::MeasureStatus ReflectionStep::calculated() const
 
 bool ReflectionStep::hasResults() const
 {
-    return m_measurer->openStatus() != BaseMeasurer::NotMeasured
-        || m_measurer->shortStatus() != BaseMeasurer::NotMeasured
-        || m_measurer->calculatingStatus() != BaseMeasurer::NotMeasured;
+    return m_measurer->hasResults();
 }
 
 std::vector<std::vector<uint>> ReflectionStep::cabling() const

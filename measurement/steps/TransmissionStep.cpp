@@ -181,14 +181,8 @@ MeasureStatus TransmissionStep::reflectCalculated() const
 
 bool TransmissionStep::hasResults() const
 {
-    if (m_thru->status() != BaseMeasurer::NotMeasured)
-        return true;
-    for (const ReflectionMeasurer* side : {m_leftReflect, m_rightReflect}) {
-        if (side->openStatus() != BaseMeasurer::NotMeasured || side->shortStatus() != BaseMeasurer::NotMeasured
-            || side->calculatingStatus() != BaseMeasurer::NotMeasured)
-            return true;
-    }
-    return false;
+    return m_thru->status() != BaseMeasurer::NotMeasured || m_leftReflect->hasResults()
+        || m_rightReflect->hasResults();
 }
 
 std::vector<std::vector<uint>> TransmissionStep::cabling() const
