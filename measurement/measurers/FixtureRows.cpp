@@ -18,11 +18,11 @@ FixtureRows takeFixtureRows(const VNAFixtureConnection& connection)
     return rows;
 }
 
-std::vector<uint> analyzerPortsOf(const std::vector<const FixtureRows*>& fixtures)
+std::vector<uint> analyzerPortsOf(const std::vector<FixtureRows>& fixtures)
 {
     std::vector<uint> ports;
-    for (const FixtureRows* rows : fixtures) {
-        for (const FixtureRow& row : *rows)
+    for (const FixtureRows& rows : fixtures) {
+        for (const FixtureRow& row : rows)
             ports.push_back(row.analyzerPort);
     }
     return ports;

@@ -26,7 +26,7 @@ using FixtureRows = std::vector<FixtureRow>;
 FixtureRows takeFixtureRows(const VNAFixtureConnection& connection);
 
 // The analyzer ports the rows of the given lists are cabled to.
-std::vector<uint> analyzerPortsOf(const std::vector<const FixtureRows*>& fixtures);
+std::vector<uint> analyzerPortsOf(const std::vector<FixtureRows>& fixtures);
 
 // The results of every row cleared, on the thread that writes results.
 void clearResults(const FixtureRows& rows);

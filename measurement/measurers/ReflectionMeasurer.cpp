@@ -95,6 +95,11 @@ bool ReflectionMeasurer::readyToCalculate(Standard standard) const
         && m_short.status() == Measured;
 }
 
+bool ReflectionMeasurer::hasResults() const
+{
+    return openStatus() != NotMeasured || shortStatus() != NotMeasured || calculatingStatus() != NotMeasured;
+}
+
 bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target)
 {
     const Measuring measuring(*this);

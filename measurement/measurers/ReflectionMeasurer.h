@@ -46,6 +46,8 @@ public:
     Status openStatus() const { return m_open.status(); }
     Status shortStatus() const { return m_short.status(); }
     Status calculatingStatus() const { return static_cast<Status>(m_calculatingStatus.load()); }
+    // A standard or the calculation has a status other than not measured.
+    bool hasResults() const;
     // The one-port data of the last calculation, per port, for the raw-data export.
     std::vector<Algorithms::SParametersOnePortVNA> openRawData() const;
     std::vector<Algorithms::SParametersOnePortVNA> shortRawData() const;

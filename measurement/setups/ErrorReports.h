@@ -2,11 +2,10 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 class WorkerThread;
 
@@ -30,14 +29,7 @@ signals:
     void error(QString text);
 
 private:
-    struct Shown
-    {
-        QString text;
-        std::uint64_t ticket;
-    };
-
     QPointer<WorkerThread> m_worker;
     // Shared with the markers queued on the worker; read and written on the GUI thread only.
-    std::shared_ptr<std::vector<Shown>> m_shown = std::make_shared<std::vector<Shown>>();
-    std::uint64_t m_lastTicket = 0;
+    std::shared_ptr<QSet<QString>> m_shown = std::make_shared<QSet<QString>>();
 };

@@ -69,12 +69,17 @@ MeasureEnums::MeasureStatus DutStep::measureStatus() const
     return MeasureEnums::MeasureStatus::MEASURED;
 }
 
-Step::Work DutStep::dutWork()
+std::vector<FixtureRows> DutStep::fixtureRows() const
 {
     std::vector<FixtureRows> rows;
     for (const DutMeasurer* measurer : m_measurers)
         rows.push_back(takeFixtureRows(*measurer->fixture()));
-    return [this, rows = std::move(rows), earlier = m_earlier](SourceReader& source, TaskProgress& task) {
+    return rows;
+}
+
+Step::Work DutStep::dutWork()
+{
+    return [this, rows = fixtureRows(), earlier = m_earlier](SourceReader& source, TaskProgress& task) {
         if (m_measurers.size() == 2 && DutMeasurer::sharesThru(*m_measurers[0], *m_measurers[1])) {
             DutMeasurer::measurePair(*m_measurers[0], *m_measurers[1], source, task, rows[0], rows[1]);
             return;
@@ -94,12 +99,6 @@ bool DutStep::measureFromVna()
 
 void DutStep::measureFromTouchstoneFile(const QString& filePath)
 {
-    std::vector<FixtureRows> rows;
-    for (const DutMeasurer* measurer : m_measurers)
-        rows.push_back(takeFixtureRows(*measurer->fixture()));
-    std::vector<const FixtureRows*> fixtures;
-    for (const FixtureRows& fixture : rows)
-        fixtures.push_back(&fixture);
-    runFromFile(newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size())), filePath, analyzerPortsOf(fixtures),
-                dutWork());
+    runFromFile(newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size())), filePath,
+                analyzerPortsOf(fixtureRows()), dutWork());
 }

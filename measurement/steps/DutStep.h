@@ -38,6 +38,8 @@ signals:
     void dutMeasuredChanged();
 
 private:
+    // The rows of each measurer's fixture, in the measurers' order.
+    std::vector<FixtureRows> fixtureRows() const;
     Work dutWork();
 
     std::shared_ptr<ConnectionBase> m_connection;

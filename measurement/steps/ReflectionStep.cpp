@@ -112,9 +112,7 @@ MeasureEnums::MeasureStatus ReflectionStep::calculated() const
 
 bool ReflectionStep::hasResults() const
 {
-    return m_measurer->openStatus() != BaseMeasurer::NotMeasured
-        || m_measurer->shortStatus() != BaseMeasurer::NotMeasured
-        || m_measurer->calculatingStatus() != BaseMeasurer::NotMeasured;
+    return m_measurer->hasResults();
 }
 
 std::vector<std::vector<uint>> ReflectionStep::cabling() const
@@ -145,15 +143,13 @@ bool ReflectionStep::measureShortFromVna()
 
 void ReflectionStep::measureOpenFromTouchstone(const QString& file)
 {
-    const FixtureRows rows = takeFixtureRows(*m_fixture);
-    runFromFile(newTask(tr("Reflection Open"), 4), file, analyzerPortsOf({&rows}),
+    runFromFile(newTask(tr("Reflection Open"), 4), file, analyzerPortsOf({takeFixtureRows(*m_fixture)}),
                 standardWork(ReflectionMeasurer::Standard::Open));
 }
 
 void ReflectionStep::measureShortFromTouchstone(const QString& file)
 {
-    const FixtureRows rows = takeFixtureRows(*m_fixture);
-    runFromFile(newTask(tr("Reflection Short"), 4), file, analyzerPortsOf({&rows}),
+    runFromFile(newTask(tr("Reflection Short"), 4), file, analyzerPortsOf({takeFixtureRows(*m_fixture)}),
                 standardWork(ReflectionMeasurer::Standard::Short));
 }
 

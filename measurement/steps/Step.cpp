@@ -44,6 +44,18 @@ struct AtExit
 template <typename Function>
 AtExit(Function) -> AtExit<Function>;
 
+// What a work item removed from the queue does: its task reads cancelled, not
+// failed, and the item still ends.
+template <typename End>
+WorkerThread::Task droppedItem(std::shared_ptr<TaskProgress> task, End end)
+{
+    return [task = std::move(task), end = std::move(end)] {
+        task->interrupt();
+        task->cancel();
+        end();
+    };
+}
+
 } // namespace
 
 Step::Step(SyncedVnaDevice* device, WorkerThread* worker, ProgressManager* progress, QObject* parent)
@@ -193,11 +205,7 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         task->finish();
         checker->report();
     };
-    auto dropped = [end, task] {
-        task->interrupt();
-        task->cancel();
-        end();
-    };
+    WorkerThread::Task dropped = droppedItem(task, end);
     // So is one whose method or cabling changed meanwhile: its work was made for the old ones.
     if (worker->clearCount() != clearsBefore || m_measuredMethod != calcMethod() || m_measuredCabling != cabling()) {
         dropped();
@@ -236,11 +244,7 @@ void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString&
             }
             work(source, *task);
         },
-        [end, task] {
-            task->interrupt();
-            task->cancel();
-            end();
-        });
+        droppedItem(task, end));
 }
 
 void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<void(TaskProgress&)> work)
@@ -255,9 +259,5 @@ void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<
             AtExit atEnd{end};
             work(*task);
         },
-        [end, task] {
-            task->interrupt();
-            task->cancel();
-            end();
-        });
+        droppedItem(task, end));
 }

@@ -181,14 +181,8 @@ MeasureStatus TransmissionStep::reflectCalculated() const
 
 bool TransmissionStep::hasResults() const
 {
-    if (m_thru->status() != BaseMeasurer::NotMeasured)
-        return true;
-    for (const ReflectionMeasurer* side : {m_leftReflect, m_rightReflect}) {
-        if (side->openStatus() != BaseMeasurer::NotMeasured || side->shortStatus() != BaseMeasurer::NotMeasured
-            || side->calculatingStatus() != BaseMeasurer::NotMeasured)
-            return true;
-    }
-    return false;
+    return m_thru->status() != BaseMeasurer::NotMeasured || m_leftReflect->hasResults()
+        || m_rightReflect->hasResults();
 }
 
 std::vector<std::vector<uint>> TransmissionStep::cabling() const
@@ -199,6 +193,11 @@ std::vector<std::vector<uint>> TransmissionStep::cabling() const
 std::optional<TransmissionMeasurer::Rows> TransmissionStep::thruRows() const
 {
     return TransmissionMeasurer::Rows{takeFixtureRows(*m_left), takeFixtureRows(*m_right)};
+}
+
+std::vector<uint> TransmissionStep::thruAnalyzerPorts() const
+{
+    return analyzerPortsOf({takeFixtureRows(*m_left), takeFixtureRows(*m_right)});
 }
 
 Step::Work TransmissionStep::thruWork()
@@ -225,9 +224,8 @@ bool TransmissionStep::measureFromVna()
 
 void TransmissionStep::measureFromTouchstoneFile(const QString& filePath)
 {
-    const TransmissionMeasurer::Rows rows = *thruRows();
-    runFromFile(newTask(tr("Transmission"), m_thru->progressStepCount(rows)), filePath,
-                analyzerPortsOf({&rows.left, &rows.right}), thruWork());
+    runFromFile(newTask(tr("Transmission"), m_thru->progressStepCount(*thruRows())), filePath, thruAnalyzerPorts(),
+                thruWork());
 }
 
 Step::Work TransmissionStep::reflectWork(ReflectionMeasurer::Standard standard)
@@ -260,15 +258,13 @@ bool TransmissionStep::measureShortFromVna()
 
 void TransmissionStep::measureOpenFromTouchstoneFile(const QString& filePath)
 {
-    const TransmissionMeasurer::Rows rows = *thruRows();
-    runFromFile(newTask(tr("Transmission Open"), 4), filePath, analyzerPortsOf({&rows.left, &rows.right}),
+    runFromFile(newTask(tr("Transmission Open"), 4), filePath, thruAnalyzerPorts(),
                 reflectWork(ReflectionMeasurer::Standard::Open));
 }
 
 void TransmissionStep::measureShortFromTouchstoneFile(const QString& filePath)
 {
-    const TransmissionMeasurer::Rows rows = *thruRows();
-    runFromFile(newTask(tr("Transmission Short"), 4), filePath, analyzerPortsOf({&rows.left, &rows.right}),
+    runFromFile(newTask(tr("Transmission Short"), 4), filePath, thruAnalyzerPorts(),
                 reflectWork(ReflectionMeasurer::Standard::Short));
 }
 

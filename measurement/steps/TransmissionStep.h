@@ -102,6 +102,8 @@ private:
     struct ReflectRun;
 
     std::optional<TransmissionMeasurer::Rows> thruRows() const;
+    // The analyzer ports of both fixtures, left first.
+    std::vector<uint> thruAnalyzerPorts() const;
     Work thruWork();
     // Clones both fixtures anew and gives the work that measures the standard on them.
     Work reflectWork(ReflectionMeasurer::Standard standard);
