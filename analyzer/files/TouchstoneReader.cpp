@@ -17,16 +17,6 @@ constexpr double maximumR = 1000.0;
 // and angle, effective noise resistance.
 constexpr int noiseParameterTokens = 5;
 
-std::size_t integerSquareRoot(std::size_t k)
-{
-    std::size_t n = static_cast<std::size_t>(std::sqrt(static_cast<double>(k)));
-    while (n * n > k)
-        --n;
-    while ((n + 1) * (n + 1) <= k)
-        ++n;
-    return n;
-}
-
 } // namespace
 
 TouchstoneReader::TouchstoneReader(int portCount)
@@ -171,12 +161,9 @@ std::optional<TouchstoneRecord> TouchstoneReader::parseRecord()
         fail(TouchstoneReadIssue::NotANumber, m_tokenLines.front(), m_tokens.first());
         return std::nullopt;
     }
-    const std::size_t count = static_cast<std::size_t>(m_tokens.size() - 1) / 2;
-    record.N = integerSquareRoot(count);
-    if (record.N * record.N != count) {
-        fail(TouchstoneReadIssue::TooManyValues, m_line);
-        return std::nullopt;
-    }
+    // Only a full record gets here: one value per pair of ports.
+    record.N = static_cast<std::size_t>(m_portCount);
+    const std::size_t count = record.N * record.N;
     record.values.resize(count);
     for (std::size_t k = 0; k < count; ++k) {
         const int first = static_cast<int>(2 * k + 1);
