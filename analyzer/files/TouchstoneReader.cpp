@@ -17,16 +17,6 @@ constexpr double maximumR = 1000.0;
 // and angle, effective noise resistance.
 constexpr int noiseParameterTokens = 5;
 
-std::size_t integerSquareRoot(std::size_t k)
-{
-    std::size_t n = static_cast<std::size_t>(std::sqrt(static_cast<double>(k)));
-    while (n * n > k)
-        --n;
-    while ((n + 1) * (n + 1) <= k)
-        ++n;
-    return n;
-}
-
 } // namespace
 
 TouchstoneReader::TouchstoneReader(int portCount)
@@ -112,8 +102,8 @@ bool TouchstoneReader::addDataTokens(const QStringList& tokens)
         m_atNoiseData = true;
         return true;
     }
-    m_tokenLines.emplace_back(m_tokens.size(), m_line);
     m_tokens += tokens;
+    m_tokenLines.insert(m_tokenLines.end(), static_cast<std::size_t>(tokens.size()), m_line);
     if (m_tokens.size() < m_tokensPerRecord)
         return true;
     if (m_tokens.size() > m_tokensPerRecord)
@@ -133,22 +123,11 @@ void TouchstoneReader::finish()
     // A token that is no number says more about the damage than the cut does.
     for (int k = 0; k < m_tokens.size(); ++k) {
         if (!parseFinite(m_tokens[k])) {
-            fail(TouchstoneReadIssue::NotANumber, lineOfToken(k), m_tokens[k]);
+            fail(TouchstoneReadIssue::NotANumber, m_tokenLines[k], m_tokens[k]);
             return;
         }
     }
-    fail(TouchstoneReadIssue::IncompleteRecord, lineOfToken(0));
-}
-
-int TouchstoneReader::lineOfToken(int k) const
-{
-    int line = m_line;
-    for (const auto& [first, number] : m_tokenLines) {
-        if (first > k)
-            break;
-        line = number;
-    }
-    return line;
+    fail(TouchstoneReadIssue::IncompleteRecord, m_tokenLines.front());
 }
 
 bool TouchstoneReader::fail(TouchstoneReadIssue::Kind kind, int line, const QString& token)
@@ -179,22 +158,19 @@ std::optional<TouchstoneRecord> TouchstoneReader::parseRecord()
     if (frequency)
         record.frequency = *frequency * TouchstoneLayout::frequencyFactor(m_data.unit);
     if (!frequency || !std::isfinite(record.frequency)) {
-        fail(TouchstoneReadIssue::NotANumber, lineOfToken(0), m_tokens.first());
+        fail(TouchstoneReadIssue::NotANumber, m_tokenLines.front(), m_tokens.first());
         return std::nullopt;
     }
-    const std::size_t count = static_cast<std::size_t>(m_tokens.size() - 1) / 2;
-    record.N = integerSquareRoot(count);
-    if (record.N * record.N != count) {
-        fail(TouchstoneReadIssue::TooManyValues, m_line);
-        return std::nullopt;
-    }
+    // Only a full record gets here: one value per pair of ports.
+    record.N = static_cast<std::size_t>(m_portCount);
+    const std::size_t count = record.N * record.N;
     record.values.resize(count);
     for (std::size_t k = 0; k < count; ++k) {
         const int first = static_cast<int>(2 * k + 1);
         const auto value = parseValue(m_tokens[first], m_tokens[first + 1]);
         if (!value) {
             const int bad = parseFinite(m_tokens[first]) ? first + 1 : first;
-            fail(TouchstoneReadIssue::NotANumber, lineOfToken(bad), m_tokens[bad]);
+            fail(TouchstoneReadIssue::NotANumber, m_tokenLines[bad], m_tokens[bad]);
             return std::nullopt;
         }
         record.values[TouchstoneLayout::matrixIndex(k, m_portCount, record.N)] = *value;

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 #include <optional>
-#include <utility>
 #include <vector>
 
 // Turns the lines of a Touchstone file, one after the other, into TouchstoneData.
@@ -36,8 +35,6 @@ private:
     // True when a two-port record would start at a frequency that does not rise.
     bool stepsBack(const QString& firstToken) const;
     std::optional<TouchstoneRecord> parseRecord();
-    // The line that token k of the record being gathered came from.
-    int lineOfToken(int k) const;
     bool fail(TouchstoneReadIssue::Kind kind, int line, const QString& token = {});
     void clearTokens();
     std::optional<std::complex<double>> parseValue(const QString& a, const QString& b) const;
@@ -46,8 +43,8 @@ private:
     int m_tokensPerRecord;
     TouchstoneData m_data;
     QStringList m_tokens;
-    // For each line of the record being gathered: its first token's index and its line number.
-    std::vector<std::pair<int, int>> m_tokenLines;
+    // The line each token of the record being gathered came from.
+    std::vector<int> m_tokenLines;
     int m_line = 0;
     TouchstoneReadIssue m_issue;
     bool m_atNoiseData = false;
