@@ -2134,11 +2134,6 @@ using reflects, ps</source>
     </message>
     <message>
         <location filename="../measurement/setups/FixtureSetups.cpp"/>
-        <source>Results measured with another correction method or on other analyzer ports were cleared: measure the fixtures again</source>
-        <translation>Результаты, измеренные другим методом коррекции или на других портах анализатора, удалены: измерьте оснастки снова</translation>
-    </message>
-    <message>
-        <location filename="../measurement/setups/FixtureSetups.cpp"/>
         <source>Results measured with another correction method were cleared: measure the fixtures again</source>
         <translation>Результаты, измеренные другим методом коррекции, удалены: измерьте оснастки снова</translation>
     </message>

@@ -146,14 +146,10 @@ void FixtureSetups::noteClearedResults(Step::Conditions changed)
 void FixtureSetups::announceClearedResults()
 {
     const Step::Conditions changed = std::exchange(m_clearedFor, {});
-    const bool method = changed.testFlag(Step::Condition::Method);
-    const bool cabling = changed.testFlag(Step::Condition::Cabling);
-    if (method && cabling)
-        emit message(tr("Results measured with another correction method or on other analyzer ports were cleared: "
-                        "measure the fixtures again"));
-    else if (method)
+    // A change clears a step once: what changed first is why its results went.
+    if (changed.testFlag(Step::Condition::Method))
         emit message(tr("Results measured with another correction method were cleared: measure the fixtures again"));
-    else if (cabling)
+    else if (changed.testFlag(Step::Condition::Cabling))
         emit message(tr("Results measured on other analyzer ports were cleared: measure the fixtures again"));
 }
 

@@ -112,15 +112,17 @@ void Step::setUserDefZ0(double z0)
 
 Step::Conditions Step::clearResultsOfOtherConditions()
 {
-    if (!holdsResults())
+    if (m_resultsDropped || !holdsResults())
         return {};
     Conditions changed;
     if (m_measuredMethod != calcMethod())
         changed |= Condition::Method;
     if (m_measuredCabling != cabling())
         changed |= Condition::Cabling;
-    if (changed)
+    if (changed) {
+        m_resultsDropped = true;
         deleteData();
+    }
     return changed;
 }
 
@@ -129,6 +131,7 @@ void Step::beginMeasurement()
     // The work was made just before, on this thread: it reads the cabling recorded here.
     m_measuredMethod = calcMethod();
     m_measuredCabling = cabling();
+    m_resultsDropped = false;
     ++m_measuring;
 }
 

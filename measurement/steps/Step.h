@@ -138,6 +138,9 @@ private:
     // The conditions of the last measurement begun; GUI thread only.
     Algorithms::CalcMethod m_measuredMethod = Algorithms::CalcMethod::TimeGating;
     std::vector<std::vector<uint>> m_measuredCabling;
+    // A clear for other conditions is on its way to the worker: the results are gone for
+    // whatever changes next, so one change of conditions clears and tells once.
+    bool m_resultsDropped = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Step::Conditions)
