@@ -8,7 +8,10 @@ start_xvfb() {
   # side by side never share one (and never kill each other's).
   local numberFile
   numberFile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$numberFile" >/dev/null 2>&1 &
+  # Without -noreset the server resets whenever its last client leaves, and a
+  # program connecting during that reset is turned away ("could not connect to
+  # display"): tests started side by side would fail now and then.
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$numberFile" >/dev/null 2>&1 &
   XVFB_PID=$!
   trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
   for _ in $(seq 100); do
