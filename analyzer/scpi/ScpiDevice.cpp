@@ -119,6 +119,14 @@ std::optional<QString> ScpiDevice::exchange(const QString& command, QTimer* limi
         return std::nullopt;
 
     m_interrupted = false;
+    // While the budget runs, a query without a limit waits no longer than a timed one:
+    // the interrupt of the quit may have come before it and ended nothing.
+    QTimer quitLimit;
+    if (!limit && m_giveUp->isActive()) {
+        quitLimit.setSingleShot(true);
+        quitLimit.setInterval(QuitReplyLimit);
+        limit = &quitLimit;
+    }
     QEventLoop loop;
     connect(m_socket, &QTcpSocket::readyRead, &loop, &QEventLoop::quit);
     connect(m_socket, &QTcpSocket::disconnected, &loop, &QEventLoop::quit);

@@ -20,6 +20,8 @@ class ScpiDevice : public QObject
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds DefaultConnectTimeLimit{3000};
+    // The longest wait for a reply once the analyzer is given a budget.
+    static constexpr std::chrono::milliseconds QuitReplyLimit{3000};
     // Far above the longest reply of the analyzer (a trace of 100001 points is about
     // 5 MB); a longer one is no reply at all, and the memory it may take is bounded.
     static constexpr int MaxReplyBytes = 32 * 1024 * 1024;
@@ -46,7 +48,8 @@ public:
     // The analyzer is given `budget` from now for everything still to come: the
     // exchange waiting now and every later exchange or connection ends by then at
     // the latest, and later ones fail at once; the first query left unanswered or
-    // connection refused meanwhile ends the budget at once. For the quit, so that
+    // connection refused meanwhile ends the budget at once, and no query waits
+    // longer than QuitReplyLimit, the operation-complete one included. For the quit, so that
     // an analyzer that does not answer cannot hold the program.
     void giveUpAfter(std::chrono::milliseconds budget);
 

@@ -222,6 +222,23 @@ TEST_F(ScpiLinkTest, AQueryLeftUnansweredAfterGivingUpEndsTheBudgetAtOnce)
     EXPECT_TRUE(allLines().filter("FREQuency:STARt").isEmpty());
 }
 
+// An operation-complete query that begins after the budget has started (the quit's
+// interrupt came before it) is left unanswered after the limit of a timed one, not
+// the whole budget.
+TEST_F(ScpiLinkTest, AQueryWithoutLimitBegunWhileTheBudgetRunsEndsItAfterTheQuitReplyLimit)
+{
+    ASSERT_TRUE(connectLink());
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::NoReply, "*OPC?", -1}));
+    link.giveUpAfter(std::chrono::milliseconds(60000));
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_FALSE(link.query("*OPC?\n").has_value());
+    EXPECT_LT(elapsed.elapsed(), 30000);
+    EXPECT_FALSE(link.query("SENSe1:FREQuency:STARt?\n", 3000).has_value());
+    EXPECT_TRUE(allLines().filter("FREQuency:STARt").isEmpty());
+}
+
 TEST_F(ScpiLinkTest, SecondOfTwoRepliesIsDiscardedBeforeTheNextQuery)
 {
     ASSERT_TRUE(connectLink());
