@@ -336,9 +336,10 @@ TEST_F(CharacterizationMarkersTest, MovingReferenceMarkerShowsTheAppliedOffsetUn
     // 100 ps on the left half moves the thru's calibration plane by as much along its response.
     thru->setLeftOffset(100.0);
     thru->applyThruOffset(true);
-    ASSERT_TRUE(waitFor([&] { return left->property("length").toDouble() != measured; }));
+    // The new length and the applied flag reach this thread separately.
+    ASSERT_TRUE(waitFor(
+        [&] { return left->property("length").toDouble() != measured && thru->appliedFixtureOffset(); }));
     EXPECT_NEAR(left->property("length").toDouble(), measured + 100e-12, 1e-18);
-    EXPECT_TRUE(thru->appliedFixtureOffset());
     QQuickItem* line = nullptr;
     ASSERT_TRUE(waitFor([&] { return (line = findVisible(lengthChart, "movingReferenceLine")) != nullptr; }));
     const double moved = sceneX(length + 100e-12);
