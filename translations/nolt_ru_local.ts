@@ -1725,6 +1725,11 @@ using reflects, ps</source>
     </message>
     <message>
         <location filename="../measurement/steps/Step.cpp"/>
+        <source>The correction method or the analyzer ports changed as the measurement began: measure again</source>
+        <translation>Метод коррекции или порты анализатора изменились в начале измерения: повторите измерение</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/Step.cpp"/>
         <source>Read file</source>
         <translation>Чтение файла</translation>
     </message>

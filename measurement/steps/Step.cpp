@@ -209,8 +209,14 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         checker->report();
     };
     WorkerThread::Task dropped = droppedItem(task, end);
-    // So is one whose method or cabling changed meanwhile: its work was made for the old ones.
-    if (worker->clearCount() != clearsBefore || m_measuredMethod != calcMethod() || m_measuredCabling != cabling()) {
+    if (worker->clearCount() != clearsBefore) {
+        dropped();
+        return true;
+    }
+    // So is one whose method or cabling changed meanwhile: its work was made for the old
+    // ones. Nobody cancelled it, so the user learns why it ended.
+    if (m_measuredMethod != calcMethod() || m_measuredCabling != cabling()) {
+        emit error(tr("The correction method or the analyzer ports changed as the measurement began: measure again"));
         dropped();
         return true;
     }

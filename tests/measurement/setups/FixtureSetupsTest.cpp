@@ -53,6 +53,20 @@ protected:
                                        });
     }
 
+    // Runs the action on the GUI thread once the analyzer is asked to save its state,
+    // while the measurement waits for that to end.
+    void whileTheStateIsSaved(std::function<void()> action)
+    {
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &simulator,
+                                       [connection, action](int, const QString& line) {
+                                           if (!line.startsWith("MMEMory:STORe:STATe"))
+                                               return;
+                                           QObject::disconnect(*connection);
+                                           QTimer::singleShot(0, action);
+                                       });
+    }
+
     // The example fixture on the test's grid: its 2x-thru and its left half's open.
     void writeStandardFiles()
     {
@@ -215,22 +229,11 @@ TEST_F(FixtureSetupsTest, PresetReleasesAMeasurementWaitingInTheQueue)
         SCOPED_TRACE(whileSaving);
         simulator.clearLog();
         std::atomic<bool> release{false};
-        worker.post([&release] {
-            while (!release)
-                QThread::msleep(1);
-        });
-        if (whileSaving) {
-            auto connection = std::make_shared<QMetaObject::Connection>();
-            *connection = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &simulator,
-                                           [this, connection](int, const QString& line) {
-                                               if (!line.startsWith("MMEMory:STORe:STATe"))
-                                                   return;
-                                               QObject::disconnect(*connection);
-                                               QTimer::singleShot(0, &setups(), [this] { setups().preset(); });
-                                           });
-        } else {
+        holdWorker(release);
+        if (whileSaving)
+            whileTheStateIsSaved([this] { setups().preset(); });
+        else
             QTimer::singleShot(50, &setups(), [this] { setups().preset(); });
-        }
         EXPECT_TRUE(firstThru().measureFromVna());
         release = true;
         drain();
@@ -238,6 +241,21 @@ TEST_F(FixtureSetupsTest, PresetReleasesAMeasurementWaitingInTheQueue)
         EXPECT_EQ(allLines().filter("INITiate1:IMMediate").size(), 0);
         EXPECT_EQ(progressTexts().last(), "Save device state (cancelled)");
     }
+}
+
+// A measurement whose method changes while the analyzer saves its state was made for
+// the old method: it ends without a sweep or results, and says why, as nobody cancelled it.
+TEST_F(FixtureSetupsTest, AMethodChangedAsTheMeasurementBeginsEndsItWithTheReason)
+{
+    setups().setCorrectionMethod(CorrectionMethod::FILTERING);
+    whileTheStateIsSaved([this] { setups().setCorrectionMethod(CorrectionMethod::BISECT); });
+    EXPECT_TRUE(firstThru().measureFromVna());
+    drain();
+    EXPECT_EQ(firstThru().thruMeasured(), MeasureEnums::MeasureStatus::NONE);
+    EXPECT_EQ(allLines().filter("INITiate1:IMMediate").size(), 0);
+    EXPECT_EQ(allLines().filter("MMEMory:LOAD ").size(), 1);
+    EXPECT_EQ(errors, QStringList{"The correction method or the analyzer ports changed as the measurement began: "
+                                  "measure again"});
 }
 
 // A step replaced while its measurement runs goes away only after it, and so after

@@ -71,7 +71,7 @@ void WizardPageSession::startOnAnalyzer(int ports)
 {
     simulator.setPortCount(ports);
     startBackend();
-    ASSERT_TRUE(waitForPortsCount(ports));
+    ASSERT_TRUE(waitForAssignedPorts(ports));
 }
 
 QQuickItem* WizardPageSession::showPage(const QString& name)

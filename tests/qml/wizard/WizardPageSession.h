@@ -19,7 +19,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the backend on an analyzer of `ports` ports and waits until it knows them.
+    // Starts the backend on an analyzer of `ports` ports and waits until the fixtures took theirs.
     void startOnAnalyzer(int ports);
     // Creates and shows qrc:/qml/pages/<name>.qml; null after reporting a failure.
     QQuickItem* showPage(const QString& name);

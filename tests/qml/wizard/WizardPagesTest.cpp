@@ -146,7 +146,6 @@ TEST_F(WizardPagesTest, MeasuresAThruByItsButtonTakesOnlyNumbersAsOffsetsAndSave
 TEST_F(WizardPagesTest, PortPanesAndChartLabelsNameTheCabledPortsUntilMeasuredThenTheMeasuredOnes)
 {
     startOnAnalyzer(4);
-    ASSERT_TRUE(waitForAssignedPorts(4));
     TransmissionStep* step = firstStep();
     ASSERT_NE(step, nullptr);
     QQuickItem* measurePage = showPage("MeasureFixturePage");

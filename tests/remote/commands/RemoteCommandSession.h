@@ -54,7 +54,8 @@ protected:
         ASSERT_NE(client, nullptr);
     }
 
-    // The analyzer answered and its ports and sweep are known.
+    // The analyzer answered, its sweep is known and the fixtures took their ports from
+    // its count (a measurement begun before would end: its cabling changed).
     void startWithAnalyzer()
     {
         startRemote();
@@ -62,6 +63,7 @@ protected:
             const SyncedVnaDevice* device = backend->getVnaDevice();
             return device->isReady() && device->portsCount() && device->stepFreq();
         }));
+        ASSERT_TRUE(waitForAssignedPorts(*backend->getVnaDevice()->portsCount()));
     }
 
     RemoteTest::TestClient* connectClient()
