@@ -41,7 +41,9 @@ esac
 simulator_pid=""
 xvfb_pid=""
 cleanup() {
-  if [ -n "$simulator_pid" ]; then kill "$simulator_pid" 2>/dev/null || true; fi
+  # A stopped simulator (one a user paused to play a silent analyzer) takes the
+  # termination only once it runs again.
+  if [ -n "$simulator_pid" ]; then kill "$simulator_pid" 2>/dev/null && kill -CONT "$simulator_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
