@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 using MeasureEnums::MeasureStatus;
 using Simulator::FixtureWorld;
 
@@ -56,6 +58,14 @@ protected:
         return sParameters ? sParameters->s11() : std::vector<std::complex<double>>{};
     }
 
+    // The errors that the recall alone gave, once its work has ended.
+    QStringList errorsOf(const std::function<void()>& recall)
+    {
+        errors.clear();
+        recall();
+        drain();
+        return errors;
+    }
 };
 
 } // namespace
@@ -97,10 +107,7 @@ TEST_F(UnusableFile, RecalledOntoAMeasuredFourPortThruChangesNothingAndNamesTheF
     };
     QSignalSpy statusChanges(thru.get(), &Step::isMeasuredChanged);
     for (const auto& [path, text] : files) {
-        errors.clear();
-        thru->measureFromTouchstoneFile(path);
-        drain();
-        EXPECT_EQ(errors, QStringList{text});
+        EXPECT_EQ(errorsOf([&] { thru->measureFromTouchstoneFile(path); }), QStringList{text});
         EXPECT_EQ(progressTexts().last(), "Read file (cancelled)");
         EXPECT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED) << path.toStdString();
         EXPECT_EQ(s21(left, 1), leftHalf) << path.toStdString();
@@ -123,10 +130,7 @@ TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
     drain();
     ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
     const auto reflectHalf = s21(left);
-    errors.clear();
-    reflect->measureOpenFromTouchstone(damaged);
-    drain();
-    EXPECT_EQ(errors, QStringList{damagedText});
+    EXPECT_EQ(errorsOf([&] { reflect->measureOpenFromTouchstone(damaged); }), QStringList{damagedText});
     EXPECT_EQ(reflect->openMeasured(), MeasureStatus::MEASURED);
     EXPECT_EQ(reflect->calculated(), MeasureStatus::MEASURED);
     EXPECT_EQ(s21(left), reflectHalf);
@@ -137,10 +141,7 @@ TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
     const double leftOffset = thru->leftReflectOffset();
     const double rightOffset = thru->rightReflectOffset();
     ASSERT_NE(leftOffset, 0.0);
-    errors.clear();
-    thru->measureOpenFromTouchstoneFile(damaged);
-    drain();
-    EXPECT_EQ(errors, QStringList{damagedText});
+    EXPECT_EQ(errorsOf([&] { thru->measureOpenFromTouchstoneFile(damaged); }), QStringList{damagedText});
     EXPECT_EQ(thru->openMeasured(), MeasureStatus::MEASURED);
     EXPECT_EQ(thru->reflectCalculated(), MeasureStatus::MEASURED);
     EXPECT_EQ(thru->leftReflectOffset(), leftOffset);
@@ -153,10 +154,7 @@ TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
     drain();
     ASSERT_EQ(dut->measureStatus(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
     const auto regated = s11(left);
-    errors.clear();
-    dut->measureFromTouchstoneFile(damaged);
-    drain();
-    EXPECT_EQ(errors, QStringList{damagedText});
+    EXPECT_EQ(errorsOf([&] { dut->measureFromTouchstoneFile(damaged); }), QStringList{damagedText});
     EXPECT_EQ(dut->measureStatus(), MeasureStatus::MEASURED);
     EXPECT_EQ(s11(left), regated);
     for (DutMeasurer* measurer : dut->measurers())
