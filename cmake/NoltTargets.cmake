@@ -35,6 +35,15 @@ function(nolt_add_library target)
   nolt_warnings(${target})
 endfunction()
 
+# Every test case's time limit: a hang fails within minutes, not at the test
+# command's 900 s. Far above the slowest case on a loaded machine (about 35 s,
+# several times that under the sanitizers).
+if(NOLT_SANITIZE)
+  set(NOLT_TEST_TIMEOUT 420)
+else()
+  set(NOLT_TEST_TIMEOUT 180)
+endif()
+
 # A GoogleTest executable over every source of the calling folder, with the
 # Qt application object created by the shared test main. GUI tests get a
 # QApplication (they run under the test command's Xvfb), others a
@@ -64,7 +73,7 @@ function(nolt_add_test target)
     NOLT_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   nolt_warnings(${target})
   # Empty values would shift the property pairs: only the ones given.
-  set(properties)
+  set(properties TIMEOUT ${NOLT_TEST_TIMEOUT})
   if(ARG_LABELS)
     list(APPEND properties LABELS "${ARG_LABELS}")
   endif()

@@ -46,9 +46,9 @@ QString runQueryInGuiThread(QObject* context, std::function<QString()> work);
 void runCommandInGuiThread(QObject* context, std::function<void()> work);
 
 // Once the application is told to quit, bridged work is refused and queued work
-// that has not started is answered with an error. Called by the first wait of the
-// GUI thread that learns of the quit, on aboutToQuit, and by whoever tears the
-// application down first.
+// that has not started is answered with an error. Called through the quit notice,
+// told by whoever learns of the quit first (a wait of the GUI thread, the closed
+// window, the main loop's end).
 void stopAcceptingRemoteWork();
 bool acceptsRemoteWork();
 // Resets the flag for a new application run in the same process.

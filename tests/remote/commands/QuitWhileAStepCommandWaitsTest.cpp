@@ -8,7 +8,9 @@
 #include <QSemaphore>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
 #include <utility>
 
@@ -44,6 +46,31 @@ private:
     std::thread m_thread;
 };
 
+// Holds a worker in a task of its own until let go, at the latest when the hold
+// goes. The task shares its state with the hold: the worker may reach its wait
+// only after the hold has gone, and then passes at once.
+class WorkerHold
+{
+public:
+    explicit WorkerHold(WorkerThread& worker)
+    {
+        worker.post([released = m_released.get_future().share()] { released.wait(); });
+    }
+    WorkerHold(const WorkerHold&) = delete;
+    WorkerHold& operator=(const WorkerHold&) = delete;
+    ~WorkerHold() { letGo(); }
+
+    void letGo()
+    {
+        if (!m_letGo.exchange(true))
+            m_released.set_value();
+    }
+
+private:
+    std::promise<void> m_released;
+    std::atomic<bool> m_letGo{false};
+};
+
 // A 2x-thru measured remotely, then one command that waits for the backend worker
 // sent while the application runs its main loop; the application is told to quit
 // while the command waits, with the worker held until then.
@@ -73,9 +100,8 @@ protected:
     template <typename Signal>
     int quitWhileWaiting(const QByteArray& line, Signal waits, int& code)
     {
-        QSemaphore release;
-        backend->getBackendWorker()->post([&release] { release.acquire(); });
-        const QuitNotice::Observation releaseAtQuit = QuitNotice::observe([&release] { release.release(); });
+        WorkerHold hold(*backend->getBackendWorker());
+        const QuitNotice::Observation releaseAtQuit = QuitNotice::observe([&hold] { hold.letGo(); });
         QObject context;
         QObject::connect(thruStep(), waits, &context,
                          [&context] { QTimer::singleShot(0, &context, [] { QCoreApplication::exit(7); }); });
@@ -120,8 +146,7 @@ TEST_F(QuitWhileAStepCommandWaitsTest, ACommandQueuedWhenTheApplicationQuitsNeve
     RemoteTest::TestClient* second = connectClient();
     ASSERT_NE(second, nullptr);
     WorkerThread* worker = backend->getBackendWorker();
-    QSemaphore release;
-    worker->post([&release] { release.acquire(); });
+    WorkerHold hold(*worker);
     QObject context;
     std::unique_ptr<QueuedCallWatch> calls;
     // Once the second command has reached the application: quit, then let the first
@@ -130,7 +155,7 @@ TEST_F(QuitWhileAStepCommandWaitsTest, ACommandQueuedWhenTheApplicationQuitsNeve
         QSemaphore reported;
         worker->post([&reported] { reported.release(); });
         QCoreApplication::exit(7);
-        release.release();
+        hold.letGo();
         reported.acquire();
     };
     // The first command waits for the worker; then the second one comes.
@@ -189,4 +214,19 @@ TEST_F(QuitWhileAStepCommandWaitsTest, ADataDeletionLetsTheApplicationEnd)
     EXPECT_EQ(quitWhileWaiting("NOLT:SYSTem:STEP1:DATA:DELete", &TransmissionStep::clearMeasureData, code), 7);
     EXPECT_EQ(code, 200);
     EXPECT_EQ(thruStep()->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
+}
+
+// The main loop may end while nothing waits and nobody told of the quit: the remote
+// side refuses work from then on, and so everyone acting on the quit hears of it,
+// the backend included.
+TEST_F(QuitWhileAStepCommandWaitsTest, AMainLoopEndedWithoutANoticeIsToldAsAQuit)
+{
+    int told = 0;
+    const QuitNotice::Observation observation = QuitNotice::observe([&told] { ++told; });
+    QObject context;
+    QTimer::singleShot(0, &context, [] { QCoreApplication::exit(7); });
+    HangGuard guard("a main loop ended from outside");
+    EXPECT_EQ(QCoreApplication::exec(), 7);
+    EXPECT_EQ(told, 1);
+    EXPECT_TRUE(backend->busyGate()->isShutDown());
 }
