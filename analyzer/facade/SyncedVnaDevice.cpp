@@ -231,6 +231,7 @@ void SyncedVnaDevice::interrupt()
 
 void SyncedVnaDevice::giveUp()
 {
+    m_givenUp = true;
     QMetaObject::invokeMethod(
         m_device,
         [device = m_device] {
@@ -470,6 +471,11 @@ void SyncedVnaDevice::clear(LockedValue<T>& value, void (SyncedVnaDevice::*chang
 
 bool SyncedVnaDevice::runRefresh()
 {
+    // Nobody reads the cache once the program quits; on a slow analyzer a refresh
+    // queued behind an interrupted sweep would use up the budget before the sweep's
+    // settings were put back.
+    if (m_givenUp)
+        return false;
     if (!m_device->connectToDevice(address(), port())) {
         resetCache();
         return false;
@@ -572,7 +578,7 @@ void SyncedVnaDevice::resetCache()
 
 std::optional<std::vector<SyncedVnaDevice::Trace>> SyncedVnaDevice::runMeasurement(const std::vector<PortPair>& pairs)
 {
-    if (!m_activeChannel)
+    if (!m_activeChannel || m_givenUp)
         return std::nullopt;
     const uint channel = *m_activeChannel;
     const uint count = static_cast<uint>(pairs.size());

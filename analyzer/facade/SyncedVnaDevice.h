@@ -132,7 +132,9 @@ public slots:
     // For the quit, served as interrupt() is: aborts the sweep and ends the waiting
     // query, and gives the analyzer QuitBudget from then on for whatever is still
     // to be asked (restoring its state, the temporary setup); later exchanges fail
-    // at once. An analyzer that does not answer then cannot hold the program.
+    // at once. An analyzer that does not answer then cannot hold the program. No
+    // refresh asks and no sweep starts from then on, queued ones included: the
+    // budget goes to what puts the analyzer back.
     void giveUp();
 
 signals:
@@ -225,4 +227,6 @@ private:
     std::optional<uint> m_activeChannel;
     // Set by the first startAutoRefresh(): one chain of periodic refreshes at most.
     std::atomic<bool> m_autoRefreshStarted{false};
+    // Set by giveUp(): from then on the analyzer's time goes to putting it back.
+    std::atomic<bool> m_givenUp{false};
 };

@@ -90,12 +90,14 @@ std::optional<QString> SetupFileSaver::save(const QString& filePath, TaskProgres
     m_device->setStateFileSaveType(VNADevice::ChannelState);
     m_device->saveStateFile(path);
     m_device->setStateFileSaveType(*saveType);
-    // Answered only once the analyzer has carried out the lines before it.
-    readSaveType(m_device);
+    // Answered only once the analyzer has carried out the lines before it: without
+    // the answer the file may still be on its way (or never come), and sections
+    // appended now could be lost or land on an older file.
+    const bool confirmed = readSaveType(m_device).has_value();
 
     const FileStamp after = stampOf(path);
     VnaStateIO written(path, nullptr);
-    const bool freshFile = after.exists && !(after == before) && written.open(QIODevice::ReadOnly)
+    const bool freshFile = confirmed && after.exists && !(after == before) && written.open(QIODevice::ReadOnly)
         && !written.readValue(SetupSections::Settings, QStringLiteral("SetupCount"));
     if (!freshFile || !appendSections(path, task)) {
         m_reportError(tr("Cannot read state file: ") + path);

@@ -153,6 +153,21 @@ TEST_F(SetupFile, ASaveThatTheAnalyzerDidNotWriteLeavesNoFileOfOursAndAnOldFileA
     EXPECT_FALSE(messages.filter("Save setup").size());
 }
 
+// The query after the save is answered only once the analyzer has carried the save
+// out: without its answer the file may still be on its way, and the save fails.
+TEST_F(SetupFile, ASaveTheAnalyzerNeverConfirmsFails)
+{
+    QObject context;
+    QObject::connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &context,
+                     [this](int, const QString& line) {
+                         if (line.startsWith("MMEMory:STORe:STATe"))
+                             simulator.injectFault({Simulator::Fault::Kind::NoReply, "MMEMory:STORe:STYPe?"});
+                     });
+    EXPECT_FALSE(backend->saveStateNow(path("unconfirmed")));
+    EXPECT_EQ(errors, QStringList{"Cannot read state file: " + path("unconfirmed.sta")});
+    EXPECT_FALSE(messages.filter("Save setup").size());
+}
+
 TEST_F(SetupFile, RecallRefusesWhatTheAnalyzerCannotHoldAndDefaultsWhatItCannotRead)
 {
     writeFile("many.sta", "[NOLT\\Settings]\nSetupCount=1000000\n\n[NOLT\\SetupsInfo]\nMinimumRequiredPortCount=2\n\n");
