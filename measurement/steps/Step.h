@@ -102,6 +102,8 @@ protected:
     std::shared_ptr<TaskProgress> newTask(const QString& title, int steps);
     // Saves and presets the analyzer, runs the work on the worker and waits for it,
     // restoring the analyzer after it (also when the work is dropped from the queue).
+    // A cancel of the task from now on stops the measurement where it stands: before the
+    // work runs, the work is never run, and the measurement ends as cancelled.
     // False when another analyzer measurement runs or the state could not be saved.
     bool runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work);
     // Runs the work on the worker from the file, without waiting. The file is read and
