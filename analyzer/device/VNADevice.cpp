@@ -80,6 +80,7 @@ void VNADevice::giveUpAfter(std::chrono::milliseconds budget)
 
 void VNADevice::interrupt()
 {
+    m_taskInterrupted = true;
     m_mainLink->interrupt();
     m_abortLink->write(QStringLiteral("ABORt\n"));
     emit interrupted();
@@ -87,6 +88,8 @@ void VNADevice::interrupt()
 
 std::optional<QString> VNADevice::ask(const QString& line)
 {
+    if (m_taskInterrupted)
+        return std::nullopt;
     return m_mainLink->query(line, QueryTimeoutMs);
 }
 
@@ -247,7 +250,7 @@ std::optional<std::vector<double>> VNADevice::correctionType(uint channel)
 
 bool VNADevice::waitOperationComplete()
 {
-    return m_mainLink->query(QStringLiteral("*OPC?\n")) == QStringLiteral("1");
+    return !m_taskInterrupted && m_mainLink->query(QStringLiteral("*OPC?\n")) == QStringLiteral("1");
 }
 
 bool VNADevice::triggerSingle(uint channel)

@@ -115,6 +115,12 @@ public:
     // Both links end every exchange by `budget` from now at the latest (the quit).
     void giveUpAfter(std::chrono::milliseconds budget);
 
+    // An interrupt holds from its arrival until the device worker's next task begins:
+    // every later query of the task it came in fails at once, so that a task of several
+    // queries (a refresh) ends there instead of going on as if nothing had come.
+    void beginTask() { m_taskInterrupted = false; }
+    bool isTaskInterrupted() const { return m_taskInterrupted; }
+
 public slots:
     // Ends the main link's pending query, then sends the abort on the abort link.
     void interrupt();
@@ -166,4 +172,5 @@ private:
     ScpiDevice* m_mainLink;
     ScpiDevice* m_abortLink;
     std::atomic<bool> m_mainConnected{false};
+    bool m_taskInterrupted = false;
 };

@@ -120,11 +120,21 @@ void SyncedVnaDevice::setPort(ushort port)
 
 // --- posting -------------------------------------------------------------
 
+void SyncedVnaDevice::postTask(std::function<void()> work, std::function<void()> dropped)
+{
+    m_worker->post(
+        [device = m_device, work = std::move(work)] {
+            device->beginTask();
+            work();
+        },
+        std::move(dropped));
+}
+
 template <typename Result>
 void SyncedVnaDevice::postWithCallback(std::function<Result()> work, std::function<void(Result)> callback)
 {
     auto deliver = std::make_shared<std::function<void(Result)>>(std::move(callback));
-    m_worker->post(
+    postTask(
         [work = std::move(work), deliver] {
             Result result{};
             try {
@@ -147,7 +157,7 @@ void SyncedVnaDevice::postDeviceWork(std::function<bool(VNADevice&, std::optiona
 
 void SyncedVnaDevice::postWithChannel(std::function<void(VNADevice&, uint)> work)
 {
-    m_worker->post([this, work = std::move(work)] {
+    postTask([this, work = std::move(work)] {
         if (m_activeChannel)
             work(*m_device, *m_activeChannel);
     });
@@ -155,7 +165,7 @@ void SyncedVnaDevice::postWithChannel(std::function<void(VNADevice&, uint)> work
 
 void SyncedVnaDevice::postToDevice(std::function<void(VNADevice&)> work)
 {
-    m_worker->post([this, work = std::move(work)] { work(*m_device); });
+    postTask([this, work = std::move(work)] { work(*m_device); });
 }
 
 // --- asynchronous operations --------------------------------------------
@@ -174,7 +184,7 @@ void SyncedVnaDevice::startAutoRefresh()
 
 void SyncedVnaDevice::postPeriodicRefresh()
 {
-    m_worker->post([this] {
+    postTask([this] {
         runRefresh();
         QMetaObject::invokeMethod(
             this, [this] { QTimer::singleShot(RefreshPauseMs, this, &SyncedVnaDevice::postPeriodicRefresh); },
@@ -458,6 +468,10 @@ void SyncedVnaDevice::setEnablePowerSource(bool enable)
 template <typename T, typename Rule>
 void SyncedVnaDevice::store(LockedValue<T>& value, T fresh, Rule shouldReplace, void (SyncedVnaDevice::*changed)())
 {
+    // A reading cut short by an interrupt says nothing of the analyzer: a cancel is
+    // not a lost or unready analyzer.
+    if (m_device->isTaskInterrupted())
+        return;
     if (value.replaceIf(std::move(fresh), shouldReplace))
         emit(this->*changed)();
 }
@@ -486,7 +500,10 @@ bool SyncedVnaDevice::runRefresh()
     if (!ready || !*ready)
         return false;
 
-    m_activeChannel = m_device->activeChannel();
+    const std::optional<uint> channel = m_device->activeChannel();
+    if (m_device->isTaskInterrupted())
+        return false;
+    m_activeChannel = channel;
     if (m_activeChannel) {
         store(m_sweepType, m_device->sweepType(*m_activeChannel), differs<SweepType>,
               &SyncedVnaDevice::sweepTypeChanged);
@@ -527,7 +544,7 @@ bool SyncedVnaDevice::runRefresh()
     store(m_portsCount, count ? std::optional<int>(static_cast<int>(*count)) : std::nullopt,
           notBothKnownAndEqual<int>, &SyncedVnaDevice::portsCountChanged);
     refreshImpedances(count ? std::min(previousCount, static_cast<int>(*count)) : previousCount);
-    return true;
+    return !m_device->isTaskInterrupted();
 }
 
 void SyncedVnaDevice::refreshCalibration(uint channel)

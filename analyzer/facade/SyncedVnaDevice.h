@@ -173,6 +173,9 @@ private:
     void applyIfBandwidth(double value);
     void applyOutputPower(double value);
 
+    // Every task of the device worker goes through here: an interrupt of an earlier task
+    // does not reach it.
+    void postTask(std::function<void()> work, std::function<void()> dropped = {});
     // Runs `work` on the worker; its result is false when the task was dropped.
     void postDeviceWork(std::function<bool(VNADevice&, std::optional<uint> activeChannel)> work,
                         std::function<void(bool)> callback);

@@ -9,8 +9,9 @@
 
 using CacheComparison::knownAndEqual;
 
-DeviceStateKeeper::DeviceStateKeeper(SyncedVnaDevice* device)
+DeviceStateKeeper::DeviceStateKeeper(SyncedVnaDevice* device, std::shared_ptr<const std::atomic<bool>> cancelled)
     : m_device(device)
+    , m_cancelled(std::move(cancelled))
 {
 }
 
@@ -27,13 +28,18 @@ bool DeviceStateKeeper::saveAndPreset()
     m_calibrationFilePath = tmpDir.filePath(QStringLiteral("calFile"));
 
     // Presetting without a saved state would lose the user's settings for good.
-    if (!saveState())
+    if (isCancelled() || !saveState())
         return false;
     m_stateSaved = true;
 
+    // Each wait serves the GUI thread's events: a cancel may come during any of them.
     const SweepSettings saved = takeSnapshot();
+    if (isCancelled()) {
+        restore();
+        return false;
+    }
     m_device->preset();
-    if (!m_device->callAndWait(&SyncedVnaDevice::refresh)) {
+    if (!m_device->callAndWait(&SyncedVnaDevice::refresh) || isCancelled()) {
         restore();
         return false;
     }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <atomic>
+#include <memory>
 #include <optional>
 
 class SyncedVnaDevice;
@@ -16,12 +18,15 @@ class SyncedVnaDevice;
 class DeviceStateKeeper
 {
 public:
-    explicit DeviceStateKeeper(SyncedVnaDevice* device);
+    // `cancelled` (when given) is set, on any thread, once the measurement that the
+    // state is kept for is cancelled.
+    explicit DeviceStateKeeper(SyncedVnaDevice* device, std::shared_ptr<const std::atomic<bool>> cancelled = {});
 
     // True when the analyzer answered the refresh after the preset; the user's
     // settings are then being re-applied in the worker's queue. When the state
     // could not be saved nothing is preset; when the analyzer does not answer
-    // after the preset the saved state is restored at once.
+    // after the preset, or a cancel came meanwhile, the saved state is restored
+    // at once (a cancel before the state was saved changes nothing).
     bool saveAndPreset();
     // Loads the saved state back; does nothing when no state was saved or it
     // was restored already.
@@ -42,10 +47,12 @@ private:
     };
 
     bool saveState();
+    bool isCancelled() const { return m_cancelled && *m_cancelled; }
     SweepSettings takeSnapshot() const;
     void reapply(const SweepSettings& saved);
 
     SyncedVnaDevice* m_device;
+    std::shared_ptr<const std::atomic<bool>> m_cancelled;
     std::optional<VNADevice::SaveType> m_savedSaveType;
     QString m_stateFilePath;
     QString m_calibrationFilePath;

@@ -4,6 +4,7 @@
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "engine/port/FixturePort.h"
 #include "measurement/measurers/BaseMeasurerTemplates.h"
+#include "measurement/progress/TaskProgress.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -55,10 +56,14 @@ void BaseMeasurer::interrupt()
     emit interrupted();
 }
 
-BaseMeasurer::Measuring::Measuring(BaseMeasurer& measurer)
+BaseMeasurer::Measuring::Measuring(BaseMeasurer& measurer, const TaskProgress& task)
     : m_measurer(measurer)
 {
     m_measurer.m_interruptRequested = false;
+    // Read after the clear: a step records the cancel in the task before it interrupts
+    // its measurers, so one coming meanwhile is kept by either.
+    if (task.isInterrupted())
+        m_measurer.m_interruptRequested = true;
     m_measurer.m_endedByCancel = false;
     m_measurer.m_measuring = true;
 }

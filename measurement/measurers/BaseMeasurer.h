@@ -59,14 +59,15 @@ signals:
     void userDefZ0Changed(double z0);
 
 protected:
-    // Held from the start to the end of one measurement of the measurer. An interrupt
-    // belongs to the measurement it came to: it counts only meanwhile and is forgotten
-    // at the end, so a cancel that reached an idle measurer (the busy page cancels them
-    // all) never silences the texts of its processes' later calculations.
+    // Held from the start to the end of one measurement of the measurer, the task's.
+    // An interrupt belongs to the measurement it came to: one recorded by the task since
+    // the measurement began counts, also when it came before the measurer started, and
+    // one that reached an idle measurer (the busy page cancels them all) is forgotten,
+    // so that it never silences the texts of its processes' later calculations.
     class Measuring
     {
     public:
-        explicit Measuring(BaseMeasurer& measurer);
+        Measuring(BaseMeasurer& measurer, const TaskProgress& task);
         ~Measuring();
         Measuring(const Measuring&) = delete;
         Measuring& operator=(const Measuring&) = delete;

@@ -106,7 +106,7 @@ void DutMeasurer::adopt(const FixtureRows& rows)
 
 bool DutMeasurer::measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
 {
-    const Measuring measuring(*this);
+    const Measuring measuring(*this, task);
     if (!read(source, task, rows))
         return false;
     adopt(rows);
@@ -152,8 +152,8 @@ bool DutMeasurer::sharesThru(const DutMeasurer& left, const DutMeasurer& right)
 bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReader& source, TaskProgress& task,
                               const FixtureRows& leftRows, const FixtureRows& rightRows)
 {
-    const Measuring leftMeasuring(left);
-    const Measuring rightMeasuring(right);
+    const Measuring leftMeasuring(left, task);
+    const Measuring rightMeasuring(right, task);
     const bool leftRead = left.read(source, task, leftRows);
     // A cancel ends the measurement: the right side keeps its earlier one.
     if (!leftRead && left.endedByCancel())

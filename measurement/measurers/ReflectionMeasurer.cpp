@@ -102,7 +102,7 @@ bool ReflectionMeasurer::hasResults() const
 
 bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target)
 {
-    const Measuring measuring(*this);
+    const Measuring measuring(*this, task);
     // Only this standard is read anew: the other one may be waiting for it.
     prepareAnalyzer();
     SDataMeasurer& measurer = standard == Standard::Open ? m_open : m_short;

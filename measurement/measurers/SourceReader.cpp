@@ -43,8 +43,9 @@ QString issueText(const TouchstoneReadIssue& issue, const QString& name, uint po
 
 } // namespace
 
-SourceReader::SourceReader(SyncedVnaDevice* device)
+SourceReader::SourceReader(SyncedVnaDevice* device, std::shared_ptr<const std::atomic<bool>> cancelled)
     : m_device(device)
+    , m_cancelled(std::move(cancelled))
     , m_source(device)
 {
 }
@@ -120,8 +121,13 @@ std::optional<double> SourceReader::portImpedance(uint port)
 
 std::optional<std::vector<SourceReader::Values>> SourceReader::sParameters(const std::vector<PortPair>& pairs)
 {
-    if (m_device)
-        return m_source.sParameters(pairs);
+    if (m_device) {
+        if (isCancelled())
+            return std::nullopt;
+        std::optional<std::vector<Values>> columns = m_source.sParameters(pairs);
+        // A cancel during the sweep that the abort came too late for still ends the reading.
+        return isCancelled() ? std::nullopt : columns;
+    }
     const std::optional<uint> ports = portCount();
     for (const auto& [i, j] : pairs) {
         if (!ports || i >= *ports || j >= *ports)

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <atomic>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,7 +27,9 @@ public:
     using PortPair = MeasurementSource::PortPair;
     using Values = MeasurementSource::Values;
 
-    explicit SourceReader(SyncedVnaDevice* device);
+    // `cancelled` (when given) is set, on any thread, once the measurement is cancelled:
+    // no sweep is made from then on, and one under way reads as cut short.
+    explicit SourceReader(SyncedVnaDevice* device, std::shared_ptr<const std::atomic<bool>> cancelled = {});
     explicit SourceReader(QString filePath);
 
     bool isAnalyzer() const { return m_device != nullptr; }
@@ -46,7 +50,10 @@ public:
 private:
     const TouchstoneData* file();
 
+    bool isCancelled() const { return m_cancelled && *m_cancelled; }
+
     SyncedVnaDevice* m_device = nullptr;
+    std::shared_ptr<const std::atomic<bool>> m_cancelled;
     MeasurementSource m_source;
     QString m_filePath;
     bool m_fileRead = false;

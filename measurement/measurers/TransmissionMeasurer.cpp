@@ -73,7 +73,7 @@ bool TransmissionMeasurer::stopBeforeReplacing(TaskProgress& task, const Rows& r
 
 bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, const std::optional<Rows>& rows)
 {
-    const Measuring measuring(*this);
+    const Measuring measuring(*this, task);
     task.nextStep(tr("Check data"));
     if (!m_connection || !rows)
         return fail(task, tr("The step has no fixtures to measure"));

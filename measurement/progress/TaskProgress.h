@@ -35,7 +35,9 @@ public:
     // The user asked the operation to stop: should it end by cancel() from here on, it
     // was cancelled, not failed. Nothing once the task has ended.
     void interrupt();
-    // Whether an interrupt came before the end; shared with the watchers, which may outlive the task.
+    // Whether an interrupt came before the end.
+    bool isInterrupted() const { return *m_interrupted; }
+    // The same, shared with the watchers, which may outlive the task.
     std::shared_ptr<const std::atomic<bool>> interruptedFlag() const { return m_interrupted; }
     // Bar full with "Finished", state finished.
     void finish();

@@ -12,6 +12,7 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <set>
@@ -138,7 +139,24 @@ void Step::beginMeasurement()
 void Step::interrupt()
 {
     qDebug() << "Step interrupted";
+    std::vector<std::shared_ptr<TaskProgress>> tasks;
+    {
+        std::lock_guard<std::mutex> lock(m_tasksMutex);
+        for (const std::weak_ptr<TaskProgress>& task : m_tasks) {
+            if (std::shared_ptr<TaskProgress> live = task.lock())
+                tasks.push_back(std::move(live));
+        }
+    }
+    // The tasks first: a measurer starting meanwhile reads its task after clearing its own flag.
+    for (const std::shared_ptr<TaskProgress>& task : tasks)
+        task->interrupt();
     emit interrupted();
+}
+
+void Step::endCancelled(TaskProgress& task)
+{
+    task.cancel();
+    emit cancelled();
 }
 
 std::shared_ptr<void> Step::holdForWork()
@@ -155,8 +173,12 @@ std::shared_ptr<TaskProgress> Step::newTask(const QString& title, int steps)
         progress->add(task.get(), title);
     task->setProgressRange(0, steps);
     task->reportStarted();
-    // A cancel asked for while the task runs ends it as cancelled, not as failed.
-    connect(this, &Step::interrupted, task.get(), [raw = task.get()] { raw->interrupt(); }, Qt::DirectConnection);
+    // A cancel asked for from now until the task ends stops its measurement, and ends
+    // it as cancelled, not as failed.
+    std::lock_guard<std::mutex> lock(m_tasksMutex);
+    m_tasks.erase(std::remove_if(m_tasks.begin(), m_tasks.end(), [](const auto& t) { return t.expired(); }),
+                  m_tasks.end());
+    m_tasks.push_back(task);
     return task;
 }
 
@@ -185,16 +207,21 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     beginMeasurement();
 
     task->nextStep(tr("Save device state"));
-    auto keeper = std::make_shared<DeviceStateKeeper>(device);
+    auto keeper = std::make_shared<DeviceStateKeeper>(device, task->interruptedFlag());
     emit started();
     // Saving serves the GUI thread's events, so the queue may be cleared meanwhile
     // (a preset): the measurement then counts as dropped, as if it had been queued.
+    // A cancel meanwhile ends it there, the analyzer as it was.
     const std::uint64_t clearsBefore = worker->clearCount();
     if (!keeper->saveAndPreset()) {
         --m_measuring;
-        task->cancel();
+        const bool cancelled = task->isInterrupted();
+        if (cancelled)
+            endCancelled(*task);
+        else
+            task->cancel();
         emit finished();
-        return false;
+        return cancelled;
     }
 
     Checker checker;
@@ -220,10 +247,19 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         dropped();
         return true;
     }
+    if (task->isInterrupted()) {
+        endCancelled(*task);
+        end();
+        return true;
+    }
     worker->post(
-        [end, work = std::move(work), task, device = device] {
+        [end, self = this, work = std::move(work), task, device = device] {
             AtExit atEnd{end};
-            SourceReader source(device);
+            if (task->isInterrupted()) {
+                self->endCancelled(*task);
+                return;
+            }
+            SourceReader source(device, task->interruptedFlag());
             work(source, *task);
         },
         std::move(dropped));
@@ -244,6 +280,10 @@ void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString&
     worker->post(
         [end, self = this, work = std::move(work), task, filePath, ports = std::move(analyzerPorts)] {
             AtExit atEnd{end};
+            if (task->isInterrupted()) {
+                self->endCancelled(*task);
+                return;
+            }
             SourceReader source(filePath);
             task->nextStep(tr("Read file"));
             if (const std::optional<QString> problem = source.fileProblem(ports)) {

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class ConnectionBase;
@@ -101,6 +102,8 @@ protected:
     std::shared_ptr<TaskProgress> newTask(const QString& title, int steps);
     // Saves and presets the analyzer, runs the work on the worker and waits for it,
     // restoring the analyzer after it (also when the work is dropped from the queue).
+    // A cancel of the task from now on stops the measurement where it stands: before the
+    // work runs, the work is never run, and the measurement ends as cancelled.
     // False when another analyzer measurement runs or the state could not be saved.
     bool runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work);
     // Runs the work on the worker from the file, without waiting. The file is read and
@@ -126,6 +129,8 @@ private:
     std::shared_ptr<void> holdForWork();
     // A measurement begins with the method and cabling the step has now.
     void beginMeasurement();
+    // Ends a measurement that a cancel stopped before its work ran.
+    void endCancelled(TaskProgress& task);
 
     const std::uint64_t m_serial;
     std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
@@ -135,6 +140,11 @@ private:
     std::function<std::shared_ptr<QObject>()> m_keepAlive;
     // Measurements begun and not yet ended; they end on the worker.
     std::atomic<int> m_measuring{0};
+    // The tasks of the step's work. A task is its measurement's record of a cancel from
+    // the moment Measure is pressed: interrupt() sets it before anything else learns of
+    // the cancel, and whatever works for the measurement reads it.
+    std::mutex m_tasksMutex;
+    std::vector<std::weak_ptr<TaskProgress>> m_tasks;
     // The conditions of the last measurement begun; GUI thread only.
     Algorithms::CalcMethod m_measuredMethod = Algorithms::CalcMethod::TimeGating;
     std::vector<std::vector<uint>> m_measuredCabling;

@@ -1,7 +1,10 @@
 #include "simulator/physics/ExampleFixtures.h"
 #include "tests/remote/commands/RemoteCommandSession.h"
 
+#include <QSignalSpy>
+
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -152,6 +155,33 @@ TEST_F(FixtureAndStepCommandsTest, AMeasurementCancelledDuringTheSweepFailsAndKe
     const double left = realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?");
     cancelDuringTheNextSweep();
     EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU"), failed(200));
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(messages, QStringList{"Measurement cancelled"});
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("1"));
+    EXPECT_EQ(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), left);
+}
+
+// Cancelled as the busy page's Cancel does while a slow analyzer's state is saved
+// before the sweep: no sweep follows, the command fails, and the earlier thru stays.
+TEST_F(FixtureAndStepCommandsTest, AMeasurementCancelledWhileTheStateIsSavedFailsAndKeepsTheEarlierThru)
+{
+    startWithAnalyzer();
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    const double left = realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?");
+    ASSERT_TRUE(simulator.injectFault({Simulator::Fault::Kind::LateReply, QString(), 5, 1500}));
+    QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, &simulator,
+                             [this, once](int, const QString& line) {
+                                 if (!line.startsWith("MMEMory:STORe:STATe"))
+                                     return;
+                                 QObject::disconnect(*once);
+                                 backend->getFixtureSetups()->interrupt();
+                                 backend->getVnaDevice()->interrupt();
+                             });
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU", 60000), failed(200));
+    simulator.clearFaults();
+    EXPECT_EQ(sweeps.count(), 0);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
     EXPECT_EQ(messages, QStringList{"Measurement cancelled"});
     EXPECT_EQ(run("NOLT:SYSTem:STEP1:MEASured?"), reply("1"));

@@ -324,6 +324,40 @@ TEST_F(SyncedVnaDeviceTest, InterruptDuringTheSweepSendsTheAbortOnTheSecondLink)
     EXPECT_TRUE(device->isConnected());
 }
 
+// An interrupt ends the refresh it cuts short: no later query of it is sent and what
+// was known stays known, so that a cancel never reads as a lost analyzer; the next
+// refresh asks again.
+TEST_F(SyncedVnaDeviceTest, AnInterruptedRefreshAsksNothingMoreAndKeepsWhatWasKnown)
+{
+    ASSERT_TRUE(refresh());
+    const std::optional<double> start = device->startFreq();
+    ASSERT_TRUE(start.has_value());
+    simulator.clearLog();
+    ASSERT_TRUE(simulator.injectFault({Simulator::Fault::Kind::LateReply, "SERVice:CHANnel:ACTive?", 1, 1500}));
+    bool interrupted = false;
+    QObject::connect(&simulator, &Simulator::AnalyzerSimulator::lineReceived, device.get(),
+                     [this, &interrupted](int, const QString& line) {
+                         if (!interrupted && line.startsWith("SERVice:CHANnel:ACTive?")) {
+                             interrupted = true;
+                             device->interrupt();
+                         }
+                     });
+    QSignalSpy ready(device.get(), &SyncedVnaDevice::isReadyChanged);
+    QSignalSpy ports(device.get(), &SyncedVnaDevice::portsCountChanged);
+    QSignalSpy info(device.get(), &SyncedVnaDevice::vnaInfoChanged);
+
+    EXPECT_FALSE(refresh());
+    EXPECT_EQ(allLines().filter("?").last(), "SERVice:CHANnel:ACTive?");
+    EXPECT_EQ(ready.count(), 0);
+    EXPECT_EQ(ports.count(), 0);
+    EXPECT_EQ(info.count(), 0);
+    EXPECT_EQ(device->isReady(), true);
+    EXPECT_EQ(device->startFreq(), start);
+
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(device->portsCount(), 2);
+}
+
 TEST_F(SyncedVnaDeviceTest, DestructionReleasesAWaiterAndEndsAPendingQuery)
 {
     simulator.setSweepTimeMs(5000);
