@@ -194,7 +194,7 @@ TEST_F(SetupVnaTableModelTest, TypedNumbersReachTheAnalyzerAsTyped)
 
     EXPECT_TRUE(edit(Table::IfBandwidthRow, "30k"));
     EXPECT_TRUE(edit(Table::StartFrequencyRow, "15e6"));
-    EXPECT_TRUE(edit(Table::StopFrequencyRow, "15G"));
+    EXPECT_TRUE(edit(Table::StopFrequencyRow, "15e9"));
     EXPECT_TRUE(edit(Table::SweepPointsRow, "2e2"));
     EXPECT_TRUE(edit(Table::OutputPowerRow, "-1.5e1 dBm"));
     drainAnalyzerQueue();

@@ -266,6 +266,9 @@ TEST_F(WizardPagesTest, TypedSweepValuesReachTheAnalyzerAsTypedOrAreRefusedWithA
     type(SetupVnaTableModel::IfBandwidthRow, "30k");
     EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->ifBandwidth == 30e3; }))
         << simulator.model().findChannel(1)->ifBandwidth;
+    type(SetupVnaTableModel::StopFrequencyRow, "15G");
+    EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->stopFrequency == 15e9; }))
+        << simulator.model().findChannel(1)->stopFrequency;
     type(SetupVnaTableModel::SweepPointsRow, "1.5");
     QQuickItem* reason = nullptr;
     ASSERT_TRUE(waitFor([&] { return (reason = findVisible(table, "refusal")) != nullptr; }));
