@@ -329,10 +329,10 @@ void SetupVnaTableModel::addOutputPowerRow()
             setRefusal(OutputPowerRow, tr("%1 is not a power in dBm").arg(edit.toString()));
             return;
         }
-        writeAndCheck(OutputPowerRow, {[device = m_device, power] { device->setOutputPower(*power); },
-                                       [device = m_device] { return device->outputPower(); },
-                                       [](double power) { return QString::number(power) + QLatin1Char(' ') + tr("dBm"); },
-                                       *power});
+        writeAndCheck(OutputPowerRow,
+                      {[device = m_device, power] { device->setOutputPower(*power); },
+                       [device = m_device] { return device->outputPower(); },
+                       [](double power) { return QString::number(power) + QLatin1Char(' ') + tr("dBm"); }, *power});
     });
     m_rows.push_back(power);
 }
