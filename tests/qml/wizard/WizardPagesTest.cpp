@@ -264,10 +264,10 @@ TEST_F(WizardPagesTest, TypedSweepValuesReachTheAnalyzerAsTypedOrAreRefusedWithA
     };
 
     type(SetupVnaTableModel::IfBandwidthRow, "30k");
-    EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->ifBandwidth == 30e3; }))
+    EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->ifBandwidth == 30e3; }, 10000))
         << simulator.model().findChannel(1)->ifBandwidth;
     type(SetupVnaTableModel::StopFrequencyRow, "15G");
-    EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->stopFrequency == 15e9; }))
+    EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->stopFrequency == 15e9; }, 10000))
         << simulator.model().findChannel(1)->stopFrequency;
     type(SetupVnaTableModel::SweepPointsRow, "1.5");
     QQuickItem* reason = nullptr;
