@@ -1270,6 +1270,11 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../app/checks/SetupVnaTableModel.cpp"/>
+        <source>The analyzer took %1 instead of %2</source>
+        <translation>Анализатор принял %1 вместо %2</translation>
+    </message>
+    <message>
+        <location filename="../app/checks/SetupVnaTableModel.cpp"/>
         <source>%1 is not a whole positive number of points</source>
         <translation>%1 — не целое положительное число точек</translation>
     </message>

@@ -9,10 +9,10 @@
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 using CoreMeasureEnums::RecommendedResult;
 
@@ -101,6 +101,7 @@ TableModelRow::Setter SetupVnaTableModel::frequencySetter(int modelRow, void (Sy
                                                          std::optional<double> (SyncedVnaDevice::*value)() const)
 {
     return [this, modelRow, set, value](const QVariant& edit) {
+        beginEdit(modelRow);
         const std::optional<double> frequency = EditedSweepValues::frequency(edit);
         if (!frequency) {
             setRefusal(modelRow, tr("%1 is not a frequency").arg(edit.toString()));
@@ -110,10 +111,9 @@ TableModelRow::Setter SetupVnaTableModel::frequencySetter(int modelRow, void (Sy
             setRefusal(modelRow, reason);
             return;
         }
-        writeAndCheck(
-            modelRow, [device = m_device, set, frequency] { (device->*set)(*frequency); },
-            [device = m_device, value, frequency] { return readBackAs((device->*value)(), *frequency); },
-            inHertz(frequency));
+        writeAndCheck(modelRow, {[device = m_device, set, frequency] { (device->*set)(*frequency); },
+                                 [device = m_device, value] { return (device->*value)(); },
+                                 [](double frequency) { return inHertz(frequency); }, *frequency});
     };
 }
 
@@ -132,33 +132,53 @@ QString SetupVnaTableModel::frequencyRefusal(int modelRow, double frequency) con
     return {};
 }
 
-void SetupVnaTableModel::writeAndCheck(int modelRow, const std::function<void()>& write, std::function<bool()> taken,
-                                       const QString& written)
+void SetupVnaTableModel::beginEdit(int modelRow)
 {
+    ++m_edits[modelRow].latest;
     setRefusal(modelRow, QString());
-    write();
-    // The refresh runs after the write on the analyzer's worker and reads what it holds.
-    m_device->refresh([guarded = QPointer<SetupVnaTableModel>(this), modelRow, taken = std::move(taken),
-                       written](bool refreshed) {
-        if (!refreshed)
-            return;
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [guarded, modelRow, taken, written] {
-            if (guarded && !taken())
-                guarded->setRefusal(modelRow, tr("The analyzer did not take %1 and keeps %2")
-                                                  .arg(written, guarded->shownValue(modelRow)));
+}
+
+void SetupVnaTableModel::writeAndCheck(int modelRow, SettingWrite setting)
+{
+    RowEdits& edits = m_edits[modelRow];
+    if (edits.checking) {
+        // Only the last of the writes typed meanwhile still matters.
+        edits.waiting = std::make_pair(edits.latest, std::move(setting));
+        return;
+    }
+    sendAndCheck(modelRow, edits.latest, setting);
+}
+
+void SetupVnaTableModel::sendAndCheck(int modelRow, unsigned edit, const SettingWrite& setting)
+{
+    m_edits[modelRow].checking = true;
+    const std::optional<double> before = setting.read();
+    setting.write();
+    // The refresh runs after the write on the analyzer's worker; what it read is
+    // taken there, before any later write can change it.
+    m_device->refresh([guarded = QPointer<SetupVnaTableModel>(this), modelRow, edit, setting, before](bool refreshed) {
+        const std::optional<double> after = refreshed ? setting.read() : std::nullopt;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [guarded, modelRow, edit, setting, before, after] {
+            if (guarded)
+                guarded->judgeReadBack(modelRow, edit, setting, before, after);
         });
     });
 }
 
-QString SetupVnaTableModel::shownValue(int modelRow)
+void SetupVnaTableModel::judgeReadBack(int modelRow, unsigned edit, const SettingWrite& setting,
+                                       const std::optional<double>& before, const std::optional<double>& after)
 {
-    const TableModelRow& shown = row(modelRow);
-    const QString value = shown.value().toString();
-    if (shown.units().isEmpty())
-        return value;
-    // A prefixed value ends in its prefix ("20 G"), a plain one needs the blank before the unit.
-    static const QRegularExpression prefixed(QStringLiteral(" \\S?$"));
-    return value + (value.contains(prefixed) ? QString() : QStringLiteral(" ")) + shown.units();
+    RowEdits& edits = m_edits[modelRow];
+    edits.checking = false;
+    if (edit == edits.latest && after && !readBackAs(after, setting.value)) {
+        const QString written = setting.text(setting.value);
+        const QString held = setting.text(*after);
+        setRefusal(modelRow, readBackAs(before, *after)
+                                 ? tr("The analyzer did not take %1 and keeps %2").arg(written, held)
+                                 : tr("The analyzer took %1 instead of %2").arg(held, written));
+    }
+    if (const auto waiting = std::exchange(edits.waiting, std::nullopt))
+        sendAndCheck(modelRow, waiting->first, waiting->second);
 }
 
 void SetupVnaTableModel::setRefusal(int modelRow, const QString& reason)
@@ -245,14 +265,19 @@ void SetupVnaTableModel::addPointsAndStepRows()
         return count ? QVariant(QString::number(*count)) : QVariant(QStringLiteral("---"));
     });
     points.setSetter([this](const QVariant& edit) {
+        beginEdit(SweepPointsRow);
         const std::optional<uint> count = EditedSweepValues::pointsCount(edit);
         if (!count) {
             setRefusal(SweepPointsRow, tr("%1 is not a whole positive number of points").arg(edit.toString()));
             return;
         }
-        writeAndCheck(
-            SweepPointsRow, [device = m_device, count] { device->setPointsCount(*count); },
-            [device = m_device, count] { return device->pointsCount() == count; }, QString::number(*count));
+        writeAndCheck(SweepPointsRow,
+                      {[device = m_device, count] { device->setPointsCount(*count); },
+                       [device = m_device]() -> std::optional<double> {
+                           const std::optional<uint> count = device->pointsCount();
+                           return count ? std::optional<double>(*count) : std::nullopt;
+                       },
+                       [](double count) { return QString::number(count, 'f', 0); }, static_cast<double>(*count)});
     });
     m_rows.push_back(points);
     recommendAtLeast100Points();
@@ -298,15 +323,16 @@ void SetupVnaTableModel::addOutputPowerRow()
         {{key(RecommendedResult::Warning), tr("It is recommended to stay within -30 to 0 dBm of the output power "
                                                "range to achieve stable results.")}});
     power.setSetter([this](const QVariant& edit) {
+        beginEdit(OutputPowerRow);
         const std::optional<double> power = EditedSweepValues::power(edit);
         if (!power) {
             setRefusal(OutputPowerRow, tr("%1 is not a power in dBm").arg(edit.toString()));
             return;
         }
-        writeAndCheck(
-            OutputPowerRow, [device = m_device, power] { device->setOutputPower(*power); },
-            [device = m_device, power] { return readBackAs(device->outputPower(), *power); },
-            QString::number(*power) + QLatin1Char(' ') + tr("dBm"));
+        writeAndCheck(OutputPowerRow,
+                      {[device = m_device, power] { device->setOutputPower(*power); },
+                       [device = m_device] { return device->outputPower(); },
+                       [](double power) { return QString::number(power) + QLatin1Char(' ') + tr("dBm"); }, *power});
     });
     m_rows.push_back(power);
 }

@@ -5,6 +5,8 @@
 #include <QMap>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 // Wizard step 3: judges the analyzer's sweep settings and lets the user edit
 // most of them. With the low-pass check on, the grid must also be harmonic:
@@ -55,13 +57,35 @@ private:
                                           std::optional<double> (SyncedVnaDevice::*value)() const);
     // The reason why the analyzer cannot sweep to that frequency, empty when it can.
     QString frequencyRefusal(int modelRow, double frequency) const;
-    // Writes through `write`, then reads the analyzer back: a value it did not take
-    // (`taken` false) is refused with what it keeps.
-    void writeAndCheck(int modelRow, const std::function<void()>& write, std::function<bool()> taken,
-                       const QString& written);
+    // An edit of a row reaching the analyzer: how to write it, how to read the
+    // analyzer's value back (any thread) and how messages give a value.
+    struct SettingWrite
+    {
+        std::function<void()> write;
+        std::function<std::optional<double>()> read;
+        std::function<QString(double)> text;
+        double value;
+    };
+    // What each row's edits have come to: the number of the latest edit, whose
+    // reason alone is shown, and the write held back until the analyzer was read
+    // after the one before, so that each reading answers one write only.
+    struct RowEdits
+    {
+        unsigned latest = 0;
+        bool checking = false;
+        std::optional<std::pair<unsigned, SettingWrite>> waiting;
+    };
+
+    // A new edit of the row: the reason of the one before goes, and a check still
+    // running for an earlier edit will tell nothing.
+    void beginEdit(int modelRow);
+    // Writes, then reads the analyzer back: a value it did not take is refused with
+    // what it holds, told as kept only when that is what it held before.
+    void writeAndCheck(int modelRow, SettingWrite setting);
+    void sendAndCheck(int modelRow, unsigned edit, const SettingWrite& setting);
+    void judgeReadBack(int modelRow, unsigned edit, const SettingWrite& setting, const std::optional<double>& before,
+                       const std::optional<double>& after);
     void setRefusal(int modelRow, const QString& reason);
-    // The row's value as the view shows it, with its units.
-    QString shownValue(int modelRow);
     void addSweepTypeRow();
     void addFrequencyRows();
     void addPointsAndStepRows();
@@ -79,4 +103,5 @@ private:
 
     bool m_lowPassCheck = true;
     QMap<int, QString> m_refusals;
+    QMap<int, RowEdits> m_edits;
 };

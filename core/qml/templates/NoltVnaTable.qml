@@ -19,18 +19,10 @@ TableView {
     property color textColor: Color.textHighEmphasis
     property color lineColor: Color.enabledLine
 
-    // Numbers with an optional blank and a k, M or G prefix, in English or Russian.
-    readonly property var valuePattern: /^[+-]?((([0-9]{0,15}[.])?[0-9]{0,15})|([0-9]{0,30}))( [kMGкМГ])?/
-    // What may be typed into a row without units, by the row's "input".
+    // What may be typed into a row of a table that does not say why it refuses
+    // an edit, by the row's "input".
     readonly property var numberPattern: /^[+-]?[0-9]*[.]?[0-9]*([eE][+-]?[0-9]*)?$/
     readonly property var prefixedNumberPattern: /^[+-]?[0-9]*([.][0-9]*)? *[A-Za-zµА-Яа-яЁё]*$/
-
-    // The pattern lets half-typed text such as "", "+" or "." through; only a
-    // finite number, with its prefix, may reach the analyzer's setting.
-    function isNumber(text) {
-        const number = /^([+-]?([0-9]+[.]?[0-9]*|[.][0-9]+))( [kMGкМГ])?$/.exec(text);
-        return number !== null && isFinite(parseFloat(number[1]));
-    }
 
     // The text to write for what was typed into a row without units, or null
     // when its setter cannot read it. A plain number typed next to a prefixed
@@ -136,6 +128,10 @@ TableView {
             readonly property string value: visible ? String(cell.cellModel.display) : ""
             // What the setter of a row without units reads; tables that do not say take whole numbers.
             readonly property string input: visible && cell.cellModel.input ? cell.cellModel.input : "wholeNumber"
+            // A table that says why it refuses an edit reads every text itself: a
+            // filter would drop what it does not know ("10k" would reach the
+            // analyzer as 10) instead of letting the table refuse it with a reason.
+            readonly property bool judgesText: visible && cell.cellModel.refusal !== undefined
 
             width: parent.width - 6
             height: table.rowHeight
@@ -145,14 +141,12 @@ TableView {
             placeholderText: "---"
             // Prefixed values end in their prefix ("10 k"), plain ones need the blank before the unit.
             text: shownText()
-            validator: units !== "" ? withUnits : input === "number" ? number
+            validator: judgesText ? null : input === "number" ? number
                      : input === "prefixedNumber" ? prefixedNumber : wholeNumber
             onAccepted: {
-                const written = units !== "" ? (table.isNumber(text) ? text : null)
-                                             : table.typedValue(text, input, value);
-                // A table that says why hears of unreadable text too.
-                if (written !== null || cell.cellModel.refusal !== undefined)
-                    cell.cellModel.display = written !== null ? written : text;
+                const written = judgesText ? text : table.typedValue(text, input, value);
+                if (written !== null)
+                    cell.cellModel.display = written;
                 focus = false;
                 // What the analyzer holds, also when the edit changed nothing.
                 text = Qt.binding(() => shownText());
@@ -162,10 +156,6 @@ TableView {
                 return activeFocus || units === "" ? value : value + (/ \S?$/.test(value) ? "" : " ") + units;
             }
 
-            RegularExpressionValidator {
-                id: withUnits
-                regularExpression: table.valuePattern
-            }
             RegularExpressionValidator {
                 id: number
                 regularExpression: table.numberPattern

@@ -5,6 +5,7 @@
 #include "tests/app/checks/CheckTableSession.h"
 
 #include <QSignalSpy>
+#include <QTest>
 
 #include <algorithm>
 
@@ -142,7 +143,7 @@ TEST_F(SetupVnaTableModelTest, UnreadableEditsWriteNothing)
     simulator.clearLog();
     for (const int row : {Table::StartFrequencyRow, Table::StopFrequencyRow, Table::IfBandwidthRow,
                           Table::OutputPowerRow, Table::SweepPointsRow})
-        for (const QString& typed : QStringList{"abc", "", "1e3", "1,5"})
+        for (const QString& typed : QStringList{"abc", "", "1e", "1,5"})
             EXPECT_TRUE(edit(row, typed));
     EXPECT_TRUE(edit(Table::SweepPointsRow, "-5"));
     EXPECT_TRUE(edit(Table::SweepPointsRow, "0"));
@@ -174,14 +175,64 @@ TEST_F(SetupVnaTableModelTest, RefusedEditsSayWhy)
     EXPECT_TRUE(edit(Table::StartFrequencyRow, "50 kHz"));
     EXPECT_TRUE(refusal(Table::StartFrequencyRow).isEmpty());
     ASSERT_TRUE(refusals.wait(3000));
-    EXPECT_EQ(refusal(Table::StartFrequencyRow), "The analyzer did not take 50 kHz and keeps 100 kHz");
+    EXPECT_EQ(refusal(Table::StartFrequencyRow), "The analyzer took 100 kHz instead of 50 kHz");
 
     EXPECT_TRUE(edit(Table::StopFrequencyRow, "2 GHz"));
     EXPECT_TRUE(refusal(Table::StopFrequencyRow).isEmpty());
     drainAnalyzerQueue();
     EXPECT_EQ(settingLines(), QStringList({"SENSe1:FREQuency:STARt 50000", "SENSe1:FREQuency:STOP 2000000000"}));
-    EXPECT_EQ(refusal(Table::StartFrequencyRow), "The analyzer did not take 50 kHz and keeps 100 kHz");
+    EXPECT_EQ(refusal(Table::StartFrequencyRow), "The analyzer took 100 kHz instead of 50 kHz");
     EXPECT_TRUE(refusal(Table::StopFrequencyRow).isEmpty());
+}
+
+// Prefixes without a blank and exponents read as typed; a fraction of a point is
+// refused, never cut to a count nobody typed.
+TEST_F(SetupVnaTableModelTest, TypedNumbersReachTheAnalyzerAsTyped)
+{
+    setSweep(10e6, 1e9, 100);
+    simulator.clearLog();
+
+    EXPECT_TRUE(edit(Table::IfBandwidthRow, "30k"));
+    EXPECT_TRUE(edit(Table::StartFrequencyRow, "15e6"));
+    EXPECT_TRUE(edit(Table::StopFrequencyRow, "15e9"));
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "2e2"));
+    EXPECT_TRUE(edit(Table::OutputPowerRow, "-1.5e1 dBm"));
+    drainAnalyzerQueue();
+    EXPECT_EQ(settingLines(), QStringList({"SENSe1:BWIDth:RESolution 30000", "SENSe1:FREQuency:STARt 15000000",
+                                           "SENSe1:FREQuency:STOP 1.5e+10", "SENSe1:SWEep:POINts 200",
+                                           "SOURce1:POWer:LEVel:IMMediate:AMPLitude -15"}));
+
+    simulator.clearLog();
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "1.5"));
+    EXPECT_EQ(refusal(Table::SweepPointsRow), "1.5 is not a whole positive number of points");
+    drainAnalyzerQueue();
+    EXPECT_EQ(settingLines(), QStringList());
+}
+
+// The analyzer's answer to an edit is told as it is: a value it moved to instead,
+// or the one it kept; a reading that a later edit of the row overtook tells nothing.
+TEST_F(SetupVnaTableModelTest, ARefusalTellsWhatTheAnalyzerHoldsAfterTheLastEdit)
+{
+    simulator.changeModel([](AnalyzerModel& model) { model.channel(1).power = 0.0; });
+    setSweep(10e6, 1e9, 201);
+    const auto refusalOf = [this](int row, const QString& typed) {
+        EXPECT_TRUE(edit(row, typed));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !refusal(row).isEmpty(); }, 10000)) << typed.toStdString();
+        return refusal(row);
+    };
+    EXPECT_EQ(refusalOf(Table::OutputPowerRow, "50"), "The analyzer took 20 dBm instead of 50 dBm");
+    EXPECT_EQ(refusalOf(Table::OutputPowerRow, "50"), "The analyzer did not take 50 dBm and keeps 20 dBm");
+    EXPECT_EQ(refusalOf(Table::SweepPointsRow, "1000000"), "The analyzer took 200001 instead of 1000000");
+
+    simulator.clearLog();
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "401"));
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "201"));
+    EXPECT_TRUE(refusal(Table::SweepPointsRow).isEmpty());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return simulator.model().findChannel(1)->points == 201; }, 10000));
+    drainAnalyzerQueue();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(settingLines(), QStringList({"SENSe1:SWEep:POINts 401", "SENSe1:SWEep:POINts 201"}));
+    EXPECT_TRUE(refusal(Table::SweepPointsRow).isEmpty()) << refusal(Table::SweepPointsRow).toStdString();
 }
 
 TEST_F(SetupVnaTableModelTest, ARussianRunShowsAndReadsRussianUnits)

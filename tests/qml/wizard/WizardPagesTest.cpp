@@ -25,6 +25,15 @@ protected:
         const QPointF centre = button->mapToScene(QPointF(button->width() / 2, button->height() / 2));
         QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     }
+
+    // The value field of a model row of a check table.
+    static QQuickItem* valueField(QQuickItem* table, int modelRow)
+    {
+        for (QQuickItem* field : visibleItemsNamed(table, QStringLiteral("valueField")))
+            if (field->property("tableRow").toInt() == modelRow)
+                return field;
+        return nullptr;
+    }
 };
 
 } // namespace
@@ -209,12 +218,7 @@ TEST_F(WizardPagesTest, ARefusedStopFrequencyShowsItsReasonBesideTheField)
     ASSERT_NE(setupPage, nullptr);
     QQuickItem* table = findVisible(setupPage, "setupTable");
     ASSERT_NE(table, nullptr);
-    const auto stopField = [table]() -> QQuickItem* {
-        for (QQuickItem* field : visibleItemsNamed(table, QStringLiteral("valueField")))
-            if (field->property("tableRow").toInt() == SetupVnaTableModel::StopFrequencyRow)
-                return field;
-        return nullptr;
-    };
+    const auto stopField = [table] { return valueField(table, SetupVnaTableModel::StopFrequencyRow); };
     ASSERT_TRUE(waitFor([&] { return stopField() && stopField()->property("text").toString() == "10 GHz"; }));
     ASSERT_TRUE(waitFor([this] { return backend->getVnaDevice()->maxFreq().has_value(); }));
 
@@ -235,4 +239,39 @@ TEST_F(WizardPagesTest, ARefusedStopFrequencyShowsItsReasonBesideTheField)
     EXPECT_LT(reasonRect.top(), fieldRect.bottom() + fieldRect.height());
     EXPECT_NEAR(reasonRect.left(), fieldRect.left(), 1.0);
     EXPECT_LE(reasonRect.bottom(), table->mapRectToScene(QRectF(0, 0, table->width(), table->height())).bottom());
+}
+
+// Typed key by key, a prefix without a blank reaches the analyzer as typed, and a
+// fraction of a point is refused with its reason instead of losing its dot.
+TEST_F(WizardPagesTest, TypedSweepValuesReachTheAnalyzerAsTypedOrAreRefusedWithAReason)
+{
+    startOnAnalyzer(2);
+    QQuickItem* setupPage = showPage("SetupVnaPage");
+    ASSERT_NE(setupPage, nullptr);
+    QQuickItem* table = findVisible(setupPage, "setupTable");
+    ASSERT_NE(table, nullptr);
+    ASSERT_TRUE(waitFor([&] { return valueField(table, SetupVnaTableModel::SweepPointsRow) != nullptr; }));
+    const int points = simulator.model().findChannel(1)->points;
+    const auto type = [&](int modelRow, const QString& typed) {
+        QQuickItem* field = valueField(table, modelRow);
+        ASSERT_NE(field, nullptr);
+        field->forceActiveFocus();
+        QMetaObject::invokeMethod(field, "selectAll");
+        for (const QChar character : typed)
+            QTest::keyClick(window.get(), character.toLatin1());
+        EXPECT_EQ(field->property("text").toString(), typed);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+    };
+
+    type(SetupVnaTableModel::IfBandwidthRow, "30k");
+    EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->ifBandwidth == 30e3; }, 10000))
+        << simulator.model().findChannel(1)->ifBandwidth;
+    type(SetupVnaTableModel::StopFrequencyRow, "15G");
+    EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->stopFrequency == 15e9; }, 10000))
+        << simulator.model().findChannel(1)->stopFrequency;
+    type(SetupVnaTableModel::SweepPointsRow, "1.5");
+    QQuickItem* reason = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (reason = findVisible(table, "refusal")) != nullptr; }));
+    EXPECT_EQ(reason->property("text").toString(), "1.5 is not a whole positive number of points");
+    EXPECT_EQ(simulator.model().findChannel(1)->points, points);
 }
