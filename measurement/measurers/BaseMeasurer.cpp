@@ -4,6 +4,7 @@
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "engine/port/FixturePort.h"
 #include "measurement/measurers/BaseMeasurerTemplates.h"
+#include "measurement/measurers/SourceReader.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -69,9 +70,9 @@ BaseMeasurer::Measuring::~Measuring()
     m_measurer.m_interruptRequested = false;
 }
 
-void BaseMeasurer::prepareAnalyzer()
+void BaseMeasurer::prepareAnalyzer(const SourceReader& source)
 {
-    if (device) {
+    if (device && source.isAnalyzer()) {
         device->setDeembeddingState(false);
         device->setFixtureSimulationState(false);
         device->setGraphicsLayout(1);
