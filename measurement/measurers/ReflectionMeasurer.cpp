@@ -84,15 +84,29 @@ void ReflectionMeasurer::dropCalculation()
     setCalculatingStatus(NotMeasured);
 }
 
-bool ReflectionMeasurer::readyToCalculate(Standard standard) const
+bool ReflectionMeasurer::calculatesWith(Standard standard) const
 {
     const FixturePossibleState state = m_state;
     const FixturePossibleState own = standard == Standard::Open ? FixturePossibleState::OPEN
                                                                 : FixturePossibleState::SHORT;
     if (state == own)
         return true;
-    return state == FixturePossibleState::OPEN_AND_SHORT && m_open.status() == Measured
-        && m_short.status() == Measured;
+    const SDataMeasurer& other = standard == Standard::Open ? m_short : m_open;
+    return state == FixturePossibleState::OPEN_AND_SHORT && other.status() == Measured;
+}
+
+QString ReflectionMeasurer::gridProblem(Standard standard, const std::vector<double>& frequencies) const
+{
+    const bool single = m_state != FixturePossibleState::OPEN_AND_SHORT;
+    // A pair is calculated on the open's grid, onto which the short is re-gridded.
+    const std::vector<double> grid =
+        single || standard == Standard::Open ? frequencies : m_open.oneport(0).frequencies();
+    QString errorText;
+    const std::unique_ptr<Algorithms::IProcessMethod> process = Algorithms::createReflectProcessMethod(
+        static_cast<int>(MeasureEnums::MeasureType::REFLECT), calcMethod(), single, &errorText);
+    // A method without a process is told by the calculation.
+    auto* reflect = qobject_cast<Algorithms::ReflectProcess*>(process.get());
+    return reflect ? reflect->gridProblem(grid) : QString();
 }
 
 bool ReflectionMeasurer::hasResults() const
@@ -118,8 +132,17 @@ bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskPr
         task.cancel();
         return false;
     }
+    const bool calculating = calculatesWith(standard);
+    // A grid the calculation would refuse keeps the standard read before, and with it the calculation.
+    const QString problem =
+        calculating && !target.rows.empty() ? gridProblem(standard, data->frequencies) : QString();
+    if (!problem.isEmpty()) {
+        emit error(problem);
+        task.cancel();
+        return false;
+    }
     measurer.adopt(std::move(*data));
-    if (!readyToCalculate(standard))
+    if (!calculating)
         return true;
 
     task.nextStep(tr("Read frequencies"));

@@ -69,7 +69,11 @@ signals:
     void shortStatusChanged(BaseMeasurer::Status st);
 
 private:
-    bool readyToCalculate(Standard standard) const;
+    // Whether a measured standard leads to a calculation: the state asks for it alone, or
+    // for both and the other one is there.
+    bool calculatesWith(Standard standard) const;
+    // Why the calculation would refuse the standard just read on this grid; empty when none.
+    QString gridProblem(Standard standard, const std::vector<double>& frequencies) const;
     bool calculate(SourceReader& source, const Target& target);
     bool failCalculation(const Target& target, const QString& text = {});
     void setCalculatingStatus(Status status);

@@ -14,6 +14,7 @@ using Simulator::FixtureWorld;
 
 namespace {
 
+const std::vector<double> logGrid{1e9, 2e9, 4e9, 8e9, 16e9};
 const QString notLinearText = "The frequency sweep is not linear, so no time-domain transform is possible. Measure with "
                               "a linear sweep or use the bisection method";
 
@@ -121,7 +122,7 @@ TEST_F(UnusableFile, RecalledOntoAMeasuredFourPortThruChangesNothingAndNamesTheF
         {dir.filePath("missing.s4p"), "Cannot read the file missing.s4p", readFile},
         {writeTouchstone("back.s4p", 4, {1e9, 2e9, 3e9, 2.5e9, 4e9}),
          "The file back.s4p is damaged: line 16: the frequency does not rise", readFile},
-        {writeTouchstone("log.s4p", 4, {1e9, 2e9, 4e9, 8e9, 16e9}), notLinearText, "Setup measure data (cancelled)"},
+        {writeTouchstone("log.s4p", 4, logGrid), notLinearText, "Setup measure data (cancelled)"},
     };
     QSignalSpy statusChanges(thru.get(), &Step::isMeasuredChanged);
     for (const auto& [path, text, row] : files) {
@@ -135,10 +136,24 @@ TEST_F(UnusableFile, RecalledOntoAMeasuredFourPortThruChangesNothingAndNamesTheF
     EXPECT_EQ(statusChanges.count(), 0);
 }
 
-// A readable file whose grid the thru's method cannot work on is refused before the halves
-// give way: logarithmic and uneven steps alike.
-TEST_F(UnusableFile, OnAGridTheMethodRefusesKeepsTheMeasuredThru)
+// A readable file whose grid the method cannot work on is refused before the standard or the
+// halves give way: logarithmic and uneven steps alike.
+TEST_F(UnusableFile, OnAGridTheMethodRefusesKeepsTheMeasuredStandardAndThru)
 {
+    auto reflect = reflectStep();
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const auto reflectHalf = s21(left);
+    EXPECT_EQ(errorsOf([&] { reflect->measureOpenFromTouchstone(writeTouchstone("open.s1p", 1, logGrid)); }),
+              QStringList{"The frequency sweep is not linear, so no time-domain transform is possible. Measure with a "
+                          "linear sweep"});
+    EXPECT_EQ(reflect->openMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(reflect->calculated(), MeasureStatus::MEASURED);
+    EXPECT_EQ(s21(left), reflectHalf);
+
+    simulator.setWorld(FixtureWorld::Arrangement::Thru);
     auto thru = thruStep(thruConnection());
     ASSERT_TRUE(thru->measureFromVna());
     drain();
@@ -150,7 +165,7 @@ TEST_F(UnusableFile, OnAGridTheMethodRefusesKeepsTheMeasuredThru)
     ASSERT_TRUE(length);
 
     QSignalSpy statusChanges(thru.get(), &Step::isMeasuredChanged);
-    for (const QString& path : {writeTouchstone("log.s2p", 2, {1e9, 2e9, 4e9, 8e9, 16e9}),
+    for (const QString& path : {writeTouchstone("log.s2p", 2, logGrid),
                                 writeTouchstone("uneven.s2p", 2, {1e9, 2e9, 3e9, 5e9, 6e9})}) {
         EXPECT_EQ(errorsOf([&] { thru->measureFromTouchstoneFile(path); }), QStringList{notLinearText});
         EXPECT_EQ(progressTexts().last(), "Setup measure data (cancelled)");
