@@ -1814,6 +1814,11 @@ using reflects, ps</source>
     </message>
     <message>
         <location filename="../measurement/steps/DutStep.cpp"/>
+        <source>Check data</source>
+        <translation>Проверка данных</translation>
+    </message>
+    <message>
+        <location filename="../measurement/steps/DutStep.cpp"/>
         <source>Critical error. Please restart application</source>
         <translation>Критическая ошибка. Перезапустите приложение</translation>
     </message>

@@ -95,7 +95,7 @@ bool TouchstoneReader::addDataTokens(const QStringList& tokens)
         // Two-port files may end with noise parameters: a frequency that does not rise,
         // followed by four values. Any other step back is a damaged file, whose records
         // after the step would otherwise be lost without a word.
-        if (tokens.size() != noiseParameterTokens) {
+        if (m_portCount != 2 || tokens.size() != noiseParameterTokens) {
             qDebug().noquote() << "Touchstone frequency does not rise:" << tokens.first();
             return fail(TouchstoneReadIssue::FrequencyStepsBack, m_line);
         }
@@ -144,7 +144,7 @@ void TouchstoneReader::clearTokens()
 
 bool TouchstoneReader::stepsBack(const QString& firstToken) const
 {
-    if (m_portCount != 2 || m_data.records.empty())
+    if (m_data.records.empty())
         return false;
     const auto frequency = parseFinite(firstToken);
     return frequency

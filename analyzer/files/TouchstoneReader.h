@@ -32,7 +32,7 @@ public:
 private:
     void applyOptionLine(const QString& line);
     bool addDataTokens(const QStringList& tokens);
-    // True when a two-port record would start at a frequency that does not rise.
+    // True when a record would start at a frequency that does not rise.
     bool stepsBack(const QString& firstToken) const;
     std::optional<TouchstoneRecord> parseRecord();
     bool fail(TouchstoneReadIssue::Kind kind, int line, const QString& token = {});

@@ -4,6 +4,7 @@
 #include "analyzer/facade/SyncedVnaDevice.h"
 #include "engine/port/FixturePort.h"
 #include "measurement/measurers/BaseMeasurerTemplates.h"
+#include "measurement/measurers/SourceReader.h"
 #include "measurement/progress/TaskProgress.h"
 
 #include <QCoreApplication>
@@ -74,9 +75,9 @@ BaseMeasurer::Measuring::~Measuring()
     m_measurer.m_interruptRequested = false;
 }
 
-void BaseMeasurer::prepareAnalyzer()
+void BaseMeasurer::prepareAnalyzer(const SourceReader& source)
 {
-    if (device) {
+    if (device && source.isAnalyzer()) {
         device->setDeembeddingState(false);
         device->setFixtureSimulationState(false);
         device->setGraphicsLayout(1);

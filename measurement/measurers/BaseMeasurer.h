@@ -11,6 +11,7 @@
 #include <memory>
 #include <mutex>
 
+class SourceReader;
 class SyncedVnaDevice;
 class TaskProgress;
 
@@ -76,9 +77,10 @@ protected:
         BaseMeasurer& m_measurer;
     };
 
-    // Switches the analyzer's own de-embedding off; the results stay until the new
-    // measurement replaces them.
-    void prepareAnalyzer();
+    // Before a sweep: switches the analyzer's own de-embedding off; the results stay
+    // until the new measurement replaces them. A reading from a file leaves the
+    // analyzer alone, as nothing restores it afterwards.
+    void prepareAnalyzer(const SourceReader& source);
     void setupFixture(Algorithms::FixturePort* port, double portImpedance);
     // A process of the factory, owned as the connections keep it and living on this
     // object's thread; its errors reach this measurer. Empty (with the reason

@@ -57,9 +57,10 @@ void DutMeasurer::setStatus(Status status)
         emit statusChanged(status);
 }
 
-bool DutMeasurer::fail(TaskProgress& task, const QString& text)
+bool DutMeasurer::fail(TaskProgress& task)
 {
-    return failWith(m_status, [this](Status s) { emit statusChanged(s); }, task, text);
+    // The calculation that failed told why.
+    return failWith(m_status, [this](Status s) { emit statusChanged(s); }, task, {});
 }
 
 void DutMeasurer::reset()
@@ -70,28 +71,55 @@ void DutMeasurer::reset()
     m_rawData.clear();
 }
 
-bool DutMeasurer::read(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
+std::optional<QString> DutMeasurer::characterisationProblem(const FixtureRows& rows) const
 {
-    prepareAnalyzer();
-    task.nextStep(tr("Read s-data"));
-    if (!m_sdata.read(source, rows)) {
-        // A reading cut short by a cancel leaves the earlier measurement as it was.
-        if (takeCancel()) {
-            task.cancel();
-            return false;
-        }
-        reset();
-        return fail(task);
+    if (auto* thru = qobject_cast<ConnectionTransmisson*>(m_fixtureConnection)) {
+        if (m_fixture != thru->left() && m_fixture != thru->right())
+            return tr("The fixture was not characterised by this 2x-thru");
+        const auto kept = thru->processes().all();
+        if (!keptFor(kept, rows, m_fixture == thru->left() ? 0 : 1))
+            return unusableKeptText(kept, m_fixtureConnection);
+    } else if (auto* reflect = qobject_cast<ConnectionReflect*>(m_fixtureConnection)) {
+        const auto kept = reflect->processes().all();
+        if (!keptFor(kept, rows, 0))
+            return unusableKeptText(kept, m_fixtureConnection);
     }
-    task.nextStep(tr("Read freqs"));
-    return true;
+    return std::nullopt;
 }
 
-void DutMeasurer::adopt(const FixtureRows& rows)
+bool DutMeasurer::stopBeforeAdopting(TaskProgress& task, const QString& text)
+{
+    if (!takeCancel() && !text.isEmpty())
+        emit error(text);
+    task.cancel();
+    return false;
+}
+
+bool DutMeasurer::characterised(TaskProgress& task, const FixtureRows& rows)
+{
+    // Asked again on the worker: a clear posted before the measurement has run by now.
+    const std::optional<QString> problem = characterisationProblem(rows);
+    return !problem || stopBeforeAdopting(task, *problem);
+}
+
+std::optional<SDataMeasurer::Data> DutMeasurer::read(SourceReader& source, TaskProgress& task,
+                                                     const FixtureRows& rows)
+{
+    prepareAnalyzer(source);
+    task.nextStep(tr("Read s-data"));
+    std::optional<SDataMeasurer::Data> data = m_sdata.read(source, rows);
+    // The reading told why it failed, unless a cancel cut it short.
+    if (!data)
+        stopBeforeAdopting(task);
+    else
+        task.nextStep(tr("Read freqs"));
+    return data;
+}
+
+void DutMeasurer::adopt(const FixtureRows& rows, SDataMeasurer::Data data)
 {
     // From here the new reflections are the measurement; its calculation decides the status.
     setStatus(NotMeasured);
-    const SDataMeasurer::Data data = m_sdata.data();
     QVector<Algorithms::SParametersOnePortVNA> raw;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         Algorithms::SParametersOnePortVNA set;
@@ -100,6 +128,7 @@ void DutMeasurer::adopt(const FixtureRows& rows)
         set.setPort(rows[i].analyzerPort);
         raw.push_back(set);
     }
+    m_sdata.adopt(std::move(data));
     std::lock_guard<std::mutex> lock(m_rawDataMutex);
     m_rawData = std::move(raw);
 }
@@ -107,22 +136,23 @@ void DutMeasurer::adopt(const FixtureRows& rows)
 bool DutMeasurer::measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
 {
     const Measuring measuring(*this, task);
-    if (!read(source, task, rows))
+    if (!characterised(task, rows))
         return false;
-    adopt(rows);
-    return calculate(task, rows);
+    std::optional<SDataMeasurer::Data> data = read(source, task, rows);
+    if (!data)
+        return false;
+    adopt(rows, std::move(*data));
+    return calculate(task);
 }
 
-bool DutMeasurer::calculate(TaskProgress& task, const FixtureRows& rows)
+bool DutMeasurer::calculate(TaskProgress& task)
 {
     task.nextStep(tr("Calculating"));
+    // characterised() vouched for the kept processes before the reading; only the worker
+    // writes them, and it is busy with this measurement.
     if (auto* thru = qobject_cast<ConnectionTransmisson*>(m_fixtureConnection)) {
-        if (m_fixture != thru->left() && m_fixture != thru->right())
-            return fail(task, tr("The fixture was not characterised by this 2x-thru"));
         const bool left = m_fixture == thru->left();
         const auto kept = thru->processes().all();
-        if (!keptFor(kept, rows, left ? 0 : 1))
-            return fail(task, unusableKeptText(kept, m_fixtureConnection));
         for (std::size_t i = 0; i < kept.size(); ++i) {
             const Algorithms::SParametersOnePort dut = m_sdata.oneport(i);
             if (!kept[i].process->calculateDUT(left ? dut : Algorithms::SParametersOnePort(),
@@ -131,8 +161,6 @@ bool DutMeasurer::calculate(TaskProgress& task, const FixtureRows& rows)
         }
     } else if (auto* reflect = qobject_cast<ConnectionReflect*>(m_fixtureConnection)) {
         const auto kept = reflect->processes().all();
-        if (!keptFor(kept, rows, 0))
-            return fail(task, unusableKeptText(kept, m_fixtureConnection));
         for (std::size_t i = 0; i < kept.size(); ++i) {
             if (!kept[i].process->calculateDUT(m_sdata.oneport(i)))
                 return fail(task);
@@ -154,29 +182,22 @@ bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReade
 {
     const Measuring leftMeasuring(left, task);
     const Measuring rightMeasuring(right, task);
-    const bool leftRead = left.read(source, task, leftRows);
-    // A cancel ends the measurement: the right side keeps its earlier one.
-    if (!leftRead && left.endedByCancel())
+    if (!left.characterised(task, leftRows) || !right.characterised(task, rightRows))
         return false;
-    const bool rightRead = right.read(source, task, rightRows);
-    // The two sides are one measurement: a cancel while the right side is read keeps
-    // the earlier one on the left side too, as its ports still show it.
-    if (!rightRead && right.endedByCancel())
+    // The two sides are one measurement: unless both are read, both keep the earlier one,
+    // as their ports still show it.
+    std::optional<SDataMeasurer::Data> leftData = left.read(source, task, leftRows);
+    if (!leftData)
         return false;
-    if (leftRead)
-        left.adopt(leftRows);
-    if (rightRead)
-        right.adopt(rightRows);
-    if (!leftRead || !rightRead)
+    std::optional<SDataMeasurer::Data> rightData = right.read(source, task, rightRows);
+    if (!rightData)
         return false;
+    left.adopt(leftRows, std::move(*leftData));
+    right.adopt(rightRows, std::move(*rightData));
     task.nextStep(tr("Calculating"));
     task.nextStep(tr("Calculating"));
     auto* thru = static_cast<ConnectionTransmisson*>(left.m_fixtureConnection);
     const auto kept = thru->processes().all();
-    if (!keptFor(kept, leftRows, 0) || !keptFor(kept, rightRows, 1)) {
-        left.fail(task, unusableKeptText(kept, thru));
-        return right.fail(task);
-    }
     for (std::size_t i = 0; i < kept.size(); ++i) {
         if (!kept[i].process->calculateDUT(left.m_sdata.oneport(i), right.m_sdata.oneport(i))) {
             left.fail(task);

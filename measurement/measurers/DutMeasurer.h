@@ -8,6 +8,7 @@
 #include <QVector>
 
 #include <mutex>
+#include <optional>
 
 class ConnectionBase;
 class SourceReader;
@@ -31,13 +32,17 @@ public:
 
     // On the worker: reads the DUT reflections, then calculates. The earlier measurement
     // gives way once the new reflections are read (for a pair, those of both sides): a
-    // cancel before that keeps it.
+    // failure or a cancel before that keeps it, and its status.
     bool measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
     // Both sides of one 2x-thru in one calculation per process: the thru process
     // returns both ports to their base sets first, so two separate calls would undo
     // the first side's re-gating.
     static bool measurePair(DutMeasurer& left, DutMeasurer& right, SourceReader& source, TaskProgress& task,
                             const FixtureRows& leftRows, const FixtureRows& rightRows);
+    // Why the fixture cannot be re-gated on these rows: the step that characterises it keeps
+    // no calculation (never measured, deleted, cleared) or one of other rows; no value when
+    // it can. Any thread: asked before a measurement is started, and again when it starts.
+    std::optional<QString> characterisationProblem(const FixtureRows& rows) const;
     // Whether measurePair applies: both measure the two fixtures of the same thru.
     static bool sharesThru(const DutMeasurer& left, const DutMeasurer& right);
     void reset() override;
@@ -46,12 +51,17 @@ signals:
     void statusChanged(BaseMeasurer::Status st);
 
 private:
+    // Refuses a measurement of a fixture that cannot be re-gated before anything is read.
+    bool characterised(TaskProgress& task, const FixtureRows& rows);
     // The new reflections, read; the earlier measurement stays until adopt().
-    bool read(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
+    std::optional<SDataMeasurer::Data> read(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
     // The reflections read replace the earlier measurement, still to be calculated.
-    void adopt(const FixtureRows& rows);
-    bool calculate(TaskProgress& task, const FixtureRows& rows);
-    bool fail(TaskProgress& task, const QString& text = {});
+    void adopt(const FixtureRows& rows, SDataMeasurer::Data data);
+    // Ends a measurement before anything was adopted: a cancel is announced, a failure told
+    // with the text (when any); the earlier measurement and its status stay.
+    bool stopBeforeAdopting(TaskProgress& task, const QString& text = {});
+    bool calculate(TaskProgress& task);
+    bool fail(TaskProgress& task);
     void setStatus(Status status);
 
     std::atomic<int> m_status{NotMeasured};

@@ -84,15 +84,29 @@ void ReflectionMeasurer::dropCalculation()
     setCalculatingStatus(NotMeasured);
 }
 
-bool ReflectionMeasurer::readyToCalculate(Standard standard) const
+bool ReflectionMeasurer::calculatesWith(Standard standard) const
 {
     const FixturePossibleState state = m_state;
     const FixturePossibleState own = standard == Standard::Open ? FixturePossibleState::OPEN
                                                                 : FixturePossibleState::SHORT;
     if (state == own)
         return true;
-    return state == FixturePossibleState::OPEN_AND_SHORT && m_open.status() == Measured
-        && m_short.status() == Measured;
+    const SDataMeasurer& other = standard == Standard::Open ? m_short : m_open;
+    return state == FixturePossibleState::OPEN_AND_SHORT && other.status() == Measured;
+}
+
+QString ReflectionMeasurer::gridProblem(Standard standard, const std::vector<double>& frequencies) const
+{
+    const bool single = m_state != FixturePossibleState::OPEN_AND_SHORT;
+    // A pair is calculated on the open's grid, onto which the short is re-gridded.
+    const std::vector<double> grid =
+        single || standard == Standard::Open ? frequencies : m_open.oneport(0).frequencies();
+    QString errorText;
+    const std::unique_ptr<Algorithms::IProcessMethod> process = Algorithms::createReflectProcessMethod(
+        static_cast<int>(MeasureEnums::MeasureType::REFLECT), calcMethod(), single, &errorText);
+    // A method without a process is told by the calculation.
+    auto* reflect = qobject_cast<Algorithms::ReflectProcess*>(process.get());
+    return reflect ? reflect->gridProblem(grid) : QString();
 }
 
 bool ReflectionMeasurer::hasResults() const
@@ -104,22 +118,31 @@ bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskPr
 {
     const Measuring measuring(*this, task);
     // Only this standard is read anew: the other one may be waiting for it.
-    prepareAnalyzer();
+    prepareAnalyzer(source);
     SDataMeasurer& measurer = standard == Standard::Open ? m_open : m_short;
 
     task.nextStep(tr("Read s-data"));
-    if (!target.connection || !measurer.read(source, target.rows)) {
+    std::optional<SDataMeasurer::Data> data =
+        target.connection ? measurer.read(source, target.rows) : std::nullopt;
+    if (!data) {
         if (!target.connection)
             emit error(tr("The step has no fixtures to measure"));
-        // A reading cut short by a cancel leaves the standard as it was before.
-        if (!target.connection || !takeCancel()) {
-            measurer.clear();
-            measurer.setStatus(Failed);
-        }
+        // A reading that failed or was cut short by a cancel leaves the standard as it was before.
+        takeCancel();
         task.cancel();
         return false;
     }
-    if (!readyToCalculate(standard))
+    const bool calculating = calculatesWith(standard);
+    // A grid the calculation would refuse keeps the standard read before, and with it the calculation.
+    const QString problem =
+        calculating && !target.rows.empty() ? gridProblem(standard, data->frequencies) : QString();
+    if (!problem.isEmpty()) {
+        emit error(problem);
+        task.cancel();
+        return false;
+    }
+    measurer.adopt(std::move(*data));
+    if (!calculating)
         return true;
 
     task.nextStep(tr("Read frequencies"));
@@ -131,12 +154,14 @@ bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskPr
     return true;
 }
 
-bool ReflectionMeasurer::failCalculation(const FixtureRows& rows, const QString& text)
+bool ReflectionMeasurer::failCalculation(const Target& target, const QString& text)
 {
     const bool cancelled = takeCancel();
     if (!cancelled && !text.isEmpty())
         emit error(text);
-    clearResults(rows);
+    clearResults(target.rows);
+    // A fixture calculated in part is not characterised for a DUT measurement.
+    target.connection->processes().clear();
     // Cut short by a cancel, the calculation leaves nothing: not calculated, not failed.
     setCalculatingStatus(cancelled ? NotMeasured : Failed);
     return false;
@@ -152,7 +177,7 @@ bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
         return true;
     }
     if (const std::optional<QString> text = checkAnalyzerPorts({&target.rows}, source.portCount()))
-        return failCalculation(target.rows, *text);
+        return failCalculation(target, *text);
 
     const FixturePossibleState state = m_state;
     const bool single = state != FixturePossibleState::OPEN_AND_SHORT;
@@ -160,7 +185,7 @@ bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
         const FixtureRow& row = target.rows[i];
         const std::optional<double> z0 = source.portImpedance(row.analyzerPort);
         if (!z0)
-            return failCalculation(target.rows, tr("Cannot read z0 impedance value"));
+            return failCalculation(target, tr("Cannot read z0 impedance value"));
         row.port->setMeasuredPort(row.analyzerPort);
         row.port->setZ0Port(*z0);
         row.port->setInLowPasMode(false);
@@ -170,10 +195,10 @@ bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
                                                    single, &errorText),
             errorText);
         if (!process)
-            return failCalculation(target.rows);
+            return failCalculation(target);
         setupFixture(row.port->measureData(), *z0);
         if (!process->setFixturesForCalculate(row.port->measureData()))
-            return failCalculation(target.rows);
+            return failCalculation(target);
         process->setInputParameters(target.connection->params());
 
         const Algorithms::SParametersOnePort open = m_open.oneport(i);
@@ -195,7 +220,7 @@ bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
         const bool executed = startExecute(process);
         target.connection->processes().append(process, {row.port});
         if (!executed || interruptRequested())
-            return failCalculation(target.rows);
+            return failCalculation(target);
     }
     setCalculatingStatus(Measured);
     return true;

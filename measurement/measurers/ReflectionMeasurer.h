@@ -53,7 +53,8 @@ public:
     std::vector<Algorithms::SParametersOnePortVNA> shortRawData() const;
 
     // On the worker: reads the standard and calculates when the state allows. A reading
-    // cut short by a cancel keeps the standard read before, and with it the calculation.
+    // that fails or is cut short by a cancel keeps the standard read before, and with it
+    // the calculation.
     bool measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target);
     // On the worker: a calculation belongs to the fixture ports it ran on, so a measurement
     // on new ports starts without one; the standards stay.
@@ -68,9 +69,13 @@ signals:
     void shortStatusChanged(BaseMeasurer::Status st);
 
 private:
-    bool readyToCalculate(Standard standard) const;
+    // Whether a measured standard leads to a calculation: the state asks for it alone, or
+    // for both and the other one is there.
+    bool calculatesWith(Standard standard) const;
+    // Why the calculation would refuse the standard just read on this grid; empty when none.
+    QString gridProblem(Standard standard, const std::vector<double>& frequencies) const;
     bool calculate(SourceReader& source, const Target& target);
-    bool failCalculation(const FixtureRows& rows, const QString& text = {});
+    bool failCalculation(const Target& target, const QString& text = {});
     void setCalculatingStatus(Status status);
     void dropRawData();
 

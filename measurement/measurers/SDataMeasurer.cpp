@@ -3,12 +3,6 @@
 #include "engine/sparameters/SParametersOnePort.h"
 #include "measurement/measurers/SourceReader.h"
 
-SDataMeasurer::Data SDataMeasurer::data() const
-{
-    std::lock_guard<std::mutex> lock(m_dataMutex);
-    return m_data;
-}
-
 Algorithms::SParametersOnePort SDataMeasurer::oneport(std::size_t row) const
 {
     std::lock_guard<std::mutex> lock(m_dataMutex);
@@ -35,7 +29,7 @@ void SDataMeasurer::clear()
     setStatus(BaseMeasurer::NotMeasured);
 }
 
-bool SDataMeasurer::read(SourceReader& source, const FixtureRows& rows)
+std::optional<SDataMeasurer::Data> SDataMeasurer::read(SourceReader& source, const FixtureRows& rows)
 {
     std::vector<SourceReader::PortPair> pairs;
     for (const FixtureRow& row : rows)
@@ -43,17 +37,21 @@ bool SDataMeasurer::read(SourceReader& source, const FixtureRows& rows)
     std::optional<std::vector<double>> frequencies = source.frequencies();
     if (!frequencies) {
         emit error(tr("Cannot read the frequency grid"));
-        return false;
+        return std::nullopt;
     }
     std::optional<std::vector<Column>> columns = source.sParameters(pairs);
     if (!columns) {
         emit error(tr("Cannot read S-parameters data"));
-        return false;
+        return std::nullopt;
     }
+    return Data{std::move(*frequencies), std::move(*columns)};
+}
+
+void SDataMeasurer::adopt(Data data)
+{
     {
         std::lock_guard<std::mutex> lock(m_dataMutex);
-        m_data = {std::move(*frequencies), std::move(*columns)};
+        m_data = std::move(data);
     }
     setStatus(BaseMeasurer::Measured);
-    return true;
 }

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <complex>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class SourceReader;
@@ -34,14 +35,15 @@ public:
     using QObject::QObject;
 
     BaseMeasurer::Status status() const { return static_cast<BaseMeasurer::Status>(m_status.load()); }
-    Data data() const;
     // Row i's reflection on its own grid; an invalid set for a row not read.
     Algorithms::SParametersOnePort oneport(std::size_t row) const;
 
-    // On the worker: the grid and the reflection S(p, p) of every row's analyzer port.
-    // A failed reading emits its reason and changes nothing: the caller knows whether
-    // it failed or was cancelled.
-    bool read(SourceReader& source, const FixtureRows& rows);
+    // On the worker: the grid and the reflection S(p, p) of every row's analyzer port,
+    // not yet the measurement: the caller adopts them once all it reads is there. A
+    // failed reading emits its reason: the caller knows whether it failed or was cancelled.
+    std::optional<Data> read(SourceReader& source, const FixtureRows& rows);
+    // The data read become the measurement, status "measured".
+    void adopt(Data data);
     // Data emptied, status "not measured".
     void clear();
     void setStatus(BaseMeasurer::Status status);

@@ -43,6 +43,9 @@ void TransmissionMeasurer::reset()
         std::lock_guard<std::mutex> lock(m_rawDataMutex);
         m_rawData.clear();
     }
+    // The kept processes characterise the fixtures for a DUT measurement: they go with the halves.
+    if (m_connection)
+        m_connection->processes().clear();
     setStatus(NotMeasured);
 }
 
@@ -53,22 +56,21 @@ void TransmissionMeasurer::replace(const Rows& rows)
     clearResults(rows.right);
     markWrittenBy(rows.left, rows.writer);
     markWrittenBy(rows.right, rows.writer);
-    m_connection->processes().clear();
 }
 
 bool TransmissionMeasurer::stop(TaskProgress& task, const QString& text)
 {
+    // Halves calculated in part characterise nothing a DUT measurement could re-gate with.
+    m_connection->processes().clear();
     return fail(task, takeCancel() ? QString() : text);
 }
 
-bool TransmissionMeasurer::stopBeforeReplacing(TaskProgress& task, const Rows& rows, const QString& text)
+bool TransmissionMeasurer::stopBeforeReplacing(TaskProgress& task, const QString& text)
 {
-    if (takeCancel()) {
-        task.cancel();
-        return false;
-    }
-    replace(rows);
-    return fail(task, text);
+    if (!takeCancel() && !text.isEmpty())
+        emit error(text);
+    task.cancel();
+    return false;
 }
 
 bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, const std::optional<Rows>& rows)
@@ -77,21 +79,20 @@ bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, con
     task.nextStep(tr("Check data"));
     if (!m_connection || !rows)
         return fail(task, tr("The step has no fixtures to measure"));
-    prepareAnalyzer();
+    prepareAnalyzer(source);
 
     task.nextStep(tr("Read freqs"));
     const std::optional<std::vector<double>> frequencies = source.frequencies();
     if (!frequencies)
-        return stopBeforeReplacing(task, *rows, tr("Cannot read the frequency grid"));
+        return stopBeforeReplacing(task, tr("Cannot read the frequency grid"));
 
     task.nextStep(tr("Check configuration"));
     if (rows->left.size() != rows->right.size())
-        return stopBeforeReplacing(task, *rows,
-                                   tr("The two fixtures of the 2x-thru have different port counts (%1 and %2)")
-                                       .arg(rows->left.size())
-                                       .arg(rows->right.size()));
+        return stopBeforeReplacing(task, tr("The two fixtures of the 2x-thru have different port counts (%1 and %2)")
+                                             .arg(rows->left.size())
+                                             .arg(rows->right.size()));
     if (const std::optional<QString> text = checkAnalyzerPorts({&rows->left, &rows->right}, source.portCount()))
-        return stopBeforeReplacing(task, *rows, *text);
+        return stopBeforeReplacing(task, *text);
     if (rows->left.empty())
         replace(*rows);
 
@@ -103,7 +104,11 @@ bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, con
         task.nextStep(tr("Setup measure data"));
         const std::optional<Pair> pair = preparePair(source, left, right);
         if (!pair)
-            return replaced ? stop(task) : stopBeforeReplacing(task, *rows);
+            return replaced ? stop(task) : stopBeforeReplacing(task);
+        // Every pair has the same grid and method: a grid the method refuses keeps the earlier halves.
+        const QString gridProblem = replaced ? QString() : pair->process->gridProblem(*frequencies);
+        if (!gridProblem.isEmpty())
+            return stopBeforeReplacing(task, gridProblem);
 
         task.nextStep(tr("Read SParameters"));
         const uint pL = left.analyzerPort;
@@ -111,7 +116,7 @@ bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, con
         const auto columns = source.sParameters({{pL, pL}, {pL, pR}, {pR, pL}, {pR, pR}});
         if (!columns) {
             const QString text = tr("Cannot read S-parameters data");
-            return replaced ? stop(task, text) : stopBeforeReplacing(task, *rows, text);
+            return replaced ? stop(task, text) : stopBeforeReplacing(task, text);
         }
         if (!replaced)
             replace(*rows);

@@ -43,8 +43,8 @@ public:
     int progressStepCount(const Rows& rows) const;
 
     // On the worker. No rows: the step has no fixtures. The earlier results stay
-    // until the first pair's S-parameters are read: a cancel before that keeps them
-    // and the status.
+    // until the first pair's S-parameters are read on a grid its method accepts: a
+    // failure or a cancel before that keeps them and the status.
     bool measure(SourceReader& source, TaskProgress& task, const std::optional<Rows>& rows);
     void reset() override;
 
@@ -66,8 +66,9 @@ private:
     void replace(const Rows& rows);
     // Ends the measurement: a cancel is announced, anything else fails with the text.
     bool stop(TaskProgress& task, const QString& text = {});
-    // As stop(), before anything was replaced: a cancel keeps the earlier measurement.
-    bool stopBeforeReplacing(TaskProgress& task, const Rows& rows, const QString& text = {});
+    // Ends the measurement before anything was replaced: the earlier measurement and its
+    // status stay; a failure is told with the text, a cancel is announced.
+    bool stopBeforeReplacing(TaskProgress& task, const QString& text = {});
     bool fail(TaskProgress& task, const QString& text = {});
     void setStatus(Status status);
 

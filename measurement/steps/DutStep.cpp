@@ -92,13 +92,29 @@ Step::Work DutStep::dutWork()
     };
 }
 
+bool DutStep::refusedUncharacterised(TaskProgress& task)
+{
+    const std::vector<FixtureRows> rows = fixtureRows();
+    for (std::size_t i = 0; i < m_measurers.size(); ++i) {
+        if (const std::optional<QString> problem = m_measurers[i]->characterisationProblem(rows[i])) {
+            emit error(*problem);
+            task.nextStep(tr("Check data"));
+            task.cancel();
+            return true;
+        }
+    }
+    return false;
+}
+
 bool DutStep::measureFromVna()
 {
-    return runOnAnalyzer(newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size()) + 2), dutWork());
+    const auto task = newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size()) + 2);
+    return !refusedUncharacterised(*task) && runOnAnalyzer(task, dutWork());
 }
 
 void DutStep::measureFromTouchstoneFile(const QString& filePath)
 {
-    runFromFile(newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size())), filePath,
-                analyzerPortsOf(fixtureRows()), dutWork());
+    const auto task = newTask(tr("DUT"), 3 * static_cast<int>(m_measurers.size()));
+    if (!refusedUncharacterised(*task))
+        runFromFile(task, filePath, analyzerPortsOf(fixtureRows()), dutWork());
 }

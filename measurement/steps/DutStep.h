@@ -40,6 +40,9 @@ signals:
 private:
     // The rows of each measurer's fixture, in the measurers' order.
     std::vector<FixtureRows> fixtureRows() const;
+    // Refuses, before any sweep, a measurement of a fixture that cannot be re-gated: the
+    // error says which step to measure first and the task fails.
+    bool refusedUncharacterised(TaskProgress& task);
     Work dutWork();
 
     std::shared_ptr<ConnectionBase> m_connection;

@@ -186,6 +186,8 @@ void ReflectionStep::deleteData()
     post([this, rows = takeFixtureRows(*m_fixture)] {
         m_measurer->reset();
         clearResults(rows);
+        // What a DUT measurement would re-gate the fixture with goes with the results.
+        m_connection->processes().clear();
         onGuiThread([this] { setAppliedFixtureOffset(false); });
     });
 }

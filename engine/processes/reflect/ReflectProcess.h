@@ -26,6 +26,10 @@ public:
     // under test in place; only methods with a time gate have it.
     virtual bool calculateDUT(const SParametersOnePort& dut);
 
+    // Why a run would refuse standards measured on this grid (the open's, for a pair),
+    // as the run itself says it; empty when the grid serves the method.
+    virtual QString gridProblem(const std::vector<double>& frequencies) const = 0;
+
 protected:
     bool loadParameters() override;
     virtual std::vector<double> frequencies() const = 0;

@@ -2,6 +2,7 @@
 
 #include "engine/port/FixturePort.h"
 #include "engine/processes/transmission/TransmissionProcess.h"
+#include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/Interpolation.h"
 #include "engine/vectors/VectorChecks.h"
 
@@ -34,6 +35,13 @@ void ReflectProcessOpenAndShort::setInputData(const SParametersOnePort& open, co
     measured.setS12(b);
     measured.setS21(b);
     measured.setS22(a);
+}
+
+QString ReflectProcessOpenAndShort::gridProblem(const std::vector<double>& frequencies) const
+{
+    if (!isBandPassGrid(frequencies))
+        return tr("Reflection. Invalid input data");
+    return createTransmissionProcess()->gridProblem(frequencies);
 }
 
 std::vector<double> ReflectProcessOpenAndShort::frequencies() const

@@ -22,6 +22,8 @@ public:
 
     // The short is re-gridded onto the open's frequencies when they differ.
     void setInputData(const SParametersOnePort& open, const SParametersOnePort& shortStandard);
+    // The virtual 2x-thru's process judges the open's grid.
+    QString gridProblem(const std::vector<double>& frequencies) const override;
 
 protected:
     bool process() override;

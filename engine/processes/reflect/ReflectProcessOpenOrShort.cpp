@@ -13,6 +13,21 @@ void ReflectProcessOpenOrShort::setMeasuredData(const SParametersOnePort& data)
     measured.setS11(data.s11());
 }
 
+QString ReflectProcessOpenOrShort::gridProblem(const std::vector<double>& frequencies) const
+{
+    // The run's grid kind is the one loadParameters() derives from the grid.
+    const std::optional<bool> bandPass = isBandPassGrid(frequencies);
+    if (!bandPass)
+        return tr("Reflection. Invalid input data");
+    return isTransformableGrid(frequencies, *bandPass ? 1 : 0) ? QString() : notLinearText();
+}
+
+QString ReflectProcessOpenOrShort::notLinearText()
+{
+    return tr("The frequency sweep is not linear, so no time-domain transform is possible. Measure with a linear "
+              "sweep");
+}
+
 void ReflectProcessOpenOrShort::setIsShort(bool isShortStandard)
 {
     isShort = isShortStandard;
@@ -36,8 +51,7 @@ bool ReflectProcessOpenOrShort::process()
         return false;
     }
     if (!isTransformableGrid(measured.frequencies(), parameters->gatingMode())) {
-        emit error(tr("The frequency sweep is not linear, so no time-domain transform is possible. Measure with a "
-                      "linear sweep"));
+        emit error(notLinearText());
         return false;
     }
     // The stages ask for the 0 Hz value of the same reflection several times.

@@ -23,6 +23,7 @@ public:
     // The measured standard is the short (otherwise the open).
     void setIsShort(bool isShortStandard);
     void setSignalType(MaxSignalEliminationType type);
+    QString gridProblem(const std::vector<double>& frequencies) const override;
 
 protected:
     bool process() override;
@@ -41,6 +42,7 @@ protected:
     std::vector<std::complex<double>> fixtureReflection;
 
 private:
+    static QString notLinearText();
     bool impulseStage();
     bool stepStage();
     bool separationStage();

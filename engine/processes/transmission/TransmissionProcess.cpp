@@ -42,6 +42,23 @@ bool TransmissionProcess::calculateDUT(const SParametersOnePort&, const SParamet
     return false;
 }
 
+QString TransmissionProcess::gridProblem(const std::vector<double>& frequencies) const
+{
+    // The run's grid kind is the one loadParameters() derives from the grid.
+    const std::optional<bool> bandPass = isBandPassGrid(frequencies);
+    if (!bandPass)
+        return tr("Transmission. Invalid input data");
+    if (needsTimeDomain() && !isTransformableGrid(frequencies, *bandPass ? 1 : 0))
+        return notLinearText();
+    return {};
+}
+
+QString TransmissionProcess::notLinearText()
+{
+    return tr("The frequency sweep is not linear, so no time-domain transform is possible. Measure with a linear "
+              "sweep or use the bisection method");
+}
+
 bool TransmissionProcess::checkFixtureDelay(double)
 {
     return true;
@@ -69,8 +86,7 @@ bool TransmissionProcess::process()
     // separates the halves in time cannot run, one that does not runs without the records.
     const bool timeDomain = isTransformableGrid(measured.frequencies(), parameters->gatingMode());
     if (!timeDomain && needsTimeDomain()) {
-        emit error(tr("The frequency sweep is not linear, so no time-domain transform is possible. Measure with a "
-                      "linear sweep or use the bisection method"));
+        emit error(notLinearText());
         return false;
     }
     if ((timeDomain && !impulseStage()) || isCanceled())

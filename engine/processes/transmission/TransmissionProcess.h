@@ -32,6 +32,11 @@ public:
     // under test in place; only methods with a time gate have it.
     virtual bool calculateDUT(const SParametersOnePort& leftDut, const SParametersOnePort& rightDut);
 
+    // Why a run would refuse a thru measured on this grid, as the run itself says it;
+    // empty when the grid serves the method. Lets a measurement keep its earlier result
+    // instead of replacing it with one that cannot be calculated.
+    QString gridProblem(const std::vector<double>& frequencies) const;
+
 protected:
     bool process() override;
     bool loadParameters() override;
@@ -60,6 +65,7 @@ protected:
     FixturePort* right = nullptr;
 
 private:
+    static QString notLinearText();
     bool impulseStage();
     bool stepResponseStage();
     bool convertPorts();

@@ -5,6 +5,8 @@
 #include "tests/engine/processes/ThruExtraction.h"
 #include "tests/measurement/steps/StepSession.h"
 
+#include <functional>
+
 using namespace Simulator::Physics;
 using MeasureEnums::MeasureStatus;
 using Simulator::FixtureWorld;
@@ -108,14 +110,15 @@ TEST_F(DutMeasurement, OffsetsBeforeAMeasurementDoNothing)
     EXPECT_TRUE(allLines().isEmpty());
 }
 
-// Every refusal names its cause, cancels its task and shows the error status.
+// Every refusal names its cause and fails its task; one before anything is read leaves the
+// status as it was, one of the calculation shows the error status.
 TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
 {
     auto thru = thruStep(thruConnection());
     right->setAttachedVnaPort(0, 0);
     EXPECT_TRUE(thru->measureFromVna());
     drain();
-    EXPECT_EQ(thru->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(thru->thruMeasured(), MeasureStatus::NONE);
     EXPECT_EQ(errors, QStringList{"Port 1 is cabled to more than one fixture port"});
     EXPECT_EQ(progressTexts().last(), "Check configuration (cancelled)");
 
@@ -125,7 +128,7 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     auto mismatched = thruStep(thruConnection());
     mismatched->measureFromTouchstoneFile(QStringLiteral(NOLT_TESTDATA_DIR "/touchstone/ex_13.s2p"));
     drain();
-    EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::NONE);
     EXPECT_EQ(errors, QStringList{"The two fixtures of the 2x-thru have different port counts (1 and 2)"});
     EXPECT_EQ(progressTexts().last(), "Check configuration (cancelled)");
 
@@ -140,7 +143,7 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     errors.clear();
     mismatched->measureFromTouchstoneFile(writeFile("thru.s2p", "# GHz S RI R 5000\n" + threeRecords));
     drain();
-    EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::Error);
+    EXPECT_EQ(mismatched->thruMeasured(), MeasureStatus::NONE);
     EXPECT_EQ(errors,
               QStringList{"The file thru.s2p names no usable reference impedance (R from 0.001 to 1000 ohm)"});
     EXPECT_EQ(progressTexts().last(), "Read file (cancelled)");
@@ -176,35 +179,55 @@ TEST_F(DutMeasurement, APortRemovedAndAddedAgainSinceTheFixtureWasMeasuredIsRefu
     auto dut = keep(makeLaterDeleted<DutStep>(connection, std::vector<std::shared_ptr<ConnectionBase>>{connection},
                                               std::vector{left}, device.get(), &worker, &progress));
     simulator.setWorld(FixtureWorld::Arrangement::Dut);
-    ASSERT_TRUE(dut->measureFromVna());
+    QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
+    EXPECT_FALSE(dut->measureFromVna());
     drain();
-    EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
+    EXPECT_EQ(sweeps.count(), 0);
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::NONE);
     EXPECT_EQ(errors, QStringList{"The fixture changed since it was characterised: measure it again"});
+    EXPECT_EQ(progressTexts().last(), "Check data (cancelled)");
     EXPECT_FALSE(left->getFixturePort(1)->measureData()->isMeasured());
 }
 
-// With nothing kept by the step that characterises the fixture, the hint names that step.
+// A fixture whose characterisation was never measured or was deleted is refused before any
+// sweep, with a hint that names the step to measure first.
 TEST_F(DutMeasurement, ADutBeforeItsFixtureIsCharacterisedSaysWhichStepToMeasureFirst)
 {
     const auto thruLink = thruConnection();
-    thruStep(thruLink);
+    auto thru = thruStep(thruLink);
     const auto reflectLink = makeLaterDeleted<ConnectionReflect>(left.get(), &params);
     keep(makeLaterDeleted<ReflectionStep>(reflectLink, left, device.get(), &worker, &progress));
-    simulator.setWorld(FixtureWorld::Arrangement::Dut);
-    const std::vector<std::pair<std::shared_ptr<ConnectionBase>, QString>> cases{
-        {thruLink, "The fixture is not characterised yet: measure its 2x-thru step first"},
-        {reflectLink, "The fixture is not characterised yet: measure its reflection step first"},
-    };
-    for (const auto& [link, hint] : cases) {
-        errors.clear();
+    const QString thruHint = "The fixture is not characterised yet: measure its 2x-thru step first";
+    const QString reflectHint = "The fixture is not characterised yet: measure its reflection step first";
+    auto dutOf = [&](const std::shared_ptr<ConnectionBase>& link) {
         const auto fixtures = link == thruLink ? std::vector{left, right} : std::vector{left};
-        auto dut = keep(makeLaterDeleted<DutStep>(link, std::vector<std::shared_ptr<ConnectionBase>>{link}, fixtures,
-                                                  device.get(), &worker, &progress));
-        ASSERT_TRUE(dut->measureFromVna());
+        return keep(makeLaterDeleted<DutStep>(link, std::vector<std::shared_ptr<ConnectionBase>>{link}, fixtures,
+                                              device.get(), &worker, &progress));
+    };
+    QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
+    auto refusalOf = [&](const std::function<void()>& measure) {
+        errors.clear();
+        measure();
         drain();
-        EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
-        EXPECT_EQ(errors, QStringList{hint});
-    }
+        EXPECT_EQ(sweeps.count(), 0);
+        EXPECT_EQ(progressTexts().last(), "Check data (cancelled)");
+        return errors;
+    };
+    auto dutOfThru = dutOf(thruLink);
+    auto dutOfReflect = dutOf(reflectLink);
+    EXPECT_EQ(refusalOf([&] { EXPECT_FALSE(dutOfThru->measureFromVna()); }), QStringList{thruHint});
+    EXPECT_EQ(refusalOf([&] { EXPECT_FALSE(dutOfReflect->measureFromVna()); }), QStringList{reflectHint});
+
+    ASSERT_TRUE(thru->measureFromVna());
+    drain();
+    ASSERT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    thru->deleteData();
+    drain();
+    sweeps.clear();
+    const QString dutFile = writeFile("dut.s2p", "# GHz S RI R 50\n" + threeRecords);
+    EXPECT_EQ(refusalOf([&] { EXPECT_FALSE(dutOfThru->measureFromVna()); }), QStringList{thruHint});
+    EXPECT_EQ(refusalOf([&] { dutOfThru->measureFromTouchstoneFile(dutFile); }), QStringList{thruHint});
+    EXPECT_EQ(dutOfThru->measureStatus(), MeasureStatus::NONE);
 }
 
 // An interrupt that reaches the first pair's run (from the GUI thread, here from the
@@ -224,7 +247,8 @@ TEST_F(DutMeasurement, AnInterruptDuringTheFirstPairEndsTheThru)
     ASSERT_TRUE(thru->measureFromVna());
     drain();
     EXPECT_EQ(thru->thruMeasured(), MeasureStatus::Error);
-    EXPECT_EQ(connection->processes().all().size(), 1u);
+    EXPECT_EQ(thru->thruMeasurer()->rawData().size(), 1u);
+    EXPECT_TRUE(connection->processes().all().empty());
     EXPECT_EQ(progressTexts().last(), "Execute algorithm (cancelled)");
     EXPECT_EQ(cancelled.count(), 1);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
@@ -296,6 +320,64 @@ TEST_F(DutMeasurement, ADutPairCancelledDuringTheRightSweepKeepsBothEarlierSides
     EXPECT_EQ(rightPort.currentSParametersKind(), Algorithms::FixturePort::DutLowPassKind);
     EXPECT_EQ(leftPort.sParameters()->s11(), leftRegated);
     EXPECT_EQ(rightPort.sParameters()->s22(), rightRegated);
+}
+
+// Both sides are one measurement also when the right side's reading fails: neither takes
+// the new reading, both keep the earlier DUT and its raw data, and the failure is told.
+TEST_F(DutMeasurement, ADutPairWhoseRightReadingFailsKeepsBothEarlierSides)
+{
+    std::shared_ptr<TransmissionStep> thru;
+    std::shared_ptr<DutStep> dut;
+    ASSERT_NO_FATAL_FAILURE(measureThruAndDut(thru, dut));
+    std::vector<std::vector<std::complex<double>>> earlierRaw;
+    for (DutMeasurer* measurer : dut->measurers())
+        earlierRaw.push_back(measurer->rawData().value(0).s11());
+    const auto& leftPort = *left->getFixturePort(0)->measureData();
+    const auto& rightPort = *right->getFixturePort(0)->measureData();
+    const auto leftRegated = leftPort.sParameters()->s11();
+    const auto rightRegated = rightPort.sParameters()->s22();
+
+    simulator.setFixture(lossyHalf, lossyHalf, LineCascade({{50.0, 300e-12, 0.02}, {25.0, 60e-12, 0.05}}));
+    // The right side's reading follows the second sweep.
+    auto sweeps = std::make_shared<int>(0);
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepStarted, &simulator, [this, sweeps, once] {
+        if (++*sweeps < 2)
+            return;
+        QObject::disconnect(*once);
+        EXPECT_TRUE(simulator.injectFault({Simulator::Fault::Kind::NoReply, "CALCulate:TRACe:DATA:SDATa?"}));
+    });
+    QSignalSpy cancelled(dut.get(), &Step::cancelled);
+    ASSERT_TRUE(dut->measureFromVna());
+    drain();
+    EXPECT_EQ(*sweeps, 2);
+    EXPECT_EQ(cancelled.count(), 0);
+    EXPECT_TRUE(errors.contains("Cannot read S-parameters data")) << errors.join("; ").toStdString();
+    EXPECT_EQ(progressTexts().last(), "Read s-data (cancelled)");
+    for (std::size_t i = 0; i < dut->measurers().size(); ++i) {
+        EXPECT_EQ(dut->measurers()[i]->status(), BaseMeasurer::Measured);
+        EXPECT_EQ(dut->measurers()[i]->rawData().value(0).s11(), earlierRaw[i]);
+    }
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::MEASURED);
+    EXPECT_EQ(leftPort.sParameters()->s11(), leftRegated);
+    EXPECT_EQ(rightPort.sParameters()->s22(), rightRegated);
+}
+
+// A standard or a DUT from a file, calculated or not, leaves the analyzer as it is: the
+// pre-measure commands are for sweeps, and nothing would restore them after a file.
+TEST_F(DutMeasurement, FromAFileTheAnalyzerIsLeftAlone)
+{
+    std::shared_ptr<TransmissionStep> thru;
+    std::shared_ptr<DutStep> dut;
+    ASSERT_NO_FATAL_FAILURE(measureThruAndMakeDut(thru, dut));
+    drain();
+    simulator.clearLog();
+    const QString file = writeFile("standard.s2p", "# GHz S RI R 50\n" + threeRecords);
+    reflectStep()->measureOpenFromTouchstone(file);
+    dut->measureFromTouchstoneFile(file);
+    drain();
+    EXPECT_EQ(progressTexts().size(), 3);
+    EXPECT_EQ(commandsReceived(), QStringList{});
 }
 
 // The busy page's cancel reaches every step, idle ones as well; a DUT calculation that

@@ -128,6 +128,19 @@ protected:
         ASSERT_EQ(step.reflectCalculated(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
     }
 
+    // The commands (not queries) the analyzer got since the last clearLog(), once
+    // everything sent before has arrived.
+    QStringList commandsReceived()
+    {
+        EXPECT_TRUE(refresh());
+        QStringList commands;
+        for (const QString& line : allLines()) {
+            if (!line.contains('?'))
+                commands << line;
+        }
+        return commands;
+    }
+
     // A file of the given text in the test's folder.
     QString writeFile(const QString& name, const QByteArray& text)
     {

@@ -7,26 +7,40 @@
 #include <QTest>
 
 #include <functional>
+#include <tuple>
 
 using MeasureEnums::MeasureStatus;
 using Simulator::FixtureWorld;
 
 namespace {
 
+const std::vector<double> logGrid{1e9, 2e9, 4e9, 8e9, 16e9};
+const QString notLinearText = "The frequency sweep is not linear, so no time-domain transform is possible. Measure with "
+                              "a linear sweep or use the bisection method";
+
 class UnusableFile : public StepSession
 {
 protected:
-    // A well-formed file of `points` records with `ports` ports, as the writer lays it out.
-    QString writeTouchstone(const QString& name, int ports, int points)
+    // A file of records at these frequencies with `ports` ports, as the writer lays it out.
+    QString writeTouchstone(const QString& name, int ports, const std::vector<double>& frequencies)
     {
         TouchstoneData data;
         data.R = 50.0;
-        for (int i = 1; i <= points; ++i)
-            data.records.push_back({i * 1e9, std::vector<std::complex<double>>(ports * ports, {0.1, 0.0}),
+        for (const double frequency : frequencies)
+            data.records.push_back({frequency, std::vector<std::complex<double>>(ports * ports, {0.1, 0.0}),
                                     static_cast<std::size_t>(ports)});
         const QString path = dir.filePath(name);
         EXPECT_TRUE(TouchstoneIO().write(path, data));
         return path;
+    }
+
+    // As above, at 1, 2, ... `points` GHz.
+    QString writeTouchstone(const QString& name, int ports, int points)
+    {
+        std::vector<double> frequencies;
+        for (int i = 1; i <= points; ++i)
+            frequencies.push_back(i * 1e9);
+        return writeTouchstone(name, ports, frequencies);
     }
 
     // Switches the analyzer's own correction on, as applying the fixtures leaves it.
@@ -96,22 +110,69 @@ TEST_F(UnusableFile, RecalledOntoAMeasuredFourPortThruChangesNothingAndNamesTheF
     whole.close();
     ASSERT_EQ(lines.size(), 3 + 4 * 4 + 1);
     const QByteArray cut = lines.mid(0, 3 + 4 * 3 + 3).join('\n') + '\n';
-    const std::vector<std::pair<QString, QString>> files{
+    const QString readFile = "Read file (cancelled)";
+    const std::vector<std::tuple<QString, QString, QString>> files{
         {writeFile("thru.s4p", "This is not\na Touchstone file\n"),
-         "The file thru.s4p is damaged: line 1: \"This\" is not a number"},
+         "The file thru.s4p is damaged: line 1: \"This\" is not a number", readFile},
         {writeTouchstone("thru.s2p", 2, 5),
-         "The file thru.s2p holds 2-port data, but the step measures analyzer port 4"},
-        {writeFile("cut.s4p", cut), "The file cut.s4p is cut short: the record from line 16 is incomplete"},
-        {writeTouchstone("few.s4p", 4, 2), "The file few.s4p holds 2 frequency points; a measurement needs at least 3"},
-        {dir.filePath("missing.s4p"), "Cannot read the file missing.s4p"},
+         "The file thru.s2p holds 2-port data, but the step measures analyzer port 4", readFile},
+        {writeFile("cut.s4p", cut), "The file cut.s4p is cut short: the record from line 16 is incomplete", readFile},
+        {writeTouchstone("few.s4p", 4, 2), "The file few.s4p holds 2 frequency points; a measurement needs at least 3",
+         readFile},
+        {dir.filePath("missing.s4p"), "Cannot read the file missing.s4p", readFile},
+        {writeTouchstone("back.s4p", 4, {1e9, 2e9, 3e9, 2.5e9, 4e9}),
+         "The file back.s4p is damaged: line 16: the frequency does not rise", readFile},
+        {writeTouchstone("log.s4p", 4, logGrid), notLinearText, "Setup measure data (cancelled)"},
     };
     QSignalSpy statusChanges(thru.get(), &Step::isMeasuredChanged);
-    for (const auto& [path, text] : files) {
+    for (const auto& [path, text, row] : files) {
         EXPECT_EQ(errorsOf([&] { thru->measureFromTouchstoneFile(path); }), QStringList{text});
-        EXPECT_EQ(progressTexts().last(), "Read file (cancelled)");
+        EXPECT_EQ(progressTexts().last(), row);
         EXPECT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED) << path.toStdString();
         EXPECT_EQ(s21(left, 1), leftHalf) << path.toStdString();
         EXPECT_EQ(s21(right, 1), rightHalf) << path.toStdString();
+        EXPECT_TRUE(stillAppliedOnTheAnalyzer()) << path.toStdString();
+    }
+    EXPECT_EQ(statusChanges.count(), 0);
+}
+
+// A readable file whose grid the method cannot work on is refused before the standard or the
+// halves give way: logarithmic and uneven steps alike.
+TEST_F(UnusableFile, OnAGridTheMethodRefusesKeepsTheMeasuredStandardAndThru)
+{
+    auto reflect = reflectStep();
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const auto reflectHalf = s21(left);
+    EXPECT_EQ(errorsOf([&] { reflect->measureOpenFromTouchstone(writeTouchstone("open.s1p", 1, logGrid)); }),
+              QStringList{"The frequency sweep is not linear, so no time-domain transform is possible. Measure with a "
+                          "linear sweep"});
+    EXPECT_EQ(reflect->openMeasured(), MeasureStatus::MEASURED);
+    EXPECT_EQ(reflect->calculated(), MeasureStatus::MEASURED);
+    EXPECT_EQ(s21(left), reflectHalf);
+
+    simulator.setWorld(FixtureWorld::Arrangement::Thru);
+    auto thru = thruStep(thruConnection());
+    ASSERT_TRUE(thru->measureFromVna());
+    drain();
+    ASSERT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    ASSERT_NO_FATAL_FAILURE(applyOnTheAnalyzer());
+    const auto leftHalf = s21(left);
+    const auto rightHalf = s21(right);
+    const auto length = left->getFixturePort(0)->measureData()->fixtureLength();
+    ASSERT_TRUE(length);
+
+    QSignalSpy statusChanges(thru.get(), &Step::isMeasuredChanged);
+    for (const QString& path : {writeTouchstone("log.s2p", 2, logGrid),
+                                writeTouchstone("uneven.s2p", 2, {1e9, 2e9, 3e9, 5e9, 6e9})}) {
+        EXPECT_EQ(errorsOf([&] { thru->measureFromTouchstoneFile(path); }), QStringList{notLinearText});
+        EXPECT_EQ(progressTexts().last(), "Setup measure data (cancelled)");
+        EXPECT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED) << path.toStdString();
+        EXPECT_EQ(s21(left), leftHalf) << path.toStdString();
+        EXPECT_EQ(s21(right), rightHalf) << path.toStdString();
+        EXPECT_EQ(left->getFixturePort(0)->measureData()->fixtureLength(), length) << path.toStdString();
         EXPECT_TRUE(stillAppliedOnTheAnalyzer()) << path.toStdString();
     }
     EXPECT_EQ(statusChanges.count(), 0);
