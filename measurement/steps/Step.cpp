@@ -256,7 +256,7 @@ void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString&
         droppedItem(task, end));
 }
 
-void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<void(TaskProgress&)> work)
+void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<bool(TaskProgress&)> work)
 {
     emit started();
     auto end = [held = holdForWork(), self = this, task] {
@@ -266,7 +266,8 @@ void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<
     worker->post(
         [end, work = std::move(work), task] {
             AtExit atEnd{end};
-            work(*task);
+            if (!work(*task))
+                task->cancel();
         },
         droppedItem(task, end));
 }

@@ -332,6 +332,9 @@ void TransmissionStep::applyThruOffset(bool val)
             m_appliedLeftOffset = left;
             m_appliedRightOffset = right;
         }
+        // Offsets entered while this one waited its turn are not what the ports hold.
+        setLeftOffset(m_appliedLeftOffset);
+        setRightOffset(m_appliedRightOffset);
         // One offset is in force at a time: each works from the halves as computed.
         setAppliedFixtureOffset(val);
         setAppliedReflectsOffset(false);
@@ -356,37 +359,25 @@ void TransmissionStep::applyReflectOffset(bool val)
     });
 }
 
-std::pair<double, double> TransmissionStep::offsetsInForce() const
-{
-    if (appliedFixtureOffset())
-        return {m_appliedLeftOffset, m_appliedRightOffset};
-    if (m_appliedReflectsOffset)
-        return {m_leftReflectOffset, m_rightReflectOffset};
-    return {0.0, 0.0};
-}
-
 void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
                                      std::function<void()> applied)
 {
-    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows(),
-                       inForce = offsetsInForce()](TaskProgress& task) {
+    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows()](TaskProgress& task) {
         task.nextStep(tr("Applying offset"));
         QString errorText;
         if (!FixtureOffsets::applyToThru(rows.left, rows.right, left, right, errorText)) {
             if (!errorText.isEmpty())
                 emit error(errorText);
-            task.cancel();
-            // Ports before the refusing one took the new offsets.
-            QString ignored;
-            FixtureOffsets::applyToThru(rows.left, rows.right, inForce.first, inForce.second, ignored);
+            // Every port kept what it held.
             onGuiThread([this] {
                 setLeftOffset(m_appliedLeftOffset);
                 setRightOffset(m_appliedRightOffset);
             });
-            return;
+            return false;
         }
         // The flags say what the ports hold, so they change only once every port took the offset.
         onGuiThread(applied);
+        return true;
     });
 }
 

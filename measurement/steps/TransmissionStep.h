@@ -110,11 +110,9 @@ private:
     void measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard, SourceReader& source,
                         TaskProgress& task);
     void setReflectOffsets(double left, double right);
-    // The pair of offsets the thru's ports hold now, in picoseconds.
-    std::pair<double, double> offsetsInForce() const;
-    // Applies (left, right) picoseconds to the thru's ports on the worker; `applied`
-    // runs on the GUI thread once every port took them. Refused, the ports go back
-    // to the offsets in force and the entered offsets to the last applied ones.
+    // Applies (left, right) picoseconds to the thru's ports on the worker, to every
+    // port or to none; `applied` runs on the GUI thread once every port took them.
+    // Refused, the entered offsets go back to the last applied ones.
     void runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
                        std::function<void()> applied);
     void followEnables();
