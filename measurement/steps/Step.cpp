@@ -264,10 +264,12 @@ void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<
         task->finish();
     };
     worker->post(
-        [end, work = std::move(work), task] {
+        [end, self = this, work = std::move(work), task] {
             AtExit atEnd{end};
-            if (!work(*task))
+            if (!work(*task)) {
                 task->cancel();
+                emit self->refused();
+            }
         },
         droppedItem(task, end));
 }

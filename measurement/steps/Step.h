@@ -83,6 +83,8 @@ signals:
     void error(QString err);
     // A measurement of the step ended by an interrupt: cancelled, not failed.
     void cancelled();
+    // Work that reads nothing was refused; why went by error() or by the fixture port that refused.
+    void refused();
     void measureDataChanged();
     void started();
     void finished();

@@ -82,6 +82,15 @@ TransmissionStep::TransmissionStep(std::shared_ptr<ConnectionTransmisson> connec
     for (auto signal : {&TransmissionStep::thruMeasuredChanged, &TransmissionStep::openMeasuredChanged,
                         &TransmissionStep::shortMeasuredChanged, &TransmissionStep::reflectCalculatedChanged})
         connect(this, signal, this, &Step::isMeasuredChanged);
+    forwardPortErrors(*m_leftClone);
+    forwardPortErrors(*m_rightClone);
+}
+
+void TransmissionStep::forwardPortErrors(VNAFixtureConnection& clone)
+{
+    clone.watchPorts(this, [this](MeasuredFixturePort* port) {
+        connect(port, &MeasuredFixturePort::error, this, &Step::error, Qt::UniqueConnection);
+    });
 }
 
 TransmissionStep::~TransmissionStep()
@@ -232,6 +241,8 @@ Step::Work TransmissionStep::reflectWork(ReflectionMeasurer::Standard standard)
 {
     m_leftClone = m_left->cloneConnection();
     m_rightClone = m_right->cloneConnection();
+    forwardPortErrors(*m_leftClone);
+    forwardPortErrors(*m_rightClone);
     m_leftReflectConnection = makeLaterDeleted<ConnectionReflect>(m_leftClone.get(), m_connection->params());
     m_rightReflectConnection = makeLaterDeleted<ConnectionReflect>(m_rightClone.get(), m_connection->params());
     ReflectRun run{m_leftClone,

@@ -105,6 +105,8 @@ private:
     // The analyzer ports of both fixtures, left first.
     std::vector<uint> thruAnalyzerPorts() const;
     Work thruWork();
+    // The copies' ports belong to no setup: their refusals are told as the step's.
+    void forwardPortErrors(VNAFixtureConnection& clone);
     // Clones both fixtures anew and gives the work that measures the standard on them.
     Work reflectWork(ReflectionMeasurer::Standard standard);
     void measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard, SourceReader& source,
