@@ -44,10 +44,11 @@ NoltApplicationWindow {
         notificatiom_model.insert(0, { text: Qt.formatDateTime(new Date(), "h:mm") + ": " + text, type: type });
     }
 
-    // F9 reaches the test mode wherever the keyboard focus is.
+    // F9 reaches the test mode wherever the keyboard focus is, but not behind the busy page.
     Shortcut {
         sequence: "F9"
         context: Qt.WindowShortcut
+        enabled: !stepsPage.isMeasuring
         onActivated: {
             if (stack.depth > 1)
                 stack.pop(null);
@@ -112,6 +113,9 @@ NoltApplicationWindow {
         NoltStepsPage {
             id: stepsPage
             objectName: "stepsPage"
+            // A hidden page keeps the keyboard focus it had: typing would still reach
+            // its fields behind the busy page. Disabled, it gives the focus up.
+            enabled: mainLayout.currentIndex === 0
         }
 
         WaitingPage {

@@ -82,9 +82,25 @@ public:
     bool isCalculated() const;
     void clear();
 
+    // What an offset puts in force, worked out whole before the port takes any of it.
+    struct PreparedOffset
+    {
+        SParametersTwoPort set;
+        int kind = DefaultKind;
+        std::optional<double> length;
+        std::optional<double> referenceImpedance;
+        // The shifted set before any conversion; none when the offset returns to the set as computed.
+        std::optional<SParametersTwoPort> offsetSet;
+    };
+
     // Renormalises the current set in place to the conversion target.
     bool convertImpedance();
-    // Moves the reference plane by offset seconds, working from the default set.
+    // The set, kind and length an offset of offset seconds would put in force, working
+    // from the default set; none, with the reason emitted, when the port refuses it.
+    // The port does not change, so ports offset together can all be asked first.
+    std::optional<PreparedOffset> prepareOffset(double offset);
+    void takeOffset(const PreparedOffset& prepared);
+    // Moves the reference plane by offset seconds; a refusal leaves the port as it was.
     bool applyOffset(double offset);
 
 signals:
@@ -103,6 +119,9 @@ private:
     void selectSet(const SParametersTwoPort& set, int kind, std::optional<double> length,
                    std::optional<double> referenceImpedance);
     std::optional<SParametersTwoPort> offsetSet(double offset);
+    // Converts the set to the conversion target; the target, or none with the reason
+    // emitted and the set as it was.
+    std::optional<double> convertToTarget(SParametersTwoPort& set);
 
     bool m_mirrored = false;
     int m_currentKind = DefaultKind;

@@ -43,25 +43,21 @@ std::optional<double> FixturePort::conversionTarget() const
     return std::nullopt;
 }
 
-bool FixturePort::convertImpedance()
+std::optional<double> FixturePort::convertToTarget(SParametersTwoPort& set)
 {
     const QString invalidInput = tr("Invalid input data for impedance conversion");
     if (!m_stepResponse) {
         emit error(invalidInput);
-        return false;
+        return std::nullopt;
     }
-    if (!m_stepResponse->isValid() || !m_impedanceValue || !m_sParameters) {
+    if (!m_stepResponse->isValid() || !m_impedanceValue || !set.isValid() || !m_impedance) {
         emit error(invalidInput);
-        return false;
-    }
-    if (!m_sParameters->isValid() || !m_impedance) {
-        emit error(invalidInput);
-        return false;
+        return std::nullopt;
     }
     const std::optional<double> target = conversionTarget();
     if (!target) {
         emit error(m_conversionType == Z0ConversionType::User ? tr("Invalid custom impedance value.") : invalidInput);
-        return false;
+        return std::nullopt;
     }
 
     const double fixtureEnd = m_stepResponse->impedance;
@@ -69,7 +65,6 @@ bool FixturePort::convertImpedance()
                                                 : std::vector<double>{*m_impedance, fixtureEnd};
     const std::vector<double> to{*target, *target};
 
-    SParametersTwoPort& set = *m_sParameters;
     const std::size_t n = set.frequencies().size();
     // The converted values go to work vectors the thread keeps, which then trade places with
     // the set's: a set of this size in fresh memory costs more in page faults than its
@@ -85,7 +80,7 @@ bool FixturePort::convertImpedance()
         change.convert(point, converted);
         if (!isConvertedPoint(converted)) {
             emit error(tr("Invalid converted data. Check system and fixture impedances"));
-            return false;
+            return std::nullopt;
         }
         for (std::size_t k = 0; k < 4; ++k)
             work[k][i] = converted[k];
@@ -94,6 +89,18 @@ bool FixturePort::convertImpedance()
     std::swap(set.s12(), work[1]);
     std::swap(set.s21(), work[2]);
     std::swap(set.s22(), work[3]);
+    return target;
+}
+
+bool FixturePort::convertImpedance()
+{
+    if (!m_sParameters) {
+        emit error(tr("Invalid input data for impedance conversion"));
+        return false;
+    }
+    const std::optional<double> target = convertToTarget(*m_sParameters);
+    if (!target)
+        return false;
     // Announced on every conversion: the data changed even when the reference kept its value.
     m_z0 = target;
     emit impedanceTransformChanged();

@@ -1,6 +1,7 @@
 #include "engine/port/FixturePort.h"
 
 #include "engine/port/SafeDivision.h"
+#include "engine/transforms/FrequencyGrid.h"
 #include "engine/vectors/PhaseUnwrap.h"
 #include "engine/vectors/VectorChecks.h"
 
@@ -53,56 +54,75 @@ std::optional<SParametersTwoPort> FixturePort::offsetSet(double offset)
     return shifted;
 }
 
-bool FixturePort::applyOffset(double offset)
+std::optional<FixturePort::PreparedOffset> FixturePort::prepareOffset(double offset)
 {
     const QString invalidData = tr("Offset was not performed. Check measured data for validity");
     if (!m_sParameters || !m_sParameters->isValid() || !m_defaultSParameters || !m_defaultSParameters->isValid()) {
         emit error(invalidData);
-        return false;
+        return std::nullopt;
     }
 
     // Fuzzy comparison against zero holds for an exact zero only. Going back to the set as
     // computed needs no delay, so it also serves halves from a sweep without time responses.
     if (offset == 0.0) {
         if (m_zConvertedSParameters)
-            selectSet(*m_zConvertedSParameters, ConvertedKind, m_defaultLength, m_zConvertedZ0);
-        else
-            selectSet(*m_defaultSParameters, DefaultKind, m_defaultLength, m_impedance);
-        return true;
+            return PreparedOffset{*m_zConvertedSParameters, ConvertedKind, m_defaultLength, m_zConvertedZ0, {}};
+        return PreparedOffset{*m_defaultSParameters, DefaultKind, m_defaultLength, m_impedance, {}};
     }
     if (!m_defaultLength || !m_impulseResponse || !m_impulseResponse->isValid()) {
         emit error(invalidData);
-        return false;
+        return std::nullopt;
     }
 
-    const std::optional<SParametersTwoPort> shifted = offsetSet(offset);
+    std::optional<SParametersTwoPort> shifted = offsetSet(offset);
     if (!shifted)
-        return false;
-    // A set that fails here would leave nothing sound to fall back on, so nothing changes.
+        return std::nullopt;
     if (!shifted->isValid()) {
         emit error(tr("Invalid uncorrected fixture SParameters offset"));
-        return false;
+        return std::nullopt;
     }
 
-    const double length = *m_defaultLength + offset;
-    m_sParameters = *shifted;
-    m_fixtureLength = length;
-    m_offsetLength = length;
-    m_currentKind = OffsetKind;
-    m_offsetSParameters = *shifted;
-    setReferenceImpedance(m_impedance);
-
-    if (m_conversionType != Z0ConversionType::None && isBandPass() == false) {
-        if (!convertImpedance()) {
-            selectSet(*shifted, OffsetKind, length, m_impedance);
-            return false;
-        }
-        m_currentKind = OffsetConvertedKind;
+    PreparedOffset prepared{*shifted, OffsetKind, *m_defaultLength + offset, m_impedance, shifted};
+    const std::vector<double>& grid = shifted->frequencies();
+    if (m_conversionType != Z0ConversionType::None && isValidVector(grid)
+        && isBandPassGrid(grid) == false) {
+        prepared.referenceImpedance = convertToTarget(prepared.set);
+        if (!prepared.referenceImpedance)
+            return std::nullopt;
+        prepared.kind = OffsetConvertedKind;
     }
+    return prepared;
+}
 
+void FixturePort::takeOffset(const PreparedOffset& prepared)
+{
+    if (!prepared.offsetSet) {
+        selectSet(prepared.set, prepared.kind, prepared.length, prepared.referenceImpedance);
+        return;
+    }
+    m_sParameters = prepared.set;
+    m_fixtureLength = prepared.length;
+    m_offsetLength = prepared.length;
+    m_currentKind = prepared.kind;
+    m_offsetSParameters = prepared.offsetSet;
+    if (prepared.kind == OffsetConvertedKind) {
+        // Announced on every conversion: the data changed even when the reference kept its value.
+        m_z0 = prepared.referenceImpedance;
+        emit impedanceTransformChanged();
+    } else {
+        setReferenceImpedance(prepared.referenceImpedance);
+    }
     emit uncorrectedSParametersChanged();
     emit impulseResponseChanged();
     emit lenghtFixtureChanged();
+}
+
+bool FixturePort::applyOffset(double offset)
+{
+    const std::optional<PreparedOffset> prepared = prepareOffset(offset);
+    if (!prepared)
+        return false;
+    takeOffset(*prepared);
     return true;
 }
 

@@ -64,7 +64,6 @@ NoltAlgorithmsSetup::NoltAlgorithmsSetup(SyncedVnaDevice* device, WorkerThread* 
 {
     static const bool registered = (registerTypes(), true);
     Q_UNUSED(registered)
-    connect(&m_errorReports, &ErrorReports::error, this, &NoltAlgorithmsSetup::error);
     for (VNAFixtureConnection* connection : {m_leftConn.get(), m_leftAuxConn.get(), m_rightConn.get(),
                                              m_rightAuxConn.get()})
         forwardPortErrors(connection);
@@ -94,7 +93,7 @@ std::shared_ptr<VNAFixtureConnection> NoltAlgorithmsSetup::makeFixture(const QSt
 void NoltAlgorithmsSetup::forwardPortErrors(VNAFixtureConnection* connection)
 {
     connection->watchPorts(this, [this](MeasuredFixturePort* port) {
-        connect(port, &MeasuredFixturePort::error, &m_errorReports, &ErrorReports::report, Qt::UniqueConnection);
+        connect(port, &MeasuredFixturePort::error, this, &NoltAlgorithmsSetup::error, Qt::UniqueConnection);
     });
 }
 
@@ -355,7 +354,7 @@ void NoltAlgorithmsSetup::clearResultsOfOtherConditions()
 
 void NoltAlgorithmsSetup::registerStep(const std::shared_ptr<Step>& step)
 {
-    connect(step.get(), &Step::error, &m_errorReports, &ErrorReports::report);
+    connect(step.get(), &Step::error, this, &NoltAlgorithmsSetup::error);
     connect(step.get(), &Step::cancelled, this, [this] { emit message(tr("Measurement cancelled")); });
     connect(this, &NoltAlgorithmsSetup::interrupted, step.get(), &Step::interrupt);
     step->setKeepAlive([setup = QPointer<NoltAlgorithmsSetup>(this)]() -> std::shared_ptr<QObject> {

@@ -3,7 +3,6 @@
 #include "measurement/enums/MeasureEnums.h"
 #include "measurement/models/UniquePtrModel.h"
 #include "measurement/models/ValueModel.h"
-#include "measurement/setups/ErrorReports.h"
 #include "measurement/steps/Step.h"
 
 #include <QAbstractListModel>
@@ -113,6 +112,7 @@ signals:
 
 private:
     std::shared_ptr<VNAFixtureConnection> makeFixture(const QString& name);
+    // A fixture port tells its refusals itself (no process repeats them): they reach the user from here.
     void forwardPortErrors(VNAFixtureConnection* connection);
     void connectRules();
     void onFixtureEnabledChanged();
@@ -134,8 +134,6 @@ private:
 
     SyncedVnaDevice* m_device;
     WorkerThread* m_worker;
-    // Every error of the fixture ports and the steps goes through here, so each event shows once.
-    ErrorReports m_errorReports{m_worker};
     ProgressManager* m_progress;
     Algorithms::ProcessInputParameters* m_params;
     MeasureEnums::CorrectionMethod m_correctionMethod = MeasureEnums::CorrectionMethod::TIME_GATING;

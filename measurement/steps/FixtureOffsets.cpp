@@ -7,6 +7,7 @@
 #include <QDebug>
 
 #include <exception>
+#include <vector>
 
 namespace FixtureOffsets {
 
@@ -39,44 +40,67 @@ std::optional<double> averageLength(const FixtureRows& rows, const char* label, 
     return sum / static_cast<double>(rows.size());
 }
 
+struct PortOffset
+{
+    Algorithms::FixturePort* port;
+    double picoseconds;
+};
+
+// Every port works its offset out before any port takes one, so a refusal leaves all
+// of them as they were and there is nothing to put back. False at the first port that
+// refuses; `explained` tells whether it gave its reason.
+bool applyTogether(const std::vector<PortOffset>& offsets, bool& explained)
+{
+    std::vector<Algorithms::FixturePort::PreparedOffset> prepared;
+    prepared.reserve(offsets.size());
+    for (const PortOffset& offset : offsets) {
+        const QMetaObject::Connection reason = QObject::connect(
+            offset.port, &Algorithms::FixturePort::error, [&explained] { explained = true; });
+        std::optional<Algorithms::FixturePort::PreparedOffset> portOffset =
+            offset.port->prepareOffset(offset.picoseconds / PicosecondsPerSecond);
+        QObject::disconnect(reason);
+        if (!portOffset)
+            return false;
+        prepared.push_back(std::move(*portOffset));
+    }
+    for (std::size_t i = 0; i < offsets.size(); ++i)
+        offsets[i].port->takeOffset(prepared[i]);
+    return true;
+}
+
 } // namespace
 
 bool applyToThru(const FixtureRows& left, const FixtureRows& right, double leftPs, double rightPs, QString& errorText)
 {
     qDebug() << "leftOffset" << leftPs / PicosecondsPerSecond;
     qDebug() << "Rightoffset" << rightPs / PicosecondsPerSecond;
+    std::vector<PortOffset> offsets;
     try {
         for (const auto& [l, r] : Helpers::Ranges::zip(left, right)) {
-            if (!l.port->measureData()->applyOffset(leftPs / PicosecondsPerSecond)
-                || !r.port->measureData()->applyOffset(rightPs / PicosecondsPerSecond))
-                return false;
+            offsets.push_back({l.port->measureData(), leftPs});
+            offsets.push_back({r.port->measureData(), rightPs});
         }
     } catch (const std::exception& e) {
         errorText = QString::fromLocal8Bit(e.what());
         return false;
     }
-    return true;
+    bool explained = false;
+    return applyTogether(offsets, explained);
 }
 
 bool applyToReflect(const FixtureRows& rows, double offsetPs, QString& errorText)
 {
-    const double seconds = offsetPs / PicosecondsPerSecond;
-    for (const FixtureRow& row : rows) {
-        Algorithms::FixturePort* port = row.port->measureData();
-        // A port that refuses tells the user why through its fixture; a text here
-        // would be a second row for the same refusal.
-        bool explained = false;
-        const QMetaObject::Connection reason =
-            QObject::connect(port, &Algorithms::FixturePort::error, [&explained] { explained = true; });
-        const bool applied = port->applyOffset(seconds);
-        QObject::disconnect(reason);
-        if (!applied) {
-            if (!explained)
-                errorText = tr("Cannot apply the offset of %1 ps").arg(offsetPs);
-            return false;
-        }
-    }
-    return true;
+    std::vector<PortOffset> offsets;
+    for (const FixtureRow& row : rows)
+        offsets.push_back({row.port->measureData(), offsetPs});
+    bool explained = false;
+    if (applyTogether(offsets, explained))
+        return true;
+    // A port that refuses tells the user why itself; a text here would be a second
+    // notification of the same refusal.
+    if (!explained)
+        errorText = tr("Cannot apply the offset of %1 ps").arg(offsetPs);
+    return false;
 }
 
 std::optional<std::pair<double, double>> reflectOffsets(const FixtureRows& leftReflect, const FixtureRows& rightReflect,

@@ -11,12 +11,14 @@
 // these run on the thread that writes results (the backend worker).
 namespace FixtureOffsets {
 
-// Applies left and right to the thru's ports row by row; false with the reason at
-// the first port that refuses (unequal row counts refuse too).
+// Both apply their offsets to every port or to none: when a port refuses, the result
+// is false and every port holds what it held before.
+// Left and right go to the thru's ports row by row; unequal row counts refuse too, with
+// the reason (a refusing port gives its own).
 bool applyToThru(const FixtureRows& left, const FixtureRows& right, double leftPs, double rightPs,
                  QString& errorText);
-// Applies the offset to every port of a reflect fixture; false at the first port that
-// refuses, with a reason only when the port gave none of its own.
+// The offset to every port of a reflect fixture, with a reason only when the port gave
+// none of its own.
 bool applyToReflect(const FixtureRows& rows, double offsetPs, QString& errorText);
 
 // The thru's reference plane moved onto each reflect standard's: (left average -

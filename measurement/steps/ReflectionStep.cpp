@@ -158,26 +158,25 @@ void ReflectionStep::applyOffset(bool val)
     if (m_measurer->calculatingStatus() != BaseMeasurer::Measured)
         return;
     const double offset = val ? m_offset : 0.0;
-    const double inForce = appliedFixtureOffset() ? m_appliedOffset : 0.0;
     runDetached(newTask(tr("Reflection offset"), 1),
-                [this, val, offset, inForce, rows = takeFixtureRows(*m_fixture)](TaskProgress& task) {
+                [this, val, offset, rows = takeFixtureRows(*m_fixture)](TaskProgress& task) {
                     task.nextStep(tr("Applying offset"));
                     QString errorText;
                     if (!FixtureOffsets::applyToReflect(rows, offset, errorText)) {
                         if (!errorText.isEmpty())
                             emit error(errorText);
-                        task.cancel();
-                        // Ports before the refusing one took the new offset.
-                        QString ignored;
-                        FixtureOffsets::applyToReflect(rows, inForce, ignored);
+                        // Every port kept what it held.
                         onGuiThread([this] { setOffset(m_appliedOffset); });
-                        return;
+                        return false;
                     }
                     onGuiThread([this, val, offset] {
                         if (val)
                             m_appliedOffset = offset;
+                        // An offset entered while this one waited its turn is not what the ports hold.
+                        setOffset(m_appliedOffset);
                         setAppliedFixtureOffset(val);
                     });
+                    return true;
                 });
 }
 

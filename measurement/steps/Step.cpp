@@ -296,7 +296,7 @@ void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString&
         droppedItem(task, end));
 }
 
-void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<void(TaskProgress&)> work)
+void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<bool(TaskProgress&)> work)
 {
     emit started();
     auto end = [held = holdForWork(), self = this, task] {
@@ -304,9 +304,12 @@ void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<
         task->finish();
     };
     worker->post(
-        [end, work = std::move(work), task] {
+        [end, self = this, work = std::move(work), task] {
             AtExit atEnd{end};
-            work(*task);
+            if (!work(*task)) {
+                task->cancel();
+                emit self->refused();
+            }
         },
         droppedItem(task, end));
 }

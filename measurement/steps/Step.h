@@ -84,6 +84,8 @@ signals:
     void error(QString err);
     // A measurement of the step ended by an interrupt: cancelled, not failed.
     void cancelled();
+    // Work that reads nothing was refused; why went by error() or by the fixture port that refused.
+    void refused();
     void measureDataChanged();
     void started();
     void finished();
@@ -111,8 +113,9 @@ protected:
     // the error names it and nothing else happens (results, statuses, the analyzer).
     void runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath,
                      std::vector<uint> analyzerPorts, Work work);
-    // Runs work that reads nothing (offsets, clears) on the worker, without waiting.
-    void runDetached(const std::shared_ptr<TaskProgress>& task, std::function<void(TaskProgress&)> work);
+    // Runs work that reads nothing (offsets) on the worker, without waiting; work that
+    // returns false was refused, and its task fails.
+    void runDetached(const std::shared_ptr<TaskProgress>& task, std::function<bool(TaskProgress&)> work);
     // Runs a plain function on the worker, in order with the measurements.
     void post(std::function<void()> work);
     // A setter for a property QML reads, carried out on this object's thread.

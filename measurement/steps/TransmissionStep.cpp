@@ -82,6 +82,15 @@ TransmissionStep::TransmissionStep(std::shared_ptr<ConnectionTransmisson> connec
     for (auto signal : {&TransmissionStep::thruMeasuredChanged, &TransmissionStep::openMeasuredChanged,
                         &TransmissionStep::shortMeasuredChanged, &TransmissionStep::reflectCalculatedChanged})
         connect(this, signal, this, &Step::isMeasuredChanged);
+    forwardPortErrors(*m_leftClone);
+    forwardPortErrors(*m_rightClone);
+}
+
+void TransmissionStep::forwardPortErrors(VNAFixtureConnection& clone)
+{
+    clone.watchPorts(this, [this](MeasuredFixturePort* port) {
+        connect(port, &MeasuredFixturePort::error, this, &Step::error, Qt::UniqueConnection);
+    });
 }
 
 TransmissionStep::~TransmissionStep()
@@ -232,6 +241,8 @@ Step::Work TransmissionStep::reflectWork(ReflectionMeasurer::Standard standard)
 {
     m_leftClone = m_left->cloneConnection();
     m_rightClone = m_right->cloneConnection();
+    forwardPortErrors(*m_leftClone);
+    forwardPortErrors(*m_rightClone);
     m_leftReflectConnection = makeLaterDeleted<ConnectionReflect>(m_leftClone.get(), m_connection->params());
     m_rightReflectConnection = makeLaterDeleted<ConnectionReflect>(m_rightClone.get(), m_connection->params());
     ReflectRun run{m_leftClone,
@@ -332,6 +343,9 @@ void TransmissionStep::applyThruOffset(bool val)
             m_appliedLeftOffset = left;
             m_appliedRightOffset = right;
         }
+        // Offsets entered while this one waited its turn are not what the ports hold.
+        setLeftOffset(m_appliedLeftOffset);
+        setRightOffset(m_appliedRightOffset);
         // One offset is in force at a time: each works from the halves as computed.
         setAppliedFixtureOffset(val);
         setAppliedReflectsOffset(false);
@@ -356,37 +370,25 @@ void TransmissionStep::applyReflectOffset(bool val)
     });
 }
 
-std::pair<double, double> TransmissionStep::offsetsInForce() const
-{
-    if (appliedFixtureOffset())
-        return {m_appliedLeftOffset, m_appliedRightOffset};
-    if (m_appliedReflectsOffset)
-        return {m_leftReflectOffset, m_rightReflectOffset};
-    return {0.0, 0.0};
-}
-
 void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
                                      std::function<void()> applied)
 {
-    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows(),
-                       inForce = offsetsInForce()](TaskProgress& task) {
+    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows()](TaskProgress& task) {
         task.nextStep(tr("Applying offset"));
         QString errorText;
         if (!FixtureOffsets::applyToThru(rows.left, rows.right, left, right, errorText)) {
             if (!errorText.isEmpty())
                 emit error(errorText);
-            task.cancel();
-            // Ports before the refusing one took the new offsets.
-            QString ignored;
-            FixtureOffsets::applyToThru(rows.left, rows.right, inForce.first, inForce.second, ignored);
+            // Every port kept what it held.
             onGuiThread([this] {
                 setLeftOffset(m_appliedLeftOffset);
                 setRightOffset(m_appliedRightOffset);
             });
-            return;
+            return false;
         }
         // The flags say what the ports hold, so they change only once every port took the offset.
         onGuiThread(applied);
+        return true;
     });
 }
 

@@ -105,16 +105,16 @@ private:
     // The analyzer ports of both fixtures, left first.
     std::vector<uint> thruAnalyzerPorts() const;
     Work thruWork();
+    // The copies' ports belong to no setup: their refusals are told as the step's.
+    void forwardPortErrors(VNAFixtureConnection& clone);
     // Clones both fixtures anew and gives the work that measures the standard on them.
     Work reflectWork(ReflectionMeasurer::Standard standard);
     void measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard, SourceReader& source,
                         TaskProgress& task);
     void setReflectOffsets(double left, double right);
-    // The pair of offsets the thru's ports hold now, in picoseconds.
-    std::pair<double, double> offsetsInForce() const;
-    // Applies (left, right) picoseconds to the thru's ports on the worker; `applied`
-    // runs on the GUI thread once every port took them. Refused, the ports go back
-    // to the offsets in force and the entered offsets to the last applied ones.
+    // Applies (left, right) picoseconds to the thru's ports on the worker, to every
+    // port or to none; `applied` runs on the GUI thread once every port took them.
+    // Refused, the entered offsets go back to the last applied ones.
     void runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
                        std::function<void()> applied);
     void followEnables();

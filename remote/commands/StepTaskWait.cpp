@@ -54,12 +54,15 @@ bool runOffsetTask(Step& step, const std::function<void()>& start)
         QObject::connect(&step, &Step::started, &checker, [&started] { started = true; }, Qt::DirectConnection);
     const QMetaObject::Connection onStepError =
         QObject::connect(&step, &Step::error, &checker, [&failed] { failed = true; }, Qt::DirectConnection);
+    // A refusing port tells why itself, not through the step.
+    const QMetaObject::Connection onRefused =
+        QObject::connect(&step, &Step::refused, &checker, [&failed] { failed = true; }, Qt::DirectConnection);
     const QMetaObject::Connection onFinished =
         QObject::connect(&step, &Step::finished, &checker, [&checker] { checker.report(); }, Qt::DirectConnection);
     start();
     if (started)
         waitForWorkerReport(checker);
-    for (const QMetaObject::Connection& connection : {onStarted, onStepError, onFinished})
+    for (const QMetaObject::Connection& connection : {onStarted, onStepError, onRefused, onFinished})
         QObject::disconnect(connection);
     // A task dropped from the queue (preset, shutdown) ends without an error text.
     if (failed || (started && !acceptsRemoteWork()))

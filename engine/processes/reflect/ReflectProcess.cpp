@@ -16,7 +16,6 @@ bool ReflectProcess::setFixturesForCalculate(FixturePort* fixturePort)
         return false;
     }
     port = fixturePort;
-    connect(port, &FixturePort::error, this, &IProcessMethod::error, Qt::UniqueConnection);
     if (port->isMirrored() && port->sParameters() && port->sParameters()->isValid())
         port->mirrorSParameters();
     port->setMirrored(false);

@@ -19,7 +19,7 @@ public:
     using IProcessMethod::IProcessMethod;
 
     // The port must hold the analyzer port impedance; a stored set is turned back to
-    // face the analyzer with its port 1, and port refusals are forwarded through error().
+    // face the analyzer with its port 1. The port tells its own refusals.
     bool setFixturesForCalculate(FixturePort* port);
 
     // Re-gates the fixture's outer reflection from a reflection measured with the device

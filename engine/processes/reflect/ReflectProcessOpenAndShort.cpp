@@ -62,12 +62,10 @@ bool ReflectProcessOpenAndShort::process()
     inner->followCancellation(*this);
 
     // The mirror half goes into a scratch copy; the real port receives the left half.
-    // While the inner process runs, the port's refusals reach this process through it.
+    // The real port tells its own refusals; the copy has nobody else to tell them.
     FixturePort mirrorHalf(*port, nullptr);
-    disconnect(port, &FixturePort::error, this, &IProcessMethod::error);
-    const bool done = inner->setFixturesForCalculate(port, &mirrorHalf) && inner->run();
-    connect(port, &FixturePort::error, this, &IProcessMethod::error, Qt::UniqueConnection);
-    return done;
+    connect(&mirrorHalf, &FixturePort::error, this, &IProcessMethod::error);
+    return inner->setFixturesForCalculate(port, &mirrorHalf) && inner->run();
 }
 
 } // namespace Algorithms

@@ -24,8 +24,6 @@ bool TransmissionProcess::setFixturesForCalculate(FixturePort* leftPort, Fixture
     }
     left = leftPort;
     right = rightPort;
-    connect(left, &FixturePort::error, this, &IProcessMethod::error, Qt::UniqueConnection);
-    connect(right, &FixturePort::error, this, &IProcessMethod::error, Qt::UniqueConnection);
 
     if (left->isMirrored() && left->sParameters() && left->sParameters()->isValid())
         left->mirrorSParameters();

@@ -25,7 +25,8 @@ public:
 
     void setMeasuredData(const SParametersTwoPort& data);
     // Both ports must hold the analyzer port impedance; stored sets are turned into the
-    // orientation above and port refusals are forwarded through error().
+    // orientation above. A port's refusals are its own to tell (through its error()):
+    // repeated here, its owner would hear each twice.
     bool setFixturesForCalculate(FixturePort* left, FixturePort* right);
 
     // Re-gates the fixtures' outer reflections from reflections measured with the device

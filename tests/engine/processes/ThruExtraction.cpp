@@ -9,6 +9,8 @@ ThruExtraction::ThruExtraction(int processNumber, Algorithms::Z0ConversionType c
     QObject::connect(process.get(), &Algorithms::IProcessMethod::error,
                      [this](const QString& text) { errors << text; });
     for (auto [port, z0] : {std::pair{&left, 50.0}, std::pair{&right, rightImpedance}}) {
+        // The ports tell their own refusals.
+        QObject::connect(port, &Algorithms::FixturePort::error, [this](const QString& text) { errors << text; });
         port->clear();
         port->setConversionType(conversion);
         port->setZ0(z0);

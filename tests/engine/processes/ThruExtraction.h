@@ -15,7 +15,7 @@
 #include <memory>
 
 // A 2x-thru run as the measurer sets it up: both ports on a 50 ohm analyzer, the
-// chosen conversion, and every error text of the run collected.
+// chosen conversion, and every error text of the run (process and ports) collected.
 struct ThruExtraction
 {
     Algorithms::ProcessInputParameters parameters;

@@ -27,11 +27,13 @@ TEST(TransmissionSetup, StoredSetsAreTurnedToFaceTheirAnalyzerPorts)
     EXPECT_EQ(left.sParameters()->s11(), set.s22());
     EXPECT_EQ(right.sParameters()->s11(), set.s22());
 
-    // Calling it again changes nothing, and a port refusal reaches the process once.
+    // Calling it again changes nothing, and a port refusal is told once, by the port:
+    // whoever hears the port and the process reads it once.
     ASSERT_TRUE(transmission->setFixturesForCalculate(&left, &right));
     EXPECT_EQ(left.sParameters()->s11(), set.s22());
     QStringList errors;
     QObject::connect(transmission, &IProcessMethod::error, [&](const QString& text) { errors << text; });
+    QObject::connect(&left, &FixturePort::error, [&](const QString& text) { errors << text; });
     left.setCustomImpedance(-1.0);
     EXPECT_EQ(errors, QStringList({"Invalid custom impedance value."}));
 }

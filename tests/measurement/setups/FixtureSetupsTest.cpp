@@ -408,9 +408,9 @@ TEST_F(FixtureSetupsTest, AMeasuredFixtureMovedToAnotherPortLeavesItsStepNotMeas
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }
 
-// A refused offset reaches the setup through its fixture port and again through the
-// process that watches the port, its measurer and its step: the user reads it once per
-// attempt, for a thru and for a reflect fixture alike.
+// A refused offset is told by the fixture port that refused it, and by nothing else:
+// the user reads it once per attempt, also for two attempts queued one behind the
+// other, for a thru and for a reflect fixture alike.
 TEST_F(FixtureSetupsTest, ARefusedOffsetIsOneNotificationPerAttempt)
 {
     writeStandardFiles();
@@ -441,12 +441,12 @@ TEST_F(FixtureSetupsTest, ARefusedOffsetIsOneNotificationPerAttempt)
         settle();
         ASSERT_EQ(step->measureStatus(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
         errors.clear();
-        for (int attempt = 1; attempt <= 2; ++attempt) {
-            refuse(step);
-            settle();
-            ASSERT_EQ(errors.size(), attempt) << errors.join("\n").toStdString();
-            EXPECT_TRUE(errors.last().contains("positive electrical length")) << errors.last().toStdString();
-        }
+        refuse(step);
+        refuse(step);
+        settle();
+        ASSERT_EQ(errors.size(), 2) << errors.join("\n").toStdString();
+        for (const QString& text : errors)
+            EXPECT_TRUE(text.contains("positive electrical length")) << text.toStdString();
     }
 }
 

@@ -178,6 +178,56 @@ TEST_F(ReflectMeasurement, ARefusedOffsetLeavesThePortsAndTheEnteredOffsetsAsLas
     EXPECT_EQ(reflect->offset(), 10.0);
 }
 
+// Offsets queued one behind the other are each judged when they run: an accepted one
+// followed by a refused one leaves the ports, their lengths, the entered offsets and
+// the flag at the accepted one, and the refused one changes no port even for a moment.
+TEST_F(ReflectMeasurement, AnOffsetRefusedBehindAnAcceptedOneLeavesTheAcceptedOne)
+{
+    auto thru = thruStep(thruConnection());
+    ASSERT_TRUE(thru->measureFromVna());
+    drain();
+    const double leftHalf = *port(left).fixtureLength();
+    const double rightHalf = *port(right).fixtureLength();
+    thru->setLeftOffset(10.0);
+    thru->applyThruOffset(true);
+    drain();
+    ASSERT_NEAR(*port(left).fixtureLength(), leftHalf + 10e-12, 1e-15);
+    QSignalSpy leftChanges(left->getFixturePort(0)->measureData(), &Algorithms::FixturePort::lenghtFixtureChanged);
+    thru->setLeftOffset(20.0);
+    thru->applyThruOffset(true);
+    // The left half would take 40 ps; the right half cannot lose 2 ns.
+    thru->setLeftOffset(40.0);
+    thru->setRightOffset(-2000.0);
+    thru->applyThruOffset(true);
+    drain();
+    EXPECT_NEAR(*port(left).fixtureLength(), leftHalf + 20e-12, 1e-15);
+    EXPECT_NEAR(*port(right).fixtureLength(), rightHalf, 1e-15);
+    EXPECT_EQ(leftChanges.count(), 1);
+    EXPECT_TRUE(thru->appliedFixtureOffset());
+    EXPECT_EQ(thru->leftOffset(), 20.0);
+    EXPECT_EQ(thru->rightOffset(), 0.0);
+    steps.clear();
+    drain();
+
+    auto reflect = reflectStep();
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const double measured = *port(left).fixtureLength();
+    reflect->setOffset(10.0);
+    reflect->applyOffset(true);
+    drain();
+    reflect->setOffset(20.0);
+    reflect->applyOffset(true);
+    reflect->setOffset(-2000.0);
+    reflect->applyOffset(true);
+    drain();
+    EXPECT_NEAR(*port(left).fixtureLength(), measured + 20e-12, 1e-15);
+    EXPECT_TRUE(reflect->appliedFixtureOffset());
+    EXPECT_EQ(reflect->offset(), 20.0);
+}
+
 // A cancel while the analyzer sweeps for a standard is told as a cancel: a standard
 // not read before stays "not measured", one read before keeps its reading and the
 // fixture calculated from it. A calculation cut short leaves nothing calculated.

@@ -10,6 +10,8 @@ ReflectExtraction::ReflectExtraction(int processNumber, Algorithms::Z0Conversion
         Algorithms::createProcessMethodByNumber(processNumber).release()));
     QObject::connect(process.get(), &Algorithms::IProcessMethod::error,
                      [this](const QString& text) { errors << text; });
+    // The port tells its own refusals.
+    QObject::connect(&port, &Algorithms::FixturePort::error, [this](const QString& text) { errors << text; });
     port.clear();
     port.setConversionType(conversion);
     port.setZ0(50.0);
