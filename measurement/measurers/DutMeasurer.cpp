@@ -169,6 +169,12 @@ bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReade
         right.adopt(rightRows);
     if (!leftRead || !rightRead)
         return false;
+    return calculatePair(left, right, task, leftRows, rightRows);
+}
+
+bool DutMeasurer::calculatePair(DutMeasurer& left, DutMeasurer& right, TaskProgress& task, const FixtureRows& leftRows,
+                                const FixtureRows& rightRows)
+{
     task.nextStep(tr("Calculating"));
     task.nextStep(tr("Calculating"));
     auto* thru = static_cast<ConnectionTransmisson*>(left.m_fixtureConnection);

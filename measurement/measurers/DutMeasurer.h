@@ -40,6 +40,11 @@ public:
                             const FixtureRows& leftRows, const FixtureRows& rightRows);
     // Whether measurePair applies: both measure the two fixtures of the same thru.
     static bool sharesThru(const DutMeasurer& left, const DutMeasurer& right);
+    // On the worker: the reflections read last, calculated again on the fixture's halves
+    // as they are now (after an offset), alone or as a pair.
+    bool calculate(TaskProgress& task, const FixtureRows& rows);
+    static bool calculatePair(DutMeasurer& left, DutMeasurer& right, TaskProgress& task, const FixtureRows& leftRows,
+                              const FixtureRows& rightRows);
     void reset() override;
 
 signals:
@@ -50,7 +55,6 @@ private:
     bool read(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
     // The reflections read replace the earlier measurement, still to be calculated.
     void adopt(const FixtureRows& rows);
-    bool calculate(TaskProgress& task, const FixtureRows& rows);
     bool fail(TaskProgress& task, const QString& text = {});
     void setStatus(Status status);
 

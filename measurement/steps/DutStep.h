@@ -28,6 +28,10 @@ public:
     int kind() const override;
     bool isDut() const { return true; }
     const std::vector<DutMeasurer*>& measurers() const { return m_measurers; }
+    // For the steps that characterise the fixtures: after their offset rewrote the halves,
+    // the DUT measured before is calculated again on the new halves (its reflections are
+    // kept), so it stays measured. Made on the GUI thread, run on the worker.
+    FollowUp recalculation();
 
 public slots:
     bool measureFromVna();
@@ -41,6 +45,7 @@ private:
     // The rows of each measurer's fixture, in the measurers' order.
     std::vector<FixtureRows> fixtureRows() const;
     Work dutWork();
+    bool measuredAsPair() const;
 
     std::shared_ptr<ConnectionBase> m_connection;
     std::vector<std::shared_ptr<ConnectionBase>> m_earlier;

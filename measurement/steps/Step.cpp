@@ -264,9 +264,11 @@ void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<
         task->finish();
     };
     worker->post(
-        [end, work = std::move(work), task] {
+        [end, work = std::move(work), task, followUp = m_offsetFollowUp ? m_offsetFollowUp() : FollowUp{}] {
             AtExit atEnd{end};
             work(*task);
+            if (followUp)
+                followUp(*task);
         },
         droppedItem(task, end));
 }
