@@ -31,6 +31,7 @@ protected:
     }
 
     TransmissionStep* thruStep() const { return qobject_cast<TransmissionStep*>(setup(0)->steps().at(0).get()); }
+    DutStep* dutStep() const { return qobject_cast<DutStep*>(setup(0)->steps().at(1).get()); }
 
     // Whether the left half carries the DUT's reflections, as the DUT step reads it.
     bool leftHalfDutCorrected() const
@@ -98,4 +99,22 @@ TEST_F(ResultsAcrossChangesTest, AThruOffsetAfterTheDutCalculatesTheDutOnTheNewH
     EXPECT_NEAR(realReply(LeftLength), length, 1e-13);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
     EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+}
+
+// The client asked whether its measurement succeeded, not whether the step is still
+// measured once later work (here a side's reading reset as the run ends) has run.
+TEST_F(ResultsAcrossChangesTest, ADutCommandWhoseMeasurementSucceededAnswersSuccess)
+{
+    startWithAnalyzer();
+    ASSERT_NO_FATAL_FAILURE(measureThruAndDut());
+    DutStep* dut = dutStep();
+    auto once = std::make_shared<QMetaObject::Connection>();
+    // Connected while the command's measurement runs, so it runs after what the command watches.
+    *once = QObject::connect(&simulator, &Simulator::AnalyzerSimulator::sweepStarted, &simulator, [dut, once] {
+        QObject::disconnect(*once);
+        QObject::connect(
+            dut, &Step::finished, dut, [dut] { dut->measurers().front()->reset(); }, Qt::DirectConnection);
+    });
+    EXPECT_EQ(run("NOLT:CALCulate:STEP2:DUT"), done()) << errors.join("; ").toStdString();
+    EXPECT_EQ(run("NOLT:SYSTem:STEP2:MEASured?"), reply("0"));
 }
