@@ -2157,6 +2157,11 @@ using reflects, ps</source>
         <source>Results measured on other analyzer ports were cleared: measure the fixtures again</source>
         <translation>Результаты, измеренные на других портах анализатора, удалены: измерьте оснастки снова</translation>
     </message>
+    <message>
+        <location filename="../measurement/setups/FixtureSetups.cpp"/>
+        <source>Results of the steps that the new connections leave out were cleared</source>
+        <translation>Результаты шагов, которых нет при новых подключениях, удалены</translation>
+    </message>
 </context>
 <context>
     <name>Algorithms::IProcessMethod</name>

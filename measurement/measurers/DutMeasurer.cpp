@@ -194,6 +194,11 @@ bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReade
         return false;
     left.adopt(leftRows, std::move(*leftData));
     right.adopt(rightRows, std::move(*rightData));
+    return calculatePair(left, right, task);
+}
+
+bool DutMeasurer::calculatePair(DutMeasurer& left, DutMeasurer& right, TaskProgress& task)
+{
     task.nextStep(tr("Calculating"));
     task.nextStep(tr("Calculating"));
     auto* thru = static_cast<ConnectionTransmisson*>(left.m_fixtureConnection);

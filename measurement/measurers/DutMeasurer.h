@@ -45,6 +45,11 @@ public:
     std::optional<QString> characterisationProblem(const FixtureRows& rows) const;
     // Whether measurePair applies: both measure the two fixtures of the same thru.
     static bool sharesThru(const DutMeasurer& left, const DutMeasurer& right);
+    // On the worker: the reflections read last, calculated again on the fixture's halves
+    // as they are now (after an offset), alone or as a pair.
+    // Asked only where characterisationProblem() finds none for the rows read.
+    bool calculate(TaskProgress& task);
+    static bool calculatePair(DutMeasurer& left, DutMeasurer& right, TaskProgress& task);
     void reset() override;
 
 signals:
@@ -60,7 +65,6 @@ private:
     // Ends a measurement before anything was adopted: a cancel is announced, a failure told
     // with the text (when any); the earlier measurement and its status stay.
     bool stopBeforeAdopting(TaskProgress& task, const QString& text = {});
-    bool calculate(TaskProgress& task);
     bool fail(TaskProgress& task);
     void setStatus(Status status);
 

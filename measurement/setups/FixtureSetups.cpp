@@ -151,6 +151,8 @@ void FixtureSetups::announceClearedResults()
         emit message(tr("Results measured with another correction method were cleared: measure the fixtures again"));
     else if (changed.testFlag(Step::Condition::Cabling))
         emit message(tr("Results measured on other analyzer ports were cleared: measure the fixtures again"));
+    else if (changed.testFlag(Step::Condition::Connection))
+        emit message(tr("Results of the steps that the new connections leave out were cleared"));
 }
 
 void FixtureSetups::preset()

@@ -72,8 +72,9 @@ signals:
     void correctionMethodChanged(MeasureEnums::CorrectionMethod correctionMethod);
     void selectedPortsCountChanged();
     void usedVnaPortsChanged();
-    // Results made under other conditions were cleared (their clear is posted to the
-    // worker); the notice for the user follows once the action has ended.
+    // Results made under other conditions, or of steps that the connections no longer ask
+    // for, were cleared (their clear is posted to the worker); the notice for the user
+    // follows once the action has ended.
     void resultsCleared();
 
 private:

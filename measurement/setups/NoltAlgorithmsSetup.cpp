@@ -8,6 +8,7 @@
 #include "measurement/enums/EnumRegistration.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/measurers/BaseMeasurer.h"
+#include "measurement/measurers/FixtureRows.h"
 #include "measurement/steps/DutStep.h"
 #include "measurement/steps/ReflectionStep.h"
 #include "measurement/steps/TransmissionStep.h"
@@ -18,9 +19,11 @@
 #include <QQmlEngine>
 #include <QVector>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -46,6 +49,41 @@ std::set<uint> attachedPorts(const VNAFixtureConnection& connection)
 {
     const auto& rows = connection.attachedPorts().rows();
     return {rows.begin(), rows.end()};
+}
+
+// The fixtures a step measures, as its connection names them: two for a thru, one for a reflect.
+std::vector<VNAFixtureConnection*> measuredFixtures(const Step& step)
+{
+    if (auto* thru = qobject_cast<ConnectionTransmisson*>(step.connection()))
+        return {thru->left(), thru->right()};
+    if (auto* reflect = qobject_cast<ConnectionReflect*>(step.connection()))
+        return {reflect->fixt()};
+    return {};
+}
+
+// The connections that characterised each fixture of a DUT step, in its fixtures' order.
+std::vector<ConnectionBase*> characterisingConnections(const DutStep& dut)
+{
+    std::vector<ConnectionBase*> connections;
+    for (const DutMeasurer* measurer : dut.measurers())
+        connections.push_back(measurer->fixtureConnection());
+    return connections;
+}
+
+// The half as it was before the DUT's reflections were gated into it: its computed set
+// with the offset in force (whose length the DUT's set carries) applied again.
+void withoutDutReflections(Algorithms::FixturePort& port)
+{
+    const int kind = port.currentSParametersKind().value_or(Algorithms::FixturePort::DefaultKind);
+    if (kind == Algorithms::FixturePort::DutBandPassKind || kind == Algorithms::FixturePort::DutLowPassKind) {
+        port.applyOffset(0.0);
+    } else if (kind == Algorithms::FixturePort::DutBandPassOffsetKind
+               || kind == Algorithms::FixturePort::DutLowPassOffsetKind) {
+        const std::optional<double> length = port.fixtureLength();
+        const std::optional<double> base = port.defaultLength();
+        if (length && base)
+            port.applyOffset(*length - *base);
+    }
 }
 
 } // namespace
@@ -297,43 +335,16 @@ std::shared_ptr<Step> NoltAlgorithmsSetup::sideStep(const std::shared_ptr<VNAFix
 
 void NoltAlgorithmsSetup::rebuildSteps()
 {
-    m_steps.reset();
-    if (!m_leftFixtureEnabled && !m_rightFixtureEnabled)
-        return;
     // A DUT step exists only with time gating; clearing the flag rebuilds once more.
     if (m_abDutConnectionEnabled && m_correctionMethod != MeasureEnums::CorrectionMethod::TIME_GATING) {
         setAbDutConnectionEnabled(false);
         return;
     }
-
+    const std::vector<std::shared_ptr<Step>> earlier(m_steps.rows().begin(), m_steps.rows().end());
+    m_steps.reset();
     std::vector<std::shared_ptr<Step>> steps;
-    std::vector<std::shared_ptr<ConnectionBase>> connections;
-    auto add = [&](std::shared_ptr<Step> step) {
-        // The DUT step keeps the characterising steps, with their connections and kept processes.
-        connections.push_back(std::shared_ptr<ConnectionBase>(step, step->connection()));
-        registerStep(step);
-        steps.push_back(std::move(step));
-    };
-    if (m_abThruConnectionEnabled) {
-        add(makeLaterDeleted<TransmissionStep>(std::static_pointer_cast<ConnectionTransmisson>(thru(m_leftConn, m_rightConn)),
-                                               m_leftConn, m_rightConn, m_device, m_worker, m_progress));
-    } else {
-        if (m_leftFixtureEnabled)
-            add(sideStep(m_leftConn, m_leftAuxConn, m_aaConnectionEnabled));
-        if (m_rightFixtureEnabled)
-            add(sideStep(m_rightConn, m_rightAuxConn, m_bbConnectionEnabled));
-    }
-    if (m_abDutConnectionEnabled) {
-        const bool both = m_leftFixtureEnabled && m_rightFixtureEnabled;
-        const auto& single = m_leftFixtureEnabled ? m_leftConn : m_rightConn;
-        auto connection = both ? thru(m_leftConn, m_rightConn)
-                               : std::shared_ptr<ConnectionBase>(makeLaterDeleted<ConnectionReflect>(single.get(), m_params));
-        auto fixtures = both ? std::vector{m_leftConn, m_rightConn} : std::vector{single};
-        auto dut = makeLaterDeleted<DutStep>(std::move(connection), connections, std::move(fixtures), m_device,
-                                             m_worker, m_progress);
-        registerStep(dut);
-        steps.push_back(std::move(dut));
-    }
+    if (m_leftFixtureEnabled || m_rightFixtureEnabled)
+        steps = derivedSteps(earlier);
     m_steps.reset(steps);
     emit stepsChanged();
     for (const auto& step : steps) {
@@ -341,6 +352,115 @@ void NoltAlgorithmsSetup::rebuildSteps()
         step->setUserDefZ0(m_userZ0);
         step->setCalcMethod(toCalcMethod(m_correctionMethod));
     }
+    dropSteps(earlier, steps);
+}
+
+std::vector<std::shared_ptr<Step>> NoltAlgorithmsSetup::derivedSteps(const std::vector<std::shared_ptr<Step>>& earlier)
+{
+    std::vector<std::shared_ptr<Step>> steps;
+    std::vector<std::shared_ptr<ConnectionBase>> connections;
+    // A step that measures the same fixtures as one before keeps that one, with its results.
+    auto add = [&](const std::vector<VNAFixtureConnection*>& fixtures, auto make) {
+        auto kept = std::find_if(earlier.begin(), earlier.end(), [&](const std::shared_ptr<Step>& step) {
+            return !qobject_cast<DutStep*>(step.get()) && measuredFixtures(*step) == fixtures;
+        });
+        std::shared_ptr<Step> step = kept != earlier.end() ? *kept : make();
+        if (kept == earlier.end())
+            registerStep(step);
+        // The DUT step keeps the characterising steps, with their connections and kept processes.
+        connections.push_back(std::shared_ptr<ConnectionBase>(step, step->connection()));
+        steps.push_back(std::move(step));
+    };
+    if (m_abThruConnectionEnabled) {
+        add({m_leftConn.get(), m_rightConn.get()}, [this] {
+            return makeLaterDeleted<TransmissionStep>(
+                std::static_pointer_cast<ConnectionTransmisson>(thru(m_leftConn, m_rightConn)), m_leftConn,
+                m_rightConn, m_device, m_worker, m_progress);
+        });
+    } else {
+        for (auto [enabled, withAux, main, aux] :
+             {std::tuple{m_leftFixtureEnabled, m_aaConnectionEnabled, &m_leftConn, &m_leftAuxConn},
+              std::tuple{m_rightFixtureEnabled, m_bbConnectionEnabled, &m_rightConn, &m_rightAuxConn}}) {
+            if (!enabled)
+                continue;
+            const auto fixtures = withAux ? std::vector{main->get(), aux->get()} : std::vector{main->get()};
+            add(fixtures, [this, main = main, aux = aux, withAux = withAux] {
+                return sideStep(*main, *aux, withAux);
+            });
+        }
+    }
+    if (!m_abDutConnectionEnabled) {
+        for (const auto& step : steps)
+            step->setOffsetFollowUp(nullptr);
+        return steps;
+    }
+    std::shared_ptr<DutStep> dut = dutStep(earlier, connections);
+    // The DUT measured on the halves follows their offsets.
+    for (const auto& step : steps) {
+        step->setOffsetFollowUp([dut = std::weak_ptr<DutStep>(dut)]() -> Step::FollowUp {
+            const std::shared_ptr<DutStep> held = dut.lock();
+            return held ? held->recalculation() : Step::FollowUp{};
+        });
+    }
+    steps.push_back(std::move(dut));
+    return steps;
+}
+
+std::shared_ptr<DutStep> NoltAlgorithmsSetup::dutStep(const std::vector<std::shared_ptr<Step>>& earlier,
+                                                      std::vector<std::shared_ptr<ConnectionBase>> connections)
+{
+    const bool both = m_leftFixtureEnabled && m_rightFixtureEnabled;
+    const auto& single = m_leftFixtureEnabled ? m_leftConn : m_rightConn;
+    const std::vector<VNAFixtureConnection*> fixtures =
+        both ? std::vector{m_leftConn.get(), m_rightConn.get()} : std::vector{single.get()};
+    const std::vector<ConnectionBase*> characterising = both
+        ? std::vector{connections.front().get(), connections.back().get()}
+        : std::vector{connections.front().get()};
+    // The DUT measured before stays while it is measured on the same fixtures and calculated
+    // with the same characterising connections.
+    for (const auto& step : earlier) {
+        auto* dut = qobject_cast<DutStep*>(step.get());
+        if (dut && measuredFixtures(*dut) == fixtures && characterisingConnections(*dut) == characterising)
+            return std::static_pointer_cast<DutStep>(step);
+    }
+    auto connection = both ? thru(m_leftConn, m_rightConn)
+                           : std::shared_ptr<ConnectionBase>(makeLaterDeleted<ConnectionReflect>(single.get(), m_params));
+    auto dut = makeLaterDeleted<DutStep>(std::move(connection), std::move(connections),
+                                         both ? std::vector{m_leftConn, m_rightConn} : std::vector{single}, m_device,
+                                         m_worker, m_progress);
+    registerStep(dut);
+    return dut;
+}
+
+void NoltAlgorithmsSetup::dropSteps(const std::vector<std::shared_ptr<Step>>& earlier,
+                                    const std::vector<std::shared_ptr<Step>>& kept)
+{
+    bool cleared = false;
+    for (const auto& step : earlier) {
+        if (std::find(kept.begin(), kept.end(), step) != kept.end())
+            continue;
+        cleared = cleared || step->holdsResults() || step->measureStatus() != MeasureEnums::MeasureStatus::NONE;
+        // The DUT's reflections leave the halves of the steps that stay.
+        if (auto* dut = qobject_cast<DutStep*>(step.get()))
+            withdrawDut(*dut);
+    }
+    if (cleared)
+        emit resultsCleared(Step::Condition::Connection);
+}
+
+void NoltAlgorithmsSetup::withdrawDut(const DutStep& dut)
+{
+    std::vector<FixtureRows> fixtures;
+    for (const DutMeasurer* measurer : dut.measurers())
+        fixtures.push_back(takeFixtureRows(*measurer->fixture()));
+    if (!m_worker)
+        return;
+    m_worker->post([fixtures = std::move(fixtures)] {
+        for (const FixtureRows& rows : fixtures) {
+            for (const FixtureRow& row : rows)
+                withoutDutReflections(*row.port->measureData());
+        }
+    });
 }
 
 void NoltAlgorithmsSetup::clearResultsOfOtherConditions()

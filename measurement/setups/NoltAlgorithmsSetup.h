@@ -13,6 +13,7 @@
 #include <vector>
 
 class ConnectionBase;
+class DutStep;
 class ProgressManager;
 class SyncedVnaDevice;
 class VNAFixtureConnection;
@@ -107,7 +108,8 @@ signals:
     void correctionMethodChanged();
     void selectedPortsCountChanged();
     void stepsChanged();
-    // Results made with another method or on other analyzer ports than now were cleared.
+    // Results made with another method or on other analyzer ports than now, or of steps
+    // that the connections no longer ask for, were cleared.
     void resultsCleared(Step::Conditions changed);
 
 private:
@@ -119,6 +121,15 @@ private:
     void updateAbThru();
     void rebuildUsedPorts();
     void rebuildSteps();
+    // The steps the flags ask for; each that measures what one of `earlier` measured is that one.
+    std::vector<std::shared_ptr<Step>> derivedSteps(const std::vector<std::shared_ptr<Step>>& earlier);
+    // The DUT step on the characterising steps' connections, the earlier one where it still fits.
+    std::shared_ptr<DutStep> dutStep(const std::vector<std::shared_ptr<Step>>& earlier,
+                                     std::vector<std::shared_ptr<ConnectionBase>> connections);
+    // Steps of `earlier` left out of `kept` take their results with them; the user is told.
+    void dropSteps(const std::vector<std::shared_ptr<Step>>& earlier, const std::vector<std::shared_ptr<Step>>& kept);
+    // The halves of a dropped DUT step's fixtures go back to those without the DUT, on the worker.
+    void withdrawDut(const DutStep& dut);
     // Steps whose results were made under other conditions go back to not measured.
     void clearResultsOfOtherConditions();
     void registerStep(const std::shared_ptr<Step>& step);

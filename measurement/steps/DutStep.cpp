@@ -80,7 +80,7 @@ std::vector<FixtureRows> DutStep::fixtureRows() const
 Step::Work DutStep::dutWork()
 {
     return [this, rows = fixtureRows(), earlier = m_earlier](SourceReader& source, TaskProgress& task) {
-        if (m_measurers.size() == 2 && DutMeasurer::sharesThru(*m_measurers[0], *m_measurers[1])) {
+        if (measuredAsPair()) {
             DutMeasurer::measurePair(*m_measurers[0], *m_measurers[1], source, task, rows[0], rows[1]);
             return;
         }
@@ -104,6 +104,31 @@ bool DutStep::refusedUncharacterised(TaskProgress& task)
         }
     }
     return false;
+}
+
+bool DutStep::measuredAsPair() const
+{
+    return m_measurers.size() == 2 && DutMeasurer::sharesThru(*m_measurers[0], *m_measurers[1]);
+}
+
+Step::FollowUp DutStep::recalculation()
+{
+    auto self = std::static_pointer_cast<DutStep>(shared_from_this());
+    return [self, rows = fixtureRows()](TaskProgress& task) {
+        // Judged when the halves changed: the reflections of a DUT not measured, failed
+        // or cleared, or of halves calculated anew, are nothing to calculate.
+        for (std::size_t i = 0; i < self->m_measurers.size(); ++i) {
+            if (self->m_measurers[i]->status() != BaseMeasurer::Measured
+                || self->m_measurers[i]->characterisationProblem(rows[i]))
+                return;
+        }
+        if (self->measuredAsPair()) {
+            DutMeasurer::calculatePair(*self->m_measurers[0], *self->m_measurers[1], task);
+            return;
+        }
+        for (DutMeasurer* measurer : self->m_measurers)
+            measurer->calculate(task);
+    };
 }
 
 bool DutStep::measureFromVna()

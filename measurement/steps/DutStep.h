@@ -28,6 +28,10 @@ public:
     int kind() const override;
     bool isDut() const { return true; }
     const std::vector<DutMeasurer*>& measurers() const { return m_measurers; }
+    // For the steps that characterise the fixtures: after their offset rewrote the halves,
+    // the DUT measured before is calculated again on the new halves (its reflections are
+    // kept), so it stays measured. Made on the GUI thread, run on the worker.
+    FollowUp recalculation();
 
 public slots:
     bool measureFromVna();
@@ -44,6 +48,7 @@ private:
     // error says which step to measure first and the task fails.
     bool refusedUncharacterised(TaskProgress& task);
     Work dutWork();
+    bool measuredAsPair() const;
 
     std::shared_ptr<ConnectionBase> m_connection;
     std::vector<std::shared_ptr<ConnectionBase>> m_earlier;

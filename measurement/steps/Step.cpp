@@ -304,12 +304,16 @@ void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<
         task->finish();
     };
     worker->post(
-        [end, self = this, work = std::move(work), task] {
+        [end, self = this, work = std::move(work), task,
+         followUp = m_offsetFollowUp ? m_offsetFollowUp() : FollowUp{}] {
             AtExit atEnd{end};
             if (!work(*task)) {
                 task->cancel();
                 emit self->refused();
+                return;
             }
+            if (followUp)
+                followUp(*task);
         },
         droppedItem(task, end));
 }

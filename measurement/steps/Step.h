@@ -42,10 +42,13 @@ class Step : public QObject, public std::enable_shared_from_this<Step>
 public:
     using ObjectDeleter = LaterDeleter;
     // What results are made under: a change of either makes them another setup's results.
-    enum class Condition { Method = 0x1, Cabling = 0x2 };
+    // A step that the connections no longer ask for takes its results with it.
+    enum class Condition { Method = 0x1, Cabling = 0x2, Connection = 0x4 };
     Q_DECLARE_FLAGS(Conditions, Condition)
     // A measurement's work on the worker, with its source and task.
     using Work = std::function<void(SourceReader& source, TaskProgress& task)>;
+    // Work on the worker that follows another step's work, within the same task.
+    using FollowUp = std::function<void(TaskProgress& task)>;
 
     Step(SyncedVnaDevice* device, WorkerThread* worker, ProgressManager* progress, QObject* parent = nullptr);
 
@@ -71,6 +74,10 @@ public:
     // What every work item of this step holds besides the step (the setup that
     // owns the fixtures), asked for when the item is posted.
     void setKeepAlive(std::function<std::shared_ptr<QObject>()> owner) { m_keepAlive = std::move(owner); }
+    // What must run right after each offset of this step, in the same work item: results
+    // made on the halves as they were (a DUT's) follow the new halves. Asked for on this
+    // thread when the offset is posted; it may give nothing.
+    void setOffsetFollowUp(std::function<FollowUp()> make) { m_offsetFollowUp = std::move(make); }
 
 public slots:
     void setCalcMethod(Algorithms::CalcMethod method);
@@ -113,8 +120,8 @@ protected:
     // the error names it and nothing else happens (results, statuses, the analyzer).
     void runFromFile(const std::shared_ptr<TaskProgress>& task, const QString& filePath,
                      std::vector<uint> analyzerPorts, Work work);
-    // Runs work that reads nothing (offsets) on the worker, without waiting; work that
-    // returns false was refused, and its task fails.
+    // Runs an offset (work that reads nothing) on the worker, then its follow-up, without
+    // waiting; work that returns false was refused: its task fails and no follow-up runs.
     void runDetached(const std::shared_ptr<TaskProgress>& task, std::function<bool(TaskProgress&)> work);
     // Runs a plain function on the worker, in order with the measurements.
     void post(std::function<void()> work);
@@ -141,6 +148,7 @@ private:
     std::atomic<double> m_userDefZ0{50.0};
     bool m_appliedFixtureOffset = false;
     std::function<std::shared_ptr<QObject>()> m_keepAlive;
+    std::function<FollowUp()> m_offsetFollowUp;
     // Measurements begun and not yet ended; they end on the worker.
     std::atomic<int> m_measuring{0};
     // The tasks of the step's work. A task is its measurement's record of a cancel from

@@ -34,12 +34,18 @@ void requireDutDifferentAllowed(const NoltAlgorithmsSetup& setup)
 
 using SetupCheck = void (*)(const NoltAlgorithmsSetup&);
 
+// A flag that rebuilds the steps answers once the results it took away are gone.
+void changeFlags(MainQmlBackend* backend, const std::function<void()>& change)
+{
+    changeMeasuredConditions(*backend->getFixtureSetups(), *backend->getBackendWorker(), change);
+}
+
 void setFlag(MainQmlBackend* backend, SetupCheck check, void (NoltAlgorithmsSetup::*setter)(bool), bool enabled)
 {
     bridgedCommand(backend, [backend, check, setter, enabled] {
         NoltAlgorithmsSetup& setup = *firstSetup(backend);
         check(setup);
-        (setup.*setter)(enabled);
+        changeFlags(backend, [&setup, setter, enabled] { (setup.*setter)(enabled); });
     });
 }
 
@@ -82,7 +88,7 @@ void auxThru(MainQmlBackend* backend, const bool& enabled)
     bridgedCommand(backend, [backend, enabled] {
         NoltAlgorithmsSetup& setup = *firstSetup(backend);
         requireSide(setup, side, false);
-        setAuxThruEnabled(setup, side, enabled);
+        changeFlags(backend, [&setup, enabled] { setAuxThruEnabled(setup, side, enabled); });
     });
 }
 
@@ -99,7 +105,10 @@ void auxThruQuery(MainQmlBackend* backend, DeviceFunctions* functions)
 template<FixtureSide side>
 void fixtureEnabled(MainQmlBackend* backend, const bool& enabled)
 {
-    bridgedCommand(backend, [backend, enabled] { setSideEnabled(*firstSetup(backend), side, enabled); });
+    bridgedCommand(backend, [backend, enabled] {
+        NoltAlgorithmsSetup& setup = *firstSetup(backend);
+        changeFlags(backend, [&setup, enabled] { setSideEnabled(setup, side, enabled); });
+    });
 }
 
 template<FixtureSide side>

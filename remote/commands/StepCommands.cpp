@@ -14,6 +14,11 @@
 #include "remote/parser/AutomationException.h"
 #include "remote/parser/DeviceFunctions.h"
 
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+
 namespace Orlix::Automation {
 
 namespace {
@@ -39,32 +44,58 @@ void require(bool condition, int code)
 
 // Runs the step's measurement slot as the measurement page does and returns
 // when it has ended; a failed or cancelled measurement, or a standard that is
-// not measured afterwards, is an execution error. A cancel may leave the
-// earlier measurement in place, so the status alone does not tell. The quit
-// interrupts the measurement, and its cancel reaches this thread only through
-// events that are no longer served: a measurement that the quit overtook never
-// counts as done.
+// not measured by it, is an execution error. A cancel may leave the earlier
+// measurement in place, so the status alone does not tell. The status is judged
+// on the worker as the measurement's work ends: work queued behind it (an offset
+// or a clear asked for meanwhile) may change the status before this thread reads
+// it, and the client asked about its own measurement. Work dropped before it ran
+// (the method or the ports changed as it began, a preset) ends on this thread and
+// measured nothing. The quit interrupts the measurement, and its cancel reaches
+// this thread only through events that are no longer served: a measurement that
+// the quit overtook never counts as done.
 template<typename T>
-void measure(T& step, bool (T::*slot)(), Status (T::*standardStatus)() const)
+void measure(T& step, bool (T::*slot)(), bool (*measuredByIt)(const T&))
 {
     const std::shared_ptr<Step> held = step.shared_from_this();
     bool cancelled = false;
+    auto measured = std::make_shared<std::atomic<bool>>(false);
     const QMetaObject::Connection onCancel = QObject::connect(
         &step, &Step::cancelled, &step, [&cancelled] { cancelled = true; }, Qt::DirectConnection);
+    const QMetaObject::Connection onEnd = QObject::connect(
+        &step, &Step::finished, &step,
+        [&step, measured, measuredByIt] {
+            *measured = QThread::currentThread() != step.thread() && measuredByIt(step);
+        },
+        Qt::DirectConnection);
     const bool succeeded = (step.*slot)();
     QObject::disconnect(onCancel);
-    if (!succeeded || cancelled || !acceptsRemoteWork() || (step.*standardStatus)() != Status::MEASURED)
+    QObject::disconnect(onEnd);
+    if (!succeeded || cancelled || !acceptsRemoteWork() || !*measured)
         throw AutomationException(kExecutionError);
+}
+
+template<typename T, auto standardStatus>
+bool standardMeasured(const T& step)
+{
+    return (step.*standardStatus)() == Status::MEASURED;
+}
+
+// Every side's reflections read and calculated; the ports' flags that the status also
+// reads reach this thread later.
+bool dutMeasured(const DutStep& step)
+{
+    return std::all_of(step.measurers().begin(), step.measurers().end(),
+                       [](const DutMeasurer* measurer) { return measurer->status() == BaseMeasurer::Measured; });
 }
 
 template<typename T, typename Check>
 void measureCommand(MainQmlBackend* backend, const NumericIndex& index, Check check, bool (T::*slot)(),
-                    Status (T::*standardStatus)() const)
+                    bool (*measuredByIt)(const T&))
 {
-    bridgedCommand(backend, [backend, stepIndex = int(index.value), check, slot, standardStatus] {
+    bridgedCommand(backend, [backend, stepIndex = int(index.value), check, slot, measuredByIt] {
         T& step = *findStep<T>(backend, 0, stepIndex);
         check(step);
-        measure(step, slot, standardStatus);
+        measure(step, slot, measuredByIt);
     });
 }
 
@@ -115,27 +146,29 @@ bool onlyStoresTheFlag(const T&)
 
 void measureDut(MainQmlBackend* backend, const NumericIndex& step)
 {
-    measureCommand<DutStep>(backend, step, [](DutStep&) {}, &DutStep::measureFromVna, &DutStep::measureStatus);
+    measureCommand<DutStep>(backend, step, [](DutStep&) {}, &DutStep::measureFromVna, &dutMeasured);
 }
 
 void measureReflectOpen(MainQmlBackend* backend, const NumericIndex& step)
 {
     measureCommand<ReflectionStep>(
         backend, step, [](ReflectionStep& s) { require(s.openMeasurementEnable(), kOpenNotEnabled); },
-        &ReflectionStep::measureOpenFromVna, &ReflectionStep::openMeasured);
+        &ReflectionStep::measureOpenFromVna,
+        &standardMeasured<ReflectionStep, &ReflectionStep::openMeasured>);
 }
 
 void measureReflectShort(MainQmlBackend* backend, const NumericIndex& step)
 {
     measureCommand<ReflectionStep>(
         backend, step, [](ReflectionStep& s) { require(s.shortMeasurementEnable(), kShortNotEnabled); },
-        &ReflectionStep::measureShortFromVna, &ReflectionStep::shortMeasured);
+        &ReflectionStep::measureShortFromVna,
+        &standardMeasured<ReflectionStep, &ReflectionStep::shortMeasured>);
 }
 
 void measureThru(MainQmlBackend* backend, const NumericIndex& step)
 {
     measureCommand<TransmissionStep>(backend, step, [](TransmissionStep&) {}, &TransmissionStep::measureFromVna,
-                                     &TransmissionStep::thruMeasured);
+                                     &standardMeasured<TransmissionStep, &TransmissionStep::thruMeasured>);
 }
 
 void measureThruReflectOpen(MainQmlBackend* backend, const NumericIndex& step)
@@ -147,7 +180,8 @@ void measureThruReflectOpen(MainQmlBackend* backend, const NumericIndex& step)
             require(s.appliedReflectsOffset(), kReflectOffsetNotEnabled);
             require(s.openMeasurementEnable(), kOpenNotEnabled);
         },
-        &TransmissionStep::measureOpenFromVna, &TransmissionStep::openMeasured);
+        &TransmissionStep::measureOpenFromVna,
+        &standardMeasured<TransmissionStep, &TransmissionStep::openMeasured>);
 }
 
 void measureThruReflectShort(MainQmlBackend* backend, const NumericIndex& step)
@@ -159,7 +193,8 @@ void measureThruReflectShort(MainQmlBackend* backend, const NumericIndex& step)
             require(s.appliedReflectsOffset(), kReflectOffsetNotEnabled);
             require(s.shortMeasurementEnable(), kShortNotEnabled);
         },
-        &TransmissionStep::measureShortFromVna, &TransmissionStep::shortMeasured);
+        &TransmissionStep::measureShortFromVna,
+        &standardMeasured<TransmissionStep, &TransmissionStep::shortMeasured>);
 }
 
 void applyReflectOffset(MainQmlBackend* backend, const NumericIndex& step, const double& picoseconds)

@@ -21,8 +21,8 @@ bool runOffsetTask(Step& step, const std::function<void()>& start);
 // dropped). GUI thread; events are served meanwhile.
 void clearStepData(Step& step, WorkerThread& worker);
 
-// Runs a change of the method or the cabling; when it cleared results made under
-// the old ones, returns once those clears have run, as clearStepData does.
+// Runs a change of the method, the cabling or the connections; when it cleared results
+// made under the old ones, returns once those clears have run, as clearStepData does.
 void changeMeasuredConditions(FixtureSetups& setups, WorkerThread& worker, const std::function<void()>& change);
 
 } // namespace Orlix::Automation

@@ -325,7 +325,9 @@ TEST_F(FixtureSetupsTest, AReplacingReflectStepThatWritesNothingLeavesTheRowsToT
         std::atomic<bool> release{false};
         holdWorker(release);
         measureFromFile(setup->steps().at(0).get());
-        setup->setAbDutConnectionEnabled(!setup->abDutConnectionEnabled());
+        // A step that measures the same keeps its results: an auxiliary thru replaces it first.
+        setup->setAaConnectionEnabled(true);
+        setup->setAaConnectionEnabled(false);
         auto* replacing = qobject_cast<ReflectionStep*>(setup->steps().at(0).get());
         ASSERT_NE(replacing, nullptr);
         if (waitsForShort) {
