@@ -61,6 +61,11 @@ void measure(T& step, bool (T::*slot)(), bool (*measuredByIt)(const T&))
     auto measured = std::make_shared<std::atomic<bool>>(false);
     const QMetaObject::Connection onCancel = QObject::connect(
         &step, &Step::cancelled, &step, [&cancelled] { cancelled = true; }, Qt::DirectConnection);
+    // A measurement that fails before its data are adopted keeps the earlier result and
+    // status: its error text is what tells that it failed.
+    auto failed = std::make_shared<std::atomic<bool>>(false);
+    const QMetaObject::Connection onError = QObject::connect(
+        &step, &Step::error, &step, [failed] { *failed = true; }, Qt::DirectConnection);
     const QMetaObject::Connection onEnd = QObject::connect(
         &step, &Step::finished, &step,
         [&step, measured, measuredByIt] {
@@ -70,7 +75,8 @@ void measure(T& step, bool (T::*slot)(), bool (*measuredByIt)(const T&))
     const bool succeeded = (step.*slot)();
     QObject::disconnect(onCancel);
     QObject::disconnect(onEnd);
-    if (!succeeded || cancelled || !acceptsRemoteWork() || !*measured)
+    QObject::disconnect(onError);
+    if (!succeeded || cancelled || !acceptsRemoteWork() || *failed || !*measured)
         throw AutomationException(kExecutionError);
 }
 

@@ -19,10 +19,19 @@ TableView {
     property color textColor: Color.textHighEmphasis
     property color lineColor: Color.enabledLine
 
-    // What may be typed into a row of a table that does not say why it refuses
-    // an edit, by the row's "input".
+    // What may be typed into a row of a table that does not say why it refuses an
+    // edit: numbers with an optional blank and a k, M or G prefix (English or
+    // Russian) where the row has units, else by the row's "input".
+    readonly property var valuePattern: /^[+-]?((([0-9]{0,15}[.])?[0-9]{0,15})|([0-9]{0,30}))( [kMGкМГ])?/
     readonly property var numberPattern: /^[+-]?[0-9]*[.]?[0-9]*([eE][+-]?[0-9]*)?$/
     readonly property var prefixedNumberPattern: /^[+-]?[0-9]*([.][0-9]*)? *[A-Za-zµА-Яа-яЁё]*$/
+
+    // The pattern lets half-typed text such as "", "+" or "." through; only a
+    // finite number, with its prefix, may reach the setting.
+    function isNumber(text) {
+        const number = /^([+-]?([0-9]+[.]?[0-9]*|[.][0-9]+))( [kMGкМГ])?$/.exec(text);
+        return number !== null && isFinite(parseFloat(number[1]));
+    }
 
     // The text to write for what was typed into a row without units, or null
     // when its setter cannot read it. A plain number typed next to a prefixed
@@ -141,10 +150,12 @@ TableView {
             placeholderText: "---"
             // Prefixed values end in their prefix ("10 k"), plain ones need the blank before the unit.
             text: shownText()
-            validator: judgesText ? null : input === "number" ? number
+            validator: judgesText ? null : units !== "" ? withUnits : input === "number" ? number
                      : input === "prefixedNumber" ? prefixedNumber : wholeNumber
             onAccepted: {
-                const written = judgesText ? text : table.typedValue(text, input, value);
+                const written = judgesText ? text
+                              : units !== "" ? (table.isNumber(text) ? text : null)
+                              : table.typedValue(text, input, value);
                 if (written !== null)
                     cell.cellModel.display = written;
                 focus = false;
@@ -156,6 +167,10 @@ TableView {
                 return activeFocus || units === "" ? value : value + (/ \S?$/.test(value) ? "" : " ") + units;
             }
 
+            RegularExpressionValidator {
+                id: withUnits
+                regularExpression: table.valuePattern
+            }
             RegularExpressionValidator {
                 id: number
                 regularExpression: table.numberPattern
