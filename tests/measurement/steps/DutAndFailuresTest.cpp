@@ -43,6 +43,36 @@ protected:
         drain();
         ASSERT_EQ(dut->measureStatus(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
     }
+
+    // What a measured DUT pair shows: each side's raw reading and the regated halves.
+    struct ShownDut
+    {
+        std::vector<std::vector<std::complex<double>>> raw;
+        std::vector<std::complex<double>> leftRegated;
+        std::vector<std::complex<double>> rightRegated;
+    };
+
+    ShownDut shownDut(const DutStep& dut) const
+    {
+        ShownDut shown;
+        for (const DutMeasurer* measurer : dut.measurers())
+            shown.raw.push_back(measurer->rawData().value(0).s11());
+        shown.leftRegated = left->getFixturePort(0)->measureData()->sParameters()->s11();
+        shown.rightRegated = right->getFixturePort(0)->measureData()->sParameters()->s22();
+        return shown;
+    }
+
+    // Both sides still measured and showing the earlier DUT.
+    void expectEarlierDutKept(const DutStep& dut, const ShownDut& earlier) const
+    {
+        for (const DutMeasurer* measurer : dut.measurers())
+            EXPECT_EQ(measurer->status(), BaseMeasurer::Measured);
+        const ShownDut now = shownDut(dut);
+        EXPECT_EQ(now.raw, earlier.raw);
+        EXPECT_EQ(now.leftRegated, earlier.leftRegated);
+        EXPECT_EQ(now.rightRegated, earlier.rightRegated);
+        EXPECT_EQ(dut.measureStatus(), MeasureStatus::MEASURED);
+    }
 };
 
 } // namespace
@@ -292,13 +322,7 @@ TEST_F(DutMeasurement, ADutPairCancelledDuringTheRightSweepKeepsBothEarlierSides
     std::shared_ptr<TransmissionStep> thru;
     std::shared_ptr<DutStep> dut;
     ASSERT_NO_FATAL_FAILURE(measureThruAndDut(thru, dut));
-    std::vector<std::vector<std::complex<double>>> earlierRaw;
-    for (DutMeasurer* measurer : dut->measurers())
-        earlierRaw.push_back(measurer->rawData().value(0).s11());
-    const auto& leftPort = *left->getFixturePort(0)->measureData();
-    const auto& rightPort = *right->getFixturePort(0)->measureData();
-    const auto leftRegated = leftPort.sParameters()->s11();
-    const auto rightRegated = rightPort.sParameters()->s22();
+    const ShownDut earlier = shownDut(*dut);
 
     // Another DUT, so that a side that took the new reading would show it.
     simulator.setFixture(lossyHalf, lossyHalf, LineCascade({{50.0, 300e-12, 0.02}, {25.0, 60e-12, 0.05}}));
@@ -311,15 +335,11 @@ TEST_F(DutMeasurement, ADutPairCancelledDuringTheRightSweepKeepsBothEarlierSides
     EXPECT_EQ(cancelled.count(), 1);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
     EXPECT_EQ(progressTexts().last(), "Read s-data (cancelled)");
-    EXPECT_EQ(dut->measureStatus(), MeasureStatus::MEASURED);
-    for (std::size_t i = 0; i < dut->measurers().size(); ++i) {
-        EXPECT_EQ(dut->measurers()[i]->status(), BaseMeasurer::Measured);
-        EXPECT_EQ(dut->measurers()[i]->rawData().value(0).s11(), earlierRaw[i]);
-    }
-    EXPECT_EQ(leftPort.currentSParametersKind(), Algorithms::FixturePort::DutLowPassKind);
-    EXPECT_EQ(rightPort.currentSParametersKind(), Algorithms::FixturePort::DutLowPassKind);
-    EXPECT_EQ(leftPort.sParameters()->s11(), leftRegated);
-    EXPECT_EQ(rightPort.sParameters()->s22(), rightRegated);
+    expectEarlierDutKept(*dut, earlier);
+    EXPECT_EQ(left->getFixturePort(0)->measureData()->currentSParametersKind(),
+              Algorithms::FixturePort::DutLowPassKind);
+    EXPECT_EQ(right->getFixturePort(0)->measureData()->currentSParametersKind(),
+              Algorithms::FixturePort::DutLowPassKind);
 }
 
 // Both sides are one measurement also when the right side's reading fails: neither takes
@@ -329,13 +349,7 @@ TEST_F(DutMeasurement, ADutPairWhoseRightReadingFailsKeepsBothEarlierSides)
     std::shared_ptr<TransmissionStep> thru;
     std::shared_ptr<DutStep> dut;
     ASSERT_NO_FATAL_FAILURE(measureThruAndDut(thru, dut));
-    std::vector<std::vector<std::complex<double>>> earlierRaw;
-    for (DutMeasurer* measurer : dut->measurers())
-        earlierRaw.push_back(measurer->rawData().value(0).s11());
-    const auto& leftPort = *left->getFixturePort(0)->measureData();
-    const auto& rightPort = *right->getFixturePort(0)->measureData();
-    const auto leftRegated = leftPort.sParameters()->s11();
-    const auto rightRegated = rightPort.sParameters()->s22();
+    const ShownDut earlier = shownDut(*dut);
 
     simulator.setFixture(lossyHalf, lossyHalf, LineCascade({{50.0, 300e-12, 0.02}, {25.0, 60e-12, 0.05}}));
     // The right side's reading follows the second sweep.
@@ -354,13 +368,7 @@ TEST_F(DutMeasurement, ADutPairWhoseRightReadingFailsKeepsBothEarlierSides)
     EXPECT_EQ(cancelled.count(), 0);
     EXPECT_TRUE(errors.contains("Cannot read S-parameters data")) << errors.join("; ").toStdString();
     EXPECT_EQ(progressTexts().last(), "Read s-data (cancelled)");
-    for (std::size_t i = 0; i < dut->measurers().size(); ++i) {
-        EXPECT_EQ(dut->measurers()[i]->status(), BaseMeasurer::Measured);
-        EXPECT_EQ(dut->measurers()[i]->rawData().value(0).s11(), earlierRaw[i]);
-    }
-    EXPECT_EQ(dut->measureStatus(), MeasureStatus::MEASURED);
-    EXPECT_EQ(leftPort.sParameters()->s11(), leftRegated);
-    EXPECT_EQ(rightPort.sParameters()->s22(), rightRegated);
+    expectEarlierDutKept(*dut, earlier);
 }
 
 // A standard or a DUT from a file, calculated or not, leaves the analyzer as it is: the

@@ -160,11 +160,8 @@ TEST_F(ReflectMeasurement, ARefusedOffsetLeavesThePortsAndTheEnteredOffsetsAsLas
     steps.clear();
     drain();
 
-    auto reflect = reflectStep();
-    simulator.setWorld(FixtureWorld::Arrangement::Open);
-    ASSERT_TRUE(reflect->measureOpenFromVna());
-    drain();
-    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    std::shared_ptr<ReflectionStep> reflect;
+    ASSERT_NO_FATAL_FAILURE(measureOpenReflect(reflect));
     reflect->setOffset(10.0);
     reflect->applyOffset(true);
     drain();
@@ -209,11 +206,8 @@ TEST_F(ReflectMeasurement, AnOffsetRefusedBehindAnAcceptedOneLeavesTheAcceptedOn
     steps.clear();
     drain();
 
-    auto reflect = reflectStep();
-    simulator.setWorld(FixtureWorld::Arrangement::Open);
-    ASSERT_TRUE(reflect->measureOpenFromVna());
-    drain();
-    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    std::shared_ptr<ReflectionStep> reflect;
+    ASSERT_NO_FATAL_FAILURE(measureOpenReflect(reflect));
     const double measured = *port(left).fixtureLength();
     reflect->setOffset(10.0);
     reflect->applyOffset(true);

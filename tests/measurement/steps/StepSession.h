@@ -106,6 +106,16 @@ protected:
         return step;
     }
 
+    // A reflection step of the left fixture with its open measured and calculated.
+    void measureOpenReflect(std::shared_ptr<ReflectionStep>& step)
+    {
+        step = reflectStep();
+        simulator.setWorld(Simulator::FixtureWorld::Arrangement::Open);
+        ASSERT_TRUE(step->measureOpenFromVna());
+        drain();
+        ASSERT_EQ(step->calculated(), MeasureEnums::MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    }
+
     // A 2x-thru step of the two fixtures, kept at the ports' reference impedance.
     std::shared_ptr<TransmissionStep> thruStep(std::shared_ptr<ConnectionTransmisson> connection)
     {

@@ -140,11 +140,8 @@ TEST_F(UnusableFile, RecalledOntoAMeasuredFourPortThruChangesNothingAndNamesTheF
 // halves give way: logarithmic and uneven steps alike.
 TEST_F(UnusableFile, OnAGridTheMethodRefusesKeepsTheMeasuredStandardAndThru)
 {
-    auto reflect = reflectStep();
-    simulator.setWorld(FixtureWorld::Arrangement::Open);
-    ASSERT_TRUE(reflect->measureOpenFromVna());
-    drain();
-    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    std::shared_ptr<ReflectionStep> reflect;
+    ASSERT_NO_FATAL_FAILURE(measureOpenReflect(reflect));
     const auto reflectHalf = s21(left);
     EXPECT_EQ(errorsOf([&] { reflect->measureOpenFromTouchstone(writeTouchstone("open.s1p", 1, logGrid)); }),
               QStringList{"The frequency sweep is not linear, so no time-domain transform is possible. Measure with a "
@@ -185,11 +182,8 @@ TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
     const QString damaged = writeFile("standard.s2p", "! measured\n1e9 0.1 0 0.2 0 x 0 0.1 0\n");
     const QString damagedText = "The file standard.s2p is damaged: line 2: \"x\" is not a number";
 
-    auto reflect = reflectStep();
-    simulator.setWorld(FixtureWorld::Arrangement::Open);
-    ASSERT_TRUE(reflect->measureOpenFromVna());
-    drain();
-    ASSERT_EQ(reflect->calculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    std::shared_ptr<ReflectionStep> reflect;
+    ASSERT_NO_FATAL_FAILURE(measureOpenReflect(reflect));
     const auto reflectHalf = s21(left);
     EXPECT_EQ(errorsOf([&] { reflect->measureOpenFromTouchstone(damaged); }), QStringList{damagedText});
     EXPECT_EQ(reflect->openMeasured(), MeasureStatus::MEASURED);
