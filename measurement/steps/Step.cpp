@@ -153,10 +153,13 @@ void Step::interrupt()
     emit interrupted();
 }
 
-void Step::endCancelled(TaskProgress& task)
+bool Step::endIfCancelled(TaskProgress& task)
 {
+    if (!task.isInterrupted())
+        return false;
     task.cancel();
     emit cancelled();
+    return true;
 }
 
 std::shared_ptr<void> Step::holdForWork()
@@ -215,10 +218,8 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     const std::uint64_t clearsBefore = worker->clearCount();
     if (!keeper->saveAndPreset()) {
         --m_measuring;
-        const bool cancelled = task->isInterrupted();
-        if (cancelled)
-            endCancelled(*task);
-        else
+        const bool cancelled = endIfCancelled(*task);
+        if (!cancelled)
             task->cancel();
         emit finished();
         return cancelled;
@@ -247,18 +248,15 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
         dropped();
         return true;
     }
-    if (task->isInterrupted()) {
-        endCancelled(*task);
+    if (endIfCancelled(*task)) {
         end();
         return true;
     }
     worker->post(
         [end, self = this, work = std::move(work), task, device = device] {
             AtExit atEnd{end};
-            if (task->isInterrupted()) {
-                self->endCancelled(*task);
+            if (self->endIfCancelled(*task))
                 return;
-            }
             SourceReader source(device, task->interruptedFlag());
             work(source, *task);
         },
@@ -280,10 +278,8 @@ void Step::runFromFile(const std::shared_ptr<TaskProgress>& task, const QString&
     worker->post(
         [end, self = this, work = std::move(work), task, filePath, ports = std::move(analyzerPorts)] {
             AtExit atEnd{end};
-            if (task->isInterrupted()) {
-                self->endCancelled(*task);
+            if (self->endIfCancelled(*task))
                 return;
-            }
             SourceReader source(filePath);
             task->nextStep(tr("Read file"));
             if (const std::optional<QString> problem = source.fileProblem(ports)) {

@@ -139,8 +139,9 @@ private:
     std::shared_ptr<void> holdForWork();
     // A measurement begins with the method and cabling the step has now.
     void beginMeasurement();
-    // Ends a measurement that a cancel stopped before its work ran.
-    void endCancelled(TaskProgress& task);
+    // Ends a measurement that a cancel stopped before its work ran, as cancelled; false
+    // when no cancel came.
+    bool endIfCancelled(TaskProgress& task);
 
     const std::uint64_t m_serial;
     std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};

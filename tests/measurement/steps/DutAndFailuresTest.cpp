@@ -15,6 +15,8 @@ namespace {
 
 // The gate ends at the junction; the DUT's steps lie 300 ps and more beyond it.
 const LineCascade lossyHalf({{50.0, 30e-12, 0.05}, {42.0, 120e-12, 0.05}, {58.0, 100e-12, 0.05}, {50.0, 150e-12, 0.05}});
+// Another DUT, so that a side that took a new reading would show it.
+const LineCascade otherDut({{50.0, 300e-12, 0.02}, {25.0, 60e-12, 0.05}});
 const LineCascade ledDut({{50.0, 300e-12, 0.02}, {30.0, 40e-12, 0.05}, {70.0, 40e-12, 0.05}, {50.0, 300e-12, 0.02}});
 
 // The records of a readable 2-port file of three points, for a head line of the test's.
@@ -324,8 +326,7 @@ TEST_F(DutMeasurement, ADutPairCancelledDuringTheRightSweepKeepsBothEarlierSides
     ASSERT_NO_FATAL_FAILURE(measureThruAndDut(thru, dut));
     const ShownDut earlier = shownDut(*dut);
 
-    // Another DUT, so that a side that took the new reading would show it.
-    simulator.setFixture(lossyHalf, lossyHalf, LineCascade({{50.0, 300e-12, 0.02}, {25.0, 60e-12, 0.05}}));
+    simulator.setFixture(lossyHalf, lossyHalf, otherDut);
     QSignalSpy cancelled(dut.get(), &Step::cancelled);
     QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
     cancelDuringTheNextSweep(*dut, 2);
@@ -351,7 +352,7 @@ TEST_F(DutMeasurement, ADutPairWhoseRightReadingFailsKeepsBothEarlierSides)
     ASSERT_NO_FATAL_FAILURE(measureThruAndDut(thru, dut));
     const ShownDut earlier = shownDut(*dut);
 
-    simulator.setFixture(lossyHalf, lossyHalf, LineCascade({{50.0, 300e-12, 0.02}, {25.0, 60e-12, 0.05}}));
+    simulator.setFixture(lossyHalf, lossyHalf, otherDut);
     // The right side's reading follows the second sweep.
     auto sweeps = std::make_shared<int>(0);
     auto once = std::make_shared<QMetaObject::Connection>();
