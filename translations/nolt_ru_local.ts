@@ -591,6 +591,36 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../app/exports/ExportTexts.h"/>
+        <source>Permission denied</source>
+        <translation>Отказано в доступе</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
+        <source>No such file or folder</source>
+        <translation>Нет такого файла или папки</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
+        <source>Read-only file system</source>
+        <translation>Файловая система доступна только для чтения</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
+        <source>No space left on the disk</source>
+        <translation>На диске не осталось места</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
+        <source>A file of that name exists</source>
+        <translation>Файл с таким именем уже существует</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
+        <source>Is a folder</source>
+        <translation>Это папка</translation>
+    </message>
+    <message>
+        <location filename="../app/exports/ExportTexts.h"/>
         <source>The reference impedance of the fixture port is unknown</source>
         <translation>Опорный импеданс порта оснастки неизвестен</translation>
     </message>
@@ -1028,6 +1058,16 @@ S-параметры: рассчитанные половины оснастки
         <location filename="../app/setupfiles/SetupFileSaver.cpp" line="85"/>
         <source>Cannot read the type of saving state file from VNA</source>
         <translation>Не удается прочитать из ВАЦ тип сохраняемого файла состояния</translation>
+    </message>
+    <message>
+        <location filename="../app/setupfiles/SetupFileSaver.cpp"/>
+        <source>The path &quot;%1&quot; cannot be passed to VNA: it holds a control character or &quot;;&quot;</source>
+        <translation>Путь «%1» нельзя передать ВАЦ: в нем есть управляющий символ или «;»</translation>
+    </message>
+    <message>
+        <location filename="../app/setupfiles/SetupFileSaver.cpp"/>
+        <source>The file &quot;%1&quot; cannot be written: %2</source>
+        <translation>В файл «%1» нельзя записать: %2</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,9 @@ public:
     // blanks and underscores; every lookup scans the whole file from its start.
     std::optional<QString> readValue(const QString& section, const QString& key);
 
+    // The operating system's words for the last failure to open or write the file.
+    QString errorString() const { return m_file.errorString(); }
+
 signals:
     void error(QString err);
 

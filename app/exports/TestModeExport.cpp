@@ -9,6 +9,8 @@
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <cmath>
@@ -89,6 +91,11 @@ bool TestModeExport::writeParameters(const QString& prefix, const std::vector<Ta
 {
     task.setProgressRange(0, static_cast<int>(parameters.size()));
     const QString path = prefix + "_ParametersTestMode.ini";
+    // Settings files make a missing folder; like every other save, this one refuses it.
+    if (!QFileInfo(path).absoluteDir().exists()) {
+        m_reportError(ExportTexts::fileCannotBeCreated(path));
+        return false;
+    }
     QSettings file(path, QSettings::IniFormat);
     file.beginGroup(QStringLiteral("PARAMETERS"));
     // The file reads alike in every language; the progress speaks the user's.

@@ -4,12 +4,14 @@
 #include "analyzer/files/VnaStateIO.h"
 #include "analyzer/threading/WaitForResult.h"
 #include "app/checks/SetupVnaTableModel.h"
+#include "app/exports/ExportTexts.h"
 #include "app/setupfiles/SetupSections.h"
 #include "measurement/progress/TaskProgress.h"
 #include "measurement/setups/FixtureSetups.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMetaEnum>
@@ -77,7 +79,14 @@ std::optional<QString> SetupFileSaver::save(const QString& filePath, TaskProgres
     const QString path =
         QFileInfo(filePath.endsWith(QStringLiteral(".sta")) ? filePath : filePath + ".sta").absoluteFilePath();
     if (!SetupSections::isSafeOnWire(path)) {
-        m_reportError(tr("Cannot read state file: ") + path);
+        m_reportError(tr("The path \"%1\" cannot be passed to VNA: it holds a control character or \";\"")
+                          .arg(QDir::toNativeSeparators(path)));
+        return std::nullopt;
+    }
+    // The analyzer writes the file and this program appends to it: a folder that cannot
+    // take it is refused before the analyzer is asked, and a missing one is never made.
+    if (const std::optional<QString> refusal = ExportTexts::folderRefusal(path)) {
+        m_reportError(*refusal);
         return std::nullopt;
     }
 
@@ -99,18 +108,21 @@ std::optional<QString> SetupFileSaver::save(const QString& filePath, TaskProgres
     VnaStateIO written(path, nullptr);
     const bool freshFile = confirmed && after.exists && !(after == before) && written.open(QIODevice::ReadOnly)
         && !written.readValue(SetupSections::Settings, QStringLiteral("SetupCount"));
-    if (!freshFile || !appendSections(path, task)) {
+    if (!freshFile) {
         m_reportError(tr("Cannot read state file: ") + path);
+        return std::nullopt;
+    }
+    VnaStateIO file(path, nullptr);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || !appendSections(file, task)) {
+        m_reportError(tr("The file \"%1\" cannot be written: %2")
+                          .arg(QDir::toNativeSeparators(path), ExportTexts::systemReason(file.errorString())));
         return std::nullopt;
     }
     return path;
 }
 
-bool SetupFileSaver::appendSections(const QString& path, TaskProgress& task)
+bool SetupFileSaver::appendSections(VnaStateIO& file, TaskProgress& task)
 {
-    VnaStateIO file(path, nullptr);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
     bool ok = file.writeSection(SetupSections::Settings);
     ok = ok && file.writeValue(QStringLiteral("SetupCount"), QString::number(m_setups->getCount()));
     ok = ok && file.writeValue(QStringLiteral("MeasureMethod"), keyName(m_setups->getCorrectionMethod()));

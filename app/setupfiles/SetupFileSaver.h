@@ -9,6 +9,7 @@ class FixtureSetups;
 class SetupVnaTableModel;
 class SyncedVnaDevice;
 class TaskProgress;
+class VnaStateIO;
 
 // Saves a setup: the analyzer stores its state with calibration, and the
 // application's sections are appended to the file the analyzer has just written.
@@ -27,7 +28,7 @@ public:
     std::optional<QString> save(const QString& filePath, TaskProgress& task);
 
 private:
-    bool appendSections(const QString& path, TaskProgress& task);
+    bool appendSections(VnaStateIO& file, TaskProgress& task);
 
     SyncedVnaDevice* m_device;
     FixtureSetups* m_setups;

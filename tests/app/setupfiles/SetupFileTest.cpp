@@ -153,6 +153,21 @@ TEST_F(SetupFile, ASaveThatTheAnalyzerDidNotWriteLeavesNoFileOfOursAndAnOldFileA
     EXPECT_FALSE(messages.filter("Save setup").size());
 }
 
+// Refused before the analyzer is asked: its save type stays untouched.
+TEST_F(SetupFile, APathTheFileCannotTakeIsRefusedWithItsReason)
+{
+    writeFile("blocker", QString());
+    EXPECT_FALSE(backend->saveStateNow(path("blocker/bench")));
+    EXPECT_FALSE(backend->saveStateNow(path("two;commands")));
+    EXPECT_EQ(errors.join("; ").toStdString(),
+              QString("\"%1\" is not a folder; The path \"%2\" cannot be passed to VNA: it holds a control "
+                      "character or \";\"")
+                  .arg(QDir::toNativeSeparators(path("blocker")), QDir::toNativeSeparators(path("two;commands.sta")))
+                  .toStdString());
+    EXPECT_TRUE(saveTypeLines().isEmpty());
+    EXPECT_FALSE(messages.filter("Save setup").size());
+}
+
 // The query after the save is answered only once the analyzer has carried the save
 // out: without its answer the file may still be on its way, and the save fails.
 TEST_F(SetupFile, ASaveTheAnalyzerNeverConfirmsFails)
