@@ -87,7 +87,7 @@ private:
                        const std::optional<double>& after);
     void setRefusal(int modelRow, const QString& reason);
     // A reason holds for the analyzer value it was given against: once that value
-    // changes (also when a lost analyzer is read again) it goes.
+    // changes, as when the analyzer is lost and read again, it goes.
     void dropRefusalOn(void (SyncedVnaDevice::*valueChanged)(), int modelRow);
     void addSweepTypeRow();
     void addFrequencyRows();
