@@ -1978,8 +1978,8 @@ using reflects, ps</source>
     </message>
     <message>
         <location filename="../measurement/measurers/DutMeasurer.cpp"/>
-        <source>The fixture is not characterised yet: measure its 2x-thru step first</source>
-        <translation>Характеристики оснастки еще не рассчитаны: сначала выполните ее шаг 2x-thru</translation>
+        <source>The fixture is not characterised yet: measure its 2xThrough step first</source>
+        <translation>Характеристики оснастки еще не рассчитаны: сначала выполните ее шаг 2xThrough</translation>
     </message>
     <message>
         <location filename="../measurement/measurers/DutMeasurer.cpp"/>

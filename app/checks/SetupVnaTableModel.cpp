@@ -73,6 +73,17 @@ SetupVnaTableModel::SetupVnaTableModel(SyncedVnaDevice* device, QObject* parent)
                         &SyncedVnaDevice::pointsCountChanged, &SyncedVnaDevice::stepFreqChanged})
         connect(m_device, signal, this, &SetupVnaTableModel::updateLowPassRows);
     connect(this, &SetupVnaTableModel::lowPassCheckChanged, this, &SetupVnaTableModel::updateLowPassRows);
+    dropRefusalOn(&SyncedVnaDevice::startFreqChanged, StartFrequencyRow);
+    dropRefusalOn(&SyncedVnaDevice::stopFreqChanged, StopFrequencyRow);
+    dropRefusalOn(&SyncedVnaDevice::pointsCountChanged, SweepPointsRow);
+    dropRefusalOn(&SyncedVnaDevice::ifBandwidthChanged, IfBandwidthRow);
+    dropRefusalOn(&SyncedVnaDevice::outputPowerChanged, OutputPowerRow);
+}
+
+void SetupVnaTableModel::dropRefusalOn(void (SyncedVnaDevice::*valueChanged)(), int modelRow)
+{
+    // The change of an edit's own write arrives before its reading back is judged.
+    connect(m_device, valueChanged, this, [this, modelRow] { setRefusal(modelRow, QString()); });
 }
 
 void SetupVnaTableModel::setLowPassCheck(bool lowPassCheck)

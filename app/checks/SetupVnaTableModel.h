@@ -38,6 +38,9 @@ public:
     QHash<int, QByteArray> roleNames() const override;
     // The reason shown beside the value field of a model row, for the view's row heights.
     Q_INVOKABLE QString refusal(int modelRow) const { return m_refusals.value(modelRow); }
+    // A new edit of the row, from its first keystroke: the reason of the one before
+    // goes, and a check still running for an earlier edit will tell nothing.
+    Q_INVOKABLE void beginEdit(int modelRow);
 
 public slots:
     void setLowPassCheck(bool lowPassCheck);
@@ -76,9 +79,6 @@ private:
         std::optional<std::pair<unsigned, SettingWrite>> waiting;
     };
 
-    // A new edit of the row: the reason of the one before goes, and a check still
-    // running for an earlier edit will tell nothing.
-    void beginEdit(int modelRow);
     // Writes, then reads the analyzer back: a value it did not take is refused with
     // what it holds, told as kept only when that is what it held before.
     void writeAndCheck(int modelRow, SettingWrite setting);
@@ -86,6 +86,9 @@ private:
     void judgeReadBack(int modelRow, unsigned edit, const SettingWrite& setting, const std::optional<double>& before,
                        const std::optional<double>& after);
     void setRefusal(int modelRow, const QString& reason);
+    // A reason holds for the analyzer value it was given against: once that value
+    // changes, as when the analyzer is lost and read again, it goes.
+    void dropRefusalOn(void (SyncedVnaDevice::*valueChanged)(), int modelRow);
     void addSweepTypeRow();
     void addFrequencyRows();
     void addPointsAndStepRows();

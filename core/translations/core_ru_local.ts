@@ -6,7 +6,7 @@
     <message>
         <location filename="../qml/chart/MarkerView.qml" line="142"/>
         <source>Ref</source>
-        <translation>Опор</translation>
+        <translation>Опорн.</translation>
     </message>
 </context>
 <context>

@@ -29,7 +29,7 @@ QString unusableKeptText(const std::vector<Kept>& kept, ConnectionBase* characte
     if (!kept.empty())
         return DutMeasurer::tr("The fixture changed since it was characterised: measure it again");
     if (qobject_cast<ConnectionTransmisson*>(characterising))
-        return DutMeasurer::tr("The fixture is not characterised yet: measure its 2x-thru step first");
+        return DutMeasurer::tr("The fixture is not characterised yet: measure its 2xThrough step first");
     return DutMeasurer::tr("The fixture is not characterised yet: measure its reflection step first");
 }
 

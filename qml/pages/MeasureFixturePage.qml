@@ -97,6 +97,10 @@ NoltPage {
                         readonly property var step: model.value
 
                         clip: true
+                        // A step taller than the room left to it, as when the running tasks'
+                        // rows take the bottom, shows that the rest lies below.
+                        ScrollBar.vertical.policy: contentHeight > availableHeight ? ScrollBar.AlwaysOn
+                                                                                   : ScrollBar.AsNeeded
 
                         Connections {
                             target: stepView.step

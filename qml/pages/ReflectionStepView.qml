@@ -51,10 +51,20 @@ ColumnLayout {
         }
     }
 
-    Button {
-        text: qsTr("Delete data")
-        flat: true
-        onClicked: view.step.deleteData()
+    // The step's actions share a row, so that the whole step fits above the running
+    // tasks' rows at the window's usual size.
+    RowLayout {
+        spacing: 12
+        Button {
+            text: qsTr("Delete data")
+            flat: true
+            onClicked: view.step.deleteData()
+        }
+        Button {
+            objectName: "editCharacterization"
+            text: qsTr("Edit characterization")
+            onClicked: view.openCharacterization()
+        }
     }
 
     Switch {
@@ -91,11 +101,5 @@ ColumnLayout {
         Label {
             text: qsTr("ps")
         }
-    }
-
-    Button {
-        objectName: "editCharacterization"
-        text: qsTr("Edit characterization")
-        onClicked: view.openCharacterization()
     }
 }

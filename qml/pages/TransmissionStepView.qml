@@ -70,10 +70,20 @@ ColumnLayout {
         }
     }
 
-    Button {
-        text: qsTr("Delete data")
-        flat: true
-        onClicked: view.step.deleteData()
+    // The step's actions share a row, so that the whole step fits above the running
+    // tasks' rows at the window's usual size.
+    RowLayout {
+        spacing: 12
+        Button {
+            text: qsTr("Delete data")
+            flat: true
+            onClicked: view.step.deleteData()
+        }
+        Button {
+            objectName: "editCharacterization"
+            text: qsTr("Edit characterization")
+            onClicked: view.openCharacterization()
+        }
     }
 
     RowLayout {
@@ -143,11 +153,5 @@ ColumnLayout {
             objectName: "rightReflectOffset"
             text: UnitFormatter.toPrecision(view.step.rightReflectOffset, 3)
         }
-    }
-
-    Button {
-        objectName: "editCharacterization"
-        text: qsTr("Edit characterization")
-        onClicked: view.openCharacterization()
     }
 }

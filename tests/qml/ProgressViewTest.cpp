@@ -155,4 +155,34 @@ TEST_F(ProgressViewTest, AnUnfinishedTasksRowReadsCancelledOrFailedUntilItGoes)
     }
 }
 
+// The rows take their own room: at the window's usual size the fixture measurement
+// page keeps its step whole above them, and a click on its last controls reaches them.
+TEST_F(ProgressViewTest, ARowLeavesTheMeasurementPagesControlsReachable)
+{
+    connectAnalyzer();
+    ASSERT_TRUE(waitFor([this] { return property("stepsPage", "visible").toBool(); }));
+    item(QStringLiteral("stepper"))->setProperty("currentIndex", 4);
+    QQuickItem* page = item(QStringLiteral("stepsPage"));
+    ASSERT_TRUE(waitFor([&] { return !visibleItemsNamed(page, "editCharacterization").isEmpty(); }));
+
+    TaskProgress task;
+    task.setProgressRange(0, 1);
+    backend->getProgressManager()->add(&task, QStringLiteral("Transmission"));
+    task.finish();
+    ASSERT_TRUE(waitFor([&] { return shows("Finished"); }));
+    QQuickItem* rows = item(QStringLiteral("progressView"));
+    ASSERT_TRUE(waitFor([&] { return rows->height() > 0 && rows->height() == rows->implicitHeight(); }));
+
+    const QRectF rowsRect = sceneRect(rows);
+    for (const char* name : {"reflectsOffsetApplied", "editCharacterization"}) {
+        const QList<QQuickItem*> found = visibleItemsNamed(page, name);
+        ASSERT_EQ(found.size(), 1) << name;
+        EXPECT_LE(sceneRect(found.front()).bottom(), rowsRect.top()) << name;
+    }
+    QQuickItem* button = visibleItemsNamed(page, "editCharacterization").front();
+    const QPointF centre = button->mapToScene(QPointF(button->width() / 2, button->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    EXPECT_TRUE(waitFor([this] { return property("stepsLayout", "currentIndex").toInt() == 1; }));
+}
+
 } // namespace

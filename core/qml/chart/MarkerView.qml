@@ -126,9 +126,12 @@ Item {
             font.pixelSize: 12
         }
 
+        // The foot on the bottom of the plot area, inside it: the axis labels below
+        // and beside the area stay clear.
         ColorImage {
-            x: 0
-            y: view.height - pin.y - height / 2
+            objectName: "markerFoot"
+            x: view.clamp(pin.pointX - width / 2, 0, view.width - width) - pin.x
+            y: view.height - pin.y - height
             width: 18
             height: 18
             source: Icons.mark

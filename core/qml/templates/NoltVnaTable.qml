@@ -152,6 +152,11 @@ TableView {
             text: shownText()
             validator: judgesText ? null : units !== "" ? withUnits : input === "number" ? number
                      : input === "prefixedNumber" ? prefixedNumber : wholeNumber
+            // Typing anew starts a new edit: the reason given for the last one goes.
+            onTextEdited: {
+                if (judgesText)
+                    table.model.beginEdit(tableRow);
+            }
             onAccepted: {
                 const written = judgesText ? text
                               : units !== "" ? (table.isNumber(text) ? text : null)

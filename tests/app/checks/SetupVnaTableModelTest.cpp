@@ -185,6 +185,31 @@ TEST_F(SetupVnaTableModelTest, RefusedEditsSayWhy)
     EXPECT_TRUE(refusal(Table::StopFrequencyRow).isEmpty());
 }
 
+// A reason holds until the row is edited anew or the analyzer's value behind it
+// changes, also when a lost analyzer leaves it unknown; another row's change keeps it.
+TEST_F(SetupVnaTableModelTest, AReasonGoesWithANewEditOrAChangeOfItsValue)
+{
+    setSweep(10e6, 1e9, 100);
+    const QString tooHigh = "25 GHz is above the analyzer's highest frequency, 20 GHz";
+    EXPECT_TRUE(edit(Table::StopFrequencyRow, "25 GHz"));
+    ASSERT_EQ(refusal(Table::StopFrequencyRow), tooHigh);
+    table->beginEdit(Table::StopFrequencyRow);
+    EXPECT_TRUE(refusal(Table::StopFrequencyRow).isEmpty());
+
+    EXPECT_TRUE(edit(Table::StartFrequencyRow, "25 GHz"));
+    EXPECT_TRUE(edit(Table::StopFrequencyRow, "25 GHz"));
+    setSweep(10e6, 2e9, 100);
+    EXPECT_TRUE(refusal(Table::StopFrequencyRow).isEmpty());
+    EXPECT_EQ(refusal(Table::StartFrequencyRow), tooHigh);
+
+    // The first refresh may still find the closing link and only lose its reply.
+    simulator.close();
+    EXPECT_FALSE(refresh());
+    EXPECT_FALSE(refresh());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(refusal(Table::StartFrequencyRow).isEmpty());
+}
+
 // Prefixes without a blank and exponents read as typed; a fraction of a point is
 // refused, never cut to a count nobody typed.
 TEST_F(SetupVnaTableModelTest, TypedNumbersReachTheAnalyzerAsTyped)

@@ -163,6 +163,38 @@ TEST_F(PlotterScene, NamesOfMarkersAtOnePlaceStayApartAboveThem)
     }
 }
 
+// A marker's foot stands inside the plot area, clear of the axis labels, also at
+// either end of the range.
+TEST_F(PlotterScene, AMarkersFootStaysClearOfTheAxisLabels)
+{
+    Trace* trace = addTrace(QStringLiteral("Z A1"));
+    manager.addData(QStringLiteral("Z A1"), line({0.0, 0.0}, {10.0, 10.0}));
+    settle();
+    QObject* reference = root->property("reference").value<QObject*>();
+    const auto sceneRect = [](QQuickItem* item) {
+        return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    };
+    for (const double x : {0.0, 5.0, 10.0}) {
+        reference->setProperty("x", x);
+        settle();
+        const QList<QQuickItem*> feet = visibleNamed(QStringLiteral("markerFoot"));
+        ASSERT_EQ(feet.size(), 1) << x;
+        const QRectF foot = sceneRect(feet[0]);
+        // The marker view, which spans the plot area.
+        QQuickItem* view = feet[0];
+        while (view && QSizeF(view->width(), view->height()) != trace->domain()->size())
+            view = view->parentItem();
+        ASSERT_NE(view, nullptr);
+        const QRectF area = sceneRect(view);
+        EXPECT_TRUE(area.contains(foot)) << x;
+        for (const QString& axis : {QStringLiteral("xLabel"), QStringLiteral("yLabel")}) {
+            for (QQuickItem* label : visibleNamed(axis))
+                EXPECT_FALSE(foot.intersects(sceneRect(label)))
+                    << x << " " << label->property("text").toString().toStdString();
+        }
+    }
+}
+
 TEST_F(PlotterScene, ZoomNarrowsTheRangesUntilItIsReset)
 {
     Trace* trace = addTrace(QStringLiteral("S11 A1"));

@@ -229,7 +229,7 @@ TEST_F(DutMeasurement, ADutBeforeItsFixtureIsCharacterisedSaysWhichStepToMeasure
     auto thru = thruStep(thruLink);
     const auto reflectLink = makeLaterDeleted<ConnectionReflect>(left.get(), &params);
     keep(makeLaterDeleted<ReflectionStep>(reflectLink, left, device.get(), &worker, &progress));
-    const QString thruHint = "The fixture is not characterised yet: measure its 2x-thru step first";
+    const QString thruHint = "The fixture is not characterised yet: measure its 2xThrough step first";
     const QString reflectHint = "The fixture is not characterised yet: measure its reflection step first";
     auto dutOf = [&](const std::shared_ptr<ConnectionBase>& link) {
         const auto fixtures = link == thruLink ? std::vector{left, right} : std::vector{left};

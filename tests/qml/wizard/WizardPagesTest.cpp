@@ -210,7 +210,7 @@ TEST_F(WizardPagesTest, PortPanesAndChartLabelsNameTheCabledPortsUntilMeasuredTh
 }
 
 // A stop frequency above the analyzer's highest is refused: the field returns to the
-// analyzer's value and the reason shows below it.
+// analyzer's value and the reason shows below it until a new value is typed.
 TEST_F(WizardPagesTest, ARefusedStopFrequencyShowsItsReasonBesideTheField)
 {
     startOnAnalyzer(2);
@@ -239,6 +239,11 @@ TEST_F(WizardPagesTest, ARefusedStopFrequencyShowsItsReasonBesideTheField)
     EXPECT_LT(reasonRect.top(), fieldRect.bottom() + fieldRect.height());
     EXPECT_NEAR(reasonRect.left(), fieldRect.left(), 1.0);
     EXPECT_LE(reasonRect.bottom(), table->mapRectToScene(QRectF(0, 0, table->width(), table->height())).bottom());
+
+    // Typing a new value takes the reason away before it is entered.
+    field->forceActiveFocus();
+    QTest::keyClick(window.get(), '1');
+    EXPECT_TRUE(waitFor([&] { return findVisible(table, "refusal") == nullptr; }));
 }
 
 // Typed key by key, a prefix without a blank reaches the analyzer as typed, and a
