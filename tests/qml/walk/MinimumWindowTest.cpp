@@ -249,6 +249,8 @@ TEST_P(MinimumWindowTextsTest, KeepsTheSettingsTextsApart)
     pressVisible(QStringLiteral("settingsButton"));
     QQuickItem* page = nullptr;
     ASSERT_TRUE(waitFor([&] { return (page = visible(QStringLiteral("settingsPage"))) != nullptr; }));
+    // Until the page has faded in, the wizard's texts still show below it.
+    ASSERT_TRUE(waitFor([&] { return !property(QStringLiteral("pageStack"), "busy").toBool(); }));
     expectApartAtTopAndEnd(page);
 }
 
