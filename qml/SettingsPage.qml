@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import "qrc:/core/qml/controls"
+import "pages"
 
 // The user's settings, the analyzer's address, the remote-control server and
 // the display scaling. The fields show the live values, so changes made
@@ -59,7 +60,7 @@ PageWithReturn {
         }
     }
 
-    ScrollView {
+    PageScrollView {
         anchors.fill: parent
         contentWidth: availableWidth
 

@@ -4,6 +4,7 @@ import QtQuick.Dialogs 1.3
 import QtQuick.Layouts 1.15
 import "qrc:/core/qml/controls"
 import "qrc:/core/qml/controls/FilePath.js" as FilePath
+import "pages"
 
 // The algorithms' time-domain parameters: switched between the edited and the
 // default set by the test mode, and saved as test-mode files.
@@ -55,11 +56,10 @@ PageWithReturn {
         }
 
         // The table shows every row and a short window scrolls it, since it does not scroll itself.
-        ScrollView {
+        PageScrollView {
             id: tableScroll
             Layout.fillWidth: true
             Layout.fillHeight: true
-            clip: true
             contentWidth: tableArea.width
             contentHeight: tableArea.height
 

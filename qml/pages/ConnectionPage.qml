@@ -38,14 +38,13 @@ NoltPage {
         anchors.fill: parent
         anchors.margins: 12
         fixtureSetups: page.fixtureSetups
-        content: ScrollView {
+        content: PageScrollView {
             id: tab
 
             readonly property var setup: model.value
             readonly property bool leftOn: setup.leftFixtureEnabled
             readonly property bool rightOn: setup.rightFixtureEnabled
 
-            clip: true
             // Two fixtures side by side can be wider than a small window: the bar shows there is more.
             // Otherwise it is off, not as needed: the style fades out a bar that was on only seconds
             // later, and the page is laid out narrower before it first shows. Its strip stays

@@ -35,6 +35,8 @@ ColumnLayout {
         }
         ComboBox {
             objectName: "portsCount" + description.side
+            // A port count is a number or two: narrower than the style's box, so that both fixtures fit a small window.
+            Layout.preferredWidth: 80
             model: {
                 let counts = [];
                 for (let count = 1; count <= description.vnaPortsCount; ++count)

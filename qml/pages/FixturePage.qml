@@ -40,11 +40,10 @@ NoltPage {
                            + "measured data and returns the plug-in to its initial state.</p>")
 
     // A short window scrolls the page rather than laying its rows over each other.
-    ScrollView {
+    PageScrollView {
         id: scroll
         anchors.fill: parent
         anchors.margins: 12
-        clip: true
 
         ColumnLayout {
             width: scroll.availableWidth

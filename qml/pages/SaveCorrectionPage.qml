@@ -36,57 +36,60 @@ NoltPage {
                            + "The setup file restores the plug-in and the VNA later; the raw data are the "
                            + "measured standards.</p>")
 
-    GridLayout {
+    // A short window scrolls the page rather than cutting its last rows.
+    PageScrollView {
+        id: scroll
         anchors.fill: parent
         anchors.margins: 12
-        columns: 2
-        columnSpacing: 24
-        rowSpacing: 16
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
 
-        ResultCaption {
-            title: qsTr("Apply results")
-            text: qsTr("To transmit the calculated") + qsTr(" data to the VNA software \n")
-                  + qsTr(" and apply them for de-embedding")
-        }
-        Button {
-            objectName: "applyCorrection"
-            text: qsTr("Apply")
-            highlighted: true
-            onClicked: backend.applyCorrection()
-        }
+        GridLayout {
+            width: scroll.availableWidth
+            columns: 2
+            columnSpacing: 24
+            rowSpacing: 16
 
-        ResultCaption {
-            title: qsTr("Save correction files (.sNp)")
-            text: qsTr("For future use if desired")
-        }
-        Button {
-            objectName: "saveCorrection"
-            text: qsTr("Save correction files...")
-            onClicked: correctionDialog.open()
-        }
+            ResultCaption {
+                title: qsTr("Apply results")
+                text: qsTr("To transmit the calculated") + qsTr(" data to the VNA software \n")
+                      + qsTr(" and apply them for de-embedding")
+            }
+            Button {
+                objectName: "applyCorrection"
+                text: qsTr("Apply")
+                highlighted: true
+                onClicked: backend.applyCorrection()
+            }
 
-        ResultCaption {
-            title: qsTr("Save setup")
-            text: qsTr("To save the current Noltworks") + qsTr(" settings \n NOLT & VNA configuration files")
-        }
-        Button {
-            objectName: "saveSetup"
-            text: qsTr("Save setup...")
-            onClicked: setupDialog.open()
-        }
+            ResultCaption {
+                title: qsTr("Save correction files (.sNp)")
+                text: qsTr("For future use if desired")
+            }
+            Button {
+                objectName: "saveCorrection"
+                text: qsTr("Save correction files...")
+                onClicked: correctionDialog.open()
+            }
 
-        ResultCaption {
-            title: qsTr("Save raw data")
-            text: qsTr("To save the raw data")
-        }
-        Button {
-            objectName: "saveRawData"
-            text: qsTr("Save raw data")
-            onClicked: rawDataDialog.open()
-        }
+            ResultCaption {
+                title: qsTr("Save setup")
+                text: qsTr("To save the current Noltworks") + qsTr(" settings \n NOLT & VNA configuration files")
+            }
+            Button {
+                objectName: "saveSetup"
+                text: qsTr("Save setup...")
+                onClicked: setupDialog.open()
+            }
 
-        Item {
-            Layout.fillHeight: true
+            ResultCaption {
+                title: qsTr("Save raw data")
+                text: qsTr("To save the raw data")
+            }
+            Button {
+                objectName: "saveRawData"
+                text: qsTr("Save raw data")
+                onClicked: rawDataDialog.open()
+            }
         }
     }
 

@@ -52,13 +52,15 @@ NoltPage {
         }
     }
 
-    ScrollView {
+    PageScrollView {
+        id: scroll
         anchors.fill: parent
         anchors.margins: 12
-        clip: true
+        // The rows are laid out to the page's width, though the table would take more.
+        ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
 
         ColumnLayout {
-            width: page.availableWidth - 24
+            width: scroll.availableWidth
             spacing: 12
 
             NoltVnaTable {

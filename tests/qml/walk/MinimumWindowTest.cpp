@@ -4,11 +4,46 @@
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "tests/qml/walk/WalkSession.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
 
 namespace {
+
+QRectF shownTextRect(QQuickItem* text)
+{
+    QRectF shown = text->mapRectToScene(text->boundingRect());
+    for (QQuickItem* above = text->parentItem(); above; above = above->parentItem()) {
+        if (above->clip())
+            shown &= above->mapRectToScene(QRectF(0, 0, above->width(), above->height()));
+    }
+    return shown;
+}
+
+// The texts below root that show some of themselves, with what of them shows.
+void collectShownTexts(QQuickItem* root, QList<QPair<QQuickItem*, QRectF>>& texts)
+{
+    if (!root->isVisible() || root->opacity() == 0.0)
+        return;
+    if (root->inherits("QQuickText") && !root->property("text").toString().isEmpty()) {
+        const QRectF shown = shownTextRect(root);
+        if (!shown.isEmpty())
+            texts.append({root, shown});
+    }
+    for (QQuickItem* child : root->childItems())
+        collectShownTexts(child, texts);
+}
+
+void collectShownBars(QQuickItem* root, QList<QQuickItem*>& bars)
+{
+    if (!root->isVisible())
+        return;
+    if (root->inherits("QQuickScrollBar") && root->property("size").toReal() < 1.0)
+        bars.append(root);
+    for (QQuickItem* child : root->childItems())
+        collectShownBars(child, bars);
+}
 
 // The wizard in the smallest window the program allows.
 class MinimumWindowTest : public WalkSession
@@ -47,16 +82,6 @@ TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
     EXPECT_FALSE(property(QStringLiteral("statusLabel"), "truncated").toBool())
         << property(QStringLiteral("statusLabel"), "text").toString().toStdString();
     expectStepsSideBySide();
-    // Whichever step is current keeps its whole name, the longest one too.
-    for (int step = 0; step < 6; ++step) {
-        pressVisible(QStringLiteral("stepperElement%1").arg(step));
-        expectStepsSideBySide();
-        const QList<QQuickItem*> name = visibleItemsNamed(visible(QStringLiteral("stepperElement%1").arg(step)),
-                                                          QStringLiteral("stepName"));
-        ASSERT_EQ(name.size(), 1) << step;
-        EXPECT_TRUE(waitFor([&] { return !name.front()->property("truncated").toBool(); }))
-            << name.front()->property("text").toString().toStdString();
-    }
 
     // The low-pass buttons answer a click where they show.
     pressVisible(QStringLiteral("stepperElement2"));
@@ -129,5 +154,118 @@ TEST_F(MinimumWindowTest, ScrollsTheConnectionPageToTheRightFixturesPortChoice)
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, end.toPoint());
     EXPECT_TRUE(waitFor([&] { return inView(right); }));
 }
+
+// The smallest window in English and in Russian: every step's name whole whichever step is current,
+// and neither a text nor a scroll bar over another text.
+class MinimumWindowTextsTest : public BilingualWalkSession
+{
+protected:
+    void SetUp() override
+    {
+        BilingualWalkSession::SetUp();
+        window->resize(window->minimumWidth(), window->minimumHeight());
+        ASSERT_TRUE(reachWizard());
+    }
+
+    static void expectApart(QQuickItem* root)
+    {
+        QList<QPair<QQuickItem*, QRectF>> texts;
+        collectShownTexts(root, texts);
+        ASSERT_FALSE(texts.isEmpty());
+        const auto name = [](QQuickItem* text) { return text->property("text").toString().toStdString(); };
+        for (int i = 0; i < texts.size(); ++i) {
+            for (int j = i + 1; j < texts.size(); ++j) {
+                EXPECT_FALSE(texts[i].second.intersected(texts[j].second).isValid())
+                    << name(texts[i].first) << " over " << name(texts[j].first);
+            }
+        }
+        QList<QQuickItem*> bars;
+        collectShownBars(root, bars);
+        for (QQuickItem* bar : bars) {
+            const QRectF covered = bar->mapRectToScene(QRectF(0, 0, bar->width(), bar->height()));
+            for (const auto& text : texts)
+                EXPECT_FALSE(text.second.intersected(covered).isValid()) << "a scroll bar over " << name(text.first);
+        }
+    }
+
+    // As far down as each scrolled area below root goes.
+    static void scrollToEnd(QQuickItem* root)
+    {
+        if (root->inherits("QQuickFlickable")) {
+            const qreal end = root->property("contentHeight").toReal() - root->height();
+            root->setProperty("contentY", std::max(0.0, end) + root->property("originY").toReal());
+        }
+        for (QQuickItem* child : root->childItems())
+            scrollToEnd(child);
+    }
+
+    // The layouts settle while the next frame is made.
+    void settle()
+    {
+        QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
+        window->update();
+        EXPECT_TRUE(drawn.wait(10000));
+    }
+
+    void expectApartAtTopAndEnd(QQuickItem* root)
+    {
+        settle();
+        {
+            SCOPED_TRACE("top");
+            expectApart(root);
+        }
+        scrollToEnd(root);
+        settle();
+        SCOPED_TRACE("end");
+        expectApart(root);
+    }
+};
+
+TEST_P(MinimumWindowTextsTest, ShowsEveryStepNameWholeWhicheverStepIsCurrent)
+{
+    QQuickItem* stepper = visible(QStringLiteral("stepper"));
+    ASSERT_NE(stepper, nullptr);
+    for (int step = 0; step < 6; ++step) {
+        SCOPED_TRACE(step);
+        pressVisible(QStringLiteral("stepperElement%1").arg(step));
+        ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("stepsPage"), "currentStep").toInt() == step; }));
+        const QList<QQuickItem*> names = allVisible(QStringLiteral("stepName"));
+        ASSERT_EQ(names.size(), 6);
+        const auto whole = [](QQuickItem* name) {
+            return !name->property("truncated").toBool()
+                   && name->property("contentWidth").toReal() <= name->width() + 0.5;
+        };
+        waitFor([&] { return std::all_of(names.begin(), names.end(), whole); });
+        for (QQuickItem* name : names) {
+            EXPECT_TRUE(whole(name)) << name->property("text").toString().toStdString() << ": " << name->width()
+                                     << " wide, needs " << name->property("contentWidth").toReal();
+        }
+        expectApart(stepper);
+    }
+}
+
+TEST_P(MinimumWindowTextsTest, KeepsTheSettingsTextsApart)
+{
+    pressVisible(QStringLiteral("settingsButton"));
+    QQuickItem* page = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (page = visible(QStringLiteral("settingsPage"))) != nullptr; }));
+    // Until the page has faded in, the wizard's texts still show below it.
+    ASSERT_TRUE(waitFor([&] { return !property(QStringLiteral("pageStack"), "busy").toBool(); }));
+    expectApartAtTopAndEnd(page);
+}
+
+// With the DUT's own fixture the page holds two measurements, more than the window's height.
+TEST_P(MinimumWindowTextsTest, KeepsTheConnectionTextsApart)
+{
+    pressVisible(QStringLiteral("stepperElement1"));
+    pressVisible(QStringLiteral("dutConnection"));
+    ASSERT_TRUE(waitFor([&] { return backend->getFixtureSetups()->setup(0)->abDutConnectionEnabled(); }));
+    expectApartAtTopAndEnd(window->contentItem());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MinimumWindowTextsTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Russian" : "English";
+                         });
 
 } // namespace

@@ -1,0 +1,21 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// A scrolled area whose bars never lie over what it shows: each bar has a strip
+// of its own beside (or below) the content, and the content is cut where the
+// area ends, not where the strips end. The vertical bar's strip stays reserved,
+// since a width that followed the bar would tie the content's width to its height.
+ScrollView {
+    id: view
+
+    clip: true
+    rightPadding: ScrollBar.vertical.policy !== ScrollBar.AlwaysOff ? ScrollBar.vertical.width : 0
+    bottomPadding: ScrollBar.horizontal.policy !== ScrollBar.AlwaysOff && contentWidth > availableWidth
+                   ? ScrollBar.horizontal.height : 0
+
+    Binding {
+        target: view.contentItem
+        property: "clip"
+        value: true
+    }
+}
