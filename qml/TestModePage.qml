@@ -84,7 +84,9 @@ PageWithReturn {
     FileDialog {
         id: saveDialog
         title: qsTr("Dir for save the test mode files")
-        nameFilters: [qsTr("Test mode files")]
+        // The names the test-mode save gives its files, its raw data included.
+        nameFilters: [qsTr("Test mode files") + " (*_ParametersTestMode.ini *_ImpulseResponse.txt *_StepResponse.txt"
+                      + " *_Gating.txt *_SParameters*.s2p *_Step*.s*p)", qsTr("All files") + " (*)"]
         selectExisting: false
         onAccepted: backend.saveTestModeFiles(FilePath.fromUrl(fileUrl, Qt.platform.os === "windows"))
     }

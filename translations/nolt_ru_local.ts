@@ -907,6 +907,11 @@ S-параметры: рассчитанные половины оснастки
         <source>Raw data files</source>
         <translation>Файлы исходных данных</translation>
     </message>
+    <message>
+        <location filename="../qml/pages/SaveCorrectionPage.qml" line="133"/>
+        <source>All files</source>
+        <translation>Все файлы</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPage</name>
@@ -1410,6 +1415,23 @@ S-параметры: рассчитанные половины оснастки
         <location filename="../qml/TestModePage.qml" line="67"/>
         <source>Test mode files</source>
         <translation>Файлы тестового режима</translation>
+    </message>
+    <message>
+        <location filename="../qml/TestModePage.qml" line="68"/>
+        <source>All files</source>
+        <translation>Все файлы</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogPresentation</name>
+    <message numerus="yes">
+        <location filename="../app/startup/FileDialogPresentation.cpp"/>
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n байт</numerusform>
+            <numerusform>%n байта</numerusform>
+            <numerusform>%n байт</numerusform>
+        </translation>
     </message>
 </context>
 <context>

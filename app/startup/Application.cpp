@@ -3,6 +3,7 @@
 #include "app/backend/MainQmlBackend.h"
 #include "app/settings/Settings.h"
 #include "app/startup/DisplayScaling.h"
+#include "app/startup/FileDialogPresentation.h"
 #include "app/startup/InterfaceRegistration.h"
 #include "app/startup/LastWindowQuit.h"
 #include "app/startup/Localization.h"
@@ -37,6 +38,7 @@ WindowRun runWindow(Settings& settings, const BackendOptions& options)
         Qt::QueuedConnection);
 
     quitWithTheLastWindow(&engine);
+    presentFileDialogs(&engine);
 
     auto* backend = new MainQmlBackend(&settings, &engine, options);
     engine.rootContext()->setContextProperty(QStringLiteral("backend"), backend);

@@ -20,6 +20,12 @@ Localization::Localization()
     m_parser.addOption(m_english);
 }
 
+Localization::~Localization()
+{
+    if (m_replacedLocale)
+        QLocale::setDefault(*m_replacedLocale);
+}
+
 void Localization::process(const QCoreApplication& application)
 {
     m_parser.process(application);
@@ -39,6 +45,12 @@ void Localization::install()
 {
     if (!isRussian())
         return;
+    // What Qt writes in the default locale (the file dialogs' sizes and dates) reads
+    // Russian. Files, the remote control and the fields keep the C formats: they
+    // never format or read numbers through the default locale.
+    if (!m_replacedLocale)
+        m_replacedLocale = QLocale();
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     // A missing catalogue leaves the texts English. Qt's catalogues go first:
     // the program's own, installed later, are looked up before them.
     const QString qtDirectory = QLibraryInfo::location(QLibraryInfo::TranslationsPath);

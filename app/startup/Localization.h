@@ -2,10 +2,12 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCoreApplication;
@@ -14,11 +16,14 @@ namespace Startup {
 
 // The command line ("-r"/"--russian", "-e"/"--english") and the Russian
 // catalogues: the program's two, of the pages and of the shared controls, and
-// Qt's own.
+// Qt's own; with them the Russian default locale, for as long as this object lives.
 class Localization
 {
 public:
     Localization();
+    ~Localization();
+    Localization(const Localization&) = delete;
+    Localization& operator=(const Localization&) = delete;
 
     // Reads the command line; unknown options end the program as the framework does.
     void process(const QCoreApplication& application);
@@ -26,7 +31,7 @@ public:
     bool parse(const QStringList& arguments);
 
     bool isRussian() const;
-    // Installs every catalogue when Russian was asked for.
+    // Installs every catalogue and the locale when Russian was asked for.
     void install();
 
 private:
@@ -36,6 +41,7 @@ private:
     QTranslator m_controlsTranslator;
     QTranslator m_pagesTranslator;
     std::vector<std::unique_ptr<QTranslator>> m_qtTranslators;
+    std::optional<QLocale> m_replacedLocale;
 };
 
 } // namespace Startup

@@ -112,7 +112,9 @@ NoltPage {
     FileDialog {
         id: rawDataDialog
         title: qsTr("Save Files")
-        nameFilters: [qsTr("Raw data files")]
+        // Every raw-data name ends in "_Step" and the step number, then "(1)", "(2)", ... when
+        // taken, and the Touchstone extension of its port count.
+        nameFilters: [qsTr("Raw data files") + " (*_Step*.s*p)", qsTr("All files") + " (*)"]
         selectExisting: false
         onAccepted: page.saveRawData(fileUrl)
     }

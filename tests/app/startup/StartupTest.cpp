@@ -2,27 +2,35 @@
 #include "app/settings/Settings.h"
 #include "app/startup/Application.h"
 #include "app/startup/DisplayScaling.h"
+#include "app/startup/FileDialogPresentation.h"
 #include "app/startup/InterfaceRegistration.h"
 #include "app/startup/LastWindowQuit.h"
 #include "app/startup/Localization.h"
 #include "app/startup/Restart.h"
 #include "app/startup/TerminateHandler.h"
+#include "tests/support/FileDialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -117,15 +125,8 @@ TEST(Localization, ARussianRunShowsQtsOwnTextsInRussian)
     std::unique_ptr<QObject> dialog(component.create());
     ASSERT_TRUE(dialog) << component.errorString().toStdString();
     QMetaObject::invokeMethod(dialog.get(), "open");
-    QFileDialog* shown = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            shown = qobject_cast<QFileDialog*>(widget);
-            if (shown && shown->isVisible())
-                return true;
-        }
-        return false;
-    }));
+    QFileDialog* shown = shownFileDialog();
+    ASSERT_NE(shown, nullptr);
     const QList<QPushButton*> buttons = shown->findChildren<QPushButton*>();
     QStringList texts;
     for (QPushButton* button : buttons) {
@@ -140,6 +141,74 @@ TEST(Localization, ARussianRunShowsQtsOwnTextsInRussian)
     EXPECT_TRUE(texts.contains(QStringLiteral("Отмена"))) << texts.join(", ").toStdString();
     for (const char* english : {"Save", "Cancel", "Look in:", "File name:", "Files of type:"})
         EXPECT_FALSE(texts.contains(QString::fromLatin1(english))) << english;
+    QMetaObject::invokeMethod(dialog.get(), "close");
+}
+
+// Qt's file dialogs keep their layout in the user's settings: a scratch copy for the test.
+class ScratchDialogSettings
+{
+public:
+    ScratchDialogSettings() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path()); }
+    ~ScratchDialogSettings()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+    ScratchDialogSettings(const ScratchDialogSettings&) = delete;
+    ScratchDialogSettings& operator=(const ScratchDialogSettings&) = delete;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A save dialog declared as the pages declare theirs, shown in a Russian run.
+TEST(FileDialogs, ARussianRunListsSizesAndDatesInRussianWithThePlacesAndColumnsWhole)
+{
+    const ScratchDialogSettings scratch;
+    {
+        // A user once narrowed the places.
+        QSettings stored(QSettings::UserScope, QStringLiteral("QtProject"));
+        stored.setValue(QStringLiteral("FileDialog/sidebarWidth"), 40);
+        stored.setValue(QStringLiteral("FileDialog/viewMode"), QStringLiteral("Detail"));
+        stored.setValue(QStringLiteral("FileDialog/shortcuts"),
+                        QStringList{QStringLiteral("file:"), QUrl::fromLocalFile(QDir::homePath()).toString()});
+    }
+    Startup::Localization russian;
+    ASSERT_TRUE(russian.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
+    russian.install();
+    QObject context;
+    Startup::presentFileDialogs(&context);
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile file(folder.filePath(QStringLiteral("setup.sta")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write("fourteen bytes"), 14);
+    file.close();
+
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.15\nimport QtQuick.Dialogs 1.3\nFileDialog { selectExisting: false }", QUrl());
+    std::unique_ptr<QObject> dialog(component.create());
+    ASSERT_TRUE(dialog) << component.errorString().toStdString();
+    QMetaObject::invokeMethod(dialog.get(), "open");
+    QFileDialog* shown = shownFileDialog();
+    ASSERT_NE(shown, nullptr);
+
+    const int row = listedFileNames(shown, folder.path()).indexOf(QStringLiteral("setup.sta"));
+    ASSERT_GE(row, 0);
+    QTreeView* details = fileDetails(shown);
+    const QAbstractItemModel* files = details->model();
+    const QModelIndex root = details->rootIndex();
+    EXPECT_EQ(files->index(row, 1, root).data().toString(), QStringLiteral("14 байт"));
+    EXPECT_EQ(files->index(row, 3, root).data().toString(),
+              QFileInfo(file).lastModified().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+
+    // Every place ("Компьютер" the longest) and every column shows whole.
+    auto* places = shown->findChild<QListView*>(QStringLiteral("sidebar"));
+    ASSERT_NE(places, nullptr);
+    EXPECT_GE(places->viewport()->width(), places->sizeHintForColumn(0));
+    EXPECT_GE(details->viewport()->width(), details->header()->length());
     QMetaObject::invokeMethod(dialog.get(), "close");
 }
 

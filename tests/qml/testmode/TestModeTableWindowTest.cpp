@@ -4,10 +4,12 @@
 #include "measurement/setups/FixtureSetups.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/qml/WindowSession.h"
+#include "tests/support/FileDialogs.h"
 #include "tests/support/InRussian.h"
 #include "tests/support/VisibleItems.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -143,6 +145,27 @@ TEST_F(TestModeTableWindowTest, SetDefaultAfterABandPassRunRefreshesEveryRow)
     click(QStringLiteral("setDefault"));
     EXPECT_TRUE(waitFor([&] { return shown(Table::ModeRow) == QStringLiteral("LOW"); }));
     EXPECT_EQ(shown(Table::StepResponseStartRow), QStringLiteral("-49 n"));
+}
+
+// The save dialog shows which test-mode files a folder already holds, and only those.
+TEST_F(TestModeTableWindowTest, TheSaveDialogListsTheTestModeFilesOfAFolder)
+{
+    openInTestMode();
+    const QStringList written = {"run_ImpulseResponse.txt", "run_ParametersTestMode.ini", "run_SParametersA.s2p",
+                                 "run_Transmission_Step1.s2p"};
+    QDir folder(QDir::current().filePath(QStringLiteral("saved")));
+    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+    for (const QString& name : written + QStringList{QStringLiteral("notes.txt")}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    }
+    click(QStringLiteral("saveTestMode"));
+    QFileDialog* dialog = shownFileDialog();
+    ASSERT_NE(dialog, nullptr);
+    QStringList listed = listedFileNames(dialog, folder.path());
+    dialog->reject();
+    listed.sort();
+    EXPECT_EQ(listed, written);
 }
 
 // The window as "-r" shows it: the catalogues are installed before the page loads.

@@ -3,8 +3,10 @@
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/qml/wizard/WizardPageSession.h"
+#include "tests/support/FileDialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
@@ -150,6 +152,27 @@ TEST_F(WizardPagesTest, MeasuresAThruByItsButtonTakesOnlyNumbersAsOffsetsAndSave
     QMetaObject::invokeMethod(savePage, "saveCorrection", Q_ARG(QVariant, url));
     EXPECT_TRUE(waitFor([&folder] { return folder.exists("my corr1.s2p") && folder.exists("my corr2.s2p"); }))
         << folder.entryList(QDir::Files).join(", ").toStdString() << " " << errors.join("; ").toStdString();
+}
+
+// The raw-data save dialog shows which raw-data files a folder already holds, and only those.
+TEST_F(WizardPagesTest, TheRawDataDialogListsTheRawDataFilesOfAFolder)
+{
+    startOnAnalyzer(2);
+    QDir folder(workingDirectory.filePath("raw"));
+    ASSERT_TRUE(folder.mkpath("."));
+    for (const char* name : {"run_Transmission_Step1.s2p", "run_DutRawData_Step3(1).s1p", "notes.txt"}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name;
+    }
+    QQuickItem* savePage = showPage("SaveCorrectionPage");
+    ASSERT_NE(savePage, nullptr);
+    click(findVisible(savePage, "saveRawData"));
+    QFileDialog* dialog = shownFileDialog();
+    ASSERT_NE(dialog, nullptr);
+    QStringList listed = listedFileNames(dialog, folder.path());
+    dialog->reject();
+    listed.sort();
+    EXPECT_EQ(listed, QStringList({"run_DutRawData_Step3(1).s1p", "run_Transmission_Step1.s2p"}));
 }
 
 TEST_F(WizardPagesTest, PortPanesAndChartLabelsNameTheCabledPortsUntilMeasuredThenTheMeasuredOnes)
