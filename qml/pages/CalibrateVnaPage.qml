@@ -24,6 +24,8 @@ NoltPage {
         NoltVnaTable {
             objectName: "calibrationTable"
             Layout.fillWidth: true
+            // The calibration's name ("Full 2-port") is read whole in its field at the smallest width.
+            columnShares: [0, 0.34, 0.36, 0.3]
             model: page.table
         }
         Label {

@@ -181,11 +181,11 @@ TEST_F(MainWindowTest, F9TogglesTheTestModeWhereverTheFocusIs)
     ASSERT_TRUE(waitFor([&] { return item(QStringLiteral("analyzerAddress")) != nullptr; }));
     item(QStringLiteral("analyzerAddress"))->forceActiveFocus();
 
-    QTest::keyClick(window, Qt::Key_F9);
+    pressShortcut(Qt::Key_F9);
     EXPECT_TRUE(waitFor([&] { return property(QStringLiteral("testModePage"), "visible").toBool(); }));
     EXPECT_FALSE(property(QStringLiteral("settingsButton"), "checked").toBool());
 
-    QTest::keyClick(window, Qt::Key_F9);
+    pressShortcut(Qt::Key_F9);
     EXPECT_TRUE(waitFor([&] { return !property(QStringLiteral("testModePage"), "visible").toBool(); }));
     EXPECT_TRUE(property(QStringLiteral("stepsPage"), "visible").toBool());
 }

@@ -87,6 +87,13 @@ void WindowSession::TearDown()
     EXPECT_TRUE(written.isEmpty()) << written.join(QLatin1Char('\n')).toStdString();
 }
 
+void WindowSession::pressShortcut(Qt::Key key)
+{
+    window->requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, key);
+}
+
 void WindowSession::connectAnalyzer()
 {
     backend->getVnaDevice()->setPort(simulator.port());

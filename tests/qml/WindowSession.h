@@ -35,6 +35,9 @@ protected:
     void click(const QString& name);
     // Focuses the field, selects its text and types over it.
     void typeInto(const QString& name, const QString& text);
+    // A window's shortcuts answer only while it is the active window, which windows
+    // of tests side by side on one display take from each other.
+    void pressShortcut(Qt::Key key);
 
     std::unique_ptr<Settings> settings;
     std::unique_ptr<MainQmlBackend> backend;

@@ -50,6 +50,27 @@ TableView {
         return typed[2] === "" && scale !== null && scale[2] !== "" ? text + " " + scale[2] : text;
     }
 
+    // The width of the widest word of a cell's text, in the cell's font.
+    function widestWord(text, bold) {
+        const metrics = bold ? boldMetrics : plainMetrics;
+        return String(text).split(/\s+/).reduce((widest, word) => Math.max(widest, metrics.advanceWidth(word)), 0);
+    }
+
+    Label {
+        id: plainFont
+        visible: false
+    }
+    FontMetrics {
+        id: plainMetrics
+        font: plainFont.font
+    }
+    FontMetrics {
+        id: boldMetrics
+        font.family: plainFont.font.family
+        font.pixelSize: plainFont.font.pixelSize
+        font.bold: true
+    }
+
     implicitWidth: 640
     // Rows with a refusal are taller: the laid-out height once known.
     implicitHeight: Math.max(rows * rowHeight, contentHeight)
@@ -101,15 +122,19 @@ TableView {
 
         Label {
             objectName: "cellText"
-            width: parent.width - 6
+            // A gap on either side: the next column's field starts at its very edge.
+            width: parent.width - 12
             height: table.rowHeight
             x: 6
             visible: column === 1 || column === 3 || (column === 2 && cell.header)
             text: visible ? model.display : ""
             color: table.textColor
             font.bold: cell.header
-            // A text longer than its column takes a second line before it is cut.
-            wrapMode: Text.Wrap
+            // A text longer than its column takes a second line before it is cut. It
+            // breaks only between words: a word wider than the column makes the text smaller.
+            wrapMode: Text.WordWrap
+            fontSizeMode: table.widestWord(text, font.bold) > width ? Text.HorizontalFit : Text.FixedSize
+            minimumPixelSize: 9
             maximumLineCount: 2
             elide: Text.ElideRight
             verticalAlignment: Text.AlignVCenter

@@ -28,7 +28,7 @@ protected:
     {
         connectAnalyzer();
         ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("stepsPage"), "visible").toBool(); }));
-        QTest::keyClick(window, Qt::Key_F9);
+        pressShortcut(Qt::Key_F9);
         ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("testModePage"), "visible").toBool(); }));
         click(QStringLiteral("testModeSwitch"));
         ASSERT_TRUE(backend->getTestModeTable()->isTestMode());

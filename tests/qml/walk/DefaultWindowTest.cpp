@@ -75,7 +75,7 @@ TEST_P(DefaultWindowTest, ShowsEveryStepNameWholeWhicheverStepIsCurrent)
 TEST_P(DefaultWindowTest, ShowsTheTestModeTableWhole)
 {
     ASSERT_TRUE(reachWizard());
-    QTest::keyClick(window, Qt::Key_F9);
+    pressShortcut(Qt::Key_F9);
     QQuickItem* table = nullptr;
     ASSERT_TRUE(waitFor([&] { return (table = visible(QStringLiteral("testModeTable"))) != nullptr; }));
     // Names, descriptions and the header's titles, among them the mode's two-part description.

@@ -4,6 +4,7 @@
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "tests/qml/walk/WalkSession.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -103,7 +104,7 @@ TEST_F(MinimumWindowTest, ScrollsTheTestModeTableToItsLastRow)
 {
     window->resize(window->minimumWidth(), window->minimumHeight());
     ASSERT_TRUE(reachWizard());
-    QTest::keyClick(window, Qt::Key_F9);
+    pressShortcut(Qt::Key_F9);
     QQuickItem* table = nullptr;
     ASSERT_TRUE(waitFor([&] { return (table = visible(QStringLiteral("testModeTable"))) != nullptr; }));
 
@@ -261,6 +262,30 @@ TEST_P(MinimumWindowTextsTest, KeepsTheConnectionTextsApart)
     pressVisible(QStringLiteral("dutConnection"));
     ASSERT_TRUE(waitFor([&] { return backend->getFixtureSetups()->setup(0)->abDutConnectionEnabled(); }));
     expectApartAtTopAndEnd(window->contentItem());
+}
+
+// The sweep and calibration tables break their texts only between words, and their value fields
+// hold what the analyzer has ("Полная 2-портовая") whole.
+TEST_P(MinimumWindowTextsTest, KeepsTheCheckTablesWordsWhole)
+{
+    for (int step : {2, 3}) {
+        SCOPED_TRACE(step);
+        pressVisible(QStringLiteral("stepperElement%1").arg(step));
+        ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("stepsPage"), "currentStep").toInt() == step; }));
+        settle();
+        for (QQuickItem* cell : allVisible(QStringLiteral("cellText"))) {
+            const QString text = cell->property("text").toString();
+            const int words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
+            EXPECT_FALSE(cell->property("truncated").toBool()) << text.toStdString();
+            EXPECT_LE(cell->property("lineCount").toInt(), std::max(1, words)) << text.toStdString();
+        }
+        for (QQuickItem* field : allVisible(QStringLiteral("valueField"))) {
+            const qreal room = field->width() - field->property("leftPadding").toReal()
+                               - field->property("rightPadding").toReal();
+            EXPECT_LE(field->property("contentWidth").toReal(), room + 0.5)
+                << field->property("text").toString().toStdString();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, MinimumWindowTextsTest, ::testing::Values(false, true),

@@ -209,12 +209,12 @@ TEST_F(WizardWalkTest, WalksFromTheMethodToTheAppliedAndSavedCorrection)
     EXPECT_EQ(visible(QStringLiteral("analyzerPort"))->property("text").toString(), QString::number(simulator.port()));
     photograph(QStringLiteral("7-settings"));
     visible(QStringLiteral("analyzerAddress"))->forceActiveFocus();
-    QTest::keyClick(window, Qt::Key_F9);
+    pressShortcut(Qt::Key_F9);
     ASSERT_TRUE(waitFor([&] { return visible(QStringLiteral("testModePage")) != nullptr
                                      && !property(QStringLiteral("pageStack"), "busy").toBool(); }));
     EXPECT_EQ(textsUnder(item(QStringLiteral("testModePage")), progress), QStringList());
     photograph(QStringLiteral("8-test-mode"));
-    QTest::keyClick(window, Qt::Key_F9);
+    pressShortcut(Qt::Key_F9);
     EXPECT_TRUE(waitFor([&] { return visible(QStringLiteral("stepper")) != nullptr; }));
 }
 
