@@ -45,6 +45,9 @@ NoltPage {
             readonly property bool leftOn: setup.leftFixtureEnabled
             readonly property bool rightOn: setup.rightFixtureEnabled
 
+            // The page's height must not follow its cabling rows, which are laid out to the page's width.
+            implicitHeight: 0
+
             // Two fixtures side by side can be wider than a small window: the bar shows there is more.
             // Otherwise it is off, not as needed: the style fades out a bar that was on only seconds
             // later, and the page is laid out narrower before it first shows. Its strip stays

@@ -12,7 +12,6 @@ ScrollView {
     // The area asks for no room of its own: the room a page is given must not follow the
     // content it lays out to that room, or the two go round in circles.
     implicitWidth: 0
-    implicitHeight: 0
     rightPadding: ScrollBar.vertical.policy !== ScrollBar.AlwaysOff ? ScrollBar.vertical.width : 0
     bottomPadding: ScrollBar.horizontal.policy !== ScrollBar.AlwaysOff && contentWidth > availableWidth
                    ? ScrollBar.horizontal.height : 0

@@ -15,12 +15,13 @@ namespace {
 QMutex warningsMutex;
 QStringList qmlWarnings;
 
-// Only what the declarative engine writes: the analyzer link logs its own warnings.
+// Only what the declarative engine and its layouts write: the analyzer link logs its own warnings.
 void collectQmlWarnings(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
-    if (!message.contains(QLatin1String(".qml")) && !message.contains(QLatin1String("qrc:/")))
+    if (!message.contains(QLatin1String(".qml")) && !message.contains(QLatin1String("qrc:/"))
+        && !message.startsWith(QLatin1String("Qt Quick Layouts")))
         return;
     QMutexLocker lock(&warningsMutex);
     qmlWarnings.append(message);

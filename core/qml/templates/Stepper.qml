@@ -38,12 +38,23 @@ Item {
     }
     readonly property bool namesBelow: width < besideWidth
 
-    implicitWidth: row.implicitWidth
-    implicitHeight: row.implicitHeight
+    // The width that holds every name beside its indicator: not the row's, which changes with
+    // where the names go, so that the room the stepper is given never follows that choice.
+    implicitWidth: besideWidth
+    // The row's height follows where the names go, which follows the width a layout pass hands
+    // out: taken up once that pass is over, so that the pass is not upset while it runs.
+    implicitHeight: settledHeight
+    property real settledHeight: 0
+
+    function settleHeight() {
+        settledHeight = row.implicitHeight;
+    }
 
     RowLayout {
         id: row
         anchors.fill: parent
+        onImplicitHeightChanged: Qt.callLater(stepper.settleHeight)
+        Component.onCompleted: stepper.settleHeight()
         // Below their indicators the steps meet, so that their half lines join.
         spacing: stepper.namesBelow ? 0 : stepper.gap
 
