@@ -37,6 +37,8 @@ Item {
         return total;
     }
     readonly property bool namesBelow: width < besideWidth
+    // The row's height as of the end of the last layout pass.
+    property real settledHeight: 0
 
     // The width that holds every name beside its indicator: not the row's, which changes with
     // where the names go, so that the room the stepper is given never follows that choice.
@@ -44,7 +46,6 @@ Item {
     // The row's height follows where the names go, which follows the width a layout pass hands
     // out: taken up once that pass is over, so that the pass is not upset while it runs.
     implicitHeight: settledHeight
-    property real settledHeight: 0
 
     function settleHeight() {
         settledHeight = row.implicitHeight;
