@@ -12,6 +12,9 @@
 
 namespace {
 
+// A sanitized build beside a full suite may take seconds to hear of its activation.
+constexpr int activationTimeLimitMs = 30000;
+
 QMutex warningsMutex;
 QStringList qmlWarnings;
 
@@ -73,7 +76,7 @@ void WindowSession::SetUp()
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     window->requestActivate();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window, activationTimeLimitMs));
 }
 
 void WindowSession::TearDown()
@@ -91,7 +94,7 @@ void WindowSession::TearDown()
 void WindowSession::pressShortcut(Qt::Key key)
 {
     window->requestActivate();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window, activationTimeLimitMs));
     QTest::keyClick(window, key);
 }
 
