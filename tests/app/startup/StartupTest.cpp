@@ -100,6 +100,18 @@ TEST(Localization, ShortAndLongRussianOptionsTranslatePagesAndControls)
     EXPECT_EQ(controlText(), QStringLiteral("Return"));
 }
 
+// A save dialog declared as the pages declare theirs, opened, and the widget dialog it shows.
+void openSaveDialog(QQmlEngine& engine, std::unique_ptr<QObject>& dialog, QFileDialog*& shown)
+{
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.15\nimport QtQuick.Dialogs 1.3\nFileDialog { selectExisting: false }", QUrl());
+    dialog.reset(component.create());
+    ASSERT_TRUE(dialog) << component.errorString().toStdString();
+    QMetaObject::invokeMethod(dialog.get(), "open");
+    shown = shownFileDialog();
+    ASSERT_NE(shown, nullptr);
+}
+
 bool readsRussian(const QString& text)
 {
     return text.contains(QRegularExpression(QStringLiteral("[А-Яа-я]")));
@@ -118,15 +130,10 @@ TEST(Localization, ARussianRunShowsQtsOwnTextsInRussian)
     ASSERT_FALSE(second.listen(QHostAddress::LocalHost, holder.serverPort()));
     EXPECT_TRUE(readsRussian(second.errorString())) << second.errorString().toStdString();
 
-    // A save dialog declared as the pages declare theirs.
     QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData("import QtQuick 2.15\nimport QtQuick.Dialogs 1.3\nFileDialog { selectExisting: false }", QUrl());
-    std::unique_ptr<QObject> dialog(component.create());
-    ASSERT_TRUE(dialog) << component.errorString().toStdString();
-    QMetaObject::invokeMethod(dialog.get(), "open");
-    QFileDialog* shown = shownFileDialog();
-    ASSERT_NE(shown, nullptr);
+    std::unique_ptr<QObject> dialog;
+    QFileDialog* shown = nullptr;
+    ASSERT_NO_FATAL_FAILURE(openSaveDialog(engine, dialog, shown));
     const QList<QPushButton*> buttons = shown->findChildren<QPushButton*>();
     QStringList texts;
     for (QPushButton* button : buttons) {
@@ -187,13 +194,9 @@ TEST(FileDialogs, ARussianRunListsSizesAndDatesInRussianWithThePlacesAndColumnsW
     file.close();
 
     QQmlEngine engine;
-    QQmlComponent component(&engine);
-    component.setData("import QtQuick 2.15\nimport QtQuick.Dialogs 1.3\nFileDialog { selectExisting: false }", QUrl());
-    std::unique_ptr<QObject> dialog(component.create());
-    ASSERT_TRUE(dialog) << component.errorString().toStdString();
-    QMetaObject::invokeMethod(dialog.get(), "open");
-    QFileDialog* shown = shownFileDialog();
-    ASSERT_NE(shown, nullptr);
+    std::unique_ptr<QObject> dialog;
+    QFileDialog* shown = nullptr;
+    ASSERT_NO_FATAL_FAILURE(openSaveDialog(engine, dialog, shown));
 
     const int row = listedFileNames(shown, folder.path()).indexOf(QStringLiteral("setup.sta"));
     ASSERT_GE(row, 0);
