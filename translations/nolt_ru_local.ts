@@ -1884,6 +1884,11 @@ using reflects, ps</source>
         <source>Critical error. Please restart application</source>
         <translation>Критическая ошибка. Перезапустите приложение</translation>
     </message>
+    <message>
+        <location filename="../measurement/steps/DutStep.cpp"/>
+        <source>The DUT result was cleared because its fixtures were measured again</source>
+        <translation>Результат ИУ сброшен, так как его оснастки измерены заново</translation>
+    </message>
 </context>
 <context>
     <name>TransmissionMeasurer</name>
@@ -2007,6 +2012,31 @@ using reflects, ps</source>
         <location filename="../measurement/measurers/DutMeasurer.cpp"/>
         <source>The fixture is not characterised yet: measure its reflection step first</source>
         <translation>Характеристики оснастки еще не рассчитаны: сначала выполните ее шаг измерения отражения</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The DUT&apos;s frequency grid cannot be time-gated: measure the DUT with a linear sweep</source>
+        <translation>Сетку частот ИУ нельзя стробировать во времени: измерьте ИУ с линейной разверткой</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The DUT cannot be calculated</source>
+        <translation>Не удается рассчитать ИУ</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The DUT cannot be calculated: %1</source>
+        <translation>Не удается рассчитать ИУ: %1</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The DUT cannot follow the new offset: measure the DUT again</source>
+        <translation>Результат ИУ не пересчитан для нового смещения: измерьте ИУ снова</translation>
+    </message>
+    <message>
+        <location filename="../measurement/measurers/DutMeasurer.cpp"/>
+        <source>The DUT cannot follow the new offset (%1): measure the DUT again</source>
+        <translation>Результат ИУ не пересчитан для нового смещения (%1): измерьте ИУ снова</translation>
     </message>
 </context>
 <context>

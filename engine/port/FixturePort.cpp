@@ -229,6 +229,36 @@ void FixturePort::clear()
     m_offsetSParameters.reset();
     m_offsetLength.reset();
     m_gating.reset();
+    announceAll();
+}
+
+void FixturePort::takeResults(const FixturePort& other)
+{
+    if (&other == this)
+        return;
+    m_mirrored = other.m_mirrored;
+    m_currentKind = other.m_currentKind;
+    m_conversionType = other.m_conversionType;
+    m_impedance = other.m_impedance;
+    m_z0 = other.m_z0;
+    m_sParameters = other.m_sParameters;
+    m_impulseResponse = other.m_impulseResponse;
+    m_fixtureLength = other.m_fixtureLength;
+    m_gating = other.m_gating;
+    m_stepResponse = other.m_stepResponse;
+    m_impedanceValue = other.m_impedanceValue;
+    m_customImpedance = other.m_customImpedance;
+    m_defaultSParameters = other.m_defaultSParameters;
+    m_defaultLength = other.m_defaultLength;
+    m_offsetLength = other.m_offsetLength;
+    m_zConvertedSParameters = other.m_zConvertedSParameters;
+    m_offsetSParameters = other.m_offsetSParameters;
+    m_zConvertedZ0 = other.m_zConvertedZ0;
+    announceAll();
+}
+
+void FixturePort::announceAll()
+{
     emit lenghtFixtureChanged();
     emit impulseResponseChanged();
     emit uncorrectedSParametersChanged();

@@ -81,6 +81,9 @@ public:
     bool mirrorSParameters();
     bool isCalculated() const;
     void clear();
+    // Every result and setting of the other port, announced as a clear is: a measurement
+    // calculates aside and puts its ports in place only once all of them succeeded.
+    void takeResults(const FixturePort& other);
 
     // What an offset puts in force, worked out whole before the port takes any of it.
     struct PreparedOffset
@@ -113,6 +116,7 @@ signals:
     void gatingChanged();
 
 private:
+    void announceAll();
     std::optional<double> conversionTarget() const;
     // z0 follows the set in force, so the port never claims a reference its data lacks.
     void setReferenceImpedance(std::optional<double> z0);

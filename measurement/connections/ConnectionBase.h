@@ -61,10 +61,10 @@ public:
         std::lock_guard lock(m_mutex);
         released.swap(m_kept);
     }
-    void append(Shared process, Rows rows)
+    void replace(std::vector<Kept> kept)
     {
         std::lock_guard lock(m_mutex);
-        m_kept.push_back({std::move(process), std::move(rows)});
+        m_kept.swap(kept);
     }
 
 private:

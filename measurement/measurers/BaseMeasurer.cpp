@@ -14,6 +14,31 @@
 #include <cmath>
 #include <exception>
 
+namespace {
+
+thread_local BaseMeasurer::CapturedErrors* capturing = nullptr;
+
+} // namespace
+
+BaseMeasurer::CapturedErrors::CapturedErrors()
+    : m_outer(capturing)
+{
+    capturing = this;
+}
+
+BaseMeasurer::CapturedErrors::~CapturedErrors()
+{
+    capturing = m_outer;
+}
+
+bool BaseMeasurer::CapturedErrors::take(const QString& text)
+{
+    if (!capturing)
+        return false;
+    capturing->m_texts << text;
+    return true;
+}
+
 BaseMeasurer::BaseMeasurer(SyncedVnaDevice* device, QObject* parent)
     : QObject(parent)
     , device(device)
@@ -65,7 +90,6 @@ BaseMeasurer::Measuring::Measuring(BaseMeasurer& measurer, const TaskProgress& t
     // its measurers, so one coming meanwhile is kept by either.
     if (task.isInterrupted())
         m_measurer.m_interruptRequested = true;
-    m_measurer.m_endedByCancel = false;
     m_measurer.m_measuring = true;
 }
 
@@ -108,9 +132,16 @@ bool BaseMeasurer::takeCancel()
 {
     if (!takeInterrupt())
         return false;
-    m_endedByCancel = true;
     emit cancelled();
     return true;
+}
+
+bool BaseMeasurer::refuse(TaskProgress& task, const QString& text)
+{
+    if (!takeCancel() && !text.isEmpty())
+        emit error(text);
+    task.cancel();
+    return false;
 }
 
 bool BaseMeasurer::startExecute(const std::shared_ptr<Algorithms::IProcessMethod>& process)

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <memory>
@@ -36,11 +37,29 @@ public:
     Algorithms::Z0ConversionType conversionT() const { return m_conversionT; }
     double userDefZ0() const { return m_userDefZ0; }
 
+    // While one lives on a thread, the texts that the processes and ports of any measurer
+    // emit on that thread are gathered here instead of being told: a calculation that
+    // tells its failure in its own words collects the engine's reason first.
+    class CapturedErrors
+    {
+    public:
+        CapturedErrors();
+        ~CapturedErrors();
+        CapturedErrors(const CapturedErrors&) = delete;
+        CapturedErrors& operator=(const CapturedErrors&) = delete;
+
+        // The reasons gathered, the first one only: later ones follow from it.
+        QString reason() const { return m_texts.value(0); }
+        // Whether a capture on this thread took the text.
+        static bool take(const QString& text);
+
+    private:
+        CapturedErrors* m_outer;
+        QStringList m_texts;
+    };
+
     // Statuses, measured ports and raw data back to "not measured"; on the worker.
     virtual void reset() = 0;
-    // Whether the last measurement ended by a cancel: a step measuring with several
-    // measurers stops there.
-    bool endedByCancel() const { return m_endedByCancel; }
 
 public slots:
     void setCalcMethod(Algorithms::CalcMethod method);
@@ -102,9 +121,9 @@ protected:
     void forwardErrors(Sender* sender);
     // Stores the status; true when it changed (the caller announces it).
     static bool storeStatus(std::atomic<int>& field, Status status) { return field.exchange(status) != status; }
-    // Status Failed, the text (when any) emitted, the task cancelled; false.
-    template <typename Announce>
-    bool failWith(std::atomic<int>& status, Announce announce, TaskProgress& task, const QString& text);
+    // Ends a measurement with the earlier one and its status in place: a cancel is
+    // announced, a failure told with the text (when any), the task cancelled; false.
+    bool refuse(TaskProgress& task, const QString& text = {});
 
     SyncedVnaDevice* device;
 
@@ -113,7 +132,6 @@ private:
 
     std::atomic<bool> m_interruptRequested{false};
     std::atomic<bool> m_measuring{false};
-    std::atomic<bool> m_endedByCancel{false};
     std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
     std::atomic<Algorithms::Z0ConversionType> m_conversionT{Algorithms::Z0ConversionType::System};
     std::atomic<double> m_userDefZ0{50.0};

@@ -17,17 +17,6 @@ std::shared_ptr<Process> BaseMeasurer::adoptProcess(std::unique_ptr<Algorithms::
     return shared;
 }
 
-template <typename Announce>
-bool BaseMeasurer::failWith(std::atomic<int>& status, Announce announce, TaskProgress& task, const QString& text)
-{
-    if (!text.isEmpty())
-        emit error(text);
-    if (storeStatus(status, Failed))
-        announce(Failed);
-    task.cancel();
-    return false;
-}
-
 template <typename Sender>
 void BaseMeasurer::forwardErrors(Sender* sender)
 {
@@ -35,6 +24,8 @@ void BaseMeasurer::forwardErrors(Sender* sender)
     connect(
         sender, &Sender::error, this,
         [this](const QString& text) {
+            if (CapturedErrors::take(text))
+                return;
             if (!m_measuring || !interruptRequested())
                 emit error(text);
         },

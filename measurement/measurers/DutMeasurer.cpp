@@ -5,6 +5,9 @@
 #include "measurement/measurers/BaseMeasurerTemplates.h"
 #include "measurement/measurers/SourceReader.h"
 
+#include <deque>
+#include <functional>
+
 namespace {
 
 // Whether the kept processes were measured on exactly these rows, one process per row;
@@ -33,6 +36,16 @@ QString unusableKeptText(const std::vector<Kept>& kept, ConnectionBase* characte
     return DutMeasurer::tr("The fixture is not characterised yet: measure its reflection step first");
 }
 
+// Runs its function when it leaves scope, also by an exception.
+struct AtExit
+{
+    std::function<void()> function;
+    ~AtExit() { function(); }
+};
+
+using ThruKept = KeptProcesses<Algorithms::TransmissionProcess>::Kept;
+using ReflectKept = KeptProcesses<Algorithms::ReflectProcess>::Kept;
+
 } // namespace
 
 DutMeasurer::DutMeasurer(VNAFixtureConnection* fixture, ConnectionBase* fixtureConnection, SyncedVnaDevice* device,
@@ -55,12 +68,6 @@ void DutMeasurer::setStatus(Status status)
 {
     if (storeStatus(m_status, status))
         emit statusChanged(status);
-}
-
-bool DutMeasurer::fail(TaskProgress& task)
-{
-    // The calculation that failed told why.
-    return failWith(m_status, [this](Status s) { emit statusChanged(s); }, task, {});
 }
 
 void DutMeasurer::reset()
@@ -87,19 +94,19 @@ std::optional<QString> DutMeasurer::characterisationProblem(const FixtureRows& r
     return std::nullopt;
 }
 
-bool DutMeasurer::stopBeforeAdopting(TaskProgress& task, const QString& text)
+bool DutMeasurer::sharesThru(const DutMeasurer& left, const DutMeasurer& right)
 {
-    if (!takeCancel() && !text.isEmpty())
-        emit error(text);
-    task.cancel();
-    return false;
+    auto* thru = qobject_cast<ConnectionTransmisson*>(left.m_fixtureConnection);
+    return thru && thru == right.m_fixtureConnection && left.m_fixture == thru->left()
+        && right.m_fixture == thru->right();
 }
+
 
 bool DutMeasurer::characterised(TaskProgress& task, const FixtureRows& rows)
 {
     // Asked again on the worker: a clear posted before the measurement has run by now.
     const std::optional<QString> problem = characterisationProblem(rows);
-    return !problem || stopBeforeAdopting(task, *problem);
+    return !problem || refuse(task, *problem);
 }
 
 std::optional<SDataMeasurer::Data> DutMeasurer::read(SourceReader& source, TaskProgress& task,
@@ -110,16 +117,28 @@ std::optional<SDataMeasurer::Data> DutMeasurer::read(SourceReader& source, TaskP
     std::optional<SDataMeasurer::Data> data = m_sdata.read(source, rows);
     // The reading told why it failed, unless a cancel cut it short.
     if (!data)
-        stopBeforeAdopting(task);
+        refuse(task);
     else
         task.nextStep(tr("Read freqs"));
     return data;
 }
 
+QString DutMeasurer::gridProblem(const std::vector<double>& frequencies) const
+{
+    // characterised() vouched for one kept process per row; they share the method.
+    if (auto* thru = qobject_cast<ConnectionTransmisson*>(m_fixtureConnection)) {
+        const auto kept = thru->processes().all();
+        return kept.empty() ? QString() : kept.front().process->gridProblem(frequencies);
+    }
+    if (auto* reflect = qobject_cast<ConnectionReflect*>(m_fixtureConnection)) {
+        const auto kept = reflect->processes().all();
+        return kept.empty() ? QString() : kept.front().process->gridProblem(frequencies);
+    }
+    return {};
+}
+
 void DutMeasurer::adopt(const FixtureRows& rows, SDataMeasurer::Data data)
 {
-    // From here the new reflections are the measurement; its calculation decides the status.
-    setStatus(NotMeasured);
     QVector<Algorithms::SParametersOnePortVNA> raw;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         Algorithms::SParametersOnePortVNA set;
@@ -129,87 +148,157 @@ void DutMeasurer::adopt(const FixtureRows& rows, SDataMeasurer::Data data)
         raw.push_back(set);
     }
     m_sdata.adopt(std::move(data));
-    std::lock_guard<std::mutex> lock(m_rawDataMutex);
-    m_rawData = std::move(raw);
+    {
+        std::lock_guard<std::mutex> lock(m_rawDataMutex);
+        m_rawData = std::move(raw);
+    }
+    setStatus(Measured);
 }
 
-bool DutMeasurer::measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows)
+bool DutMeasurer::regateThru(const ThruKept& kept, const Algorithms::SParametersOnePort& leftDut,
+                             const Algorithms::SParametersOnePort& rightDut, std::vector<DraftPort>& drafts)
 {
-    const Measuring measuring(*this, task);
-    if (!characterised(task, rows))
+    DraftPort left = DraftPort::copyOf({0, kept.rows[0]});
+    DraftPort right = DraftPort::copyOf({0, kept.rows[1]});
+    forwardErrors(left.port());
+    forwardErrors(right.port());
+    bool calculated = false;
+    {
+        // The process works on the copies for this calculation only; offsets and later
+        // calculations find it on the rows again.
+        const AtExit back{[&] { kept.process->moveToPorts(left.rowPort(), right.rowPort()); }};
+        kept.process->moveToPorts(left.port(), right.port());
+        calculated = kept.process->calculateDUT(leftDut, rightDut);
+    }
+    if (!calculated || interruptRequested())
         return false;
-    std::optional<SDataMeasurer::Data> data = read(source, task, rows);
-    if (!data)
-        return false;
-    adopt(rows, std::move(*data));
-    return calculate(task);
+    drafts.push_back(std::move(left));
+    drafts.push_back(std::move(right));
+    return true;
 }
 
-bool DutMeasurer::calculate(TaskProgress& task)
+bool DutMeasurer::regateReflect(const ReflectKept& kept, const Algorithms::SParametersOnePort& dut,
+                                std::vector<DraftPort>& drafts)
 {
-    task.nextStep(tr("Calculating"));
-    // characterised() vouched for the kept processes before the reading; only the worker
-    // writes them, and it is busy with this measurement.
+    DraftPort draft = DraftPort::copyOf({0, kept.rows[0]});
+    forwardErrors(draft.port());
+    bool calculated = false;
+    {
+        const AtExit back{[&] { kept.process->moveToPort(draft.rowPort()); }};
+        kept.process->moveToPort(draft.port());
+        calculated = kept.process->calculateDUT(dut);
+    }
+    if (!calculated || interruptRequested())
+        return false;
+    drafts.push_back(std::move(draft));
+    return true;
+}
+
+bool DutMeasurer::regateOwn(const SDataMeasurer::Data& reading, std::vector<DraftPort>& drafts)
+{
     if (auto* thru = qobject_cast<ConnectionTransmisson*>(m_fixtureConnection)) {
         const bool left = m_fixture == thru->left();
         const auto kept = thru->processes().all();
         for (std::size_t i = 0; i < kept.size(); ++i) {
-            const Algorithms::SParametersOnePort dut = m_sdata.oneport(i);
-            if (!kept[i].process->calculateDUT(left ? dut : Algorithms::SParametersOnePort(),
-                                               left ? Algorithms::SParametersOnePort() : dut))
-                return fail(task);
+            const Algorithms::SParametersOnePort dut = SDataMeasurer::oneportOf(reading, i);
+            if (!regateThru(kept[i], left ? dut : Algorithms::SParametersOnePort(),
+                            left ? Algorithms::SParametersOnePort() : dut, drafts))
+                return false;
         }
     } else if (auto* reflect = qobject_cast<ConnectionReflect*>(m_fixtureConnection)) {
         const auto kept = reflect->processes().all();
         for (std::size_t i = 0; i < kept.size(); ++i) {
-            if (!kept[i].process->calculateDUT(m_sdata.oneport(i)))
-                return fail(task);
+            if (!regateReflect(kept[i], SDataMeasurer::oneportOf(reading, i), drafts))
+                return false;
         }
     }
-    setStatus(Measured);
     return true;
 }
 
-bool DutMeasurer::sharesThru(const DutMeasurer& left, const DutMeasurer& right)
+std::optional<std::vector<DraftPort>> DutMeasurer::regate(const std::vector<DutMeasurer*>& measurers, bool asPair,
+                                                          const Readings& readings, QString& reason)
 {
-    auto* thru = qobject_cast<ConnectionTransmisson*>(left.m_fixtureConnection);
-    return thru && thru == right.m_fixtureConnection && left.m_fixture == thru->left()
-        && right.m_fixture == thru->right();
-}
-
-bool DutMeasurer::measurePair(DutMeasurer& left, DutMeasurer& right, SourceReader& source, TaskProgress& task,
-                              const FixtureRows& leftRows, const FixtureRows& rightRows)
-{
-    const Measuring leftMeasuring(left, task);
-    const Measuring rightMeasuring(right, task);
-    if (!left.characterised(task, leftRows) || !right.characterised(task, rightRows))
-        return false;
-    // The two sides are one measurement: unless both are read, both keep the earlier one,
-    // as their ports still show it.
-    std::optional<SDataMeasurer::Data> leftData = left.read(source, task, leftRows);
-    if (!leftData)
-        return false;
-    std::optional<SDataMeasurer::Data> rightData = right.read(source, task, rightRows);
-    if (!rightData)
-        return false;
-    left.adopt(leftRows, std::move(*leftData));
-    right.adopt(rightRows, std::move(*rightData));
-    return calculatePair(left, right, task);
-}
-
-bool DutMeasurer::calculatePair(DutMeasurer& left, DutMeasurer& right, TaskProgress& task)
-{
-    task.nextStep(tr("Calculating"));
-    task.nextStep(tr("Calculating"));
-    auto* thru = static_cast<ConnectionTransmisson*>(left.m_fixtureConnection);
-    const auto kept = thru->processes().all();
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        if (!kept[i].process->calculateDUT(left.m_sdata.oneport(i), right.m_sdata.oneport(i))) {
-            left.fail(task);
-            return right.fail(task);
-        }
+    const CapturedErrors captured;
+    std::vector<DraftPort> drafts;
+    bool calculated = true;
+    if (asPair) {
+        auto* thru = static_cast<ConnectionTransmisson*>(measurers[0]->m_fixtureConnection);
+        const auto kept = thru->processes().all();
+        for (std::size_t i = 0; calculated && i < kept.size(); ++i)
+            calculated = measurers[0]->regateThru(kept[i], SDataMeasurer::oneportOf(readings[0], i),
+                                                  SDataMeasurer::oneportOf(readings[1], i), drafts);
+    } else {
+        for (std::size_t i = 0; calculated && i < measurers.size(); ++i)
+            calculated = measurers[i]->regateOwn(readings[i], drafts);
     }
-    left.setStatus(Measured);
-    right.setStatus(Measured);
+    for (const DutMeasurer* measurer : measurers)
+        calculated = calculated && !measurer->interruptRequested();
+    if (calculated)
+        return drafts;
+    reason = captured.reason();
+    return std::nullopt;
+}
+
+bool DutMeasurer::measure(const std::vector<DutMeasurer*>& measurers, bool asPair, SourceReader& source,
+                          TaskProgress& task, const std::vector<FixtureRows>& rows)
+{
+    if (measurers.empty())
+        return true;
+    std::deque<Measuring> measuring;
+    for (DutMeasurer* measurer : measurers)
+        measuring.emplace_back(*measurer, task);
+    for (std::size_t i = 0; i < measurers.size(); ++i) {
+        if (!measurers[i]->characterised(task, rows[i]))
+            return false;
+    }
+    Readings readings;
+    for (std::size_t i = 0; i < measurers.size(); ++i) {
+        std::optional<SDataMeasurer::Data> data = measurers[i]->read(source, task, rows[i]);
+        if (!data)
+            return false;
+        readings.push_back(std::move(*data));
+    }
+    DutMeasurer& first = *measurers.front();
+    for (std::size_t i = 0; i < measurers.size(); ++i) {
+        if (!measurers[i]->gridProblem(readings[i].frequencies).isEmpty())
+            return first.refuse(task, tr("The DUT's frequency grid cannot be time-gated: measure the DUT with a "
+                                         "linear sweep"));
+    }
+    for (std::size_t i = 0; i < measurers.size(); ++i)
+        task.nextStep(tr("Calculating"));
+    QString reason;
+    std::optional<std::vector<DraftPort>> drafts = regate(measurers, asPair, readings, reason);
+    if (!drafts)
+        return first.refuse(task, reason.isEmpty() ? tr("The DUT cannot be calculated")
+                                                   : tr("The DUT cannot be calculated: %1").arg(reason));
+    for (const DraftPort& draft : *drafts)
+        draft.putInPlace();
+    for (std::size_t i = 0; i < measurers.size(); ++i)
+        measurers[i]->adopt(rows[i], std::move(readings[i]));
     return true;
+}
+
+void DutMeasurer::recalculate(const std::vector<DutMeasurer*>& measurers, bool asPair, TaskProgress& task)
+{
+    if (measurers.empty())
+        return;
+    std::deque<Measuring> measuring;
+    Readings readings;
+    for (DutMeasurer* measurer : measurers) {
+        measuring.emplace_back(*measurer, task);
+        readings.push_back(measurer->m_sdata.data());
+    }
+    QString reason;
+    if (const std::optional<std::vector<DraftPort>> drafts = regate(measurers, asPair, readings, reason)) {
+        for (const DraftPort& draft : *drafts)
+            draft.putInPlace();
+        return;
+    }
+    // The halves moved under the DUT: what it measured no longer holds on them.
+    for (DutMeasurer* measurer : measurers)
+        measurer->setStatus(Failed);
+    emit measurers.front()->error(reason.isEmpty()
+                                      ? tr("The DUT cannot follow the new offset: measure the DUT again")
+                                      : tr("The DUT cannot follow the new offset (%1): measure the DUT again")
+                                            .arg(reason));
 }

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "engine/sparameters/SParametersOnePortVNA.h"
+#include "engine/processes/reflect/ReflectProcess.h"
+#include "engine/processes/transmission/TransmissionProcess.h"
+#include "measurement/connections/ConnectionBase.h"
 #include "measurement/measurers/BaseMeasurer.h"
+#include "measurement/measurers/DraftPort.h"
 #include "measurement/measurers/FixtureRows.h"
 #include "measurement/measurers/SDataMeasurer.h"
 
@@ -9,8 +13,8 @@
 
 #include <mutex>
 #include <optional>
+#include <vector>
 
-class ConnectionBase;
 class SourceReader;
 class VNAFixtureConnection;
 
@@ -30,42 +34,54 @@ public:
     ConnectionBase* fixtureConnection() const { return m_fixtureConnection; }
     QVector<Algorithms::SParametersOnePortVNA> rawData() const;
 
-    // On the worker: reads the DUT reflections, then calculates. The earlier measurement
-    // gives way once the new reflections are read (for a pair, those of both sides): a
-    // failure or a cancel before that keeps it, and its status.
-    bool measure(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
-    // Both sides of one 2x-thru in one calculation per process: the thru process
-    // returns both ports to their base sets first, so two separate calls would undo
-    // the first side's re-gating.
-    static bool measurePair(DutMeasurer& left, DutMeasurer& right, SourceReader& source, TaskProgress& task,
-                            const FixtureRows& leftRows, const FixtureRows& rightRows);
+    // On the worker: one DUT measurement with every measurer, each on its fixture's rows.
+    // Every fixture's reflections are read and the characterised ports re-gated aside; the
+    // new measurement replaces the earlier one of every measurer only once all of it has
+    // succeeded, so a failure or a cancel at any stage keeps the earlier one whole.
+    // asPair: the two measurers are the two sides of one 2x-thru (see sharesThru()).
+    static bool measure(const std::vector<DutMeasurer*>& measurers, bool asPair, SourceReader& source,
+                        TaskProgress& task, const std::vector<FixtureRows>& rows);
+    // On the worker, after an offset rewrote the halves: the reflections measured last,
+    // calculated again on the halves as they are now. A DUT that cannot follow fails, told
+    // once as the DUT's failure. Asked only where every measurer is measured and
+    // characterisationProblem() finds nothing for the rows read.
+    static void recalculate(const std::vector<DutMeasurer*>& measurers, bool asPair, TaskProgress& task);
     // Why the fixture cannot be re-gated on these rows: the step that characterises it keeps
     // no calculation (never measured, deleted, cleared) or one of other rows; no value when
     // it can. Any thread: asked before a measurement is started, and again when it starts.
     std::optional<QString> characterisationProblem(const FixtureRows& rows) const;
-    // Whether measurePair applies: both measure the two fixtures of the same thru.
+    // Both measure the two fixtures of the same thru: the thru process returns both ports
+    // to their base sets first, so the two sides are re-gated in one calculation per process.
     static bool sharesThru(const DutMeasurer& left, const DutMeasurer& right);
-    // On the worker: the reflections read last, calculated again on the fixture's halves
-    // as they are now (after an offset), alone or as a pair.
-    // Asked only where characterisationProblem() finds none for the rows read.
-    bool calculate(TaskProgress& task);
-    static bool calculatePair(DutMeasurer& left, DutMeasurer& right, TaskProgress& task);
     void reset() override;
 
 signals:
     void statusChanged(BaseMeasurer::Status st);
 
 private:
+    using Readings = std::vector<SDataMeasurer::Data>;
+
     // Refuses a measurement of a fixture that cannot be re-gated before anything is read.
     bool characterised(TaskProgress& task, const FixtureRows& rows);
-    // The new reflections, read; the earlier measurement stays until adopt().
+    // The new reflections, read; the earlier measurement stays.
     std::optional<SDataMeasurer::Data> read(SourceReader& source, TaskProgress& task, const FixtureRows& rows);
-    // The reflections read replace the earlier measurement, still to be calculated.
+    // Why the characterised processes cannot gate reflections on this grid; empty when they can.
+    QString gridProblem(const std::vector<double>& frequencies) const;
+    // The ports of the measurers' characterising processes re-gated aside with the
+    // reflections (one reading per measurer); nothing when a calculation failed or a
+    // cancel came, with the engine's reason in `reason`.
+    static std::optional<std::vector<DraftPort>> regate(const std::vector<DutMeasurer*>& measurers, bool asPair,
+                                                        const Readings& readings, QString& reason);
+    // This measurer's share of a calculation of its own connection's processes.
+    bool regateOwn(const SDataMeasurer::Data& reading, std::vector<DraftPort>& drafts);
+    // One kept process re-gates copies of its ports; the copies join the drafts when it succeeds.
+    bool regateThru(const KeptProcesses<Algorithms::TransmissionProcess>::Kept& kept,
+                    const Algorithms::SParametersOnePort& leftDut, const Algorithms::SParametersOnePort& rightDut,
+                    std::vector<DraftPort>& drafts);
+    bool regateReflect(const KeptProcesses<Algorithms::ReflectProcess>::Kept& kept,
+                       const Algorithms::SParametersOnePort& dut, std::vector<DraftPort>& drafts);
+    // The reflections read become the measurement.
     void adopt(const FixtureRows& rows, SDataMeasurer::Data data);
-    // Ends a measurement before anything was adopted: a cancel is announced, a failure told
-    // with the text (when any); the earlier measurement and its status stay.
-    bool stopBeforeAdopting(TaskProgress& task, const QString& text = {});
-    bool fail(TaskProgress& task);
     void setStatus(Status status);
 
     std::atomic<int> m_status{NotMeasured};

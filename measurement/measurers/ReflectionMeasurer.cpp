@@ -114,7 +114,9 @@ bool ReflectionMeasurer::hasResults() const
     return openStatus() != NotMeasured || shortStatus() != NotMeasured || calculatingStatus() != NotMeasured;
 }
 
-bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target)
+
+std::optional<ReflectionMeasurer::Reading> ReflectionMeasurer::read(Standard standard, SourceReader& source,
+                                                                     TaskProgress& task, const Target& target)
 {
     const Measuring measuring(*this, task);
     // Only this standard is read anew: the other one may be waiting for it.
@@ -122,106 +124,122 @@ bool ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskPr
     SDataMeasurer& measurer = standard == Standard::Open ? m_open : m_short;
 
     task.nextStep(tr("Read s-data"));
-    std::optional<SDataMeasurer::Data> data =
-        target.connection ? measurer.read(source, target.rows) : std::nullopt;
+    if (!target.connection) {
+        refuse(task, tr("The step has no fixtures to measure"));
+        return std::nullopt;
+    }
+    std::optional<SDataMeasurer::Data> data = measurer.read(source, target.rows);
     if (!data) {
-        if (!target.connection)
-            emit error(tr("The step has no fixtures to measure"));
-        // A reading that failed or was cut short by a cancel leaves the standard as it was before.
-        takeCancel();
-        task.cancel();
-        return false;
+        // The reading told why, unless a cancel cut it short.
+        refuse(task);
+        return std::nullopt;
     }
-    const bool calculating = calculatesWith(standard);
-    // A grid the calculation would refuse keeps the standard read before, and with it the calculation.
-    const QString problem =
-        calculating && !target.rows.empty() ? gridProblem(standard, data->frequencies) : QString();
-    if (!problem.isEmpty()) {
-        emit error(problem);
-        task.cancel();
-        return false;
+    Reading reading{standard, std::move(*data), std::nullopt};
+    if (!calculatesWith(standard))
+        return reading;
+    // A grid the calculation would refuse is told before anything is calculated.
+    if (!target.rows.empty()) {
+        if (const QString problem = gridProblem(standard, reading.data.frequencies); !problem.isEmpty()) {
+            refuse(task, problem);
+            return std::nullopt;
+        }
     }
-    measurer.adopt(std::move(*data));
-    if (!calculating)
-        return true;
 
     task.nextStep(tr("Read frequencies"));
     task.nextStep(tr("Calculate"));
-    if (!calculate(source, target)) {
-        task.cancel();
-        return false;
+    QString failure;
+    reading.calculation = calculate(source, target, standard, reading.data, failure);
+    if (!reading.calculation) {
+        refuse(task, failure);
+        return std::nullopt;
     }
-    return true;
+    return reading;
 }
 
-bool ReflectionMeasurer::failCalculation(const Target& target, const QString& text)
+ReflectionMeasurer::Outcome ReflectionMeasurer::putInPlace(Reading reading, const Target& target)
 {
-    const bool cancelled = takeCancel();
-    if (!cancelled && !text.isEmpty())
-        emit error(text);
-    clearResults(target.rows);
-    // A fixture calculated in part is not characterised for a DUT measurement.
-    target.connection->processes().clear();
-    // Cut short by a cancel, the calculation leaves nothing: not calculated, not failed.
-    setCalculatingStatus(cancelled ? NotMeasured : Failed);
-    return false;
-}
-
-bool ReflectionMeasurer::calculate(SourceReader& source, const Target& target)
-{
+    (reading.standard == Standard::Open ? m_open : m_short).adopt(std::move(reading.data));
+    if (!reading.calculation)
+        return Outcome::Stored;
+    std::vector<KeptProcesses<Algorithms::ReflectProcess>::Kept> kept;
+    for (const Calculation::Row& row : reading.calculation->rows) {
+        row.port.putInPlace();
+        row.process->moveToPort(row.port.rowPort());
+        kept.push_back({row.process, {row.port.row().port}});
+    }
     markWrittenBy(target.rows, target.writer);
-    target.connection->processes().clear();
-    dropRawData();
-    if (target.rows.empty()) {
-        setCalculatingStatus(Measured);
-        return true;
+    target.connection->processes().replace(std::move(kept));
+    {
+        std::lock_guard<std::mutex> lock(m_rawDataMutex);
+        m_openRawData = std::move(reading.calculation->openRawData);
+        m_shortRawData = std::move(reading.calculation->shortRawData);
     }
-    if (const std::optional<QString> text = checkAnalyzerPorts({&target.rows}, source.portCount()))
-        return failCalculation(target, *text);
+    setCalculatingStatus(Measured);
+    return Outcome::Calculated;
+}
 
+ReflectionMeasurer::Outcome ReflectionMeasurer::measure(Standard standard, SourceReader& source, TaskProgress& task,
+                                                        const Target& target)
+{
+    std::optional<Reading> reading = read(standard, source, task, target);
+    return reading ? putInPlace(std::move(*reading), target) : Outcome::Refused;
+}
+
+std::optional<ReflectionMeasurer::Calculation> ReflectionMeasurer::calculate(SourceReader& source,
+                                                                           const Target& target, Standard standard,
+                                                                           const SDataMeasurer::Data& data,
+                                                                           QString& failure)
+{
+    Calculation calculation;
+    if (target.rows.empty())
+        return calculation;
+    if (const std::optional<QString> text = checkAnalyzerPorts({&target.rows}, source.portCount())) {
+        failure = *text;
+        return std::nullopt;
+    }
     const FixturePossibleState state = m_state;
     const bool single = state != FixturePossibleState::OPEN_AND_SHORT;
+    const bool isShort = state == FixturePossibleState::SHORT;
     for (std::size_t i = 0; i < target.rows.size(); ++i) {
         const FixtureRow& row = target.rows[i];
         const std::optional<double> z0 = source.portImpedance(row.analyzerPort);
-        if (!z0)
-            return failCalculation(target, tr("Cannot read z0 impedance value"));
-        row.port->setMeasuredPort(row.analyzerPort);
-        row.port->setZ0Port(*z0);
-        row.port->setInLowPasMode(false);
+        if (!z0) {
+            failure = tr("Cannot read z0 impedance value");
+            return std::nullopt;
+        }
         QString errorText;
         auto process = adoptProcess<Algorithms::ReflectProcess>(
             Algorithms::createReflectProcessMethod(static_cast<int>(MeasureEnums::MeasureType::REFLECT), calcMethod(),
                                                    single, &errorText),
             errorText);
         if (!process)
-            return failCalculation(target);
-        setupFixture(row.port->measureData(), *z0);
-        if (!process->setFixturesForCalculate(row.port->measureData()))
-            return failCalculation(target);
+            return std::nullopt;
+        DraftPort draft(row, *z0);
+        forwardErrors(draft.port());
+        setupFixture(draft.port(), *z0);
+        if (!process->setFixturesForCalculate(draft.port()))
+            return std::nullopt;
         process->setInputParameters(target.connection->params());
 
-        const Algorithms::SParametersOnePort open = m_open.oneport(i);
-        const Algorithms::SParametersOnePort shortStandard = m_short.oneport(i);
+        const Algorithms::SParametersOnePort open =
+            standard == Standard::Open ? SDataMeasurer::oneportOf(data, i) : m_open.oneport(i);
+        const Algorithms::SParametersOnePort shortStandard =
+            standard == Standard::Short ? SDataMeasurer::oneportOf(data, i) : m_short.oneport(i);
         if (auto* both = qobject_cast<Algorithms::ReflectProcessOpenAndShort*>(process.get())) {
             // Each standard keeps its own grid; the process re-grids the short.
             both->setInputData(open, shortStandard);
-            std::lock_guard<std::mutex> lock(m_rawDataMutex);
-            m_openRawData.push_back(withPort(open, row.analyzerPort));
-            m_shortRawData.push_back(withPort(shortStandard, row.analyzerPort));
+            calculation.openRawData.push_back(withPort(open, row.analyzerPort));
+            calculation.shortRawData.push_back(withPort(shortStandard, row.analyzerPort));
         } else if (auto* one = qobject_cast<Algorithms::ReflectProcessOpenOrShort*>(process.get())) {
-            const bool isShort = state == FixturePossibleState::SHORT;
             one->setMeasuredData(isShort ? shortStandard : open);
             one->setSignalType(m_signalType);
             one->setIsShort(isShort);
-            std::lock_guard<std::mutex> lock(m_rawDataMutex);
-            (isShort ? m_shortRawData : m_openRawData).push_back(withPort(isShort ? shortStandard : open, row.analyzerPort));
+            (isShort ? calculation.shortRawData : calculation.openRawData)
+                .push_back(withPort(isShort ? shortStandard : open, row.analyzerPort));
         }
-        const bool executed = startExecute(process);
-        target.connection->processes().append(process, {row.port});
-        if (!executed || interruptRequested())
-            return failCalculation(target);
+        if (!startExecute(process) || interruptRequested())
+            return std::nullopt;
+        calculation.rows.push_back({process, std::move(draft)});
     }
-    setCalculatingStatus(Measured);
-    return true;
+    return calculation;
 }

@@ -1,14 +1,18 @@
 #pragma once
 
 #include "engine/processes/reflect/MaxSignalEliminationType.h"
+#include "engine/processes/reflect/ReflectProcess.h"
 #include "engine/sparameters/SParametersOnePortVNA.h"
 #include "measurement/enums/MeasureEnums.h"
 #include "measurement/measurers/BaseMeasurer.h"
+#include "measurement/measurers/DraftPort.h"
 #include "measurement/measurers/FixtureRows.h"
 #include "measurement/measurers/SDataMeasurer.h"
 
 #include <cstdint>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 class ConnectionReflect;
@@ -52,10 +56,36 @@ public:
     std::vector<Algorithms::SParametersOnePortVNA> openRawData() const;
     std::vector<Algorithms::SParametersOnePortVNA> shortRawData() const;
 
-    // On the worker: reads the standard and calculates when the state allows. A reading
-    // that fails or is cut short by a cancel keeps the standard read before, and with it
-    // the calculation.
-    bool measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target);
+    // The fixture calculated aside from its rows.
+    struct Calculation
+    {
+        struct Row
+        {
+            std::shared_ptr<Algorithms::ReflectProcess> process;
+            DraftPort port;
+        };
+        std::vector<Row> rows;
+        std::vector<Algorithms::SParametersOnePortVNA> openRawData;
+        std::vector<Algorithms::SParametersOnePortVNA> shortRawData;
+    };
+    // A standard read and, when the state asks for it, the fixture calculated with it: not
+    // yet the measurement.
+    struct Reading
+    {
+        Standard standard = Standard::Open;
+        SDataMeasurer::Data data;
+        std::optional<Calculation> calculation;
+    };
+    enum class Outcome { Refused, Stored, Calculated };
+
+    // On the worker: reads the standard and calculates when the state allows, aside. A
+    // reading or calculation that fails or is cut short by a cancel gives nothing, and the
+    // earlier standards, calculation and results stay as they were.
+    std::optional<Reading> read(Standard standard, SourceReader& source, TaskProgress& task, const Target& target);
+    // On the worker: the reading becomes the measurement: its standard, and its calculation
+    // (results, processes, raw data, status) when it has one.
+    Outcome putInPlace(Reading reading, const Target& target);
+    Outcome measure(Standard standard, SourceReader& source, TaskProgress& task, const Target& target);
     // On the worker: a calculation belongs to the fixture ports it ran on, so a measurement
     // on new ports starts without one; the standards stay.
     void dropCalculation();
@@ -74,8 +104,11 @@ private:
     bool calculatesWith(Standard standard) const;
     // Why the calculation would refuse the standard just read on this grid; empty when none.
     QString gridProblem(Standard standard, const std::vector<double>& frequencies) const;
-    bool calculate(SourceReader& source, const Target& target);
-    bool failCalculation(const Target& target, const QString& text = {});
+    // The fixture calculated aside with the standard just read and the other one as it
+    // stands; nothing, with the reason in `failure` (when there is one), when it failed or a
+    // cancel came.
+    std::optional<Calculation> calculate(SourceReader& source, const Target& target, Standard standard,
+                                         const SDataMeasurer::Data& data, QString& failure);
     void setCalculatingStatus(Status status);
     void dropRawData();
 

@@ -6,12 +6,23 @@
 Algorithms::SParametersOnePort SDataMeasurer::oneport(std::size_t row) const
 {
     std::lock_guard<std::mutex> lock(m_dataMutex);
+    return oneportOf(m_data, row);
+}
+
+Algorithms::SParametersOnePort SDataMeasurer::oneportOf(const Data& data, std::size_t row)
+{
     Algorithms::SParametersOnePort set;
-    if (row < m_data.columns.size()) {
-        set.setFrequencies(m_data.frequencies);
-        set.setS11(m_data.columns[row]);
+    if (row < data.columns.size()) {
+        set.setFrequencies(data.frequencies);
+        set.setS11(data.columns[row]);
     }
     return set;
+}
+
+SDataMeasurer::Data SDataMeasurer::data() const
+{
+    std::lock_guard<std::mutex> lock(m_dataMutex);
+    return m_data;
 }
 
 void SDataMeasurer::setStatus(BaseMeasurer::Status status)

@@ -37,6 +37,9 @@ public:
     BaseMeasurer::Status status() const { return static_cast<BaseMeasurer::Status>(m_status.load()); }
     // Row i's reflection on its own grid; an invalid set for a row not read.
     Algorithms::SParametersOnePort oneport(std::size_t row) const;
+    static Algorithms::SParametersOnePort oneportOf(const Data& data, std::size_t row);
+    // What was adopted last.
+    Data data() const;
 
     // On the worker: the grid and the reflection S(p, p) of every row's analyzer port,
     // not yet the measurement: the caller adopts them once all it reads is there. A

@@ -32,11 +32,6 @@ void TransmissionMeasurer::setStatus(Status status)
         emit statusChanged(status);
 }
 
-bool TransmissionMeasurer::fail(TaskProgress& task, const QString& text)
-{
-    return failWith(m_status, [this](Status s) { emit statusChanged(s); }, task, text);
-}
-
 void TransmissionMeasurer::reset()
 {
     {
@@ -49,28 +44,24 @@ void TransmissionMeasurer::reset()
     setStatus(NotMeasured);
 }
 
-void TransmissionMeasurer::replace(const Rows& rows)
+
+void TransmissionMeasurer::putInPlace(Outcome outcome, const Rows& rows)
 {
-    reset();
-    clearResults(rows.left);
-    clearResults(rows.right);
+    std::vector<KeptProcesses<Algorithms::TransmissionProcess>::Kept> kept;
+    for (const CalculatedPair& pair : outcome.pairs) {
+        pair.left.putInPlace();
+        pair.right.putInPlace();
+        pair.process->moveToPorts(pair.left.rowPort(), pair.right.rowPort());
+        kept.push_back({pair.process, {pair.left.row().port, pair.right.row().port}});
+    }
     markWrittenBy(rows.left, rows.writer);
     markWrittenBy(rows.right, rows.writer);
-}
-
-bool TransmissionMeasurer::stop(TaskProgress& task, const QString& text)
-{
-    // Halves calculated in part characterise nothing a DUT measurement could re-gate with.
-    m_connection->processes().clear();
-    return fail(task, takeCancel() ? QString() : text);
-}
-
-bool TransmissionMeasurer::stopBeforeReplacing(TaskProgress& task, const QString& text)
-{
-    if (!takeCancel() && !text.isEmpty())
-        emit error(text);
-    task.cancel();
-    return false;
+    m_connection->processes().replace(std::move(kept));
+    {
+        std::lock_guard<std::mutex> lock(m_rawDataMutex);
+        m_rawData = std::move(outcome.rawData);
+    }
+    setStatus(Measured);
 }
 
 bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, const std::optional<Rows>& rows)
@@ -78,73 +69,87 @@ bool TransmissionMeasurer::measure(SourceReader& source, TaskProgress& task, con
     const Measuring measuring(*this, task);
     task.nextStep(tr("Check data"));
     if (!m_connection || !rows)
-        return fail(task, tr("The step has no fixtures to measure"));
+        return refuse(task, tr("The step has no fixtures to measure"));
     prepareAnalyzer(source);
 
     task.nextStep(tr("Read freqs"));
     const std::optional<std::vector<double>> frequencies = source.frequencies();
     if (!frequencies)
-        return stopBeforeReplacing(task, tr("Cannot read the frequency grid"));
+        return refuse(task, tr("Cannot read the frequency grid"));
 
     task.nextStep(tr("Check configuration"));
     if (rows->left.size() != rows->right.size())
-        return stopBeforeReplacing(task, tr("The two fixtures of the 2x-thru have different port counts (%1 and %2)")
-                                             .arg(rows->left.size())
-                                             .arg(rows->right.size()));
+        return refuse(task, tr("The two fixtures of the 2x-thru have different port counts (%1 and %2)")
+                                .arg(rows->left.size())
+                                .arg(rows->right.size()));
     if (const std::optional<QString> text = checkAnalyzerPorts({&rows->left, &rows->right}, source.portCount()))
-        return stopBeforeReplacing(task, *text);
-    if (rows->left.empty())
-        replace(*rows);
+        return refuse(task, *text);
 
+    Outcome outcome;
     for (std::size_t i = 0; i < rows->left.size(); ++i) {
-        const FixtureRow& left = rows->left[i];
-        const FixtureRow& right = rows->right[i];
-        const bool replaced = i > 0;
-
-        task.nextStep(tr("Setup measure data"));
-        const std::optional<Pair> pair = preparePair(source, left, right);
+        std::optional<CalculatedPair> pair =
+            calculatePair(source, task, rows->left[i], rows->right[i], *frequencies, outcome);
         if (!pair)
-            return replaced ? stop(task) : stopBeforeReplacing(task);
-        // Every pair has the same grid and method: a grid the method refuses keeps the earlier halves.
-        const QString gridProblem = replaced ? QString() : pair->process->gridProblem(*frequencies);
-        if (!gridProblem.isEmpty())
-            return stopBeforeReplacing(task, gridProblem);
-
-        task.nextStep(tr("Read SParameters"));
-        const uint pL = left.analyzerPort;
-        const uint pR = right.analyzerPort;
-        const auto columns = source.sParameters({{pL, pL}, {pL, pR}, {pR, pL}, {pR, pR}});
-        if (!columns) {
-            const QString text = tr("Cannot read S-parameters data");
-            return replaced ? stop(task, text) : stopBeforeReplacing(task, text);
-        }
-        if (!replaced)
-            replace(*rows);
-        if (!setupRows(*pair, left, right))
-            return stop(task);
-        Algorithms::SParametersTwoPortVNA measured;
-        measured.setFrequencies(*frequencies);
-        measured.setS11((*columns)[0]);
-        measured.setS12((*columns)[1]);
-        measured.setS21((*columns)[2]);
-        measured.setS22((*columns)[3]);
-        measured.setFirstPort(pL);
-        measured.setSecondPort(pR);
-        {
-            std::lock_guard<std::mutex> lock(m_rawDataMutex);
-            m_rawData.push_back(measured);
-        }
-        pair->process->setMeasuredData(measured);
-
-        pair->process->setInputParameters(m_connection->params());
-        task.nextStep(tr("Execute algorithm"));
-        const bool executed = startExecute(pair->process);
-        m_connection->processes().append(pair->process, {left.port, right.port});
-        if (!executed || interruptRequested())
-            return stop(task);
+            return false;
+        outcome.pairs.push_back(std::move(*pair));
     }
-    setStatus(Measured);
+    putInPlace(std::move(outcome), *rows);
     return true;
+}
+
+std::optional<TransmissionMeasurer::CalculatedPair>
+TransmissionMeasurer::calculatePair(SourceReader& source, TaskProgress& task, const FixtureRow& left,
+                                    const FixtureRow& right, const std::vector<double>& frequencies,
+                                    Outcome& outcome)
+{
+    task.nextStep(tr("Setup measure data"));
+    const std::optional<Pair> pair = preparePair(source, left, right);
+    if (!pair) {
+        refuse(task);
+        return std::nullopt;
+    }
+    // Every pair has the same grid and method: a grid the method refuses is told before any sweep.
+    if (const QString gridProblem = pair->process->gridProblem(frequencies); !gridProblem.isEmpty()) {
+        refuse(task, gridProblem);
+        return std::nullopt;
+    }
+
+    task.nextStep(tr("Read SParameters"));
+    const uint pL = left.analyzerPort;
+    const uint pR = right.analyzerPort;
+    const auto columns = source.sParameters({{pL, pL}, {pL, pR}, {pR, pL}, {pR, pR}});
+    if (!columns) {
+        refuse(task, tr("Cannot read S-parameters data"));
+        return std::nullopt;
+    }
+    Algorithms::SParametersTwoPortVNA measured;
+    measured.setFrequencies(frequencies);
+    measured.setS11((*columns)[0]);
+    measured.setS12((*columns)[1]);
+    measured.setS21((*columns)[2]);
+    measured.setS22((*columns)[3]);
+    measured.setFirstPort(pL);
+    measured.setSecondPort(pR);
+    outcome.rawData.push_back(measured);
+
+    CalculatedPair calculated{pair->process, DraftPort(left, pair->leftZ0), DraftPort(right, pair->rightZ0)};
+    for (const auto& [draft, z0] :
+         {std::pair{&calculated.left, pair->leftZ0}, std::pair{&calculated.right, pair->rightZ0}}) {
+        forwardErrors(draft->port());
+        setupFixture(draft->port(), z0);
+    }
+    if (!pair->process->setFixturesForCalculate(calculated.left.port(), calculated.right.port())) {
+        refuse(task);
+        return std::nullopt;
+    }
+    pair->process->setMeasuredData(measured);
+    pair->process->setInputParameters(m_connection->params());
+    task.nextStep(tr("Execute algorithm"));
+    if (!startExecute(pair->process) || interruptRequested()) {
+        refuse(task);
+        return std::nullopt;
+    }
+    return calculated;
 }
 
 std::optional<TransmissionMeasurer::Pair>
@@ -163,16 +168,4 @@ TransmissionMeasurer::preparePair(SourceReader& source, const FixtureRow& left, 
     if (!process)
         return std::nullopt;
     return Pair{std::move(process), *leftZ0, *rightZ0};
-}
-
-bool TransmissionMeasurer::setupRows(const Pair& pair, const FixtureRow& left, const FixtureRow& right)
-{
-    for (const auto& [row, z0] : {std::pair{&left, pair.leftZ0}, std::pair{&right, pair.rightZ0}}) {
-        row->port->setMeasuredPort(row->analyzerPort);
-        row->port->setZ0Port(z0);
-        row->port->setInLowPasMode(false);
-    }
-    setupFixture(left.port->measureData(), pair.leftZ0);
-    setupFixture(right.port->measureData(), pair.rightZ0);
-    return pair.process->setFixturesForCalculate(left.port->measureData(), right.port->measureData());
 }

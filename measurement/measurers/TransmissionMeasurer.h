@@ -2,6 +2,7 @@
 
 #include "engine/sparameters/SParametersTwoPortVNA.h"
 #include "measurement/measurers/BaseMeasurer.h"
+#include "measurement/measurers/DraftPort.h"
 #include "measurement/measurers/FixtureRows.h"
 
 #include <cstdint>
@@ -42,9 +43,9 @@ public:
     // (left fixture's port count + 1) x 3.
     int progressStepCount(const Rows& rows) const;
 
-    // On the worker. No rows: the step has no fixtures. The earlier results stay
-    // until the first pair's S-parameters are read on a grid its method accepts: a
-    // failure or a cancel before that keeps them and the status.
+    // On the worker. No rows: the step has no fixtures. Every pair is read and calculated
+    // aside; the new halves, raw data, processes and status replace the earlier ones only
+    // once every pair has succeeded: a failure or a cancel at any stage keeps them all.
     bool measure(SourceReader& source, TaskProgress& task, const std::optional<Rows>& rows);
     void reset() override;
 
@@ -59,17 +60,27 @@ private:
         double leftZ0 = 0.0;
         double rightZ0 = 0.0;
     };
+    // One pair calculated aside.
+    struct CalculatedPair
+    {
+        std::shared_ptr<Algorithms::TransmissionProcess> process;
+        DraftPort left;
+        DraftPort right;
+    };
+    struct Outcome
+    {
+        std::vector<CalculatedPair> pairs;
+        std::vector<Algorithms::SParametersTwoPortVNA> rawData;
+    };
+
     std::optional<Pair> preparePair(SourceReader& source, const FixtureRow& left, const FixtureRow& right);
-    // The pair's rows set up for the process, which then calculates them.
-    bool setupRows(const Pair& pair, const FixtureRow& left, const FixtureRow& right);
-    // The earlier measurement gives way: results, raw data, kept processes and status.
-    void replace(const Rows& rows);
-    // Ends the measurement: a cancel is announced, anything else fails with the text.
-    bool stop(TaskProgress& task, const QString& text = {});
-    // Ends the measurement before anything was replaced: the earlier measurement and its
-    // status stay; a failure is told with the text, a cancel is announced.
-    bool stopBeforeReplacing(TaskProgress& task, const QString& text = {});
-    bool fail(TaskProgress& task, const QString& text = {});
+    // Reads the pair's S-parameters and calculates its halves aside; nothing when the
+    // reading or the calculation failed or a cancel came (the reason told).
+    std::optional<CalculatedPair> calculatePair(SourceReader& source, TaskProgress& task, const FixtureRow& left,
+                                                const FixtureRow& right, const std::vector<double>& frequencies,
+                                                Outcome& outcome);
+    // The new measurement replaces the earlier one whole: halves, raw data, kept processes, status.
+    void putInPlace(Outcome outcome, const Rows& rows);
     void setStatus(Status status);
 
     std::atomic<int> m_status{NotMeasured};

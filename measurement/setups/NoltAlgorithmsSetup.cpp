@@ -390,16 +390,22 @@ std::vector<std::shared_ptr<Step>> NoltAlgorithmsSetup::derivedSteps(const std::
         }
     }
     if (!m_abDutConnectionEnabled) {
-        for (const auto& step : steps)
+        for (const auto& step : steps) {
             step->setOffsetFollowUp(nullptr);
+            step->setRemeasuredFollowUp(nullptr);
+        }
         return steps;
     }
     std::shared_ptr<DutStep> dut = dutStep(earlier, connections);
-    // The DUT measured on the halves follows their offsets.
+    // The DUT measured on the halves follows their offsets, and ends with them when they are measured again.
     for (const auto& step : steps) {
         step->setOffsetFollowUp([dut = std::weak_ptr<DutStep>(dut)]() -> Step::FollowUp {
             const std::shared_ptr<DutStep> held = dut.lock();
             return held ? held->recalculation() : Step::FollowUp{};
+        });
+        step->setRemeasuredFollowUp([dut = std::weak_ptr<DutStep>(dut), connection = step->connection()]() -> Step::FollowUp {
+            const std::shared_ptr<DutStep> held = dut.lock();
+            return held ? held->ending(connection) : Step::FollowUp{};
         });
     }
     steps.push_back(std::move(dut));

@@ -79,16 +79,8 @@ std::vector<FixtureRows> DutStep::fixtureRows() const
 
 Step::Work DutStep::dutWork()
 {
-    return [this, rows = fixtureRows(), earlier = m_earlier](SourceReader& source, TaskProgress& task) {
-        if (measuredAsPair()) {
-            DutMeasurer::measurePair(*m_measurers[0], *m_measurers[1], source, task, rows[0], rows[1]);
-            return;
-        }
-        // A failure leaves the next fixture to be measured; a cancel ends the step's measurement.
-        for (std::size_t i = 0; i < m_measurers.size(); ++i) {
-            if (!m_measurers[i]->measure(source, task, rows[i]) && m_measurers[i]->endedByCancel())
-                return;
-        }
+    return [this, rows = fixtureRows()](SourceReader& source, TaskProgress& task) {
+        DutMeasurer::measure(m_measurers, measuredAsPair(), source, task, rows);
     };
 }
 
@@ -115,19 +107,30 @@ Step::FollowUp DutStep::recalculation()
 {
     auto self = std::static_pointer_cast<DutStep>(shared_from_this());
     return [self, rows = fixtureRows()](TaskProgress& task) {
-        // Judged when the halves changed: the reflections of a DUT not measured, failed
-        // or cleared, or of halves calculated anew, are nothing to calculate.
+        // Judged when the halves changed: the reflections of a DUT not measured, failed or
+        // ended, or of halves calculated anew, are nothing to calculate.
         for (std::size_t i = 0; i < self->m_measurers.size(); ++i) {
             if (self->m_measurers[i]->status() != BaseMeasurer::Measured
                 || self->m_measurers[i]->characterisationProblem(rows[i]))
                 return;
         }
-        if (self->measuredAsPair()) {
-            DutMeasurer::calculatePair(*self->m_measurers[0], *self->m_measurers[1], task);
-            return;
+        DutMeasurer::recalculate(self->m_measurers, self->measuredAsPair(), task);
+    };
+}
+
+Step::FollowUp DutStep::ending(ConnectionBase* remeasured)
+{
+    auto self = std::static_pointer_cast<DutStep>(shared_from_this());
+    return [self, remeasured](TaskProgress&) {
+        bool ended = false;
+        for (DutMeasurer* measurer : self->m_measurers) {
+            if (measurer->fixtureConnection() != remeasured || measurer->status() == BaseMeasurer::NotMeasured)
+                continue;
+            measurer->reset();
+            ended = true;
         }
-        for (DutMeasurer* measurer : self->m_measurers)
-            measurer->calculate(task);
+        if (ended)
+            emit self->error(tr("The DUT result was cleared because its fixtures were measured again"));
     };
 }
 

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -20,7 +21,7 @@ QString tr(const char* text)
     return QCoreApplication::translate("FixtureOffsets", text);
 }
 
-std::optional<double> averageLength(const FixtureRows& rows, const char* label, const QString& emptyText,
+std::optional<double> averageLength(const PortLengths& rows, const char* label, const QString& emptyText,
                                     QString& errorText)
 {
     if (rows.empty()) {
@@ -28,9 +29,9 @@ std::optional<double> averageLength(const FixtureRows& rows, const char* label, 
         return std::nullopt;
     }
     double sum = 0.0;
-    for (const FixtureRow& row : rows) {
+    for (const PortLength& row : rows) {
         qDebug() << label << row.analyzerPort;
-        const std::optional<double> length = row.port->measureData()->fixtureLength();
+        const std::optional<double> length = row.port->fixtureLength();
         if (!length) {
             errorText = tr("Calculation error. There is no length data");
             return std::nullopt;
@@ -103,8 +104,24 @@ bool applyToReflect(const FixtureRows& rows, double offsetPs, QString& errorText
     return false;
 }
 
-std::optional<std::pair<double, double>> reflectOffsets(const FixtureRows& leftReflect, const FixtureRows& rightReflect,
-                                                        const FixtureRows& thru, QString& errorText)
+bool anyOffsetInForce(const FixtureRows& rows)
+{
+    return std::any_of(rows.begin(), rows.end(), [](const FixtureRow& row) {
+        const std::optional<int> kind = row.port->measureData()->currentSParametersKind();
+        return kind && QmlFixturePort::calibrationStateOf(*kind).testFlag(QmlFixturePort::OffsetApplied);
+    });
+}
+
+PortLengths lengthsOf(const FixtureRows& rows)
+{
+    PortLengths lengths;
+    for (const FixtureRow& row : rows)
+        lengths.push_back({row.analyzerPort, row.port->measureData()});
+    return lengths;
+}
+
+std::optional<std::pair<double, double>> reflectOffsets(const PortLengths& leftReflect, const PortLengths& rightReflect,
+                                                        const PortLengths& thru, QString& errorText)
 {
     const auto left = averageLength(leftReflect, "LEFT PORT", tr("Calculation error. Left side fixture data is empty"),
                                     errorText);

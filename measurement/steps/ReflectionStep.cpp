@@ -123,11 +123,13 @@ std::vector<std::vector<uint>> ReflectionStep::cabling() const
 Step::Work ReflectionStep::standardWork(ReflectionMeasurer::Standard standard)
 {
     return [this, standard,
-            target = ReflectionMeasurer::Target{m_connection.get(), takeFixtureRows(*m_fixture), serial()}](
-               SourceReader& source, TaskProgress& task) {
-        if (m_measurer->measure(standard, source, task, target)
-            && m_measurer->calculatingStatus() == BaseMeasurer::Measured)
-            onGuiThread([this] { setAppliedFixtureOffset(false); });
+            target = ReflectionMeasurer::Target{m_connection.get(), takeFixtureRows(*m_fixture), serial()},
+            remeasured = remeasuredFollowUp()](SourceReader& source, TaskProgress& task) {
+        if (m_measurer->measure(standard, source, task, target) != ReflectionMeasurer::Outcome::Calculated)
+            return;
+        onGuiThread([this] { setAppliedFixtureOffset(false); });
+        if (remeasured)
+            remeasured(task);
     };
 }
 

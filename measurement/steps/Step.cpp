@@ -301,7 +301,7 @@ void Step::runDetached(const std::shared_ptr<TaskProgress>& task, std::function<
     };
     worker->post(
         [end, self = this, work = std::move(work), task,
-         followUp = m_offsetFollowUp ? m_offsetFollowUp() : FollowUp{}] {
+         followUp = offsetFollowUp()] {
             AtExit atEnd{end};
             if (!work(*task)) {
                 task->cancel();

@@ -78,6 +78,10 @@ public:
     // made on the halves as they were (a DUT's) follow the new halves. Asked for on this
     // thread when the offset is posted; it may give nothing.
     void setOffsetFollowUp(std::function<FollowUp()> make) { m_offsetFollowUp = std::move(make); }
+    // What must run right after a new measurement of this step replaced the processes it
+    // keeps, in the same work item: results calculated with the earlier ones (a DUT's) end.
+    // Asked for on this thread when the measurement is posted; it may give nothing.
+    void setRemeasuredFollowUp(std::function<FollowUp()> make) { m_remeasuredFollowUp = std::move(make); }
 
 public slots:
     void setCalcMethod(Algorithms::CalcMethod method);
@@ -127,6 +131,8 @@ protected:
     void post(std::function<void()> work);
     // A setter for a property QML reads, carried out on this object's thread.
     void onGuiThread(std::function<void()> change);
+    FollowUp offsetFollowUp() const { return m_offsetFollowUp ? m_offsetFollowUp() : FollowUp{}; }
+    FollowUp remeasuredFollowUp() const { return m_remeasuredFollowUp ? m_remeasuredFollowUp() : FollowUp{}; }
     // Never reused, unlike the step's address: marks the results this step wrote.
     std::uint64_t serial() const { return m_serial; }
 
@@ -150,6 +156,7 @@ private:
     bool m_appliedFixtureOffset = false;
     std::function<std::shared_ptr<QObject>()> m_keepAlive;
     std::function<FollowUp()> m_offsetFollowUp;
+    std::function<FollowUp()> m_remeasuredFollowUp;
     // Measurements begun and not yet ended; they end on the worker.
     std::atomic<int> m_measuring{0};
     // The tasks of the step's work. A task is its measurement's record of a cancel from

@@ -40,6 +40,7 @@ struct TransmissionStep::ReflectRun
     FixtureRows leftRows;
     FixtureRows rightRows;
     TransmissionMeasurer::Rows thru;
+    FollowUp offsetFollowUp;
 };
 
 TransmissionStep::TransmissionStep(std::shared_ptr<ConnectionTransmisson> connection,
@@ -214,7 +215,8 @@ Step::Work TransmissionStep::thruWork()
     std::optional<TransmissionMeasurer::Rows> rows = thruRows();
     if (rows)
         rows->writer = serial();
-    return [this, rows = std::move(rows), connection = m_connection](SourceReader& source, TaskProgress& task) {
+    return [this, rows = std::move(rows), connection = m_connection,
+            remeasured = remeasuredFollowUp()](SourceReader& source, TaskProgress& task) {
         if (!m_thru->measure(source, task, rows))
             return;
         // New halves carry no offset.
@@ -222,6 +224,8 @@ Step::Work TransmissionStep::thruWork()
             setAppliedFixtureOffset(false);
             setAppliedReflectsOffset(false);
         });
+        if (remeasured)
+            remeasured(task);
     };
 }
 
@@ -239,19 +243,17 @@ void TransmissionStep::measureFromTouchstoneFile(const QString& filePath)
 
 Step::Work TransmissionStep::reflectWork(ReflectionMeasurer::Standard standard)
 {
-    m_leftClone = m_left->cloneConnection();
-    m_rightClone = m_right->cloneConnection();
-    forwardPortErrors(*m_leftClone);
-    forwardPortErrors(*m_rightClone);
-    m_leftReflectConnection = makeLaterDeleted<ConnectionReflect>(m_leftClone.get(), m_connection->params());
-    m_rightReflectConnection = makeLaterDeleted<ConnectionReflect>(m_rightClone.get(), m_connection->params());
-    ReflectRun run{m_leftClone,
-                   m_rightClone,
-                   m_leftReflectConnection,
-                   m_rightReflectConnection,
-                   takeFixtureRows(*m_leftClone),
-                   takeFixtureRows(*m_rightClone),
-                   *thruRows()};
+    ReflectRun run;
+    run.leftClone = m_left->cloneConnection();
+    run.rightClone = m_right->cloneConnection();
+    forwardPortErrors(*run.leftClone);
+    forwardPortErrors(*run.rightClone);
+    run.leftConnection = makeLaterDeleted<ConnectionReflect>(run.leftClone.get(), m_connection->params());
+    run.rightConnection = makeLaterDeleted<ConnectionReflect>(run.rightClone.get(), m_connection->params());
+    run.leftRows = takeFixtureRows(*run.leftClone);
+    run.rightRows = takeFixtureRows(*run.rightClone);
+    run.thru = *thruRows();
+    run.offsetFollowUp = offsetFollowUp();
     return [this, run = std::move(run), standard](SourceReader& source, TaskProgress& task) {
         measureReflect(run, standard, source, task);
     };
@@ -289,47 +291,92 @@ void TransmissionStep::setReflectOffsets(double left, double right)
     });
 }
 
+namespace {
+
+FixtureOffsets::PortLengths lengthsOf(const ReflectionMeasurer::Calculation& calculation)
+{
+    FixtureOffsets::PortLengths lengths;
+    for (const ReflectionMeasurer::Calculation::Row& row : calculation.rows)
+        lengths.push_back({row.port.row().analyzerPort, row.port.port()});
+    return lengths;
+}
+
+} // namespace
+
 void TransmissionStep::measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard,
                                       SourceReader& source, TaskProgress& task)
 {
-    setReflectOffsets(0.0, 0.0);
-    // Only halves that exist can go back to their own plane, and with them every
-    // offset flag of the step.
-    if (m_thru->status() == BaseMeasurer::Measured) {
-        QString errorText;
-        if (!FixtureOffsets::applyToThru(run.thru.left, run.thru.right, 0.0, 0.0, errorText) && !errorText.isEmpty())
-            emit error(errorText);
-        onGuiThread([this] {
-            setAppliedFixtureOffset(false);
-            setAppliedReflectsOffset(false);
-        });
+    const ReflectionMeasurer::Target leftTarget{run.leftConnection.get(), run.leftRows, 0};
+    const ReflectionMeasurer::Target rightTarget{run.rightConnection.get(), run.rightRows, 0};
+    // Both sides are read and calculated, and the offsets worked out, before anything changes:
+    // a failure or a cancel at any stage keeps the earlier standards, offsets and halves.
+    std::optional<ReflectionMeasurer::Reading> left = m_leftReflect->read(standard, source, task, leftTarget);
+    if (!left)
+        return;
+    std::optional<ReflectionMeasurer::Reading> right = m_rightReflect->read(standard, source, task, rightTarget);
+    if (!right)
+        return;
+    const bool calculated = left->calculation && right->calculation;
+    const bool thruMeasured = m_thru->status() == BaseMeasurer::Measured;
+    std::pair<double, double> offsets{0.0, 0.0};
+    if (calculated) {
+        task.nextStep(tr("Calculate reflect offset"));
+        if (thruMeasured) {
+            QString errorText;
+            const auto computed = FixtureOffsets::reflectOffsets(lengthsOf(*left->calculation),
+                                                                 lengthsOf(*right->calculation),
+                                                                 FixtureOffsets::lengthsOf(run.thru.left), errorText);
+            if (!computed) {
+                emit error(errorText);
+                task.cancel();
+                return;
+            }
+            offsets = *computed;
+        }
     }
-    // The copies are new: whatever was calculated on the previous ones is gone with them.
-    m_leftReflect->dropCalculation();
-    m_rightReflect->dropCalculation();
-    m_leftReflect->measure(standard, source, task, {run.leftConnection.get(), run.leftRows});
-    // A cancel ends the measurement of both sides.
-    if (m_leftReflect->endedByCancel())
-        return;
-    m_rightReflect->measure(standard, source, task, {run.rightConnection.get(), run.rightRows});
-    if (m_leftReflect->calculatingStatus() != BaseMeasurer::Measured
-        || m_rightReflect->calculatingStatus() != BaseMeasurer::Measured)
-        return;
 
-    task.nextStep(tr("Calculate reflect offset"));
-    if (m_thru->status() != BaseMeasurer::Measured) {
+    // The standards are measured on new copies of the fixtures: the offsets move the thru's
+    // plane from its own, so only halves back on their own plane can take them.
+    if (thruMeasured)
+        returnThruToItsPlane(run, task);
+    onGuiThread([this, leftClone = run.leftClone, rightClone = run.rightClone, leftConnection = run.leftConnection,
+                 rightConnection = run.rightConnection] {
+        m_leftClone = leftClone;
+        m_rightClone = rightClone;
+        m_leftReflectConnection = leftConnection;
+        m_rightReflectConnection = rightConnection;
+    });
+    for (auto [measurer, reading, target] : {std::tuple{m_leftReflect, &*left, &leftTarget},
+                                             std::tuple{m_rightReflect, &*right, &rightTarget}}) {
+        // A calculation belongs to the copies it ran on.
+        if (!reading->calculation)
+            measurer->dropCalculation();
+        measurer->putInPlace(std::move(*reading), *target);
+    }
+    setReflectOffsets(offsets.first, offsets.second);
+    if (calculated && !thruMeasured) {
         emit error(tr("Fixture is not measured"));
         task.cancel();
-        return;
     }
+}
+
+void TransmissionStep::returnThruToItsPlane(const ReflectRun& run, TaskProgress& task)
+{
+    onGuiThread([this] {
+        setAppliedFixtureOffset(false);
+        setAppliedReflectsOffset(false);
+    });
+    if (!FixtureOffsets::anyOffsetInForce(run.thru.left) && !FixtureOffsets::anyOffsetInForce(run.thru.right))
+        return;
     QString errorText;
-    const auto offsets = FixtureOffsets::reflectOffsets(run.leftRows, run.rightRows, run.thru.left, errorText);
-    if (!offsets) {
-        emit error(errorText);
-        task.cancel();
+    if (!FixtureOffsets::applyToThru(run.thru.left, run.thru.right, 0.0, 0.0, errorText)) {
+        if (!errorText.isEmpty())
+            emit error(errorText);
         return;
     }
-    setReflectOffsets(offsets->first, offsets->second);
+    // A DUT measured on the moved halves follows them back.
+    if (run.offsetFollowUp)
+        run.offsetFollowUp(task);
 }
 
 void TransmissionStep::applyThruOffset(bool val)

@@ -112,6 +112,8 @@ private:
     void measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard, SourceReader& source,
                         TaskProgress& task);
     void setReflectOffsets(double left, double right);
+    // The thru's halves without an offset, and every offset flag of the step cleared.
+    void returnThruToItsPlane(const ReflectRun& run, TaskProgress& task);
     // Applies (left, right) picoseconds to the thru's ports on the worker, to every
     // port or to none; `applied` runs on the GUI thread once every port took them.
     // Refused, the entered offsets go back to the last applied ones.

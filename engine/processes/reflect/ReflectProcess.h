@@ -21,6 +21,9 @@ public:
     // The port must hold the analyzer port impedance; a stored set is turned back to
     // face the analyzer with its port 1. The port tells its own refusals.
     bool setFixturesForCalculate(FixturePort* port);
+    // Later calculations (the DUT) work on this port, which holds what the port it
+    // calculated holds; nothing is checked or turned.
+    void moveToPort(FixturePort* fixturePort) { port = fixturePort; }
 
     // Re-gates the fixture's outer reflection from a reflection measured with the device
     // under test in place; only methods with a time gate have it.

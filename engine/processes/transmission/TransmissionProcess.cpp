@@ -34,6 +34,12 @@ bool TransmissionProcess::setFixturesForCalculate(FixturePort* leftPort, Fixture
     return true;
 }
 
+void TransmissionProcess::moveToPorts(FixturePort* leftPort, FixturePort* rightPort)
+{
+    left = leftPort;
+    right = rightPort;
+}
+
 bool TransmissionProcess::calculateDUT(const SParametersOnePort&, const SParametersOnePort&)
 {
     emit error(tr("This process does not have a DUT calculation method"));

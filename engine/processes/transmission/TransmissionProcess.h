@@ -28,6 +28,9 @@ public:
     // orientation above. A port's refusals are its own to tell (through its error()):
     // repeated here, its owner would hear each twice.
     bool setFixturesForCalculate(FixturePort* left, FixturePort* right);
+    // Later calculations (offsets, the DUT) work on these ports, which hold what the
+    // ports it calculated hold; nothing is checked or turned.
+    void moveToPorts(FixturePort* leftPort, FixturePort* rightPort);
 
     // Re-gates the fixtures' outer reflections from reflections measured with the device
     // under test in place; only methods with a time gate have it.

@@ -187,7 +187,8 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     simulator.setWorld(FixtureWorld::Arrangement::Open);
     ASSERT_TRUE(reflect->measureOpenFromVna());
     drain();
-    EXPECT_EQ(reflect->calculated(), MeasureStatus::Error);
+    EXPECT_EQ(reflect->calculated(), MeasureStatus::NONE);
+    EXPECT_EQ(reflect->openMeasured(), MeasureStatus::NONE);
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(progressTexts().last().endsWith("(cancelled)"));
 }
@@ -263,8 +264,8 @@ TEST_F(DutMeasurement, ADutBeforeItsFixtureIsCharacterisedSaysWhichStepToMeasure
 }
 
 // An interrupt that reaches the first pair's run (from the GUI thread, here from the
-// run itself) stops the thru there: the second pair is never started, and the stop
-// is a cancel, not an error.
+// run itself) stops the thru there: the second pair is never started, the stop is a
+// cancel, not an error, and nothing of the new thru takes the place of the earlier one.
 TEST_F(DutMeasurement, AnInterruptDuringTheFirstPairEndsTheThru)
 {
     ASSERT_NO_FATAL_FAILURE(useFourPortAnalyzer());
@@ -278,8 +279,8 @@ TEST_F(DutMeasurement, AnInterruptDuringTheFirstPairEndsTheThru)
     QSignalSpy cancelled(thru.get(), &Step::cancelled);
     ASSERT_TRUE(thru->measureFromVna());
     drain();
-    EXPECT_EQ(thru->thruMeasured(), MeasureStatus::Error);
-    EXPECT_EQ(thru->thruMeasurer()->rawData().size(), 1u);
+    EXPECT_EQ(thru->thruMeasured(), MeasureStatus::NONE);
+    EXPECT_TRUE(thru->thruMeasurer()->rawData().empty());
     EXPECT_TRUE(connection->processes().all().empty());
     EXPECT_EQ(progressTexts().last(), "Execute algorithm (cancelled)");
     EXPECT_EQ(cancelled.count(), 1);
@@ -389,8 +390,8 @@ TEST_F(DutMeasurement, FromAFileTheAnalyzerIsLeftAlone)
     EXPECT_EQ(commandsReceived(), QStringList{});
 }
 
-// The busy page's cancel reaches every step, idle ones as well; a DUT calculation that
-// fails later still tells why, through the thru that characterised the fixture.
+// The busy page's cancel reaches every step, idle ones as well; a DUT that cannot be
+// calculated later still tells why, in its own words, and keeps the DUT measured before.
 TEST_F(DutMeasurement, ACalculationFailingAfterACancelStillTellsWhy)
 {
     std::shared_ptr<TransmissionStep> thru;
@@ -407,6 +408,7 @@ TEST_F(DutMeasurement, ACalculationFailingAfterACancelStillTellsWhy)
     // Three points make a readable file but are too few for a time gate.
     dut->measureFromTouchstoneFile(writeFile("dut.s2p", "# GHz S RI R 50\n" + threeRecords));
     drain();
-    EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
-    EXPECT_FALSE(errors.isEmpty());
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::MEASURED);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("The DUT cannot be calculated: ")) << errors[0].toStdString();
 }

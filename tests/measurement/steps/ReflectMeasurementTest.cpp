@@ -255,7 +255,7 @@ TEST_F(ReflectMeasurement, ACancelledStandardIsNoErrorAndKeepsWhatWasCompleteBef
     EXPECT_EQ(step->calculated(), MeasureStatus::MEASURED);
     EXPECT_EQ(port(left).fixtureLength(), length);
 
-    // Once read, the standard is new; a cancel while its process runs leaves nothing calculated.
+    // A cancel while its process runs leaves the earlier standard and calculation whole.
     simulator.setSweepTimeMs(0);
     const QMetaObject::Connection whileCalculating = QObject::connect(
         &params, &Algorithms::ProcessInputParameters::sigTimeMinChanged, step.get(),
@@ -266,18 +266,17 @@ TEST_F(ReflectMeasurement, ACancelledStandardIsNoErrorAndKeepsWhatWasCompleteBef
     EXPECT_EQ(cancelled.count(), 3);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
     EXPECT_EQ(step->openMeasured(), MeasureStatus::MEASURED);
-    EXPECT_EQ(step->calculated(), MeasureStatus::NONE);
-    EXPECT_FALSE(left->getFixturePort(0)->measureData()->isCalculated());
+    EXPECT_EQ(step->calculated(), MeasureStatus::MEASURED);
+    EXPECT_EQ(port(left).fixtureLength(), length);
 }
 
 // On a 2x-thru the cancel ends the measurement of both sides: the right side is not
-// read after the left one was cancelled, and each keeps its open. The earlier reflect
-// offsets belonged to copies of the halves that a new standard replaces, so nothing
-// is calculated afterwards.
+// read after the left one was cancelled, and both keep their open, calculation and offsets.
 TEST_F(ReflectMeasurement, AThrusOpenCancelledDuringTheSweepReadsNoFurtherSide)
 {
     auto step = thruStep(thruConnection());
     ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(*step));
+    const double leftOffset = step->leftReflectOffset();
 
     QSignalSpy cancelled(step.get(), &Step::cancelled);
     QSignalSpy sweeps(&simulator, &Simulator::AnalyzerSimulator::sweepStarted);
@@ -288,6 +287,7 @@ TEST_F(ReflectMeasurement, AThrusOpenCancelledDuringTheSweepReadsNoFurtherSide)
     EXPECT_EQ(sweeps.count(), 1);
     EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
     EXPECT_EQ(step->openMeasured(), MeasureStatus::MEASURED);
-    EXPECT_EQ(step->reflectCalculated(), MeasureStatus::NONE);
+    EXPECT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED);
+    EXPECT_EQ(step->leftReflectOffset(), leftOffset);
     EXPECT_EQ(step->thruMeasured(), MeasureStatus::MEASURED);
 }
