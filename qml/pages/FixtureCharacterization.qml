@@ -36,15 +36,11 @@ PageWithReturn {
             readonly property var ports: CharacterizedPorts.entries(setup, false)
             readonly property var thruPairs: CharacterizedPorts.entries(setup, true)
 
-            TabBar {
+            ChartTabBar {
                 id: charts
                 objectName: "chartTabs"
                 Layout.fillWidth: true
-                TabButton { text: qsTr("Length") }
-                TabButton { text: qsTr("Gating") }
-                TabButton { text: qsTr("Impedance") }
-                TabButton { text: qsTr("S-parameters") }
-                TabButton { text: qsTr("Log") }
+                titles: [qsTr("Length"), qsTr("Gating"), qsTr("Impedance"), qsTr("S-parameters"), qsTr("Log")]
             }
 
             StackLayout {

@@ -115,22 +115,24 @@ Item {
             color: view.color
         }
 
+        // Centred above the pin, moved sideways only as far as it takes to stay
+        // inside the area: the axis labels beside it stay clear.
         Text {
             id: labelText
             objectName: "markerLabel"
+            x: view.clamp(pin.pointX - width / 2, 0, view.width - width) - pin.x
             anchors.bottom: parent.top
             anchors.bottomMargin: pin.lane * height
-            anchors.horizontalCenter: parent.horizontalCenter
             text: pin.label
             color: view.color
             font.pixelSize: 12
         }
 
-        // The foot on the bottom of the plot area, inside it: the axis labels below
-        // and beside the area stay clear.
+        // The foot on the bottom of the plot area, under the marker's point also at
+        // either end of the range.
         ColorImage {
             objectName: "markerFoot"
-            x: view.clamp(pin.pointX - width / 2, 0, view.width - width) - pin.x
+            x: (pin.width - width) / 2
             y: view.height - pin.y - height
             width: 18
             height: 18

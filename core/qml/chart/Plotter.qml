@@ -103,7 +103,7 @@ Item {
                                           top: pin.y, bottom: pin.y + pin.height }));
         for (const pin of ordered) {
             const label = pin.labelItem;
-            const left = pin.x + (pin.width - label.width) / 2;
+            const left = pin.x + label.x;
             const clearAt = (lane) => {
                 const top = pin.y - (lane + 1) * label.height;
                 return placed.every((other) => left + label.width <= other.left || left >= other.right

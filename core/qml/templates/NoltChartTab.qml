@@ -147,21 +147,39 @@ Item {
                 color: tab.textColor
                 font.bold: true
             }
-            // Its text wraps onto further lines before it is cut short.
+            // Its text wraps onto further lines, only between words: a word wider
+            // than the line makes the text smaller.
             Switch {
                 id: showUserMarkers
+
+                readonly property real widestWord: text.split(/\s+/).reduce(
+                    (widest, word) => Math.max(widest, switchFont.advanceWidth(word)), 0)
+
                 objectName: "showUserMarkers"
                 Layout.fillWidth: true
+                // Room for the widest word, whatever size the text is drawn at: the
+                // size follows the width given.
+                implicitWidth: leftPadding + indicator.width + spacing + Math.ceil(widestWord) + rightPadding
                 text: qsTr("Show user markers")
                 contentItem: Text {
+                    // How much the widest word must shrink to fit the line.
+                    readonly property real shrink: Math.min(1, (showUserMarkers.availableWidth - leftPadding)
+                                                          / showUserMarkers.widestWord)
+
                     leftPadding: showUserMarkers.indicator.width + showUserMarkers.spacing
                     text: showUserMarkers.text
-                    font: showUserMarkers.font
+                    font.family: switchFont.font.family
+                    font.pixelSize: Math.max(9, Math.floor(switchFont.font.pixelSize * shrink))
                     color: tab.textColor
                     wrapMode: Text.WordWrap
                     maximumLineCount: 3
                     elide: Text.ElideRight
                     verticalAlignment: Text.AlignVCenter
+                }
+
+                FontMetrics {
+                    id: switchFont
+                    font: showUserMarkers.font
                 }
             }
             Repeater {

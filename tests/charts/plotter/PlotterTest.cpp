@@ -163,9 +163,9 @@ TEST_F(PlotterScene, NamesOfMarkersAtOnePlaceStayApartAboveThem)
     }
 }
 
-// A marker's foot stands inside the plot area, clear of the axis labels, also at
-// either end of the range.
-TEST_F(PlotterScene, AMarkersFootStaysClearOfTheAxisLabels)
+// A marker's name stays inside the plot area, clear of the axis labels, also at either end of the
+// range, while its foot stays under the marker.
+TEST_F(PlotterScene, AMarkersNameStaysInsideThePlotAreaAndItsFootUnderTheMarker)
 {
     Trace* trace = addTrace(QStringLiteral("Z A1"));
     manager.addData(QStringLiteral("Z A1"), line({0.0, 0.0}, {10.0, 10.0}));
@@ -177,20 +177,31 @@ TEST_F(PlotterScene, AMarkersFootStaysClearOfTheAxisLabels)
     for (const double x : {0.0, 5.0, 10.0}) {
         reference->setProperty("x", x);
         settle();
+        const QList<QQuickItem*> pins = visibleNamed(QStringLiteral("referenceMarker"));
+        const QList<QQuickItem*> names = visibleNamed(QStringLiteral("markerLabel"));
         const QList<QQuickItem*> feet = visibleNamed(QStringLiteral("markerFoot"));
+        ASSERT_EQ(pins.size(), 1) << x;
+        ASSERT_EQ(names.size(), 1) << x;
         ASSERT_EQ(feet.size(), 1) << x;
+        const QRectF name = sceneRect(names[0]);
         const QRectF foot = sceneRect(feet[0]);
         // The marker view, which spans the plot area.
-        QQuickItem* view = feet[0];
+        QQuickItem* view = pins[0];
         while (view && QSizeF(view->width(), view->height()) != trace->domain()->size())
             view = view->parentItem();
         ASSERT_NE(view, nullptr);
         const QRectF area = sceneRect(view);
-        EXPECT_TRUE(area.contains(foot)) << x;
+        const double line = area.left() + trace->domain()->domainToGeometryX(x);
+        EXPECT_NEAR(sceneRect(pins[0]).center().x(), line, 0.5) << x;
+        EXPECT_NEAR(foot.center().x(), line, 0.5) << x;
+        EXPECT_GE(name.left(), area.left()) << x;
+        EXPECT_LE(name.right(), area.right()) << x;
         for (const QString& axis : {QStringLiteral("xLabel"), QStringLiteral("yLabel")}) {
-            for (QQuickItem* label : visibleNamed(axis))
-                EXPECT_FALSE(foot.intersects(sceneRect(label)))
-                    << x << " " << label->property("text").toString().toStdString();
+            for (QQuickItem* label : visibleNamed(axis)) {
+                const std::string text = label->property("text").toString().toStdString();
+                EXPECT_FALSE(name.intersects(sceneRect(label))) << x << " " << text;
+                EXPECT_FALSE(foot.intersects(sceneRect(label))) << x << " " << text;
+            }
         }
     }
 }

@@ -1,0 +1,118 @@
+#include "app/startup/Localization.h"
+#include "tests/qml/wizard/WizardPageSession.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+// The visible items below root of a class, in tree order.
+void collectShown(QQuickItem* root, const char* className, QList<QQuickItem*>& found)
+{
+    if (!root->isVisible())
+        return;
+    if (root->inherits(className))
+        found.append(root);
+    for (QQuickItem* child : root->childItems())
+        collectShown(child, className, found);
+}
+
+QList<QQuickItem*> shown(QQuickItem* root, const char* className)
+{
+    QList<QQuickItem*> found;
+    collectShown(root, className, found);
+    return found;
+}
+
+QRectF sceneRect(QQuickItem* item)
+{
+    return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+}
+
+// A control's text, drawn whole within its own width and inside the control.
+bool readsWhole(QQuickItem* control, QQuickItem* text)
+{
+    const qreal room = text->width() - text->property("leftPadding").toReal()
+                       - text->property("rightPadding").toReal();
+    return !text->property("truncated").toBool() && text->property("contentWidth").toReal() <= room + 0.5
+           && sceneRect(control).adjusted(-0.5, -0.5, 0.5, 0.5).contains(sceneRect(text));
+}
+
+// The characterization page of a Russian run in the smallest window the program allows.
+class CharacterizationTextsTest : public WizardPageSession
+{
+protected:
+    void SetUp() override
+    {
+        WizardPageSession::SetUp();
+        ASSERT_TRUE(language.parse({QStringLiteral("nolt"), QStringLiteral("-r")}));
+        language.install();
+        startOnAnalyzer(2);
+        page = showPage(QStringLiteral("FixtureCharacterization"));
+        ASSERT_NE(page, nullptr);
+        window->resize(728, 676);
+        page->setSize(window->size());
+        settle();
+        tabs = findVisible(page, QStringLiteral("chartTabs"));
+        ASSERT_NE(tabs, nullptr);
+    }
+
+    // The layouts settle while the next frame is made.
+    void settle()
+    {
+        QSignalSpy drawn(window.get(), &QQuickWindow::frameSwapped);
+        window->update();
+        ASSERT_TRUE(drawn.wait(10000));
+    }
+
+    // Each control's text reads whole.
+    void expectWhole(const QList<QQuickItem*>& controls)
+    {
+        const auto textOf = [](QQuickItem* control) {
+            const QList<QQuickItem*> texts = shown(control, "QQuickText");
+            const auto named = std::find_if(texts.begin(), texts.end(), [](QQuickItem* text) {
+                return !text->property("text").toString().isEmpty();
+            });
+            return named == texts.end() ? nullptr : *named;
+        };
+        for (QQuickItem* control : controls) {
+            QQuickItem* text = textOf(control);
+            ASSERT_NE(text, nullptr);
+            const std::string words = text->property("text").toString().toStdString();
+            EXPECT_TRUE(readsWhole(control, text))
+                << words << (text->property("truncated").toBool() ? ": elided, " : ": ") << text->width()
+                << " wide, needs " << text->property("contentWidth").toReal();
+        }
+    }
+
+    Startup::Localization language;
+    QQuickItem* page = nullptr;
+    QQuickItem* tabs = nullptr;
+};
+
+} // namespace
+
+TEST_F(CharacterizationTextsTest, ReadsEveryChartTabWhole)
+{
+    const QList<QQuickItem*> buttons = shown(tabs, "QQuickTabButton");
+    ASSERT_EQ(buttons.size(), 5);
+    expectWhole(buttons);
+    // The tabs stay within the bar.
+    for (QQuickItem* button : buttons) {
+        EXPECT_TRUE(sceneRect(tabs).adjusted(-0.5, -0.5, 0.5, 0.5).contains(sceneRect(button)))
+            << button->property("text").toString().toStdString();
+    }
+}
+
+TEST_F(CharacterizationTextsTest, ReadsTheSParameterUserMarkerSwitchesWhole)
+{
+    tabs->setProperty("currentIndex", 3);
+    QList<QQuickItem*> switches;
+    ASSERT_TRUE(waitFor([&] {
+        return (switches = visibleItemsNamed(page, QStringLiteral("showUserMarkers"))).size() == 4;
+    }));
+    settle();
+    expectWhole(switches);
+}
