@@ -9,6 +9,8 @@ ScrollView {
     id: view
 
     clip: true
+    // Content taller than the area shows its bar from the start, not only once scrolled.
+    ScrollBar.vertical.policy: contentHeight > availableHeight ? ScrollBar.AlwaysOn : ScrollBar.AsNeeded
     // The area asks for no room of its own: the room a page is given must not follow the
     // content it lays out to that room, or the two go round in circles.
     implicitWidth: 0
