@@ -773,10 +773,10 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../qml/pages/ReflectionStepView.qml" line="75"/>
-        <source>Apply fixture 
- calibration plane offset</source>
-        <translation>Применить смещение 
- плоскости калибровки оснастки</translation>
+        <source>Apply fixture
+calibration plane offset</source>
+        <translation>Применить смещение
+плоскости калибровки оснастки</translation>
     </message>
     <message>
         <location filename="../qml/pages/ReflectionStepView.qml" line="88"/>
@@ -818,15 +818,15 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../qml/pages/SaveCorrectionPage.qml" line="52"/>
-        <source> data to the VNA software 
+        <source> data to the VNA software
 </source>
-        <translation> данные в программу ВАЦ 
+        <translation> данные в программу ВАЦ
 </translation>
     </message>
     <message>
         <location filename="../qml/pages/SaveCorrectionPage.qml" line="53"/>
-        <source> and apply them for de-embedding</source>
-        <translation> и применить их для исключения оснастки</translation>
+        <source>and apply them for de-embedding</source>
+        <translation>и применить их для исключения оснастки</translation>
     </message>
     <message>
         <location filename="../qml/pages/SaveCorrectionPage.qml" line="58"/>
@@ -860,10 +860,10 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../qml/pages/SaveCorrectionPage.qml" line="84"/>
-        <source> settings 
- NOLT &amp; VNA configuration files</source>
-        <translation> Noltworks 
- в файлах конфигурации NOLT и ВАЦ</translation>
+        <source> settings
+NOLT &amp; VNA configuration files</source>
+        <translation> Noltworks
+в файлах конфигурации NOLT и ВАЦ</translation>
     </message>
     <message>
         <location filename="../qml/pages/SaveCorrectionPage.qml" line="89"/>
@@ -1137,10 +1137,10 @@ S-параметры: рассчитанные половины оснастки
     </message>
     <message>
         <location filename="../qml/pages/SetupVnaPage.qml" line="115"/>
-        <source>After removal set 
- VNA cal reference Zo to:</source>
-        <translation>После исключения установить 
- опорный Zo калибровки ВАЦ:</translation>
+        <source>After removal set
+VNA cal reference Zo to:</source>
+        <translation>После исключения установить
+опорный Zo калибровки ВАЦ:</translation>
     </message>
     <message>
         <location filename="../qml/pages/SetupVnaPage.qml" line="118"/>

@@ -73,17 +73,9 @@ SetupVnaTableModel::SetupVnaTableModel(SyncedVnaDevice* device, QObject* parent)
                         &SyncedVnaDevice::pointsCountChanged, &SyncedVnaDevice::stepFreqChanged})
         connect(m_device, signal, this, &SetupVnaTableModel::updateLowPassRows);
     connect(this, &SetupVnaTableModel::lowPassCheckChanged, this, &SetupVnaTableModel::updateLowPassRows);
-    dropRefusalOn(&SyncedVnaDevice::startFreqChanged, StartFrequencyRow);
-    dropRefusalOn(&SyncedVnaDevice::stopFreqChanged, StopFrequencyRow);
-    dropRefusalOn(&SyncedVnaDevice::pointsCountChanged, SweepPointsRow);
-    dropRefusalOn(&SyncedVnaDevice::ifBandwidthChanged, IfBandwidthRow);
-    dropRefusalOn(&SyncedVnaDevice::outputPowerChanged, OutputPowerRow);
-}
-
-void SetupVnaTableModel::dropRefusalOn(void (SyncedVnaDevice::*valueChanged)(), int modelRow)
-{
-    // The change of an edit's own write arrives before its reading back is judged.
-    connect(m_device, valueChanged, this, [this, modelRow] { setRefusal(modelRow, QString()); });
+    // Every change of a row's value refreshes the row. The change of an edit's own
+    // write arrives before its reading back is judged.
+    connect(this, &QAbstractItemModel::dataChanged, this, &SetupVnaTableModel::dropOutdatedRefusals);
 }
 
 void SetupVnaTableModel::setLowPassCheck(bool lowPassCheck)
@@ -194,20 +186,38 @@ void SetupVnaTableModel::judgeReadBack(int modelRow, unsigned edit, const Settin
 
 void SetupVnaTableModel::setRefusal(int modelRow, const QString& reason)
 {
-    if (m_refusals.value(modelRow) == reason)
+    if (m_refusals.value(modelRow).reason == reason)
         return;
     if (reason.isEmpty())
         m_refusals.remove(modelRow);
     else
-        m_refusals.insert(modelRow, reason);
+        m_refusals.insert(modelRow, {reason, shownRow(modelRow)});
     emit dataChanged(index(modelRow, VALUE_COLUMN), index(modelRow, VALUE_COLUMN), {RefusalRole});
     emit refusalsChanged();
+}
+
+QVariantList SetupVnaTableModel::shownRow(int modelRow) const
+{
+    const QModelIndex value = index(modelRow, VALUE_COLUMN);
+    return {data(value), data(index(modelRow, RECOMMENDED_COLUMN)), data(value, RecommendedRole)};
+}
+
+void SetupVnaTableModel::dropOutdatedRefusals(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                              const QVector<int>& roles)
+{
+    if (roles.contains(RefusalRole))
+        return;
+    for (int modelRow = topLeft.row(); modelRow <= bottomRight.row(); ++modelRow) {
+        const auto refusal = m_refusals.constFind(modelRow);
+        if (refusal != m_refusals.constEnd() && refusal->shown != shownRow(modelRow))
+            setRefusal(modelRow, QString());
+    }
 }
 
 QVariant SetupVnaTableModel::data(const QModelIndex& index, int role) const
 {
     if (role == RefusalRole)
-        return index.isValid() ? m_refusals.value(index.row()) : QString();
+        return index.isValid() ? refusal(index.row()) : QString();
     return BaseDeviceVnaTableModel::data(index, role);
 }
 

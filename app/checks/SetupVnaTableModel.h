@@ -3,6 +3,7 @@
 #include "app/checks/BaseDeviceVnaTableModel.h"
 
 #include <QMap>
+#include <QVariant>
 
 #include <functional>
 #include <optional>
@@ -37,7 +38,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
     // The reason shown beside the value field of a model row, for the view's row heights.
-    Q_INVOKABLE QString refusal(int modelRow) const { return m_refusals.value(modelRow); }
+    Q_INVOKABLE QString refusal(int modelRow) const { return m_refusals.value(modelRow).reason; }
     // A new edit of the row, from its first keystroke: the reason of the one before
     // goes, and a check still running for an earlier edit will tell nothing.
     Q_INVOKABLE void beginEdit(int modelRow);
@@ -86,9 +87,12 @@ private:
     void judgeReadBack(int modelRow, unsigned edit, const SettingWrite& setting, const std::optional<double>& before,
                        const std::optional<double>& after);
     void setRefusal(int modelRow, const QString& reason);
-    // A reason holds for the analyzer value it was given against: once that value
-    // changes, as when the analyzer is lost and read again, it goes.
-    void dropRefusalOn(void (SyncedVnaDevice::*valueChanged)(), int modelRow);
+    // What the user reads of a row beside its reason: its value, recommendation and verdict.
+    QVariantList shownRow(int modelRow) const;
+    // A reason holds for the row it was given against: once the row shows another value,
+    // recommendation or verdict, as when the analyzer is lost and read again or the
+    // low-pass mode moves the grid, it goes.
+    void dropOutdatedRefusals(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QVector<int>& roles);
     void addSweepTypeRow();
     void addFrequencyRows();
     void addPointsAndStepRows();
@@ -104,7 +108,13 @@ private:
     void recommendAtLeast100Points();
     static QString tooFewPointsMessage();
 
+    struct Refusal
+    {
+        QString reason;
+        QVariantList shown;
+    };
+
     bool m_lowPassCheck = true;
-    QMap<int, QString> m_refusals;
+    QMap<int, Refusal> m_refusals;
     QMap<int, RowEdits> m_edits;
 };

@@ -27,13 +27,16 @@ namespace {
 constexpr int sizeColumn = 1;
 constexpr int dateColumn = 3;
 
+// The units the sizes are labelled with (kB, кБ) are decimal.
+constexpr qint64 kilobyte = 1000;
+
 // Whole bytes take the number's grammatical form, which the locale's own unit lacks
-// ("14 байты"); larger sizes take the units of the locale's language.
+// ("14 байты"); larger sizes take the decimal units of the locale's language ("кБ").
 QString sizeText(qint64 bytes)
 {
-    if (bytes < 1024)
+    if (bytes < kilobyte)
         return QCoreApplication::translate("FileDialogPresentation", "%n bytes", nullptr, static_cast<int>(bytes));
-    return QLocale().formattedDataSize(bytes, 2, QLocale::DataSizeTraditionalFormat);
+    return QLocale().formattedDataSize(bytes, 2, QLocale::DataSizeSIFormat);
 }
 
 // The file list with its sizes and dates written in the default locale.
@@ -96,7 +99,8 @@ void fitColumns(QTreeView* details)
     const QStyle* style = details->style();
     const int margins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, details) + 1)
                         + 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, details);
-    const QString widestSize = sizeText(1024 * 1024 - 1);
+    // Below a gigabyte each unit reads up to "1000.00", the last megabytes the widest.
+    const QString widestSize = sizeText(kilobyte * kilobyte * kilobyte - 1);
     const QString widestDate = QLocale().toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59, 59)), QLocale::ShortFormat);
     QHeaderView* header = details->header();
     for (const auto& [column, text] : {std::pair{sizeColumn, widestSize}, {dateColumn, widestDate}})

@@ -9,10 +9,14 @@ ScrollView {
     id: view
 
     clip: true
+    // Content taller than the area shows its bar from the start, not only once scrolled.
+    // Otherwise it is off, not as needed: the style fades out a bar that was on, as while
+    // the page is first laid out, only seconds later.
+    ScrollBar.vertical.policy: contentHeight > availableHeight ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
     // The area asks for no room of its own: the room a page is given must not follow the
     // content it lays out to that room, or the two go round in circles.
     implicitWidth: 0
-    rightPadding: ScrollBar.vertical.policy !== ScrollBar.AlwaysOff ? ScrollBar.vertical.width : 0
+    rightPadding: ScrollBar.vertical.width
     bottomPadding: ScrollBar.horizontal.policy !== ScrollBar.AlwaysOff && contentWidth > availableWidth
                    ? ScrollBar.horizontal.height : 0
 

@@ -82,7 +82,7 @@ ColumnLayout {
         spacing: 12
         Switch {
             objectName: "offsetApplied"
-            text: qsTr("Apply fixture \n calibration plane offset")
+            text: qsTr("Apply fixture\ncalibration plane offset")
             checked: view.step.appliedFixtureOffset
             onToggled: {
                 view.step.applyOffset(checked);

@@ -51,8 +51,8 @@ NoltPage {
 
             ResultCaption {
                 title: qsTr("Apply results")
-                text: qsTr("To transmit the calculated") + qsTr(" data to the VNA software \n")
-                      + qsTr(" and apply them for de-embedding")
+                text: qsTr("To transmit the calculated") + qsTr(" data to the VNA software\n")
+                      + qsTr("and apply them for de-embedding")
             }
             Button {
                 objectName: "applyCorrection"
@@ -73,7 +73,7 @@ NoltPage {
 
             ResultCaption {
                 title: qsTr("Save setup")
-                text: qsTr("To save the current Noltworks") + qsTr(" settings \n NOLT & VNA configuration files")
+                text: qsTr("To save the current Noltworks") + qsTr(" settings\nNOLT & VNA configuration files")
             }
             Button {
                 objectName: "saveSetup"

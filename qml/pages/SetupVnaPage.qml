@@ -122,7 +122,7 @@ NoltPage {
                 Label {
                     height: Math.max(implicitHeight, lowPassMode.height)
                     verticalAlignment: Text.AlignVCenter
-                    text: qsTr("After removal set \n VNA cal reference Zo to:")
+                    text: qsTr("After removal set\nVNA cal reference Zo to:")
                 }
                 Repeater {
                     model: [qsTr("System"), qsTr("Fixture"), qsTr("Custom")]

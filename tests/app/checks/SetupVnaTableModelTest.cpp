@@ -161,7 +161,6 @@ TEST_F(SetupVnaTableModelTest, RefusedEditsSayWhy)
 {
     setSweep(10e6, 1e9, 100);
     simulator.clearLog();
-    QSignalSpy refusals(table.get(), &Table::refusalsChanged);
 
     EXPECT_TRUE(edit(Table::StopFrequencyRow, "25 GHz"));
     EXPECT_EQ(refusal(Table::StopFrequencyRow), "25 GHz is above the analyzer's highest frequency, 20 GHz");
@@ -171,10 +170,9 @@ TEST_F(SetupVnaTableModelTest, RefusedEditsSayWhy)
     EXPECT_EQ(refusal(Table::SweepPointsRow), "abc is not a whole positive number of points");
 
     // Below the analyzer's lowest frequency, which only the analyzer knows.
-    refusals.clear();
     EXPECT_TRUE(edit(Table::StartFrequencyRow, "50 kHz"));
     EXPECT_TRUE(refusal(Table::StartFrequencyRow).isEmpty());
-    ASSERT_TRUE(refusals.wait(3000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !refusal(Table::StartFrequencyRow).isEmpty(); }, 3000));
     EXPECT_EQ(refusal(Table::StartFrequencyRow), "The analyzer took 100 kHz instead of 50 kHz");
 
     EXPECT_TRUE(edit(Table::StopFrequencyRow, "2 GHz"));
@@ -208,6 +206,21 @@ TEST_F(SetupVnaTableModelTest, AReasonGoesWithANewEditOrAChangeOfItsValue)
     EXPECT_FALSE(refresh());
     QCoreApplication::processEvents();
     EXPECT_TRUE(refusal(Table::StartFrequencyRow).isEmpty());
+}
+
+// A reason also goes when its row's recommendation moves, with the points the analyzer holds unchanged.
+TEST_F(SetupVnaTableModelTest, AReasonGoesWhenItsRowsRecommendationChanges)
+{
+    setSweep(10e6, 1e9, 100);
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "1.5"));
+    ASSERT_FALSE(refusal(Table::SweepPointsRow).isEmpty());
+    setSweep(20e6, 1e9, 100);
+    EXPECT_TRUE(refusal(Table::SweepPointsRow).isEmpty());
+
+    EXPECT_TRUE(edit(Table::SweepPointsRow, "1.5"));
+    ASSERT_FALSE(refusal(Table::SweepPointsRow).isEmpty());
+    table->setLowPassCheck(false);
+    EXPECT_TRUE(refusal(Table::SweepPointsRow).isEmpty());
 }
 
 // Prefixes without a blank and exponents read as typed; a fraction of a point is

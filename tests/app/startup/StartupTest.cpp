@@ -192,18 +192,27 @@ TEST(FileDialogs, ARussianRunListsSizesAndDatesInRussianWithThePlacesAndColumnsW
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write("fourteen bytes"), 14);
     file.close();
+    QFile larger(folder.filePath(QStringLiteral("fixture_1.s2p")));
+    ASSERT_TRUE(larger.open(QIODevice::WriteOnly));
+    ASSERT_EQ(larger.write(QByteArray(33410, 'x')), 33410);
+    larger.close();
 
     QQmlEngine engine;
     std::unique_ptr<QObject> dialog;
     QFileDialog* shown = nullptr;
     ASSERT_NO_FATAL_FAILURE(openSaveDialog(engine, dialog, shown));
 
-    const int row = listedFileNames(shown, folder.path()).indexOf(QStringLiteral("setup.sta"));
+    const QStringList names = listedFileNames(shown, folder.path());
+    const int row = names.indexOf(QStringLiteral("setup.sta"));
     ASSERT_GE(row, 0);
     QTreeView* details = fileDetails(shown);
     const QAbstractItemModel* files = details->model();
     const QModelIndex root = details->rootIndex();
     EXPECT_EQ(files->index(row, 1, root).data().toString(), QStringLiteral("14 байт"));
+    // Kilobytes of 1000 bytes, as their unit says.
+    const int largerRow = names.indexOf(QStringLiteral("fixture_1.s2p"));
+    ASSERT_GE(largerRow, 0);
+    EXPECT_EQ(files->index(largerRow, 1, root).data().toString(), QStringLiteral("33,41 кБ"));
     EXPECT_EQ(files->index(row, 3, root).data().toString(),
               QFileInfo(file).lastModified().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
 

@@ -132,7 +132,7 @@ TEST_P(DefaultWindowTest, ShowsTheConnectionPageWithoutAHorizontalScrollBar)
     const auto expectNoBar = [&](const char* when) {
         SCOPED_TRACE(when);
         ASSERT_TRUE(waitFor([&] { return portChoicesInView(); }));
-        EXPECT_EQ(shownHorizontalBar(pages), nullptr);
+        EXPECT_EQ(shownBar(pages, Qt::Horizontal), nullptr);
     };
 
     pressVisible(QStringLiteral("stepperElement1"));
@@ -143,7 +143,8 @@ TEST_P(DefaultWindowTest, ShowsTheConnectionPageWithoutAHorizontalScrollBar)
     // Narrower than the cabling the page shows its bar; widened again it has none, each time.
     for (const char* round : {"widened once", "widened twice"}) {
         window->resize(window->minimumSize());
-        EXPECT_TRUE(waitFor([&] { return !portChoicesInView() && shownHorizontalBar(pages) != nullptr; })) << round;
+        EXPECT_TRUE(waitFor([&] { return !portChoicesInView() && shownBar(pages, Qt::Horizontal) != nullptr; }))
+            << round;
         window->resize(defaultSize);
         expectNoBar(round);
     }

@@ -36,6 +36,28 @@ void collectShownTexts(QQuickItem* root, QList<QPair<QQuickItem*, QRectF>>& text
         collectShownTexts(child, texts);
 }
 
+// A visible scrolled area below root whose content is taller than the area.
+bool hidesContentBelow(QQuickItem* root)
+{
+    if (!root->isVisible())
+        return false;
+    if (root->inherits("QQuickFlickable") && root->property("contentHeight").toReal() > root->height() + 0.5)
+        return true;
+    const QList<QQuickItem*> children = root->childItems();
+    return std::any_of(children.begin(), children.end(), hidesContentBelow);
+}
+
+// The texts of every visible text item below root, shown or scrolled away.
+void collectVisibleTexts(QQuickItem* root, QStringList& texts)
+{
+    if (!root->isVisible() || root->opacity() == 0.0)
+        return;
+    if (root->inherits("QQuickText"))
+        texts.append(root->property("text").toString());
+    for (QQuickItem* child : root->childItems())
+        collectVisibleTexts(child, texts);
+}
+
 void collectShownBars(QQuickItem* root, QList<QQuickItem*>& bars)
 {
     if (!root->isVisible())
@@ -100,6 +122,26 @@ TEST_F(MinimumWindowTest, KeepsEveryStepAndActionWithinReach)
     }
 }
 
+// The connection page with the DUT's own fixture and the check page, taller than the window, show
+// their vertical bar before any scrolling.
+TEST_F(MinimumWindowTest, ShowsTheVerticalBarOfAPageTallerThanTheWindow)
+{
+    window->resize(window->minimumWidth(), window->minimumHeight());
+    ASSERT_TRUE(reachWizard());
+    QQuickItem* pages = visible(QStringLiteral("wizardPages"));
+    ASSERT_NE(pages, nullptr);
+    pressVisible(QStringLiteral("stepperElement1"));
+    pressVisible(QStringLiteral("dutConnection"));
+    ASSERT_TRUE(waitFor([&] { return backend->getFixtureSetups()->setup(0)->abDutConnectionEnabled(); }));
+    for (int step : {2, 1}) {
+        SCOPED_TRACE(step);
+        pressVisible(QStringLiteral("stepperElement%1").arg(step));
+        ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("stepsPage"), "currentStep").toInt() == step; }));
+        ASSERT_TRUE(waitFor([&] { return hidesContentBelow(pages); }));
+        EXPECT_TRUE(waitFor([&] { return shownBar(pages, Qt::Vertical) != nullptr; }));
+    }
+}
+
 TEST_F(MinimumWindowTest, ScrollsTheTestModeTableToItsLastRow)
 {
     window->resize(window->minimumWidth(), window->minimumHeight());
@@ -142,7 +184,7 @@ TEST_F(MinimumWindowTest, ScrollsTheConnectionPageToTheRightFixturesPortChoice)
 
     pressVisible(QStringLiteral("stepperElement1"));
     QQuickItem* bar = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (bar = shownHorizontalBar(pages)) != nullptr; }));
+    ASSERT_TRUE(waitFor([&] { return (bar = shownBar(pages, Qt::Horizontal)) != nullptr; }));
     const QList<QQuickItem*> choices = allVisible(QStringLiteral("vnaPort0"));
     ASSERT_FALSE(choices.isEmpty());
     QQuickItem* right = *std::max_element(choices.begin(), choices.end(), [](QQuickItem* a, QQuickItem* b) {
@@ -284,6 +326,26 @@ TEST_P(MinimumWindowTextsTest, KeepsTheCheckTablesWordsWhole)
                                - field->property("rightPadding").toReal();
             EXPECT_LE(field->property("contentWidth").toReal(), room + 0.5)
                 << field->property("text").toString().toStdString();
+        }
+    }
+}
+
+// Texts broken into lines by hand start each line with its first word, whichever page shows them;
+// both fixtures measured by their reflections show the reflection step's texts.
+TEST_P(MinimumWindowTextsTest, StartsNoLineWithABlank)
+{
+    pressVisible(QStringLiteral("stepperElement1"));
+    pressVisible(QStringLiteral("abConnection"));
+    ASSERT_TRUE(waitFor([&] { return !backend->getFixtureSetups()->setup(0)->abThruConnectionEnabled(); }));
+    for (int step = 0; step < 6; ++step) {
+        SCOPED_TRACE(step);
+        pressVisible(QStringLiteral("stepperElement%1").arg(step));
+        ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("stepsPage"), "currentStep").toInt() == step; }));
+        QStringList texts;
+        collectVisibleTexts(window->contentItem(), texts);
+        for (const QString& text : texts) {
+            for (const QString& line : text.split(QLatin1Char('\n')))
+                EXPECT_FALSE(line.startsWith(QLatin1Char(' '))) << text.toStdString();
         }
     }
 }

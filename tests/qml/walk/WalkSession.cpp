@@ -84,16 +84,16 @@ QQuickItem* WalkSession::visible(const QString& name) const
     return found.isEmpty() ? nullptr : found.front();
 }
 
-QQuickItem* WalkSession::shownHorizontalBar(QQuickItem* root)
+QQuickItem* WalkSession::shownBar(QQuickItem* root, Qt::Orientation orientation)
 {
     if (!root || !root->isVisible() || root->width() <= 0)
         return nullptr;
-    if (root->inherits("QQuickScrollBar") && root->property("orientation").toInt() == Qt::Horizontal) {
+    if (root->inherits("QQuickScrollBar") && root->property("orientation").toInt() == orientation) {
         const auto* handle = root->property("contentItem").value<QQuickItem*>();
         return handle && handle->isVisible() && handle->opacity() > 0 ? root : nullptr;
     }
     for (QQuickItem* child : root->childItems()) {
-        if (QQuickItem* bar = shownHorizontalBar(child))
+        if (QQuickItem* bar = shownBar(child, orientation))
             return bar;
     }
     return nullptr;

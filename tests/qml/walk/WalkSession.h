@@ -31,8 +31,8 @@ protected:
     QList<QQuickItem*> allVisible(const QString& name) const;
     // Whole inside the window and every scrolled area around it, as it stands.
     bool inView(QQuickItem* item) const;
-    // The horizontal scroll bar drawn below root, if any: shown, with its handle not faded out.
-    static QQuickItem* shownHorizontalBar(QQuickItem* root);
+    // The scroll bar of that orientation drawn below root, if any: shown, with its handle not faded out.
+    static QQuickItem* shownBar(QQuickItem* root, Qt::Orientation orientation);
     // The texts below root that show (as far as clipping lets them) where `cover` lies.
     QStringList textsUnder(QQuickItem* root, QQuickItem* cover) const;
     void press(QQuickItem* target);

@@ -303,3 +303,28 @@ TEST_F(WizardPagesTest, TypedSweepValuesReachTheAnalyzerAsTypedOrAreRefusedWithA
     EXPECT_EQ(reason->property("text").toString(), "1.5 is not a whole positive number of points");
     EXPECT_EQ(simulator.model().findChannel(1)->points, points);
 }
+
+// The low-pass mode moves the start frequency, and with it the points the grid needs: the
+// reason given against the row as it was goes.
+TEST_F(WizardPagesTest, ARefusedPointsCountsReasonGoesWhenTheLowPassModeChangesItsRow)
+{
+    simulator.changeModel([](Simulator::AnalyzerModel& model) { model.channel(1).startFrequency = 100e6; });
+    startOnAnalyzer(2);
+    QQuickItem* setupPage = showPage("SetupVnaPage");
+    ASSERT_NE(setupPage, nullptr);
+    QQuickItem* table = findVisible(setupPage, "setupTable");
+    ASSERT_NE(table, nullptr);
+    const auto pointsField = [table] { return valueField(table, SetupVnaTableModel::SweepPointsRow); };
+    ASSERT_TRUE(waitFor([&] { return pointsField() != nullptr; }));
+    const int points = simulator.model().findChannel(1)->points;
+
+    QQuickItem* field = pointsField();
+    field->forceActiveFocus();
+    field->setProperty("text", "1.5");
+    QMetaObject::invokeMethod(field, "accepted");
+    ASSERT_TRUE(waitFor([&] { return findVisible(table, "refusal") != nullptr; }));
+
+    click(findVisible(setupPage, "lowPassMode"));
+    EXPECT_TRUE(waitFor([&] { return findVisible(table, "refusal") == nullptr; }));
+    EXPECT_EQ(simulator.model().findChannel(1)->points, points);
+}
