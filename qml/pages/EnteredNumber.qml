@@ -48,6 +48,17 @@ QtObject {
         target.focus = false;
     }
 
+    // Whether a page around the field was disabled. The field loses its focus, and
+    // so ends its edit, while the page's items are still being disabled: the page
+    // is, the field may not be yet.
+    function covered() {
+        for (let item = target; item; item = item.parent) {
+            if (!item.enabled)
+                return true;
+        }
+        return false;
+    }
+
     property NumberReader reader: NumberReader {
         bottom: entry.bottom
         top: entry.top
@@ -71,10 +82,10 @@ QtObject {
             entry.refusal = "";
         }
         function onEditingFinished() {
-            if (entry.target.enabled)
-                entry.finish();
-            else
+            if (entry.covered())
                 entry.abandon();
+            else
+                entry.finish();
         }
     }
 
