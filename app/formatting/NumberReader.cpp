@@ -41,10 +41,10 @@ NumberReader::Reading NumberReader::read(const QString& text) const
         return {std::nullopt, tr("%1 is not a number").arg(typed)};
     if (value < m_bottom || value > m_top)
         return {std::nullopt,
-                tr("%1 is outside the range from %2 to %3").arg(shown(value), shown(m_bottom), shown(m_top))};
+                tr("%1 is outside the range from %2 to %3").arg(typed, shown(m_bottom), shown(m_top))};
     const double scaled = value * std::pow(10.0, m_decimals);
     if (std::abs(scaled - std::round(scaled)) > DecimalsTolerance)
-        return {std::nullopt, tr("%1 has more than %2 decimals").arg(shown(value)).arg(m_decimals)};
+        return {std::nullopt, tr("%1 has more than %2 decimals").arg(typed, QString::number(m_decimals))};
     return {toPrecision(value, m_decimals), QString()};
 }
 

@@ -169,7 +169,7 @@ TEST_F(ThruReflectOffsetsViewTest, TypedOffsetsAreEnteredAsTypedOrRefusedWithARe
     type("20-600");
     EXPECT_EQ(reason(), "20-600 is not a number");
     type("123456");
-    EXPECT_EQ(reason(), "123456 ps is outside the range from -10000 ps to 10000 ps");
+    EXPECT_EQ(reason(), "123456 is outside the range from -10000 ps to 10000 ps");
     EXPECT_EQ(step->leftOffset(), 0.0);
     EXPECT_EQ(shownText("leftOffset"), "0");
     EXPECT_FALSE(step->appliedFixtureOffset());

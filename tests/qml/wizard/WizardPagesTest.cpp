@@ -332,7 +332,7 @@ TEST_F(WizardPagesTest, TheCustomImpedanceIsTakenAsTypedOrRefusedWithAReason)
     type("0.5");
     QQuickItem* reason = findVisible(setupPage, "customZ0Refusal");
     ASSERT_NE(reason, nullptr);
-    EXPECT_EQ(reason->property("text").toString(), "0.5 Ω is outside the range from 1 Ω to 1000 Ω");
+    EXPECT_EQ(reason->property("text").toString(), "0.5 is outside the range from 1 Ω to 1000 Ω");
     EXPECT_EQ(setups->getUserZ0(), 1000.0);
     EXPECT_EQ(field->property("text").toString(), "1000");
 }
