@@ -79,15 +79,15 @@ TEST_F(WalkSession, TypingOnWhileTheBusyPageCoversAnOffsetFieldMakesNoOtherNumbe
     };
 
     // The worker holds the offset back until the keys typed under the busy page are gone.
-    QSemaphore release;
-    backend->getBackendWorker()->post([&release] { release.tryAcquire(1, 30000); });
+    auto release = std::make_shared<QSemaphore>();
+    backend->getBackendWorker()->post([release] { release->tryAcquire(1, 30000); });
     typeInField(QStringLiteral("20"));
     QTest::keyClick(window, Qt::Key_Return);
     EXPECT_EQ(thru->leftOffset(), 20.0);
     EXPECT_EQ(pageShown(), 2);
     QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
     type(QStringLiteral("-"));
-    release.release();
+    release->release();
     ASSERT_TRUE(waitForWork([&] { return pageShown() == 0 && thru->appliedFixtureOffset(); }));
     type(QStringLiteral("600"));
     QTest::keyClick(window, Qt::Key_Return);
