@@ -1163,6 +1163,11 @@ VNA cal reference Zo to:</source>
         <translation>Свой Zo</translation>
     </message>
     <message>
+        <location filename="../qml/pages/SetupVnaPage.qml" line="152"/>
+        <source>Ω</source>
+        <translation>Ом</translation>
+    </message>
+    <message>
         <location filename="../qml/pages/SetupVnaPage.qml" line="151"/>
         <source>VNA preset</source>
         <translation>Сброс ВАЦ</translation>
@@ -2500,6 +2505,41 @@ using reflects, ps</source>
         <location filename="../analyzer/device/VNADevice.cpp"/>
         <source>The file path contains a line break, a control character or ";" and was not sent to VNA:</source>
         <translation>Путь к файлу содержит перевод строки, управляющий символ или ";" и не был передан в ВАЦ:</translation>
+    </message>
+</context>
+<context>
+    <name>OffsetField</name>
+    <message>
+        <location filename="../qml/pages/OffsetField.qml" line="24"/>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+</context>
+<context>
+    <name>EnteredNumber</name>
+    <message>
+        <location filename="../qml/pages/EnteredNumber.qml" line="46"/>
+        <source>Typing was interrupted: %1 was not entered</source>
+        <translation>Ввод прерван: %1 не введено</translation>
+    </message>
+</context>
+<context>
+    <name>NumberReader</name>
+    <message>
+        <location filename="../app/formatting/NumberReader.cpp" line="38"/>
+        <location filename="../app/formatting/NumberReader.cpp" line="41"/>
+        <source>%1 is not a number</source>
+        <translation>%1 — не число</translation>
+    </message>
+    <message>
+        <location filename="../app/formatting/NumberReader.cpp" line="44"/>
+        <source>%1 is outside the range from %2 to %3</source>
+        <translation>%1 вне диапазона от %2 до %3</translation>
+    </message>
+    <message>
+        <location filename="../app/formatting/NumberReader.cpp" line="47"/>
+        <source>%1 has more than %2 decimals</source>
+        <translation>В %1 больше %2 знаков после точки</translation>
     </message>
 </context>
 </TS>

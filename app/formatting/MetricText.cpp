@@ -22,6 +22,12 @@ const QRegularExpression& plainNumber()
     return pattern;
 }
 
+const QRegularExpression& exponentNumber()
+{
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)[eE][+-]?\\d+$"));
+    return pattern;
+}
+
 std::optional<double> ifFinite(double value)
 {
     return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
@@ -83,6 +89,17 @@ std::optional<double> readMetric(const QString& text)
     return ifFinite(value * prefix->factor);
 }
 
+std::optional<double> readTyped(const QString& text)
+{
+    if (const std::optional<double> metric = readMetric(text))
+        return metric;
+    if (!exponentNumber().match(text).hasMatch())
+        return std::nullopt;
+    bool converted = false;
+    const double value = text.toDouble(&converted);
+    return converted ? ifFinite(value) : std::nullopt;
+}
+
 double toMetric(const QString& text)
 {
     return readMetric(text).value_or(0.0);
@@ -91,4 +108,9 @@ double toMetric(const QString& text)
 bool isPlainNumber(const QString& text)
 {
     return plainNumber().match(text).hasMatch();
+}
+
+bool isUnprefixedNumber(const QString& text)
+{
+    return isPlainNumber(text) || exponentNumber().match(text).hasMatch();
 }

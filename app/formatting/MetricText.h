@@ -23,6 +23,11 @@ QString toNormalized(double value, int precision, PrefixLanguage language = Pref
 // the number is not finite.
 std::optional<double> readMetric(const QString& text);
 
+// A number as users type it into a field: readMetric's forms, or exponent
+// notation ("15e9", "-1.5E-3"), which engineers type as often; no value for
+// anything else or a number that is not finite.
+std::optional<double> readTyped(const QString& text);
+
 // readMetric, with 0 for unreadable text.
 double toMetric(const QString& text);
 
@@ -31,3 +36,6 @@ double toPrecision(double value, int precision);
 
 // Digits with an optional sign and a dot-separated fraction, nothing else.
 bool isPlainNumber(const QString& text);
+
+// A plain number or one in exponent notation: a number without a prefix.
+bool isUnprefixedNumber(const QString& text);

@@ -78,8 +78,11 @@ ColumnLayout {
         status: view.step.calculated
     }
 
-    RowLayout {
-        spacing: 12
+    // The field's reason for a refused entry shows below it.
+    GridLayout {
+        columns: 3
+        columnSpacing: 12
+        rowSpacing: 0
         Switch {
             objectName: "offsetApplied"
             text: qsTr("Apply fixture\ncalibration plane offset")
@@ -91,6 +94,7 @@ ColumnLayout {
             }
         }
         OffsetField {
+            id: offsetField
             objectName: "offset"
             value: view.step.offset
             onValueEntered: offset => {
@@ -100,6 +104,13 @@ ColumnLayout {
         }
         Label {
             text: qsTr("ps")
+        }
+        FieldRefusal {
+            objectName: "offsetRefusal"
+            Layout.column: 1
+            Layout.row: 1
+            Layout.maximumWidth: offsetField.width
+            text: offsetField.refusal
         }
     }
 }

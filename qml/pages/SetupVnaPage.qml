@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import MeasureEnums 1.0
-import TextDoubleValidator 1.0
 import "qrc:/core/qml/controls"
 
 // The analyzer's sweep settings against what the calculation needs, the low-pass
@@ -143,18 +142,21 @@ NoltPage {
                 title: qsTr("Custom Zo")
                 enabled: page.lowPass && page.lastConversion === MeasureEnums.Z0Conversion.User
                 text_field.objectName: "customZ0"
-                text_field.validator: TextDoubleValidator {
-                    bottom: 1
-                    top: 1000
-                    decimals: 2
-                    notation: DoubleValidator.StandardNotation
-                }
 
                 EnteredNumber {
+                    id: customZ0Entry
                     target: customZ0.text_field
                     value: page.fixtureSetups ? page.fixtureSetups.userZ0 : 0
+                    bottom: 1
+                    top: 1000
+                    units: [qsTr("Ω"), "Ω", "Ohm"]
                     onEntered: number => page.fixtureSetups.userZ0 = number
                 }
+            }
+            FieldRefusal {
+                objectName: "customZ0Refusal"
+                Layout.maximumWidth: customZ0.width
+                text: customZ0Entry.refusal
             }
 
             Button {

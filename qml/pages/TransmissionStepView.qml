@@ -100,8 +100,11 @@ ColumnLayout {
         }
     }
 
-    RowLayout {
-        spacing: 12
+    // Each field's reason for a refused entry shows below it.
+    GridLayout {
+        columns: 4
+        columnSpacing: 12
+        rowSpacing: 0
         Switch {
             objectName: "thruOffsetApplied"
             text: qsTr("Apply fixture \n%1\ncalibration plane offset").arg(view.fixtures)
@@ -112,6 +115,7 @@ ColumnLayout {
             }
         }
         OffsetField {
+            id: leftOffset
             objectName: "leftOffset"
             value: view.step.leftOffset
             onValueEntered: offset => {
@@ -120,6 +124,7 @@ ColumnLayout {
             }
         }
         OffsetField {
+            id: rightOffset
             objectName: "rightOffset"
             value: view.step.rightOffset
             onValueEntered: offset => {
@@ -129,6 +134,20 @@ ColumnLayout {
         }
         Label {
             text: qsTr("ps")
+        }
+        FieldRefusal {
+            objectName: "leftOffsetRefusal"
+            Layout.column: 1
+            Layout.row: 1
+            Layout.maximumWidth: leftOffset.width
+            text: leftOffset.refusal
+        }
+        FieldRefusal {
+            objectName: "rightOffsetRefusal"
+            Layout.column: 2
+            Layout.row: 1
+            Layout.maximumWidth: rightOffset.width
+            text: rightOffset.refusal
         }
     }
 

@@ -144,3 +144,42 @@ TEST_F(ThruReflectOffsetsViewTest, TheReflectViewShowsTheAppliedOffsetAfterARefu
         << shownText("offset").toStdString();
     EXPECT_TRUE(switchOn("offsetApplied"));
 }
+
+// Typed key by key, an offset is entered as typed, with a prefix or an exponent, or
+// refused with its reason below the field: no character is dropped to make another number.
+TEST_F(ThruReflectOffsetsViewTest, TypedOffsetsAreEnteredAsTypedOrRefusedWithAReason)
+{
+    click("thruMeasure");
+    ASSERT_TRUE(waitFor([this] { return step->thruMeasured() == MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+    const auto type = [this](const QString& typed) {
+        QQuickItem* field = findVisible(page, "leftOffset");
+        field->forceActiveFocus();
+        QMetaObject::invokeMethod(field, "selectAll");
+        for (const QChar character : typed)
+            QTest::keyClick(window.get(), character.toLatin1());
+        EXPECT_EQ(field->property("text").toString(), typed);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+    };
+    const auto reason = [this] {
+        QQuickItem* shown = findVisible(page, "leftOffsetRefusal");
+        return shown ? shown->property("text").toString() : QString();
+    };
+
+    type("20-600");
+    EXPECT_EQ(reason(), "20-600 is not a number");
+    type("123456");
+    EXPECT_EQ(reason(), "123456 is outside the range from -10000 ps to 10000 ps");
+    EXPECT_EQ(step->leftOffset(), 0.0);
+    EXPECT_EQ(shownText("leftOffset"), "0");
+    EXPECT_FALSE(step->appliedFixtureOffset());
+
+    type("1e3");
+    EXPECT_TRUE(waitFor([this] { return step->appliedFixtureOffset() && shownText("leftOffset") == "1000"; }))
+        << shownText("leftOffset").toStdString();
+    EXPECT_EQ(step->leftOffset(), 1000.0);
+    EXPECT_TRUE(reason().isEmpty());
+    type("0.02n");
+    EXPECT_TRUE(waitFor([this] { return shownText("leftOffset") == "20"; })) << shownText("leftOffset").toStdString();
+    EXPECT_EQ(step->leftOffset(), 20.0);
+}

@@ -1,5 +1,6 @@
 #include "app/checks/SetupVnaTableModel.h"
 #include "measurement/fixtures/VNAFixtureConnection.h"
+#include "measurement/setups/FixtureSetups.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/qml/wizard/WizardPageSession.h"
@@ -327,4 +328,36 @@ TEST_F(WizardPagesTest, ARefusedPointsCountsReasonGoesWhenTheLowPassModeChangesI
     click(findVisible(setupPage, "lowPassMode"));
     EXPECT_TRUE(waitFor([&] { return findVisible(table, "refusal") == nullptr; }));
     EXPECT_EQ(simulator.model().findChannel(1)->points, points);
+}
+
+// The custom reference impedance takes a typed exponent as the sweep fields above it
+// do, and refuses a value out of its range with the reason below the field.
+TEST_F(WizardPagesTest, TheCustomImpedanceIsTakenAsTypedOrRefusedWithAReason)
+{
+    startOnAnalyzer(2);
+    FixtureSetups* setups = backend->getFixtureSetups();
+    setups->setZ0ConversionType(MeasureEnums::Z0Conversion::User);
+    QQuickItem* setupPage = showPage("SetupVnaPage");
+    ASSERT_NE(setupPage, nullptr);
+    QQuickItem* field = findVisible(setupPage, "customZ0");
+    ASSERT_NE(field, nullptr);
+    ASSERT_TRUE(waitFor([field] { return field->isEnabled(); }));
+    const auto type = [&](const QString& typed) {
+        field->forceActiveFocus();
+        QMetaObject::invokeMethod(field, "selectAll");
+        for (const QChar character : typed)
+            QTest::keyClick(window.get(), character.toLatin1());
+        EXPECT_EQ(field->property("text").toString(), typed);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+    };
+
+    type("1e3");
+    EXPECT_EQ(setups->getUserZ0(), 1000.0);
+    EXPECT_EQ(field->property("text").toString(), "1000");
+    type("0.5");
+    QQuickItem* reason = findVisible(setupPage, "customZ0Refusal");
+    ASSERT_NE(reason, nullptr);
+    EXPECT_EQ(reason->property("text").toString(), "0.5 is outside the range from 1 Ω to 1000 Ω");
+    EXPECT_EQ(setups->getUserZ0(), 1000.0);
+    EXPECT_EQ(field->property("text").toString(), "1000");
 }

@@ -1,4 +1,0 @@
-import QtQuick 2.15
-import "../templates" as T
-
-T.OffsetValidatedTextField { }
