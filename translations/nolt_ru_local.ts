@@ -278,17 +278,17 @@
         <translation>графики (%1)</translation>
     </message>
     <message>
-        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="175"/>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="180"/>
         <source>VNA did not load back the state it had before the measurement.</source>
         <translation>ВАЦ не загрузил обратно состояние, в котором был до измерения.</translation>
     </message>
     <message>
-        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="177"/>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="182"/>
         <source>Set back as before: %1.</source>
         <translation>Возвращено как было: %1.</translation>
     </message>
     <message>
-        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="179"/>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="184"/>
         <source>Not restored: %1.</source>
         <translation>Не восстановлено: %1.</translation>
     </message>

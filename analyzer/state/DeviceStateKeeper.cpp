@@ -149,11 +149,16 @@ DeviceStateKeeper::Restoration DeviceStateKeeper::loadState()
     auto restoration = std::make_shared<Restoration>();
     waitForResult<bool>([&](std::function<void(bool)> callback) {
         m_device->postDeviceWork(
-            [savedType, statePath, saved, channel, restoration](VNADevice& device, std::optional<uint>) {
+            [facade = m_device, savedType, statePath, saved, channel, restoration](VNADevice& device,
+                                                                                  std::optional<uint>) {
                 device.loadStateFile(statePath);
                 device.memoryDeleteState(statePath);
                 if (savedType)
                     device.setStateFileSaveType(*savedType);
+                // Once the program quits, a slow analyzer's time goes to what puts it back,
+                // not to reading it: nobody would be told anyway.
+                if (facade->m_givenUp)
+                    return true;
                 // An analyzer that refused the load (its state file gone) would stay on the
                 // bus trigger without sweeping: that much is put back whatever else is lost.
                 restoration->notLoaded = saved.differingFrom(KeptSettings::read(device, channel));
