@@ -38,7 +38,8 @@ public:
     // was restored already. When the analyzer did not take the state back (its
     // trigger source, continuous sweep or traces are not as saved), the trigger
     // source and the continuous sweep are set back directly, and one notice says
-    // what was set back and what is still not restored.
+    // what was set back and what is still not restored. Once the program quits
+    // (the facade gave up) the analyzer is not read back.
     void restore();
 
     QString stateFilePath() const { return m_stateFilePath; }
