@@ -169,6 +169,8 @@ ReplyPlan AnalyzerSimulator::handleLine(int connectionId, const QString& line)
         plan.dropConnection = true;
         return plan;
     }
+    if (fault && fault->kind == Fault::Kind::Refused)
+        return reject("Refused by an injected fault");
 
     const ScpiResult result = m_commands->entry(match->entryIndex).handler({*parsed, match->suffixes});
     switch (result.kind) {
@@ -202,6 +204,7 @@ ReplyPlan AnalyzerSimulator::handleLine(int connectionId, const QString& line)
         plan.doubled = true;
         break;
     case Fault::Kind::DropConnection:
+    case Fault::Kind::Refused:
         break;
     }
     return plan;

@@ -261,6 +261,39 @@
     </message>
 </context>
 <context>
+    <name>DeviceStateKeeper</name>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="27"/>
+        <source>trigger source</source>
+        <translation>источник запуска</translation>
+    </message>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="29"/>
+        <source>continuous sweep</source>
+        <translation>непрерывный запуск</translation>
+    </message>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="31"/>
+        <source>traces (%1)</source>
+        <translation>графики (%1)</translation>
+    </message>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="180"/>
+        <source>VNA did not load back the state it had before the measurement.</source>
+        <translation>ВАЦ не загрузил обратно состояние, в котором был до измерения.</translation>
+    </message>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="182"/>
+        <source>Set back as before: %1.</source>
+        <translation>Возвращено как было: %1.</translation>
+    </message>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="184"/>
+        <source>Not restored: %1.</source>
+        <translation>Не восстановлено: %1.</translation>
+    </message>
+</context>
+<context>
     <name>DutStepView</name>
     <message>
         <location filename="../qml/pages/DutStepView.qml" line="14"/>

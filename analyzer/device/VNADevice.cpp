@@ -248,6 +248,27 @@ std::optional<std::vector<double>> VNADevice::correctionType(uint channel)
     return reply ? ReplyParsing::toCalibratedPorts(*reply) : std::nullopt;
 }
 
+std::optional<QString> VNADevice::triggerSource()
+{
+    return ask(QStringLiteral("TRIGger:SEQuence:SOURce?\n"));
+}
+
+std::optional<bool> VNADevice::continuousSweep(uint channel)
+{
+    const std::optional<QString> reply = ask(QStringLiteral("INITiate%0:CONTinuous?\n").arg(wireIndex(channel)));
+    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+}
+
+std::optional<uint> VNADevice::traceCount(uint channel)
+{
+    return askUInt(QStringLiteral("CALCulate%0:PARameter:COUNt?\n").arg(wireIndex(channel)));
+}
+
+std::optional<QString> VNADevice::traceDefinition(uint trace, uint channel)
+{
+    return ask(QStringLiteral("CALCulate%0:PARameter%1:DEFine?\n").arg(wireIndex(channel), wireIndex(trace)));
+}
+
 bool VNADevice::waitOperationComplete()
 {
     return !m_taskInterrupted && m_mainLink->query(QStringLiteral("*OPC?\n")) == QStringLiteral("1");
@@ -299,6 +320,16 @@ bool VNADevice::setOutputPower(double value, uint channel)
 bool VNADevice::setYTraceAutoscale(uint graphIndex)
 {
     return send(QStringLiteral("DISPlay:WINDow:TRACe%0:Y:AUTO\n").arg(wireIndex(graphIndex)));
+}
+
+bool VNADevice::setTriggerSource(const QString& source)
+{
+    return send(QStringLiteral("TRIGger:SEQuence:SOURce %0\n").arg(source));
+}
+
+bool VNADevice::setContinuousSweep(bool on, uint channel)
+{
+    return send(QStringLiteral("INITiate%0:CONTinuous %1\n").arg(wireIndex(channel), boolean(on)));
 }
 
 bool VNADevice::setImpedance(uint port, double value)

@@ -107,6 +107,12 @@ public:
     std::optional<bool> isInterpolated(uint channel);
     std::optional<CalibrationType> calibrationType(uint channel);
     std::optional<std::vector<double>> correctionType(uint channel);
+    // The trigger source's token as the analyzer gives it ("INT", "BUS", ...).
+    std::optional<QString> triggerSource();
+    std::optional<bool> continuousSweep(uint channel);
+    std::optional<uint> traceCount(uint channel);
+    // The measured parameter of a trace ("S21", ...).
+    std::optional<QString> traceDefinition(uint trace, uint channel);
     // Waits without a time limit (until given up on); true only for the reply "1".
     bool waitOperationComplete();
     // Single sweep on bus trigger; false at the first line that could not be written.
@@ -136,6 +142,9 @@ public slots:
     bool setIfBandwidth(double value, uint channel);
     bool setOutputPower(double value, uint channel);
     bool setYTraceAutoscale(uint graphIndex);
+    // A token the analyzer gave for its trigger source.
+    bool setTriggerSource(const QString& source);
+    bool setContinuousSweep(bool on, uint channel);
     bool setImpedance(uint port, double value);
     bool memoryDeleteState(const QString& stateFileName);
     bool setStateFileSaveType(SaveType type);

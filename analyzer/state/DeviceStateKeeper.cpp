@@ -6,12 +6,39 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStringList>
+
+#include <tuple>
+#include <utility>
 
 using CacheComparison::knownAndEqual;
 
-DeviceStateKeeper::DeviceStateKeeper(SyncedVnaDevice* device, std::shared_ptr<const std::atomic<bool>> cancelled)
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("DeviceStateKeeper", text);
+}
+
+QString names(const KeptSettings& settings, KeptSettings::Kinds kinds)
+{
+    QStringList names;
+    if (kinds.testFlag(KeptSettings::Kind::TriggerSource))
+        names << tr("trigger source");
+    if (kinds.testFlag(KeptSettings::Kind::ContinuousSweep))
+        names << tr("continuous sweep");
+    if (kinds.testFlag(KeptSettings::Kind::Traces) && settings.traces)
+        names << tr("traces (%1)").arg(settings.traces->join(QStringLiteral(", ")));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+DeviceStateKeeper::DeviceStateKeeper(SyncedVnaDevice* device, std::shared_ptr<const std::atomic<bool>> cancelled,
+                                     Notify notify)
     : m_device(device)
     , m_cancelled(std::move(cancelled))
+    , m_notify(std::move(notify))
 {
 }
 
@@ -53,9 +80,13 @@ bool DeviceStateKeeper::saveState()
     const std::optional<VNADevice::SaveType> savedType = m_savedSaveType;
     const QString statePath = m_stateFilePath;
     const QString calibrationPath = m_calibrationFilePath;
-    return waitForResult<bool>([&](std::function<void(bool)> callback) {
+    auto kept = std::make_shared<std::pair<KeptSettings, uint>>();
+    const bool saved = waitForResult<bool>([&](std::function<void(bool)> callback) {
         m_device->postDeviceWork(
-            [savedType, statePath, calibrationPath](VNADevice& device, std::optional<uint> channel) {
+            [savedType, statePath, calibrationPath, kept](VNADevice& device, std::optional<uint> channel) {
+                // What tells afterwards whether the load of this state took.
+                if (channel)
+                    *kept = {KeptSettings::read(device, *channel), *channel};
                 if (!device.setStateFileSaveType(VNADevice::ChannelState))
                     return false;
                 const bool saved = device.saveStateFile(statePath) && channel
@@ -66,6 +97,8 @@ bool DeviceStateKeeper::saveState()
             },
             std::move(callback));
     });
+    std::tie(m_keptSettings, m_channel) = *kept;
+    return saved;
 }
 
 DeviceStateKeeper::SweepSettings DeviceStateKeeper::takeSnapshot() const
@@ -101,9 +134,53 @@ void DeviceStateKeeper::restore()
     if (!m_stateSaved)
         return;
     m_stateSaved = false;
-    m_device->loadStateFile(m_stateFilePath);
-    m_device->memoryDeleteState(m_stateFilePath);
-    if (m_savedSaveType)
-        m_device->setStateFileSaveType(*m_savedSaveType);
+    const Restoration restoration = loadState();
     m_device->callAndWait(&SyncedVnaDevice::refresh);
+    if (restoration.notLoaded && m_notify)
+        m_notify(notice(restoration));
+}
+
+DeviceStateKeeper::Restoration DeviceStateKeeper::loadState()
+{
+    const std::optional<VNADevice::SaveType> savedType = m_savedSaveType;
+    const QString statePath = m_stateFilePath;
+    const KeptSettings saved = m_keptSettings;
+    const uint channel = m_channel;
+    auto restoration = std::make_shared<Restoration>();
+    waitForResult<bool>([&](std::function<void(bool)> callback) {
+        m_device->postDeviceWork(
+            [facade = m_device, savedType, statePath, saved, channel, restoration](VNADevice& device,
+                                                                                  std::optional<uint>) {
+                device.loadStateFile(statePath);
+                device.memoryDeleteState(statePath);
+                if (savedType)
+                    device.setStateFileSaveType(*savedType);
+                // Once the program quits, a slow analyzer's time goes to what puts it back,
+                // not to reading it: nobody would be told anyway.
+                if (facade->m_givenUp)
+                    return true;
+                // An analyzer that refused the load (its state file gone) would stay on the
+                // bus trigger without sweeping: that much is put back whatever else is lost.
+                restoration->notLoaded = saved.differingFrom(KeptSettings::read(device, channel));
+                if (restoration->notLoaded) {
+                    saved.putBack(device, channel, restoration->notLoaded);
+                    restoration->notRestored = saved.differingFrom(KeptSettings::read(device, channel));
+                }
+                return true;
+            },
+            std::move(callback));
+    });
+    return *restoration;
+}
+
+QString DeviceStateKeeper::notice(const Restoration& restoration) const
+{
+    const KeptSettings::Kinds setBack = restoration.notLoaded & ~restoration.notRestored
+        & (KeptSettings::Kind::TriggerSource | KeptSettings::Kind::ContinuousSweep);
+    QStringList sentences{tr("VNA did not load back the state it had before the measurement.")};
+    if (setBack)
+        sentences << tr("Set back as before: %1.").arg(names(m_keptSettings, setBack));
+    if (restoration.notRestored)
+        sentences << tr("Not restored: %1.").arg(names(m_keptSettings, restoration.notRestored));
+    return sentences.join(QLatin1Char(' '));
 }

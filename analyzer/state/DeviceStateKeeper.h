@@ -2,10 +2,12 @@
 
 #include "analyzer/device/SweepType.h"
 #include "analyzer/device/VNADevice.h"
+#include "analyzer/state/KeptSettings.h"
 
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,9 +20,13 @@ class SyncedVnaDevice;
 class DeviceStateKeeper
 {
 public:
+    // Told, on the thread that restores, of a saved state the analyzer did not take back.
+    using Notify = std::function<void(const QString& notice)>;
+
     // `cancelled` (when given) is set, on any thread, once the measurement that the
     // state is kept for is cancelled.
-    explicit DeviceStateKeeper(SyncedVnaDevice* device, std::shared_ptr<const std::atomic<bool>> cancelled = {});
+    explicit DeviceStateKeeper(SyncedVnaDevice* device, std::shared_ptr<const std::atomic<bool>> cancelled = {},
+                               Notify notify = {});
 
     // True when the analyzer answered the refresh after the preset; the user's
     // settings are then being re-applied in the worker's queue. When the state
@@ -29,7 +35,11 @@ public:
     // at once (a cancel before the state was saved changes nothing).
     bool saveAndPreset();
     // Loads the saved state back; does nothing when no state was saved or it
-    // was restored already.
+    // was restored already. When the analyzer did not take the state back (its
+    // trigger source, continuous sweep or traces are not as saved), the trigger
+    // source and the continuous sweep are set back directly, and one notice says
+    // what was set back and what is still not restored. Once the program quits
+    // (the facade gave up) the analyzer is not read back.
     void restore();
 
     QString stateFilePath() const { return m_stateFilePath; }
@@ -46,15 +56,29 @@ private:
         std::optional<double> outputPower;
     };
 
+    // What a load left as the measurement had it, and what of that is so still after
+    // the trigger source and the continuous sweep were set back.
+    struct Restoration
+    {
+        KeptSettings::Kinds notLoaded;
+        KeptSettings::Kinds notRestored;
+    };
+
     bool saveState();
+    Restoration loadState();
+    QString notice(const Restoration& restoration) const;
     bool isCancelled() const { return m_cancelled && *m_cancelled; }
     SweepSettings takeSnapshot() const;
     void reapply(const SweepSettings& saved);
 
     SyncedVnaDevice* m_device;
     std::shared_ptr<const std::atomic<bool>> m_cancelled;
+    Notify m_notify;
     std::optional<VNADevice::SaveType> m_savedSaveType;
     QString m_stateFilePath;
     QString m_calibrationFilePath;
+    // Read as the state was saved, on the channel then active.
+    KeptSettings m_keptSettings;
+    uint m_channel = 0;
     bool m_stateSaved = false;
 };

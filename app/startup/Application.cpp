@@ -6,6 +6,7 @@
 #include "app/startup/FileDialogPresentation.h"
 #include "app/startup/InterfaceRegistration.h"
 #include "app/startup/LastWindowQuit.h"
+#include "app/startup/LoopEndQuit.h"
 #include "app/startup/Localization.h"
 #include "app/startup/Restart.h"
 #include "app/startup/TerminateHandler.h"
@@ -38,6 +39,7 @@ WindowRun runWindow(Settings& settings, const BackendOptions& options)
         Qt::QueuedConnection);
 
     quitWithTheLastWindow(&engine);
+    tellTheQuitWhenTheMainLoopEnds(&engine);
     presentFileDialogs(&engine);
 
     auto* backend = new MainQmlBackend(&settings, &engine, options);

@@ -210,7 +210,8 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     beginMeasurement();
 
     task->nextStep(tr("Save device state"));
-    auto keeper = std::make_shared<DeviceStateKeeper>(device, task->interruptedFlag());
+    auto keeper = std::make_shared<DeviceStateKeeper>(device, task->interruptedFlag(),
+                                                      [this](const QString& notice) { emit error(notice); });
     emit started();
     // Saving serves the GUI thread's events, so the queue may be cleared meanwhile
     // (a preset): the measurement then counts as dropped, as if it had been queued.

@@ -12,8 +12,6 @@
 #include "remote/parser/DeviceFunctions.h"
 #include "remote/parser/ErrorMessages.h"
 
-#include <QCoreApplication>
-
 #include <type_traits>
 
 namespace Orlix::Automation {
@@ -108,15 +106,9 @@ void registerNoltScpiCommands(MainQmlBackend* backend)
     initErrorMessages();
     startAcceptingRemoteWork();
     // Whoever learns first that the application was told to quit (a wait of the GUI
-    // thread, the closed window) tells it before any further event is served: from
+    // thread, the closed window, the main loop's end) tells it before any further event is served: from
     // then on no remote work starts, not even work queued before.
     static const QuitNotice::Observation quitObservation = QuitNotice::observe(&stopAcceptingRemoteWork);
-    // A main loop that ended with nobody telling is a quit as well. It is told to
-    // everyone, not only to the remote side: work refused here while the backend
-    // went on as if nothing happened would leave its waiters and the analyzer unreleased.
-    if (QCoreApplication* application = QCoreApplication::instance())
-        QObject::connect(application, &QCoreApplication::aboutToQuit, application, &QuitNotice::notify,
-                         Qt::UniqueConnection);
 
     add(backend, "*OPC?", &opcQuery);
     add(backend, "NOLT:SYSTem:READy?", &readyQuery);

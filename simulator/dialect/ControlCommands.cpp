@@ -20,7 +20,7 @@ const QStringList& worldKeywords()
 
 const QStringList& faultKeywords()
 {
-    static const QStringList keywords{"NOReply", "LATE", "SPLit", "DOUBle", "DROP"};
+    static const QStringList keywords{"NOReply", "LATE", "SPLit", "DOUBle", "DROP", "REFuse"};
     return keywords;
 }
 
@@ -141,7 +141,9 @@ QString controlCommandHelp()
         "                                        misbehave on the next <count> lines of <header>\n"
         "                                        (any query when empty; negative count: always);\n"
         "                                        kinds NOReply, LATE (n = delay in ms), SPLit (n =\n"
-        "                                        segments), DOUBle, DROP (close the connection)\n"
+        "                                        segments), DOUBle, DROP (close the connection),\n"
+        "                                        REFuse (not carried out, as a state load of a\n"
+        "                                        missing file)\n"
         "  SIMulator:FAULt:CLEar                 forget every pending fault\n");
 }
 

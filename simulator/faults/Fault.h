@@ -14,7 +14,8 @@ struct Fault
         LateReply,      // the reply leaves delayMs after the query (later lines wait)
         SplitReply,     // the reply leaves in `segments` TCP segments, delayMs apart
         DoubledReply,   // the reply line is sent twice at once
-        DropConnection  // the connection is closed when the line arrives, before it is carried out
+        DropConnection, // the connection is closed when the line arrives, before it is carried out
+        Refused         // the line is not carried out: refused as one the analyzer cannot carry out
     };
 
     Kind kind = Kind::NoReply;

@@ -1,5 +1,6 @@
 #include "analyzer/threading/QuitNotice.h"
 #include "analyzer/threading/WorkerThread.h"
+#include "app/startup/LoopEndQuit.h"
 #include "measurement/fixtures/MeasuredFixturePort.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "measurement/steps/TransmissionStep.h"
@@ -216,14 +217,15 @@ TEST_F(QuitWhileAStepCommandWaitsTest, ADataDeletionLetsTheApplicationEnd)
     EXPECT_EQ(thruStep()->thruMeasured(), MeasureEnums::MeasureStatus::MEASURED);
 }
 
-// The main loop may end while nothing waits and nobody told of the quit: the remote
-// side refuses work from then on, and so everyone acting on the quit hears of it,
-// the backend included.
+// The main loop may end while nothing waits and nobody told of the quit: with the
+// start-up's hook the remote side refuses work from then on, and so everyone acting
+// on the quit hears of it, the backend included.
 TEST_F(QuitWhileAStepCommandWaitsTest, AMainLoopEndedWithoutANoticeIsToldAsAQuit)
 {
+    QObject context;
+    Startup::tellTheQuitWhenTheMainLoopEnds(&context);
     int told = 0;
     const QuitNotice::Observation observation = QuitNotice::observe([&told] { ++told; });
-    QObject context;
     QTimer::singleShot(0, &context, [] { QCoreApplication::exit(7); });
     HangGuard guard("a main loop ended from outside");
     EXPECT_EQ(QCoreApplication::exec(), 7);

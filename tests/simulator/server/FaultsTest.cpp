@@ -95,6 +95,16 @@ TEST_F(Faults, DroppedConnectionClosesBeforeTheLineIsCarriedOut)
     EXPECT_EQ(simulator.connectionIds(), (QList<int>{1, 2}));
 }
 
+TEST_F(Faults, RefusedLineIsNotCarriedOutAndIsListedAsRejected)
+{
+    client.send("SIMulator:FAULt REFuse,SENSe:SWEep:POINts");
+    client.send("SENSe1:SWEep:POINts 11");
+    EXPECT_EQ(client.query("SENSe1:SWEep:POINts?"), "201");
+    EXPECT_EQ(simulator.rejectedLines(1).size(), 1);
+    client.send("SENSe1:SWEep:POINts 11");
+    EXPECT_EQ(client.query("SENSe1:SWEep:POINts?"), "11");
+}
+
 TEST_F(Faults, FaultsWithoutAHeaderHitTheNextQueries)
 {
     ASSERT_TRUE(simulator.injectFault(fault(Fault::Kind::NoReply, "", -1)));

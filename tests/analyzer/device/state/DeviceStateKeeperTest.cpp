@@ -1,4 +1,5 @@
 #include "analyzer/state/DeviceStateKeeper.h"
+#include "analyzer/threading/WaitForResult.h"
 #include "tests/analyzer/device/support/FacadeSession.h"
 #include "tests/support/StateFilesLock.h"
 
@@ -33,6 +34,15 @@ QStringList refreshLines(bool calibrated)
           << "SERVice:PORT:COUNt?"
           << "SENSe:CORRection:PORT1:IMPedance?"
           << "SENSe:CORRection:PORT2:IMPedance?";
+    return lines;
+}
+
+// The queries that read channel 1's trigger source, continuous sweep and traces.
+QStringList keptSettingsLines(int traces)
+{
+    QStringList lines{"TRIGger:SEQuence:SOURce?", "INITiate1:CONTinuous?", "CALCulate1:PARameter:COUNt?"};
+    for (int trace = 1; trace <= traces; ++trace)
+        lines << QString("CALCulate1:PARameter%1:DEFine?").arg(trace);
     return lines;
 }
 
@@ -121,15 +131,18 @@ TEST_F(DeviceStateKeeperTest, SavePresetAndRestoreGiveBackTheSameAnalyzer)
     refreshTwice();
     const AnalyzerModel before = simulator.model();
 
-    DeviceStateKeeper keeper(device.get());
+    QStringList notices;
+    DeviceStateKeeper keeper(device.get(), {}, [&notices](const QString& notice) { notices << notice; });
     ASSERT_TRUE(keeper.saveAndPreset());
     ASSERT_TRUE(refresh());
 
     const QString state = keeper.stateFilePath();
     const QString calibration = keeper.calibrationFilePath();
     EXPECT_EQ(state, QDir(QCoreApplication::applicationDirPath()).filePath("tmp/saveState"));
-    QStringList expected{"MMEMory:STORe:STYPe?", "MMEMory:STORe:STYPe CSTate", "MMEMory:STORe:STATe " + state,
-                         "MMEMory:STORe:CHANnel1:CALibration " + calibration, "SYSTem:PRESet"};
+    QStringList expected{"MMEMory:STORe:STYPe?"};
+    expected << keptSettingsLines(1)
+             << QStringList{"MMEMory:STORe:STYPe CSTate", "MMEMory:STORe:STATe " + state,
+                            "MMEMory:STORe:CHANnel1:CALibration " + calibration, "SYSTem:PRESet"};
     expected << refreshLines(false)
              << QStringList{"SENSe1:FREQuency:STARt 1000000000", "SENSe1:FREQuency:STOP 5000000000",
                             "SENSe1:SWEep:POINts 401", "SENSe1:BWIDth:RESolution 1000",
@@ -144,9 +157,10 @@ TEST_F(DeviceStateKeeperTest, SavePresetAndRestoreGiveBackTheSameAnalyzer)
     keeper.restore();
     EXPECT_EQ(allLines().mid(0, 3), (QStringList{"MMEMory:LOAD " + state, "MMEMory:DELete " + state,
                                               "MMEMory:STORe:STYPe STATe"}));
-    EXPECT_EQ(allLines().mid(3), refreshLines(true));
+    EXPECT_EQ(allLines().mid(3), keptSettingsLines(1) + refreshLines(true));
     EXPECT_TRUE(simulator.model() == before);
     EXPECT_FALSE(QFile::exists(state));
+    EXPECT_EQ(notices, QStringList{}) << "a restore that took says nothing";
 
     simulator.clearLog();
     keeper.restore();
@@ -225,9 +239,9 @@ TEST_F(DeviceStateKeeperTest, FailedRefreshAfterThePresetRestoresAtOnce)
     const QStringList received = allLines();
     const int preset = received.indexOf("SYSTem:PRESet");
     ASSERT_GE(preset, 0);
-    EXPECT_EQ(received.mid(preset + 1), (QStringList{"SYST:READy?", "MMEMory:LOAD " + state,
-                                                     "MMEMory:DELete " + state, "MMEMory:STORe:STYPe STATe",
-                                                     "SYST:READy?"}));
+    const QStringList restore{"MMEMory:LOAD " + state, "MMEMory:DELete " + state, "MMEMory:STORe:STYPe STATe"};
+    EXPECT_EQ(received.mid(preset + 1),
+              QStringList{"SYST:READy?"} + restore + keptSettingsLines(1) + QStringList{"SYST:READy?"});
     simulator.setReady(true);
     AnalyzerModel after = simulator.model();
     EXPECT_TRUE(after == before);
@@ -250,4 +264,29 @@ TEST_F(DeviceStateKeeperTest, AnalyzerIsNotPresetWhenItsStateCouldNotBeSaved)
     EXPECT_EQ(allLines().filter("MMEMory:STORe:STYPe "),
               (QStringList{"MMEMory:STORe:STYPe CSTate", "MMEMory:STORe:STYPe STATe"}));
     EXPECT_EQ(allLines().filter("MMEMory:LOAD").size(), 0);
+}
+
+// The analyzer refuses the load (its state file is gone): it would stay as the
+// measurement left it, waiting for a bus trigger with its traces replaced.
+TEST_F(DeviceStateKeeperTest, ARefusedLoadPutsTheTriggeringBackAndTellsWhatIsNotRestored)
+{
+    simulator.changeModel([](AnalyzerModel& model) {
+        model.channel(1).traces = {{"S21", 1, "MLOGarithmic"}, {"S12", 1, "PHASe"}};
+    });
+    refreshTwice();
+    QStringList notices;
+    DeviceStateKeeper keeper(device.get(), {}, [&notices](const QString& notice) { notices << notice; });
+    ASSERT_TRUE(keeper.saveAndPreset());
+    const auto traces = waitForResult<std::optional<std::vector<SyncedVnaDevice::Trace>>>(
+        [this](auto callback) { device->measure({{1, 1}}, std::move(callback)); });
+    ASSERT_TRUE(traces);
+    ASSERT_EQ(simulator.model().triggerSource, "BUS");
+
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::Refused, "MMEMory:LOAD", 1, 0, 0}));
+    keeper.restore();
+    ASSERT_EQ(simulator.rejectedLines(simulator.connectionIds().front()).filter("MMEMory:LOAD ").size(), 1);
+    EXPECT_EQ(simulator.model().triggerSource, "INT");
+    EXPECT_TRUE(simulator.model().channel(1).continuous);
+    EXPECT_EQ(notices, QStringList{"VNA did not load back the state it had before the measurement. Set back as "
+                                   "before: trigger source, continuous sweep. Not restored: traces (S21, S12)."});
 }
