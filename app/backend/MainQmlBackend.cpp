@@ -11,6 +11,7 @@
 #include "app/exports/RawDataExport.h"
 #include "app/exports/TestModeExport.h"
 #include "app/formatting/NumberReader.h"
+#include "app/formatting/TextInputDoubleValidator.h"
 #include "app/settings/Settings.h"
 #include "app/setupfiles/SetupFileRecaller.h"
 #include "app/setupfiles/SetupFileSaver.h"
@@ -129,6 +130,7 @@ ProgressManager* MainQmlBackend::getProgressManager()
 
 void MainQmlBackend::registerTypes()
 {
+    qmlRegisterType<TextInputDoubleValidator>("TextDoubleValidator", 1, 0, "TextDoubleValidator");
     qmlRegisterType<NumberReader>("NumberReader", 1, 0, "NumberReader");
     qmlRegisterType<ChartScaleManager>("ChartScaleManager", 1, 0, "ChartScaleManager");
     qRegisterMetaType<SyncedVnaDevice*>("SyncedVnaDevice pointer");

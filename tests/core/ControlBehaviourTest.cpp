@@ -167,6 +167,24 @@ TEST_F(QmlTest, PageWithReturnNamesWhereItReturnsTo)
     EXPECT_EQ(returned.count(), 1);
 }
 
+TEST_F(QmlTest, OffsetFieldAcceptsPicosecondsUpToTenThousand)
+{
+    QObject* field = create(engine(), control("OffsetValidatedTextField"));
+    ASSERT_NE(field, nullptr);
+    struct Case
+    {
+        const char* text;
+        bool acceptable;
+    };
+    for (const Case& c : {Case{"12.5", true}, Case{"-1234.56", true}, Case{"+9999", true}, Case{"10000", true},
+                          Case{"-10000", true}, Case{"12.345", false}, Case{"12345", false},
+                          Case{"10001", false}, Case{"1e3", false}, Case{"12,5", false}}) {
+        SCOPED_TRACE(c.text);
+        field->setProperty("text", QString::fromLatin1(c.text));
+        EXPECT_EQ(field->property("acceptableInput").toBool(), c.acceptable);
+    }
+}
+
 TEST_F(QmlTest, ChosenFileAddressBecomesAPlainPath)
 {
     QObject* probe = createFromText(R"(

@@ -14,8 +14,8 @@ const QStringList selfContainedControls = {
     "NoltHelpPageGroup", "NoltHelpPane", "NoltLabel", "NoltLizard", "NoltMainMenu",
     "NoltMeasureCheckmark", "NoltMenuButton", "NoltMessageDialog", "NoltNamedTextField",
     "NoltNamedToolTip", "NoltPage", "NoltRemovableTabButton", "NoltSeparator", "NoltShadowPane",
-    "NoltVNAFixtureConnection", "NoltVnaTable", "NoltWarning", "PageWithReturn",
-    "Port", "PortMeasureDataPane", "ProgressView", "StatusButton", "Stepper",
+    "NoltVNAFixtureConnection", "NoltVnaTable", "NoltWarning", "OffsetValidatedTextField",
+    "PageWithReturn", "Port", "PortMeasureDataPane", "ProgressView", "StatusButton", "Stepper",
     "StepperElement", "TouchstoneDialog", "WindowButton",
 };
 
