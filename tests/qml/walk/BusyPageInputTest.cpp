@@ -11,18 +11,34 @@
 
 using MeasureEnums::MeasureStatus;
 
+namespace {
+
+class BusyPageInput : public WalkSession
+{
+protected:
+    // The 2x-thru measured from its page, which shows again once the measurement ended.
+    void measureThruOnItsPage(TransmissionStep*& thru)
+    {
+        ASSERT_TRUE(reachWizard());
+        pressVisible(QStringLiteral("stepperElement4"));
+        thru = qobject_cast<TransmissionStep*>(backend->getFixtureSetups()->setup(0)->steps().at(0).get());
+        ASSERT_NE(thru, nullptr);
+        pressVisible(QStringLiteral("thruMeasure"));
+        ASSERT_TRUE(waitForWork([&] { return thru->thruMeasured() == MeasureStatus::MEASURED; }));
+        ASSERT_TRUE(
+            waitForWork([this] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
+    }
+};
+
+} // namespace
+
 // A measurement that begins while a field of the wizard has the keyboard focus (as one
 // started over the remote control does): what the user types while the busy page
 // shows reaches no field behind it, so no offset is entered or applied.
-TEST_F(WalkSession, TypingWhileTheBusyPageShowsReachesNoFieldBehindIt)
+TEST_F(BusyPageInput, TypingWhileTheBusyPageShowsReachesNoFieldBehindIt)
 {
-    ASSERT_TRUE(reachWizard());
-    pressVisible(QStringLiteral("stepperElement4"));
-    auto* thru = qobject_cast<TransmissionStep*>(backend->getFixtureSetups()->setup(0)->steps().at(0).get());
-    ASSERT_NE(thru, nullptr);
-    pressVisible(QStringLiteral("thruMeasure"));
-    ASSERT_TRUE(waitForWork([&] { return thru->thruMeasured() == MeasureStatus::MEASURED; }));
-    ASSERT_TRUE(waitForWork([&] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt() == 0; }));
+    TransmissionStep* thru = nullptr;
+    ASSERT_NO_FATAL_FAILURE(measureThruOnItsPage(thru));
     QQuickItem* field = visible(QStringLiteral("leftOffset"));
     ASSERT_NE(field, nullptr);
     field->forceActiveFocus();
@@ -56,16 +72,11 @@ TEST_F(WalkSession, TypingWhileTheBusyPageShowsReachesNoFieldBehindIt)
 // meanwhile is lost: the rest of the typing must not reach the field to make another
 // number of what it shows ("20", then "600" after a lost Ctrl+A and "-", made 2060).
 // An edit that the page's cover cuts short is not entered either, and says so.
-TEST_F(WalkSession, TypingOnWhileTheBusyPageCoversAnOffsetFieldMakesNoOtherNumber)
+TEST_F(BusyPageInput, TypingOnWhileTheBusyPageCoversAnOffsetFieldMakesNoOtherNumber)
 {
-    ASSERT_TRUE(reachWizard());
-    pressVisible(QStringLiteral("stepperElement4"));
-    auto* thru = qobject_cast<TransmissionStep*>(backend->getFixtureSetups()->setup(0)->steps().at(0).get());
-    ASSERT_NE(thru, nullptr);
-    pressVisible(QStringLiteral("thruMeasure"));
-    ASSERT_TRUE(waitForWork([&] { return thru->thruMeasured() == MeasureStatus::MEASURED; }));
+    TransmissionStep* thru = nullptr;
+    ASSERT_NO_FATAL_FAILURE(measureThruOnItsPage(thru));
     const auto pageShown = [this] { return property(QStringLiteral("mainLayout"), "currentIndex").toInt(); };
-    ASSERT_TRUE(waitForWork([&] { return pageShown() == 0; }));
     QQuickItem* field = visible(QStringLiteral("leftOffset"));
     ASSERT_NE(field, nullptr);
     const auto type = [this](const QString& keys) {

@@ -152,15 +152,7 @@ TEST_F(ThruReflectOffsetsViewTest, TypedOffsetsAreEnteredAsTypedOrRefusedWithARe
     click("thruMeasure");
     ASSERT_TRUE(waitFor([this] { return step->thruMeasured() == MeasureStatus::MEASURED; }, 10000))
         << errors.join("; ").toStdString();
-    const auto type = [this](const QString& typed) {
-        QQuickItem* field = findVisible(page, "leftOffset");
-        field->forceActiveFocus();
-        QMetaObject::invokeMethod(field, "selectAll");
-        for (const QChar character : typed)
-            QTest::keyClick(window.get(), character.toLatin1());
-        EXPECT_EQ(field->property("text").toString(), typed);
-        QTest::keyClick(window.get(), Qt::Key_Return);
-    };
+    const auto type = [this](const QString& typed) { typeKeysAndReturn(findVisible(page, "leftOffset"), typed); };
     const auto reason = [this] {
         QQuickItem* shown = findVisible(page, "leftOffsetRefusal");
         return shown ? shown->property("text").toString() : QString();

@@ -113,6 +113,17 @@ void WizardPageSession::typeAndFinish(QQuickItem* field, const QString& text)
     QMetaObject::invokeMethod(field, "editingFinished");
 }
 
+void WizardPageSession::typeKeysAndReturn(QQuickItem* field, const QString& text)
+{
+    ASSERT_NE(field, nullptr);
+    field->forceActiveFocus();
+    QMetaObject::invokeMethod(field, "selectAll");
+    for (const QChar character : text)
+        QTest::keyClick(window.get(), character.toLatin1());
+    EXPECT_EQ(field->property("text").toString(), text);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+}
+
 QStringList WizardPageSession::takeQmlWarnings()
 {
     QMutexLocker lock(&warningsMutex);

@@ -281,16 +281,7 @@ TEST_F(WizardPagesTest, TypedSweepValuesReachTheAnalyzerAsTypedOrAreRefusedWithA
     ASSERT_NE(table, nullptr);
     ASSERT_TRUE(waitFor([&] { return valueField(table, SetupVnaTableModel::SweepPointsRow) != nullptr; }));
     const int points = simulator.model().findChannel(1)->points;
-    const auto type = [&](int modelRow, const QString& typed) {
-        QQuickItem* field = valueField(table, modelRow);
-        ASSERT_NE(field, nullptr);
-        field->forceActiveFocus();
-        QMetaObject::invokeMethod(field, "selectAll");
-        for (const QChar character : typed)
-            QTest::keyClick(window.get(), character.toLatin1());
-        EXPECT_EQ(field->property("text").toString(), typed);
-        QTest::keyClick(window.get(), Qt::Key_Return);
-    };
+    const auto type = [&](int modelRow, const QString& typed) { typeKeysAndReturn(valueField(table, modelRow), typed); };
 
     type(SetupVnaTableModel::IfBandwidthRow, "30k");
     EXPECT_TRUE(waitFor([this] { return simulator.model().findChannel(1)->ifBandwidth == 30e3; }, 10000))
@@ -342,14 +333,7 @@ TEST_F(WizardPagesTest, TheCustomImpedanceIsTakenAsTypedOrRefusedWithAReason)
     QQuickItem* field = findVisible(setupPage, "customZ0");
     ASSERT_NE(field, nullptr);
     ASSERT_TRUE(waitFor([field] { return field->isEnabled(); }));
-    const auto type = [&](const QString& typed) {
-        field->forceActiveFocus();
-        QMetaObject::invokeMethod(field, "selectAll");
-        for (const QChar character : typed)
-            QTest::keyClick(window.get(), character.toLatin1());
-        EXPECT_EQ(field->property("text").toString(), typed);
-        QTest::keyClick(window.get(), Qt::Key_Return);
-    };
+    const auto type = [&](const QString& typed) { typeKeysAndReturn(field, typed); };
 
     type("1e3");
     EXPECT_EQ(setups->getUserZ0(), 1000.0);
