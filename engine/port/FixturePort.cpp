@@ -232,29 +232,40 @@ void FixturePort::clear()
     announceAll();
 }
 
-void FixturePort::takeResults(const FixturePort& other)
+template <typename Port>
+void FixturePort::assignResults(Port&& other)
 {
-    if (&other == this)
-        return;
     m_mirrored = other.m_mirrored;
     m_currentKind = other.m_currentKind;
     m_conversionType = other.m_conversionType;
     m_impedance = other.m_impedance;
     m_z0 = other.m_z0;
-    m_sParameters = other.m_sParameters;
-    m_impulseResponse = other.m_impulseResponse;
+    m_sParameters = std::forward<Port>(other).m_sParameters;
+    m_impulseResponse = std::forward<Port>(other).m_impulseResponse;
     m_fixtureLength = other.m_fixtureLength;
-    m_gating = other.m_gating;
-    m_stepResponse = other.m_stepResponse;
+    m_gating = std::forward<Port>(other).m_gating;
+    m_stepResponse = std::forward<Port>(other).m_stepResponse;
     m_impedanceValue = other.m_impedanceValue;
     m_customImpedance = other.m_customImpedance;
-    m_defaultSParameters = other.m_defaultSParameters;
+    m_defaultSParameters = std::forward<Port>(other).m_defaultSParameters;
     m_defaultLength = other.m_defaultLength;
     m_offsetLength = other.m_offsetLength;
-    m_zConvertedSParameters = other.m_zConvertedSParameters;
-    m_offsetSParameters = other.m_offsetSParameters;
+    m_zConvertedSParameters = std::forward<Port>(other).m_zConvertedSParameters;
+    m_offsetSParameters = std::forward<Port>(other).m_offsetSParameters;
     m_zConvertedZ0 = other.m_zConvertedZ0;
     announceAll();
+}
+
+void FixturePort::takeResults(const FixturePort& other)
+{
+    if (&other != this)
+        assignResults(other);
+}
+
+void FixturePort::takeResults(FixturePort&& other)
+{
+    if (&other != this)
+        assignResults(std::move(other));
 }
 
 void FixturePort::announceAll()

@@ -82,8 +82,10 @@ public:
     bool isCalculated() const;
     void clear();
     // Every result and setting of the other port, announced as a clear is: a measurement
-    // calculates aside and puts its ports in place only once all of them succeeded.
+    // calculates aside and puts its ports in place only once all of them succeeded. The
+    // moving form leaves the other port's sets empty.
     void takeResults(const FixturePort& other);
+    void takeResults(FixturePort&& other);
 
     // What an offset puts in force, worked out whole before the port takes any of it.
     struct PreparedOffset
@@ -116,6 +118,8 @@ signals:
     void gatingChanged();
 
 private:
+    template <typename Port>
+    void assignResults(Port&& other);
     void announceAll();
     std::optional<double> conversionTarget() const;
     // z0 follows the set in force, so the port never claims a reference its data lacks.

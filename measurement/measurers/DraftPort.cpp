@@ -32,12 +32,12 @@ Algorithms::FixturePort* DraftPort::rowPort() const
     return m_row.port->measureData();
 }
 
-void DraftPort::putInPlace() const
+void DraftPort::putInPlace()
 {
     if (m_portImpedance) {
         m_row.port->setMeasuredPort(m_row.analyzerPort);
         m_row.port->setZ0Port(*m_portImpedance);
         m_row.port->setInLowPasMode(false);
     }
-    rowPort()->takeResults(*m_port);
+    rowPort()->takeResults(std::move(*m_port));
 }

@@ -29,8 +29,8 @@ public:
     const FixtureRow& row() const { return m_row; }
     Algorithms::FixturePort* rowPort() const;
     // The row takes the draft's results (and, for a new measurement, its analyzer port and
-    // impedance), announcing them.
-    void putInPlace() const;
+    // impedance), announcing them; the draft is left without them.
+    void putInPlace();
 
 private:
     DraftPort(FixtureRow row, std::optional<double> portImpedance);

@@ -271,7 +271,7 @@ bool DutMeasurer::measure(const std::vector<DutMeasurer*>& measurers, bool asPai
     if (!drafts)
         return first.refuse(task, reason.isEmpty() ? tr("The DUT cannot be calculated")
                                                    : tr("The DUT cannot be calculated: %1").arg(reason));
-    for (const DraftPort& draft : *drafts)
+    for (DraftPort& draft : *drafts)
         draft.putInPlace();
     for (std::size_t i = 0; i < measurers.size(); ++i)
         measurers[i]->adopt(rows[i], std::move(readings[i]));
@@ -289,8 +289,8 @@ void DutMeasurer::recalculate(const std::vector<DutMeasurer*>& measurers, bool a
         readings.push_back(measurer->m_sdata.data());
     }
     QString reason;
-    if (const std::optional<std::vector<DraftPort>> drafts = regate(measurers, asPair, readings, reason)) {
-        for (const DraftPort& draft : *drafts)
+    if (std::optional<std::vector<DraftPort>> drafts = regate(measurers, asPair, readings, reason)) {
+        for (DraftPort& draft : *drafts)
             draft.putInPlace();
         return;
     }

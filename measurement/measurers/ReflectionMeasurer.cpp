@@ -162,7 +162,7 @@ ReflectionMeasurer::Outcome ReflectionMeasurer::putInPlace(Reading reading, cons
     if (!reading.calculation)
         return Outcome::Stored;
     std::vector<KeptProcesses<Algorithms::ReflectProcess>::Kept> kept;
-    for (const Calculation::Row& row : reading.calculation->rows) {
+    for (Calculation::Row& row : reading.calculation->rows) {
         row.port.putInPlace();
         row.process->moveToPort(row.port.rowPort());
         kept.push_back({row.process, {row.port.row().port}});

@@ -48,7 +48,7 @@ void TransmissionMeasurer::reset()
 void TransmissionMeasurer::putInPlace(Outcome outcome, const Rows& rows)
 {
     std::vector<KeptProcesses<Algorithms::TransmissionProcess>::Kept> kept;
-    for (const CalculatedPair& pair : outcome.pairs) {
+    for (CalculatedPair& pair : outcome.pairs) {
         pair.left.putInPlace();
         pair.right.putInPlace();
         pair.process->moveToPorts(pair.left.rowPort(), pair.right.rowPort());
