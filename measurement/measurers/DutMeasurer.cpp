@@ -7,6 +7,7 @@
 
 #include <deque>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -155,43 +156,47 @@ void DutMeasurer::adopt(const FixtureRows& rows, SDataMeasurer::Data data)
     setStatus(Measured);
 }
 
-bool DutMeasurer::regateThru(const ThruKept& kept, const Algorithms::SParametersOnePort& leftDut,
-                             const Algorithms::SParametersOnePort& rightDut, std::vector<DraftPort>& drafts)
+bool DutMeasurer::regateCopies(const std::vector<std::shared_ptr<MeasuredFixturePort>>& rows,
+                               const std::function<void(const std::vector<Algorithms::FixturePort*>&)>& moveProcess,
+                               const std::function<bool()>& calculate, std::vector<DraftPort>& drafts)
 {
-    DraftPort left = DraftPort::copyOf({0, kept.rows[0]});
-    DraftPort right = DraftPort::copyOf({0, kept.rows[1]});
-    forwardErrors(left.port());
-    forwardErrors(right.port());
+    std::vector<DraftPort> copies;
+    std::vector<Algorithms::FixturePort*> copyPorts;
+    std::vector<Algorithms::FixturePort*> rowPorts;
+    for (const std::shared_ptr<MeasuredFixturePort>& row : rows) {
+        copies.push_back(DraftPort::copyOf({0, row}));
+        forwardErrors(copies.back().port());
+        copyPorts.push_back(copies.back().port());
+        rowPorts.push_back(copies.back().rowPort());
+    }
     bool calculated = false;
     {
         // The process works on the copies for this calculation only; offsets and later
         // calculations find it on the rows again.
-        const AtExit back{[&] { kept.process->moveToPorts(left.rowPort(), right.rowPort()); }};
-        kept.process->moveToPorts(left.port(), right.port());
-        calculated = kept.process->calculateDUT(leftDut, rightDut);
+        const AtExit back{[&] { moveProcess(rowPorts); }};
+        moveProcess(copyPorts);
+        calculated = calculate();
     }
     if (!calculated || interruptRequested())
         return false;
-    drafts.push_back(std::move(left));
-    drafts.push_back(std::move(right));
+    std::move(copies.begin(), copies.end(), std::back_inserter(drafts));
     return true;
+}
+
+bool DutMeasurer::regateThru(const ThruKept& kept, const Algorithms::SParametersOnePort& leftDut,
+                             const Algorithms::SParametersOnePort& rightDut, std::vector<DraftPort>& drafts)
+{
+    return regateCopies(
+        kept.rows, [&](const auto& ports) { kept.process->moveToPorts(ports[0], ports[1]); },
+        [&] { return kept.process->calculateDUT(leftDut, rightDut); }, drafts);
 }
 
 bool DutMeasurer::regateReflect(const ReflectKept& kept, const Algorithms::SParametersOnePort& dut,
                                 std::vector<DraftPort>& drafts)
 {
-    DraftPort draft = DraftPort::copyOf({0, kept.rows[0]});
-    forwardErrors(draft.port());
-    bool calculated = false;
-    {
-        const AtExit back{[&] { kept.process->moveToPort(draft.rowPort()); }};
-        kept.process->moveToPort(draft.port());
-        calculated = kept.process->calculateDUT(dut);
-    }
-    if (!calculated || interruptRequested())
-        return false;
-    drafts.push_back(std::move(draft));
-    return true;
+    return regateCopies(
+        kept.rows, [&](const auto& ports) { kept.process->moveToPort(ports[0]); },
+        [&] { return kept.process->calculateDUT(dut); }, drafts);
 }
 
 bool DutMeasurer::regateOwn(const SDataMeasurer::Data& reading, std::vector<DraftPort>& drafts)

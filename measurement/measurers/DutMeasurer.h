@@ -11,6 +11,8 @@
 
 #include <QVector>
 
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -74,7 +76,12 @@ private:
                                                         const Readings& readings, QString& reason);
     // This measurer's share of a calculation of its own connection's processes.
     bool regateOwn(const SDataMeasurer::Data& reading, std::vector<DraftPort>& drafts);
-    // One kept process re-gates copies of its ports; the copies join the drafts when it succeeds.
+    // Copies of the rows' ports calculated further: the process is moved onto the copies for
+    // the calculation and back onto the rows after it; the copies join the drafts when it succeeds.
+    bool regateCopies(const std::vector<std::shared_ptr<MeasuredFixturePort>>& rows,
+                      const std::function<void(const std::vector<Algorithms::FixturePort*>&)>& moveProcess,
+                      const std::function<bool()>& calculate, std::vector<DraftPort>& drafts);
+    // One kept process re-gates copies of its ports.
     bool regateThru(const KeptProcesses<Algorithms::TransmissionProcess>::Kept& kept,
                     const Algorithms::SParametersOnePort& leftDut, const Algorithms::SParametersOnePort& rightDut,
                     std::vector<DraftPort>& drafts);

@@ -114,7 +114,6 @@ bool ReflectionMeasurer::hasResults() const
     return openStatus() != NotMeasured || shortStatus() != NotMeasured || calculatingStatus() != NotMeasured;
 }
 
-
 std::optional<ReflectionMeasurer::Reading> ReflectionMeasurer::read(Standard standard, SourceReader& source,
                                                                      TaskProgress& task, const Target& target)
 {
