@@ -250,7 +250,7 @@ std::optional<std::vector<double>> VNADevice::correctionType(uint channel)
 
 std::optional<QString> VNADevice::triggerSource()
 {
-    return ask(QStringLiteral("TRIGger:SEQuence:SOURce?\n"));
+    return ask(QStringLiteral(":TRIG:SOUR?\n"));
 }
 
 std::optional<bool> VNADevice::continuousSweep(uint channel)
@@ -267,6 +267,32 @@ std::optional<uint> VNADevice::traceCount(uint channel)
 std::optional<QString> VNADevice::traceDefinition(uint trace, uint channel)
 {
     return ask(QStringLiteral("CALCulate%0:PARameter%1:DEFine?\n").arg(wireIndex(channel), wireIndex(trace)));
+}
+
+std::optional<bool> VNADevice::fixtureSimulationState(uint channel)
+{
+    const std::optional<QString> reply = ask(QStringLiteral("CALCulate%0:FSIMulator:STATe?\n").arg(wireIndex(channel)));
+    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+}
+
+std::optional<bool> VNADevice::deembeddingState(uint channel)
+{
+    const std::optional<QString> reply =
+        ask(QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:STATe?\n").arg(wireIndex(channel)));
+    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+}
+
+std::optional<bool> VNADevice::deembeddingState(uint channel, uint port)
+{
+    const std::optional<QString> reply = ask(
+        QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:PORT%1:STATe?\n").arg(wireIndex(channel), wireIndex(port)));
+    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+}
+
+std::optional<QString> VNADevice::deembeddingFile(uint channel, uint port)
+{
+    return ask(QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:PORT%1:USER:FILename?\n")
+                   .arg(wireIndex(channel), wireIndex(port)));
 }
 
 bool VNADevice::waitOperationComplete()
@@ -324,12 +350,13 @@ bool VNADevice::setYTraceAutoscale(uint graphIndex)
 
 bool VNADevice::setTriggerSource(const QString& source)
 {
-    return send(QStringLiteral("TRIGger:SEQuence:SOURce %0\n").arg(source));
+    return send(QStringLiteral(":TRIG:SOUR %0\n").arg(source));
 }
 
 bool VNADevice::setContinuousSweep(bool on, uint channel)
 {
-    return send(QStringLiteral("INITiate%0:CONTinuous %1\n").arg(wireIndex(channel), boolean(on)));
+    return send(QStringLiteral("INITiate%0:CONTinuous %1\n")
+                    .arg(wireIndex(channel), on ? QStringLiteral("ON") : QStringLiteral("OFF")));
 }
 
 bool VNADevice::setImpedance(uint port, double value)

@@ -113,6 +113,11 @@ public:
     std::optional<uint> traceCount(uint channel);
     // The measured parameter of a trace ("S21", ...).
     std::optional<QString> traceDefinition(uint trace, uint channel);
+    std::optional<bool> fixtureSimulationState(uint channel);
+    std::optional<bool> deembeddingState(uint channel);
+    std::optional<bool> deembeddingState(uint channel, uint port);
+    // The user de-embedding file of a port as the analyzer gives it; empty when it has none.
+    std::optional<QString> deembeddingFile(uint channel, uint port);
     // Waits without a time limit (until given up on); true only for the reply "1".
     bool waitOperationComplete();
     // Single sweep on bus trigger; false at the first line that could not be written.

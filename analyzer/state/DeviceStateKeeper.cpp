@@ -29,6 +29,12 @@ QString names(const KeptSettings& settings, KeptSettings::Kinds kinds)
         names << tr("continuous sweep");
     if (kinds.testFlag(KeptSettings::Kind::Traces) && settings.traces)
         names << tr("traces (%1)").arg(settings.traces->join(QStringLiteral(", ")));
+    if (kinds.testFlag(KeptSettings::Kind::FixtureSimulator))
+        names << tr("fixture simulator");
+    if (kinds.testFlag(KeptSettings::Kind::Deembedding))
+        names << tr("de-embedding");
+    if (kinds.testFlag(KeptSettings::Kind::PortImpedances))
+        names << tr("port impedances");
     return names.join(QStringLiteral(", "));
 }
 
@@ -129,15 +135,18 @@ void DeviceStateKeeper::reapply(const SweepSettings& saved)
         m_device->applyOutputPower(*saved.outputPower);
 }
 
-void DeviceStateKeeper::restore()
+bool DeviceStateKeeper::restore()
 {
     if (!m_stateSaved)
-        return;
+        return true;
     m_stateSaved = false;
     const Restoration restoration = loadState();
     m_device->callAndWait(&SyncedVnaDevice::refresh);
-    if (restoration.notLoaded && m_notify)
+    if (!restoration.notLoaded)
+        return true;
+    if (m_notify)
         m_notify(notice(restoration));
+    return false;
 }
 
 DeviceStateKeeper::Restoration DeviceStateKeeper::loadState()
@@ -151,19 +160,27 @@ DeviceStateKeeper::Restoration DeviceStateKeeper::loadState()
         m_device->postDeviceWork(
             [facade = m_device, savedType, statePath, saved, channel, restoration](VNADevice& device,
                                                                                   std::optional<uint>) {
+                // Once the program quits, a slow analyzer's time goes to what puts it back,
+                // not to reading it: nobody would be told anyway.
+                const bool checked = !facade->m_givenUp;
+                // The measurement may have left the analyzer just as the state has it (a
+                // test program's bus trigger and traces, no correction): the continuous
+                // sweep goes the other way first, so only a load that took sets it back.
+                if (checked && saved.continuousSweep)
+                    device.setContinuousSweep(!*saved.continuousSweep, channel);
                 device.loadStateFile(statePath);
                 device.memoryDeleteState(statePath);
                 if (savedType)
                     device.setStateFileSaveType(*savedType);
-                // Once the program quits, a slow analyzer's time goes to what puts it back,
-                // not to reading it: nobody would be told anyway.
-                if (facade->m_givenUp)
+                if (!checked)
                     return true;
                 // An analyzer that refused the load (its state file gone) would stay on the
-                // bus trigger without sweeping: that much is put back whatever else is lost.
-                restoration->notLoaded = saved.differingFrom(KeptSettings::read(device, channel));
+                // bus trigger without sweeping and without its correction: what the
+                // program changed is put back whatever else is lost.
+                const KeptSettings loaded = KeptSettings::read(device, channel);
+                restoration->notLoaded = saved.differingFrom(loaded);
                 if (restoration->notLoaded) {
-                    saved.putBack(device, channel, restoration->notLoaded);
+                    saved.putBack(device, channel, loaded);
                     restoration->notRestored = saved.differingFrom(KeptSettings::read(device, channel));
                 }
                 return true;
@@ -175,8 +192,8 @@ DeviceStateKeeper::Restoration DeviceStateKeeper::loadState()
 
 QString DeviceStateKeeper::notice(const Restoration& restoration) const
 {
-    const KeptSettings::Kinds setBack = restoration.notLoaded & ~restoration.notRestored
-        & (KeptSettings::Kind::TriggerSource | KeptSettings::Kind::ContinuousSweep);
+    const KeptSettings::Kinds setBack =
+        restoration.notLoaded & ~restoration.notRestored & KeptSettings::settable();
     QStringList sentences{tr("VNA did not load back the state it had before the measurement.")};
     if (setBack)
         sentences << tr("Set back as before: %1.").arg(names(m_keptSettings, setBack));

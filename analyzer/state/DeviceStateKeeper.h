@@ -35,12 +35,12 @@ public:
     // at once (a cancel before the state was saved changes nothing).
     bool saveAndPreset();
     // Loads the saved state back; does nothing when no state was saved or it
-    // was restored already. When the analyzer did not take the state back (its
-    // trigger source, continuous sweep or traces are not as saved), the trigger
-    // source and the continuous sweep are set back directly, and one notice says
-    // what was set back and what is still not restored. Once the program quits
-    // (the facade gave up) the analyzer is not read back.
-    void restore();
+    // was restored already. When the analyzer did not take the state back (a kept
+    // setting is not as saved), what can be set back is set back directly, one
+    // notice says what was set back and what is still not restored, and the result
+    // is false. Once the program quits (the facade gave up) the analyzer is not read
+    // back.
+    bool restore();
 
     QString stateFilePath() const { return m_stateFilePath; }
     QString calibrationFilePath() const { return m_calibrationFilePath; }

@@ -231,10 +231,15 @@ bool Step::runOnAnalyzer(const std::shared_ptr<TaskProgress>& task, Work work)
     // analyzer, ends the task and releases the waiting GUI thread.
     auto end = [held = holdForWork(), self = this, keeper, task, checker = &checker] {
         task->nextStep(tr("Restore device state"));
-        keeper->restore();
+        // An analyzer left otherwise than the user had it fails the measurement's task,
+        // as the notice tells.
+        const bool restored = keeper->restore();
         --self->m_measuring;
         emit self->finished();
-        task->finish();
+        if (restored)
+            task->finish();
+        else
+            task->cancel();
         checker->report();
     };
     WorkerThread::Task dropped = droppedItem(task, end);

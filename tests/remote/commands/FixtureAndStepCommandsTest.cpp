@@ -146,6 +146,32 @@ TEST_F(FixtureAndStepCommandsTest, AMeasurementCutOffDuringTheSweepIsAnExecution
     EXPECT_EQ(run("NOLT:SYSTem:FIXTure:LEFT:PORT1:GATing?"), failed(263));
 }
 
+// A bus-triggered test program left the analyzer with the traces the thru measures, after
+// the fixtures were applied: the analyzer refuses to load its state back after the thru.
+// The command fails as the task row does, and the correction is on the analyzer again.
+TEST_F(FixtureAndStepCommandsTest, AThruWhoseStateLoadIsRefusedFailsAndPutsTheCorrectionBack)
+{
+    startWithAnalyzer();
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    ASSERT_EQ(run("NOLT:SYSTem:CORRECTion:APPLy"), done()) << errors.join("; ").toStdString();
+    simulator.changeModel([](Simulator::AnalyzerModel& model) {
+        model.triggerSource = "BUS";
+        model.channel(1).continuous = false;
+        model.channel(1).traces = {{"S11", 1, "MLOGarithmic"}, {"S12", 2, "MLOGarithmic"},
+                                   {"S21", 1, "MLOGarithmic"}, {"S22", 2, "MLOGarithmic"}};
+    });
+    ASSERT_TRUE(simulator.injectFault({Simulator::Fault::Kind::Refused, "MMEMory:LOAD", 1, 0, 0}));
+
+    EXPECT_EQ(run("NOLT:CALCulate:STEP1:THRU", 60000), failed(200));
+    EXPECT_EQ(errors.filter("VNA did not load back the state it had before the measurement.").size(), 1)
+        << errors.join("; ").toStdString();
+    const Simulator::AnalyzerModel after = simulator.model();
+    EXPECT_TRUE(after.findChannel(1)->fixtureSimulator);
+    EXPECT_TRUE(after.findChannel(1)->deembedding);
+    EXPECT_EQ(after.triggerSource, "BUS");
+    EXPECT_FALSE(after.findChannel(1)->continuous);
+}
+
 // Cancelled as the busy page's Cancel does while the analyzer sweeps for the thru
 // again: the command fails, and the thru measured before stays.
 TEST_F(FixtureAndStepCommandsTest, AMeasurementCancelledDuringTheSweepFailsAndKeepsTheEarlierThru)

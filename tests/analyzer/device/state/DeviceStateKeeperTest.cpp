@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 using Simulator::AnalyzerModel;
 using Simulator::Fault;
@@ -37,13 +39,44 @@ QStringList refreshLines(bool calibrated)
     return lines;
 }
 
-// The queries that read channel 1's trigger source, continuous sweep and traces.
-QStringList keptSettingsLines(int traces)
+// The queries that read channel 1's trigger source, continuous sweep, traces and
+// correction, and the impedance of each of the analyzer's ports.
+QStringList keptSettingsLines(int traces, int ports = 2)
 {
-    QStringList lines{"TRIGger:SEQuence:SOURce?", "INITiate1:CONTinuous?", "CALCulate1:PARameter:COUNt?"};
+    QStringList lines{":TRIG:SOUR?", "INITiate1:CONTinuous?", "CALCulate1:PARameter:COUNt?"};
     for (int trace = 1; trace <= traces; ++trace)
         lines << QString("CALCulate1:PARameter%1:DEFine?").arg(trace);
+    lines << "CALCulate1:FSIMulator:STATe?"
+          << "CALCulate1:FSIMulator:SENDed:DEEMbed:STATe?"
+          << "SERVice:PORT:COUNt?";
+    for (int port = 1; port <= ports; ++port)
+        lines << QString("CALCulate1:FSIMulator:SENDed:DEEMbed:PORT%1:STATe?").arg(port)
+              << QString("CALCulate1:FSIMulator:SENDed:DEEMbed:PORT%1:USER:FILename?").arg(port)
+              << QString("SENSe:CORRection:PORT%1:IMPedance?").arg(port);
     return lines;
+}
+
+// A line as the analyzer's command set spells it: its queries, and the query forms
+// of its setters, and the setters that put a state back.
+bool spelledAsTheCommandSet(const QString& line)
+{
+    static const QStringList patterns{
+        R"(SYST:READy\?)", R"(SERVice:CHANnel:ACTive\?)", R"(SERVice:PORT:COUNt\?)",
+        R"(SERVice:SWEep:FREQuency:MAXimum\?)", R"(\*IDN\?)", R"(SENSe1:SWEep:(TYPE|POINts)\?)",
+        R"(SENSe1:FREQuency:(STARt|STOP)\?)", R"(SENSe1:BWIDth:RESolution\?)",
+        R"(SOURce1:POWer:LEVel:IMMediate:AMPLitude\?)", R"(CALCulate1:CORRection:STATus\?)",
+        R"(SENSe1:CORRection:TYPE\?)", R"(MMEMory:STORe:STYPe\?)",
+        R"(:TRIG:SOUR( [A-Z]+|\?))", R"(INITiate1:CONTinuous( ON| OFF|\?))",
+        R"(CALCulate1:PARameter:COUNt( \d+|\?))", R"(CALCulate1:PARameter\d+:DEFine( S\d\d|\?))",
+        R"(CALCulate1:FSIMulator(:SENDed:DEEMbed(:PORT\d+)?)?:STATe( [01]|\?))",
+        R"(CALCulate1:FSIMulator:SENDed:DEEMbed:PORT\d+:USER:FILename( .+|\?))",
+        R"(SENSe:CORRection:PORT\d+:IMPedance( [-+.e\d]+|\?))", R"(MMEMory:(LOAD|DELete) .+)",
+        R"(MMEMory:STORe:STYPe [A-Za-z]+)"};
+    for (const QString& pattern : patterns) {
+        if (QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(line).hasMatch())
+            return true;
+    }
+    return false;
 }
 
 class DeviceStateKeeperTest : public FacadeSession
@@ -95,7 +128,7 @@ protected:
     QStringList reappliedLines(const DeviceStateKeeper& keeper) const
     {
         const QStringList received = allLines();
-        const int refreshEnd = received.indexOf(refreshLines(true).last());
+        const int refreshEnd = received.indexOf(refreshLines(true).last(), received.indexOf("SYSTem:PRESet"));
         const int load = received.indexOf("MMEMory:LOAD:CHANnel1:CALibration " + keeper.calibrationFilePath());
         if (refreshEnd < 0 || load < refreshEnd)
             return {"<sequence incomplete>"};
@@ -155,9 +188,10 @@ TEST_F(DeviceStateKeeperTest, SavePresetAndRestoreGiveBackTheSameAnalyzer)
 
     simulator.clearLog();
     keeper.restore();
-    EXPECT_EQ(allLines().mid(0, 3), (QStringList{"MMEMory:LOAD " + state, "MMEMory:DELete " + state,
-                                              "MMEMory:STORe:STYPe STATe"}));
-    EXPECT_EQ(allLines().mid(3), keptSettingsLines(1) + refreshLines(true));
+    // The continuous sweep goes the other way first: only a load that took sets it back.
+    EXPECT_EQ(allLines().mid(0, 4), (QStringList{"INITiate1:CONTinuous OFF", "MMEMory:LOAD " + state,
+                                              "MMEMory:DELete " + state, "MMEMory:STORe:STYPe STATe"}));
+    EXPECT_EQ(allLines().mid(4), keptSettingsLines(1) + refreshLines(true));
     EXPECT_TRUE(simulator.model() == before);
     EXPECT_FALSE(QFile::exists(state));
     EXPECT_EQ(notices, QStringList{}) << "a restore that took says nothing";
@@ -239,7 +273,8 @@ TEST_F(DeviceStateKeeperTest, FailedRefreshAfterThePresetRestoresAtOnce)
     const QStringList received = allLines();
     const int preset = received.indexOf("SYSTem:PRESet");
     ASSERT_GE(preset, 0);
-    const QStringList restore{"MMEMory:LOAD " + state, "MMEMory:DELete " + state, "MMEMory:STORe:STYPe STATe"};
+    const QStringList restore{"INITiate1:CONTinuous OFF", "MMEMory:LOAD " + state, "MMEMory:DELete " + state,
+                              "MMEMory:STORe:STYPe STATe"};
     EXPECT_EQ(received.mid(preset + 1),
               QStringList{"SYST:READy?"} + restore + keptSettingsLines(1) + QStringList{"SYST:READy?"});
     simulator.setReady(true);
@@ -283,10 +318,71 @@ TEST_F(DeviceStateKeeperTest, ARefusedLoadPutsTheTriggeringBackAndTellsWhatIsNot
     ASSERT_EQ(simulator.model().triggerSource, "BUS");
 
     ASSERT_TRUE(simulator.injectFault({Fault::Kind::Refused, "MMEMory:LOAD", 1, 0, 0}));
-    keeper.restore();
+    simulator.clearLog();
+    EXPECT_FALSE(keeper.restore());
     ASSERT_EQ(simulator.rejectedLines(simulator.connectionIds().front()).filter("MMEMory:LOAD ").size(), 1);
     EXPECT_EQ(simulator.model().triggerSource, "INT");
     EXPECT_TRUE(simulator.model().channel(1).continuous);
     EXPECT_EQ(notices, QStringList{"VNA did not load back the state it had before the measurement. Set back as "
                                    "before: trigger source, continuous sweep. Not restored: traces (S21, S12)."});
+    // Set back in the command set's own spellings, which an analyzer that knows no other takes.
+    EXPECT_TRUE(allLines().contains(":TRIG:SOUR INT"));
+    EXPECT_TRUE(allLines().contains("INITiate1:CONTinuous ON"));
+    for (const QString& line : allLines())
+        EXPECT_TRUE(spelledAsTheCommandSet(line)) << line.toStdString();
+}
+
+// A bus-triggered test program left the analyzer with the traces a measurement
+// makes, and the fixtures were applied: a refused load would leave the analyzer
+// just as the measurement does, but without its correction and at 50 ohm.
+TEST_F(DeviceStateKeeperTest, ARefusedLoadIsToldAndPutsTheCorrectionBack)
+{
+    QTemporaryDir files;
+    ASSERT_TRUE(files.isValid());
+    QFile half(files.filePath("deembed.s2p"));
+    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
+    half.write("# Hz S RI R 75\n1e6 0.1 0 0.9 0 0.9 0 0.1 0\n2e10 0.1 0 0.9 0 0.9 0 0.1 0\n");
+    half.close();
+    simulator.changeModel([](AnalyzerModel& model) {
+        model.triggerSource = "BUS";
+        model.channel(1).continuous = false;
+        model.channel(1).traces = {{"S11", 1, "MLOGarithmic"}, {"S12", 2, "MLOGarithmic"},
+                                   {"S21", 1, "MLOGarithmic"}, {"S22", 2, "MLOGarithmic"}};
+    });
+    refreshTwice();
+    for (uint port : {0u, 1u}) {
+        device->setImpedance(port, 75.0);
+        device->setDeembeddingState(port, false);
+        device->setDeembeddingFile(port, half.fileName());
+    }
+    device->setDeembeddingState(true);
+    device->setFixtureSimulationState(true);
+    refreshTwice();
+    const AnalyzerModel applied = simulator.model();
+    ASSERT_TRUE(applied.findChannel(1)->fixtureSimulator && applied.findChannel(1)->deembedding);
+    ASSERT_EQ(applied.findChannel(1)->deembeddingPorts.size(), 2u);
+    ASSERT_EQ(applied.portImpedances, (std::vector<double>{75.0, 75.0}));
+
+    QStringList notices;
+    DeviceStateKeeper keeper(device.get(), {}, [&notices](const QString& notice) { notices << notice; });
+    ASSERT_TRUE(keeper.saveAndPreset());
+    const auto traces = waitForResult<std::optional<std::vector<SyncedVnaDevice::Trace>>>(
+        [this](auto callback) { device->measure({{0, 0}, {0, 1}, {1, 0}, {1, 1}}, std::move(callback)); });
+    ASSERT_TRUE(traces);
+
+    ASSERT_TRUE(simulator.injectFault({Fault::Kind::Refused, "MMEMory:LOAD", 1, 0, 0}));
+    simulator.clearLog();
+    EXPECT_FALSE(keeper.restore());
+    ASSERT_EQ(simulator.rejectedLines(simulator.connectionIds().front()).filter("MMEMory:LOAD ").size(), 1);
+    EXPECT_EQ(notices, QStringList{"VNA did not load back the state it had before the measurement. Set back as "
+                                   "before: continuous sweep, fixture simulator, de-embedding, port impedances."});
+    const AnalyzerModel after = simulator.model();
+    EXPECT_EQ(after.triggerSource, "BUS");
+    EXPECT_FALSE(after.findChannel(1)->continuous);
+    EXPECT_TRUE(after.findChannel(1)->fixtureSimulator);
+    EXPECT_TRUE(after.findChannel(1)->deembedding);
+    EXPECT_EQ(after.findChannel(1)->deembeddingPorts, applied.findChannel(1)->deembeddingPorts);
+    EXPECT_EQ(after.portImpedances, applied.portImpedances);
+    for (const QString& line : allLines())
+        EXPECT_TRUE(spelledAsTheCommandSet(line)) << line.toStdString();
 }
