@@ -278,17 +278,32 @@
         <translation>графики (%1)</translation>
     </message>
     <message>
-        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="180"/>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="33"/>
+        <source>fixture simulator</source>
+        <translation>симулятор оснастки</translation>
+    </message>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="35"/>
+        <source>de-embedding</source>
+        <translation>исключение оснастки</translation>
+    </message>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="37"/>
+        <source>port impedances</source>
+        <translation>импедансы портов</translation>
+    </message>
+    <message>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="197"/>
         <source>VNA did not load back the state it had before the measurement.</source>
         <translation>ВАЦ не загрузил обратно состояние, в котором был до измерения.</translation>
     </message>
     <message>
-        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="182"/>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="199"/>
         <source>Set back as before: %1.</source>
         <translation>Возвращено как было: %1.</translation>
     </message>
     <message>
-        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="184"/>
+        <location filename="../analyzer/state/DeviceStateKeeper.cpp" line="201"/>
         <source>Not restored: %1.</source>
         <translation>Не восстановлено: %1.</translation>
     </message>
