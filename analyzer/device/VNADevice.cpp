@@ -284,8 +284,8 @@ std::optional<bool> VNADevice::deembeddingState(uint channel)
 
 std::optional<bool> VNADevice::deembeddingState(uint channel, uint port)
 {
-    const std::optional<QString> reply = ask(
-        QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:PORT%1:STATe?\n").arg(wireIndex(channel), wireIndex(port)));
+    const std::optional<QString> reply = ask(QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:PORT%1:STATe?\n")
+                                                 .arg(wireIndex(channel), wireIndex(port)));
     return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
 }
 

@@ -84,7 +84,8 @@ KeptSettings KeptSettings::read(VNADevice& device, uint channel)
     settings.deembedding = device.deembeddingState(channel);
     const uint ports = device.portCount().value_or(0);
     for (uint port = 0; port < ports; ++port) {
-        settings.deembeddingPorts.push_back({device.deembeddingState(channel, port), device.deembeddingFile(channel, port)});
+        settings.deembeddingPorts.push_back(
+            {device.deembeddingState(channel, port), device.deembeddingFile(channel, port)});
         settings.impedances.push_back(device.impedance(port));
     }
     return settings;
