@@ -1,6 +1,8 @@
 #include "app/startup/Localization.h"
 #include "tests/qml/wizard/WizardPageSession.h"
 
+#include <QColor>
+#include <QImage>
 #include <QMap>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +55,8 @@ protected:
         startOnAnalyzer(2);
         page = showPage(QStringLiteral("FixtureCharacterization"));
         ASSERT_NE(page, nullptr);
+        // The program's dark window, on which the tabs' light titles show.
+        window->setColor(QColor(0x12, 0x12, 0x12));
         window->resize(728, 676);
         page->setSize(window->size());
         tabs = findVisible(page, QStringLiteral("chartTabs"));
@@ -101,11 +105,26 @@ protected:
         ADD_FAILURE() << "the tabs still move after 20 frames";
     }
 
+    // Every tab's title whole, and drawn: the tab's place in the window is not one flat colour.
     void expectTabsReadWhole()
     {
         const QList<QQuickItem*> buttons = shown(tabs, "QQuickTabButton");
         ASSERT_EQ(buttons.size(), 5);
         expectWhole(buttons);
+        const QImage image = window->grabWindow();
+        const qreal ratio = image.devicePixelRatio();
+        for (QQuickItem* button : buttons) {
+            const QRectF place = sceneRect(button);
+            const QRect pixels = QRectF(place.topLeft() * ratio, place.size() * ratio).toRect() & image.rect();
+            ASSERT_FALSE(pixels.isEmpty());
+            const QImage drawn = image.copy(pixels);
+            bool flat = true;
+            for (int y = 0; y < drawn.height() && flat; ++y) {
+                for (int x = 0; x < drawn.width() && flat; ++x)
+                    flat = drawn.pixel(x, y) == drawn.pixel(0, 0);
+            }
+            EXPECT_FALSE(flat) << button->property("text").toString().toStdString() << " is not drawn";
+        }
     }
 
     QMap<QString, qreal> widthsByTitle() const
