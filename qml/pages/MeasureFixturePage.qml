@@ -91,16 +91,17 @@ NoltPage {
                     id: steps
                     model: tab.setup.stepModel
 
-                    ScrollView {
+                    // A step taller than the room left to it, as when the running tasks' rows take
+                    // the bottom, shows that the rest lies below; one wider than a small window that
+                    // the rest lies to the right. Neither bar lies over the step.
+                    PageScrollView {
                         id: stepView
 
                         readonly property var step: model.value
 
-                        clip: true
-                        // A step taller than the room left to it, as when the running tasks'
-                        // rows take the bottom, shows that the rest lies below.
-                        ScrollBar.vertical.policy: contentHeight > availableHeight ? ScrollBar.AlwaysOn
-                                                                                   : ScrollBar.AsNeeded
+                        // Off rather than as needed when the step fits, for the reason the vertical bar is.
+                        ScrollBar.horizontal.policy: contentWidth > availableWidth ? ScrollBar.AlwaysOn
+                                                                                   : ScrollBar.AlwaysOff
 
                         Connections {
                             target: stepView.step

@@ -12,7 +12,16 @@ TextField {
 
     signal valueEntered(real value)
 
+    // As wide as the widest offset typed with its unit, so that a 2x-thru's two
+    // fields and their unit fit beside their switch in the smallest window.
+    implicitWidth: Math.ceil(widest.advanceWidth) + leftPadding + rightPadding
     selectByMouse: true
+
+    TextMetrics {
+        id: widest
+        font: field.font
+        text: "-10000.00p"
+    }
 
     EnteredNumber {
         id: entry

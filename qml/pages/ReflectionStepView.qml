@@ -78,7 +78,7 @@ ColumnLayout {
         status: view.step.calculated
     }
 
-    // The field's reason for a refused entry shows below it.
+    // The field's reason for a refused entry shows below it and its unit.
     GridLayout {
         columns: 3
         columnSpacing: 12
@@ -103,13 +103,15 @@ ColumnLayout {
             }
         }
         Label {
+            id: offsetUnit
             text: qsTr("ps")
         }
         FieldRefusal {
             objectName: "offsetRefusal"
             Layout.column: 1
             Layout.row: 1
-            Layout.maximumWidth: offsetField.width
+            Layout.columnSpan: 2
+            Layout.maximumWidth: offsetField.implicitWidth + offsetUnit.implicitWidth + parent.columnSpacing
             text: offsetField.refusal
         }
     }

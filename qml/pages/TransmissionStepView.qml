@@ -100,8 +100,15 @@ ColumnLayout {
         }
     }
 
-    // Each field's reason for a refused entry shows below it.
+    // A field's reason for a refused entry shows below the fields, across them and their
+    // unit, so that it reads in a few lines: the right field's below the left field's when
+    // both refused. The reason quotes what was typed, so it names its field.
     GridLayout {
+        id: thruOffsets
+
+        readonly property real fieldsWidth: leftOffset.implicitWidth + rightOffset.implicitWidth
+                                            + thruOffsetUnit.implicitWidth + 2 * columnSpacing
+
         columns: 4
         columnSpacing: 12
         rowSpacing: 0
@@ -133,20 +140,24 @@ ColumnLayout {
             }
         }
         Label {
+            id: thruOffsetUnit
+            objectName: "thruOffsetUnit"
             text: qsTr("ps")
         }
         FieldRefusal {
             objectName: "leftOffsetRefusal"
             Layout.column: 1
             Layout.row: 1
-            Layout.maximumWidth: leftOffset.width
+            Layout.columnSpan: 3
+            Layout.maximumWidth: thruOffsets.fieldsWidth
             text: leftOffset.refusal
         }
         FieldRefusal {
             objectName: "rightOffsetRefusal"
-            Layout.column: 2
-            Layout.row: 1
-            Layout.maximumWidth: rightOffset.width
+            Layout.column: 1
+            Layout.row: 2
+            Layout.columnSpan: 3
+            Layout.maximumWidth: thruOffsets.fieldsWidth
             text: rightOffset.refusal
         }
     }

@@ -1,6 +1,9 @@
 #include "app/startup/Localization.h"
 #include "tests/qml/wizard/WizardPageSession.h"
 
+#include <QColor>
+#include <QImage>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -52,9 +55,10 @@ protected:
         startOnAnalyzer(2);
         page = showPage(QStringLiteral("FixtureCharacterization"));
         ASSERT_NE(page, nullptr);
+        // The program's dark window, on which the tabs' light titles show.
+        window->setColor(QColor(0x12, 0x12, 0x12));
         window->resize(728, 676);
         page->setSize(window->size());
-        settle();
         tabs = findVisible(page, QStringLiteral("chartTabs"));
         ASSERT_NE(tabs, nullptr);
     }
@@ -65,6 +69,70 @@ protected:
         QSignalSpy drawn(window.get(), &QQuickWindow::frameSwapped);
         window->update();
         ASSERT_TRUE(drawn.wait(10000));
+    }
+
+    QList<QRectF> tabRects() const
+    {
+        QList<QRectF> rects;
+        for (QQuickItem* button : shown(tabs, "QQuickTabButton"))
+            rects.append(sceneRect(button));
+        return rects;
+    }
+
+    // Every tab inside the bar, where the frame just drawn shows it.
+    void expectTabsWithinBar(int frame)
+    {
+        for (QQuickItem* button : shown(tabs, "QQuickTabButton")) {
+            EXPECT_TRUE(sceneRect(tabs).adjusted(-0.5, -0.5, 0.5, 0.5).contains(sceneRect(button)))
+                << button->property("text").toString().toStdString() << " at " << sceneRect(button).x() << ", "
+                << button->width() << " wide, in frame " << frame;
+        }
+    }
+
+    // Frame after frame until the tabs stand where they stood in the frame before; no frame on
+    // the way shows a tab beyond the bar.
+    void settleTabs()
+    {
+        QList<QRectF> before;
+        for (int frame = 0; frame < 20; ++frame) {
+            settle();
+            expectTabsWithinBar(frame);
+            const QList<QRectF> now = tabRects();
+            if (now == before)
+                return;
+            before = now;
+        }
+        ADD_FAILURE() << "the tabs still move after 20 frames";
+    }
+
+    // Every tab's title whole, and drawn: the tab's place in the window is not one flat colour.
+    void expectTabsReadWhole()
+    {
+        const QList<QQuickItem*> buttons = shown(tabs, "QQuickTabButton");
+        ASSERT_EQ(buttons.size(), 5);
+        expectWhole(buttons);
+        const QImage image = window->grabWindow();
+        const qreal ratio = image.devicePixelRatio();
+        for (QQuickItem* button : buttons) {
+            const QRectF place = sceneRect(button);
+            const QRect pixels = QRectF(place.topLeft() * ratio, place.size() * ratio).toRect() & image.rect();
+            ASSERT_FALSE(pixels.isEmpty());
+            const QImage drawn = image.copy(pixels);
+            bool flat = true;
+            for (int y = 0; y < drawn.height() && flat; ++y) {
+                for (int x = 0; x < drawn.width() && flat; ++x)
+                    flat = drawn.pixel(x, y) == drawn.pixel(0, 0);
+            }
+            EXPECT_FALSE(flat) << button->property("text").toString().toStdString() << " is not drawn";
+        }
+    }
+
+    QMap<QString, qreal> widthsByTitle() const
+    {
+        QMap<QString, qreal> widths;
+        for (QQuickItem* button : shown(tabs, "QQuickTabButton"))
+            widths.insert(button->property("text").toString(), button->width());
+        return widths;
     }
 
     // Each control's text reads whole.
@@ -94,16 +162,27 @@ protected:
 
 } // namespace
 
+// Read once the layout has settled, and inside the bar in every frame until then.
 TEST_F(CharacterizationTextsTest, ReadsEveryChartTabWhole)
 {
-    const QList<QQuickItem*> buttons = shown(tabs, "QQuickTabButton");
-    ASSERT_EQ(buttons.size(), 5);
-    expectWhole(buttons);
-    // The tabs stay within the bar.
-    for (QQuickItem* button : buttons) {
-        EXPECT_TRUE(sceneRect(tabs).adjusted(-0.5, -0.5, 0.5, 0.5).contains(sceneRect(button)))
-            << button->property("text").toString().toStdString();
-    }
+    settleTabs();
+    expectTabsReadWhole();
+}
+
+// A tab's width follows from the titles and the bar's room, not from the order its tabs were made in.
+TEST_F(CharacterizationTextsTest, GivesEachChartTabTheSameWidthInAnyOrder)
+{
+    settleTabs();
+    const QMap<QString, qreal> widths = widthsByTitle();
+    ASSERT_EQ(widths.size(), 5);
+    QStringList titles = tabs->property("titles").toStringList();
+    std::reverse(titles.begin(), titles.end());
+    tabs->setProperty("titles", titles);
+    settleTabs();
+    expectTabsReadWhole();
+    const QMap<QString, qreal> reordered = widthsByTitle();
+    for (auto tab = widths.cbegin(); tab != widths.cend(); ++tab)
+        EXPECT_NEAR(reordered.value(tab.key()), tab.value(), 0.5) << tab.key().toStdString();
 }
 
 TEST_F(CharacterizationTextsTest, ReadsTheSParameterUserMarkerSwitchesWhole)

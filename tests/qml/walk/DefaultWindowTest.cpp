@@ -1,6 +1,7 @@
 #include "tests/qml/walk/WalkSession.h"
 
 #include <QColor>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -148,6 +149,24 @@ TEST_P(DefaultWindowTest, ShowsTheConnectionPageWithoutAHorizontalScrollBar)
         window->resize(defaultSize);
         expectNoBar(round);
     }
+}
+
+// The 2x-thru step fits the window it opens with: on its first visit, once laid out and drawn, no bar.
+TEST_P(DefaultWindowTest, ShowsTheMeasurementPageWithoutABar)
+{
+    ASSERT_TRUE(reachWizard());
+    QQuickItem* pages = visible(QStringLiteral("wizardPages"));
+    ASSERT_NE(pages, nullptr);
+    pressVisible(QStringLiteral("stepperElement4"));
+    ASSERT_TRUE(waitFor([&] {
+        QQuickItem* last = visible(QStringLiteral("reflectsOffsetApplied"));
+        return last && inView(last);
+    }));
+    QSignalSpy drawn(window, &QQuickWindow::frameSwapped);
+    window->update();
+    ASSERT_TRUE(drawn.wait(10000));
+    EXPECT_EQ(shownBar(pages, Qt::Vertical), nullptr);
+    EXPECT_EQ(shownBar(pages, Qt::Horizontal), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DefaultWindowTest, ::testing::Values(false, true),

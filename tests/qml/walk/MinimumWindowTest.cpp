@@ -58,6 +58,22 @@ void collectVisibleTexts(QQuickItem* root, QStringList& texts)
         collectVisibleTexts(child, texts);
 }
 
+// Whether the item's whole width shows, in the window and in every scrolled area around it.
+bool acrossInView(QQuickItem* item)
+{
+    const auto inScene = [](QQuickItem* area) {
+        return area->mapRectToScene(QRectF(0, 0, area->width(), area->height()));
+    };
+    const QRectF rect = inScene(item);
+    for (QQuickItem* above = item->parentItem(); above; above = above->parentItem()) {
+        const bool bounds = above->inherits("QQuickFlickable") || !above->parentItem();
+        const QRectF area = inScene(above);
+        if (bounds && (rect.left() < area.left() - 0.5 || rect.right() > area.right() + 0.5))
+            return false;
+    }
+    return true;
+}
+
 void collectShownBars(QQuickItem* root, QList<QQuickItem*>& bars)
 {
     if (!root->isVisible())
@@ -348,6 +364,26 @@ TEST_P(MinimumWindowTextsTest, StartsNoLineWithABlank)
                 EXPECT_FALSE(line.startsWith(QLatin1Char(' '))) << text.toStdString();
         }
     }
+}
+
+// The 2x-thru step, taller and in a narrower language wider than its room: the right offset field
+// and its unit show across or a bar at rest says there is more, and no bar lies over a text.
+TEST_P(MinimumWindowTextsTest, KeepsTheThruOffsetFieldsWithinReach)
+{
+    pressVisible(QStringLiteral("stepperElement4"));
+    ASSERT_TRUE(waitFor([&] { return property(QStringLiteral("stepsPage"), "currentStep").toInt() == 4; }));
+    QQuickItem* pages = visible(QStringLiteral("wizardPages"));
+    ASSERT_NE(pages, nullptr);
+    settle();
+    for (const char* name : {"rightOffset", "thruOffsetUnit"}) {
+        QQuickItem* shown = visible(QString::fromLatin1(name));
+        ASSERT_NE(shown, nullptr) << name;
+        EXPECT_TRUE(acrossInView(shown) || WalkSession::shownBar(pages, Qt::Horizontal) != nullptr) << name;
+    }
+    if (hidesContentBelow(pages)) {
+        EXPECT_NE(WalkSession::shownBar(pages, Qt::Vertical), nullptr);
+    }
+    expectApartAtTopAndEnd(window->contentItem());
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, MinimumWindowTextsTest, ::testing::Values(false, true),

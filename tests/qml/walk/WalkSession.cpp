@@ -41,6 +41,17 @@ void scrollIntoView(QQuickItem* item)
     }
 }
 
+// Whether every scrolled area around the item has its size: a view made a moment ago takes it
+// when the window next lays out, and until then its clipped area takes no click.
+bool inSizedAreas(QQuickItem* item)
+{
+    for (QQuickItem* above = item->parentItem(); above; above = above->parentItem()) {
+        if (above->inherits("QQuickFlickable") && (above->width() <= 0 || above->height() <= 0))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void WalkSession::SetUp()
@@ -131,6 +142,7 @@ bool WalkSession::inView(QQuickItem* item) const
 void WalkSession::press(QQuickItem* target)
 {
     ASSERT_NE(target, nullptr);
+    ASSERT_TRUE(waitFor([&] { return inSizedAreas(target); })) << target->objectName().toStdString();
     scrollIntoView(target);
     const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
