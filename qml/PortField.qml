@@ -70,6 +70,7 @@ ColumnLayout {
         Layout.fillWidth: true
         visible: portField.refusal !== ""
         text: portField.refusal
+        textFormat: Text.PlainText
         color: Color.errorBackground
         wrapMode: Text.Wrap
     }

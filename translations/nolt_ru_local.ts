@@ -1212,7 +1212,7 @@ VNA cal reference Zo to:</source>
     </message>
     <message>
         <location filename="../qml/pages/SetupVnaPage.qml" line="152"/>
-        <source>Ω</source>
+        <source>Ω</source>
         <translation>Ом</translation>
     </message>
     <message>

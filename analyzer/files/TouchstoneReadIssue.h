@@ -12,7 +12,8 @@ struct TouchstoneReadIssue
         NoPortCount,
         CannotOpen,
         CannotRead,
-        // `token` on `line` is not a finite number.
+        // `token` on `line` is not a finite number. `token` holds no more than an excerpt
+        // fit to quote (TextExcerpt::of): the start of it, controls escaped.
         NotANumber,
         // The record ending on `line` holds more values than the port count allows.
         TooManyValues,

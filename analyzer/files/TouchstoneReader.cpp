@@ -1,5 +1,6 @@
 #include "analyzer/files/TouchstoneReader.h"
 
+#include "analyzer/files/TextExcerpt.h"
 #include "analyzer/files/TouchstoneLayout.h"
 
 #include <QDebug>
@@ -96,7 +97,7 @@ bool TouchstoneReader::addDataTokens(const QStringList& tokens)
         // followed by four values. Any other step back is a damaged file, whose records
         // after the step would otherwise be lost without a word.
         if (m_portCount != 2 || tokens.size() != noiseParameterTokens) {
-            qDebug().noquote() << "Touchstone frequency does not rise:" << tokens.first();
+            qDebug().noquote() << "Touchstone frequency does not rise:" << TextExcerpt::of(tokens.first());
             return fail(TouchstoneReadIssue::FrequencyStepsBack, m_line);
         }
         m_atNoiseData = true;
@@ -132,7 +133,8 @@ void TouchstoneReader::finish()
 
 bool TouchstoneReader::fail(TouchstoneReadIssue::Kind kind, int line, const QString& token)
 {
-    m_issue = {kind, line, token};
+    // A damaged file may make one "token" of a whole line of megabytes.
+    m_issue = {kind, line, TextExcerpt::of(token)};
     return false;
 }
 

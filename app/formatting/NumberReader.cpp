@@ -11,6 +11,14 @@ namespace {
 // having them: "0.07n" reads as 70.00000000000001 ps.
 constexpr double DecimalsTolerance = 1e-6;
 
+// Whether the text ends in the unit in any of its spellings that Unicode holds for the same:
+// the ohm sign (U+2126) and the Greek capital omega (U+03A9) that keyboards type for it.
+bool endsWithUnit(const QString& text, const QString& unit)
+{
+    const QString end = text.right(unit.size());
+    return end.normalized(QString::NormalizationForm_C) == unit.normalized(QString::NormalizationForm_C);
+}
+
 } // namespace
 
 NumberReader::NumberReader(QObject* parent)
@@ -26,7 +34,7 @@ NumberReader::Reading NumberReader::read(const QString& text) const
     QString number = typed;
     bool withUnit = false;
     for (const QString& unit : m_units) {
-        if (!unit.isEmpty() && number.endsWith(unit)) {
+        if (!unit.isEmpty() && endsWithUnit(number, unit)) {
             number.chop(unit.size());
             number = number.trimmed();
             withUnit = true;

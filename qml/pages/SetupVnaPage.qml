@@ -149,7 +149,7 @@ NoltPage {
                     value: page.fixtureSetups ? page.fixtureSetups.userZ0 : 0
                     bottom: 1
                     top: 1000
-                    units: [qsTr("Ω"), "Ω", "Ohm"]
+                    units: [qsTr("\u2126"), "\u2126", "Ohm"]
                     onEntered: number => page.fixtureSetups.userZ0 = number
                 }
             }

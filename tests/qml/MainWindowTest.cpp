@@ -1,20 +1,60 @@
 #include "measurement/setups/FixtureSetups.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "measurement/steps/Step.h"
+#include "measurement/steps/TransmissionStep.h"
+#include "remote/commands/NoltScpiCommands.h"
 #include "remote/server/SocketRemoteControl.h"
 #include "tests/qml/WindowSession.h"
 #include "tests/support/VisibleItems.h"
 
 #include <QAbstractItemModel>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <optional>
+#include <thread>
 
 namespace {
 
 constexpr int StepsPage = 0;
 constexpr int WaitingPage = 1;
 constexpr int BusyPage = 2;
+// Generous: the program answers at once unless its window's thread is stuck.
+constexpr int AnswerTimeLimitMs = 20000;
+
+// Asks the remote control from a thread of its own, while this one serves the window: the
+// answer comes only when the window's thread is free to give it. No value when none comes
+// within the time.
+std::optional<QString> askAside(quint16 port, const QString& command)
+{
+    std::optional<QString> answer;
+    std::atomic<bool> done{false};
+    std::thread asker([&] {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        if (socket.waitForConnected(AnswerTimeLimitMs)) {
+            socket.write((command + "\n").toLatin1());
+            const QDeadlineTimer deadline(AnswerTimeLimitMs);
+            while (!socket.canReadLine() && !deadline.hasExpired()
+                   && socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
+            }
+            if (socket.canReadLine())
+                answer = QString::fromLatin1(socket.readLine()).trimmed();
+        }
+        done = true;
+    });
+    // The asker gives up on its own in time; this thread serves the window meanwhile.
+    const bool askerEnded = QTest::qWaitFor([&] { return done.load(); }, 3 * AnswerTimeLimitMs);
+    asker.join();
+    return askerEnded ? answer : std::nullopt;
+}
 
 class MainWindowTest : public WindowSession
 {
@@ -110,6 +150,61 @@ TEST_F(MainWindowTest, ListsNotificationsNewestFirst)
         EXPECT_TRUE(listRect.contains(button->mapRectToScene(QRectF(0, 0, button->width(), button->height()))));
     click(QStringLiteral("notificationsButton"));
     EXPECT_TRUE(waitFor([&] { return !drawer->property("visible").toBool(); }));
+}
+
+// A damaged file of megabytes, one line of text or nothing but zero bytes, is refused in a
+// notification that quotes only the start of it, zero bytes escaped, with its close button in
+// sight; and the program answers the remote control meanwhile.
+TEST_F(MainWindowTest, ADamagedFileOfMegabytesIsQuotedShortAndTheProgramKeepsAnswering)
+{
+    connectAnalyzer();
+    ASSERT_TRUE(waitFor([&] { return shownPage() == StepsPage; }));
+    // The command registry is per process and keeps its backend: ctest runs each test alone.
+    Orlix::Automation::registerNoltScpiCommands(backend.get());
+    auto* server = backend->getServerControl();
+    const quint16 port = closedPort();
+    server->setPort(port);
+    ASSERT_TRUE(server->isListening());
+    auto* thru = qobject_cast<TransmissionStep*>(backend->getFixtureSetups()->setup(0)->steps().rows().front().get());
+    ASSERT_NE(thru, nullptr);
+    auto* model = window->findChild<QAbstractItemModel*>(QStringLiteral("notificationModel"));
+    ASSERT_NE(model, nullptr);
+    const int textRole = model->roleNames().key("text");
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("damaged.s2p"));
+    const std::pair<char, QString> contents[] = {{'\0', QStringLiteral("\\x00\\x00")}, {'x', QStringLiteral("xx")}};
+    for (const auto& [byte, quoted] : contents) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(file.write(QByteArray(1536000, byte)), 1536000);
+        file.close();
+        const int rows = model->rowCount();
+        QSignalSpy finished(thru, &Step::finished);
+        thru->measureFromTouchstoneFile(path);
+        EXPECT_EQ(askAside(port, QStringLiteral("NOLT:SYSTem:READy?")), QString("1"));
+        ASSERT_TRUE(finished.count() > 0 || finished.wait(AnswerTimeLimitMs));
+        ASSERT_TRUE(waitFor([&] { return model->rowCount() == rows + 1; }));
+        const QString text = model->index(0, 0).data(textRole).toString();
+        EXPECT_TRUE(text.contains(QStringLiteral("The file damaged.s2p is damaged: line 1: \"") + quoted))
+            << text.left(200).toStdString();
+        EXPECT_LE(text.size(), 200);
+        EXPECT_FALSE(text.contains(QChar(0)));
+    }
+
+    click(QStringLiteral("notificationsButton"));
+    auto* drawer = window->findChild<QObject*>(QStringLiteral("notificationDrawer"));
+    ASSERT_NE(drawer, nullptr);
+    ASSERT_TRUE(waitFor([&] { return drawer->property("opened").toBool(); }));
+    QQuickItem* list = visibleItemsNamed(window, QStringLiteral("notifications")).value(0);
+    ASSERT_NE(list, nullptr);
+    QMetaObject::invokeMethod(list, "positionViewAtBeginning");
+    const QRectF listRect = list->mapRectToScene(QRectF(0, 0, list->width(), list->height()));
+    // Both rows, each with its close button, in the drawer at once.
+    const QList<QQuickItem*> closeButtons = visibleItemsNamed(list, QStringLiteral("closeButton"));
+    ASSERT_EQ(closeButtons.size(), 2);
+    for (QQuickItem* button : closeButtons)
+        EXPECT_TRUE(listRect.contains(button->mapRectToScene(QRectF(0, 0, button->width(), button->height()))));
 }
 
 TEST_F(MainWindowTest, PortFieldsTakeFinishedWholePortsFrom1To65535AndOtherwiseShowThePortInUseAndWhy)

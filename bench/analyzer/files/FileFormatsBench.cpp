@@ -7,7 +7,8 @@
 #include <benchmark/benchmark.h>
 
 // Costs of the file formats at the sizes the application meets: a 4-port file of
-// 1601 points (a dense analyzer sweep) and a setup file whose analyzer part is 4 MB.
+// 1601 points (a dense analyzer sweep), a damaged file of one long line and a setup
+// file whose analyzer part is 4 MB.
 namespace {
 
 TouchstoneData fourPortSweep()
@@ -43,6 +44,23 @@ void touchstoneReadFourPorts(benchmark::State& state)
         benchmark::DoNotOptimize(io.read(path));
 }
 BENCHMARK(touchstoneReadFourPorts)->Unit(benchmark::kMillisecond);
+
+// A damaged file of one line of 1.5 MB without a blank: refused as a whole, quickly,
+// whatever the line holds (here zero bytes).
+void touchstoneReadDamagedLine(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("damaged.s2p");
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(QByteArray(1536000, '\0'));
+    }
+    TouchstoneIO io;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(io.read(path));
+}
+BENCHMARK(touchstoneReadDamagedLine)->Unit(benchmark::kMillisecond);
 
 // One lookup scans the whole file, the analyzer's binary part included.
 void stateFileLookup(benchmark::State& state)

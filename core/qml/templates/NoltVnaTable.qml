@@ -222,6 +222,8 @@ TableView {
             height: table.refusalHeight
             visible: column === 2 && !cell.header && text !== ""
             text: cell.header || cell.cellModel.refusal === undefined ? "" : cell.cellModel.refusal
+            // The reason quotes what was typed, which is no markup.
+            textFormat: Text.PlainText
             color: Color.errorBackground
             font.pixelSize: 11
             wrapMode: Text.Wrap

@@ -22,6 +22,8 @@ SwipeDelegate {
         Label {
             Layout.fillWidth: true
             text: row.text
+            // Messages quote file names and what files hold, which are no markup.
+            textFormat: Text.PlainText
             color: row.textColor
             // File paths in the messages have no blanks to break at.
             wrapMode: Text.WrapAtWordBoundaryOrAnywhere

@@ -215,3 +215,20 @@ TEST_F(UnusableFile, RecalledForAStandardOrADutKeepsTheEarlierMeasurement)
     for (DutMeasurer* measurer : dut->measurers())
         EXPECT_EQ(measurer->rawData().size(), 1);
 }
+
+// A damaged file is quoted by the start of what it holds, bytes that no text shows escaped:
+// a line of megabytes without a blank is one "number" of megabytes.
+TEST_F(UnusableFile, QuotesOnlyTheStartOfALineOfMegabytes)
+{
+    auto thru = thruStep(thruConnection());
+    const QString ellipsis(QChar(0x2026));
+    const std::pair<char, QString> contents[] = {
+        {'x', QString(80, 'x') + ellipsis},
+        {'\0', QStringLiteral("\\x00").repeated(20) + ellipsis},
+    };
+    for (const auto& [byte, quoted] : contents) {
+        const QString path = writeFile("line.s2p", QByteArray(1536000, byte));
+        EXPECT_EQ(errorsOf([&] { thru->measureFromTouchstoneFile(path); }),
+                  QStringList{"The file line.s2p is damaged: line 1: \"" + quoted + "\" is not a number"});
+    }
+}

@@ -175,3 +175,25 @@ TEST_F(ThruReflectOffsetsViewTest, TypedOffsetsAreEnteredAsTypedOrRefusedWithARe
     EXPECT_TRUE(waitFor([this] { return shownText("leftOffset") == "20"; })) << shownText("leftOffset").toStdString();
     EXPECT_EQ(step->leftOffset(), 20.0);
 }
+
+// A press on the page's empty space ends the edit as Return does: the typed offset is
+// entered, not left showing while the ports keep the old one.
+TEST_F(ThruReflectOffsetsViewTest, APressOnEmptyPageSpaceEntersTheTypedOffset)
+{
+    click("thruMeasure");
+    ASSERT_TRUE(waitFor([this] { return step->thruMeasured() == MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+    QQuickItem* field = findVisible(page, "leftOffset");
+    ASSERT_NO_FATAL_FAILURE(typeKeys(field, "1e3"));
+    ASSERT_TRUE(field->hasActiveFocus());
+
+    // Beside the step's status, where the page shows nothing.
+    QQuickItem* status = findVisible(page, "stepStatus");
+    ASSERT_NE(status, nullptr);
+    const QPointF empty = status->mapToScene(QPointF(status->width() + 40, status->height() / 2));
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, empty.toPoint());
+    EXPECT_FALSE(field->hasActiveFocus());
+    EXPECT_TRUE(waitFor([this] { return step->appliedFixtureOffset() && shownText("leftOffset") == "1000"; }))
+        << shownText("leftOffset").toStdString();
+    EXPECT_EQ(step->leftOffset(), 1000.0);
+}

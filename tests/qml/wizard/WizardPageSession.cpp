@@ -113,14 +113,25 @@ void WizardPageSession::typeAndFinish(QQuickItem* field, const QString& text)
     QMetaObject::invokeMethod(field, "editingFinished");
 }
 
-void WizardPageSession::typeKeysAndReturn(QQuickItem* field, const QString& text)
+void WizardPageSession::typeKeys(QQuickItem* field, const QString& text)
 {
     ASSERT_NE(field, nullptr);
     field->forceActiveFocus();
     QMetaObject::invokeMethod(field, "selectAll");
-    for (const QChar character : text)
-        QTest::keyClick(window.get(), character.toLatin1());
+    for (const QChar character : text) {
+        // A character off the Latin-1 keys comes as a keyboard layout types it: a key
+        // unknown to Qt with its text.
+        if (character.toLatin1() != 0)
+            QTest::keyClick(window.get(), character.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, window.get(), Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
     EXPECT_EQ(field->property("text").toString(), text);
+}
+
+void WizardPageSession::typeKeysAndReturn(QQuickItem* field, const QString& text)
+{
+    ASSERT_NO_FATAL_FAILURE(typeKeys(field, text));
     QTest::keyClick(window.get(), Qt::Key_Return);
 }
 

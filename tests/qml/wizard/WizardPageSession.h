@@ -30,7 +30,9 @@ protected:
     // What the user's typing does to a text field: the text, then the end of the edit.
     static void typeAndFinish(QQuickItem* field, const QString& text);
     // What the user's keys do to a text field: all of it selected, the text typed key by
-    // key (the field shows every key), then Return.
+    // key (the field shows every key).
+    void typeKeys(QQuickItem* field, const QString& text);
+    // The same, then Return.
     void typeKeysAndReturn(QQuickItem* field, const QString& text);
 
     static QStringList takeQmlWarnings();

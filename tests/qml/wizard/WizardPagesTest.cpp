@@ -341,7 +341,24 @@ TEST_F(WizardPagesTest, TheCustomImpedanceIsTakenAsTypedOrRefusedWithAReason)
     type("0.5");
     QQuickItem* reason = findVisible(setupPage, "customZ0Refusal");
     ASSERT_NE(reason, nullptr);
-    EXPECT_EQ(reason->property("text").toString(), "0.5 is outside the range from 1 Ω to 1000 Ω");
+    // The ohm sign, as every other text writes the unit.
+    EXPECT_EQ(reason->property("text").toString(),
+              QStringLiteral("0.5 is outside the range from 1 \u2126 to 1000 \u2126"));
     EXPECT_EQ(setups->getUserZ0(), 1000.0);
     EXPECT_EQ(field->property("text").toString(), "1000");
+
+    // The unit typed as the ohm sign or as the Greek capital omega that keyboards give.
+    type(QStringLiteral("50\u2126"));
+    EXPECT_EQ(setups->getUserZ0(), 50.0);
+    type(QStringLiteral("60 \u03a9"));
+    EXPECT_EQ(setups->getUserZ0(), 60.0);
+    EXPECT_EQ(field->property("text").toString(), "60");
+
+    // The reason quotes the typed text as it is, never as markup.
+    type("1<br>2");
+    reason = findVisible(setupPage, "customZ0Refusal");
+    ASSERT_NE(reason, nullptr);
+    EXPECT_EQ(reason->property("text").toString(), "1<br>2 is not a number");
+    EXPECT_EQ(reason->property("lineCount").toInt(), 1);
+    EXPECT_EQ(setups->getUserZ0(), 60.0);
 }
