@@ -31,12 +31,11 @@ std::optional<double> averageLength(const PortLengths& rows, const char* label, 
     double sum = 0.0;
     for (const PortLength& row : rows) {
         qDebug() << label << row.analyzerPort;
-        const std::optional<double> length = row.port->fixtureLength();
-        if (!length) {
+        if (!row.length) {
             errorText = tr("Calculation error. There is no length data");
             return std::nullopt;
         }
-        sum += *length;
+        sum += *row.length;
     }
     return sum / static_cast<double>(rows.size());
 }
@@ -48,12 +47,11 @@ struct PortOffset
 };
 
 // Every port works its offset out before any port takes one, so a refusal leaves all
-// of them as they were and there is nothing to put back. False at the first port that
-// refuses; `explained` tells whether it gave its reason.
-bool applyTogether(const std::vector<PortOffset>& offsets, bool& explained)
+// of them as they were and there is nothing to put back. No value at the first port
+// that refuses; `explained` tells whether it gave its reason.
+std::optional<PreparedOffsets> prepareTogether(const std::vector<PortOffset>& offsets, bool& explained)
 {
-    std::vector<Algorithms::FixturePort::PreparedOffset> prepared;
-    prepared.reserve(offsets.size());
+    PreparedOffsets prepared;
     for (const PortOffset& offset : offsets) {
         const QMetaObject::Connection reason = QObject::connect(
             offset.port, &Algorithms::FixturePort::error, [&explained] { explained = true; });
@@ -61,17 +59,27 @@ bool applyTogether(const std::vector<PortOffset>& offsets, bool& explained)
             offset.port->prepareOffset(offset.picoseconds / PicosecondsPerSecond);
         QObject::disconnect(reason);
         if (!portOffset)
-            return false;
-        prepared.push_back(std::move(*portOffset));
+            return std::nullopt;
+        prepared.add(offset.port, std::move(*portOffset));
     }
-    for (std::size_t i = 0; i < offsets.size(); ++i)
-        offsets[i].port->takeOffset(prepared[i]);
-    return true;
+    return prepared;
 }
 
 } // namespace
 
-bool applyToThru(const FixtureRows& left, const FixtureRows& right, double leftPs, double rightPs, QString& errorText)
+void PreparedOffsets::add(Algorithms::FixturePort* port, Algorithms::FixturePort::PreparedOffset offset)
+{
+    m_ports.emplace_back(port, std::move(offset));
+}
+
+void PreparedOffsets::take() const
+{
+    for (const auto& [port, offset] : m_ports)
+        port->takeOffset(offset);
+}
+
+std::optional<PreparedOffsets> prepareForThru(const FixtureRows& left, const FixtureRows& right, double leftPs,
+                                              double rightPs, QString& errorText)
 {
     qDebug() << "leftOffset" << leftPs / PicosecondsPerSecond;
     qDebug() << "Rightoffset" << rightPs / PicosecondsPerSecond;
@@ -83,10 +91,19 @@ bool applyToThru(const FixtureRows& left, const FixtureRows& right, double leftP
         }
     } catch (const std::exception& e) {
         errorText = QString::fromLocal8Bit(e.what());
-        return false;
+        return std::nullopt;
     }
     bool explained = false;
-    return applyTogether(offsets, explained);
+    return prepareTogether(offsets, explained);
+}
+
+bool applyToThru(const FixtureRows& left, const FixtureRows& right, double leftPs, double rightPs, QString& errorText)
+{
+    const std::optional<PreparedOffsets> prepared = prepareForThru(left, right, leftPs, rightPs, errorText);
+    if (!prepared)
+        return false;
+    prepared->take();
+    return true;
 }
 
 bool applyToReflect(const FixtureRows& rows, double offsetPs, QString& errorText)
@@ -95,8 +112,10 @@ bool applyToReflect(const FixtureRows& rows, double offsetPs, QString& errorText
     for (const FixtureRow& row : rows)
         offsets.push_back({row.port->measureData(), offsetPs});
     bool explained = false;
-    if (applyTogether(offsets, explained))
+    if (const std::optional<PreparedOffsets> prepared = prepareTogether(offsets, explained)) {
+        prepared->take();
         return true;
+    }
     // A port that refuses tells the user why itself; a text here would be a second
     // notification of the same refusal.
     if (!explained)
@@ -112,11 +131,13 @@ bool anyOffsetInForce(const FixtureRows& rows)
     });
 }
 
-PortLengths lengthsOf(const FixtureRows& rows)
+PortLengths ownPlaneLengthsOf(const FixtureRows& rows)
 {
     PortLengths lengths;
+    // An offset's length is the default one plus the offset; back on their own plane
+    // the halves have the default length again.
     for (const FixtureRow& row : rows)
-        lengths.push_back({row.analyzerPort, row.port->measureData()});
+        lengths.push_back({row.analyzerPort, row.port->measureData()->defaultLength()});
     return lengths;
 }
 

@@ -95,7 +95,8 @@ signals:
     void error(QString err);
     // A measurement of the step ended by an interrupt: cancelled, not failed.
     void cancelled();
-    // Work that reads nothing was refused; why went by error() or by the fixture port that refused.
+    // Work was refused without ending as a failure of its own measurers (an offset, or the
+    // halves' new plane after a standard); why went by error() or by the fixture port that refused.
     void refused();
     void measureDataChanged();
     void started();

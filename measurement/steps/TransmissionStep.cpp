@@ -130,6 +130,12 @@ void TransmissionStep::setRightOffset(double offset)
 
 void TransmissionStep::setAppliedReflectsOffset(bool applied)
 {
+    m_reflectsSwitchedOn = applied;
+    showAppliedReflectsOffset(applied);
+}
+
+void TransmissionStep::showAppliedReflectsOffset(bool applied)
+{
     if (m_appliedReflectsOffset == applied)
         return;
     m_appliedReflectsOffset = applied;
@@ -220,9 +226,10 @@ Step::Work TransmissionStep::thruWork()
         if (!m_thru->measure(source, task, rows))
             return;
         // New halves carry no offset.
+        m_reflectsSwitchedOn = false;
         onGuiThread([this] {
             setAppliedFixtureOffset(false);
-            setAppliedReflectsOffset(false);
+            showAppliedReflectsOffset(false);
         });
         if (remeasured)
             remeasured(task);
@@ -297,7 +304,7 @@ FixtureOffsets::PortLengths lengthsOf(const ReflectionMeasurer::Calculation& cal
 {
     FixtureOffsets::PortLengths lengths;
     for (const ReflectionMeasurer::Calculation::Row& row : calculation.rows)
-        lengths.push_back({row.port.row().analyzerPort, row.port.port()});
+        lengths.push_back({row.port.row().analyzerPort, row.port.port()->fixtureLength()});
     return lengths;
 }
 
@@ -308,8 +315,9 @@ void TransmissionStep::measureReflect(const ReflectRun& run, ReflectionMeasurer:
 {
     const ReflectionMeasurer::Target leftTarget{run.leftConnection.get(), run.leftRows, 0};
     const ReflectionMeasurer::Target rightTarget{run.rightConnection.get(), run.rightRows, 0};
-    // Both sides are read and calculated, and the offsets worked out, before anything changes:
-    // a failure or a cancel at any stage keeps the earlier standards, offsets and halves.
+    // Both sides are read and calculated, the offsets worked out and the thru's new plane
+    // prepared before anything changes: a failure or a cancel at any stage keeps the
+    // earlier standards, offsets and halves.
     std::optional<ReflectionMeasurer::Reading> left = m_leftReflect->read(standard, source, task, leftTarget);
     if (!left)
         return;
@@ -322,10 +330,11 @@ void TransmissionStep::measureReflect(const ReflectRun& run, ReflectionMeasurer:
     if (calculated) {
         task.nextStep(tr("Calculate reflect offset"));
         if (thruMeasured) {
+            // The offsets move the thru's plane from its own, whatever offset it carries now.
             QString errorText;
-            const auto computed = FixtureOffsets::reflectOffsets(lengthsOf(*left->calculation),
-                                                                 lengthsOf(*right->calculation),
-                                                                 FixtureOffsets::lengthsOf(run.thru.left), errorText);
+            const auto computed = FixtureOffsets::reflectOffsets(
+                lengthsOf(*left->calculation), lengthsOf(*right->calculation),
+                FixtureOffsets::ownPlaneLengthsOf(run.thru.left), errorText);
             if (!computed) {
                 emit error(errorText);
                 task.cancel();
@@ -334,11 +343,21 @@ void TransmissionStep::measureReflect(const ReflectRun& run, ReflectionMeasurer:
             offsets = *computed;
         }
     }
+    // Switched on, the reflect offsets stay in force: the new ones once both sides are
+    // calculated, none while a standard is still missing.
+    const bool reflectsApplied = m_reflectsSwitchedOn && thruMeasured;
+    std::optional<FixtureOffsets::PreparedOffsets> thruPlane;
+    if (thruMeasured) {
+        thruPlane = prepareThruPlane(run, reflectsApplied ? offsets : std::pair{0.0, 0.0});
+        if (!thruPlane) {
+            task.cancel();
+            emit refused();
+            return;
+        }
+    }
 
-    // The standards are measured on new copies of the fixtures: the offsets move the thru's
-    // plane from its own, so only halves back on their own plane can take them.
-    if (thruMeasured)
-        returnThruToItsPlane(run, task);
+    if (thruPlane)
+        moveThru(run, *thruPlane, reflectsApplied, task);
     onGuiThread([this, leftClone = run.leftClone, rightClone = run.rightClone, leftConnection = run.leftConnection,
                  rightConnection = run.rightConnection] {
         m_leftClone = leftClone;
@@ -360,21 +379,36 @@ void TransmissionStep::measureReflect(const ReflectRun& run, ReflectionMeasurer:
     }
 }
 
-void TransmissionStep::returnThruToItsPlane(const ReflectRun& run, TaskProgress& task)
+std::optional<FixtureOffsets::PreparedOffsets> TransmissionStep::prepareThruPlane(const ReflectRun& run,
+                                                                                 std::pair<double, double> offsets)
 {
-    onGuiThread([this] {
-        setAppliedFixtureOffset(false);
-        setAppliedReflectsOffset(false);
-    });
-    if (!FixtureOffsets::anyOffsetInForce(run.thru.left) && !FixtureOffsets::anyOffsetInForce(run.thru.right))
-        return;
+    const bool moved = offsets.first != 0.0 || offsets.second != 0.0;
+    // Halves already on their own plane stay as they are (with a DUT's reflections).
+    if (!moved && !FixtureOffsets::anyOffsetInForce(run.thru.left)
+        && !FixtureOffsets::anyOffsetInForce(run.thru.right))
+        return FixtureOffsets::PreparedOffsets{};
     QString errorText;
-    if (!FixtureOffsets::applyToThru(run.thru.left, run.thru.right, 0.0, 0.0, errorText)) {
-        if (!errorText.isEmpty())
-            emit error(errorText);
+    std::optional<FixtureOffsets::PreparedOffsets> prepared =
+        FixtureOffsets::prepareForThru(run.thru.left, run.thru.right, offsets.first, offsets.second, errorText);
+    if (!prepared && !errorText.isEmpty())
+        emit error(errorText);
+    return prepared;
+}
+
+void TransmissionStep::moveThru(const ReflectRun& run, const FixtureOffsets::PreparedOffsets& plane,
+                                bool reflectsApplied, TaskProgress& task)
+{
+    // The flags say what the ports hold: the user's thru offset is gone, the reflect
+    // offsets are in force when they stayed switched on.
+    m_reflectsSwitchedOn = reflectsApplied;
+    onGuiThread([this, reflectsApplied] {
+        setAppliedFixtureOffset(false);
+        showAppliedReflectsOffset(reflectsApplied);
+    });
+    if (plane.empty())
         return;
-    }
-    // A DUT measured on the moved halves follows them back.
+    plane.take();
+    // A DUT measured on the moved halves follows them.
     if (run.offsetFollowUp)
         run.offsetFollowUp(task);
 }
@@ -385,7 +419,7 @@ void TransmissionStep::applyThruOffset(bool val)
         return;
     const double left = val ? m_leftOffset : 0.0;
     const double right = val ? m_rightOffset : 0.0;
-    runThruOffset(newTask(tr("Transmission offset"), 1), left, right, [this, val, left, right] {
+    runThruOffset(newTask(tr("Transmission offset"), 1), left, right, false, [this, val, left, right] {
         if (val) {
             m_appliedLeftOffset = left;
             m_appliedRightOffset = right;
@@ -395,14 +429,17 @@ void TransmissionStep::applyThruOffset(bool val)
         setRightOffset(m_appliedRightOffset);
         // One offset is in force at a time: each works from the halves as computed.
         setAppliedFixtureOffset(val);
-        setAppliedReflectsOffset(false);
+        showAppliedReflectsOffset(false);
     });
 }
 
 void TransmissionStep::applyReflectOffset(bool val)
 {
-    if (m_leftReflect->calculatingStatus() != BaseMeasurer::Measured
-        || m_rightReflect->calculatingStatus() != BaseMeasurer::Measured)
+    // Switched on, the offsets stay on while a standard is measured again; until both sides
+    // are calculated again they are none, and switching them off stays possible.
+    const bool calculated = m_leftReflect->calculatingStatus() == BaseMeasurer::Measured
+        && m_rightReflect->calculatingStatus() == BaseMeasurer::Measured;
+    if (!calculated && (val || !m_appliedReflectsOffset))
         return;
     auto task = newTask(tr("Transmission offset"), 2);
     task->nextStep(tr("Check measure data"));
@@ -411,16 +448,17 @@ void TransmissionStep::applyReflectOffset(bool val)
         task->cancel();
         return;
     }
-    runThruOffset(task, val ? m_leftReflectOffset : 0.0, val ? m_rightReflectOffset : 0.0, [this, val] {
-        setAppliedReflectsOffset(val);
+    runThruOffset(task, val ? m_leftReflectOffset : 0.0, val ? m_rightReflectOffset : 0.0, val, [this, val] {
+        showAppliedReflectsOffset(val);
         setAppliedFixtureOffset(false);
     });
 }
 
 void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
-                                     std::function<void()> applied)
+                                     bool reflectsApplied, std::function<void()> applied)
 {
-    runDetached(task, [this, left, right, applied = std::move(applied), rows = *thruRows()](TaskProgress& task) {
+    runDetached(task, [this, left, right, reflectsApplied, applied = std::move(applied),
+                       rows = *thruRows()](TaskProgress& task) {
         task.nextStep(tr("Applying offset"));
         QString errorText;
         if (!FixtureOffsets::applyToThru(rows.left, rows.right, left, right, errorText)) {
@@ -434,6 +472,7 @@ void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, 
             return false;
         }
         // The flags say what the ports hold, so they change only once every port took the offset.
+        m_reflectsSwitchedOn = reflectsApplied;
         onGuiThread(applied);
         return true;
     });
@@ -449,9 +488,10 @@ void TransmissionStep::deleteData()
         for (const FixtureRows* rows : {&thru.left, &thru.right, &leftClone, &rightClone})
             clearResults(*rows);
         setReflectOffsets(0.0, 0.0);
+        m_reflectsSwitchedOn = false;
         onGuiThread([this] {
             setAppliedFixtureOffset(false);
-            setAppliedReflectsOffset(false);
+            showAppliedReflectsOffset(false);
         });
     });
     emit clearMeasureData();

@@ -2,8 +2,10 @@
 
 #include "measurement/measurers/ReflectionMeasurer.h"
 #include "measurement/measurers/TransmissionMeasurer.h"
+#include "measurement/steps/FixtureOffsets.h"
 #include "measurement/steps/Step.h"
 
+#include <atomic>
 #include <memory>
 #include <utility>
 
@@ -112,19 +114,31 @@ private:
     void measureReflect(const ReflectRun& run, ReflectionMeasurer::Standard standard, SourceReader& source,
                         TaskProgress& task);
     void setReflectOffsets(double left, double right);
-    // The thru's halves without an offset, and every offset flag of the step cleared.
-    void returnThruToItsPlane(const ReflectRun& run, TaskProgress& task);
+    // The thru's halves moved by (left, right) picoseconds from their own plane, worked out
+    // without changing them; nothing to take when they stay where they are. No value when
+    // a port refuses (the port tells why).
+    std::optional<FixtureOffsets::PreparedOffsets> prepareThruPlane(const ReflectRun& run,
+                                                                    std::pair<double, double> offsets);
+    // Puts the prepared plane in force on the thru's halves, with the step's offset flags.
+    void moveThru(const ReflectRun& run, const FixtureOffsets::PreparedOffsets& plane, bool reflectsApplied,
+                  TaskProgress& task);
     // Applies (left, right) picoseconds to the thru's ports on the worker, to every
-    // port or to none; `applied` runs on the GUI thread once every port took them.
-    // Refused, the entered offsets go back to the last applied ones.
-    void runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right,
+    // port or to none; then the reflect offsets are in force or not as `reflectsApplied`
+    // says, and `applied` runs on the GUI thread. Refused, the entered offsets go back to
+    // the last applied ones.
+    void runThruOffset(const std::shared_ptr<TaskProgress>& task, double left, double right, bool reflectsApplied,
                        std::function<void()> applied);
+    // The switch as QML and the remote control read it, following the worker.
+    void showAppliedReflectsOffset(bool applied);
     void followEnables();
 
     std::shared_ptr<ConnectionTransmisson> m_connection;
     std::shared_ptr<VNAFixtureConnection> m_left;
     std::shared_ptr<VNAFixtureConnection> m_right;
     bool m_appliedReflectsOffset = false;
+    // The switch as the work on the worker has left it, ahead of the GUI thread's copy:
+    // a standard measured right after an offset keeps what that offset put in force.
+    std::atomic<bool> m_reflectsSwitchedOn{false};
     double m_leftOffset = 0.0;
     double m_rightOffset = 0.0;
     // The entered offsets as last applied.

@@ -66,6 +66,9 @@ void measure(T& step, bool (T::*slot)(), bool (*measuredByIt)(const T&))
     auto failed = std::make_shared<std::atomic<bool>>(false);
     const QMetaObject::Connection onError = QObject::connect(
         &step, &Step::error, &step, [failed] { *failed = true; }, Qt::DirectConnection);
+    // A refusal is told by the fixture port that refused.
+    const QMetaObject::Connection onRefusal = QObject::connect(
+        &step, &Step::refused, &step, [failed] { *failed = true; }, Qt::DirectConnection);
     const QMetaObject::Connection onEnd = QObject::connect(
         &step, &Step::finished, &step,
         [&step, measured, measuredByIt] {
@@ -76,6 +79,7 @@ void measure(T& step, bool (T::*slot)(), bool (*measuredByIt)(const T&))
     QObject::disconnect(onCancel);
     QObject::disconnect(onEnd);
     QObject::disconnect(onError);
+    QObject::disconnect(onRefusal);
     if (!succeeded || cancelled || !acceptsRemoteWork() || *failed || !*measured)
         throw AutomationException(kExecutionError);
 }

@@ -4,6 +4,8 @@
 #include "tests/engine/processes/ThruExtraction.h"
 #include "tests/measurement/steps/StepSession.h"
 
+#include <cmath>
+
 using namespace Simulator::Physics;
 using MeasureEnums::MeasureStatus;
 using Simulator::FixtureWorld;
@@ -290,4 +292,82 @@ TEST_F(ReflectMeasurement, AThrusOpenCancelledDuringTheSweepReadsNoFurtherSide)
     EXPECT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED);
     EXPECT_EQ(step->leftReflectOffset(), leftOffset);
     EXPECT_EQ(step->thruMeasured(), MeasureStatus::MEASURED);
+}
+
+// A standard measured again on the same data gives the same reflect offsets whether the
+// halves carried a thru offset, the reflect offsets or none when it was measured: the
+// offsets move the thru from its own plane. Switched on, the reflect offsets stay in force.
+TEST_F(ReflectMeasurement, AStandardMeasuredAgainGivesTheSameReflectOffsetsWhateverOffsetWasInForce)
+{
+    auto step = thruStep(thruConnection());
+    ASSERT_NO_FATAL_FAILURE(measureThruAndOpen(*step));
+    const double leftHalf = *port(left).defaultLength();
+    const double rightHalf = *port(right).defaultLength();
+
+    const auto measureAgain = [&](ReflectionMeasurer::Standard standard) {
+        simulator.setWorld(standard == ReflectionMeasurer::Standard::Open ? FixtureWorld::Arrangement::Open
+                                                                          : FixtureWorld::Arrangement::Short);
+        ASSERT_TRUE(standard == ReflectionMeasurer::Standard::Open ? step->measureOpenFromVna()
+                                                                   : step->measureShortFromVna());
+        drain();
+        ASSERT_EQ(step->reflectCalculated(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    };
+    const auto expectOffsets = [&](std::pair<double, double> expected, const char* inForce) {
+        EXPECT_NEAR(step->leftReflectOffset(), expected.first, 0.01) << inForce;
+        EXPECT_NEAR(step->rightReflectOffset(), expected.second, 0.01) << inForce;
+    };
+    const auto expectHalvesMovedBy = [&](std::pair<double, double> offsets, const char* inForce) {
+        EXPECT_NEAR(*port(left).fixtureLength(), leftHalf + offsets.first * 1e-12, 1e-17) << inForce;
+        EXPECT_NEAR(*port(right).fixtureLength(), rightHalf + offsets.second * 1e-12, 1e-17) << inForce;
+    };
+
+    for (const auto standard : {ReflectionMeasurer::Standard::Open, ReflectionMeasurer::Standard::Short}) {
+        if (standard == ReflectionMeasurer::Standard::Short) {
+            // The open alone of both standards calculates nothing: switched on, no offsets
+            // are in force until the short is there, and the switch can be turned off meanwhile.
+            step->applyReflectOffset(true);
+            step->setShortMeasurementEnable(true);
+            simulator.setWorld(FixtureWorld::Arrangement::Open);
+            ASSERT_TRUE(step->measureOpenFromVna());
+            drain();
+            ASSERT_EQ(step->reflectCalculated(), MeasureStatus::NONE);
+            EXPECT_TRUE(step->appliedReflectsOffset());
+            expectOffsets({0.0, 0.0}, "open alone");
+            expectHalvesMovedBy({0.0, 0.0}, "open alone");
+            step->applyReflectOffset(false);
+            drain();
+            EXPECT_FALSE(step->appliedReflectsOffset());
+            ASSERT_NO_FATAL_FAILURE(measureAgain(standard));
+        }
+        const std::pair expected{step->leftReflectOffset(), step->rightReflectOffset()};
+        ASSERT_GT(std::abs(expected.first), 20.0);
+
+        // The reflect offsets in force, twice in a row: they stay switched on and applied.
+        step->applyReflectOffset(true);
+        drain();
+        ASSERT_TRUE(step->appliedReflectsOffset());
+        for (int time = 0; time < 2; ++time) {
+            ASSERT_NO_FATAL_FAILURE(measureAgain(standard));
+            expectOffsets(expected, "reflect offsets");
+            EXPECT_TRUE(step->appliedReflectsOffset());
+            expectHalvesMovedBy(expected, "reflect offsets");
+        }
+
+        // A thru offset in force is taken out with its flag.
+        step->setLeftOffset(100.0);
+        step->setRightOffset(100.0);
+        step->applyThruOffset(true);
+        drain();
+        ASSERT_TRUE(step->appliedFixtureOffset());
+        ASSERT_NO_FATAL_FAILURE(measureAgain(standard));
+        expectOffsets(expected, "thru offset");
+        EXPECT_FALSE(step->appliedFixtureOffset());
+        EXPECT_FALSE(step->appliedReflectsOffset());
+        expectHalvesMovedBy({0.0, 0.0}, "thru offset");
+
+        ASSERT_NO_FATAL_FAILURE(measureAgain(standard));
+        expectOffsets(expected, "none");
+        expectHalvesMovedBy({0.0, 0.0}, "none");
+    }
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }

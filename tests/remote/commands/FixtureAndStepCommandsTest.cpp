@@ -1,3 +1,5 @@
+#include "measurement/setups/NoltAlgorithmsSetup.h"
+#include "measurement/steps/TransmissionStep.h"
 #include "simulator/physics/ExampleFixtures.h"
 #include "tests/remote/commands/RemoteCommandSession.h"
 
@@ -131,6 +133,71 @@ TEST_F(FixtureAndStepCommandsTest, ReflectOffsetsSwitchedOnGiveEachUnequalHalfIt
                 Simulator::Physics::exampleRightHalf().totalDelay(), 2e-12);
     EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet OFF"), done());
     EXPECT_EQ(realReply("NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?"), split);
+}
+
+// Measuring a standard leaves the reflect offsets switched on, so the next standard needs
+// no switch in between; switched on, the ports hold the offsets of the standards measured
+// last, the same ones each time the same standard is measured again.
+TEST_F(FixtureAndStepCommandsTest, StandardsMeasuredInARowKeepTheReflectOffsetsSwitchedOnAndInForce)
+{
+    using Simulator::FixtureWorld;
+    startWithAnalyzer();
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU"), done());
+    auto* step = qobject_cast<TransmissionStep*>(setup(0)->steps().at(0).get());
+    ASSERT_NE(step, nullptr);
+    const QByteArray leftLength = "NOLT:SYSTem:FIXTure:LEFT:PORT1:LENgth?";
+    const QByteArray rightLength = "NOLT:SYSTem:FIXTure:RIGHT:PORT1:LENgth?";
+    const double leftSplit = realReply(leftLength);
+    const double rightSplit = realReply(rightLength);
+    // The switch reads on and the halves are moved by the offsets the step shows.
+    const auto expectOffsetsInForce = [&](const std::string& when) {
+        EXPECT_TRUE(step->appliedReflectsOffset()) << when;
+        EXPECT_NEAR(realReply(leftLength), leftSplit + step->leftReflectOffset() * 1e-12, 2e-15) << when;
+        EXPECT_NEAR(realReply(rightLength), rightSplit + step->rightReflectOffset() * 1e-12, 2e-15) << when;
+    };
+    const auto expectHalves = [&](const std::string& when) {
+        EXPECT_NEAR(realReply(leftLength), Simulator::Physics::exampleLeftHalf().totalDelay(), 2e-12) << when;
+        EXPECT_NEAR(realReply(rightLength), Simulator::Physics::exampleRightHalf().totalDelay(), 2e-12) << when;
+    };
+
+    ASSERT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet ON"), done());
+    ASSERT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet:OPEN ON"), done());
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU:REFOFFSet:OPEN"), done());
+    const double leftOpen = step->leftReflectOffset();
+    const double rightOpen = step->rightReflectOffset();
+    expectOffsetsInForce("first open");
+    expectHalves("first open");
+    for (int time = 2; time <= 3; ++time) {
+        const std::string when = "open measured " + std::to_string(time) + " times";
+        ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU:REFOFFSet:OPEN"), done()) << when;
+        EXPECT_NEAR(step->leftReflectOffset(), leftOpen, 0.01) << when;
+        EXPECT_NEAR(step->rightReflectOffset(), rightOpen, 0.01) << when;
+        expectOffsetsInForce(when);
+    }
+
+    // Open then short: the open alone calculates nothing and the halves are on their own plane.
+    ASSERT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet:SHORt ON"), done());
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU:REFOFFSet:OPEN"), done());
+    EXPECT_EQ(step->leftReflectOffset(), 0.0);
+    EXPECT_EQ(step->rightReflectOffset(), 0.0);
+    expectOffsetsInForce("open of both");
+    simulator.setWorld(FixtureWorld::Arrangement::Short);
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU:REFOFFSet:SHORt"), done());
+    const double leftBoth = step->leftReflectOffset();
+    const double rightBoth = step->rightReflectOffset();
+    expectOffsetsInForce("short after the open");
+    expectHalves("short after the open");
+    ASSERT_EQ(run("NOLT:CALCulate:STEP1:THRU:REFOFFSet:SHORt"), done());
+    EXPECT_NEAR(step->leftReflectOffset(), leftBoth, 0.01);
+    EXPECT_NEAR(step->rightReflectOffset(), rightBoth, 0.01);
+    expectOffsetsInForce("short again");
+
+    EXPECT_EQ(run("NOLT:SYSTem:STEP1:THRU:REFOFFSet OFF"), done());
+    EXPECT_FALSE(step->appliedReflectsOffset());
+    EXPECT_EQ(realReply(leftLength), leftSplit);
+    EXPECT_EQ(realReply(rightLength), rightSplit);
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
 }
 
 TEST_F(FixtureAndStepCommandsTest, AMeasurementCutOffDuringTheSweepIsAnExecutionError)
