@@ -241,6 +241,9 @@ Item {
             plotter.xRange = domain.xRange;
             plotter.yRawRange = domain.yRange;
             plotter.yRange = PlotterRanges.labelledRange(domain.yRange, NiceLabels);
+            // The domains hold the band's own window, which the labels widen:
+            // bound anew, they take the labelled range also when it has not changed.
+            plotter.traces.forEach(plotter.showRangesOn);
             plotter.updateMarkersPositions();
         }
 

@@ -235,6 +235,40 @@ TEST_F(PlotterScene, ZoomNarrowsTheRangesUntilItIsReset)
     EXPECT_EQ(trace->domain()->yRange(), pointOf("yRange"));
 }
 
+// A zoom band whose nice labels are those of the range before: the curves and the markers are
+// drawn on the labelled range, as the axis and the grid are, not on the band's own range.
+TEST_F(PlotterScene, AZoomThatKeepsTheLabelsDrawsEverythingOnTheLabelledRange)
+{
+    Trace* trace = addTrace(QStringLiteral("S11 A1"));
+    manager.addData(QStringLiteral("S11 A1"), line({0.0, 0.0}, {10.0, 10.0}));
+    QObject* reference = root->property("reference").value<QObject*>();
+    reference->setProperty("y", 10.0);
+    auto* chart = plotter->property("chart").value<QQuickItem*>();
+    ASSERT_TRUE(chart);
+    ASSERT_EQ(pointOf("yRange"), QPointF(-2.0, 12.0));
+
+    // The band spans y (-0.5, 10.5) over the whole width; its labels are again 12, 10, ..., -2.
+    const double perUnit = chart->height() / 14.0;
+    QMetaObject::invokeMethod(chart, "zoomIn",
+                              Q_ARG(QRectF, QRectF(0, 1.5 * perUnit, chart->width(), 11.0 * perUnit)));
+    settle();
+    ASSERT_TRUE(chart->property("isZoomed").toBool());
+    EXPECT_EQ(pointOf("yRange"), QPointF(-2.0, 12.0));
+    EXPECT_EQ(trace->domain()->yRange(), pointOf("yRange"));
+    EXPECT_EQ(trace->domain()->xRange(), pointOf("xRange"));
+
+    // The reference marker on y = 10 stands at the height of the axis label "10".
+    const QList<QQuickItem*> pins = visibleNamed(QStringLiteral("referenceMarker"));
+    ASSERT_EQ(pins.size(), 1);
+    const QList<QQuickItem*> axisLabels = visibleNamed(QStringLiteral("yLabel"));
+    const auto ten = std::find_if(axisLabels.begin(), axisLabels.end(), [](QQuickItem* label) {
+        return label->property("text").toString().trimmed() == QStringLiteral("10");
+    });
+    ASSERT_NE(ten, axisLabels.end());
+    const QPointF tip = pins[0]->mapToItem(plotter, QPointF(pins[0]->width() / 2, pins[0]->height()));
+    EXPECT_NEAR(tip.y(), (*ten)->mapToItem(plotter, QPointF(0, (*ten)->height() / 2)).y(), 0.5);
+}
+
 TEST_F(PlotterScene, LimitsThatTurnTheRangeInsideOutGiveWayToTheData)
 {
     Trace* trace = addTrace(QStringLiteral("Z A1"));
