@@ -1,6 +1,8 @@
 #include "tests/charts/plotter/PlotterScene.h"
 
 #include <QColor>
+#include <QRegularExpression>
+#include <QSet>
 #include <QMetaObject>
 #include <QVector>
 
@@ -267,6 +269,26 @@ TEST_F(PlotterScene, AZoomThatKeepsTheLabelsDrawsEverythingOnTheLabelledRange)
     ASSERT_NE(ten, axisLabels.end());
     const QPointF tip = pins[0]->mapToItem(plotter, QPointF(pins[0]->width() / 2, pins[0]->height()));
     EXPECT_NEAR(tip.y(), (*ten)->mapToItem(plotter, QPointF(0, (*ten)->height() / 2)).y(), 0.5);
+}
+
+// Labels such as "0.6" above "500 m" read as one scale only when they share their prefix.
+TEST_F(PlotterScene, EachAxisLabelsItsValuesWithOnePrefix)
+{
+    addTrace(QStringLiteral("L A1"));
+    // y (0.1, 0.5) padded to (0.02, 0.58) is labelled 0.6, 0.5, ..., 0; x (0, 1 G) has lines 0, 100 M, ..., 900 M.
+    manager.addData(QStringLiteral("L A1"), line({0.0, 0.1}, {1e9, 0.5}));
+    settle();
+    for (const QString& axis : {QStringLiteral("yLabel"), QStringLiteral("xLabel")}) {
+        QSet<QString> prefixes;
+        QStringList texts;
+        for (QQuickItem* label : visibleNamed(axis)) {
+            const QString text = label->property("text").toString();
+            texts << text;
+            prefixes << QString(text).remove(QRegularExpression(QStringLiteral("[-+0-9.\\s]")));
+        }
+        ASSERT_GE(texts.size(), 3) << axis.toStdString();
+        EXPECT_EQ(prefixes.size(), 1) << texts.join(" | ").toStdString();
+    }
 }
 
 TEST_F(PlotterScene, LimitsThatTurnTheRangeInsideOutGiveWayToTheData)
