@@ -57,10 +57,7 @@ QString toNormalized(double value, int precision, PrefixLanguage language)
         return QString::number(toPrecision(value, precision), 'g', std::clamp(precision, 1, 17));
 
     const auto table = language == PrefixLanguage::English ? UnitPrefixTable::english() : UnitPrefixTable::current();
-    const UnitPrefix* nearest = &table->prefixes().front();
-    for (const UnitPrefix& prefix : table->prefixes())
-        if (std::abs(magnitude - prefix.factor) < std::abs(magnitude - nearest->factor))
-            nearest = &prefix;
+    const UnitPrefix* nearest = &table->nearest(magnitude);
     const double scaled = value / nearest->factor;
     // The text holds 6 significant digits; rounding to finer decimals before
     // would round twice (1.0692245 would show as 1.06923).

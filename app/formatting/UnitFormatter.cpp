@@ -1,6 +1,7 @@
 #include "app/formatting/UnitFormatter.h"
 
 #include "app/formatting/MetricText.h"
+#include "app/formatting/OneScaleText.h"
 
 namespace {
 constexpr int DefaultPrecision = 6;
@@ -19,6 +20,15 @@ QString UnitFormatter::toNormalized(double value, int precision) const
 QString UnitFormatter::toNormalized(double value) const
 {
     return ::toNormalized(value, DefaultPrecision);
+}
+
+QStringList UnitFormatter::toNormalizedOnOneScale(const QVariantList& values, int precision) const
+{
+    QVector<double> numbers;
+    numbers.reserve(values.size());
+    for (const QVariant& value : values)
+        numbers.append(value.toDouble());
+    return ::toNormalizedOnOneScale(numbers, precision);
 }
 
 double UnitFormatter::toMetric(const QString& string) const

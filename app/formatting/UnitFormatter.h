@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QVariantList>
 
 // The interface's singleton "UnitFormatter": numbers with SI prefixes both
 // ways, and rounding to a number of decimals.
@@ -15,6 +17,8 @@ public:
 public slots:
     QString toNormalized(double value, int precision) const;
     QString toNormalized(double value) const;
+    // The values with one prefix for all of them, as an axis labels them.
+    QStringList toNormalizedOnOneScale(const QVariantList& values, int precision) const;
     double toMetric(const QString& string) const;
     double toPrecision(double value, int precision) const;
     double toPrecision(double value) const;

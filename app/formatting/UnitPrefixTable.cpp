@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <cmath>
 #include <mutex>
 
 namespace {
@@ -118,4 +119,13 @@ const UnitPrefix* UnitPrefixTable::find(const QString& text) const
             if (prefix.text == text)
                 return &prefix;
     return nullptr;
+}
+
+const UnitPrefix& UnitPrefixTable::nearest(double magnitude) const
+{
+    const UnitPrefix* nearest = &m_prefixes.front();
+    for (const UnitPrefix& prefix : m_prefixes)
+        if (std::abs(magnitude - prefix.factor) < std::abs(magnitude - nearest->factor))
+            nearest = &prefix;
+    return *nearest;
 }

@@ -33,6 +33,8 @@ public:
     QString textOf(double factor) const;
     // The prefix with this text, a shown one before an English one.
     const UnitPrefix* find(const QString& text) const;
+    // The prefix whose factor lies nearest to a magnitude, the smaller one of two as near.
+    const UnitPrefix& nearest(double magnitude) const;
 
 private:
     enum class Texts { Translated, English };

@@ -89,8 +89,9 @@ Item {
 
         property var marker
         property string label
-        // How many label heights the name is lifted to stay clear of other names.
-        property int lane: 0
+        // Where the name stands, from the pin's top: on the pin until the
+        // plotter places it clear of other names.
+        property real labelY: -labelText.height
         readonly property alias labelItem: labelText
 
         readonly property real pointX: view.geometryX(marker.x)
@@ -121,8 +122,7 @@ Item {
             id: labelText
             objectName: "markerLabel"
             x: view.clamp(pin.pointX - width / 2, 0, view.width - width) - pin.x
-            anchors.bottom: parent.top
-            anchors.bottomMargin: pin.lane * height
+            y: pin.labelY
             text: pin.label
             color: view.color
             font.pixelSize: 12

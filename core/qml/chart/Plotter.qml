@@ -85,9 +85,12 @@ Item {
         Qt.callLater(xAxis.layout);
     }
 
-    // Lifts marker names that would cover another marker's triangle or a name
-    // placed before them, the reference markers' first, by as many label
-    // heights as it takes.
+    // Places the marker names inside the plot area, clear of every marker's
+    // triangle and foot, of the names placed before them (the reference markers'
+    // first) and of the zoom-out button: on the name's own triangle where
+    // there is room, else lifted by as many name heights as it takes, else
+    // under the triangle and lowered likewise. A name with no clear place
+    // stays on its triangle, moved inside the area.
     function arrangeMarkerLabels() {
         let pins = [];
         for (let i = 0; i < markerViews.count; ++i) {
@@ -97,24 +100,34 @@ Item {
         }
         const isReference = (pin) => pin.objectName === "referenceMarker";
         const ordered = pins.filter(isReference).concat(pins.filter((pin) => !isReference(pin)));
-        // The triangles are taken from the start; a name stands on its own
-        // triangle, touching it only.
-        let placed = pins.map((pin) => ({ left: pin.x, right: pin.x + pin.width,
-                                          top: pin.y, bottom: pin.y + pin.height }));
+        // Rectangles in the plot area's coordinates, which the marker views share.
+        const areaHeight = plotArea.height;
+        let taken = [];
+        for (const pin of pins) {
+            taken.push({ left: pin.x, right: pin.x + pin.width, top: pin.y, bottom: pin.y + pin.height });
+            // Its foot on the bottom edge.
+            taken.push({ left: pin.x, right: pin.x + pin.width, top: areaHeight - pin.height, bottom: areaHeight });
+        }
+        // The button where the bar stops sliding in.
+        if (chart.isZoomed)
+            taken.push({ left: zoomOut.x, right: zoomOut.x + zoomOut.width,
+                         top: zoomOut.y, bottom: zoomOut.y + zoomOut.height });
         for (const pin of ordered) {
             const label = pin.labelItem;
             const left = pin.x + label.x;
-            const clearAt = (lane) => {
-                const top = pin.y - (lane + 1) * label.height;
-                return placed.every((other) => left + label.width <= other.left || left >= other.right
-                                               || top + label.height <= other.top || top >= other.bottom);
-            };
-            let lane = 0;
-            while (!clearAt(lane))
-                ++lane;
-            pin.lane = lane;
-            const top = pin.y - (lane + 1) * label.height;
-            placed.push({ left: left, right: left + label.width, top: top, bottom: top + label.height });
+            const height = label.height;
+            const clearAt = (top) => taken.every((other) => left + label.width <= other.left || left >= other.right
+                                                            || top + height <= other.top || top >= other.bottom);
+            let places = [];
+            for (let top = pin.y - height; top >= 0; top -= height)
+                places.push(top);
+            for (let top = pin.y + pin.height; top + height <= areaHeight; top += height)
+                places.push(top);
+            const clearPlace = places.find(clearAt);
+            const top = clearPlace !== undefined ? clearPlace
+                                                 : Math.max(0, Math.min(pin.y - height, areaHeight - height));
+            pin.labelY = top - pin.y;
+            taken.push({ left: left, right: left + label.width, top: top, bottom: top + height });
         }
     }
 
@@ -225,6 +238,7 @@ Item {
         rubberBand: band
 
         onIsZoomedChanged: {
+            Qt.callLater(plotter.arrangeMarkerLabels);
             if (isZoomed)
                 return;
             zoomReset();
@@ -241,6 +255,9 @@ Item {
             plotter.xRange = domain.xRange;
             plotter.yRawRange = domain.yRange;
             plotter.yRange = PlotterRanges.labelledRange(domain.yRange, NiceLabels);
+            // The domains hold the band's own window, which the labels widen:
+            // bound anew, they take the labelled range also when it has not changed.
+            plotter.traces.forEach(plotter.showRangesOn);
             plotter.updateMarkersPositions();
         }
 
@@ -304,16 +321,19 @@ Item {
             NumberAnimation { duration: 600; easing.type: Easing.OutCubic }
         }
 
+        // As wide as its text, which the marker names keep clear of.
         Button {
+            id: zoomOut
             objectName: "zoomOut"
             anchors.right: parent.right
             anchors.verticalCenter: parent.verticalCenter
-            width: 100
+            width: Math.min(implicitWidth, parent.width)
             height: 30
             leftPadding: 8
             rightPadding: 8
             text: qsTr("zoom out")
             onClicked: chart.zoomReset()
+            onWidthChanged: Qt.callLater(plotter.arrangeMarkerLabels)
         }
     }
 

@@ -20,15 +20,26 @@ Item {
 
     readonly property int middleIndex: Math.round((labels.length - 1) / 2)
 
-    function labelText(index) {
+    // The value a label shows: relative to the middle one in deltaMode, and
+    // undone from its decade exponent on a logarithmic axis.
+    function shownValue(index) {
         const relative = deltaMode && index !== middleIndex;
-        let value = relative ? labels[index] - labels[middleIndex] : labels[index];
-        const sign = relative && value > 0 ? "+" : "";
-        if (isLog)
-            value = Math.pow(10, value);
-        if (!isFinite(value))
-            return "";
-        return sign + UnitFormatter.toNormalized(value, 11).replace(/\s/g, "");
+        const value = relative ? labels[index] - labels[middleIndex] : labels[index];
+        return isLog ? Math.pow(10, value) : value;
+    }
+
+    // The labels' texts, on one scale: one prefix for the whole axis, unless it
+    // is logarithmic, where each decade takes its own.
+    readonly property var texts: {
+        const values = labels.map((label, index) => shownValue(index));
+        const normalized = isLog ? values.map((value) => UnitFormatter.toNormalized(value, 11))
+                                 : UnitFormatter.toNormalizedOnOneScale(values, 11);
+        return values.map((value, index) => {
+            if (!isFinite(value))
+                return "";
+            const sign = deltaMode && index !== middleIndex && labels[index] > labels[middleIndex] ? "+" : "";
+            return sign + normalized[index].replace(/\s/g, "");
+        });
     }
 
     // Centres each label at its value's place, shown only when it lies wholly
@@ -73,7 +84,7 @@ Item {
             objectName: "xLabel"
             y: 4
             visible: false
-            text: axis.labelText(index)
+            text: axis.texts[index] || ""
             color: "grey"
             font.pixelSize: 12
         }

@@ -11,6 +11,8 @@ Item {
     property string title: "yAxis"
     property point yRange
     readonly property var labels: NiceLabels.looseLabels(yRange.x, yRange.y)
+    // All with one prefix: the axis reads on one scale.
+    readonly property var texts: UnitFormatter.toNormalizedOnOneScale(labels, 2)
     // Pixels between neighbouring labels.
     readonly property real division: labels.length > 1 ? height / (labels.length - 1) : 0
 
@@ -21,7 +23,7 @@ Item {
             objectName: "yLabel"
             x: titleText.height + (axis.width - titleText.height - width) / 2
             y: index * axis.division - height / 2
-            text: UnitFormatter.toNormalized(modelData, 2)
+            text: axis.texts[index] || ""
             color: "grey"
             font.pixelSize: 12
             horizontalAlignment: Text.AlignHCenter

@@ -1,6 +1,8 @@
 #include "tests/charts/plotter/PlotterScene.h"
 
 #include <QColor>
+#include <QRegularExpression>
+#include <QSet>
 #include <QMetaObject>
 #include <QVector>
 
@@ -163,8 +165,8 @@ TEST_F(PlotterScene, NamesOfMarkersAtOnePlaceStayApartAboveThem)
     }
 }
 
-// A marker's name stays inside the plot area, clear of the axis labels, also at either end of the
-// range, while its foot stays under the marker.
+// A marker's name stays inside the plot area, clear of the axis labels and the legend, also at either
+// end of the range and at its top, while its foot stays under the marker.
 TEST_F(PlotterScene, AMarkersNameStaysInsideThePlotAreaAndItsFootUnderTheMarker)
 {
     Trace* trace = addTrace(QStringLiteral("Z A1"));
@@ -174,15 +176,18 @@ TEST_F(PlotterScene, AMarkersNameStaysInsideThePlotAreaAndItsFootUnderTheMarker)
     const auto sceneRect = [](QQuickItem* item) {
         return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
     };
-    for (const double x : {0.0, 5.0, 10.0}) {
-        reference->setProperty("x", x);
+    // The y range is (-2, 12): 12 is the top edge, 11.5 a name's height below it.
+    for (const QPointF place : {QPointF(0, 5), QPointF(5, 5), QPointF(10, 5), QPointF(0, 12), QPointF(10, 11.5)}) {
+        reference->setProperty("x", place.x());
+        reference->setProperty("y", place.y());
         settle();
+        const std::string at = ::testing::PrintToString(place);
         const QList<QQuickItem*> pins = visibleNamed(QStringLiteral("referenceMarker"));
         const QList<QQuickItem*> names = visibleNamed(QStringLiteral("markerLabel"));
         const QList<QQuickItem*> feet = visibleNamed(QStringLiteral("markerFoot"));
-        ASSERT_EQ(pins.size(), 1) << x;
-        ASSERT_EQ(names.size(), 1) << x;
-        ASSERT_EQ(feet.size(), 1) << x;
+        ASSERT_EQ(pins.size(), 1) << at;
+        ASSERT_EQ(names.size(), 1) << at;
+        ASSERT_EQ(feet.size(), 1) << at;
         const QRectF name = sceneRect(names[0]);
         const QRectF foot = sceneRect(feet[0]);
         // The marker view, which spans the plot area.
@@ -191,19 +196,46 @@ TEST_F(PlotterScene, AMarkersNameStaysInsideThePlotAreaAndItsFootUnderTheMarker)
             view = view->parentItem();
         ASSERT_NE(view, nullptr);
         const QRectF area = sceneRect(view);
-        const double line = area.left() + trace->domain()->domainToGeometryX(x);
-        EXPECT_NEAR(sceneRect(pins[0]).center().x(), line, 0.5) << x;
-        EXPECT_NEAR(foot.center().x(), line, 0.5) << x;
-        EXPECT_GE(name.left(), area.left()) << x;
-        EXPECT_LE(name.right(), area.right()) << x;
-        for (const QString& axis : {QStringLiteral("xLabel"), QStringLiteral("yLabel")}) {
-            for (QQuickItem* label : visibleNamed(axis)) {
+        const double line = area.left() + trace->domain()->domainToGeometryX(place.x());
+        EXPECT_NEAR(sceneRect(pins[0]).center().x(), line, 0.5) << at;
+        EXPECT_NEAR(foot.center().x(), line, 0.5) << at;
+        EXPECT_TRUE(area.contains(name)) << at << ": " << name.top() << " " << name.left();
+        EXPECT_FALSE(name.intersects(sceneRect(pins[0]))) << at;
+        for (const QString& other : {QStringLiteral("xLabel"), QStringLiteral("yLabel"), QStringLiteral("legendEntry")}) {
+            for (QQuickItem* label : visibleNamed(other)) {
                 const std::string text = label->property("text").toString().toStdString();
-                EXPECT_FALSE(name.intersects(sceneRect(label))) << x << " " << text;
-                EXPECT_FALSE(foot.intersects(sceneRect(label))) << x << " " << text;
+                EXPECT_FALSE(name.intersects(sceneRect(label))) << at << " " << text;
+                EXPECT_FALSE(foot.intersects(sceneRect(label))) << at << " " << text;
             }
         }
     }
+}
+
+// Zoomed, the way out reads whole, and a name near the top at the right end keeps clear of it.
+TEST_F(PlotterScene, NoMarkerNameCoversTheZoomOutButton)
+{
+    addTrace(QStringLiteral("Z A1"));
+    manager.addData(QStringLiteral("Z A1"), line({0.0, 0.0}, {10.0, 10.0}));
+    auto* chart = plotter->property("chart").value<QQuickItem*>();
+    ASSERT_TRUE(chart);
+    // The right half: x (5, 10), y still (-2, 12); the marker's triangle 12 pixels below the top.
+    QObject* reference = root->property("reference").value<QObject*>();
+    reference->setProperty("x", 10.0);
+    reference->setProperty("y", 12.0 - 30.0 * 14.0 / chart->height());
+    QMetaObject::invokeMethod(chart, "zoomIn", Q_ARG(QRectF, QRectF(chart->width() / 2, 0, chart->width() / 2,
+                                                                     chart->height())));
+    settle();
+    ASSERT_TRUE(chart->property("isZoomed").toBool());
+    const QList<QQuickItem*> buttons = visibleNamed(QStringLiteral("zoomOut"));
+    const QList<QQuickItem*> names = visibleNamed(QStringLiteral("markerLabel"));
+    ASSERT_EQ(buttons.size(), 1);
+    ASSERT_EQ(names.size(), 1);
+    // Where the bar stops sliding in: at the plot area's top.
+    const QRectF button = buttons[0]->mapRectToItem(chart, QRectF(0, 0, buttons[0]->width(), buttons[0]->height()))
+                              .translated(0, -buttons[0]->parentItem()->y() + chart->y());
+    const QRectF name = names[0]->mapRectToItem(chart, QRectF(0, 0, names[0]->width(), names[0]->height()));
+    EXPECT_FALSE(name.intersects(button)) << name.top() << " " << name.left() << " / " << button.top() << " "
+                                          << button.left();
 }
 
 TEST_F(PlotterScene, ZoomNarrowsTheRangesUntilItIsReset)
@@ -233,6 +265,60 @@ TEST_F(PlotterScene, ZoomNarrowsTheRangesUntilItIsReset)
     EXPECT_EQ(pointOf("xRange"), QPointF(0.0, 40.0));
     EXPECT_EQ(trace->domain()->xRange(), pointOf("xRange"));
     EXPECT_EQ(trace->domain()->yRange(), pointOf("yRange"));
+}
+
+// A zoom band whose nice labels are those of the range before: the curves and the markers are
+// drawn on the labelled range, as the axis and the grid are, not on the band's own range.
+TEST_F(PlotterScene, AZoomThatKeepsTheLabelsDrawsEverythingOnTheLabelledRange)
+{
+    Trace* trace = addTrace(QStringLiteral("S11 A1"));
+    manager.addData(QStringLiteral("S11 A1"), line({0.0, 0.0}, {10.0, 10.0}));
+    QObject* reference = root->property("reference").value<QObject*>();
+    reference->setProperty("y", 10.0);
+    auto* chart = plotter->property("chart").value<QQuickItem*>();
+    ASSERT_TRUE(chart);
+    ASSERT_EQ(pointOf("yRange"), QPointF(-2.0, 12.0));
+
+    // The band spans y (-0.5, 10.5) over the whole width; its labels are again 12, 10, ..., -2.
+    const double perUnit = chart->height() / 14.0;
+    QMetaObject::invokeMethod(chart, "zoomIn",
+                              Q_ARG(QRectF, QRectF(0, 1.5 * perUnit, chart->width(), 11.0 * perUnit)));
+    settle();
+    ASSERT_TRUE(chart->property("isZoomed").toBool());
+    EXPECT_EQ(pointOf("yRange"), QPointF(-2.0, 12.0));
+    EXPECT_EQ(trace->domain()->yRange(), pointOf("yRange"));
+    EXPECT_EQ(trace->domain()->xRange(), pointOf("xRange"));
+
+    // The reference marker on y = 10 stands at the height of the axis label "10".
+    const QList<QQuickItem*> pins = visibleNamed(QStringLiteral("referenceMarker"));
+    ASSERT_EQ(pins.size(), 1);
+    const QList<QQuickItem*> axisLabels = visibleNamed(QStringLiteral("yLabel"));
+    const auto ten = std::find_if(axisLabels.begin(), axisLabels.end(), [](QQuickItem* label) {
+        return label->property("text").toString().trimmed() == QStringLiteral("10");
+    });
+    ASSERT_NE(ten, axisLabels.end());
+    const QPointF tip = pins[0]->mapToItem(plotter, QPointF(pins[0]->width() / 2, pins[0]->height()));
+    EXPECT_NEAR(tip.y(), (*ten)->mapToItem(plotter, QPointF(0, (*ten)->height() / 2)).y(), 0.5);
+}
+
+// Labels such as "0.6" above "500 m" read as one scale only when they share their prefix.
+TEST_F(PlotterScene, EachAxisLabelsItsValuesWithOnePrefix)
+{
+    addTrace(QStringLiteral("L A1"));
+    // y (0.1, 0.5) padded to (0.02, 0.58) is labelled 0.6, 0.5, ..., 0; x (0, 1 G) has lines 0, 100 M, ..., 900 M.
+    manager.addData(QStringLiteral("L A1"), line({0.0, 0.1}, {1e9, 0.5}));
+    settle();
+    for (const QString& axis : {QStringLiteral("yLabel"), QStringLiteral("xLabel")}) {
+        QSet<QString> prefixes;
+        QStringList texts;
+        for (QQuickItem* label : visibleNamed(axis)) {
+            const QString text = label->property("text").toString();
+            texts << text;
+            prefixes << QString(text).remove(QRegularExpression(QStringLiteral("[-+0-9.\\s]")));
+        }
+        ASSERT_GE(texts.size(), 3) << axis.toStdString();
+        EXPECT_EQ(prefixes.size(), 1) << texts.join(" | ").toStdString();
+    }
 }
 
 TEST_F(PlotterScene, LimitsThatTurnTheRangeInsideOutGiveWayToTheData)

@@ -323,6 +323,52 @@ TEST_F(CharacterizationMarkersTest, SParameterUserMarkerPlacesReadWhole)
     }
 }
 
+// In the smallest window the S-parameter plots are a few names high: the names of markers at one place
+// stack inside their plot, never over the legend above it.
+TEST_F(CharacterizationMarkersTest, SParameterMarkerNamesStayInsideTheirPlotsInTheSmallestWindow)
+{
+    measureThruAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    window->resize(728, 676);
+    characterization->setSize(window->size());
+    findVisible(characterization, "chartTabs")->setProperty("currentIndex", 3);
+    QList<QQuickItem*> switches;
+    ASSERT_TRUE(waitFor([&] {
+        return (switches = visibleItemsNamed(characterization, "showUserMarkers")).size() == 4;
+    }));
+    for (QQuickItem* toggle : switches)
+        click(toggle);
+    // One user marker per graph, all in the middle of the band.
+    ASSERT_TRUE(waitFor([&] {
+        const int graphs = visibleItemsNamed(characterization, "legendEntry").size();
+        return graphs >= 4 && visibleItemsNamed(characterization, "userMarker").size() == graphs;
+    }));
+
+    const auto sceneRect = [](QQuickItem* item) {
+        return item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    };
+    // Each name lies inside the plot area of its own chart and clear of every legend entry.
+    const auto misplaced = [&] {
+        QStringList wrong;
+        const QList<QQuickItem*> legend = visibleItemsNamed(characterization, "legendEntry");
+        for (QQuickItem* pin : visibleItemsNamed(characterization, "userMarker")) {
+            QQuickItem* name = findVisible(pin, "markerLabel");
+            QQuickItem* plot = pin->parentItem();
+            if (!name || !plot)
+                return QStringList{QStringLiteral("a marker without its name")};
+            const QRectF named = sceneRect(name);
+            const bool overLegend = std::any_of(legend.begin(), legend.end(), [&](QQuickItem* entry) {
+                return named.intersects(sceneRect(entry));
+            });
+            if (!sceneRect(plot).adjusted(-0.5, -0.5, 0.5, 0.5).contains(named) || overLegend)
+                wrong << QStringLiteral("%1 at (%2, %3)").arg(name->property("text").toString()).arg(named.x()).arg(named.y());
+        }
+        return wrong;
+    };
+    EXPECT_TRUE(waitFor([&] { return misplaced().isEmpty(); })) << misplaced().join(", ").toStdString();
+}
+
 TEST_F(CharacterizationMarkersTest, MovingReferenceMarkerShowsTheAppliedOffsetUntilTheDefaultIsSet)
 {
     measureThruAndShowCharacterization();
@@ -552,4 +598,13 @@ TEST_F(CharacterizationMarkersTest, ARussianRunShowsRussianUnitsEverywhere)
     ASSERT_NE(lengthLine, nullptr);
     EXPECT_TRUE(lengthLine->property("text").toString().contains(russianTime))
         << lengthLine->property("text").toString().toStdString();
+
+    // Zoomed, the way out reads whole.
+    measurePage->setVisible(false);
+    QMetaObject::invokeMethod(chart, "zoomIn", Q_ARG(QRectF, QRectF(0, 0, chart->width() / 2, chart->height())));
+    QQuickItem* zoomOut = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (zoomOut = findVisible(lengthChart, "zoomOut")) != nullptr; }));
+    const qreal needed = zoomOut->property("implicitContentWidth").toReal() + zoomOut->property("leftPadding").toReal()
+                         + zoomOut->property("rightPadding").toReal();
+    EXPECT_LE(needed, zoomOut->width() + 0.5) << zoomOut->property("text").toString().toStdString();
 }
