@@ -2200,6 +2200,11 @@ using reflects, ps</source>
     </message>
     <message>
         <location filename="../engine/port/FixturePortOffset.cpp"/>
+        <source>The fixture&apos;s own S-parameters are missing. Measure the fixture again</source>
+        <translation>Собственные S-параметры оснастки отсутствуют. Измерьте оснастку заново</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePortOffset.cpp"/>
         <source>Offset was not performed. Check measured data for validity</source>
         <translation>Смещение не выполнено. Проверьте правильность измеренных данных</translation>
     </message>

@@ -225,7 +225,7 @@ Step::Work TransmissionStep::thruWork()
             setAppliedReflectsOffset(false);
         });
         if (remeasured)
-            remeasured(task);
+            remeasured(true);
     };
 }
 
@@ -442,7 +442,7 @@ void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, 
 void TransmissionStep::deleteData()
 {
     post([this, thru = *thruRows(), leftClone = takeFixtureRows(*m_leftClone),
-          rightClone = takeFixtureRows(*m_rightClone)] {
+          rightClone = takeFixtureRows(*m_rightClone), ended = remeasuredFollowUp()] {
         m_thru->reset();
         m_leftReflect->reset();
         m_rightReflect->reset();
@@ -453,6 +453,8 @@ void TransmissionStep::deleteData()
             setAppliedFixtureOffset(false);
             setAppliedReflectsOffset(false);
         });
+        if (ended)
+            ended(false);
     });
     emit clearMeasureData();
 }
