@@ -1929,6 +1929,14 @@ using reflects, ps</source>
     </message>
 </context>
 <context>
+    <name>BaseMeasurer</name>
+    <message>
+        <location filename="../measurement/measurers/BaseMeasurer.cpp"/>
+        <source>The measurement could not be calculated, so nothing was changed. Check the measured data and repeat the measurement</source>
+        <translation>Измерение не удалось рассчитать, поэтому ничего не изменено. Проверьте измеренные данные и повторите измерение</translation>
+    </message>
+</context>
+<context>
     <name>TransmissionMeasurer</name>
     <message>
         <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
