@@ -1944,6 +1944,14 @@ using reflects, ps</source>
     </message>
 </context>
 <context>
+    <name>BaseMeasurer</name>
+    <message>
+        <location filename="../measurement/measurers/BaseMeasurer.cpp"/>
+        <source>The measurement could not be calculated, so nothing was changed. Check the measured data and repeat the measurement</source>
+        <translation>Измерение не удалось рассчитать, поэтому ничего не изменено. Проверьте измеренные данные и повторите измерение</translation>
+    </message>
+</context>
+<context>
     <name>TransmissionMeasurer</name>
     <message>
         <location filename="../measurement/measurers/TransmissionMeasurer.cpp"/>
@@ -2212,6 +2220,11 @@ using reflects, ps</source>
         <location filename="../engine/port/FixturePortOffset.cpp"/>
         <source>Offset was not performed. Check offset value</source>
         <translation>Смещение не выполнено. Проверьте значение смещения</translation>
+    </message>
+    <message>
+        <location filename="../engine/port/FixturePortOffset.cpp"/>
+        <source>The fixture&apos;s own S-parameters are missing. Measure the fixture again</source>
+        <translation>Собственные S-параметры оснастки отсутствуют. Измерьте оснастку заново</translation>
     </message>
     <message>
         <location filename="../engine/port/FixturePortOffset.cpp"/>

@@ -107,6 +107,11 @@ public:
     void takeOffset(const PreparedOffset& prepared);
     // Moves the reference plane by offset seconds; a refusal leaves the port as it was.
     bool applyOffset(double offset);
+    // Takes a DUT's re-gated reflections out (kinds 4 to 7): the set it started from is in
+    // force again, as computed or offset and converted as it was before. Other kinds, and a
+    // port without a set, stay. False, with the reason emitted and the port as it was, when
+    // that set cannot be formed.
+    bool withdrawDutReflections();
 
 signals:
     void error(QString message);
@@ -127,6 +132,8 @@ private:
     void selectSet(const SParametersTwoPort& set, int kind, std::optional<double> length,
                    std::optional<double> referenceImpedance);
     std::optional<SParametersTwoPort> offsetSet(double offset);
+    // Whether an offset set on this grid is put in force converted to the target.
+    bool convertsOffsetSet(const std::vector<double>& grid) const;
     // Converts the set to the conversion target; the target, or none with the reason
     // emitted and the set as it was.
     std::optional<double> convertToTarget(SParametersTwoPort& set);

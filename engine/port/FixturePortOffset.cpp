@@ -54,6 +54,11 @@ std::optional<SParametersTwoPort> FixturePort::offsetSet(double offset)
     return shifted;
 }
 
+bool FixturePort::convertsOffsetSet(const std::vector<double>& grid) const
+{
+    return m_conversionType != Z0ConversionType::None && isValidVector(grid) && isBandPassGrid(grid) == false;
+}
+
 std::optional<FixturePort::PreparedOffset> FixturePort::prepareOffset(double offset)
 {
     const QString invalidData = tr("Offset was not performed. Check measured data for validity");
@@ -83,9 +88,7 @@ std::optional<FixturePort::PreparedOffset> FixturePort::prepareOffset(double off
     }
 
     PreparedOffset prepared{*shifted, OffsetKind, *m_defaultLength + offset, m_impedance, shifted};
-    const std::vector<double>& grid = shifted->frequencies();
-    if (m_conversionType != Z0ConversionType::None && isValidVector(grid)
-        && isBandPassGrid(grid) == false) {
+    if (convertsOffsetSet(shifted->frequencies())) {
         prepared.referenceImpedance = convertToTarget(prepared.set);
         if (!prepared.referenceImpedance)
             return std::nullopt;
@@ -124,6 +127,47 @@ bool FixturePort::applyOffset(double offset)
         return false;
     takeOffset(*prepared);
     return true;
+}
+
+bool FixturePort::withdrawDutReflections()
+{
+    // A cleared port keeps its kind but holds nothing to take out.
+    if (!m_sParameters)
+        return true;
+    const QString missing = tr("The fixture's own S-parameters are missing. Measure the fixture again");
+    switch (m_currentKind) {
+    case DutBandPassKind:
+    case DutLowPassKind:
+        // The stored sets themselves, so the half is exactly what it was before the DUT.
+        if (m_zConvertedSParameters && m_defaultLength) {
+            selectSet(*m_zConvertedSParameters, ConvertedKind, m_defaultLength, m_zConvertedZ0);
+            return true;
+        }
+        if (!selectDefaultSParameters()) {
+            emit error(missing);
+            return false;
+        }
+        return true;
+    case DutBandPassOffsetKind:
+    case DutLowPassOffsetKind: {
+        if (!m_offsetSParameters || !m_offsetLength) {
+            emit error(missing);
+            return false;
+        }
+        // Converted again as the offset converted it: the same set through the same steps.
+        PreparedOffset prepared{*m_offsetSParameters, OffsetKind, m_offsetLength, m_impedance, m_offsetSParameters};
+        if (convertsOffsetSet(prepared.set.frequencies())) {
+            prepared.referenceImpedance = convertToTarget(prepared.set);
+            if (!prepared.referenceImpedance)
+                return false;
+            prepared.kind = OffsetConvertedKind;
+        }
+        takeOffset(prepared);
+        return true;
+    }
+    default:
+        return true;
+    }
 }
 
 } // namespace Algorithms

@@ -45,6 +45,8 @@ BaseMeasurer::BaseMeasurer(SyncedVnaDevice* device, QObject* parent)
 {
     static const int registered = qRegisterMetaType<BaseMeasurer::Status>("Status");
     Q_UNUSED(registered)
+    // Direct: whatever tells a text, on whichever thread, is heard before the refusal that follows it.
+    connect(this, &BaseMeasurer::error, this, [this] { m_told = true; }, Qt::DirectConnection);
 }
 
 void BaseMeasurer::setCalcMethod(Algorithms::CalcMethod method)
@@ -86,6 +88,7 @@ BaseMeasurer::Measuring::Measuring(BaseMeasurer& measurer, const TaskProgress& t
     : m_measurer(measurer)
 {
     m_measurer.m_interruptRequested = false;
+    m_measurer.m_told = false;
     // Read after the clear: a step records the cancel in the task before it interrupts
     // its measurers, so one coming meanwhile is kept by either.
     if (task.isInterrupted())
@@ -138,8 +141,14 @@ bool BaseMeasurer::takeCancel()
 
 bool BaseMeasurer::refuse(TaskProgress& task, const QString& text)
 {
-    if (!takeCancel() && !text.isEmpty())
-        emit error(text);
+    if (!takeCancel()) {
+        if (!text.isEmpty())
+            emit error(text);
+        else if (!m_told)
+            // The engine refused without a word: the user still learns that nothing was measured.
+            emit error(tr("The measurement could not be calculated, so nothing was changed. Check the measured "
+                          "data and repeat the measurement"));
+    }
     task.cancel();
     return false;
 }

@@ -122,7 +122,8 @@ protected:
     // Stores the status; true when it changed (the caller announces it).
     static bool storeStatus(std::atomic<int>& field, Status status) { return field.exchange(status) != status; }
     // Ends a measurement with the earlier one and its status in place: a cancel is
-    // announced, a failure told with the text (when any), the task cancelled; false.
+    // announced, a failure told with the text, the task cancelled; false. Without a text a
+    // failure is told in general words, unless its reason was told during the measurement.
     bool refuse(TaskProgress& task, const QString& text = {});
 
     SyncedVnaDevice* device;
@@ -132,6 +133,8 @@ private:
 
     std::atomic<bool> m_interruptRequested{false};
     std::atomic<bool> m_measuring{false};
+    // A text was told since the running measurement began.
+    std::atomic<bool> m_told{false};
     std::atomic<Algorithms::CalcMethod> m_calcMethod{Algorithms::CalcMethod::TimeGating};
     std::atomic<Algorithms::Z0ConversionType> m_conversionT{Algorithms::Z0ConversionType::System};
     std::atomic<double> m_userDefZ0{50.0};

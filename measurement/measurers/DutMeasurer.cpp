@@ -283,7 +283,23 @@ bool DutMeasurer::measure(const std::vector<DutMeasurer*>& measurers, bool asPai
     return true;
 }
 
-void DutMeasurer::recalculate(const std::vector<DutMeasurer*>& measurers, bool asPair, TaskProgress& task)
+void DutMeasurer::withdrawFrom(const std::vector<FixtureRows>& rows)
+{
+    for (const FixtureRows& fixture : rows) {
+        for (const FixtureRow& row : fixture)
+            row.port->measureData()->withdrawDutReflections();
+    }
+}
+
+void DutMeasurer::end(const std::vector<DutMeasurer*>& measurers, const std::vector<FixtureRows>& rows)
+{
+    for (DutMeasurer* measurer : measurers)
+        measurer->reset();
+    withdrawFrom(rows);
+}
+
+void DutMeasurer::recalculate(const std::vector<DutMeasurer*>& measurers, bool asPair, TaskProgress& task,
+                              const std::vector<FixtureRows>& rows)
 {
     if (measurers.empty())
         return;
@@ -299,9 +315,11 @@ void DutMeasurer::recalculate(const std::vector<DutMeasurer*>& measurers, bool a
             draft.putInPlace();
         return;
     }
-    // The halves moved under the DUT: what it measured no longer holds on them.
+    // The halves moved under the DUT: what it measured no longer holds on them, nor on the
+    // halves that did not move.
     for (DutMeasurer* measurer : measurers)
         measurer->setStatus(Failed);
+    withdrawFrom(rows);
     emit measurers.front()->error(reason.isEmpty()
                                       ? tr("The DUT cannot follow the new offset: measure the DUT again")
                                       : tr("The DUT cannot follow the new offset (%1): measure the DUT again")

@@ -45,9 +45,14 @@ public:
                         TaskProgress& task, const std::vector<FixtureRows>& rows);
     // On the worker, after an offset rewrote the halves: the reflections measured last,
     // calculated again on the halves as they are now. A DUT that cannot follow fails, told
-    // once as the DUT's failure. Asked only where every measurer is measured and
-    // characterisationProblem() finds nothing for the rows read.
-    static void recalculate(const std::vector<DutMeasurer*>& measurers, bool asPair, TaskProgress& task);
+    // once as the DUT's failure, and leaves no half re-gated. Asked only where every measurer
+    // is measured and characterisationProblem() finds nothing for the rows read.
+    static void recalculate(const std::vector<DutMeasurer*>& measurers, bool asPair, TaskProgress& task,
+                            const std::vector<FixtureRows>& rows);
+    // On the worker: the DUT measured with these measurers ends on all of their fixtures' rows
+    // at once, as it was one measurement: every measurer not measured, and every half that
+    // still carries its re-gated reflections back to its own results.
+    static void end(const std::vector<DutMeasurer*>& measurers, const std::vector<FixtureRows>& rows);
     // Why the fixture cannot be re-gated on these rows: the step that characterises it keeps
     // no calculation (never measured, deleted, cleared) or one of other rows; no value when
     // it can. Any thread: asked before a measurement is started, and again when it starts.
@@ -89,6 +94,8 @@ private:
                        const Algorithms::SParametersOnePort& dut, std::vector<DraftPort>& drafts);
     // The reflections read become the measurement.
     void adopt(const FixtureRows& rows, SDataMeasurer::Data data);
+    // Takes the DUT's re-gated reflections out of every row's half.
+    static void withdrawFrom(const std::vector<FixtureRows>& rows);
     void setStatus(Status status);
 
     std::atomic<int> m_status{NotMeasured};

@@ -70,22 +70,6 @@ std::vector<ConnectionBase*> characterisingConnections(const DutStep& dut)
     return connections;
 }
 
-// The half as it was before the DUT's reflections were gated into it: its computed set
-// with the offset in force (whose length the DUT's set carries) applied again.
-void withoutDutReflections(Algorithms::FixturePort& port)
-{
-    const int kind = port.currentSParametersKind().value_or(Algorithms::FixturePort::DefaultKind);
-    if (kind == Algorithms::FixturePort::DutBandPassKind || kind == Algorithms::FixturePort::DutLowPassKind) {
-        port.applyOffset(0.0);
-    } else if (kind == Algorithms::FixturePort::DutBandPassOffsetKind
-               || kind == Algorithms::FixturePort::DutLowPassOffsetKind) {
-        const std::optional<double> length = port.fixtureLength();
-        const std::optional<double> base = port.defaultLength();
-        if (length && base)
-            port.applyOffset(*length - *base);
-    }
-}
-
 } // namespace
 
 NoltAlgorithmsSetup::NoltAlgorithmsSetup(SyncedVnaDevice* device, WorkerThread* worker, ProgressManager* progress,
@@ -397,16 +381,18 @@ std::vector<std::shared_ptr<Step>> NoltAlgorithmsSetup::derivedSteps(const std::
         return steps;
     }
     std::shared_ptr<DutStep> dut = dutStep(earlier, connections);
-    // The DUT measured on the halves follows their offsets, and ends with them when they are measured again.
+    // The DUT measured on the halves follows their offsets, and ends on every half when any of them is
+    // measured again or cleared.
     for (const auto& step : steps) {
         step->setOffsetFollowUp([dut = std::weak_ptr<DutStep>(dut)]() -> Step::FollowUp {
             const std::shared_ptr<DutStep> held = dut.lock();
             return held ? held->recalculation() : Step::FollowUp{};
         });
-        step->setRemeasuredFollowUp([dut = std::weak_ptr<DutStep>(dut), connection = step->connection()]() -> Step::FollowUp {
-            const std::shared_ptr<DutStep> held = dut.lock();
-            return held ? held->ending(connection) : Step::FollowUp{};
-        });
+        step->setRemeasuredFollowUp(
+            [dut = std::weak_ptr<DutStep>(dut), connection = step->connection()]() -> Step::Ending {
+                const std::shared_ptr<DutStep> held = dut.lock();
+                return held ? held->ending(connection) : Step::Ending{};
+            });
     }
     steps.push_back(std::move(dut));
     return steps;
@@ -464,7 +450,7 @@ void NoltAlgorithmsSetup::withdrawDut(const DutStep& dut)
     m_worker->post([fixtures = std::move(fixtures)] {
         for (const FixtureRows& rows : fixtures) {
             for (const FixtureRow& row : rows)
-                withoutDutReflections(*row.port->measureData());
+                row.port->measureData()->withdrawDutReflections();
         }
     });
 }

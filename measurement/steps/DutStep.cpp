@@ -5,6 +5,8 @@
 #include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/progress/TaskProgress.h"
 
+#include <algorithm>
+
 DutStep::DutStep(std::shared_ptr<ConnectionBase> connection, std::vector<std::shared_ptr<ConnectionBase>> earlier,
                  std::vector<std::shared_ptr<VNAFixtureConnection>> fixtures, SyncedVnaDevice* device,
                  WorkerThread* worker, ProgressManager* progress, QObject* parent)
@@ -114,22 +116,25 @@ Step::FollowUp DutStep::recalculation()
                 || self->m_measurers[i]->characterisationProblem(rows[i]))
                 return;
         }
-        DutMeasurer::recalculate(self->m_measurers, self->measuredAsPair(), task);
+        DutMeasurer::recalculate(self->m_measurers, self->measuredAsPair(), task, rows);
     };
 }
 
-Step::FollowUp DutStep::ending(ConnectionBase* remeasured)
+Step::Ending DutStep::ending(ConnectionBase* remeasured)
 {
     auto self = std::static_pointer_cast<DutStep>(shared_from_this());
-    return [self, remeasured](TaskProgress&) {
-        bool ended = false;
-        for (DutMeasurer* measurer : self->m_measurers) {
-            if (measurer->fixtureConnection() != remeasured || measurer->status() == BaseMeasurer::NotMeasured)
-                continue;
-            measurer->reset();
-            ended = true;
-        }
-        if (ended)
+    return [self, remeasured, rows = fixtureRows()](bool told) {
+        const auto& measurers = self->m_measurers;
+        const bool calculatedWith = std::any_of(measurers.begin(), measurers.end(), [remeasured](DutMeasurer* m) {
+            return m->fixtureConnection() == remeasured;
+        });
+        if (!calculatedWith)
+            return;
+        // A DUT that failed or ended before has no result to lose.
+        const bool hadResult = std::all_of(measurers.begin(), measurers.end(),
+                                           [](DutMeasurer* m) { return m->status() == BaseMeasurer::Measured; });
+        DutMeasurer::end(measurers, rows);
+        if (told && hadResult)
             emit self->error(tr("The DUT result was cleared because its fixtures were measured again"));
     };
 }

@@ -32,10 +32,11 @@ public:
     // the DUT measured before is calculated again on the new halves (its reflections are
     // kept), so it stays measured. Made on the GUI thread, run on the worker.
     FollowUp recalculation();
-    // For the steps that characterise the fixtures: once a new measurement of theirs replaced
-    // the processes a DUT was calculated with, that DUT result ends, told once. Made on the
-    // GUI thread, run on the worker.
-    FollowUp ending(ConnectionBase* remeasured);
+    // For the steps that characterise the fixtures: once a new measurement or a clear of theirs
+    // replaced the processes a DUT was calculated with, the DUT ends on every fixture, the
+    // others' halves back to their own results; a result that ended is told once when asked.
+    // Made on the GUI thread, run on the worker.
+    Ending ending(ConnectionBase* remeasured);
 
 public slots:
     bool measureFromVna();

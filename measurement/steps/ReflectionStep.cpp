@@ -129,7 +129,7 @@ Step::Work ReflectionStep::standardWork(ReflectionMeasurer::Standard standard)
             return;
         onGuiThread([this] { setAppliedFixtureOffset(false); });
         if (remeasured)
-            remeasured(task);
+            remeasured(true);
     };
 }
 
@@ -184,11 +184,13 @@ void ReflectionStep::applyOffset(bool val)
 
 void ReflectionStep::deleteData()
 {
-    post([this, rows = takeFixtureRows(*m_fixture)] {
+    post([this, rows = takeFixtureRows(*m_fixture), ended = remeasuredFollowUp()] {
         m_measurer->reset();
         clearResults(rows);
         // What a DUT measurement would re-gate the fixture with goes with the results.
         m_connection->processes().clear();
         onGuiThread([this] { setAppliedFixtureOffset(false); });
+        if (ended)
+            ended(false);
     });
 }

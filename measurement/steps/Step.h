@@ -49,6 +49,9 @@ public:
     using Work = std::function<void(SourceReader& source, TaskProgress& task)>;
     // Work on the worker that follows another step's work, within the same task.
     using FollowUp = std::function<void(TaskProgress& task)>;
+    // Work on the worker that ends what was calculated with the processes a step kept (a DUT's
+    // results) once they are gone; told: whether the user learns that a result ended.
+    using Ending = std::function<void(bool told)>;
 
     Step(SyncedVnaDevice* device, WorkerThread* worker, ProgressManager* progress, QObject* parent = nullptr);
 
@@ -79,9 +82,10 @@ public:
     // thread when the offset is posted; it may give nothing.
     void setOffsetFollowUp(std::function<FollowUp()> make) { m_offsetFollowUp = std::move(make); }
     // What must run right after a new measurement of this step replaced the processes it
-    // keeps, in the same work item: results calculated with the earlier ones (a DUT's) end.
-    // Asked for on this thread when the measurement is posted; it may give nothing.
-    void setRemeasuredFollowUp(std::function<FollowUp()> make) { m_remeasuredFollowUp = std::move(make); }
+    // keeps (told), or a clear of its data dropped them (untold: the user asked for it), in
+    // the same work item: results calculated with the earlier ones (a DUT's) end. Asked for
+    // on this thread when the work is posted; it may give nothing.
+    void setRemeasuredFollowUp(std::function<Ending()> make) { m_remeasuredFollowUp = std::move(make); }
 
 public slots:
     void setCalcMethod(Algorithms::CalcMethod method);
@@ -133,7 +137,7 @@ protected:
     // A setter for a property QML reads, carried out on this object's thread.
     void onGuiThread(std::function<void()> change);
     FollowUp offsetFollowUp() const { return m_offsetFollowUp ? m_offsetFollowUp() : FollowUp{}; }
-    FollowUp remeasuredFollowUp() const { return m_remeasuredFollowUp ? m_remeasuredFollowUp() : FollowUp{}; }
+    Ending remeasuredFollowUp() const { return m_remeasuredFollowUp ? m_remeasuredFollowUp() : Ending{}; }
     // Never reused, unlike the step's address: marks the results this step wrote.
     std::uint64_t serial() const { return m_serial; }
 
@@ -157,7 +161,7 @@ private:
     bool m_appliedFixtureOffset = false;
     std::function<std::shared_ptr<QObject>()> m_keepAlive;
     std::function<FollowUp()> m_offsetFollowUp;
-    std::function<FollowUp()> m_remeasuredFollowUp;
+    std::function<Ending()> m_remeasuredFollowUp;
     // Measurements begun and not yet ended; they end on the worker.
     std::atomic<int> m_measuring{0};
     // The tasks of the step's work. A task is its measurement's record of a cancel from

@@ -232,7 +232,7 @@ Step::Work TransmissionStep::thruWork()
             showAppliedReflectsOffset(false);
         });
         if (remeasured)
-            remeasured(task);
+            remeasured(true);
     };
 }
 
@@ -481,7 +481,7 @@ void TransmissionStep::runThruOffset(const std::shared_ptr<TaskProgress>& task, 
 void TransmissionStep::deleteData()
 {
     post([this, thru = *thruRows(), leftClone = takeFixtureRows(*m_leftClone),
-          rightClone = takeFixtureRows(*m_rightClone)] {
+          rightClone = takeFixtureRows(*m_rightClone), ended = remeasuredFollowUp()] {
         m_thru->reset();
         m_leftReflect->reset();
         m_rightReflect->reset();
@@ -493,6 +493,8 @@ void TransmissionStep::deleteData()
             setAppliedFixtureOffset(false);
             showAppliedReflectsOffset(false);
         });
+        if (ended)
+            ended(false);
     });
     emit clearMeasureData();
 }

@@ -193,6 +193,38 @@ TEST_F(DutMeasurement, ConfigurationsThatCannotBeMeasuredAreRefusedWithAText)
     EXPECT_TRUE(progressTexts().last().endsWith("(cancelled)"));
 }
 
+// An engine that refuses without a word (here for want of the parameters it runs with) still
+// leaves the user a reason: the task fails, and what was measured before stays.
+TEST_F(DutMeasurement, ACalculationRefusedWithoutATextIsToldInGeneralWords)
+{
+    const QString general = "The measurement could not be calculated, so nothing was changed. Check the measured "
+                            "data and repeat the measurement";
+    auto thru = thruStep(thruConnection());
+    ASSERT_TRUE(thru->measureFromVna());
+    drain();
+    ASSERT_EQ(thru->thruMeasured(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const auto halfBefore = left->getFixturePort(0)->measureData()->sParameters().value().s21();
+
+    auto bare = thruStep(makeLaterDeleted<ConnectionTransmisson>(left.get(), right.get(), nullptr));
+    ASSERT_TRUE(bare->measureFromVna());
+    drain();
+    EXPECT_EQ(errors, QStringList{general});
+    EXPECT_EQ(progressTexts().last(), "Execute algorithm (cancelled)");
+    EXPECT_EQ(bare->thruMeasured(), MeasureStatus::NONE);
+    EXPECT_EQ(left->getFixturePort(0)->measureData()->sParameters().value().s21(), halfBefore);
+
+    errors.clear();
+    auto reflect = keep(makeLaterDeleted<ReflectionStep>(makeLaterDeleted<ConnectionReflect>(left.get(), nullptr),
+                                                         left, device.get(), &worker, &progress));
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(reflect->measureOpenFromVna());
+    drain();
+    EXPECT_EQ(errors, QStringList{general});
+    EXPECT_EQ(progressTexts().last(), "Calculate (cancelled)");
+    EXPECT_EQ(reflect->calculated(), MeasureStatus::NONE);
+    EXPECT_EQ(left->getFixturePort(0)->measureData()->sParameters().value().s21(), halfBefore);
+}
+
 // The processes of a measurement write the ports they were measured with; a port removed
 // and added again since is another port, which only a new measurement may fill.
 TEST_F(DutMeasurement, APortRemovedAndAddedAgainSinceTheFixtureWasMeasuredIsRefused)

@@ -1,4 +1,5 @@
 #include "measurement/steps/DutStep.h"
+#include "measurement/steps/ReflectionStep.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "simulator/physics/ExampleFixtures.h"
 #include "tests/measurement/steps/StepSession.h"
@@ -60,7 +61,7 @@ protected:
                                                   std::vector{left, right}, device.get(), &worker, &progress));
         std::weak_ptr<DutStep> weak = dut;
         thru.setOffsetFollowUp([weak]() -> Step::FollowUp { return weak.lock()->recalculation(); });
-        thru.setRemeasuredFollowUp([weak, link = connection.get()]() -> Step::FollowUp {
+        thru.setRemeasuredFollowUp([weak, link = connection.get()]() -> Step::Ending {
             return weak.lock()->ending(link);
         });
         return dut;
@@ -232,4 +233,57 @@ TEST_F(WholeResults, ADutThatCannotFollowAnOffsetFailsAsTheDutWhileTheOffsetHold
     ASSERT_EQ(errors.size(), 1) << errors.join("; ").toStdString();
     EXPECT_TRUE(errors[0].startsWith("The DUT cannot follow the new offset")) << errors[0].toStdString();
     EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
+}
+
+// A DUT between two fixtures, each characterised by its own open, that cannot follow an offset
+// of one side fails on both: the other side's half is its open's again, and a later open has
+// no DUT result left to clear.
+TEST_F(WholeResults, ADutBetweenTwoOpensThatCannotFollowAnOffsetLeavesNeitherSideRegated)
+{
+    std::vector<std::shared_ptr<ReflectionStep>> opens;
+    std::vector<std::shared_ptr<ConnectionBase>> links;
+    for (const auto& fixture : {left, right}) {
+        auto link = makeLaterDeleted<ConnectionReflect>(fixture.get(), &params);
+        auto step = keep(makeLaterDeleted<ReflectionStep>(link, fixture, device.get(), &worker, &progress));
+        step->setConversionT(Algorithms::Z0ConversionType::None);
+        opens.push_back(step);
+        links.push_back(link);
+    }
+    auto dut = keep(makeLaterDeleted<DutStep>(thruConnection(), links, std::vector{left, right}, device.get(), &worker,
+                                              &progress));
+    std::weak_ptr<DutStep> weak = dut;
+    for (std::size_t side = 0; side < 2; ++side) {
+        opens[side]->setOffsetFollowUp([weak]() -> Step::FollowUp { return weak.lock()->recalculation(); });
+        opens[side]->setRemeasuredFollowUp([weak, link = links[side].get()]() -> Step::Ending {
+            return weak.lock()->ending(link);
+        });
+    }
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    for (const auto& step : opens)
+        ASSERT_TRUE(step->measureOpenFromVna());
+    const std::vector<std::complex<double>> rightOpen = port(right).sParameters()->s11();
+    simulator.setWorld(FixtureWorld::Arrangement::Dut);
+    ASSERT_TRUE(dut->measureFromVna());
+    drain();
+    ASSERT_EQ(dut->measureStatus(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    ASSERT_NE(port(right).sParameters()->s11(), rightOpen);
+
+    // The gate can no longer be formed; the offset itself needs no gate.
+    params.setTestMode(true);
+    params.setTimeMin(std::nan(""));
+    opens[0]->setOffset(10.0);
+    opens[0]->applyOffset(true);
+    drain();
+    ASSERT_EQ(errors.size(), 1) << errors.join("; ").toStdString();
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::Error);
+    EXPECT_EQ(port(right).currentSParametersKind(), Algorithms::FixturePort::DefaultKind);
+    EXPECT_EQ(port(right).sParameters()->s11(), rightOpen);
+
+    errors.clear();
+    params.setTestMode(false);
+    simulator.setWorld(FixtureWorld::Arrangement::Open);
+    ASSERT_TRUE(opens[0]->measureOpenFromVna());
+    drain();
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    EXPECT_EQ(dut->measureStatus(), MeasureStatus::NONE);
 }

@@ -1,8 +1,12 @@
 #include "measurement/fixtures/MeasuredFixturePort.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "measurement/steps/DutStep.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/remote/commands/RemoteCommandSession.h"
+
+#include <optional>
+#include <vector>
 
 using Simulator::FixtureWorld;
 
@@ -38,6 +42,37 @@ protected:
     {
         return setup(0)->leftFixtureConn()->getFixturePort(0)->measureData()->calibrationState().testFlag(
             QmlFixturePort::DutCorrected);
+    }
+
+    // What the correction of a side (0 left, 1 right) is made of: its half's set in force.
+    std::optional<Algorithms::SParametersTwoPort> half(int side) const
+    {
+        VNAFixtureConnection* fixture = side == 0 ? setup(0)->leftFixtureConn() : setup(0)->rightFixtureConn();
+        return fixture->getFixturePort(0)->measureData()->sParameters();
+    }
+
+    // The half of each side holds exactly the set it held before.
+    void expectHalves(const std::vector<std::optional<Algorithms::SParametersTwoPort>>& before) const
+    {
+        for (int side = 0; side < 2; ++side) {
+            const std::optional<Algorithms::SParametersTwoPort> now = half(side);
+            ASSERT_TRUE(now && before[side]) << "side " << side;
+            EXPECT_TRUE(now->frequencies() == before[side]->frequencies() && now->s11() == before[side]->s11()
+                        && now->s12() == before[side]->s12() && now->s21() == before[side]->s21()
+                        && now->s22() == before[side]->s22())
+                << "side " << side;
+        }
+    }
+
+    // No direct thru: each fixture characterised by its own open, and the DUT between them.
+    void measureOpensAndDut()
+    {
+        for (const char* line : {"NOLT:SYSTem:FIXTure:CONNECTion:DIRect OFF",
+                                 "NOLT:SYSTem:FIXTure:CONNECTion:DUT:DIFFerent ON"})
+            ASSERT_EQ(run(line), done()) << line;
+        ASSERT_EQ(run("NOLT:SYSTem:STEP3:TYPE?"), reply("DUT"));
+        ASSERT_EQ(measure(FixtureWorld::Arrangement::Open, "NOLT:CALCulate:STEP1:REFlect:OPEN"), done());
+        ASSERT_EQ(measure(FixtureWorld::Arrangement::Open, "NOLT:CALCulate:STEP2:REFlect:OPEN"), done());
     }
 };
 
@@ -117,4 +152,39 @@ TEST_F(ResultsAcrossChangesTest, ADutCommandWhoseMeasurementSucceededAnswersSucc
     });
     EXPECT_EQ(run("NOLT:CALCulate:STEP2:DUT"), done()) << errors.join("; ").toStdString();
     EXPECT_EQ(run("NOLT:SYSTem:STEP2:MEASured?"), reply("0"));
+}
+
+// A DUT is one measurement over both fixtures: a new characterisation of either side, or its
+// data deleted, ends it on both, the correction of each side then as it was before the DUT.
+// Only a DUT result that ends is told.
+TEST_F(ResultsAcrossChangesTest, ADutBetweenTwoSeparatelyCharacterisedFixturesEndsOnBothSides)
+{
+    startWithAnalyzer();
+    ASSERT_NO_FATAL_FAILURE(measureOpensAndDut());
+    const std::vector<std::optional<Algorithms::SParametersTwoPort>> beforeDut{half(0), half(1)};
+    ASSERT_EQ(measure(FixtureWorld::Arrangement::Dut, "NOLT:CALCulate:STEP3:DUT"), done())
+        << errors.join("; ").toStdString();
+    // Each reflect half faces the analyzer with its S11, which the DUT re-gates.
+    ASSERT_NE(half(1)->s11(), beforeDut[1]->s11());
+
+    ASSERT_EQ(measure(FixtureWorld::Arrangement::Open, "NOLT:CALCulate:STEP1:REFlect:OPEN"), done());
+    EXPECT_EQ(errors, QStringList{"The DUT result was cleared because its fixtures were measured again"});
+    EXPECT_EQ(run("NOLT:SYSTem:STEP3:MEASured?"), reply("0"));
+    expectHalves(beforeDut);
+
+    // The DUT has ended: the other side measured again clears nothing.
+    errors.clear();
+    ASSERT_EQ(measure(FixtureWorld::Arrangement::Open, "NOLT:CALCulate:STEP2:REFlect:OPEN"), done());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+
+    // Deleting a side's data ends the DUT as well, the other side back to its own open, and
+    // nothing is told when the deleted side is measured again.
+    ASSERT_EQ(measure(FixtureWorld::Arrangement::Dut, "NOLT:CALCulate:STEP3:DUT"), done());
+    ASSERT_EQ(run("NOLT:SYSTem:STEP3:MEASured?"), reply("1"));
+    ASSERT_EQ(run("NOLT:SYSTem:STEP2:DATA:DELete"), done());
+    EXPECT_EQ(run("NOLT:SYSTem:STEP3:MEASured?"), reply("0"));
+    EXPECT_EQ(half(0)->s11(), beforeDut[0]->s11());
+    ASSERT_EQ(measure(FixtureWorld::Arrangement::Open, "NOLT:CALCulate:STEP2:REFlect:OPEN"), done());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join("; ").toStdString();
+    expectHalves(beforeDut);
 }
