@@ -1,4 +1,5 @@
 #include "measurement/steps/TransmissionStep.h"
+#include "tests/analyzer/device/support/CorrectionChecks.h"
 #include "tests/measurement/steps/StepSession.h"
 
 using MeasureEnums::MeasureStatus;
@@ -6,7 +7,21 @@ using Simulator::Fault;
 
 namespace {
 
-using RefusedRestore = StepSession;
+class RefusedRestore : public StepSession
+{
+protected:
+    // A thru measured while the analyzer refuses to load back the state saved before it.
+    std::shared_ptr<TransmissionStep> measureThruRefusingTheLoad()
+    {
+        EXPECT_TRUE(simulator.injectFault({Fault::Kind::Refused, "MMEMory:LOAD", 1, 0, 0}));
+        simulator.setWorld(Simulator::FixtureWorld::Arrangement::Thru);
+        auto step = thruStep(thruConnection());
+        EXPECT_TRUE(step->measureFromVna());
+        drain();
+        [&] { ASSERT_EQ(step->thruMeasured(), MeasureStatus::MEASURED) << errors.join("; ").toStdString(); }();
+        return step;
+    }
+};
 
 } // namespace
 
@@ -18,12 +33,9 @@ TEST_F(RefusedRestore, PutsTheTriggeringBackAndTellsOnceWhatIsNotRestored)
     simulator.changeModel([](Simulator::AnalyzerModel& model) {
         model.channel(1).traces = {{"S21", 1, "MLOGarithmic"}};
     });
-    ASSERT_TRUE(simulator.injectFault({Fault::Kind::Refused, "MMEMory:LOAD", 1, 0, 0}));
-    simulator.setWorld(Simulator::FixtureWorld::Arrangement::Thru);
-    auto step = thruStep(thruConnection());
-    ASSERT_TRUE(step->measureFromVna());
-    drain();
-    ASSERT_EQ(step->thruMeasured(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const auto step = measureThruRefusingTheLoad();
+    if (HasFatalFailure())
+        return;
     EXPECT_EQ(simulator.model().triggerSource, "INT");
     EXPECT_TRUE(simulator.model().channel(1).continuous);
     EXPECT_EQ(errors, QStringList{"VNA did not load back the state it had before the measurement. Set back as before: "
@@ -61,20 +73,11 @@ TEST_F(RefusedRestore, OnTheBusTriggerFailsTheTaskAndPutsTheCorrectionBack)
     const Simulator::AnalyzerModel applied = simulator.model();
     ASSERT_TRUE(applied.findChannel(1)->fixtureSimulator && applied.findChannel(1)->deembedding);
 
-    ASSERT_TRUE(simulator.injectFault({Fault::Kind::Refused, "MMEMory:LOAD", 1, 0, 0}));
-    simulator.setWorld(Simulator::FixtureWorld::Arrangement::Thru);
-    auto step = thruStep(thruConnection());
-    ASSERT_TRUE(step->measureFromVna());
-    drain();
-    ASSERT_EQ(step->thruMeasured(), MeasureStatus::MEASURED) << errors.join("; ").toStdString();
+    const auto step = measureThruRefusingTheLoad();
+    if (HasFatalFailure())
+        return;
     EXPECT_EQ(errors, QStringList{"VNA did not load back the state it had before the measurement. Set back as before: "
                                   "continuous sweep, fixture simulator, de-embedding, port impedances."});
     EXPECT_EQ(progressTexts(), QStringList{"Restore device state (cancelled)"});
-    const Simulator::AnalyzerModel after = simulator.model();
-    EXPECT_EQ(after.triggerSource, "BUS");
-    EXPECT_FALSE(after.findChannel(1)->continuous);
-    EXPECT_TRUE(after.findChannel(1)->fixtureSimulator);
-    EXPECT_TRUE(after.findChannel(1)->deembedding);
-    EXPECT_EQ(after.findChannel(1)->deembeddingPorts, applied.findChannel(1)->deembeddingPorts);
-    EXPECT_EQ(after.portImpedances, applied.portImpedances);
+    expectBusTriggeredWithCorrection(simulator.model(), applied);
 }

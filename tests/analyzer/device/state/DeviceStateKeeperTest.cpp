@@ -1,5 +1,6 @@
 #include "analyzer/state/DeviceStateKeeper.h"
 #include "analyzer/threading/WaitForResult.h"
+#include "tests/analyzer/device/support/CorrectionChecks.h"
 #include "tests/analyzer/device/support/FacadeSession.h"
 #include "tests/support/StateFilesLock.h"
 
@@ -376,13 +377,7 @@ TEST_F(DeviceStateKeeperTest, ARefusedLoadIsToldAndPutsTheCorrectionBack)
     ASSERT_EQ(simulator.rejectedLines(simulator.connectionIds().front()).filter("MMEMory:LOAD ").size(), 1);
     EXPECT_EQ(notices, QStringList{"VNA did not load back the state it had before the measurement. Set back as "
                                    "before: continuous sweep, fixture simulator, de-embedding, port impedances."});
-    const AnalyzerModel after = simulator.model();
-    EXPECT_EQ(after.triggerSource, "BUS");
-    EXPECT_FALSE(after.findChannel(1)->continuous);
-    EXPECT_TRUE(after.findChannel(1)->fixtureSimulator);
-    EXPECT_TRUE(after.findChannel(1)->deembedding);
-    EXPECT_EQ(after.findChannel(1)->deembeddingPorts, applied.findChannel(1)->deembeddingPorts);
-    EXPECT_EQ(after.portImpedances, applied.portImpedances);
+    expectBusTriggeredWithCorrection(simulator.model(), applied);
     for (const QString& line : allLines())
         EXPECT_TRUE(spelledAsTheCommandSet(line)) << line.toStdString();
 }
