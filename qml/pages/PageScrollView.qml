@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/core/qml/controls"
 
 // A scrolled area whose bars never lie over what it shows: each bar has a strip
 // of its own beside (or below) the content, and the content is cut where the
@@ -19,6 +20,19 @@ ScrollView {
     rightPadding: ScrollBar.vertical.width
     bottomPadding: ScrollBar.horizontal.policy !== ScrollBar.AlwaysOff && contentWidth > availableWidth
                    ? ScrollBar.horizontal.height : 0
+
+    // The area takes a press on its empty space to start a flick, and so keeps it from
+    // the page's own handler behind it. Its content may be narrower or shorter than the
+    // area: the handler spans the whole area, below the content.
+    Item {
+        parent: view.contentItem
+        anchors.fill: parent
+        z: -1
+
+        EditEndingTapHandler {
+            scope: view
+        }
+    }
 
     Binding {
         target: view.contentItem

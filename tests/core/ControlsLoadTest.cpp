@@ -8,7 +8,7 @@ namespace {
 
 // Every control that loads without objects of other subsystems.
 const QStringList selfContainedControls = {
-    "AlignedScrollPane", "ColorImage", "DecoratedWindow", "Effect", "EffectInvert",
+    "AlignedScrollPane", "ColorImage", "DecoratedWindow", "EditEndingTapHandler", "Effect", "EffectInvert",
     "ErrorSwipeDelegate", "MessageSwipeDelegate", "NoltApplicationWindow", "NoltBottomBar",
     "NoltDUT", "NoltErrorLabel", "NoltErrorTextField", "NoltFixture", "NoltFixtureTabBar",
     "NoltHelpPageGroup", "NoltHelpPane", "NoltLabel", "NoltLizard", "NoltMainMenu",

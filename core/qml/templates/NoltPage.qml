@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
-import QtQuick.Window 2.15
 import IconShortcuts 1.0
 import "../controls"
 
@@ -23,30 +22,9 @@ Page {
 
     background: null
 
-    // A press on the page's empty space ends the edit of a field, as a press on any
-    // other control does: the field reads what it shows (applies or refuses it) rather
-    // than keeping it unapplied. Pressing a control that takes the focus itself
-    // (another field, a button) is left to that control.
-    TapHandler {
-        onPressedChanged: {
-            if (!pressed)
-                return;
-            const focused = page.Window.activeFocusItem;
-            if (!focused || focused === page || !page.holds(focused))
-                return;
-            // Focusing the page instead would hand the focus straight back to the field,
-            // the focus child it keeps.
-            if (!focused.contains(focused.mapFromItem(page, point.pressPosition)))
-                focused.focus = false;
-        }
-    }
-
-    function holds(item) {
-        for (let above = item.parent; above; above = above.parent) {
-            if (above === page)
-                return true;
-        }
-        return false;
+    // A press on the page's empty space ends the edit of the page's field.
+    EditEndingTapHandler {
+        scope: page
     }
 
     header: RowLayout {

@@ -15,6 +15,11 @@ Page {
 
     background: null
 
+    // A press on the page's empty space ends the edit of the page's field.
+    EditEndingTapHandler {
+        scope: page
+    }
+
     header: RowLayout {
         spacing: 12
 

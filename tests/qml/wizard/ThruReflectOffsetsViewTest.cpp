@@ -5,7 +5,11 @@
 #include "simulator/physics/ExampleFixtures.h"
 #include "tests/qml/wizard/WizardPageSession.h"
 
+#include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -43,6 +47,22 @@ protected:
     std::optional<double> length(VNAFixtureConnection* fixture) const
     {
         return fixture->getFixturePort(0)->measureData()->fixtureLength();
+    }
+
+    // The layouts settle while the next frame is made.
+    void settle()
+    {
+        QSignalSpy drawn(window.get(), &QQuickWindow::frameSwapped);
+        window->update();
+        ASSERT_TRUE(drawn.wait(10000));
+    }
+
+    static QQuickItem* scrolledAreaAround(QQuickItem* item)
+    {
+        QQuickItem* above = item->parentItem();
+        while (above && !above->inherits("QQuickFlickable"))
+            above = above->parentItem();
+        return above;
     }
 
     QQuickItem* page = nullptr;
@@ -196,4 +216,49 @@ TEST_F(ThruReflectOffsetsViewTest, APressOnEmptyPageSpaceEntersTheTypedOffset)
     EXPECT_TRUE(waitFor([this] { return step->appliedFixtureOffset() && shownText("leftOffset") == "1000"; }))
         << shownText("leftOffset").toStdString();
     EXPECT_EQ(step->leftOffset(), 1000.0);
+}
+
+// The same inside the scrolled area that holds the step, where the area itself would take
+// the press to start a flick: beside the offsets' unit and between the ports' results and
+// the offset rows, in the smallest page and at the usual size.
+TEST_F(ThruReflectOffsetsViewTest, APressOnEmptySpaceInsideTheScrolledStepEntersTheTypedOffset)
+{
+    click("thruMeasure");
+    ASSERT_TRUE(waitFor([this] { return step->thruMeasured() == MeasureStatus::MEASURED; }, 10000))
+        << errors.join("; ").toStdString();
+
+    const auto besideTheUnit = [this] {
+        QQuickItem* unit = findVisible(page, "thruOffsetUnit");
+        return unit->mapToScene(QPointF(unit->width() + 16, unit->height() / 2));
+    };
+    const auto belowTheResults = [this] {
+        qreal resultsBottom = 0;
+        for (QQuickItem* pane : visibleItemsNamed(page, "portPane"))
+            resultsBottom = std::max(resultsBottom, pane->mapToScene(QPointF(0, pane->height())).y());
+        QQuickItem* field = findVisible(page, "leftOffset");
+        const qreal offsetsTop = findVisible(page, "thruOffsetApplied")->mapToScene(QPointF(0, 0)).y();
+        return QPointF(field->mapToScene(QPointF(field->width() / 2, 0)).x(), (resultsBottom + offsetsTop) / 2);
+    };
+    for (const QSize size : {QSize(728, 676), window->size()}) {
+        window->resize(size);
+        page->setSize(size);
+        using Spot = std::function<QPointF()>;
+        for (const Spot& emptySpot : {Spot(besideTheUnit), Spot(belowTheResults)}) {
+            step->setLeftOffset(0.0);
+            ASSERT_TRUE(waitFor([this] { return shownText("leftOffset") == "0"; }));
+            QQuickItem* field = findVisible(page, "leftOffset");
+            ASSERT_NO_FATAL_FAILURE(typeKeys(field, "1e3"));
+            ASSERT_NO_FATAL_FAILURE(settle());
+            const QPointF empty = emptySpot();
+            QQuickItem* area = scrolledAreaAround(field);
+            ASSERT_NE(area, nullptr);
+            ASSERT_TRUE(area->mapRectToScene(QRectF(0, 0, area->width(), area->height())).contains(empty));
+
+            QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, empty.toPoint());
+            ASSERT_FALSE(field->hasActiveFocus()) << size.width() << " x " << size.height();
+            EXPECT_TRUE(waitFor([this] { return shownText("leftOffset") == "1000"; }))
+                << shownText("leftOffset").toStdString() << " at " << size.width() << " x " << size.height();
+            EXPECT_EQ(step->leftOffset(), 1000.0);
+        }
+    }
 }

@@ -362,3 +362,32 @@ TEST_F(WizardPagesTest, TheCustomImpedanceIsTakenAsTypedOrRefusedWithAReason)
     EXPECT_EQ(reason->property("lineCount").toInt(), 1);
     EXPECT_EQ(setups->getUserZ0(), 60.0);
 }
+
+// A press on empty space inside the page's scrolled area ends the edit as Return does:
+// the typed impedance is entered, not left showing unapplied.
+TEST_F(WizardPagesTest, APressOnEmptySpaceInsideTheScrolledPageEntersTheTypedImpedance)
+{
+    startOnAnalyzer(2);
+    FixtureSetups* setups = backend->getFixtureSetups();
+    setups->setZ0ConversionType(MeasureEnums::Z0Conversion::User);
+    QQuickItem* setupPage = showPage("SetupVnaPage");
+    ASSERT_NE(setupPage, nullptr);
+    QQuickItem* field = findVisible(setupPage, "customZ0");
+    ASSERT_NE(field, nullptr);
+    ASSERT_TRUE(waitFor([field] { return field->isEnabled(); }));
+    QQuickItem* area = field->parentItem();
+    while (area && !area->inherits("QQuickFlickable"))
+        area = area->parentItem();
+    ASSERT_NE(area, nullptr);
+
+    ASSERT_NO_FATAL_FAILURE(typeKeys(field, "1e3"));
+    // Beside the current mode, where the page shows nothing.
+    QQuickItem* mode = findVisible(setupPage, "currentMode");
+    ASSERT_NE(mode, nullptr);
+    const QPointF empty = mode->mapToScene(QPointF(mode->width() + 40, mode->height() / 2));
+    ASSERT_TRUE(area->mapRectToScene(QRectF(0, 0, area->width(), area->height())).contains(empty));
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, empty.toPoint());
+    EXPECT_FALSE(field->hasActiveFocus());
+    EXPECT_EQ(setups->getUserZ0(), 1000.0);
+    EXPECT_EQ(field->property("text").toString(), "1000");
+}
