@@ -89,7 +89,9 @@ Item {
             readonly property real barWidth: panelBar.policy === ScrollBar.AlwaysOn ? panelBar.width : 0
 
             Layout.fillWidth: false
-            Layout.preferredWidth: Math.min(220, Math.max(140, tab.width / 3)) + barWidth
+            // Wide enough for the way back to the default offset, whose text does not wrap.
+            Layout.preferredWidth: Math.max(Math.min(220, Math.max(140, tab.width / 3)),
+                                            setDefaultOffset.visible ? Math.ceil(setDefaultOffset.implicitWidth) : 0) + barWidth
             Layout.fillHeight: true
             clip: true
             contentWidth: width - barWidth
@@ -161,6 +163,7 @@ Item {
                     }
                 }
                 Button {
+                    id: setDefaultOffset
                     objectName: "setDefaultOffset"
                     text: qsTr("Set default offset")
                     visible: tab.offsetApplied

@@ -371,12 +371,29 @@ TEST_F(CharacterizationMarkersTest, SParameterMarkerNamesStayInsideTheirPlotsInT
     EXPECT_TRUE(waitFor([&] { return misplaced().isEmpty(); })) << misplaced().join(", ").toStdString();
 }
 
-// A 2x-thru of two 2-port fixtures on a 4-port analyzer: four graphs on each S-parameter chart, their
-// marker places two lines each. In the smallest window, in either language, the lines outrun their
+// A 2x-thru of two 2-port fixtures on a 4-port analyzer, in either language: four graphs on each
+// S-parameter chart, their marker places two lines each. In the smallest window the lines outrun their
 // chart's height.
-class SParameterMarkerPanelsTest : public CharacterizationMarkersTest, public ::testing::WithParamInterface<bool>
+class MarkerPanelsTest : public CharacterizationMarkersTest, public ::testing::WithParamInterface<bool>
 {
 protected:
+    void measureOnFourPortsAndShowCharacterization()
+    {
+        ASSERT_TRUE(language.parse({QStringLiteral("nolt"), GetParam() ? QStringLiteral("-r") : QStringLiteral("-e")}));
+        language.install();
+        startOnAnalyzer(4);
+        for (VNAFixtureConnection* side : {setup(0)->leftFixtureConn(), setup(0)->rightFixtureConn()})
+            side->fixture()->setPortsCount(2);
+        // The simulator joins analyzer ports 1 and 2, and 3 and 4, through a 2x-thru.
+        ASSERT_TRUE(setup(0)->leftFixtureConn()->setAttachedVnaPort(1, 2));
+        ASSERT_TRUE(setup(0)->rightFixtureConn()->setAttachedVnaPort(1, 3));
+        measureThru();
+        if (HasFatalFailure())
+            return;
+        characterization = showPage("FixtureCharacterization");
+        ASSERT_NE(characterization, nullptr);
+    }
+
     static QRectF sceneRect(QQuickItem* item) { return item->mapRectToScene(QRectF(0, 0, item->width(), item->height())); }
 
     // What shows of an item: its place cut by every clipping item above it.
@@ -464,27 +481,18 @@ protected:
         }
         return wrong;
     }
+
+    Startup::Localization language;
 };
 
-INSTANTIATE_TEST_SUITE_P(EnglishAndRussian, SParameterMarkerPanelsTest, ::testing::Bool(),
+INSTANTIATE_TEST_SUITE_P(EnglishAndRussian, MarkerPanelsTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Russian" : "English"; });
 
-TEST_P(SParameterMarkerPanelsTest, KeepToTheirChartsAndScrollToTheLinesThatDoNotFit)
+TEST_P(MarkerPanelsTest, KeepToTheirSParameterChartsAndScrollToTheLinesThatDoNotFit)
 {
-    Startup::Localization language;
-    ASSERT_TRUE(language.parse({QStringLiteral("nolt"), GetParam() ? QStringLiteral("-r") : QStringLiteral("-e")}));
-    language.install();
-    startOnAnalyzer(4);
-    for (VNAFixtureConnection* side : {setup(0)->leftFixtureConn(), setup(0)->rightFixtureConn()})
-        side->fixture()->setPortsCount(2);
-    // The simulator joins analyzer ports 1 and 2, and 3 and 4, through a 2x-thru.
-    ASSERT_TRUE(setup(0)->leftFixtureConn()->setAttachedVnaPort(1, 2));
-    ASSERT_TRUE(setup(0)->rightFixtureConn()->setAttachedVnaPort(1, 3));
-    measureThru();
+    measureOnFourPortsAndShowCharacterization();
     if (HasFatalFailure())
         return;
-    characterization = showPage("FixtureCharacterization");
-    ASSERT_NE(characterization, nullptr);
     findVisible(characterization, "chartTabs")->setProperty("currentIndex", 3);
     QList<QQuickItem*> switches;
     ASSERT_TRUE(waitFor([&] { return (switches = visibleItemsNamed(characterization, "showUserMarkers")).size() == 4; }));
@@ -541,6 +549,29 @@ TEST_P(SParameterMarkerPanelsTest, KeepToTheirChartsAndScrollToTheLinesThatDoNot
         EXPECT_TRUE(waitFor([&] { return !cut(last); })) << last->property("text").toString().toStdString();
     }
     EXPECT_TRUE(strays().isEmpty()) << strays().join(", ").toStdString();
+}
+
+// The way back to the default offset is one line: its panel makes room for it inside the chart.
+TEST_P(MarkerPanelsTest, MakeRoomForTheWayBackToTheDefaultOffset)
+{
+    measureOnFourPortsAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    thru->applyThruOffset(true);
+    QQuickItem* lengthTab = findVisible(characterization, "lengthChart");
+    ASSERT_NE(lengthTab, nullptr);
+    QQuickItem* button = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (button = findVisible(lengthTab, "setDefaultOffset")) != nullptr; }));
+    for (const QSize size : {QSize(1000, 800), QSize(700, 602)}) {
+        window->resize(size);
+        characterization->setSize(window->size());
+        const auto inside = [&] {
+            return !cut(button) && sceneRect(lengthTab).adjusted(-0.5, -0.5, 0.5, 0.5).contains(sceneRect(button));
+        };
+        EXPECT_TRUE(waitFor(inside)) << size.width() << " wide: " << sceneRect(button).left() << " to "
+                                     << shownPart(button).right() << " of " << sceneRect(button).right()
+                                     << ", the chart ends at " << sceneRect(lengthTab).right();
+    }
 }
 
 TEST_F(CharacterizationMarkersTest, MovingReferenceMarkerShowsTheAppliedOffsetUntilTheDefaultIsSet)
