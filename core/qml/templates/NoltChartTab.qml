@@ -79,125 +79,154 @@ Item {
 
         // The marker panel gives way to the chart on a narrow tab: its headings,
         // the switch and the values wrap onto further lines; a value is read
-        // whole, never cut short.
-        ColumnLayout {
+        // whole, never cut short. Lines beyond the tab's height scroll inside the
+        // panel, never over the chart below, and a bar shows that they are there.
+        // The bar asks a strip of its own beside the lines. The lines it narrows
+        // only grow taller, so the bar, once needed, stays.
+        Flickable {
+            id: panel
+
+            readonly property real barWidth: panelBar.policy === ScrollBar.AlwaysOn ? panelBar.width : 0
+
             Layout.fillWidth: false
-            Layout.preferredWidth: Math.min(220, Math.max(140, tab.width / 3))
+            // Wide enough for the way back to the default offset, whose text does not wrap.
+            Layout.preferredWidth: Math.max(Math.min(220, Math.max(140, tab.width / 3)),
+                                            setDefaultOffset.visible ? Math.ceil(setDefaultOffset.implicitWidth) : 0) + barWidth
             Layout.fillHeight: true
-            spacing: 6
+            clip: true
+            contentWidth: width - barWidth
+            contentHeight: lines.height
+            flickableDirection: Flickable.VerticalFlick
+            boundsBehavior: Flickable.StopAtBounds
 
-            Label {
-                Layout.fillWidth: true
-                wrapMode: Text.WordWrap
-                maximumLineCount: 3
-                elide: Text.ElideRight
-                text: qsTr("Reference markers")
-                color: tab.textColor
-                font.bold: true
-                visible: tab.referenceProperty !== ""
+            ScrollBar.vertical: ScrollBar {
+                id: panelBar
             }
-            Repeater {
-                model: tab.referenceProperty !== "" ? plot.traces : []
+            // On from the start while lines are hidden, off otherwise: a bar shown
+            // only while scrolling would not tell that there is more. Decided once
+            // the lines have taken the width the bar leaves them.
+            Binding {
+                target: panelBar
+                property: "policy"
+                value: panel.contentHeight > panel.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+                delayed: true
+            }
+
+            ColumnLayout {
+                id: lines
+                width: panel.contentWidth
+                spacing: 6
+
                 Label {
-                    objectName: "referenceValue"
                     Layout.fillWidth: true
-                    visible: modelData.visible
-                    wrapMode: Text.Wrap
-                    text: modelData.name + ": " + tab.referenceText(modelData.entry, tab.referenceProperty)
-                    color: tab.textColor
-                }
-            }
-
-            Label {
-                Layout.fillWidth: true
-                wrapMode: Text.WordWrap
-                maximumLineCount: 3
-                elide: Text.ElideRight
-                text: qsTr("Movable reference markers")
-                color: tab.textColor
-                font.bold: true
-                visible: tab.offsetApplied
-            }
-            Repeater {
-                model: plot.traces
-                Label {
-                    readonly property var marker: modelData.markerSet.movingReferenceMarker
-
-                    objectName: "movingReferenceValue"
-                    Layout.fillWidth: true
-                    visible: marker.visible && modelData.visible
-                    wrapMode: Text.Wrap
-                    text: modelData.name + ": " + tab.valueText(marker.x, tab.xUnit)
-                    color: tab.textColor
-                }
-            }
-            Button {
-                objectName: "setDefaultOffset"
-                text: qsTr("Set default offset")
-                visible: tab.offsetApplied
-                onClicked: tab.setDefaultOffset()
-            }
-
-            Label {
-                Layout.fillWidth: true
-                wrapMode: Text.WordWrap
-                maximumLineCount: 3
-                elide: Text.ElideRight
-                text: qsTr("User markers")
-                color: tab.textColor
-                font.bold: true
-            }
-            // Its text wraps onto further lines, only between words: a word wider
-            // than the line makes the text smaller.
-            Switch {
-                id: showUserMarkers
-
-                readonly property real widestWord: text.split(/\s+/).reduce(
-                    (widest, word) => Math.max(widest, switchFont.advanceWidth(word)), 0)
-
-                objectName: "showUserMarkers"
-                Layout.fillWidth: true
-                // Room for the widest word, whatever size the text is drawn at: the
-                // size follows the width given.
-                implicitWidth: leftPadding + indicator.width + spacing + Math.ceil(widestWord) + rightPadding
-                text: qsTr("Show user markers")
-                contentItem: Text {
-                    // How much the widest word must shrink to fit the line.
-                    readonly property real shrink: Math.min(1, (showUserMarkers.availableWidth - leftPadding)
-                                                          / showUserMarkers.widestWord)
-
-                    leftPadding: showUserMarkers.indicator.width + showUserMarkers.spacing
-                    text: showUserMarkers.text
-                    font.family: switchFont.font.family
-                    font.pixelSize: Math.max(9, Math.floor(switchFont.font.pixelSize * shrink))
-                    color: tab.textColor
                     wrapMode: Text.WordWrap
                     maximumLineCount: 3
                     elide: Text.ElideRight
-                    verticalAlignment: Text.AlignVCenter
-                }
-
-                FontMetrics {
-                    id: switchFont
-                    font: showUserMarkers.font
-                }
-            }
-            Repeater {
-                model: plot.traces
-                Label {
-                    readonly property var marker: modelData.markerSet.userMarker
-
-                    objectName: "userMarkerValue"
-                    Layout.fillWidth: true
-                    visible: showUserMarkers.checked && modelData.visible
-                    wrapMode: Text.Wrap
-                    text: modelData.name + ": " + tab.userMarkerText(marker)
+                    text: qsTr("Reference markers")
                     color: tab.textColor
+                    font.bold: true
+                    visible: tab.referenceProperty !== ""
                 }
-            }
+                Repeater {
+                    model: tab.referenceProperty !== "" ? plot.traces : []
+                    Label {
+                        objectName: "referenceValue"
+                        Layout.fillWidth: true
+                        visible: modelData.visible
+                        wrapMode: Text.Wrap
+                        text: modelData.name + ": " + tab.referenceText(modelData.entry, tab.referenceProperty)
+                        color: tab.textColor
+                    }
+                }
 
-            Item {
-                Layout.fillHeight: true
+                Label {
+                    Layout.fillWidth: true
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 3
+                    elide: Text.ElideRight
+                    text: qsTr("Movable reference markers")
+                    color: tab.textColor
+                    font.bold: true
+                    visible: tab.offsetApplied
+                }
+                Repeater {
+                    model: plot.traces
+                    Label {
+                        readonly property var marker: modelData.markerSet.movingReferenceMarker
+
+                        objectName: "movingReferenceValue"
+                        Layout.fillWidth: true
+                        visible: marker.visible && modelData.visible
+                        wrapMode: Text.Wrap
+                        text: modelData.name + ": " + tab.valueText(marker.x, tab.xUnit)
+                        color: tab.textColor
+                    }
+                }
+                Button {
+                    id: setDefaultOffset
+                    objectName: "setDefaultOffset"
+                    text: qsTr("Set default offset")
+                    visible: tab.offsetApplied
+                    onClicked: tab.setDefaultOffset()
+                }
+
+                Label {
+                    Layout.fillWidth: true
+                    wrapMode: Text.WordWrap
+                    maximumLineCount: 3
+                    elide: Text.ElideRight
+                    text: qsTr("User markers")
+                    color: tab.textColor
+                    font.bold: true
+                }
+                // Its text wraps onto further lines, only between words: a word wider
+                // than the line makes the text smaller.
+                Switch {
+                    id: showUserMarkers
+
+                    readonly property real widestWord: text.split(/\s+/).reduce(
+                        (widest, word) => Math.max(widest, switchFont.advanceWidth(word)), 0)
+
+                    objectName: "showUserMarkers"
+                    Layout.fillWidth: true
+                    // Room for the widest word, whatever size the text is drawn at: the
+                    // size follows the width given.
+                    implicitWidth: leftPadding + indicator.width + spacing + Math.ceil(widestWord) + rightPadding
+                    text: qsTr("Show user markers")
+                    contentItem: Text {
+                        // How much the widest word must shrink to fit the line.
+                        readonly property real shrink: Math.min(1, (showUserMarkers.availableWidth - leftPadding)
+                                                              / showUserMarkers.widestWord)
+
+                        leftPadding: showUserMarkers.indicator.width + showUserMarkers.spacing
+                        text: showUserMarkers.text
+                        font.family: switchFont.font.family
+                        font.pixelSize: Math.max(9, Math.floor(switchFont.font.pixelSize * shrink))
+                        color: tab.textColor
+                        wrapMode: Text.WordWrap
+                        maximumLineCount: 3
+                        elide: Text.ElideRight
+                        verticalAlignment: Text.AlignVCenter
+                    }
+
+                    FontMetrics {
+                        id: switchFont
+                        font: showUserMarkers.font
+                    }
+                }
+                Repeater {
+                    model: plot.traces
+                    Label {
+                        readonly property var marker: modelData.markerSet.userMarker
+
+                        objectName: "userMarkerValue"
+                        Layout.fillWidth: true
+                        visible: showUserMarkers.checked && modelData.visible
+                        wrapMode: Text.Wrap
+                        text: modelData.name + ": " + tab.userMarkerText(marker)
+                        color: tab.textColor
+                    }
+                }
             }
         }
     }

@@ -3,6 +3,8 @@
 #include "app/startup/Localization.h"
 #include "charts/traces/Trace.h"
 #include "charts/traces/TraceDomain.h"
+#include "measurement/fixtures/Fixture.h"
+#include "measurement/fixtures/VNAFixtureConnection.h"
 #include "measurement/setups/NoltAlgorithmsSetup.h"
 #include "measurement/steps/TransmissionStep.h"
 #include "tests/qml/wizard/WizardPageSession.h"
@@ -367,6 +369,209 @@ TEST_F(CharacterizationMarkersTest, SParameterMarkerNamesStayInsideTheirPlotsInT
         return wrong;
     };
     EXPECT_TRUE(waitFor([&] { return misplaced().isEmpty(); })) << misplaced().join(", ").toStdString();
+}
+
+// A 2x-thru of two 2-port fixtures on a 4-port analyzer, in either language: four graphs on each
+// S-parameter chart, their marker places two lines each. In the smallest window the lines outrun their
+// chart's height.
+class MarkerPanelsTest : public CharacterizationMarkersTest, public ::testing::WithParamInterface<bool>
+{
+protected:
+    void measureOnFourPortsAndShowCharacterization()
+    {
+        ASSERT_TRUE(language.parse({QStringLiteral("nolt"), GetParam() ? QStringLiteral("-r") : QStringLiteral("-e")}));
+        language.install();
+        startOnAnalyzer(4);
+        for (VNAFixtureConnection* side : {setup(0)->leftFixtureConn(), setup(0)->rightFixtureConn()})
+            side->fixture()->setPortsCount(2);
+        // The simulator joins analyzer ports 1 and 2, and 3 and 4, through a 2x-thru.
+        ASSERT_TRUE(setup(0)->leftFixtureConn()->setAttachedVnaPort(1, 2));
+        ASSERT_TRUE(setup(0)->rightFixtureConn()->setAttachedVnaPort(1, 3));
+        measureThru();
+        if (HasFatalFailure())
+            return;
+        characterization = showPage("FixtureCharacterization");
+        ASSERT_NE(characterization, nullptr);
+    }
+
+    static QRectF sceneRect(QQuickItem* item) { return item->mapRectToScene(QRectF(0, 0, item->width(), item->height())); }
+
+    // What shows of an item: its place cut by every clipping item above it.
+    static QRectF shownPart(QQuickItem* item)
+    {
+        QRectF part = sceneRect(item);
+        for (QQuickItem* above = item->parentItem(); above; above = above->parentItem()) {
+            if (above->clip())
+                part &= sceneRect(above);
+        }
+        return part;
+    }
+
+    // The visible items of a class below root, leaving out the subtree of `except`.
+    static void collect(QQuickItem* root, const char* className, QQuickItem* except, QList<QQuickItem*>& found)
+    {
+        if (root == except || !root->isVisible())
+            return;
+        if (root->inherits(className))
+            found.append(root);
+        for (QQuickItem* child : root->childItems())
+            collect(child, className, except, found);
+    }
+
+    // The S-parameter charts shown, each known by its user-marker switch.
+    QList<QQuickItem*> charts() const
+    {
+        QList<QQuickItem*> found;
+        for (QQuickItem* toggle : visibleItemsNamed(characterization, "showUserMarkers")) {
+            QQuickItem* chart = toggle;
+            while (chart && !chart->property("plotter").isValid())
+                chart = chart->parentItem();
+            if (chart)
+                found.append(chart);
+        }
+        return found;
+    }
+
+    // The texts of a chart's marker panel: all its texts but the plotter's.
+    static QList<QQuickItem*> panelTexts(QQuickItem* chart)
+    {
+        QList<QQuickItem*> texts;
+        collect(chart, "QQuickText", chart->property("plotter").value<QQuickItem*>(), texts);
+        return texts;
+    }
+
+    static QList<QQuickItem*> bars(QQuickItem* chart)
+    {
+        QList<QQuickItem*> found;
+        collect(chart, "QQuickScrollBar", nullptr, found);
+        return found;
+    }
+
+    // Layouts round their items' sizes: a fraction of a pixel beyond the clip hides nothing.
+    static bool cut(QQuickItem* text)
+    {
+        const QRectF shown = shownPart(text);
+        const QRectF whole = sceneRect(text);
+        return shown.width() < whole.width() - 0.5 || shown.height() < whole.height() - 0.5;
+    }
+
+    // Panel texts that show outside their chart, over another chart or over a graph's name above a plot.
+    QStringList strays() const
+    {
+        QStringList wrong;
+        const QList<QQuickItem*> all = charts();
+        const QList<QQuickItem*> legend = visibleItemsNamed(characterization, "legendEntry");
+        for (QQuickItem* chart : all) {
+            const QRectF own = sceneRect(chart).adjusted(-0.5, -0.5, 0.5, 0.5);
+            for (QQuickItem* text : panelTexts(chart)) {
+                const QRectF shown = shownPart(text);
+                if (shown.isEmpty())
+                    continue;
+                const bool overOther = std::any_of(all.begin(), all.end(), [&](QQuickItem* other) {
+                    return other != chart && shown.intersects(sceneRect(other));
+                });
+                const bool overName = std::any_of(legend.begin(), legend.end(), [&](QQuickItem* entry) {
+                    return shown.intersects(sceneRect(entry));
+                });
+                if (!own.contains(shown) || overOther || overName)
+                    wrong << QStringLiteral("\"%1\" at (%2, %3) to (%4, %5)")
+                                 .arg(text->property("text").toString())
+                                 .arg(shown.left()).arg(shown.top()).arg(shown.right()).arg(shown.bottom());
+            }
+        }
+        return wrong;
+    }
+
+    Startup::Localization language;
+};
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndRussian, MarkerPanelsTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Russian" : "English"; });
+
+TEST_P(MarkerPanelsTest, KeepToTheirSParameterChartsAndScrollToTheLinesThatDoNotFit)
+{
+    measureOnFourPortsAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    findVisible(characterization, "chartTabs")->setProperty("currentIndex", 3);
+    QList<QQuickItem*> switches;
+    ASSERT_TRUE(waitFor([&] { return (switches = visibleItemsNamed(characterization, "showUserMarkers")).size() == 4; }));
+    for (QQuickItem* toggle : switches)
+        click(toggle);
+    ASSERT_TRUE(waitFor([&] {
+        return visibleItemsNamed(characterization, "userMarkerValue").size() == 16
+               && visibleItemsNamed(characterization, "userMarker").size() == 16;
+    }));
+
+    // In the larger window every line fits: nothing is cut and no bar shows.
+    const auto anyCut = [&] {
+        for (QQuickItem* chart : charts()) {
+            const QList<QQuickItem*> texts = panelTexts(chart);
+            if (std::any_of(texts.begin(), texts.end(), cut))
+                return true;
+        }
+        return false;
+    };
+    const auto anyBar = [&] {
+        for (QQuickItem* chart : charts()) {
+            if (!bars(chart).isEmpty())
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(waitFor([&] { return !anyCut() && !anyBar() && strays().isEmpty(); })) << strays().join(", ").toStdString();
+
+    // The program's smallest window, 728 x 676 pixels on a 100-dpi display, is 700 x 650 at the
+    // program's scale; its footer, 48 high, leaves the page the rest.
+    window->resize(700, 602);
+    characterization->setSize(window->size());
+    EXPECT_TRUE(waitFor([&] { return strays().isEmpty() && anyCut(); })) << strays().join(", ").toStdString();
+    ASSERT_TRUE(anyCut()) << "every marker line fits: nothing to scroll to";
+
+    for (QQuickItem* chart : charts()) {
+        const QList<QQuickItem*> texts = panelTexts(chart);
+        if (std::none_of(texts.begin(), texts.end(), cut))
+            continue;
+        // Lines are hidden: a bar says so, in a strip of its own beside the lines.
+        const QList<QQuickItem*> shownBars = bars(chart);
+        ASSERT_EQ(shownBars.size(), 1);
+        QQuickItem* bar = shownBars.front();
+        EXPECT_LT(bar->property("size").toReal(), 1.0);
+        EXPECT_TRUE(sceneRect(chart).adjusted(-0.5, -0.5, 0.5, 0.5).contains(sceneRect(bar)));
+        for (QQuickItem* text : texts)
+            EXPECT_FALSE(shownPart(text).intersects(sceneRect(bar))) << text->property("text").toString().toStdString();
+
+        // Scrolled to the end, the last marker place reads whole, still inside its chart.
+        const QList<QQuickItem*> places = visibleItemsNamed(chart, "userMarkerValue");
+        ASSERT_FALSE(places.isEmpty());
+        QQuickItem* last = places.back();
+        bar->setProperty("position", 1.0 - bar->property("size").toReal());
+        EXPECT_TRUE(waitFor([&] { return !cut(last); })) << last->property("text").toString().toStdString();
+    }
+    EXPECT_TRUE(strays().isEmpty()) << strays().join(", ").toStdString();
+}
+
+// The way back to the default offset is one line: its panel makes room for it inside the chart.
+TEST_P(MarkerPanelsTest, MakeRoomForTheWayBackToTheDefaultOffset)
+{
+    measureOnFourPortsAndShowCharacterization();
+    if (HasFatalFailure())
+        return;
+    thru->applyThruOffset(true);
+    QQuickItem* lengthTab = findVisible(characterization, "lengthChart");
+    ASSERT_NE(lengthTab, nullptr);
+    QQuickItem* button = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (button = findVisible(lengthTab, "setDefaultOffset")) != nullptr; }));
+    for (const QSize size : {QSize(1000, 800), QSize(700, 602)}) {
+        window->resize(size);
+        characterization->setSize(window->size());
+        const auto inside = [&] {
+            return !cut(button) && sceneRect(lengthTab).adjusted(-0.5, -0.5, 0.5, 0.5).contains(sceneRect(button));
+        };
+        EXPECT_TRUE(waitFor(inside)) << size.width() << " wide: " << sceneRect(button).left() << " to "
+                                     << shownPart(button).right() << " of " << sceneRect(button).right()
+                                     << ", the chart ends at " << sceneRect(lengthTab).right();
+    }
 }
 
 TEST_F(CharacterizationMarkersTest, MovingReferenceMarkerShowsTheAppliedOffsetUntilTheDefaultIsSet)
