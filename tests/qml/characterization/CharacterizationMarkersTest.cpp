@@ -187,6 +187,18 @@ protected:
         return texts;
     }
 
+    // The S-parameter tab with the user markers of its four charts shown.
+    void showUserMarkersOnTheSParameterTab()
+    {
+        findVisible(characterization, "chartTabs")->setProperty("currentIndex", 3);
+        QList<QQuickItem*> switches;
+        ASSERT_TRUE(waitFor([&] {
+            return (switches = visibleItemsNamed(characterization, "showUserMarkers")).size() == 4;
+        }));
+        for (QQuickItem* toggle : switches)
+            click(toggle);
+    }
+
     QPointF xRangeOf(QQuickItem* tab) const
     {
         return tab->property("plotter").value<QObject*>()->property("xRange").toPointF();
@@ -304,13 +316,9 @@ TEST_F(CharacterizationMarkersTest, SParameterUserMarkerPlacesReadWhole)
     measureThruAndShowCharacterization();
     if (HasFatalFailure())
         return;
-    findVisible(characterization, "chartTabs")->setProperty("currentIndex", 3);
-    QList<QQuickItem*> switches;
-    ASSERT_TRUE(waitFor([&] {
-        return (switches = visibleItemsNamed(characterization, "showUserMarkers")).size() == 4;
-    }));
-    for (QQuickItem* toggle : switches)
-        click(toggle);
+    showUserMarkersOnTheSParameterTab();
+    if (HasFatalFailure())
+        return;
     QList<QQuickItem*> places;
     ASSERT_TRUE(waitFor([&] {
         return (places = visibleItemsNamed(characterization, "userMarkerValue")).size() >= 4;
@@ -334,13 +342,9 @@ TEST_F(CharacterizationMarkersTest, SParameterMarkerNamesStayInsideTheirPlotsInT
         return;
     window->resize(728, 676);
     characterization->setSize(window->size());
-    findVisible(characterization, "chartTabs")->setProperty("currentIndex", 3);
-    QList<QQuickItem*> switches;
-    ASSERT_TRUE(waitFor([&] {
-        return (switches = visibleItemsNamed(characterization, "showUserMarkers")).size() == 4;
-    }));
-    for (QQuickItem* toggle : switches)
-        click(toggle);
+    showUserMarkersOnTheSParameterTab();
+    if (HasFatalFailure())
+        return;
     // One user marker per graph, all in the middle of the band.
     ASSERT_TRUE(waitFor([&] {
         const int graphs = visibleItemsNamed(characterization, "legendEntry").size();

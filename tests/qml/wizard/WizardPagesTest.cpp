@@ -29,6 +29,21 @@ protected:
         QTest::mouseClick(window.get(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
     }
 
+    // The setup page on a 2-port analyzer with its custom impedance field enabled.
+    void showCustomImpedance()
+    {
+        startOnAnalyzer(2);
+        backend->getFixtureSetups()->setZ0ConversionType(MeasureEnums::Z0Conversion::User);
+        impedancePage = showPage("SetupVnaPage");
+        ASSERT_NE(impedancePage, nullptr);
+        customZ0 = findVisible(impedancePage, "customZ0");
+        ASSERT_NE(customZ0, nullptr);
+        ASSERT_TRUE(waitFor([this] { return customZ0->isEnabled(); }));
+    }
+
+    QQuickItem* impedancePage = nullptr;
+    QQuickItem* customZ0 = nullptr;
+
     // The value field of a model row of a check table.
     static QQuickItem* valueField(QQuickItem* table, int modelRow)
     {
@@ -325,14 +340,12 @@ TEST_F(WizardPagesTest, ARefusedPointsCountsReasonGoesWhenTheLowPassModeChangesI
 // do, and refuses a value out of its range with the reason below the field.
 TEST_F(WizardPagesTest, TheCustomImpedanceIsTakenAsTypedOrRefusedWithAReason)
 {
-    startOnAnalyzer(2);
+    showCustomImpedance();
+    if (HasFatalFailure())
+        return;
+    QQuickItem* field = customZ0;
+    QQuickItem* setupPage = impedancePage;
     FixtureSetups* setups = backend->getFixtureSetups();
-    setups->setZ0ConversionType(MeasureEnums::Z0Conversion::User);
-    QQuickItem* setupPage = showPage("SetupVnaPage");
-    ASSERT_NE(setupPage, nullptr);
-    QQuickItem* field = findVisible(setupPage, "customZ0");
-    ASSERT_NE(field, nullptr);
-    ASSERT_TRUE(waitFor([field] { return field->isEnabled(); }));
     const auto type = [&](const QString& typed) { typeKeysAndReturn(field, typed); };
 
     type("1e3");
@@ -367,14 +380,12 @@ TEST_F(WizardPagesTest, TheCustomImpedanceIsTakenAsTypedOrRefusedWithAReason)
 // the typed impedance is entered, not left showing unapplied.
 TEST_F(WizardPagesTest, APressOnEmptySpaceInsideTheScrolledPageEntersTheTypedImpedance)
 {
-    startOnAnalyzer(2);
+    showCustomImpedance();
+    if (HasFatalFailure())
+        return;
+    QQuickItem* field = customZ0;
+    QQuickItem* setupPage = impedancePage;
     FixtureSetups* setups = backend->getFixtureSetups();
-    setups->setZ0ConversionType(MeasureEnums::Z0Conversion::User);
-    QQuickItem* setupPage = showPage("SetupVnaPage");
-    ASSERT_NE(setupPage, nullptr);
-    QQuickItem* field = findVisible(setupPage, "customZ0");
-    ASSERT_NE(field, nullptr);
-    ASSERT_TRUE(waitFor([field] { return field->isEnabled(); }));
     QQuickItem* area = field->parentItem();
     while (area && !area->inherits("QQuickFlickable"))
         area = area->parentItem();
