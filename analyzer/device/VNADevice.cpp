@@ -99,6 +99,12 @@ std::optional<double> VNADevice::askDouble(const QString& line)
     return reply ? ReplyParsing::toDouble(*reply) : std::nullopt;
 }
 
+std::optional<bool> VNADevice::askBool(const QString& line)
+{
+    const std::optional<QString> reply = ask(line);
+    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+}
+
 std::optional<uint> VNADevice::askUInt(const QString& line)
 {
     const std::optional<QString> reply = ask(line);
@@ -125,8 +131,7 @@ bool VNADevice::sendWithPath(const QString& line, const QString& path)
 
 std::optional<bool> VNADevice::isReady()
 {
-    const std::optional<QString> reply = ask(QStringLiteral("SYST:READy?\n"));
-    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+    return askBool(QStringLiteral("SYST:READy?\n"));
 }
 
 std::optional<VnaInfo> VNADevice::identification()
@@ -255,8 +260,7 @@ std::optional<QString> VNADevice::triggerSource()
 
 std::optional<bool> VNADevice::continuousSweep(uint channel)
 {
-    const std::optional<QString> reply = ask(QStringLiteral("INITiate%0:CONTinuous?\n").arg(wireIndex(channel)));
-    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+    return askBool(QStringLiteral("INITiate%0:CONTinuous?\n").arg(wireIndex(channel)));
 }
 
 std::optional<uint> VNADevice::traceCount(uint channel)
@@ -271,22 +275,18 @@ std::optional<QString> VNADevice::traceDefinition(uint trace, uint channel)
 
 std::optional<bool> VNADevice::fixtureSimulationState(uint channel)
 {
-    const std::optional<QString> reply = ask(QStringLiteral("CALCulate%0:FSIMulator:STATe?\n").arg(wireIndex(channel)));
-    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+    return askBool(QStringLiteral("CALCulate%0:FSIMulator:STATe?\n").arg(wireIndex(channel)));
 }
 
 std::optional<bool> VNADevice::deembeddingState(uint channel)
 {
-    const std::optional<QString> reply =
-        ask(QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:STATe?\n").arg(wireIndex(channel)));
-    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+    return askBool(QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:STATe?\n").arg(wireIndex(channel)));
 }
 
 std::optional<bool> VNADevice::deembeddingState(uint channel, uint port)
 {
-    const std::optional<QString> reply = ask(QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:PORT%1:STATe?\n")
-                                                 .arg(wireIndex(channel), wireIndex(port)));
-    return reply ? ReplyParsing::toBool(*reply) : std::nullopt;
+    return askBool(QStringLiteral("CALCulate%0:FSIMulator:SENDed:DEEMbed:PORT%1:STATe?\n")
+                   .arg(wireIndex(channel), wireIndex(port)));
 }
 
 std::optional<QString> VNADevice::deembeddingFile(uint channel, uint port)

@@ -179,6 +179,7 @@ signals:
 private:
     std::optional<QString> ask(const QString& line);
     std::optional<double> askDouble(const QString& line);
+    std::optional<bool> askBool(const QString& line);
     std::optional<uint> askUInt(const QString& line);
     bool send(const QString& line);
     bool sendWithPath(const QString& line, const QString& path);
