@@ -132,8 +132,9 @@ private:
     void selectSet(const SParametersTwoPort& set, int kind, std::optional<double> length,
                    std::optional<double> referenceImpedance);
     std::optional<SParametersTwoPort> offsetSet(double offset);
-    // Whether an offset set on this grid is put in force converted to the target.
-    bool convertsOffsetSet(const std::vector<double>& grid) const;
+    // A set moved by an offset, of the given length, made ready to be put in force: converted
+    // to the conversion target where the grid allows it. None when the conversion refuses.
+    std::optional<PreparedOffset> preparedOffsetSet(const SParametersTwoPort& shifted, double length);
     // Converts the set to the conversion target; the target, or none with the reason
     // emitted and the set as it was.
     std::optional<double> convertToTarget(SParametersTwoPort& set);

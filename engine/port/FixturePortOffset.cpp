@@ -54,11 +54,6 @@ std::optional<SParametersTwoPort> FixturePort::offsetSet(double offset)
     return shifted;
 }
 
-bool FixturePort::convertsOffsetSet(const std::vector<double>& grid) const
-{
-    return m_conversionType != Z0ConversionType::None && isValidVector(grid) && isBandPassGrid(grid) == false;
-}
-
 std::optional<FixturePort::PreparedOffset> FixturePort::prepareOffset(double offset)
 {
     const QString invalidData = tr("Offset was not performed. Check measured data for validity");
@@ -87,8 +82,15 @@ std::optional<FixturePort::PreparedOffset> FixturePort::prepareOffset(double off
         return std::nullopt;
     }
 
-    PreparedOffset prepared{*shifted, OffsetKind, *m_defaultLength + offset, m_impedance, shifted};
-    if (convertsOffsetSet(shifted->frequencies())) {
+    return preparedOffsetSet(*shifted, *m_defaultLength + offset);
+}
+
+std::optional<FixturePort::PreparedOffset> FixturePort::preparedOffsetSet(const SParametersTwoPort& shifted,
+                                                                         double length)
+{
+    PreparedOffset prepared{shifted, OffsetKind, length, m_impedance, shifted};
+    const std::vector<double>& grid = shifted.frequencies();
+    if (m_conversionType != Z0ConversionType::None && isValidVector(grid) && isBandPassGrid(grid) == false) {
         prepared.referenceImpedance = convertToTarget(prepared.set);
         if (!prepared.referenceImpedance)
             return std::nullopt;
@@ -134,35 +136,22 @@ bool FixturePort::withdrawDutReflections()
     // A cleared port keeps its kind but holds nothing to take out.
     if (!m_sParameters)
         return true;
-    const QString missing = tr("The fixture's own S-parameters are missing. Measure the fixture again");
     switch (m_currentKind) {
     case DutBandPassKind:
     case DutLowPassKind:
-        // The stored sets themselves, so the half is exactly what it was before the DUT.
-        if (m_zConvertedSParameters && m_defaultLength) {
-            selectSet(*m_zConvertedSParameters, ConvertedKind, m_defaultLength, m_zConvertedZ0);
-            return true;
-        }
-        if (!selectDefaultSParameters()) {
-            emit error(missing);
-            return false;
-        }
-        return true;
+        // The stored set as computed (and converted), exactly what the half was before the DUT.
+        return applyOffset(0.0);
     case DutBandPassOffsetKind:
     case DutLowPassOffsetKind: {
         if (!m_offsetSParameters || !m_offsetLength) {
-            emit error(missing);
+            emit error(tr("The fixture's own S-parameters are missing. Measure the fixture again"));
             return false;
         }
         // Converted again as the offset converted it: the same set through the same steps.
-        PreparedOffset prepared{*m_offsetSParameters, OffsetKind, m_offsetLength, m_impedance, m_offsetSParameters};
-        if (convertsOffsetSet(prepared.set.frequencies())) {
-            prepared.referenceImpedance = convertToTarget(prepared.set);
-            if (!prepared.referenceImpedance)
-                return false;
-            prepared.kind = OffsetConvertedKind;
-        }
-        takeOffset(prepared);
+        const std::optional<PreparedOffset> prepared = preparedOffsetSet(*m_offsetSParameters, *m_offsetLength);
+        if (!prepared)
+            return false;
+        takeOffset(*prepared);
         return true;
     }
     default:

@@ -53,6 +53,8 @@ public:
     // at once, as it was one measurement: every measurer not measured, and every half that
     // still carries its re-gated reflections back to its own results.
     static void end(const std::vector<DutMeasurer*>& measurers, const std::vector<FixtureRows>& rows);
+    // On the worker: takes the DUT's re-gated reflections out of every row's half.
+    static void withdrawFrom(const std::vector<FixtureRows>& rows);
     // Why the fixture cannot be re-gated on these rows: the step that characterises it keeps
     // no calculation (never measured, deleted, cleared) or one of other rows; no value when
     // it can. Any thread: asked before a measurement is started, and again when it starts.
@@ -94,8 +96,6 @@ private:
                        const Algorithms::SParametersOnePort& dut, std::vector<DraftPort>& drafts);
     // The reflections read become the measurement.
     void adopt(const FixtureRows& rows, SDataMeasurer::Data data);
-    // Takes the DUT's re-gated reflections out of every row's half.
-    static void withdrawFrom(const std::vector<FixtureRows>& rows);
     void setStatus(Status status);
 
     std::atomic<int> m_status{NotMeasured};

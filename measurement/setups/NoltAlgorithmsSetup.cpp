@@ -442,17 +442,8 @@ void NoltAlgorithmsSetup::dropSteps(const std::vector<std::shared_ptr<Step>>& ea
 
 void NoltAlgorithmsSetup::withdrawDut(const DutStep& dut)
 {
-    std::vector<FixtureRows> fixtures;
-    for (const DutMeasurer* measurer : dut.measurers())
-        fixtures.push_back(takeFixtureRows(*measurer->fixture()));
-    if (!m_worker)
-        return;
-    m_worker->post([fixtures = std::move(fixtures)] {
-        for (const FixtureRows& rows : fixtures) {
-            for (const FixtureRow& row : rows)
-                row.port->measureData()->withdrawDutReflections();
-        }
-    });
+    if (m_worker)
+        m_worker->post([fixtures = dut.fixtureRows()] { DutMeasurer::withdrawFrom(fixtures); });
 }
 
 void NoltAlgorithmsSetup::clearResultsOfOtherConditions()

@@ -28,6 +28,8 @@ public:
     int kind() const override;
     bool isDut() const { return true; }
     const std::vector<DutMeasurer*>& measurers() const { return m_measurers; }
+    // The rows of each measurer's fixture, in the measurers' order.
+    std::vector<FixtureRows> fixtureRows() const;
     // For the steps that characterise the fixtures: after their offset rewrote the halves,
     // the DUT measured before is calculated again on the new halves (its reflections are
     // kept), so it stays measured. Made on the GUI thread, run on the worker.
@@ -47,8 +49,6 @@ signals:
     void dutMeasuredChanged();
 
 private:
-    // The rows of each measurer's fixture, in the measurers' order.
-    std::vector<FixtureRows> fixtureRows() const;
     // Refuses, before any sweep, a measurement of a fixture that cannot be re-gated: the
     // error says which step to measure first and the task fails.
     bool refusedUncharacterised(TaskProgress& task);
